@@ -1,0 +1,99 @@
+# Build conventions shared by every folder.
+#
+# A folder's *.cpp files are portable (no windows.h) and build everywhere;
+# files under its win/ subfolder build only for Windows, and those under its
+# posix/ subfolder only for the native build (the same interface, done with
+# POSIX calls, so that portable code can be tested under the sanitizers).
+
+set(QRN_ROOT ${CMAKE_SOURCE_DIR})
+
+add_compile_options(-Wall -Wextra)
+include_directories(${QRN_ROOT})
+
+if(WIN32)
+  set(QRN_WINDOWS ON)
+  add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 NOMINMAX STRICT)
+  # Every binary carries its own runtime: nothing to ship beside it.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    add_compile_definitions(QRN_I686=1)
+  endif()
+else()
+  set(QRN_WINDOWS OFF)
+endif()
+
+if(QRN_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# qrn_sources(OUT dir...) collects a folder's sources for this platform.
+function(qrn_sources OUT)
+  set(result)
+  foreach(dir ${ARGN})
+    file(GLOB s CONFIGURE_DEPENDS ${QRN_ROOT}/${dir}/*.cpp)
+    list(APPEND result ${s})
+    if(QRN_WINDOWS)
+      file(GLOB w CONFIGURE_DEPENDS ${QRN_ROOT}/${dir}/win/*.cpp ${QRN_ROOT}/${dir}/win/*.rc)
+      list(APPEND result ${w})
+    else()
+      file(GLOB p CONFIGURE_DEPENDS ${QRN_ROOT}/${dir}/posix/*.cpp)
+      list(APPEND result ${p})
+    endif()
+  endforeach()
+  set(${OUT} ${result} PARENT_SCOPE)
+endfunction()
+
+# Keeps only the dependencies that exist in this build (a Windows-only
+# library has no target in the native build).
+function(qrn_existing OUT)
+  set(result)
+  foreach(d ${ARGN})
+    if(TARGET ${d} OR NOT d MATCHES "^qrn_")
+      list(APPEND result ${d})
+    endif()
+  endforeach()
+  set(${OUT} ${result} PARENT_SCOPE)
+endfunction()
+
+# qrn_library(name DIRS dir... DEPS lib...)
+function(qrn_library NAME)
+  cmake_parse_arguments(A "" "" "DIRS;DEPS" ${ARGN})
+  qrn_sources(src ${A_DIRS})
+  if(NOT src)
+    return()
+  endif()
+  add_library(${NAME} STATIC ${src})
+  qrn_existing(deps ${A_DEPS})
+  target_link_libraries(${NAME} PUBLIC ${deps})
+endfunction()
+
+# qrn_test(name DIRS dir... DEPS lib... [GUI])
+# One executable per area, run once by ctest (through Wine when cross-built).
+function(qrn_test NAME)
+  cmake_parse_arguments(A "GUI" "" "DIRS;DEPS" ${ARGN})
+  qrn_sources(src ${A_DIRS})
+  if(NOT src)
+    return()
+  endif()
+  add_executable(${NAME} ${src})
+  qrn_existing(deps ${A_DEPS})
+  target_link_libraries(${NAME} PRIVATE ${deps} GTest::gmock GTest::gtest_main)
+  target_compile_definitions(${NAME} PRIVATE QRN_TEST_DATA="${QRN_ROOT}/tests/data")
+  add_test(NAME ${NAME} COMMAND ${NAME} --gtest_brief=1)
+  set_tests_properties(${NAME} PROPERTIES TIMEOUT 600)
+endfunction()
+
+# qrn_program(name [GUI] SOURCES ... DEPS ...) for programs and stand-ins.
+function(qrn_program NAME)
+  cmake_parse_arguments(A "GUI" "OUTPUT_DIR" "SOURCES;DEPS" ${ARGN})
+  add_executable(${NAME} ${A_SOURCES})
+  qrn_existing(deps ${A_DEPS})
+  target_link_libraries(${NAME} PRIVATE ${deps})
+  if(A_GUI AND QRN_WINDOWS)
+    target_link_options(${NAME} PRIVATE -mwindows)
+  endif()
+  if(A_OUTPUT_DIR)
+    set_target_properties(${NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${A_OUTPUT_DIR})
+  endif()
+endfunction()
