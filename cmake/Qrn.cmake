@@ -80,6 +80,8 @@ function(qrn_test NAME)
   qrn_existing(deps ${A_DEPS})
   target_link_libraries(${NAME} PRIVATE ${deps} GTest::gmock GTest::gtest_main)
   target_compile_definitions(${NAME} PRIVATE QRN_TEST_DATA="${QRN_ROOT}/tests/data")
+  # Lets tests read files shipped from the source tree (data/ among them).
+  target_compile_definitions(${NAME} PRIVATE QRN_SOURCE_DIR="${QRN_ROOT}")
   add_test(NAME ${NAME} COMMAND ${NAME} --gtest_brief=1)
   set_tests_properties(${NAME} PROPERTIES TIMEOUT 600)
 endfunction()
@@ -96,4 +98,37 @@ function(qrn_program NAME)
   if(A_OUTPUT_DIR)
     set_target_properties(${NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${A_OUTPUT_DIR})
   endif()
+endfunction()
+
+# qrn_form_resources(<target> <form files...>) embeds each text form file
+# in the target as RCDATA named after the file's upper-cased base name, so
+# that LoadFormResource(module, "MAINFORM", root) finds MainForm.qfm.
+# Windows only; windres compiles a generated .rc into an object file.
+function(qrn_form_resources TARGET)
+  if(NOT QRN_WINDOWS)
+    return()
+  endif()
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${TARGET}_forms.rc)
+  set(obj ${CMAKE_CURRENT_BINARY_DIR}/${TARGET}_forms.res.o)
+  set(content "")
+  set(deps "")
+  foreach(f ${ARGN})
+    get_filename_component(abs ${f} ABSOLUTE)
+    get_filename_component(base ${f} NAME_WE)
+    string(TOUPPER ${base} name)
+    string(APPEND content "${name} RCDATA \"${abs}\"\n")
+    list(APPEND deps ${abs})
+  endforeach()
+  file(CONFIGURE OUTPUT ${rc} CONTENT "${content}" @ONLY)
+  set(windres ${CMAKE_RC_COMPILER})
+  if(NOT windres)
+    find_program(windres NAMES windres x86_64-w64-mingw32-windres i686-w64-mingw32-windres REQUIRED)
+  endif()
+  add_custom_command(OUTPUT ${obj}
+    COMMAND ${windres} -O coff -i ${rc} -o ${obj}
+    DEPENDS ${rc} ${deps}
+    COMMENT "Embedding form resources of ${TARGET}"
+    VERBATIM)
+  set_source_files_properties(${obj} PROPERTIES EXTERNAL_OBJECT TRUE GENERATED TRUE)
+  target_sources(${TARGET} PRIVATE ${obj})
 endfunction()

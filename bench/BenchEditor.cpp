@@ -1,0 +1,107 @@
+// Measures the editor's text model on a large assembler source: loading,
+// full highlighting, one keystroke and its undo, and the peak memory.
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "editor/QuillMemo.h"
+#include "framework/rtl/Streams.h"
+
+#ifdef _WIN32
+#include "framework/rtl/win/WinApi.h"
+#include <psapi.h>
+#else
+#include <sys/resource.h>
+#endif
+
+namespace {
+
+double PeakMegabytes() {
+#ifdef _WIN32
+    PROCESS_MEMORY_COUNTERS C{};
+    C.cb = sizeof(C);
+    if (GetProcessMemoryInfo(GetCurrentProcess(), &C, sizeof(C))) return static_cast<double>(C.PeakWorkingSetSize) / 1048576.0;
+    return 0;
+#else
+    rusage U{};
+    getrusage(RUSAGE_SELF, &U);
+    return static_cast<double>(U.ru_maxrss) / 1024.0;
+#endif
+}
+
+double Ms(std::chrono::steady_clock::time_point A, std::chrono::steady_clock::time_point B) {
+    return std::chrono::duration<double, std::milli>(B - A).count();
+}
+
+// About 40 bytes a line: instructions, comments and strings.
+std::string Generate(int Lines) {
+    static const char* Ops[] = {"mov", "add", "sub", "push", "pop", "cmp", "jne", "call", "lea", "xor"};
+    static const char* Regs[] = {"eax", "ebx", "ecx", "edx", "esi", "edi"};
+    std::string S;
+    S.reserve(static_cast<size_t>(Lines) * 41);
+    uint32_t X = 12345;
+    auto Next = [&] { return X = X * 1103515245u + 12345u, (X >> 16) & 0x7FFF; };
+    char Buf[128];
+    for (int i = 0; i < Lines; ++i) {
+        uint32_t K = Next() % 10;
+        if (K < 2)
+            std::snprintf(Buf, sizeof(Buf), "; comment line %07d about the code    \r\n", i);
+        else if (K < 3)
+            std::snprintf(Buf, sizeof(Buf), "msg%06d db \"Text number %06d\",0  \r\n", i, i);
+        else
+            std::snprintf(Buf, sizeof(Buf), "\t%-5s %s, %s\t\t; step %07d\r\n", Ops[Next() % 10], Regs[Next() % 6],
+                          Regs[Next() % 6], i);
+        S += Buf;
+    }
+    return S;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int Lines = argc > 1 ? std::atoi(argv[1]) : 1000000;
+    std::string Text = Generate(Lines);
+    std::printf("file: %d lines, %.1f MB\n", Lines, static_cast<double>(Text.size()) / 1048576.0);
+    double Base = PeakMegabytes();
+
+    TQuillMemo M(nullptr);
+    for (const char* Op : {"MOV", "ADD", "SUB", "PUSH", "POP", "CMP", "JNE", "CALL", "LEA", "XOR", "DB"})
+        M.Keywords()->AddKeyword(Op, koWholeWord, 0, 1, 0, -1, 65535);
+    M.StartStopKeys()->AddKey(";", "", true, 8421504, -1, 0, 1, 0, 0);
+    M.StartStopKeys()->AddKey("\"", "\"", true, 65280, -1, 0, 1, 0, 0);
+
+    auto T0 = std::chrono::steady_clock::now();
+    {
+        TMemoryStream S;
+        S.WriteBuffer(Text.data(), static_cast<int32_t>(Text.size()));
+        S.SetPosition(0);
+        auto TL = std::chrono::steady_clock::now();
+        M.LoadFromStream(&S);
+        auto TL2 = std::chrono::steady_clock::now();
+        std::printf("load:            %8.1f ms (%d paragraphs)\n", Ms(TL, TL2), M.ParagraphCount());
+        T0 = TL;
+    }
+    auto T1 = std::chrono::steady_clock::now();
+    M.FormatRange(0, M.ParagraphCount() - 1, false);
+    auto T2 = std::chrono::steady_clock::now();
+    std::printf("highlight:       %8.1f ms\n", Ms(T1, T2));
+    std::printf("load+highlight:  %8.1f ms (target <= 1000)\n", Ms(T0, T2));
+
+    M.SetSelStart(M.CharCount());
+    auto T3 = std::chrono::steady_clock::now();
+    M.InsertTextAtSelection("x");
+    auto T4 = std::chrono::steady_clock::now();
+    M.Undo();
+    auto T5 = std::chrono::steady_clock::now();
+    std::printf("keystroke:       %8.3f ms (target <= 5)\n", Ms(T3, T4));
+    std::printf("undo:            %8.3f ms\n", Ms(T4, T5));
+    M.SetSelStart(M.CharCount() / 2);
+    auto T6 = std::chrono::steady_clock::now();
+    M.InsertTextAtSelection("x");
+    auto T7 = std::chrono::steady_clock::now();
+    std::printf("keystroke (mid): %8.3f ms\n", Ms(T6, T7));
+    double Peak = PeakMegabytes();
+    std::printf("peak memory:     %8.1f MB (model %.1f MB, %.2f x file; target <= 3 x)\n", Peak, Peak - Base,
+                (Peak - Base) / (static_cast<double>(Text.size()) / 1048576.0));
+    return M.GetTextRange(M.CharCount() - 1, M.CharCount()).empty() ? 1 : 0;
+}

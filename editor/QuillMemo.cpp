@@ -1,0 +1,328 @@
+#include "editor/QuillMemo.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "editor/QuillHighlighter.h"
+#include "editor/QuillMemoStrings.h"
+#include "framework/rtl/Streams.h"
+#include "framework/uicore/Colors.h"
+
+TQuillMemo::TQuillMemo(TComponent* AOwner) : TQuillMemoBase(AOwner), FHighlightBackgnd(clWindow) {
+    Clock = [] {
+        return static_cast<int64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                        std::chrono::steady_clock::now().time_since_epoch())
+                                        .count());
+    };
+    for (unsigned char C : std::string("\t ,.:;")) FSeparators.set(C);
+    FKeywords = std::make_unique<TKeywordList>();
+    FStartStopKeys = std::make_unique<TStartStopKeyList>();
+    InitialParagraph();
+    for (auto& N : FNav) N = std::make_unique<TQuillNavigator>(this);
+    FParaStrings = std::make_unique<TQuillParaStrings>(this);
+    FLinesStrings = std::make_unique<TQuillLinesStrings>(this);
+}
+
+TQuillMemo::~TQuillMemo() {
+    SetHighlighter(nullptr);
+    for (auto& N : FNav) N.reset();
+    // Navigators owned elsewhere outlive the editor detached.
+    for (TQuillNavigator* N : FNavigators) {
+        N->Editor = nullptr;
+        N->Par = nullptr;
+        N->ParNb = -1;
+        N->Rebind();
+    }
+    FNavigators.clear();
+    FLinesStrings.reset();
+    FParaStrings.reset();
+    if (FParagraphs)
+        for (int32_t i = 0; i < ParagraphCount(); ++i) FreeParagraph(Paragraph(i));
+}
+
+bool TQuillMemo::Designing() const {
+    return ComponentState().Contains(csDesigning);
+}
+
+bool TQuillMemo::LoadingComponent() const {
+    return ComponentState().Contains(csLoading);
+}
+
+void TQuillMemo::Notification(TComponent* AComponent, TOperation Operation) {
+    TQuillMemoBase::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent && AComponent == static_cast<TComponent*>(FHighlighter)) {
+        FHighlighter->RemoveEditor(this);
+        FHighlighter = nullptr;
+    }
+}
+
+std::string TQuillMemo::Version() const { return "TQuillMemo 1.0 Standard"; }
+
+TStrings* TQuillMemo::Lines() const { return FLinesStrings.get(); }
+TStrings* TQuillMemo::ParaStrings() const { return FParaStrings.get(); }
+
+void TQuillMemo::RegisterNavigator(TQuillNavigator* N) { FNavigators.push_back(N); }
+
+void TQuillMemo::UnregisterNavigator(TQuillNavigator* N) {
+    auto It = std::find(FNavigators.begin(), FNavigators.end(), N);
+    if (It != FNavigators.end()) FNavigators.erase(It);
+}
+
+void TQuillMemo::InvalidateNavigators(int32_t From, int32_t ToPar) {
+    for (TQuillNavigator* N : FNavigators)
+        if (N->Par && N->Pos > From && N->ParNb <= ToPar) N->ForgetStopAndLine();
+}
+
+void TQuillMemo::InitialParagraph() {
+    FParagraphs = std::make_unique<TParagraphsList>();
+    FParagraphs->SetCapacity(4);
+    TParagraph P;
+    P.StartContext = NewContext(TFormatStop{});
+    P.Highlighted = 1;
+    P.Parsed = 1;
+    FParagraphs->AddPar(P);
+    FCharCount = 0;
+    FLineCount = 1;
+}
+
+void TQuillMemo::ClearParagraphs() {
+    for (int32_t i = 0; i < ParagraphCount(); ++i) FreeParagraph(Paragraph(i));
+    FParagraphs->SetCount(0);
+    FParagraphs->SetCapacity(4);
+    FTextPool.clear();
+    FCharCount = 0;
+    FLineCount = 0;
+    for (TQuillNavigator* N : FNavigators) N->ResetCache();
+    ClearUndo();
+}
+
+void TQuillMemo::EndUpdate() {
+    if (FUpdateCount > 0) --FUpdateCount;
+    if (FUpdateCount == 0) LayoutLines();
+}
+
+std::string TQuillMemo::GetParagraphText(int32_t I) const {
+    const TParagraph& P = FParagraphs->Par(I);
+    return P.Length ? std::string(P.Text, static_cast<size_t>(P.Length)) : std::string();
+}
+
+std::unique_ptr<char[]> TQuillMemo::CopyParagraphText(int32_t I) const {
+    const TParagraph& P = FParagraphs->Par(I);
+    auto R = std::make_unique<char[]>(static_cast<size_t>(P.Length) + 1);
+    if (P.Length) std::memcpy(R.get(), P.Text, static_cast<size_t>(P.Length));
+    R[static_cast<size_t>(P.Length)] = 0;
+    return R;
+}
+
+void TQuillMemo::SetCaretParagraph(int32_t I) {
+    I = std::clamp(I, 0, ParagraphCount() - 1);
+    SetSelStart(ParagraphStart(I));
+}
+
+int32_t TQuillMemo::CaretParagraph() { return Caret()->LocatePar(); }
+
+void TQuillMemo::SetSelStart(int32_t Pos) {
+    Pos = std::clamp(Pos, 0, FCharCount);
+    FSelLength = 0;
+    FVirtualColumns = 0;
+    SelStartNav()->SetPos(Pos);
+    SelEndNav()->SetPos(Pos);
+    FSelectionMoved = true;
+    if (FWindow && FUpdateCount == 0) FWindow->PlaceCaret();
+}
+
+void TQuillMemo::SetParagraphText(int32_t I, std::string_view Text) {
+    if (I < 0) throw ERangeError("List index out of bounds");
+    int32_t CaretPar = CaretParagraph();
+    if (CaretPar == I) SetSelStart(ParagraphStart(I));
+    int32_t SavedPos = GetSelStart();
+    int32_t SavedLen = FSelLength;
+    ++FUpdateCount;
+    try {
+        while (I >= ParagraphCount()) {
+            SetSelStart(FCharCount);
+            InsertTextAtSelection("\r\n");
+        }
+        int32_t OldLen = Paragraph(I).Length;
+        SetSelStart(ParagraphStart(I));
+        SetSelLength(OldLen);
+        InsertTextAtSelection(Text);
+        int32_t NewLen = Paragraph(I).Length;
+        --FUpdateCount;
+        if (FUpdateCount == 0) LayoutLines();
+        if (I < CaretPar)
+            SetSelStart(SavedPos + NewLen - OldLen);
+        else
+            SetSelStart(SavedPos);
+        if (I != CaretPar) SetSelLength(SavedLen);
+    } catch (...) {
+        if (FUpdateCount > 0) --FUpdateCount;
+        throw;
+    }
+}
+
+void TQuillMemo::SetWindowSide(IQuillWindowSide* W) {
+    FWindow = W;
+    MeasureFont();
+    if (W) StartFullFormat();
+}
+
+// ---- properties ----
+
+void TQuillMemo::SetApplyKeyWords(bool V) {
+    if (V == FApplyKeyWords) return;
+    FApplyKeyWords = V;
+    ReformatAllIfDesigning();
+}
+
+void TQuillMemo::SetApplyStartStopKeys(bool V) {
+    if (V == FApplyStartStopKeys) return;
+    FApplyStartStopKeys = V;
+    ReformatAllIfDesigning();
+}
+
+std::string TQuillMemo::Separators() const {
+    std::string S;
+    for (int c = 0; c < 256; ++c)
+        if (FSeparators[static_cast<size_t>(c)]) S += static_cast<char>(c);
+    return S;
+}
+
+void TQuillMemo::SetSeparators(std::string_view V) {
+    FSeparators.reset();
+    for (unsigned char C : V) FSeparators.set(C);
+    FStartStopKeys->Unprepare();
+    ReformatAllIfDesigning();
+}
+
+void TQuillMemo::ReformatAllIfDesigning() {
+    if (Designing()) ReformatAll();
+}
+
+void TQuillMemo::SetHighlighter(TQuillHighlighter* H) {
+    if (H == FHighlighter) return;
+    if (FHighlighter) FHighlighter->RemoveEditor(this);
+    FHighlighter = H;
+    if (H) {
+        H->AddEditor(this);
+        H->FreeNotification(this);
+    }
+    if (Designing() || LoadingComponent()) ReformatAll();
+}
+
+void TQuillMemo::FullRelayout() {
+    StartFullFormat();
+    if (FWindow) {
+        FWindow->InvalidateAll();
+        FWindow->PlaceCaret();
+    }
+}
+
+void TQuillMemo::SetWordWrap(bool V) {
+    if (V == FWordWrap) return;
+    FWordWrap = V;
+    FullRelayout();
+    FScrollX = 0;
+    ScrollCaretIntoView();
+}
+
+void TQuillMemo::SetAlignment(TQuillAlignment V) {
+    if (V == FAlignment) return;
+    bool Relayout = !FWordWrap && (V != qaLeftJustify || FAlignment != qaLeftJustify);
+    FAlignment = V;
+    FScrollX = 0;
+    if (Relayout)
+        FullRelayout();
+    else if (FWindow) {
+        FWindow->PlaceCaret();
+        FWindow->InvalidateAll();
+    }
+}
+
+void TQuillMemo::SetJustified(bool V) {
+    if (V == FJustified) return;
+    FJustified = V;
+    FScrollX = 0;
+    if (FWindow) {
+        FWindow->PlaceCaret();
+        FWindow->InvalidateAll();
+    }
+}
+
+void TQuillMemo::SetLeftMargin(int32_t V) {
+    if (V == FLeftMargin) return;
+    FLeftMargin = V;
+    FullRelayout();
+}
+
+void TQuillMemo::SetRightMargin(int32_t V) {
+    if (V == FRightMargin) return;
+    FRightMargin = V;
+    FullRelayout();
+}
+
+void TQuillMemo::SetTabStops(int32_t V) {
+    if (V == FTabStops) return;
+    FTabStops = V;
+    FullRelayout();
+}
+
+int32_t TQuillMemo::LineHeight() const {
+    if (FLineHeight <= 0 && Designing()) return 0;
+    return FLineHeightPx;
+}
+
+void TQuillMemo::SetLineHeight(int32_t V) {
+    FLineHeight = V > 0 ? V : 0;
+    MeasureFont();
+}
+
+int32_t TQuillMemo::CaretWidth() const { return FCaretWidth != 0 ? FCaretWidth : FLineHeightPx / 14 + 1; }
+
+void TQuillMemo::SetUpdateMode(TUpdateMode V) {
+    if (V == FUpdateMode) return;
+    FUpdateMode = V;
+    if (V == umImmediate && FLayoutEnd >= 0)
+        FormatRange(FLayoutFrontier, FLayoutEnd, false);
+    else if (V == umBackground && FWindow)
+        FormatInBackground(false);
+}
+
+void TQuillMemo::SetOptions(TQuillMemoOptions V) {
+    if (V == FOptions) return;
+    TQuillMemoOptions Old = FOptions;
+    FOptions = V;
+    auto Changed = [&](TQuillMemoOption O) { return Old.Contains(O) != V.Contains(O); };
+    if (Designing() && (Changed(pmoAutoScrollBars) || (V.Contains(pmoDiscardTrailingSpaces) && !Old.Contains(pmoDiscardTrailingSpaces))))
+        ReformatAll();
+    if (FWindow && (Changed(pmoWindowsSelColors) || Changed(pmoFullLineSelect)) && FSelLength != 0) FWindow->InvalidateAll();
+}
+
+void TQuillMemo::SetHighlightBackgnd(int32_t V) {
+    if (V == FHighlightBackgnd) return;
+    FHighlightBackgnd = V;
+    if (FWindow) FWindow->InvalidateAll();
+}
+
+void TQuillMemo::SetHighlightColor(int32_t V) {
+    if (V == FHighlightColor) return;
+    FHighlightColor = V;
+    if (FWindow) FWindow->InvalidateAll();
+}
+
+void TQuillMemo::SetStaticFormat(bool V) {
+    if (V == FStaticFormat) return;
+    FStaticFormat = V;
+    // The style codes change meaning: the text is read again.
+    TMemoryStream S;
+    SaveToStream(&S);
+    S.SetPosition(0);
+    LoadFromStream(&S);
+}
+
+void TQuillMemo::Loaded() {
+    TQuillMemoBase::Loaded();
+    ClearUndo();
+    if ((FApplyKeyWords && FKeywords->GetCount() > 0) || (FApplyStartStopKeys && FStartStopKeys->Count() > 0))
+        ReformatAll();
+}

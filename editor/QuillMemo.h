@@ -1,0 +1,366 @@
+#pragma once
+// TQuillMemo: the source editor control's text model. The text is a list
+// of paragraphs; positions count every paragraph end as CR LF. Everything a
+// window would do goes through IQuillWindowSide, which is absent without one.
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "editor/KeyLists.h"
+#include "editor/ParagraphsList.h"
+#include "editor/QuillMemoBase.h"
+#include "editor/QuillNavigator.h"
+#include "editor/QuillTypes.h"
+#include "editor/QuillWindowSide.h"
+#include "framework/rtl/Events.h"
+#include "framework/uicore/UiTypes.h"
+
+class TStream;
+class TStrings;
+class TQuillParaStrings;
+class TQuillLinesStrings;
+class TQuillHighlighter;
+
+enum TUpdateMode { umImmediate, umOnNeed, umBackground };
+enum TQuillAlignment { qaLeftJustify, qaRightJustify, qaCenter };
+
+enum TQuillMemoOption {
+    pmoAutoIndent,
+    pmoBackIndent,
+    pmoDiscardTrailingSpaces,
+    pmoFullLineSelect,
+    pmoInsertKeyActive,
+    pmoKeepColumnPos,
+    pmoLargeWordSelect,
+    pmoNoDragnDrop,
+    pmoNoFineScroll,
+    pmoPutExtraSpaces,
+    pmoWideOverwriteCaret,
+    pmoWindowsSelColors,
+    pmoWrapCaret,
+    pmoAutoScrollBars,
+};
+using TQuillMemoOptions = TSmallSet<TQuillMemoOption>;
+
+using TParseEvent = TEvent<void(TObject* Sender, int32_t StartOffset, int32_t StopOffset)>;
+using TContextEvent = TEvent<void(TObject* Sender, int Context, int32_t StartOffset, int32_t StopOffset)>;
+
+// One undo step: the range the change inserted and the text it removed.
+struct TUndoRecord {
+    int32_t Start = 0;
+    int32_t Stop = 0;
+    bool Link = false;
+    std::string Text;
+    int64_t Size() const { return 12 + static_cast<int64_t>(Text.size()) + 1; }
+};
+
+class TQuillMemo : public TQuillMemoBase {
+    QRN_CLASS(TQuillMemo, TQuillMemoBase)
+public:
+    static constexpr int OwnNavigatorCount = 14;
+    explicit TQuillMemo(TComponent* AOwner = nullptr);
+    ~TQuillMemo() override;
+
+    // ---- paragraph store ----
+    int32_t ParagraphCount() const { return FParagraphs->Count(); }
+    TParagraph& Paragraph(int32_t I) const { return FParagraphs->Par(I); }
+    int32_t CharCount() const { return FCharCount; }
+    int32_t LineCount() const { return FLineCount; }
+    std::string GetParagraphText(int32_t I) const;
+    std::unique_ptr<char[]> CopyParagraphText(int32_t I) const;
+    void SetParagraphText(int32_t I, std::string_view Text);
+    int32_t ParagraphStart(int32_t I) const { return Paragraph(I).Start; }
+    void SetCaretParagraph(int32_t I);
+    int32_t CaretParagraph();
+    int32_t GetSelStart() { return Caret()->Pos; }
+    void SetSelStart(int32_t Pos);
+    void ClearParagraphs();
+    void InitialParagraph();
+    void RegisterNavigator(TQuillNavigator* N);
+    void UnregisterNavigator(TQuillNavigator* N);
+    void InvalidateNavigators(int32_t From, int32_t ToPar);
+    TQuillNavigator* SelStartNav() const { return FNav[0].get(); }
+    TQuillNavigator* SelEndNav() const { return FNav[1].get(); }
+    TQuillNavigator* TopNavigator() const { return FNav[2].get(); }
+    TQuillNavigator* Caret() const { return FSelLength > 0 ? SelStartNav() : SelEndNav(); }
+    TStrings* Lines() const;
+    TStrings* ParaStrings() const;
+    int UpdateCount() const { return FUpdateCount; }
+    void BeginUpdate() { ++FUpdateCount; }
+    void EndUpdate();
+
+    // ---- highlighting ----
+    TKeywordList* Keywords() const { return FKeywords.get(); }
+    TStartStopKeyList* StartStopKeys() const { return FStartStopKeys.get(); }
+    bool ApplyKeyWords() const { return FApplyKeyWords; }
+    void SetApplyKeyWords(bool V);
+    bool ApplyStartStopKeys() const { return FApplyStartStopKeys; }
+    void SetApplyStartStopKeys(bool V);
+    std::string Separators() const;
+    void SetSeparators(std::string_view V);
+    const TSeparators& SeparatorSet() const { return FSeparators; }
+    TQuillHighlighter* Highlighter() const { return FHighlighter; }
+    void SetHighlighter(TQuillHighlighter* H);
+    virtual void ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, bool MarkLayout, bool Highlighting,
+                                const TFormatStop& Stop);
+    virtual void HighlightKeywords(TQuillNavigator* From, TQuillNavigator* To);
+    virtual void HighlightStartStop(TQuillNavigator* From, TQuillNavigator* To);
+    // Runs the start/stop pass over every paragraph up to Par that needs it.
+    void EnsureHighlighted(int32_t Par);
+    int32_t HighlightFrontier() const { return FHighlightFrontier; }
+    void ReformatAll();
+    void ReformatAllIfDesigning();
+
+    // ---- loading, saving, layout ----
+    void LoadFromStream(TStream* Stream);
+    virtual void SaveToStream(TStream* Stream);
+    void ReplaceAllText(std::string_view Text);
+    void LayoutLines();
+    void FormatRange(int32_t First, int32_t Last, bool Force);
+    virtual void FormatParagraph(int32_t Par, int32_t FromLine);
+    void StartFullFormat();
+    void MarkLayoutPending(int32_t FirstPar, int32_t LineInFirstPar, int32_t LastPar);
+    virtual int32_t ColumnToX(TParagraph& Par, int32_t ParNb, int32_t Column, int32_t LineInPar);
+    virtual int32_t XToColumn(TParagraph& Par, int32_t ParNb, bool KeepColumn, int32_t X, int32_t LineInPar);
+    virtual int32_t LineToPixel(int32_t N) const;
+    virtual int32_t PixelToLine(int32_t Y, int32_t* Remainder = nullptr) const;
+    // The handler of message 1025: one background layout slice.
+    void FormatInBackground(bool ProcessOthers);
+    bool BackgroundActive() const { return FBackgroundActive; }
+    int Progress() const { return FProgress; }
+    int32_t MaxWidth() const { return FMaxWidth; }
+    int32_t LayoutFrontier() const { return FLayoutFrontier; }
+    int32_t LayoutEnd() const { return FLayoutEnd; }
+    bool HasWindow() const { return FWindow != nullptr; }
+    void SetWindowSide(IQuillWindowSide* W);
+    IQuillWindowSide* WindowSide() const { return FWindow; }
+    void SetClipboard(IQuillClipboard* C) { FClipboard = C; }
+    // The clock of background layout and progress calls, in milliseconds.
+    std::function<int64_t()> Clock;
+    int32_t ScrollX() const { return FScrollX; }
+    int32_t ScrollY() const { return FScrollY; }
+    void ScrollCaretIntoView();
+    int32_t EffectiveLineHeight() const { return FLineHeightPx; }
+
+    // ---- editing ----
+    int32_t SelLength() const { return FSelLength; }
+    void SetSelLength(int32_t N);
+    std::string GetSelText();
+    int32_t GetSelTextBuf(char* Buffer, int32_t Size);
+    std::string GetTextRange(int32_t From, int32_t To);
+    void SetSelText(std::string_view Text);
+    void ClearSelection() { SetSelText({}); }
+    void Clear();
+    int32_t CaretLine();
+    void SetCaretLine(int32_t Line);
+    int32_t CaretColumn();
+    std::string GetLineText(int32_t Line);
+    std::string GetCurrentWord();
+    virtual void InsertTextAtSelection(std::string_view Text);
+    void CopyToClipboard();
+    void CutToClipboard();
+    void PasteFromClipboard();
+    void ToggleBold() { WrapSelection(qcBold); }
+    void ToggleItalic() { WrapSelection(qcItalic); }
+    void ToggleUnderline() { WrapSelection(qcUnderline); }
+    void ToggleHighlight() { WrapSelection(qcHighlight); }
+    void ToggleAltFont() { WrapSelection(qcAltFont); }
+    void WrapSelection(char Code);
+    void Undo();
+    void Redo();
+    bool CanUndo() const;
+    bool CanRedo() const;
+    void ClearUndo();
+    int32_t UndoIndex() const { return FUndoIndex; }
+    int32_t UndoCount() const { return static_cast<int32_t>(FUndo.size()); }
+    int64_t UndoSize() const { return FUndoSize; }
+    const TUndoRecord& UndoRecord(int32_t I) const { return *FUndo[static_cast<size_t>(I)]; }
+    bool FindText(std::string_view Text, bool Forward, bool WholeWord, bool MatchCase);
+    virtual void Change();
+    void CheckIntegrity();
+    // Marks that the selection moved by other means than typing.
+    void SetSelectionMoved() { FSelectionMoved = true; }
+    int32_t VirtualColumns() const { return FVirtualColumns; }
+    void SetVirtualColumns(int32_t V) { FVirtualColumns = V; }
+
+    // ---- published properties ----
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool V);
+    TQuillAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TQuillAlignment V);
+    bool Justified() const { return FJustified; }
+    void SetJustified(bool V);
+    int32_t LeftMargin() const { return FLeftMargin; }
+    void SetLeftMargin(int32_t V);
+    int32_t RightMargin() const { return FRightMargin; }
+    void SetRightMargin(int32_t V);
+    int32_t TabStops() const { return FTabStops; }
+    void SetTabStops(int32_t V);
+    int32_t LineHeight() const;
+    void SetLineHeight(int32_t V);
+    TUpdateMode UpdateMode() const { return FUpdateMode; }
+    void SetUpdateMode(TUpdateMode V);
+    char NullReplacement() const { return FNullReplacement; }
+    void SetNullReplacement(char V) { FNullReplacement = V; }
+    bool StaticFormat() const { return FStaticFormat; }
+    void SetStaticFormat(bool V);
+    TQuillMemoOptions Options() const { return FOptions; }
+    void SetOptions(TQuillMemoOptions V);
+    bool HasOption(TQuillMemoOption O) const { return FOptions.Contains(O); }
+    int32_t UndoMaxSpace() const { return FUndoMaxSpace; }
+    void SetUndoMaxSpace(int32_t V);
+    int32_t UndoMaxLevel() const { return FUndoMaxLevel; }
+    void SetUndoMaxLevel(int32_t V);
+    bool HideSelection() const { return FHideSelection; }
+    void SetHideSelection(bool V) { FHideSelection = V; }
+    bool WantTabs() const { return FWantTabs; }
+    void SetWantTabs(bool V) { FWantTabs = V; }
+    bool EnableHotKeys() const { return FEnableHotKeys; }
+    void SetEnableHotKeys(bool V) { FEnableHotKeys = V; }
+    int32_t HighlightBackgnd() const { return FHighlightBackgnd; }
+    void SetHighlightBackgnd(int32_t V);
+    int32_t HighlightColor() const { return FHighlightColor; }
+    void SetHighlightColor(int32_t V);
+    int32_t CaretWidth() const;
+    void SetCaretWidth(int32_t V) { FCaretWidth = V; }
+    bool DisplayOnly() const { return FDisplayOnly; }
+    void SetDisplayOnly(bool V) { FDisplayOnly = V; }
+    bool Overwrite() const { return FOverwrite; }
+    void SetOverwrite(bool V) { FOverwrite = V; }
+    bool PassOverCodes() const { return FPassOverCodes; }
+    void SetPassOverCodes(bool V) { FPassOverCodes = V; }
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool V) { FReadOnly = V; }
+    bool ShowEndParSelected() const { return FShowEndParSelected; }
+    void SetShowEndParSelected(bool V) { FShowEndParSelected = V; }
+    std::string Version() const;
+    void SetVersion(const std::string&) {}
+    bool Designing() const;
+    bool LoadingComponent() const;
+
+    TNotifyEvent OnChange;
+    TNotifyEvent OnStyleChange;
+    TNotifyEvent OnSelMove;
+    TNotifyEvent OnVScroll;
+    TNotifyEvent OnProgress;
+    TParseEvent OnParse;
+    TContextEvent OnContext;
+
+    // After the form has been read: the history starts empty and the keys
+    // read with the form are applied.
+    void Loaded() override;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+    friend class TQuillNavigator;
+    friend class TQuillHighlighter;
+    // load / save helpers
+    void ReadText(TStream* Stream);
+    void ResetAfterLoad();
+    // editing helpers
+    void RecordUndo(int32_t Start, int32_t InsertedPositions, const std::string& Removed, bool HasSelection);
+    void TrimUndo(int64_t MaxSpace, const TUndoRecord* Keep);
+    void DeleteUndoFrom(int32_t I);
+    void DeleteOldestUndo();
+    void FreeParagraphRange(int32_t First, int32_t Last);
+    void RenumberFrom(int32_t Par);
+    // highlighting helpers
+    void HighlightParagraphStartStop(int32_t Par, std::vector<TFormatStop>& Out, TFormatStop& EndState);
+    void HighlightParagraphKeywords(int32_t Par);
+    void SetParagraphStops(TParagraph& P, const std::vector<TFormatStop>& Stops, int32_t Slack = 0);
+    void BreakParagraph(int32_t Par, int32_t FromLine);
+    void MeasureFont();
+    void ApplyLineDelta(int32_t AfterPar, int32_t Delta);
+    void FullRelayout();
+    void NotifyProgress(int64_t& LastCall, bool Force);
+    int64_t Now() const;
+
+    std::unique_ptr<TParagraphsList> FParagraphs;
+    int32_t FCharCount = 0;
+    int32_t FLineCount = 1;
+    std::vector<TQuillNavigator*> FNavigators;
+    std::unique_ptr<TQuillNavigator> FNav[OwnNavigatorCount];
+    int FUpdateCount = 0;
+    int32_t FSelLength = 0;
+    int32_t FVirtualColumns = 0;
+    std::unique_ptr<TQuillParaStrings> FParaStrings;
+    std::unique_ptr<TQuillLinesStrings> FLinesStrings;
+
+    std::unique_ptr<TKeywordList> FKeywords;
+    std::unique_ptr<TStartStopKeyList> FStartStopKeys;
+    bool FApplyKeyWords = true;
+    bool FApplyStartStopKeys = true;
+    TSeparators FSeparators;
+    TQuillHighlighter* FHighlighter = nullptr;
+    int32_t FHighlightFrontier = -1;
+
+    IQuillWindowSide* FWindow = nullptr;
+    IQuillClipboard* FClipboard = nullptr;
+    bool FLoading = false;
+    bool FLayoutCurrent = true;
+    int32_t FPendFirstPar = 0;
+    int32_t FPendFirstLine = 1;
+    int32_t FPendLastPar = -1;
+    int32_t FLayoutFrontier = 0;
+    int32_t FLayoutEnd = -1;
+    bool FBackgroundActive = false;
+    int FProgress = 100;
+    int32_t FMaxWidth = 0;
+    int32_t FWidestPar = -1;
+    int32_t FScrollX = 0;
+    int32_t FScrollY = 0;
+    int32_t FLineHeightPx = 0;
+    int32_t FAvgCharWidth = 1;
+    int32_t FSpaceWidth = 1;
+    int32_t FOverhang = 0;
+    int32_t FWidthForLayout = 100;
+
+    // Scratch buffers of the highlighting passes, kept to spare allocations.
+    struct TMatch {
+        int32_t Offset, Index, Length;
+    };
+    std::string FScratchText, FScratchUpper;
+    std::vector<TFormatStop> FScratchStops, FScratchPassStops;
+    std::vector<TMatch> FScratchMatches;
+    // Paragraph texts of a load live in large blocks until edited.
+    std::vector<std::unique_ptr<char[]>> FTextPool;
+
+    std::vector<std::unique_ptr<TUndoRecord>> FUndo;
+    int32_t FUndoIndex = 0;
+    int64_t FUndoSize = 0;
+    bool FUndoing = false;
+    bool FReplaying = false;
+    bool FSelectionMoved = false;
+    bool FWrapping = false;
+
+    bool FWordWrap = true;
+    TQuillAlignment FAlignment = qaLeftJustify;
+    bool FJustified = false;
+    int32_t FLeftMargin = 8;
+    int32_t FRightMargin = 8;
+    int32_t FTabStops = 8;
+    int32_t FLineHeight = 0;
+    TUpdateMode FUpdateMode = umBackground;
+    char FNullReplacement = 0;
+    bool FStaticFormat = true;
+    TQuillMemoOptions FOptions{pmoWrapCaret, pmoInsertKeyActive, pmoWideOverwriteCaret, pmoLargeWordSelect, pmoAutoScrollBars};
+    int32_t FUndoMaxSpace = 65536;
+    int32_t FUndoMaxLevel = 256;
+    bool FHideSelection = true;
+    bool FWantTabs = true;
+    bool FEnableHotKeys = true;
+    int32_t FHighlightBackgnd;
+    int32_t FHighlightColor = 255;
+    int32_t FCaretWidth = 0;
+    bool FDisplayOnly = false;
+    bool FOverwrite = false;
+    bool FPassOverCodes = true;
+    bool FReadOnly = false;
+    bool FShowEndParSelected = true;
+};

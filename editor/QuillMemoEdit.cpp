@@ -1,0 +1,419 @@
+// The one operation that changes text: InsertTextAtSelection, with the
+// selection model around it.
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "editor/QuillMemo.h"
+
+namespace {
+
+uint8_t Toggles(std::string_view S) {
+    uint8_t T = 0;
+    for (char C : S) T = ApplyStyleCode(T, C);
+    return T;
+}
+
+// Closing codes for the style bits left toggled, in the fixed order.
+std::string ClosingCodes(uint8_t Bits) {
+    std::string S;
+    if (Bits & qsUnderline) S += qcUnderline;
+    if (Bits & qsItalic) S += qcItalic;
+    if (Bits & qsBold) S += qcBold;
+    if (Bits & qsHighlight) S += qcHighlight;
+    if (Bits & qsAltFont) S += qcAltFont;
+    return S;
+}
+
+// Splits at every CR (CR LF is one end); a lone LF stays a character.
+std::vector<std::string_view> SplitPieces(std::string_view T) {
+    std::vector<std::string_view> Pieces;
+    size_t Start = 0;
+    for (size_t i = 0; i < T.size(); ++i) {
+        if (T[i] == '\r') {
+            Pieces.push_back(T.substr(Start, i - Start));
+            if (i + 1 < T.size() && T[i + 1] == '\n') ++i;
+            Start = i + 1;
+        }
+    }
+    Pieces.push_back(T.substr(Start));
+    return Pieces;
+}
+
+void SetText(TParagraph& P, const std::string& S) {
+    auto L = static_cast<int32_t>(S.size());
+    bool Fits = !P.TextInPool && P.Text && P.TextCapacity >= L + 1 && P.TextCapacity - (L + 1) <= (L + 1) / 8;
+    if (!Fits) {
+        int32_t Old = P.Length;
+        P.Length = 0;  // nothing to keep
+        ReserveParagraphText(P, L, false);
+        P.Length = Old;
+    }
+    if (L) std::memcpy(P.Text, S.data(), S.size());
+    P.Text[L] = 0;
+    P.Length = L;
+}
+
+void StoreStops(TParagraph& P, const std::vector<TFormatStop>& Stops, int32_t Slack) {
+    auto N = static_cast<int32_t>(Stops.size());
+    if (N == 0) {
+        std::free(P.Stops);
+        P.Stops = nullptr;
+        P.StopCount = P.StopCapacity = 0;
+        return;
+    }
+    // The array is kept when it is large enough: highlighting rewrites the
+    // stops of a paragraph often.
+    if (P.StopCapacity < N) {
+        // Everything is rewritten: a fresh block spares copying the old one.
+        int32_t Cap = N + N / 64 + Slack;
+        auto* S = static_cast<TFormatStop*>(std::malloc(sizeof(TFormatStop) * static_cast<size_t>(Cap)));
+        if (!S) throw EOutOfMemory("Out of memory");
+        std::free(P.Stops);
+        P.Stops = S;
+        P.StopCapacity = Cap;
+    }
+    std::copy(Stops.begin(), Stops.end(), P.Stops);
+    P.StopCount = N;
+}
+
+void OneLine(TParagraph& P, uint8_t Style) {
+    SetParagraphLineCount(P, 1);
+    P.Line0 = TDisplayLine();
+    P.Line0.End = P.Length;
+    P.Line0.StyleWord = Style;
+}
+
+}  // namespace
+
+void TQuillMemo::SetParagraphStops(TParagraph& P, const std::vector<TFormatStop>& Stops, int32_t Slack) {
+    StoreStops(P, Stops, Slack);
+}
+
+void TQuillMemo::RenumberFrom(int32_t Par) {
+    int64_t Run = Paragraph(Par).Start;
+    int64_t Line = Paragraph(Par).FirstLine;
+    int32_t Count = ParagraphCount();
+    for (int32_t k = Par; k < Count; ++k) {
+        TParagraph& P = Paragraph(k);
+        P.Start = static_cast<int32_t>(Run);
+        P.FirstLine = static_cast<int32_t>(Line);
+        Run += P.Length + 2;
+        Line += P.LineCount;
+    }
+    FCharCount = static_cast<int32_t>(Run - 2);
+    FLineCount = static_cast<int32_t>(Line);
+}
+
+void TQuillMemo::InsertTextAtSelection(std::string_view Text) {
+    TQuillNavigator* SS = SelStartNav();
+    TQuillNavigator* SE = SelEndNav();
+    if (SS->Pos == SE->Pos && Text.empty()) return;
+    FVirtualColumns = 0;
+
+    // Normalise both ends onto characters or paragraph ends.
+    int32_t PA = SS->LocatePar();
+    int32_t OA = std::min(SS->ParOffset, Paragraph(PA).Length);
+    int32_t PB = SE->LocatePar();
+    int32_t OB = SE->ParOffset;
+    if (OB > Paragraph(PB).Length) {
+        if (PB + 1 < ParagraphCount()) {
+            ++PB;
+            OB = 0;
+        } else
+            OB = Paragraph(PB).Length;
+    }
+    if (PB < PA || (PB == PA && OB < OA)) {
+        PB = PA;
+        OB = OA;
+    }
+    int32_t A = Paragraph(PA).Start + OA;
+    int32_t B = Paragraph(PB).Start + OB;
+    std::string Removed = A < B ? GetTextRange(A, B) : std::string();
+
+    std::string Codes;
+    if (FStaticFormat && !FWrapping) Codes = ClosingCodes(Toggles(Text) ^ Toggles(Removed));
+    std::string Full(Text);
+    Full += Codes;
+    std::vector<std::string_view> Pieces = SplitPieces(Full);
+    auto N = static_cast<int32_t>(Pieces.size());
+    int64_t Inserted = 2 * static_cast<int64_t>(N - 1);
+    for (auto P : Pieces) Inserted += static_cast<int64_t>(P.size());
+
+    // Every limit is checked before anything, the undo list included, changes.
+    const TParagraph& PAr = Paragraph(PA);
+    const TParagraph& PBr = Paragraph(PB);
+    int64_t Suffix = PBr.Length - OB;
+    auto TooLong = [](int64_t L) { return L > QuillMaxParLength; };
+    if (N == 1) {
+        if (TooLong(OA + static_cast<int64_t>(Pieces[0].size()) + Suffix)) throw Exception("Text too long");
+    } else {
+        if (TooLong(OA + static_cast<int64_t>(Pieces[0].size())) ||
+            TooLong(static_cast<int64_t>(Pieces.back().size()) + Suffix))
+            throw Exception("Text too long");
+        for (auto P : Pieces)
+            if (TooLong(static_cast<int64_t>(P.size()))) throw Exception("Text too long");
+    }
+    if (static_cast<int64_t>(FCharCount) - (B - A) + Inserted > 2147483647) throw Exception("Text too long");
+    auto Ins = static_cast<int32_t>(Inserted);
+
+    RecordUndo(A, Ins, Removed, A != B);
+    MarkLayoutPending(PA, 0, PB);
+
+    bool WasHighlighted = PAr.Highlighted != 0;
+    bool WasParsed = PAr.Parsed != 0;
+    int32_t OldCount = ParagraphCount();
+
+    if (N == 1 && PA == PB) {
+        TParagraph& P = Paragraph(PA);
+        int32_t NewLen = OA + static_cast<int32_t>(Pieces[0].size()) + (P.Length - OB);
+        std::string S;
+        S.reserve(static_cast<size_t>(NewLen));
+        S.append(P.Text ? P.Text : "", static_cast<size_t>(OA));
+        S.append(Pieces[0]);
+        if (P.Length > OB) S.append(P.Text + OB, static_cast<size_t>(P.Length - OB));
+        int32_t Delta = NewLen - P.Length;
+        std::vector<TFormatStop> Stops;
+        for (int32_t k = 0; k < P.StopCount; ++k) {
+            TFormatStop St = P.Stops[k];
+            if (St.Offset >= OB) {
+                St.Offset += Delta;
+                Stops.push_back(St);
+            } else if (St.Offset < OA || OA == OB)
+                Stops.push_back(St);
+        }
+        SetText(P, S);
+        StoreStops(P, Stops, 0);
+        OneLine(P, P.Line0.Style());
+        P.Formatted = P.Highlighted = P.Parsed = 0;
+    } else {
+        TParagraph& First = Paragraph(PA);
+        TParagraph& Last = Paragraph(PB);
+        std::string FirstText(First.Text ? First.Text : "", static_cast<size_t>(OA));
+        FirstText.append(Pieces[0]);
+        std::string SuffixText(Last.Text ? Last.Text + OB : "", static_cast<size_t>(Last.Length - OB));
+        std::vector<TFormatStop> FirstStops, LastStops;
+        for (int32_t k = 0; k < First.StopCount; ++k)
+            if (First.Stops[k].Offset < OA) FirstStops.push_back(First.Stops[k]);
+        int32_t LastPieceLen = N == 1 ? static_cast<int32_t>(FirstText.size()) : static_cast<int32_t>(Pieces.back().size());
+        for (int32_t k = 0; k < Last.StopCount; ++k)
+            if (Last.Stops[k].Offset >= OB) {
+                TFormatStop St = Last.Stops[k];
+                St.Offset = St.Offset - OB + LastPieceLen;
+                LastStops.push_back(St);
+            }
+        if (N == 1) {
+            FirstText += SuffixText;
+            FirstStops.insert(FirstStops.end(), LastStops.begin(), LastStops.end());
+        }
+        // Running in-text style for the new paragraphs' first lines.
+        uint8_t Style = First.Line0.Style();
+        if (FStaticFormat)
+            for (char C : FirstText) Style = ApplyStyleCode(Style, C);
+        for (int32_t k = PA + 1; k <= PB; ++k) FreeParagraph(Paragraph(k));
+        SetText(First, FirstText);
+        StoreStops(First, FirstStops, 0);
+        OneLine(First, First.Line0.Style());
+        First.Formatted = First.Highlighted = First.Parsed = 0;
+        int32_t OldSpan = PB - PA + 1;
+        if (N > OldSpan)
+            FParagraphs->InsertSlots(PB + 1, N - OldSpan);
+        else if (N < OldSpan)
+            FParagraphs->DeleteSlots(PA + N, OldSpan - N);
+        TFormatStop* Ctx = Paragraph(PA).StartContext;
+        for (int32_t k = 1; k < N; ++k) {
+            TParagraph& P = Paragraph(PA + k);
+            P = TParagraph();
+            P.StartContext = ShareContext(Ctx);
+            std::string T(Pieces[static_cast<size_t>(k)]);
+            if (k == N - 1) T += SuffixText;
+            SetText(P, T);
+            OneLine(P, Style);
+            if (FStaticFormat)
+                for (char C : Pieces[static_cast<size_t>(k)]) Style = ApplyStyleCode(Style, C);
+            if (k == N - 1) StoreStops(P, LastStops, 0);
+        }
+        int32_t Count = ParagraphCount();
+        if (FParagraphs->Capacity() > Count + Count / 16 + 8) FParagraphs->SetCapacity(Count + Count / 32 + 4);
+    }
+    int32_t ParDelta = ParagraphCount() - OldCount;
+    RenumberFrom(PA);
+    int32_t Delta = Ins - (B - A);
+
+    // Layout bookkeeping follows the paragraphs that moved.
+    if (FLayoutEnd > PB) FLayoutEnd += ParDelta;
+    else if (FLayoutEnd >= PA) FLayoutEnd = std::max(FLayoutEnd, PA + N - 1);
+    if (FLayoutFrontier > PB) FLayoutFrontier += ParDelta;
+    if (FPendLastPar > PB) FPendLastPar += ParDelta;
+    FPendLastPar = std::max(FPendLastPar, PA + N - 1);
+    if (FPendLastPar >= ParagraphCount()) FPendLastPar = ParagraphCount() - 1;
+    if (FWidestPar > PB) FWidestPar += ParDelta;
+    else if (FWidestPar >= PA) FWidestPar = -1;
+    if (FHighlightFrontier >= PA) FHighlightFrontier = PA - 1;
+
+    // Registered navigators keep their place in the text.
+    for (TQuillNavigator* Nv : FNavigators) {
+        if (Nv->Pos > B) {
+            bool Known = Nv->Par && Nv->ParNb > PB;
+            int32_t NewNb = Nv->ParNb + ParDelta;
+            Nv->Pos += Delta;
+            if (Known) {
+                Nv->ParNb = NewNb;
+                Nv->Par = &Paragraph(NewNb);
+                Nv->ParOffset = Nv->Pos - Nv->Par->Start;
+                Nv->Rebind();
+            } else
+                Nv->ResetCache();
+        } else if (Nv->Pos >= A) {
+            Nv->Pos = A;
+            Nv->ResetCache();
+        } else if (Nv->Par && Nv->ParNb >= PA) {
+            Nv->ResetCache();
+        }
+    }
+
+    ++FUpdateCount;
+    try {
+        if (OnParse) OnParse(this, A, A + Ins);
+        if (FUpdateCount == 1) {
+            if (WasHighlighted) {
+                TQuillNavigator* F = FNav[3].get();
+                TQuillNavigator* T = FNav[4].get();
+                F->ResetCache();
+                F->Pos = Paragraph(PA).Start;
+                T->ResetCache();
+                T->Pos = Paragraph(PA + N - 1).Start + Paragraph(PA + N - 1).Length;
+                HighlightStartStop(F, T);
+                if (WasParsed)
+                    for (int32_t k = PA; k < PA + N; ++k)
+                        if (!Paragraph(k).Parsed && Paragraph(k).Highlighted) HighlightParagraphKeywords(k);
+            }
+        }
+        SS->ResetCache();
+        SE->ResetCache();
+        SS->Pos = SE->Pos = A + Ins;
+        FSelLength = 0;
+    } catch (...) {
+        --FUpdateCount;
+        throw;
+    }
+    --FUpdateCount;
+    if (FUpdateCount == 0) {
+        LayoutLines();
+        ScrollCaretIntoView();
+    }
+}
+
+void TQuillMemo::SetSelLength(int32_t N) {
+    if (N == FSelLength) return;
+    int32_t C = Caret()->Pos;
+    int64_t Target = std::clamp<int64_t>(static_cast<int64_t>(C) + N, 0, FCharCount);
+    int32_t OldEnd = FSelLength > 0 ? SelEndNav()->Pos : SelStartNav()->Pos;
+    auto T = static_cast<int32_t>(Target);
+    if (T >= C) {
+        SelStartNav()->SetPos(C);
+        SelEndNav()->SetPos(T);
+    } else {
+        SelStartNav()->SetPos(T);
+        SelEndNav()->SetPos(C);
+    }
+    FSelLength = T - C;
+    FSelectionMoved = true;
+    if (FWindow && FUpdateCount == 0) {
+        TQuillNavigator* W = FNav[5].get();
+        W->ResetCache();
+        W->Pos = std::min(OldEnd, T);
+        int32_t L1 = W->GetLineNb();
+        W->ResetCache();
+        W->Pos = std::max(OldEnd, T);
+        FWindow->InvalidateLines(L1, W->GetLineNb());
+    }
+}
+
+std::string TQuillMemo::GetTextRange(int32_t From, int32_t To) {
+    From = std::max(From, 0);
+    To = std::min(To, FCharCount);
+    std::string R;
+    if (From >= To) return R;
+    TQuillNavigator* W = FNav[6].get();
+    W->ResetCache();
+    W->Pos = From;
+    int32_t P = W->LocatePar();
+    int32_t Off = W->ParOffset;
+    R.reserve(static_cast<size_t>(To - From));
+    int32_t Pos = From;
+    while (Pos < To && P < ParagraphCount()) {
+        const TParagraph& Pr = Paragraph(P);
+        int32_t Avail = To - Pos;
+        if (Off < Pr.Length) {
+            int32_t N = std::min(Pr.Length - Off, Avail);
+            R.append(Pr.Text + Off, static_cast<size_t>(N));
+            Pos += N;
+            Off += N;
+            continue;
+        }
+        if (Off == Pr.Length && Pos < To) {
+            R += '\r';
+            ++Pos;
+            ++Off;
+        }
+        if (Off == Pr.Length + 1 && Pos < To) {
+            R += '\n';
+            ++Pos;
+        }
+        ++P;
+        Off = 0;
+    }
+    return R;
+}
+
+std::string TQuillMemo::GetSelText() {
+    return GetTextRange(SelStartNav()->Pos, SelEndNav()->Pos);
+}
+
+int32_t TQuillMemo::GetSelTextBuf(char* Buffer, int32_t Size) {
+    if (Size <= 0 || !Buffer) return 0;
+    int32_t Len = std::abs(FSelLength);
+    int32_t N = std::min(Len, Size - 1);
+    std::string S = GetTextRange(SelStartNav()->Pos, SelStartNav()->Pos + N);
+    std::memcpy(Buffer, S.data(), S.size());
+    Buffer[S.size()] = 0;
+    return static_cast<int32_t>(S.size());
+}
+
+void TQuillMemo::SetSelText(std::string_view Text) {
+    if (FSelLength == 0 && FVirtualColumns > 0 && HasOption(pmoPutExtraSpaces)) {
+        std::string S(static_cast<size_t>(FVirtualColumns), ' ');
+        S += Text;
+        InsertTextAtSelection(S);
+        return;
+    }
+    InsertTextAtSelection(Text);
+}
+
+void TQuillMemo::Clear() { ReplaceAllText({}); }
+
+int32_t TQuillMemo::CaretLine() { return Caret()->GetLineNb(); }
+
+void TQuillMemo::SetCaretLine(int32_t Line) {
+    while (Line >= FLineCount && FLayoutEnd >= 0 && FLayoutFrontier < ParagraphCount())
+        FormatRange(FLayoutFrontier, std::min(FLayoutFrontier + 64, ParagraphCount() - 1), false);
+    TQuillNavigator* W = FNav[7].get();
+    W->ResetCache();
+    W->SetLineNb(std::max(Line, 0));
+    SetSelStart(W->Pos);
+}
+
+int32_t TQuillMemo::CaretColumn() { return Caret()->GetColumn() + FVirtualColumns; }
+
+std::string TQuillMemo::GetLineText(int32_t Line) {
+    if (Line < 0) return {};
+    while (Line >= FLineCount && FLayoutEnd >= 0 && FLayoutFrontier < ParagraphCount())
+        FormatRange(FLayoutFrontier, std::min(FLayoutFrontier + 64, ParagraphCount() - 1), false);
+    if (Line >= FLineCount) return {};
+    TQuillNavigator* W = FNav[7].get();
+    W->ResetCache();
+    const TDisplayLine& L = W->SetLineNb(Line);
+    if (L.End <= L.Start) return {};
+    return std::string(W->Par->Text + L.Start, static_cast<size_t>(L.End - L.Start));
+}

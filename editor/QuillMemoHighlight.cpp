@@ -1,0 +1,451 @@
+// Highlighting: the start/stop pass (regions such as comments and strings,
+// which may run on into later paragraphs) and the keyword pass.
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+
+#include "editor/QuillHighlighter.h"
+#include "editor/QuillMemo.h"
+#include "editor/QuillText.h"
+
+namespace {
+
+// The state outside every region: the same record a fresh paragraph
+// starts with, so that closing a region restores an equal state.
+TFormatStop PlainEndStop() { return TFormatStop{}; }
+
+bool InStartStopRegion(const TFormatStop& S) {
+    return S.Kind >= qkRegion && S.Depth >= 0 && S.Depth < QuillMaxDepth && S.Stack[S.Depth] < 0;
+}
+
+// The paragraph text and, for keys that ignore case, an upper-cased copy.
+struct TParCopies {
+    std::string_view Text;
+    std::string Upper;
+    bool UseText = false;
+    std::string_view For(uint8_t Options) const {
+        return (Options & koMatchCase) || UseText ? Text : std::string_view(Upper);
+    }
+};
+
+}  // namespace
+
+void TQuillMemo::HighlightParagraphStartStop(int32_t Par, std::vector<TFormatStop>& Out, TFormatStop& EndState) {
+    TParagraph& P = Paragraph(Par);
+    Out.clear();
+    TFormatStop State = *P.StartContext;
+    State.Offset = 0;
+    TStartStopKeyList& Keys = *FStartStopKeys;
+    int32_t KeyCount = Keys.Count();
+    if (!FApplyStartStopKeys || KeyCount == 0) {
+        EndState = State;
+        return;
+    }
+    if (!Keys.Prepared()) Keys.Prepare(FSeparators);
+    const int32_t L = P.Length;
+    TParCopies C{std::string_view(P.Text ? P.Text : "", static_cast<size_t>(L)), std::move(FScratchUpper)};
+    C.UseText = !Keys.NeedsUpperCopy();
+    if (!C.UseText) {
+        C.Upper.assign(C.Text);
+        QuillUpperInPlace(C.Upper.data(), L);
+    }
+    struct TGiveBack {
+        std::string& To;
+        std::string& From;
+        ~TGiveBack() { To = std::move(From); }
+    } GiveBack{FScratchUpper, C.Upper};
+    auto IsSep = [&](std::string_view T, int32_t I) {
+        return I < 0 || I >= L || FSeparators[static_cast<unsigned char>(T[static_cast<size_t>(I)])];
+    };
+    // First characters of start keys, to skip positions quickly.
+    bool First[256] = {};
+    for (int32_t k = 0; k < KeyCount; ++k) {
+        const TStartStopKey& K = Keys.Key(k);
+        if (K.StartLength == 0) continue;
+        auto Ch = static_cast<unsigned char>(K.StartKey[0]);
+        First[Ch] = true;
+        if (!(K.Options & koMatchCase) && Ch >= 'A' && Ch <= 'Z') First[Ch + 32] = true;
+    }
+    auto Push = [&](const TFormatStop& S) {
+        if (!Out.empty() && Out.back().Offset == S.Offset)
+            Out.back() = S;
+        else
+            Out.push_back(S);
+    };
+    int32_t Pos = 0;
+    while (true) {
+        if (InStartStopRegion(State)) {
+            int32_t KIdx = State.Stack[State.Depth] + 32768;
+            if (KIdx >= KeyCount) {  // the key went away: the region ends here
+                TFormatStop E = PlainEndStop();
+                E.Offset = Pos;
+                Push(E);
+                State = E;
+                continue;
+            }
+            const TStartStopKey& K = Keys.Key(KIdx);
+            int32_t Hit = -1;
+            if (K.StopLength > 0) {
+                std::string_view T = C.For(K.Options);
+                std::string_view Key(K.StopKey, static_cast<size_t>(K.StopLength));
+                size_t From = static_cast<size_t>(Pos);
+                while (From + Key.size() <= T.size()) {
+                    size_t Q = T.find(Key, From);
+                    if (Q == std::string_view::npos) break;
+                    auto Qi = static_cast<int32_t>(Q);
+                    bool Ok = (!K.CheckBeforeStop || IsSep(T, Qi - 1)) && (!K.CheckAfterStop || IsSep(T, Qi + K.StopLength));
+                    if (Ok) {
+                        Hit = Qi;
+                        break;
+                    }
+                    From = Q + 1;
+                }
+            }
+            int32_t CloseAt;
+            if (Hit >= 0)
+                CloseAt = Hit + K.StopLength;
+            else if (K.EndsAtParEnd) {
+                // Closed by the paragraph end: no stop is needed after the
+                // last character, only the state handed to the next paragraph.
+                for (auto It = Out.rbegin(); It != Out.rend(); ++It)
+                    if (It->Kind >= qkRegion && It->Depth == State.Depth) {
+                        It->StopLength = 0;
+                        break;
+                    }
+                State = PlainEndStop();
+                break;
+            } else
+                break;  // the region runs on into the next paragraph
+            // The opening stop learns how long its closing text is.
+            for (auto It = Out.rbegin(); It != Out.rend(); ++It)
+                if (It->Kind >= qkRegion && It->Depth == State.Depth) {
+                    It->StopLength = static_cast<uint8_t>(Hit >= 0 ? K.StopLength + (K.CheckBeforeStop ? 1 : 0) : 0);
+                    break;
+                }
+            TFormatStop E;
+            int32_t Next = -1;
+            for (int32_t k = KIdx + 1; k < KeyCount && Hit >= 0; ++k)
+                if (Keys.Key(k).SameStartLink == KIdx) {
+                    Next = k;
+                    break;
+                }
+            if (Next >= 0) {
+                const TStartStopKey& N = Keys.Key(Next);
+                E = State;
+                E.Kind = static_cast<uint8_t>((N.Style & 0x3F) | qkRegion);
+                E.Stack[E.Depth] = static_cast<int16_t>(Next - 32768);
+                E.Background = N.Background;
+                E.Foreground = N.Foreground;
+                E.Context = N.Context;
+                E.Cursor = N.Cursor;
+                E.StopLength = static_cast<uint8_t>(N.StopLength);
+            } else
+                E = PlainEndStop();
+            E.Offset = CloseAt;
+            E.KeyLength = 0;
+            Push(E);
+            State = E;
+            Pos = CloseAt;
+            continue;
+        }
+        // Outside a start/stop region: the earliest start key wins, earlier
+        // keys in the list first at the same place.
+        if (StopContext(State) + 1 >= QuillMaxDepth) break;
+        int32_t FoundAt = -1, FoundKey = -1;
+        for (int32_t Q = Pos; Q < L && FoundAt < 0; ++Q) {
+            if (!First[static_cast<unsigned char>(C.Text[static_cast<size_t>(Q)])]) continue;
+            for (int32_t k = 0; k < KeyCount; ++k) {
+                const TStartStopKey& K = Keys.Key(k);
+                if (K.StartLength == 0 || Q + K.StartLength > L) continue;
+                std::string_view T = C.For(K.Options);
+                if (std::memcmp(T.data() + Q, K.StartKey, static_cast<size_t>(K.StartLength)) != 0) continue;
+                if (K.CheckBeforeStart && !IsSep(T, Q - 1)) continue;
+                if (K.CheckAfterStart && !IsSep(T, Q + K.StartLength)) continue;
+                FoundAt = Q;
+                FoundKey = k;
+                break;
+            }
+        }
+        if (FoundAt < 0) break;
+        const TStartStopKey& K = Keys.Key(FoundKey);
+        TFormatStop R = State;
+        R.Depth = static_cast<int8_t>(StopContext(State) + 1);
+        R.Kind = static_cast<uint8_t>((K.Style & 0x3F) | qkRegion);
+        R.Stack[R.Depth] = static_cast<int16_t>(FoundKey - 32768);
+        R.Background = K.Background;
+        R.Foreground = K.Foreground;
+        R.Context = K.Context;
+        R.Cursor = K.Cursor;
+        R.KeyLength = static_cast<uint8_t>(std::min(255, K.StartLength + (K.CheckAfterStart ? 1 : 0)));
+        R.StopLength = static_cast<uint8_t>(K.StopLength);
+        R.Offset = FoundAt;
+        Push(R);
+        State = R;
+        Pos = FoundAt + K.StartLength;
+    }
+    EndState = State;
+}
+
+void TQuillMemo::HighlightStartStop(TQuillNavigator* From, TQuillNavigator* To) {
+    int32_t PF = From->LocatePar();
+    int32_t PT = std::max(PF, To->LocatePar());
+    std::vector<TFormatStop>& Stops = FScratchPassStops;
+    TFormatStop End;
+    int32_t Count = ParagraphCount();
+    int32_t P = PF;
+    bool Changed = false;
+    int32_t LastDone = PF;
+    while (P < Count) {
+        TParagraph& Pr = Paragraph(P);
+        HighlightParagraphStartStop(P, Stops, End);
+        SetParagraphStops(Pr, Stops);
+        Pr.Highlighted = 1;
+        Pr.Parsed = 0;
+        Pr.Formatted = 0;
+        Changed = true;
+        LastDone = P;
+        if (P + 1 >= Count) break;
+        TParagraph& Nx = Paragraph(P + 1);
+        bool Same = StopsEqual(*Nx.StartContext, End) && Nx.StartContext->Kind == End.Kind;
+        if (!Same) {
+            TFormatStop* Ctx = Pr.StopCount > 0 ? NewContext(End) : ShareContext(Pr.StartContext);
+            if (Pr.StopCount > 0) Ctx->Offset = 1;
+            ReleaseContext(Nx.StartContext);
+            Nx.StartContext = Ctx;
+            Nx.Highlighted = Nx.Parsed = Nx.Formatted = 0;
+            MarkLayoutPending(P + 1, 0, P + 1);
+        }
+        if (P >= PT) break;
+        ++P;
+    }
+    if (FHighlightFrontier >= PF - 1) {
+        // Everything before PF was highlighted: the frontier moves on unless
+        // the next paragraph now waits for a new start state.
+        int32_t Frontier = LastDone;
+        FHighlightFrontier = Frontier;
+    }
+    if (Changed) {
+        FLayoutCurrent = false;
+        InvalidateNavigators(Paragraph(PF).Start - 1, LastDone + 1);
+    }
+}
+
+void TQuillMemo::EnsureHighlighted(int32_t Par) {
+    Par = std::min(Par, ParagraphCount() - 1);
+    TQuillNavigator* F = FNav[8].get();
+    while (FHighlightFrontier < Par) {
+        int32_t P = FHighlightFrontier + 1;
+        if (Paragraph(P).Highlighted) {
+            FHighlightFrontier = P;
+            continue;
+        }
+        F->ResetCache();
+        F->Pos = Paragraph(P).Start;
+        HighlightStartStop(F, F);
+        if (FHighlightFrontier < P) FHighlightFrontier = P;
+    }
+}
+
+void TQuillMemo::HighlightKeywords(TQuillNavigator* From, TQuillNavigator* To) {
+    int32_t PF = From->LocatePar();
+    int32_t PT = std::max(PF, To->LocatePar());
+    for (int32_t P = PF; P <= PT; ++P) HighlightParagraphKeywords(P);
+}
+
+void TQuillMemo::HighlightParagraphKeywords(int32_t Par) {
+    if (!Paragraph(Par).Highlighted) EnsureHighlighted(Par);
+    TParagraph& P = Paragraph(Par);
+    if (FHighlighter) {
+        TQuillNavigator* F = FNav[9].get();
+        TQuillNavigator* T = FNav[10].get();
+        F->ResetCache();
+        F->Pos = P.Start;
+        T->ResetCache();
+        T->Pos = P.Start + P.Length;
+        FHighlighter->ParseKeywords(F, T, FKeywords->GetCount());
+    }
+    P.Parsed = 1;
+    TKeywordList& KW = *FKeywords;
+    if (!FApplyKeyWords || KW.GetCount() == 0 || P.Length == 0) return;
+    const int32_t L = P.Length;
+    std::string& Text = FScratchText;
+    std::string& Upper = FScratchUpper;
+    Text.assign(P.Text, static_cast<size_t>(L));
+    Upper.clear();
+    if (KW.AnyCaseless()) {
+        Upper = Text;
+        QuillUpperInPlace(Upper.data(), L);
+    }
+    // Where keywords are not allowed, both copies hold character 5.
+    bool AnyAllowed = false;
+    {
+        const TFormatStop* State = P.StartContext;
+        int32_t At = 0;
+        for (int32_t s = 0; s <= P.StopCount; ++s) {
+            int32_t Next = s < P.StopCount ? P.Stops[s].Offset : L;
+            bool Blocked = IsHighlightingStop(*State) && State->Context != 0;
+            if (Blocked) {
+                for (int32_t i = At; i < std::min(Next, L); ++i) {
+                    Text[static_cast<size_t>(i)] = 5;
+                    if (!Upper.empty()) Upper[static_cast<size_t>(i)] = 5;
+                }
+            } else if (Next > At)
+                AnyAllowed = true;
+            if (s < P.StopCount) {
+                State = &P.Stops[s];
+                At = std::max(At, P.Stops[s].Offset);
+            }
+        }
+    }
+    if (!AnyAllowed) return;
+    std::vector<TMatch>& Matches = FScratchMatches;
+    Matches.clear();
+    const auto& Compiled = KW.Compiled();
+    for (int k = 0; k < KW.GetCount(); ++k) {
+        TKeyword* K = KW.Record(k);
+        if (!K || K->Context == 0 || Compiled[static_cast<size_t>(k)].empty()) continue;
+        const std::string& Key = Compiled[static_cast<size_t>(k)];
+        bool MatchCase = (K->Options & koMatchCase) != 0;
+        std::string& Buf = MatchCase ? Text : Upper;
+        std::string_view View(Buf);
+        size_t From = 0;
+        while (true) {
+            size_t Q = View.find(Key, From);
+            if (Q == std::string_view::npos) break;
+            auto Qi = static_cast<int32_t>(Q);
+            auto Len = static_cast<int32_t>(Key.size());
+            bool Ok = true;
+            if (K->Options & koWholeWord) {
+                bool Before = Qi == 0 || FSeparators[static_cast<unsigned char>(Buf[Q - 1])];
+                bool After = Qi + Len >= L || FSeparators[static_cast<unsigned char>(Buf[Q + Key.size()])];
+                Ok = Before && After;
+            }
+            if (Ok) {
+                Matches.push_back({Qi, k, Len});
+                for (int32_t i = Qi; i < Qi + Len; ++i) {
+                    Text[static_cast<size_t>(i)] = 5;
+                    if (!Upper.empty()) Upper[static_cast<size_t>(i)] = 5;
+                }
+            }
+            From = Q + Key.size();
+        }
+    }
+    if (Matches.empty()) return;
+    std::sort(Matches.begin(), Matches.end(), [](const TMatch& A, const TMatch& B) { return A.Offset < B.Offset; });
+    // Merge the keyword regions into the paragraph's stops.
+    std::vector<TFormatStop>& Out = FScratchStops;
+    Out.clear();
+    int32_t s = 0;
+    TFormatStop InForce = *P.StartContext;
+    InForce.Offset = 0;
+    bool LastParagraph = Par == ParagraphCount() - 1;
+    for (const TMatch& M : Matches) {
+        while (s < P.StopCount && P.Stops[s].Offset < M.Offset) {
+            Out.push_back(P.Stops[s]);
+            InForce = P.Stops[s];
+            ++s;
+        }
+        int Depth = StopContext(InForce) + 1;
+        if (Depth >= QuillMaxDepth) continue;
+        TKeyword* K = KW.Record(M.Index);
+        if (InForce.Kind >= qkRegion && !Out.empty() && Out.back().Kind >= qkRegion && Out.back().Depth == InForce.Depth)
+            Out.back().StopLength = 0;
+        TFormatStop R = InForce;
+        R.Offset = M.Offset;
+        R.Kind = static_cast<uint8_t>((K->Style & 0x3F) | qkRegion);
+        R.Depth = static_cast<int8_t>(Depth);
+        R.Stack[Depth] = static_cast<int16_t>(M.Index);
+        R.Background = K->Background;
+        R.Foreground = K->Foreground;
+        R.Context = K->Context;
+        R.Cursor = K->Cursor;
+        R.KeyLength = R.StopLength = static_cast<uint8_t>(std::min(M.Length, 255));
+        // Stops covered by the match go; the last of them (or the state in
+        // force) comes back at the match end.
+        TFormatStop Previous = InForce;
+        int32_t PrevOffset = InForce.Offset;
+        int32_t End = M.Offset + M.Length;
+        while (s < P.StopCount && P.Stops[s].Offset <= End) {
+            Previous = P.Stops[s];
+            PrevOffset = P.Stops[s].Offset;
+            ++s;
+        }
+        Out.push_back(R);
+        Previous.KeyLength = static_cast<uint8_t>(std::max(0, Previous.KeyLength - (End - PrevOffset)));
+        Previous.Offset = End;
+        if (!(LastParagraph && End >= L)) Out.push_back(Previous);
+        InForce = Previous;
+    }
+    while (s < P.StopCount) Out.push_back(P.Stops[s++]);
+    SetParagraphStops(P, Out);
+    P.Formatted = 0;
+    InvalidateNavigators(P.Start - 1, Par);
+}
+
+void TQuillMemo::ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, bool MarkLayout, bool Highlighting,
+                                const TFormatStop& Stop) {
+    if (From->Pos > To->Pos) std::swap(From, To);
+    int32_t PF = From->LocatePar();
+    int32_t PT = To->LocatePar();
+    if (MarkLayout) MarkLayoutPending(PF, 0, PT);
+    int32_t EndPos = To->Pos;
+    TFormatStop Previous = From->CurrentStop();
+    int32_t PrevAt = From->Pos;
+    TFormatStop New = Stop;
+    if (Highlighting)
+        New.Kind |= qkHighlighting;
+    else
+        New.Kind = 0;
+    if (Highlighting || IsHighlightingStop(Previous)) From->InsertFormatStop(New);
+    TFormatStop* Shared = nullptr;
+    for (int32_t p = PF; p <= PT; ++p) {
+        TParagraph& Pr = Paragraph(p);
+        Pr.Formatted = 0;
+        int32_t Idx = p == PF ? From->GetStopIndex() : 0;
+        int32_t Limit = p == PT ? EndPos - Pr.Start : Pr.Length + 1;
+        while (Idx < Pr.StopCount && Pr.Stops[Idx].Offset <= Limit) {
+            Previous = Pr.Stops[Idx];
+            PrevAt = Pr.Start + Pr.Stops[Idx].Offset;
+            for (int32_t k = Idx; k < Pr.StopCount - 1; ++k) Pr.Stops[k] = Pr.Stops[k + 1];
+            --Pr.StopCount;
+        }
+        if (p > PF) {
+            ReleaseContext(Pr.StartContext);
+            if (!Shared)
+                Shared = NewContext(New);
+            else
+                ShareContext(Shared);
+            Pr.StartContext = Shared;
+        }
+    }
+    Previous.KeyLength = static_cast<uint8_t>(std::max(0, Previous.KeyLength - (EndPos - PrevAt)));
+    if (EndPos < FCharCount && (Highlighting || IsHighlightingStop(Previous))) {
+        TQuillNavigator* W = FNav[11].get();
+        W->ResetCache();
+        W->Pos = EndPos;
+        W->SkipStopsAtPos();
+        W->InsertFormatStop(Previous);
+    }
+    InvalidateNavigators(From->Pos - 1, PT);
+    From->ForgetStopAndLine();
+    To->ForgetStopAndLine();
+}
+
+void TQuillMemo::ReformatAll() {
+    TFormatStop* First = Paragraph(0).StartContext;
+    for (int32_t i = 0; i < ParagraphCount(); ++i) {
+        TParagraph& P = Paragraph(i);
+        P.Formatted = P.Highlighted = P.Parsed = 0;
+        std::free(P.Stops);
+        P.Stops = nullptr;
+        P.StopCount = P.StopCapacity = 0;
+        if (i > 0 && P.StartContext != First) {
+            ReleaseContext(P.StartContext);
+            P.StartContext = ShareContext(First);
+        }
+    }
+    for (TQuillNavigator* N : FNavigators) N->ForgetStopAndLine();
+    FHighlightFrontier = -1;
+    StartFullFormat();
+    if (FWindow) FWindow->InvalidateAll();
+}

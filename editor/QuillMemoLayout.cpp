@@ -1,0 +1,413 @@
+// Layout: breaking paragraphs into display lines, the pending range, and
+// background formatting in 25 ms slices.
+#include <algorithm>
+#include <climits>
+
+#include "editor/QuillHighlighter.h"
+#include "editor/QuillMemo.h"
+
+namespace {
+constexpr int64_t SliceMs = 25;
+}
+
+void TQuillMemo::MeasureFont() {
+    FSpaceWidth = 1;
+    FOverhang = 0;
+    FAvgCharWidth = 1;
+    if (FWindow) {
+        FWindow->SelectStyle(0);
+        int32_t One = FWindow->TextWidth(" ", 1);
+        int32_t Two = FWindow->TextWidth("  ", 2);
+        if (One > 0 && Two > 0) {
+            FSpaceWidth = Two - One;
+            FOverhang = 2 * One - Two;
+            FAvgCharWidth = One;
+        }
+    }
+    if (FLineHeight > 0)
+        FLineHeightPx = FLineHeight;
+    else
+        FLineHeightPx = FWindow ? FWindow->FontLineHeight() + 1 : 0;
+}
+
+void TQuillMemo::MarkLayoutPending(int32_t FirstPar, int32_t LineInFirstPar, int32_t LastPar) {
+    FirstPar = std::clamp(FirstPar, 0, ParagraphCount() - 1);
+    LastPar = std::clamp(LastPar, FirstPar, ParagraphCount() - 1);
+    int32_t Line = Paragraph(FirstPar).FirstLine + LineInFirstPar;
+    if (FPendLastPar < 0) {
+        FPendFirstPar = FirstPar;
+        FPendLastPar = LastPar;
+        FPendFirstLine = Line;
+    } else {
+        FPendFirstPar = std::min(FPendFirstPar, FirstPar);
+        FPendLastPar = std::max(FPendLastPar, LastPar);
+        FPendFirstLine = std::min(FPendFirstLine, Line);
+    }
+    if (FHighlightFrontier >= FirstPar) FHighlightFrontier = FirstPar - 1;
+    FLayoutCurrent = false;
+}
+
+void TQuillMemo::FormatParagraph(int32_t Par, int32_t FromLine) {
+    if (!Paragraph(Par).Highlighted) EnsureHighlighted(Par);
+    BreakParagraph(Par, FromLine);
+}
+
+void TQuillMemo::BreakParagraph(int32_t Par, int32_t /*FromLine*/) {
+    TParagraph& P = Paragraph(Par);
+    if (!P.Parsed && (FApplyKeyWords || FHighlighter)) HighlightParagraphKeywords(Par);
+    P.Parsed = 1;
+    P.Formatted = 1;
+    uint8_t Style = P.Line0.Style();
+    if (!FWindow) {
+        // Without a window a paragraph is one display line of width 0.
+        SetParagraphLineCount(P, 1);
+        P.Line0 = TDisplayLine();
+        P.Line0.End = P.Length;
+        P.Line0.StyleWord = Style;
+        return;
+    }
+    int64_t W = (!FWordWrap && FAlignment == qaLeftJustify) ? static_cast<int64_t>(INT32_MAX) - FRightMargin
+                                                            : static_cast<int64_t>(FWidthForLayout) - FLeftMargin - FRightMargin;
+    if (W < 1) W = 1;
+    int64_t TabW = std::max<int64_t>(1, static_cast<int64_t>(FTabStops) * FAvgCharWidth);
+    std::vector<TDisplayLine> Lines;
+    const char* T = P.Text;
+    int32_t L = P.Length;
+    int64_t X = 0;
+    int32_t LineStart = 0, Spaces = 0, JustifyFrom = 0;
+    uint8_t LineStyle = Style;
+    int32_t StopIdx = 0;
+    auto EffStyle = [&](int32_t At) {
+        while (StopIdx < P.StopCount && P.Stops[StopIdx].Offset <= At) ++StopIdx;
+        const TFormatStop& S = StopIdx > 0 ? P.Stops[StopIdx - 1] : *P.StartContext;
+        return IsHighlightingStop(S) ? static_cast<uint8_t>(S.Kind & 0x3F) : Style;
+    };
+    auto EndLine = [&](int32_t End) {
+        TDisplayLine DL;
+        DL.Start = LineStart;
+        DL.End = End;
+        DL.Width = DL.Width2 = static_cast<int32_t>(std::min<int64_t>(X, INT32_MAX));
+        DL.SpaceCount = Spaces;
+        DL.JustifyFrom = JustifyFrom;
+        DL.StyleWord = LineStyle;
+        int32_t Before = 0;
+        while (Before < P.StopCount && P.Stops[Before].Offset < LineStart) ++Before;
+        DL.StopsBefore = Before;
+        Lines.push_back(DL);
+        if (DL.Width > FMaxWidth) {
+            FMaxWidth = DL.Width;
+            if (!FWordWrap) FWidestPar = Par;
+        }
+        LineStart = End;
+        LineStyle = Style;
+        X = 0;
+        Spaces = 0;
+        JustifyFrom = End;
+    };
+    int32_t i = 0;
+    while (i < L) {
+        char C = T[i];
+        if (C == ' ') {
+            X += FSpaceWidth;
+            ++Spaces;
+            ++i;
+        } else if (C == '\t') {
+            X = (X / TabW + 1) * TabW;
+            Spaces = 0;
+            JustifyFrom = ++i;
+        } else if (FStaticFormat && IsStyleCode(C)) {
+            Style = ApplyStyleCode(Style, C);
+            ++i;
+        } else {
+            int32_t j = i;
+            while (j < L && T[j] != ' ' && T[j] != '\t' && !(FStaticFormat && IsStyleCode(T[j]))) ++j;
+            FWindow->SelectStyle(EffStyle(i));
+            int64_t Wd = std::max<int64_t>(0, static_cast<int64_t>(FWindow->TextWidth(T + i, j - i)) - FOverhang);
+            if (X + Wd > W && i > LineStart) {
+                EndLine(i);
+                continue;
+            }
+            if (Wd > W) {
+                // A word wider than the line is broken where it stops fitting.
+                int32_t k = 1;
+                while (i + k < j && FWindow->TextWidth(T + i, k + 1) - FOverhang <= W) ++k;
+                X = FWindow->TextWidth(T + i, k);
+                i += k;
+                if (i < L) EndLine(i);
+                continue;
+            }
+            X += Wd;
+            i = j;
+        }
+    }
+    if (LineStart < L || Lines.empty()) EndLine(L);
+    SetParagraphLineCount(P, static_cast<int32_t>(Lines.size()));
+    for (size_t k = 0; k < Lines.size(); ++k) ParagraphLine(P, static_cast<int32_t>(k)) = Lines[k];
+}
+
+void TQuillMemo::ApplyLineDelta(int32_t AfterPar, int32_t /*Delta*/) {
+    RenumberFrom(std::clamp(AfterPar, 0, ParagraphCount() - 1));
+    for (TQuillNavigator* N : FNavigators) N->LineInPar = QuillUnknown;
+}
+
+void TQuillMemo::LayoutLines() {
+    if (FUpdateCount > 0 || FPendLastPar < 0) return;
+    int32_t Count = ParagraphCount();
+    int32_t First = std::clamp(FPendFirstPar, 0, Count - 1);
+    int32_t Last = std::clamp(FPendLastPar, First, Count - 1);
+    int32_t OldLines = FLineCount;
+    if (FWindow) FWidthForLayout = FWindow->ClientWidth();
+    FormatParagraph(First, 0);
+    int32_t Visible = 0;
+    if (FWindow && FLineHeightPx > 0) {
+        Visible = FWindow->ClientHeight() / FLineHeightPx + 1;
+        int32_t Top = TopNavigator()->LocatePar();
+        for (int32_t p = Last + 1; p < Count && p <= Top + Visible; ++p)
+            if (!Paragraph(p).Formatted) Last = p;
+    }
+    int32_t Top = FWindow ? TopNavigator()->LocatePar() : 0;
+    for (int32_t p = First + 1; p <= Last; ++p) {
+        bool InView = FWindow && p >= Top && p <= Top + Visible;
+        if (FUpdateMode == umImmediate || InView) FormatParagraph(p, 0);
+    }
+    ApplyLineDelta(First, FLineCount - OldLines);
+    FPendLastPar = -1;
+    FPendFirstPar = Count;
+    FPendFirstLine = FLineCount;
+    if (FWindow) {
+        FWindow->UpdateScrollRanges();
+        FWindow->InvalidateAll();
+        bool More = false;
+        for (int32_t p = First; p <= Last && !More; ++p) More = !Paragraph(p).Formatted;
+        if (More) {
+            FLayoutFrontier = std::min(FLayoutFrontier, First);
+            FLayoutEnd = std::max(FLayoutEnd, Last);
+            if (FUpdateMode == umImmediate)
+                FormatRange(First, Last, false);
+            else if (FUpdateMode == umBackground && !FBackgroundActive) {
+                FBackgroundActive = true;
+                FWindow->PostFormatMessage();
+            }
+        }
+        FWindow->PlaceCaret();
+    }
+    Change();
+}
+
+void TQuillMemo::FormatRange(int32_t First, int32_t Last, bool Force) {
+    int32_t Count = ParagraphCount();
+    Last = std::min(Last, Count - 1);
+    if (First < 0) First = 0;
+    if (First > Last) return;
+    if (FWindow) FWidthForLayout = FWindow->ClientWidth();
+    int64_t LastProgress = Now();
+    for (int32_t p = First; p <= Last; ++p) {
+        if (!Paragraph(p).Highlighted) EnsureHighlighted(p);
+        if (Force || !Paragraph(p).Formatted) {
+            FormatParagraph(p, 0);
+            if (OnProgress) {
+                FProgress = static_cast<int>(static_cast<int64_t>(p) * 100 / Count);
+                if (FProgress >= 100) FProgress = 99;
+                NotifyProgress(LastProgress, false);
+            }
+        }
+    }
+    ApplyLineDelta(First, 0);
+    if (First == FLayoutFrontier) {
+        FLayoutFrontier = Last + 1;
+        if (FLayoutEnd >= 0 && FLayoutFrontier > FLayoutEnd) {
+            FLayoutEnd = -1;
+            FLayoutFrontier = Count;
+        }
+    }
+    if (FWindow) {
+        FWindow->UpdateScrollRanges();
+        FWindow->PlaceCaret();
+    }
+}
+
+void TQuillMemo::StartFullFormat() {
+    int32_t Count = ParagraphCount();
+    for (int32_t i = 0; i < Count; ++i) Paragraph(i).Formatted = 0;
+    FMaxWidth = 0;
+    FWidestPar = -1;
+    FLayoutFrontier = 0;
+    FLayoutEnd = Count - 1;
+    if (FLoading || FUpdateCount > 0 || !FWindow) return;
+    if (Designing() || FUpdateMode == umImmediate) {
+        FormatRange(0, Count - 1, true);
+        FLayoutEnd = -1;
+        FLayoutFrontier = Count;
+    } else if (FUpdateMode == umBackground && !FBackgroundActive) {
+        FBackgroundActive = true;
+        FWindow->PostFormatMessage();
+    }
+}
+
+void TQuillMemo::FormatInBackground(bool ProcessOthers) {
+    if (FUpdateCount > 0) return;
+    FBackgroundActive = true;
+    int32_t Count = ParagraphCount();
+    if (FLayoutFrontier >= Count) {
+        FBackgroundActive = false;
+        FLayoutEnd = -1;
+        return;
+    }
+    if (FWindow) FWidthForLayout = FWindow->ClientWidth();
+    int64_t Limit = Now() + SliceMs;
+    int32_t StartPar = FLayoutFrontier;
+    int32_t OldLines = FLineCount;
+    bool Any = false;
+    int64_t LastProgress = Now();
+    while (FLayoutEnd >= FLayoutFrontier && Now() < Limit) {
+        int32_t p = FLayoutFrontier;
+        if (OnProgress && Now() - LastProgress > 300) {
+            FProgress = static_cast<int>(static_cast<int64_t>(p) * 100 / Count);
+            if (FProgress >= 100) FProgress = 99;
+            NotifyProgress(LastProgress, true);
+        }
+        if (!Paragraph(p).Formatted) {
+            FormatParagraph(p, 0);
+            Any = true;
+        }
+        ++FLayoutFrontier;
+        if (FLayoutFrontier >= Count) break;
+        if (FLayoutFrontier > FLayoutEnd && !Paragraph(FLayoutFrontier).Formatted) ++FLayoutEnd;
+    }
+    if (Any) {
+        ApplyLineDelta(StartPar, FLineCount - OldLines);
+        if (FWindow) {
+            FWindow->UpdateScrollRanges();
+            FWindow->InvalidateAll();
+            FWindow->PlaceCaret();
+        }
+    }
+    if (FLayoutEnd < FLayoutFrontier || FLayoutFrontier >= Count) {
+        FBackgroundActive = false;
+        FLayoutEnd = -1;
+        FLayoutFrontier = Count;
+        FProgress = 100;
+        if (OnProgress) OnProgress(this);
+    } else {
+        // Posting the next slice yields to the message loop; no nested
+        // message processing happens here.
+        (void)ProcessOthers;
+        if (FUpdateMode == umBackground && FWindow && !FWindow->Terminating()) FWindow->PostFormatMessage();
+    }
+}
+
+int32_t TQuillMemo::LineToPixel(int32_t N) const {
+    if (FLineHeightPx <= 0) return 0;
+    return N * FLineHeightPx - (FScrollY % FLineHeightPx);
+}
+
+int32_t TQuillMemo::PixelToLine(int32_t Y, int32_t* Remainder) const {
+    if (FLineHeightPx <= 0) {
+        if (Remainder) *Remainder = Y;
+        return 0;
+    }
+    int32_t V = Y + FScrollY % FLineHeightPx;
+    if (Remainder) *Remainder = V % FLineHeightPx;
+    return V / FLineHeightPx;
+}
+
+int32_t TQuillMemo::ColumnToX(TParagraph& Par, int32_t /*ParNb*/, int32_t Column, int32_t LineInPar) {
+    LineInPar = std::clamp(LineInPar, 0, Par.LineCount - 1);
+    const TDisplayLine& DL = ParagraphLine(Par, LineInPar);
+    Column = std::clamp(Column, 0, DL.End - DL.Start);
+    int64_t X = 0;
+    if (FWindow) {
+        int64_t TabW = std::max<int64_t>(1, static_cast<int64_t>(FTabStops) * FAvgCharWidth);
+        uint8_t Style = DL.Style();
+        int32_t i = DL.Start, End = DL.Start + Column;
+        while (i < End) {
+            char C = Par.Text[i];
+            if (C == '\t') {
+                X = (X / TabW + 1) * TabW;
+                ++i;
+            } else if (FStaticFormat && IsStyleCode(C)) {
+                Style = ApplyStyleCode(Style, C);
+                ++i;
+            } else {
+                int32_t j = i;
+                while (j < End && Par.Text[j] != '\t' && !(FStaticFormat && IsStyleCode(Par.Text[j]))) ++j;
+                FWindow->SelectStyle(Style);
+                X += FWindow->TextWidth(Par.Text + i, j - i);
+                i = j;
+            }
+        }
+        if (X > 0) X -= FOverhang;
+    }
+    X -= FScrollX;
+    int32_t Client = FWindow ? FWindow->ClientWidth() : FWidthForLayout;
+    switch (FJustified ? qaLeftJustify : FAlignment) {
+    case qaRightJustify: X += Client - FRightMargin - DL.Width; break;
+    case qaCenter: X += FLeftMargin + (Client - FLeftMargin - FRightMargin - DL.Width) / 2; break;
+    default: X += FLeftMargin; break;
+    }
+    return static_cast<int32_t>(std::clamp<int64_t>(X, INT32_MIN, INT32_MAX));
+}
+
+int32_t TQuillMemo::XToColumn(TParagraph& Par, int32_t ParNb, bool /*KeepColumn*/, int32_t X, int32_t LineInPar) {
+    LineInPar = std::clamp(LineInPar, 0, Par.LineCount - 1);
+    const TDisplayLine& DL = ParagraphLine(Par, LineInPar);
+    int32_t Len = DL.End - DL.Start;
+    int32_t Col = 0;
+    while (Col < Len) {
+        int32_t A = ColumnToX(Par, ParNb, Col, LineInPar);
+        int32_t B = ColumnToX(Par, ParNb, Col + 1, LineInPar);
+        if ((A + B) / 2 > X) break;
+        ++Col;
+    }
+    return Col;
+}
+
+void TQuillMemo::ScrollCaretIntoView() {
+    if (FUpdateCount > 0 || !FWindow) return;
+    TQuillNavigator* C = Caret();
+    int32_t P = C->LocatePar();
+    if (!Paragraph(P).Formatted) FormatRange(P, P, false);
+    if (FLineHeightPx > 0) {
+        int32_t Line = C->GetLineNb();
+        int32_t Top = FScrollY / FLineHeightPx;
+        int32_t Height = FWindow->ClientHeight();
+        if (Line < Top)
+            FScrollY = Line * FLineHeightPx;
+        else if ((Line + 1) * FLineHeightPx - FScrollY > Height) {
+            if (HasOption(pmoNoFineScroll))
+                FScrollY = std::max(Line - Height / FLineHeightPx + 1, 0) * FLineHeightPx;
+            else
+                FScrollY = std::max((Line + 1) * FLineHeightPx - Height, 0);
+        }
+        TopNavigator()->ResetCache();
+        TopNavigator()->SetLineNb(FScrollY / FLineHeightPx);
+    }
+    FWindow->UpdateScrollRanges();
+    FWindow->PlaceCaret();
+}
+
+void TQuillMemo::Change() {
+    if (OnChange) OnChange(this);
+}
+
+void TQuillMemo::CheckIntegrity() {
+    std::string V = Version();
+    int64_t Line = 0, Pos = 0, Total = 0;
+    for (int32_t i = 0; i < ParagraphCount(); ++i) {
+        TParagraph& P = Paragraph(i);
+        if (P.FirstLine != Line) throw Exception("Error 1");
+        if (P.Start != Pos) throw Exception("Error 2 in " + V);
+        int32_t Prev = 0;
+        for (int32_t l = 0; l < P.LineCount; ++l) {
+            const TDisplayLine& DL = ParagraphLine(P, l);
+            if (DL.Start != Prev) throw Exception("Error 3 in " + V);
+            Prev = DL.End;
+        }
+        if (Prev != P.Length) throw Exception("Error 4 in " + V);
+        Line += P.LineCount;
+        Pos += P.Length + 2;
+        Total += P.Length + 2;
+    }
+    if (static_cast<int64_t>(FCharCount) + 2 != Total) throw Exception("Error 5 in " + V);
+    if (FLineCount != Line) throw Exception("Error 6 in " + V);
+}

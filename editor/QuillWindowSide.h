@@ -1,0 +1,36 @@
+#pragma once
+// What the editor needs from a window. Without a window none is attached
+// and the editor lays out every paragraph as one line of width 0; the
+// windowed control (or a test) supplies an implementation.
+#include <cstdint>
+#include <string>
+
+class IQuillWindowSide {
+public:
+    virtual ~IQuillWindowSide() = default;
+    // Measuring, in the font of the given style bits (bit 5: the alternate font).
+    virtual void SelectStyle(uint8_t Style) = 0;
+    virtual int32_t TextWidth(const char* Text, int32_t Length) = 0;
+    virtual int32_t FontLineHeight() = 0;
+    virtual int32_t ClientWidth() = 0;
+    virtual int32_t ClientHeight() = 0;
+    // Effects on the window; all may do nothing.
+    virtual void InvalidateLines(int32_t /*FirstLine*/, int32_t /*LastLine*/) {}
+    virtual void InvalidateAll() {}
+    virtual void UpdateScrollRanges() {}
+    virtual void PlaceCaret() {}
+    // Posts message 1025 (WParam 1) to the editor's window.
+    virtual void PostFormatMessage() {}
+    virtual void ProcessMessages() {}
+    virtual bool Terminating() { return false; }
+};
+
+// The clipboard's text format (CF_TEXT on Windows).
+class IQuillClipboard {
+public:
+    virtual ~IQuillClipboard() = default;
+    virtual bool HasText() = 0;
+    // The clipboard's text, bounded by its memory size.
+    virtual std::string GetText() = 0;
+    virtual void SetText(const std::string& Text) = 0;
+};

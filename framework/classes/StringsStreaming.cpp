@@ -1,0 +1,35 @@
+// The form-stream side of TStrings: a list of strings is stored under the
+// defined property "Strings" as a vaList of strings.
+#include "framework/classes/Filer.h"
+#include "framework/rtl/StringList.h"
+
+void TStrings::DefineProperties(TFiler* Filer) {
+    bool HasData;
+    if (Filer->Ancestor()) {
+        auto* Anc = dynamic_cast<TStrings*>(Filer->Ancestor());
+        HasData = !Anc || !Equals(Anc);
+    } else {
+        HasData = Count() > 0;
+    }
+    Filer->DefineProperty(
+        "Strings",
+        [this](TReader* Reader) {
+            Reader->ReadListBegin();
+            BeginUpdate();
+            try {
+                Clear();
+                while (!Reader->EndOfList()) Add(Reader->ReadString());
+            } catch (...) {
+                EndUpdate();
+                throw;
+            }
+            EndUpdate();
+            Reader->ReadListEnd();
+        },
+        [this](TWriter* Writer) {
+            Writer->WriteListBegin();
+            for (int I = 0; I < Count(); ++I) Writer->WriteString(Get(I));
+            Writer->WriteListEnd();
+        },
+        HasData);
+}

@@ -1,0 +1,429 @@
+#pragma once
+// Controls: TControl (windowless or windowed), TWinControl (owns a window
+// and child controls), TCustomControl (a windowed control that paints on a
+// canvas) and TGraphicControl (windowless: painted by its parent, which
+// also routes the mouse to it).
+//
+// Every window of the framework has one window procedure; it finds the
+// control and calls its WindowProc (by default the virtual WndProc) inside
+// a handler that passes any exception to the application's
+// HandleException. Perform calls WindowProc directly, so exceptions reach
+// Perform's caller.
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/classes/Component.h"
+#include "framework/controls/Messages.h"
+#include "framework/graphics/Graphics.h"
+#include "framework/uicore/UiTypes.h"
+
+class TWinControl;
+class TPopupMenu;
+class TCustomForm;
+
+QRN_ENUM(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient)
+QRN_ENUM(TMouseButton, mbLeft, mbRight, mbMiddle)
+QRN_ENUM(TShiftStateValue, ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble)
+QRN_SET_NAME(TShiftState)
+
+enum TControlStyleFlag {
+    csAcceptsControls, csCaptureMouse, csDesignInteractive, csClickEvents, csFramed, csSetCaption, csOpaque,
+    csDoubleClicks, csFixedWidth, csFixedHeight, csNoDesignVisible, csReplicatable, csNoStdEvents,
+    csDisplayDragImage, csReflector, csActionClient, csMenuEvents
+};
+QRN_ENUM(TControlStyleFlag, csAcceptsControls, csCaptureMouse, csDesignInteractive, csClickEvents, csFramed,
+         csSetCaption, csOpaque, csDoubleClicks, csFixedWidth, csFixedHeight, csNoDesignVisible, csReplicatable,
+         csNoStdEvents, csDisplayDragImage, csReflector, csActionClient, csMenuEvents)
+using TControlStyle = TSmallSet<TControlStyleFlag>;
+QRN_SET_NAME(TControlStyle)
+
+enum TControlStateFlag {
+    csLButtonDown, csClicked, csPalette, csReadingState, csAlignmentNeeded, csFocusing, csCreating,
+    csPaintCopy, csCustomPaint, csDestroyingHandle, csDocking
+};
+QRN_ENUM(TControlStateFlag, csLButtonDown, csClicked, csPalette, csReadingState, csAlignmentNeeded, csFocusing,
+         csCreating, csPaintCopy, csCustomPaint, csDestroyingHandle, csDocking)
+using TControlState = TSmallSet<TControlStateFlag>;
+QRN_SET_NAME(TControlState)
+
+using TMouseEvent = TEvent<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = TEvent<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
+using TKeyEvent = TEvent<void(TObject* Sender, uint16_t& Key, TShiftState Shift)>;
+using TKeyPressEvent = TEvent<void(TObject* Sender, char& Key)>;
+using TWndMethod = std::function<void(TMessage& Message)>;
+using TCaption = std::string;
+
+// The shift state from a mouse message's key flags and from the keyboard.
+TShiftState KeysToShiftState(WPARAM Keys);
+TShiftState KeyDataToShiftState(LPARAM KeyData);
+TShiftState GetShiftState();
+
+class TControl : public TComponent {
+    QRN_CLASS(TControl, TComponent)
+public:
+    explicit TControl(TComponent* AOwner);
+    ~TControl() override;
+    void BeforeDestruction() override;
+
+    TWinControl* Parent() const { return FParent; }
+    virtual void SetParent(TWinControl* AParent);
+    bool HasParent() const override { return true; }
+    TComponent* GetParentComponent() const override;
+    void SetParentComponent(TComponent* Value) override;
+
+    // Bounds, in the parent's client coordinates (screen for a top-level window).
+    int Left() const { return FLeft; }
+    int Top() const { return FTop; }
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    void SetLeft(int Value) { SetBounds(Value, FTop, FWidth, FHeight); }
+    void SetTop(int Value) { SetBounds(FLeft, Value, FWidth, FHeight); }
+    void SetWidth(int Value) { SetBounds(FLeft, FTop, Value, FHeight); }
+    void SetHeight(int Value) { SetBounds(FLeft, FTop, FWidth, Value); }
+    virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+    TRect BoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
+    void SetBoundsRect(const TRect& R) { SetBounds(R.Left, R.Top, R.Width(), R.Height()); }
+    virtual TRect ClientRect();
+    int ClientWidth() { return ClientRect().Width(); }
+    int ClientHeight() { return ClientRect().Height(); }
+    void SetClientWidth(int Value) { SetClientSize(Value, ClientHeight()); }
+    void SetClientHeight(int Value) { SetClientSize(ClientWidth(), Value); }
+    virtual void SetClientSize(int W, int H);
+    // Screen position of the client area's origin.
+    virtual TPoint ClientOrigin();
+    TPoint ClientToScreen(TPoint P) { TPoint O = ClientOrigin(); return {P.X + O.X, P.Y + O.Y}; }
+    TPoint ScreenToClient(TPoint P) { TPoint O = ClientOrigin(); return {P.X - O.X, P.Y - O.Y}; }
+
+    TAlign Align() const { return FAlign; }
+    void SetAlign(TAlign Value);
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool Value);
+    void Show();
+    void Hide() { SetVisible(false); }
+    // Visible, and so are all parents.
+    virtual bool Showing() const;
+    virtual bool Enabled() const { return FEnabled; }
+    void SetEnabled(bool Value);
+    TColor Color() const { return FColor; }
+    void SetColor(TColor Value);
+    bool ParentColor() const { return FParentColor; }
+    void SetParentColor(bool Value);
+    TFont* Font() const { return FFont.get(); }
+    void SetFont(TFont* Value) { FFont->Assign(Value); }
+    bool ParentFont() const { return FParentFont; }
+    void SetParentFont(bool Value);
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool Value);
+    bool ParentCtl3D() const { return FParentCtl3D; }
+    void SetParentCtl3D(bool Value);
+    const std::string& Hint() const { return FHint; }
+    void SetHint(const std::string& Value) { FHint = Value; }
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool Value);
+    bool ParentShowHint() const { return FParentShowHint; }
+    void SetParentShowHint(bool Value);
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* Value);
+    TCursor Cursor() const { return FCursor; }
+    void SetCursor(TCursor Value);
+    TControlStyle ControlStyle() const { return FControlStyle; }
+    void SetControlStyle(TControlStyle Value) { FControlStyle = Value; }
+    TControlState ControlState() const { return FControlState; }
+    void SetControlState(TControlState Value) { FControlState = Value; }
+    // Caption and Text are the same string.
+    std::string Text() { return GetText(); }
+    void SetText(const std::string& Value);
+    std::string Caption() { return GetText(); }
+    void SetCaption(const std::string& Value) { SetText(Value); }
+    bool MouseCapture() const;
+    void SetMouseCapture(bool Value);
+
+    virtual void Invalidate();
+    virtual void Update();
+    virtual void Repaint();
+    void Refresh() { Repaint(); }
+    void BringToFront();
+    void SendToBack();
+    void SetZOrder(bool TopMost);
+
+    // Sends a message to the control's WindowProc; the result comes back.
+    LRESULT Perform(uint32_t Msg, WPARAM WParam, LPARAM LParam);
+    TWndMethod WindowProc;
+    virtual void WndProc(TMessage& Message);
+    void DefaultHandler(void* Message) override;
+
+    virtual void Click();
+    virtual void DblClick();
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+    TNotifyEvent OnResize;
+
+protected:
+    virtual std::string GetText();
+    virtual void SetTextInternal(const std::string& Value) { FText = Value; }
+    virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void MouseMove(TShiftState Shift, int X, int Y);
+    virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void Resize();
+    virtual void VisibleChanging() {}
+    virtual void RequestAlign();
+    void InvalidateControl(bool IsVisible, bool IsOpaque);
+    // Tells the parent a property it may inherit changed in this control.
+    void SendParentNotify(uint32_t Msg);
+    void Loaded() override;
+    void ReadState(TReader* Reader) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void FontChanged(TObject* Sender);
+
+    TWinControl* FParent = nullptr;
+    int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
+    TAlign FAlign = alNone;
+    bool FVisible = true;
+    bool FEnabled = true;
+    TColor FColor = clWindow;
+    bool FParentColor = true;
+    std::unique_ptr<TFont> FFont;
+    bool FParentFont = true;
+    bool FCtl3D = true;
+    bool FParentCtl3D = true;
+    std::string FHint;
+    bool FShowHint = false;
+    bool FParentShowHint = true;
+    TPopupMenu* FPopupMenu = nullptr;
+    TCursor FCursor = crDefault;
+    TControlStyle FControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
+    TControlState FControlState;
+    std::string FText;
+    bool FInAssignParentFont = false;
+
+private:
+    friend class TWinControl;
+    void DoMouseDown(TMessage& Message, TMouseButton Button, TShiftState Shift);
+    void DoMouseUp(TMessage& Message, TMouseButton Button);
+    void CheckPopup(TMessage& Message);
+};
+
+struct TCreateParams {
+    std::string Caption;
+    DWORD Style = 0;
+    DWORD ExStyle = 0;
+    int X = 0, Y = 0, Width = 0, Height = 0;
+    HWND WndParent = nullptr;
+    void* Param = nullptr;
+    WNDCLASSA WindowClass{};
+    std::string WinClassName;
+};
+
+class TWinControl : public TControl {
+    QRN_CLASS(TWinControl, TControl)
+public:
+    explicit TWinControl(TComponent* AOwner);
+    ~TWinControl() override;
+    void BeforeDestruction() override;
+
+    // The window, made on first use (and its parents' windows with it).
+    HWND Handle();
+    bool HandleAllocated() const { return FHandle != nullptr; }
+    void HandleNeeded();
+    // Gives the window back; the control keeps its state and makes the
+    // window again on the next use.
+    void DestroyHandle();
+    // Destroys and makes the window again, e.g. after a style change.
+    void RecreateWnd();
+    HWND ParentWindow() const { return FParentWindow; }
+    void SetParentWindow(HWND Value);
+
+    // Children: windowless and windowed, in z-order (bottom first).
+    int ControlCount() const { return static_cast<int>(FControls.size()); }
+    TControl* Controls(int Index) const { return FControls.at(static_cast<size_t>(Index)); }
+    void InsertControl(TControl* AControl);
+    void RemoveControl(TControl* AControl);
+    bool ContainsControl(TControl* Control) const;
+    TControl* ControlAtPos(TPoint Pos, bool AllowDisabled, bool AllowWinControls = false);
+    // Sends Message to every child until one sets a nonzero Result.
+    void Broadcast(TMessage& Message);
+    void NotifyControls(uint32_t Msg);
+    void DisableAlign() { ++FAlignLevel; }
+    void EnableAlign();
+    void Realign();
+
+    int TabOrder() const;
+    void SetTabOrder(int Value);
+    bool TabStop() const { return FTabStop; }
+    void SetTabStop(bool Value);
+    // The windowed children in tab order, depth first.
+    void GetTabOrderList(std::vector<TWinControl*>& List);
+    TWinControl* FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop, bool CheckParent);
+    void SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop);
+
+    virtual bool CanFocus();
+    bool Focused();
+    virtual void SetFocus();
+
+    TRect ClientRect() override;
+    TPoint ClientOrigin() override;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    bool Showing() const override { return FShowing; }
+    void Invalidate() override;
+    void Update() override;
+    void Repaint() override;
+    void WndProc(TMessage& Message) override;
+    void DefaultHandler(void* Message) override;
+    TBrush* Brush() { return FBrush.get(); }
+
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+    TKeyEvent OnKeyDown;
+    TKeyPressEvent OnKeyPress;
+    TKeyEvent OnKeyUp;
+
+    // Window classes this module registered; unregistered on unload.
+    static void UnregisterWindowClasses();
+
+protected:
+    virtual void CreateParams(TCreateParams& Params);
+    // Uses a system window class (BUTTON, EDIT, MDICLIENT...) under the
+    // control's own class name, keeping the system procedure as default.
+    void CreateSubClass(TCreateParams& Params, const char* ControlClassName);
+    virtual void CreateWnd();
+    virtual void CreateWindowHandle(const TCreateParams& Params);
+    virtual void CreateHandle();
+    virtual void DestroyWnd();
+    virtual void DestroyWindowHandle();
+    virtual void AlignControls(TControl* AControl, TRect& Rect);
+    virtual void AdjustClientRect(TRect&) {}
+    virtual void PaintWindow(HDC DC);
+    void PaintHandler(TMessage& Message);
+    void PaintControls(HDC DC, TControl* First);
+    virtual void UpdateShowing();
+    virtual void ShowingChanged();
+    void UpdateBounds();
+    void Loaded() override;
+    virtual bool DoKeyDown(TMessage& Message);
+    virtual bool DoKeyPress(TMessage& Message);
+    virtual bool DoKeyUp(TMessage& Message);
+    virtual void KeyDown(uint16_t& Key, TShiftState Shift);
+    virtual void KeyPress(char& Key);
+    virtual void KeyUp(uint16_t& Key, TShiftState Shift);
+    virtual void DoEnter();
+    virtual void DoExit();
+    std::string GetText() override;
+    void SetTextInternal(const std::string& Value) override;
+    bool IsMenuKey(TMessage& Message);
+    // Whether the windowed child at this point should get the mouse.
+    bool IsControlMouseMsg(TMessage& Message);
+    void GetChildren(TGetChildProc Proc, TComponent* Root) override;
+    void SetChildOrder(TComponent* Child, int Order) override;
+    void SetZOrderPosition(TControl* Control, int Position);
+
+    HWND FHandle = nullptr;
+    HWND FParentWindow = nullptr;
+    WNDPROC FDefWndProc = nullptr;
+    std::vector<TControl*> FControls;
+    std::vector<TWinControl*> FTabList;
+    bool FTabStop = false;
+    bool FShowing = false;
+    int FAlignLevel = 0;
+    std::unique_ptr<TBrush> FBrush;
+    std::string FSavedText;  // while the window is recreated
+
+private:
+    friend class TControl;
+    friend LRESULT CALLBACK QrnStdWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
+    void Reflect(TMessage& Message, HWND Child);
+    void DoAlign(TAlign Align, TRect& Rect);
+    void CNKeyDown(TMessage& Message);
+    void WMSetFocus(TMessage& Message);
+    void WMKillFocus(TMessage& Message);
+};
+
+// A control canvas: the control's window DC (its parent's, clipped to it,
+// for a windowless control) while used outside painting.
+class TControlCanvas : public TCanvas {
+public:
+    explicit TControlCanvas(TControl* AControl) : FControl(AControl) {}
+    ~TControlCanvas() override { FreeHandle(); }
+    void FreeHandle();
+    TControl* Control() const { return FControl; }
+
+protected:
+    void CreateHandle() override;
+
+private:
+    TControl* FControl;
+    HDC FDC = nullptr;
+    HWND FWindow = nullptr;
+};
+
+class TCustomControl : public TWinControl {
+    QRN_CLASS(TCustomControl, TWinControl)
+public:
+    explicit TCustomControl(TComponent* AOwner);
+    ~TCustomControl() override;
+    TCanvas* Canvas() { return FCanvas.get(); }
+
+protected:
+    virtual void Paint() {}
+    void PaintWindow(HDC DC) override;
+    void DestroyWnd() override;
+    std::unique_ptr<TControlCanvas> FCanvas;
+};
+
+class TGraphicControl : public TControl {
+    QRN_CLASS(TGraphicControl, TControl)
+public:
+    explicit TGraphicControl(TComponent* AOwner);
+    ~TGraphicControl() override;
+    TCanvas* Canvas() { return FCanvas.get(); }
+    void WndProc(TMessage& Message) override;
+
+protected:
+    virtual void Paint() {}
+    std::unique_ptr<TControlCanvas> FCanvas;
+};
+
+// The control whose window this is (nullptr for foreign windows).
+TWinControl* FindControl(HWND Wnd);
+// The windowed control owning Wnd or one of its ancestors.
+TWinControl* FindVCLWindow(HWND Wnd);
+// The control under a screen point: windowless children included.
+TControl* FindDragTarget(TPoint Pos, bool AllowDisabled);
+// The control holding the mouse capture, windowless ones included.
+TControl* GetCaptureControl();
+void SetCaptureControl(TControl* Control);
+// The form a control sits on (nullptr when it sits on none).
+TCustomForm* GetParentForm(TControl* Control);
+// The module whose code this is: the executable, or the DLL that holds
+// this copy of the framework.
+HINSTANCE FrameworkInstance();
+
+// Passes the exception being handled to the application's HandleException;
+// for window procedures, hook procedures and timer callbacks, which must
+// not let an exception out. Call only inside a catch block.
+void HandleCallbackException(TObject* Sender) noexcept;
+// Set by the application object.
+extern void (*ApplicationHandleExceptionProc)(TObject* Sender);
+
+// Work to do when the module unloads (timers killed, hooks removed,
+// helper windows destroyed); run by DoneApplication and at unload.
+void AddFrameworkCleanup(void (*Proc)());
+// Makes the module's registries of windows, classes, hooks and clean-ups
+// before the object that cleans up at unload, so they outlive it.
+void TouchFrameworkRegistries();
+void RunFrameworkCleanups();
+
+// Message hooks of this thread that are removed when the module unloads.
+// Proc must catch every exception and pass it to HandleCallbackException.
+HHOOK SetFrameworkHook(int IdHook, HOOKPROC Proc);
+void RemoveFrameworkHook(HHOOK Hook);
+
+// A hidden window whose messages go to Method (for timers and other
+// helpers that need a window); exceptions go to HandleException.
+HWND AllocateHWnd(std::function<void(TMessage&)> Method);
+void DeallocateHWnd(HWND Wnd);

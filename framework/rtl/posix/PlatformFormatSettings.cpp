@@ -1,0 +1,3 @@
+#include "framework/rtl/PlatformFormatSettings.h"
+
+TFormatSettings PlatformFormatSettings() { return TFormatSettings{}; }

@@ -1,0 +1,30 @@
+#pragma once
+// Fixed texts of the recent and hot files, find in files, the code window
+// and its code assistance.
+#include <string>
+#include <string_view>
+
+namespace ListTexts {
+
+// Find in files.
+inline constexpr std::string_view FindPattern = "*.asm;*.inc;*.mac";
+inline constexpr std::string_view Idle = "Idle";
+inline std::string Searching(int Found) { return "Searching ... " + std::to_string(Found) + " files found"; }
+
+// Hot files and dropped files.
+inline constexpr std::string_view HotProjectRefused = "Hot Projects are not alloweded in this version.Sorry :(";
+inline constexpr std::string_view HotFileFilter = "Assembler Files|*.asm|Include Files|*.inc|Macro Files|*.mac";
+
+// Code window.
+inline constexpr std::string_view CollapseTitle = "Collapse Code";
+inline constexpr std::string_view CollapsePrompt = "Filename where you want the code to collapse :";
+inline constexpr std::string_view SaveModifiedQuestion = "File was modified.Do you want to save it now ?";
+inline constexpr std::string_view ReadOnlyPanel = "Read-Only";
+inline std::string NotFoundQuestion(std::string_view Name) {
+    return "File " + std::string(Name) + " was not found in the current directory.Do you want to look for it ?";
+}
+inline std::string ExpandCaption(std::string_view Word) { return "Expand from " + std::string(Word) + " ..."; }
+inline std::string RowPanel(int CaretLine) { return "Row : " + std::to_string(CaretLine + 1); }
+inline std::string ColumnPanel(int CaretColumn) { return "Column : " + std::to_string(CaretColumn + 1); }
+
+}  // namespace ListTexts

@@ -1,0 +1,168 @@
+#include "ide/ProjectFile.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::string_view CrLf = "\r\n";
+constexpr int MaxProjectKind = 6;
+
+std::string AsciiLower(std::string_view S) {
+    std::string R(S);
+    for (char& C : R)
+        if (C >= 'A' && C <= 'Z') C = static_cast<char>(C - 'A' + 'a');
+    return R;
+}
+
+// Splits at CR LF, LF or CR, each one break; a last line without a break
+// still counts.
+std::vector<std::string_view> SplitLines(std::string_view Text) {
+    std::vector<std::string_view> Lines;
+    size_t Start = 0;
+    size_t I = 0;
+    while (I < Text.size()) {
+        char C = Text[I];
+        if (C == '\r' || C == '\n') {
+            Lines.push_back(Text.substr(Start, I - Start));
+            if (C == '\r' && I + 1 < Text.size() && Text[I + 1] == '\n') ++I;
+            Start = I + 1;
+        }
+        ++I;
+    }
+    if (Start < Text.size()) Lines.push_back(Text.substr(Start));
+    return Lines;
+}
+
+// The kind must be a plain decimal number (blanks around it are tolerated)
+// naming one of the project kinds.
+int ParseKind(std::string_view Value, int LineNo) {
+    std::string_view V = Value;
+    while (!V.empty() && (V.front() == ' ' || V.front() == '\t')) V.remove_prefix(1);
+    while (!V.empty() && (V.back() == ' ' || V.back() == '\t')) V.remove_suffix(1);
+    bool Digits = !V.empty();
+    int Kind = 0;
+    for (char C : V) {
+        if (C < '0' || C > '9') {
+            Digits = false;
+            break;
+        }
+        // Any value past the last kind is out of range; stop before it can
+        // overflow.
+        if (Kind <= MaxProjectKind) Kind = Kind * 10 + (C - '0');
+    }
+    if (!Digits)
+        throw EProjectFileError("'" + std::string(Value) + "' is not a valid integer value", LineNo);
+    if (Kind > MaxProjectKind)
+        throw EProjectFileError("'" + std::string(Value) + "' is not a valid project kind (0 to 6)", LineNo);
+    return Kind;
+}
+
+enum class TKey { Project, AddFile, Cpu, AddForm, Kind, Directives };
+
+struct TKeyword {
+    std::string_view Word;
+    TKey Key;
+};
+
+// Tested in this order; the value starts right after the keyword and its
+// blank, whatever that character is.
+constexpr std::array<TKeyword, 6> Keywords{{
+    {"project", TKey::Project},
+    {"addfile", TKey::AddFile},
+    {"cpu", TKey::Cpu},
+    {"addform", TKey::AddForm},
+    {"kind", TKey::Kind},
+    {"directives", TKey::Directives},
+}};
+
+void ReadLine(std::string_view Line, int LineNo, TProjectData& P) {
+    if (Line.empty() || Line.front() == '#') return;
+    for (const TKeyword& K : Keywords) {
+        if (Line.size() < K.Word.size() || AsciiLower(Line.substr(0, K.Word.size())) != K.Word) continue;
+        std::string Value(Line.size() > K.Word.size() + 1 ? Line.substr(K.Word.size() + 1) : std::string_view());
+        switch (K.Key) {
+        case TKey::Project: P.Name = std::move(Value); break;
+        case TKey::AddFile: P.Files.push_back(std::move(Value)); break;
+        case TKey::Cpu: P.Cpu = std::move(Value); break;
+        case TKey::AddForm: P.Forms.push_back(std::move(Value)); break;
+        case TKey::Kind: P.Kind = ParseKind(Value, LineNo); break;
+        case TKey::Directives: P.Directives = std::move(Value); break;
+        }
+        return;
+    }
+}
+
+void AddLine(std::string& Out, std::string_view A, std::string_view B = {}) {
+    Out += A;
+    Out += B;
+    Out += CrLf;
+}
+
+}  // namespace
+
+std::string ProjectFileText(const TProjectData& Project, std::string_view Title) {
+    std::string Out;
+    AddLine(Out, "# " + std::string(Title), " Automatically Generated Project.");
+    AddLine(Out, "# DO NOT MODIFY ANYTHING BELOW THIS LINE !");
+    AddLine(Out, "project ", Project.Name);
+    for (const std::string& F : Project.Files) AddLine(Out, "addfile ", F);
+    for (const std::string& F : Project.Forms) AddLine(Out, "addform ", F);
+    AddLine(Out, "cpu ", Project.Cpu);
+    AddLine(Out, "opts compile.opt");
+    AddLine(Out, "kind ", std::to_string(Project.Kind));
+    AddLine(Out, "directives ", Project.Directives);
+    AddLine(Out, "end");
+    return Out;
+}
+
+TProjectData ParseProjectFileText(std::string_view Text) {
+    TProjectData P;
+    int LineNo = 0;
+    for (std::string_view Line : SplitLines(Text)) ReadLine(Line, ++LineNo, P);
+    return P;
+}
+
+bool IsAbsoluteFileEntry(std::string_view Name) {
+    const bool DrivePath = Name.size() >= 3 && Name[1] == ':' && (Name[2] == '\\' || Name[2] == '/');
+    const bool Rooted = !Name.empty() && (Name[0] == '\\' || Name[0] == '/');
+    return DrivePath || Rooted;
+}
+
+std::string ProjectMemberPath(std::string_view Dir, std::string_view Name) {
+    if (IsAbsoluteFileEntry(Name)) return std::string(Name);
+    std::string R(Dir);
+    R += '\\';
+    R += Name;
+    return R;
+}
+
+std::string SourceHeaderText(std::string_view Path) {
+    std::string Out;
+    AddLine(Out, "; File Automatically Generated By Quorlen");
+    AddLine(Out, ";");
+    AddLine(Out, "; ", Path);
+    AddLine(Out, ";");
+    AddLine(Out, "; Created with the Quorlen PRO assembler IDE.");
+    AddLine(Out, ";");
+    AddLine(Out, "; Questions and bug reports: see the Quorlen PRO help.");
+    AddLine(Out, ";");
+    AddLine(Out, "; Put your code below");
+    AddLine(Out, ";");
+    return Out;
+}
+
+std::string NewFileExtension(TNewFileKind Kind) {
+    switch (Kind) {
+    case TNewFileKind::Include: return "inc";
+    case TNewFileKind::Macro: return "mac";
+    case TNewFileKind::Assembler: break;
+    }
+    return "asm";
+}
+
+std::string WithNewFileExtension(std::string_view Name, TNewFileKind Kind) {
+    std::string Ext = NewFileExtension(Kind);
+    std::string R(Name);
+    if (R.size() < Ext.size() || R.compare(R.size() - Ext.size(), Ext.size(), Ext) != 0) R += "." + Ext;
+    return R;
+}

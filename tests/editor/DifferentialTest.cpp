@@ -1,0 +1,173 @@
+// Random edits against a plain string model: the editor's text, its
+// integrity, its undo and redo, and its incremental highlighting must
+// always agree with the model and with a full re-highlight.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "EditorTestUtil.h"
+#include "editor/QuillMemo.h"
+
+namespace {
+
+void AddKeys(TQuillMemo& M) {
+    M.Keywords()->AddKeyword("MOV", koWholeWord, 0, 1, 0, -1, 65535);
+    M.Keywords()->AddKeyword("ax", 0, 1, 2, 0, -1, 255);
+    M.StartStopKeys()->AddKey(";", "", true, 8421504, -1, 0, 1, 0, 0);
+    M.StartStopKeys()->AddKey("\"", "\"", true, 65280, -1, 0, 1, 0, 0);
+    M.StartStopKeys()->AddKey("/*", "*/", false, 128, -1, 0, 1, 2, 0);
+}
+
+bool SameStop(const TFormatStop& A, const TFormatStop& B) {
+    if (A.Offset != B.Offset || A.Kind != B.Kind || A.Depth != B.Depth || A.Background != B.Background ||
+        A.Foreground != B.Foreground || A.Context != B.Context || A.Cursor != B.Cursor || A.KeyLength != B.KeyLength ||
+        A.StopLength != B.StopLength)
+        return false;
+    for (int d = 0; d < QuillMaxDepth; ++d)
+        if (A.Stack[d] != B.Stack[d]) return false;
+    return true;
+}
+
+// Compares the stops of every paragraph after bringing both editors' highlighting up to date.
+std::string CompareHighlighting(TQuillMemo& Inc, TQuillMemo& Full) {
+    Inc.FormatRange(0, Inc.ParagraphCount() - 1, false);
+    Full.FormatRange(0, Full.ParagraphCount() - 1, false);
+    if (Inc.ParagraphCount() != Full.ParagraphCount()) return "paragraph count";
+    for (int32_t p = 0; p < Inc.ParagraphCount(); ++p) {
+        const TParagraph& A = Inc.Paragraph(p);
+        const TParagraph& B = Full.Paragraph(p);
+        if (!StopsEqual(*A.StartContext, *B.StartContext) || A.StartContext->Kind != B.StartContext->Kind)
+            return "start context of paragraph " + std::to_string(p);
+        if (A.StopCount != B.StopCount) return "stop count of paragraph " + std::to_string(p);
+        for (int32_t s = 0; s < A.StopCount; ++s)
+            if (!SameStop(A.Stops[s], B.Stops[s])) return "stop " + std::to_string(s) + " of paragraph " + std::to_string(p);
+    }
+    return {};
+}
+
+class TRandomEdits {
+public:
+    explicit TRandomEdits(uint32_t Seed) : Rng(Seed) {}
+
+    int32_t SnapPos(int32_t P) const {
+        if (P > 0 && P < static_cast<int32_t>(Model.size()) && Model[static_cast<size_t>(P) - 1] == '\r' &&
+            Model[static_cast<size_t>(P)] == '\n')
+            --P;
+        return P;
+    }
+
+    std::string RandomText() {
+        static const char* Pieces[] = {"a", "b", " ", "mov", "MOV", "ax", ";", "\"", "/*", "*/", "\r\n", "x y", "\t", ",", "z"};
+        std::string S;
+        int N = Pick(1, 4);
+        for (int i = 0; i < N; ++i) S += Pieces[Pick(0, 14)];
+        return S;
+    }
+
+    int Pick(int Lo, int Hi) { return std::uniform_int_distribution<int>(Lo, Hi)(Rng); }
+
+    std::mt19937 Rng;
+    std::string Model;
+    std::vector<std::string> Before, After;  // model text around each undo record
+};
+
+}  // namespace
+
+TEST(Differential, RandomEditsUndoAndRedoAgreeWithAStringModel) {
+    TQuillMemo M(nullptr);
+    AddKeys(M);
+    M.SetUndoMaxSpace(1 << 30);
+    TRandomEdits R(12345);
+    for (int Step = 0; Step < 4000; ++Step) {
+        int Op = R.Pick(0, 9);
+        std::string Old = R.Model;
+        int32_t IndexBefore = M.UndoIndex();
+        bool Edited = Op <= 6 || R.Model.empty();
+        if (Op <= 4 || R.Model.empty()) {
+            // Insert, either at the caret (typing on) or at a new place.
+            std::string T = R.RandomText();
+            if (Op == 0 || R.Model.empty()) {
+                M.InsertTextAtSelection(T);
+            } else {
+                int32_t P = R.SnapPos(R.Pick(0, static_cast<int>(R.Model.size())));
+                M.SetSelStart(P);
+                M.InsertTextAtSelection(T);
+            }
+        } else if (Op <= 6) {
+            int32_t A = R.SnapPos(R.Pick(0, static_cast<int>(R.Model.size())));
+            int32_t B = R.SnapPos(std::min<int32_t>(A + R.Pick(1, 12), static_cast<int32_t>(R.Model.size())));
+            M.SetSelStart(Op == 5 ? A : B);
+            M.SetSelLength(Op == 5 ? B - A : A - B);
+            M.ClearSelection();
+        } else if (Op <= 8) {
+            if (M.CanUndo()) {
+                int32_t K = M.UndoIndex();
+                M.Undo();
+                R.Model = R.Before[static_cast<size_t>(K - 1)];
+                ASSERT_EQ(M.UndoIndex(), K - 1);
+            }
+        } else {
+            if (M.CanRedo()) {
+                int32_t J = M.UndoIndex();
+                M.Redo();
+                R.Model = R.After[static_cast<size_t>(J)];
+                ASSERT_EQ(M.UndoIndex(), J + 1);
+            }
+        }
+        if (Edited) {
+            R.Model = M.GetTextRange(0, M.CharCount());
+            int32_t IndexAfter = M.UndoIndex();
+            if (IndexAfter == IndexBefore + 1) {
+                R.Before.resize(static_cast<size_t>(IndexBefore));
+                R.After.resize(static_cast<size_t>(IndexBefore));
+                R.Before.push_back(Old);
+                R.After.push_back(R.Model);
+            } else if (IndexAfter == IndexBefore && IndexAfter > 0 && Old != R.Model) {
+                R.After[static_cast<size_t>(IndexAfter - 1)] = R.Model;
+                R.After.resize(static_cast<size_t>(IndexAfter));
+                R.Before.resize(static_cast<size_t>(IndexAfter));
+            }
+        }
+        ASSERT_NO_THROW(M.CheckIntegrity()) << "step " << Step;
+        ASSERT_EQ(M.GetTextRange(0, M.CharCount()), R.Model) << "step " << Step << " op " << Op;
+        ASSERT_EQ(M.CharCount(), static_cast<int32_t>(R.Model.size()));
+        {
+            TQuillMemo Full(nullptr);
+            AddKeys(Full);
+            Full.ReplaceAllText(R.Model);
+            ASSERT_EQ(CompareHighlighting(M, Full), "") << "step " << Step << " op " << Op;
+        }
+    }
+}
+
+TEST(Differential, RandomEditsUnderAMeasuredLayoutKeepLinesConsistent) {
+    TQuillMemo M(nullptr);
+    TFakeWindow W;
+    W.Width = 120;
+    M.SetUpdateMode(umImmediate);
+    M.SetWindowSide(&W);
+    AddKeys(M);
+    TRandomEdits R(777);
+    for (int Step = 0; Step < 1500; ++Step) {
+        int Op = R.Pick(0, 9);
+        int32_t Size = M.CharCount();
+        if (Op <= 5 || Size == 0) {
+            M.SetSelStart(R.SnapPos(R.Pick(0, Size)));
+            std::string T = R.RandomText();
+            if (Op == 0) T = std::string(static_cast<size_t>(R.Pick(10, 40)), 'w');
+            M.InsertTextAtSelection(T);
+        } else if (Op <= 7) {
+            R.Model = M.GetTextRange(0, Size);
+            int32_t A = R.SnapPos(R.Pick(0, Size));
+            M.SetSelStart(A);
+            M.SetSelLength(R.SnapPos(std::min(Size, A + R.Pick(1, 15))) - A);
+            M.ClearSelection();
+        } else if (Op == 8) {
+            M.Undo();
+        } else {
+            M.Redo();
+        }
+        ASSERT_NO_THROW(M.CheckIntegrity()) << "step " << Step;
+    }
+    M.SetWindowSide(nullptr);
+}

@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include "editor/DynArray.h"
+#include "editor/ParagraphsList.h"
+
+TEST(DynArray, ItemsOutsideCountRaiseListIndexOutOfBounds) {
+    TDynArray A(4, 8);
+    int32_t V = 7;
+    EXPECT_EQ(A.Add(&V), 0);
+    EXPECT_EQ(*static_cast<int32_t*>(A.Items(0)), 7);
+    try {
+        A.Items(1);
+        FAIL();
+    } catch (const ERangeError& E) {
+        EXPECT_EQ(E.Message, "List index out of bounds");
+    }
+    EXPECT_THROW(A.Items(-1), ERangeError);
+}
+
+TEST(DynArray, SetCountNegativeCountsAsZeroAndNeverShrinksCapacity) {
+    TDynArray A(4, 4);
+    A.SetCount(10);
+    EXPECT_EQ(A.Capacity(), 10);
+    A.SetCount(-3);
+    EXPECT_EQ(A.Count(), 0);
+    EXPECT_EQ(A.Capacity(), 10);
+}
+
+TEST(DynArray, CapacityPastTwoGigabytesIsOutOfMemoryAndChangesNothing) {
+    TDynArray A(4, 48);
+    EXPECT_THROW(A.SetCapacity(2147483647 / 48 + 1), EOutOfMemory);
+    EXPECT_EQ(A.Capacity(), 0);
+}
+
+TEST(DynArray2, RecordsNeverMoveWhileTheListGrows) {
+    TDynArray2 A(8, 8, 4096);
+    int64_t V = 42;
+    A.Add(&V);
+    void* First = A.Items(0);
+    for (int i = 0; i < 20000; ++i) A.Add(&V);
+    EXPECT_EQ(First, A.Items(0));
+    EXPECT_EQ(A.Capacity() % 4096, 0);
+    int64_t Out = 0;
+    A.ReadItem(20000, &Out);
+    EXPECT_EQ(Out, 42);
+    EXPECT_THROW(A.ReadItem(20001, &Out), ERangeError);
+}
+
+TEST(DynArray2, SetCapacityKeepsWholeBlocks) {
+    TDynArray2 A(8, 8, 10);
+    A.SetCapacity(11);
+    EXPECT_EQ(A.Capacity(), 20);
+    A.SetCapacity(1);
+    EXPECT_EQ(A.Capacity(), 10);
+}
+
+TEST(ParagraphsList, InsertAndDeleteSlotsMoveLaterRecords) {
+    TParagraphsList L;
+    for (int i = 0; i < 5; ++i) {
+        TParagraph P;
+        P.Length = i;
+        L.AddPar(P);
+    }
+    L.InsertSlots(2, 3);
+    ASSERT_EQ(L.Count(), 8);
+    EXPECT_EQ(L.Par(1).Length, 1);
+    EXPECT_EQ(L.Par(2).Length, 0);
+    EXPECT_EQ(L.Par(5).Length, 2);
+    EXPECT_EQ(L.Par(7).Length, 4);
+    L.DeleteSlots(2, 3);
+    ASSERT_EQ(L.Count(), 5);
+    EXPECT_EQ(L.Par(2).Length, 2);
+}
+
+TEST(LinesList, LineZeroLivesInTheParagraphAndOthersInMoreLines) {
+    TParagraph P;
+    TLinesList L(&P);
+    EXPECT_EQ(L.Count(), 1);
+    TDisplayLine D;
+    D.Start = 3;
+    D.End = 9;
+    L.AddLine(D);
+    EXPECT_EQ(L.Count(), 2);
+    EXPECT_EQ(L.Items(1).End, 9);
+    EXPECT_THROW(L.Items(2), ERangeError);
+    L.SetCount(1);
+    EXPECT_EQ(P.MoreLines, nullptr);
+    FreeParagraph(P);
+}

@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include "EditorTestUtil.h"
+#include "editor/QuillMemo.h"
+
+namespace {
+
+constexpr int32_t Yellow = 65535, Grey = 8421504, Green = 65280;
+
+// The code window's keys: MOV, ";" comments and quoted strings.
+void AddCodeWindowKeys(TQuillMemo& M) {
+    M.Keywords()->AddKeyword("MOV", koWholeWord, 0, 1, 0, -1, Yellow);
+    M.StartStopKeys()->AddKey(";", "", true, Grey, -1, 0, 1, 0, 0);
+    M.StartStopKeys()->AddKey("\"", "\"", true, Green, -1, 0, 1, 0, 0);
+}
+
+void HighlightAll(TQuillMemo& M) { M.FormatRange(0, M.ParagraphCount() - 1, false); }
+
+// The foreground colour in force at each character of paragraph P
+// (-2 where no highlighting stop is in force).
+std::vector<int32_t> Colours(TQuillMemo& M, int32_t P) {
+    std::vector<int32_t> R;
+    TQuillNavigator N(&M);
+    for (int32_t i = 0; i < M.Paragraph(P).Length; ++i) {
+        N.ResetCache();
+        N.Pos = M.ParagraphStart(P) + i;
+        N.SkipStopsAtPos();
+        const TFormatStop& S = N.CurrentStop();
+        R.push_back(IsHighlightingStop(S) ? S.Foreground : -2);
+    }
+    return R;
+}
+
+std::vector<int32_t> Spans(std::initializer_list<std::pair<int, int32_t>> Parts) {
+    std::vector<int32_t> R;
+    for (auto [N, C] : Parts) R.insert(R.end(), static_cast<size_t>(N), C);
+    return R;
+}
+
+}  // namespace
+
+TEST(Highlight, WholeWordKeywordSkipsALongerWordAndALaterKeywordMatches) {
+    TQuillMemo M(nullptr);
+    M.Keywords()->AddKeyword("MOV", koWholeWord, 0, 1, 0, -1, Yellow);
+    M.Keywords()->AddKeyword("MOVSB", koWholeWord, 0, 1, 0, -1, Green);
+    LoadText(M, "MOVSB mov");
+    HighlightAll(M);
+    EXPECT_EQ(Colours(M, 0), Spans({{5, Green}, {1, -2}, {3, Yellow}}));
+    const TParagraph& P = M.Paragraph(0);
+    ASSERT_GE(P.StopCount, 1);
+    EXPECT_EQ(P.Stops[0].Kind, qkRegion);
+    EXPECT_EQ(P.Stops[0].Depth, 0);
+    EXPECT_EQ(P.Stops[0].Stack[0], 1);
+    EXPECT_EQ(P.Stops[0].KeyLength, 5);
+}
+
+TEST(Highlight, EarlierKeywordWinsWhereKeywordsOverlap) {
+    TQuillMemo M(nullptr);
+    M.Keywords()->AddKeyword("AB", 0, 0, 1, 0, -1, Yellow);
+    M.Keywords()->AddKeyword("BC", 0, 0, 1, 0, -1, Green);
+    LoadText(M, "abc");
+    HighlightAll(M);
+    EXPECT_EQ(Colours(M, 0), Spans({{2, Yellow}, {1, -2}}));
+}
+
+TEST(Highlight, MatchCaseKeywordsRespectCase) {
+    TQuillMemo M(nullptr);
+    M.Keywords()->AddKeyword("Ab", koMatchCase, 0, 1, 0, -1, Yellow);
+    LoadText(M, "ab Ab AB");
+    HighlightAll(M);
+    EXPECT_EQ(Colours(M, 0), Spans({{3, -2}, {2, Yellow}, {3, -2}}));
+}
+
+TEST(Highlight, KeywordsInsideCommentsAndStringsAreNotColoured) {
+    TQuillMemo M(nullptr);
+    AddCodeWindowKeys(M);
+    LoadText(M, "mov a ; mov\r\n\"mov\" mov");
+    HighlightAll(M);
+    EXPECT_EQ(Colours(M, 0), Spans({{3, Yellow}, {3, -2}, {5, Grey}}));
+    EXPECT_EQ(Colours(M, 1), Spans({{5, Green}, {1, -2}, {3, Yellow}}));
+}
+
+TEST(Highlight, UnclosedStringEndsAtTheEndOfItsLine) {
+    TQuillMemo M(nullptr);
+    AddCodeWindowKeys(M);
+    LoadText(M, "x \"abc\r\nmov");
+    HighlightAll(M);
+    EXPECT_EQ(Colours(M, 0), Spans({{2, -2}, {4, Green}}));
+    EXPECT_EQ(Colours(M, 1), Spans({{3, Yellow}}));
+}
+
+TEST(Highlight, KeywordWithContextZeroIsNeverApplied) {
+    TQuillMemo M(nullptr);
+    M.Keywords()->AddKeyword("MOV", 0, 0, 0, 0, -1, Yellow);
+    LoadText(M, "mov");
+    HighlightAll(M);
+    EXPECT_EQ(M.Paragraph(0).StopCount, 0);
+}
+
+TEST(Highlight, ApplyKeyWordsOffLeavesKeywordsPlain) {
+    TQuillMemo M(nullptr);
+    AddCodeWindowKeys(M);
+    M.SetApplyKeyWords(false);
+    LoadText(M, "mov ;c");
+    HighlightAll(M);
+    EXPECT_EQ(Colours(M, 0), Spans({{4, -2}, {2, Grey}}));
+}
+
+TEST(Highlight, RegionsRunAcrossParagraphsUntilTheirStopKey) {
+    TQuillMemo M(nullptr);
+    M.StartStopKeys()->AddKey("/*", "*/", false, Green, -1, 0, 1, 0, 0);
+    LoadText(M, "a /* b\r\nc\r\nd */ e");
+    HighlightAll(M);
+    EXPECT_EQ(Colours(M, 0), Spans({{2, -2}, {4, Green}}));
+    EXPECT_EQ(Colours(M, 1), Spans({{1, Green}}));
+    EXPECT_EQ(Colours(M, 2), Spans({{4, Green}, {2, -2}}));
+}
+
+TEST(Highlight, TypingAStartKeyRehighlightsOnlyUntilTheStateIsUnchanged) {
+    TQuillMemo M(nullptr);
+    M.StartStopKeys()->AddKey("/*", "*/", false, Green, -1, 0, 1, 0, 0);
+    std::string T = "a\r\nb\r\nc */ d";
+    for (int i = 0; i < 50; ++i) T += "\r\nline";
+    LoadText(M, T);
+    HighlightAll(M);
+    M.SetSelStart(0);
+    M.InsertTextAtSelection("/*");
+    M.EnsureHighlighted(M.ParagraphCount() - 1);
+    EXPECT_EQ(Colours(M, 1), Spans({{1, Green}}));
+    EXPECT_EQ(Colours(M, 2), Spans({{4, Green}, {2, -2}}));
+    // Paragraphs after the closing one kept their highlighting.
+    for (int32_t p = 4; p < M.ParagraphCount(); ++p) EXPECT_TRUE(M.Paragraph(p).Parsed) << p;
+}
+
+TEST(Highlight, DeletingTheCloseOfARegionExtendsIt) {
+    TQuillMemo M(nullptr);
+    M.StartStopKeys()->AddKey("/*", "*/", false, Green, -1, 0, 1, 0, 0);
+    LoadText(M, "/* a */\r\nb");
+    HighlightAll(M);
+    EXPECT_EQ(Colours(M, 1), Spans({{1, -2}}));
+    M.SetSelStart(5);
+    M.SetSelLength(2);
+    M.ClearSelection();
+    HighlightAll(M);
+    EXPECT_EQ(Colours(M, 1), Spans({{1, Green}}));
+}
+
+TEST(Highlight, EmptyParagraphsAreMatchedSafely) {
+    TQuillMemo M(nullptr);
+    AddCodeWindowKeys(M);
+    LoadText(M, "\r\n\r\n;\r\n");
+    HighlightAll(M);
+    EXPECT_EQ(M.Paragraph(0).StopCount, 0);
+    EXPECT_EQ(Colours(M, 2), Spans({{1, Grey}}));
+}
+
+TEST(KeyLists, KeysAreLimitedInLengthAndNumber) {
+    TQuillMemo M(nullptr);
+    EXPECT_THROW(M.Keywords()->Add(std::string(256, 'k')), EListError);
+    EXPECT_THROW(M.StartStopKeys()->AddKey(std::string(256, 'k'), "", true, 0, 0, 0, 0, 0, 0), EListError);
+    EXPECT_NO_THROW(M.Keywords()->Add(std::string(255, 'k')));
+    TStartStopKeyList L;
+    for (int i = 0; i < QuillMaxKeys; ++i) L.AddKey("a", "b", false, 0, 0, 0, 0, 0, 0);
+    EXPECT_THROW(L.AddKey("a", "b", false, 0, 0, 0, 0, 0, 0), EListError);
+}
+
+TEST(KeyLists, SameStartLinkPointsAtTheFirstEqualKey) {
+    TStartStopKeyList L;
+    L.AddKey("x", "1", false, 0, 0, 0, 0, 0, 0);
+    L.AddKey("y", "2", false, 0, 0, 0, 0, 0, 0);
+    L.AddKey("X", "3", false, 0, 0, 0, 0, 0, 0);
+    L.AddKey("x", "4", false, 0, 0, 0, 0, 0, koMatchCase);
+    EXPECT_EQ(L.Key(0).SameStartLink, -1);
+    EXPECT_EQ(L.Key(2).SameStartLink, 0);
+    EXPECT_EQ(L.Key(3).SameStartLink, -1);
+    EXPECT_EQ(L.MaxStopLength(), 1);
+    L.AddKey("z", "", true, 0, 0, 0, 0, 0, 0);
+    EXPECT_EQ(L.MaxStopLength(), 2);
+}
+
+TEST(KeyLists, KeywordsStreamFormatRoundTrips) {
+    TKeywordList A, B;
+    A.AddKeyword("MOV", 2, 0, 1, 0, -1, 65535);
+    A.AddKeyword("push", 3, 5, 7, 2, 255, -1);
+    TValueTape T;
+    A.WriteData(T);
+    B.AddKeyword("old", 0, 0, 1, 0, 0, 0);
+    B.ReadData(T);
+    ASSERT_EQ(B.GetCount(), 2);
+    EXPECT_EQ(B.Get(1), "push");
+    TKeywordInfo I = B.GetKeywordInfo(1);
+    EXPECT_EQ(I.Options, 3);
+    EXPECT_EQ(I.Style, 5);
+    EXPECT_EQ(I.Context, 7);
+    EXPECT_EQ(I.Cursor, 2);
+    EXPECT_EQ(I.Background, 255);
+    EXPECT_EQ(I.Foreground, -1);
+    EXPECT_EQ(I.KeyLength, 4);
+    EXPECT_EQ(B.MaxKeyLength(), 4);
+    EXPECT_EQ(B.Compiled()[0], "MOV");
+}
+
+TEST(KeyLists, KeysStreamFormatRoundTripsWithOriginalTexts) {
+    TStartStopKeyList A, B;
+    A.AddKey(";", "", true, 8421504, -1, 0, 1, 0, 0);
+    A.AddKey("rem", "end", false, 1, 2, 3, 4, 5, 2);
+    TValueTape T;
+    A.WriteData(T);
+    EXPECT_EQ(T.Strings(), (std::vector<std::string>{";", "", "rem", "end"}));
+    B.ReadData(T);
+    ASSERT_EQ(B.Count(), 2);
+    EXPECT_STREQ(B.Key(1).StartKey, "REM");
+    EXPECT_EQ(B.OriginalStart(1), "rem");
+    EXPECT_EQ(B.Key(1).Context, 4);
+    EXPECT_EQ(B.Key(1).Style, 5);
+    EXPECT_EQ(B.Key(0).EndsAtParEnd, 1);
+    EXPECT_FALSE(B.Prepared());
+}
+
+TEST(KeyLists, AssignCopiesOnlyFromAnotherKeywordList) {
+    TKeywordList A, B;
+    A.AddKeyword("a", 1, 2, 3, 4, 5, 6);
+    B.Assign(&A);
+    EXPECT_EQ(B.GetCount(), 1);
+    EXPECT_NE(B.Keyword(0), A.Keyword(0));
+    EXPECT_EQ(B.GetKeywordInfo(0).Foreground, 6);
+    TStringList Other;
+    Other.Add("x");
+    B.Assign(&Other);
+    EXPECT_EQ(B.GetCount(), 1);
+}
+
+TEST(Separators, DefaultAndListedInCodeOrder) {
+    TQuillMemo M(nullptr);
+    EXPECT_EQ(M.Separators(), "\t ,.:;");
+    M.SetSeparators("z a");
+    EXPECT_EQ(M.Separators(), " az");
+}

@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include "EditorTestUtil.h"
+#include "editor/QuillMemo.h"
+
+TEST(Layout, WithoutAWindowEveryParagraphIsOneLineOfWidthZero) {
+    TQuillMemo M(nullptr);
+    LoadText(M, std::string(500, 'w') + "\r\nshort");
+    M.FormatRange(0, 1, true);
+    EXPECT_EQ(M.LineCount(), 2);
+    EXPECT_EQ(M.Paragraph(0).LineCount, 1);
+    EXPECT_EQ(M.Paragraph(0).Line0.Width, 0);
+    EXPECT_EQ(M.Paragraph(0).Line0.End, 500);
+    M.CheckIntegrity();
+}
+
+TEST(Layout, LineToPixelAndBackGuardAZeroLineHeight) {
+    TQuillMemo M(nullptr);
+    EXPECT_EQ(M.EffectiveLineHeight(), 0);
+    EXPECT_EQ(M.LineToPixel(5), 0);
+    int32_t Rem = 0;
+    EXPECT_EQ(M.PixelToLine(37, &Rem), 0);
+    EXPECT_EQ(Rem, 37);
+    M.SetLineHeight(10);
+    EXPECT_EQ(M.LineToPixel(3), 30);
+    EXPECT_EQ(M.PixelToLine(37, &Rem), 3);
+    EXPECT_EQ(Rem, 7);
+}
+
+TEST(Layout, MeasuredLayoutWrapsAtWordsToTheClientWidth) {
+    TQuillMemo M(nullptr);
+    TFakeWindow W;  // 8 px per character; 200 px wide, margins 8 + 8: 184 px, 23 characters
+    M.SetUpdateMode(umImmediate);
+    M.SetWindowSide(&W);
+    LoadText(M, "aaaa bbbb cccc dddd eeee ffff gggg\r\nx");
+    EXPECT_EQ(M.Paragraph(0).LineCount, 2);
+    EXPECT_EQ(M.Lines()->Get(0), "aaaa bbbb cccc dddd ");
+    EXPECT_EQ(M.Lines()->Get(1), "eeee ffff gggg");
+    EXPECT_EQ(M.LineCount(), 3);
+    M.CheckIntegrity();
+    M.SetWordWrap(false);
+    EXPECT_EQ(M.Paragraph(0).LineCount, 1);
+    EXPECT_EQ(M.LineCount(), 2);
+    EXPECT_GT(M.MaxWidth(), 184);
+    M.CheckIntegrity();
+    M.SetWindowSide(nullptr);
+}
+
+TEST(Layout, AWordWiderThanTheLineIsBrokenKeepingOneCharacterAtLeast) {
+    TQuillMemo M(nullptr);
+    TFakeWindow W;
+    W.Width = 20;  // narrower than one character after the margins
+    M.SetUpdateMode(umImmediate);
+    M.SetWindowSide(&W);
+    LoadText(M, "abc");
+    EXPECT_EQ(M.Paragraph(0).LineCount, 3);
+    M.CheckIntegrity();
+    M.SetWindowSide(nullptr);
+}
+
+TEST(Layout, EditingRelayoutsTheChangedParagraph) {
+    TQuillMemo M(nullptr);
+    TFakeWindow W;
+    M.SetUpdateMode(umImmediate);
+    M.SetWindowSide(&W);
+    LoadText(M, "short\r\nnext");
+    M.SetSelStart(5);
+    M.InsertTextAtSelection(" and a much longer tail that wraps");
+    EXPECT_GT(M.Paragraph(0).LineCount, 1);
+    EXPECT_EQ(M.Paragraph(1).FirstLine, M.Paragraph(0).LineCount);
+    M.CheckIntegrity();
+    M.Undo();
+    EXPECT_EQ(M.LineCount(), 2);
+    M.CheckIntegrity();
+    M.SetWindowSide(nullptr);
+}
+
+namespace {
+// A clock that moves one millisecond each time it is read.
+struct TStepClock {
+    int64_t Now = 0;
+    int64_t operator()() { return Now++; }
+};
+}  // namespace
+
+TEST(Background, SlicesEndAfterTwentyFiveMillisecondsAndPostTheNextOne) {
+    TQuillMemo M(nullptr);
+    TFakeWindow W;
+    auto Clock = std::make_shared<TStepClock>();
+    M.Clock = [Clock] { return (*Clock)(); };
+    M.SetWindowSide(&W);
+    std::string T;
+    for (int i = 0; i < 1000; ++i) T += "word word word word word word\r\n";
+    LoadText(M, T);
+    EXPECT_TRUE(M.BackgroundActive());
+    EXPECT_EQ(W.Posted, 1);
+    int Progress = -1, Calls = 0;
+    M.OnProgress = [&](TObject*) {
+        Progress = M.Progress();
+        ++Calls;
+    };
+    M.FormatInBackground(true);
+    int32_t After = M.LayoutFrontier();
+    EXPECT_GT(After, 0);
+    EXPECT_LT(After, 30);  // the clock allowed only a few paragraphs
+    EXPECT_EQ(W.Posted, 2);
+    M.CheckIntegrity();
+    int Slices = 1;
+    while (M.BackgroundActive() && Slices < 10000) {
+        M.FormatInBackground(true);
+        ++Slices;
+    }
+    EXPECT_FALSE(M.BackgroundActive());
+    EXPECT_EQ(Progress, 100);
+    EXPECT_GT(Slices, 10);
+    for (int32_t p = 0; p < M.ParagraphCount(); ++p) ASSERT_TRUE(M.Paragraph(p).Formatted) << p;
+    EXPECT_EQ(M.LineCount(), 2 * 1000 + 1);
+    M.CheckIntegrity();
+    M.SetWindowSide(nullptr);
+}
+
+TEST(Background, NothingRunsWhileUpdating) {
+    TQuillMemo M(nullptr);
+    TFakeWindow W;
+    M.SetWindowSide(&W);
+    LoadText(M, "a\r\nb");
+    M.BeginUpdate();
+    int32_t F = M.LayoutFrontier();
+    M.FormatInBackground(false);
+    EXPECT_EQ(M.LayoutFrontier(), F);
+    M.EndUpdate();
+    M.SetWindowSide(nullptr);
+}
+
+TEST(Layout, CaretLineAndLineTextFollowDisplayLines) {
+    TQuillMemo M(nullptr);
+    LoadText(M, "l0\r\nl1\r\nl2");
+    M.SetCaretLine(2);
+    EXPECT_EQ(M.GetSelStart(), M.ParagraphStart(2));
+    EXPECT_EQ(M.CaretLine(), 2);
+    EXPECT_EQ(M.GetLineText(1), "l1");
+    EXPECT_EQ(M.GetLineText(3), "");
+    EXPECT_EQ(M.GetLineText(-1), "");
+    M.SetCaretParagraph(99);
+    EXPECT_EQ(M.CaretParagraph(), 2);
+}

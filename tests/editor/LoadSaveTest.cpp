@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include "EditorTestUtil.h"
+#include "editor/QuillMemo.h"
+
+using Strings = std::vector<std::string>;
+
+TEST(Load, AllLineEndStylesGiveTheSameParagraphs) {
+    for (const char* Sep : {"\r\n", "\n", "\r", "\n\r"}) {
+        TQuillMemo M(nullptr);
+        std::string S = Sep;
+        LoadText(M, "one" + S + "two" + S + "three");
+        EXPECT_EQ(Paragraphs(M), (Strings{"one", "two", "three"})) << "separator " << static_cast<int>(Sep[0]);
+        M.CheckIntegrity();
+    }
+}
+
+TEST(Load, DoubledLineBreaksMakeEmptyParagraphs) {
+    TQuillMemo M(nullptr);
+    LoadText(M, "a\r\rb\n\nc\r\n\r\nd");
+    EXPECT_EQ(Paragraphs(M), (Strings{"a", "", "b", "", "c", "", "d"}));
+}
+
+TEST(Load, NulEndsTheTextAndLeavesTheStreamAfterIt) {
+    TQuillMemo M(nullptr);
+    TStringStream S(std::string("xx") + "ab\r\ncd" + std::string(1, '\0') + "rest");
+    S.SetPosition(2);
+    M.LoadFromStream(&S);
+    EXPECT_EQ(Paragraphs(M), (Strings{"ab", "cd"}));
+    EXPECT_EQ(S.Position(), 2 + 7);
+}
+
+TEST(Load, NullReplacementTurnsNulIntoItsCharacter) {
+    TQuillMemo M(nullptr);
+    M.SetNullReplacement(' ');
+    LoadText(M, std::string("a") + '\0' + "b");
+    EXPECT_EQ(Paragraphs(M), (Strings{"a b"}));
+}
+
+TEST(Load, ParagraphsSpanReadingBlocks) {
+    TQuillMemo M(nullptr);
+    std::string Long(200000, 'q');
+    Long[70000] = 'Z';
+    LoadText(M, "head\r\n" + Long + "\r\ntail");
+    ASSERT_EQ(M.ParagraphCount(), 3);
+    EXPECT_EQ(M.GetParagraphText(1), Long);
+    EXPECT_EQ(M.GetParagraphText(2), "tail");
+    M.CheckIntegrity();
+}
+
+TEST(Load, ALineBreakAtABlockBoundaryPairsWithTheNextBlock) {
+    TQuillMemo M(nullptr);
+    std::string T(65499, 'a');
+    T += "\r\nb";  // CR is the last byte of the first block, LF the first of the next
+    LoadText(M, T);
+    EXPECT_EQ(M.ParagraphCount(), 2);
+    EXPECT_EQ(M.GetParagraphText(1), "b");
+}
+
+TEST(Load, TrailingLineBreakGivesAnEmptyLastParagraphAndSavesBack) {
+    TQuillMemo M(nullptr);
+    LoadText(M, "a b \r\n\tc\r\n");
+    EXPECT_EQ(Paragraphs(M), (Strings{"a b ", "\tc", ""}));
+    EXPECT_EQ(SavedText(M), "a b \r\n\tc\r\n");
+    EXPECT_EQ(M.ParaStrings()->GetCount(), 2);
+}
+
+TEST(Load, DiscardTrailingSpacesOnLoadAndSave) {
+    TQuillMemo M(nullptr);
+    M.SetOptions(M.Options() + TQuillMemoOptions{pmoDiscardTrailingSpaces});
+    LoadText(M, "a  \r\nb\t \r\nc  ");
+    EXPECT_EQ(Paragraphs(M), (Strings{"a", "b", "c  "}));
+    EXPECT_EQ(SavedText(M), "a\r\nb\r\nc");
+}
+
+TEST(Save, StaticFormatDropsCancellingStyleCodes) {
+    TQuillMemo M(nullptr);
+    LoadText(M, std::string("x\x02\x02y\x02\x01\x02z"));
+    EXPECT_EQ(SavedText(M), std::string("xy\x01z"));
+    // Without static format the codes are plain characters and stay.
+    M.SetStaticFormat(false);
+    EXPECT_EQ(SavedText(M), std::string("x\x02\x02y\x02\x01\x02z"));
+}
+
+TEST(Load, ResetsSelectionNavigatorsAndUndo) {
+    TQuillMemo M(nullptr);
+    LoadText(M, "hello");
+    M.SetSelStart(5);
+    Type(M, "!!");
+    ASSERT_TRUE(M.CanUndo());
+    TQuillNavigator N(&M);
+    N.SetPos(4);
+    LoadText(M, "x\r\ny");
+    EXPECT_FALSE(M.CanUndo());
+    EXPECT_EQ(N.Pos, 0);
+    EXPECT_EQ(M.GetSelStart(), 0);
+    EXPECT_EQ(M.SelLength(), 0);
+}
+
+namespace {
+// A stream that fails after handing out some bytes.
+class TFailingStream : public TStringStream {
+public:
+    using TStringStream::TStringStream;
+    int32_t Read(void* Buffer, int32_t Count) override {
+        if (Calls++ > 0) throw EReadError("Stream read error");
+        return TStringStream::Read(Buffer, std::min(Count, 65500));
+    }
+    int Calls = 0;
+};
+}  // namespace
+
+TEST(Load, AFailingStreamLeavesAnEmptyEditor) {
+    TQuillMemo M(nullptr);
+    LoadText(M, "old text");
+    TFailingStream S(std::string(70000, 'a'));
+    EXPECT_THROW(M.LoadFromStream(&S), EReadError);
+    EXPECT_EQ(M.ParagraphCount(), 1);
+    EXPECT_EQ(M.CharCount(), 0);
+    EXPECT_EQ(M.LineCount(), 1);
+    M.CheckIntegrity();
+    Type(M, "ok");
+    EXPECT_EQ(M.GetParagraphText(0), "ok");
+}
+
+TEST(Load, ReplaceAllTextOfNothingOnAnEmptyEditorDoesNothing) {
+    TQuillMemo M(nullptr);
+    int Changes = 0;
+    M.OnChange = [&](TObject*) { ++Changes; };
+    M.ReplaceAllText("");
+    EXPECT_EQ(Changes, 0);
+    M.ReplaceAllText("a\r\nb");
+    EXPECT_EQ(Changes, 1);
+    EXPECT_EQ(M.Lines()->Text(), "a\r\nb");
+}

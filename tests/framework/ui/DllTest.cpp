@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "framework/rtl/win/WinApi.h"
+
+TEST(FrameworkInLibrary, LoadUseAndUnloadFiveTimes) {
+    char Exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, Exe, MAX_PATH);
+    std::string Dir(Exe);
+    Dir.resize(Dir.find_last_of("\\/") + 1);
+    const std::string Path = Dir + "ui_test_dll.dll";
+    for (int Round = 0; Round < 5; ++Round) {
+        HMODULE Lib = LoadLibraryA(Path.c_str());
+        ASSERT_NE(Lib, nullptr) << Path;
+        using TRun = int (*)(void**);
+        auto Run = reinterpret_cast<TRun>(reinterpret_cast<void*>(GetProcAddress(Lib, "RunDllForm")));
+        ASSERT_NE(Run, nullptr);
+        void* Module = nullptr;
+        EXPECT_EQ(Run(&Module), 1) << "round " << Round;
+        EXPECT_EQ(Module, Lib);
+        WNDCLASSA C{};
+        EXPECT_TRUE(GetClassInfoA(Lib, "TDllForm", &C));
+        HWND Left = FindWindowA("TDllForm", "In the library");
+        EXPECT_NE(Left, nullptr);
+        ASSERT_TRUE(FreeLibrary(Lib));
+        // Its windows, window classes and timers went with it.
+        EXPECT_FALSE(GetClassInfoA(Lib, "TDllForm", &C)) << "round " << Round;
+        EXPECT_FALSE(GetClassInfoA(Lib, "TPUtilWindow", &C)) << "round " << Round;
+        EXPECT_FALSE(IsWindow(Left));
+        MSG M;
+        while (PeekMessageA(&M, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&M);
+    }
+}
+
+TEST(FrameworkInLibrary, TheLibraryRunsItsOwnApplicationLoop) {
+    char Exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, Exe, MAX_PATH);
+    std::string Path(Exe);
+    Path.resize(Path.find_last_of("\\/") + 1);
+    Path += "ui_test_dll.dll";
+    HMODULE Lib = LoadLibraryA(Path.c_str());
+    ASSERT_NE(Lib, nullptr);
+    using TRun = int (*)();
+    auto Run = reinterpret_cast<TRun>(reinterpret_cast<void*>(GetProcAddress(Lib, "RunDllApplication")));
+    ASSERT_NE(Run, nullptr);
+    EXPECT_EQ(Run(), 2);
+    EXPECT_EQ(FindWindowA("TDllForm", "Library main form"), nullptr);  // freed by DoneApplication
+    FreeLibrary(Lib);
+    // The host's loop was not told to quit.
+    MSG M;
+    EXPECT_FALSE(PeekMessageA(&M, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+}

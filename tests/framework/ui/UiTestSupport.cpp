@@ -1,0 +1,4 @@
+#include "UiTestSupport.h"
+
+QRN_PUBLISHED(TProbeControl) {}
+QRN_PUBLISHED(TProbeGraphic) {}

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "framework/rtl/Exceptions.h"
+#include "framework/rtl/FileUtils.h"
+#include "framework/rtl/StringList.h"
+#include "ide/ProjectFileIO.h"
+
+namespace {
+
+class ProjectFileOnDisk : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Folder = std::filesystem::temp_directory_path() /
+                 ("qrn_projfile_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(Folder);
+        std::filesystem::create_directories(Folder);
+        Info.Files = &Files;
+        Info.Forms = &Forms;
+    }
+    void TearDown() override { std::filesystem::remove_all(Folder); }
+
+    std::string PathOf(const std::string& Name) const { return (Folder / Name).string(); }
+
+    std::filesystem::path Folder;
+    TStringList Files;
+    TStringList Forms;
+    TProjectInfo Info;
+};
+
+TEST_F(ProjectFileOnDisk, WrittenRecordReadsBackTheSame) {
+    Info.Name = "demo";
+    Info.Kind = 2;
+    Info.Cpu = "80486";
+    Files.Add("main.asm");
+    Files.Add("io.asm");
+    Forms.Add("dlg.zfm");
+    Info.Directives = "-d";
+    Info.FileName = PathOf("demo.qrn");
+    WriteProjectFile(Info);
+
+    std::string Text = ReadFileToString(Info.FileName);
+    EXPECT_EQ(Text.substr(0, 2 + TitleString.size()), "# " + TitleString);
+    EXPECT_EQ(Text.substr(Text.size() - 5), "end\r\n");
+
+    TStringList Files2, Forms2;
+    TProjectInfo Read;
+    Read.Files = &Files2;
+    Read.Forms = &Forms2;
+    CommitProjectData(LoadProjectFile(Info.FileName), Info.FileName, Read);
+    EXPECT_EQ(ProjectDataOf(Read), ProjectDataOf(Info));
+    EXPECT_EQ(Read.FileName, Info.FileName);
+    EXPECT_EQ(Read.Dir, ExtractFilePath(Info.FileName));
+    EXPECT_FALSE(Read.Dir.empty());
+}
+
+TEST_F(ProjectFileOnDisk, CommitReplacesThePreviousProjectsLists) {
+    Files.Add("old1.asm");
+    Files.Add("old2.asm");
+    Forms.Add("old.zfm");
+    TProjectData P;
+    P.Name = "new";
+    P.Files = {"new.asm"};
+    CommitProjectData(P, PathOf("new.qrn"), Info);
+    EXPECT_EQ(Files.Count(), 1);
+    EXPECT_EQ(Files[0], "new.asm");
+    EXPECT_EQ(Forms.Count(), 0);
+    EXPECT_EQ(Info.Name, "new");
+}
+
+TEST_F(ProjectFileOnDisk, BadKindLeavesTheRecordUntouched) {
+    WriteFileAtomic(PathOf("bad.qrn"), "project other\r\naddfile x.asm\r\nkind seven\r\nend\r\n");
+    Info.Name = "keep";
+    Files.Add("keep.asm");
+    try {
+        CommitProjectData(LoadProjectFile(PathOf("bad.qrn")), PathOf("bad.qrn"), Info);
+        FAIL() << "the bad kind was accepted";
+    } catch (const EProjectFileError& E) {
+        EXPECT_EQ(E.Line, 3);
+    }
+    EXPECT_EQ(Info.Name, "keep");
+    EXPECT_EQ(Files.Count(), 1);
+    EXPECT_EQ(Files[0], "keep.asm");
+}
+
+TEST_F(ProjectFileOnDisk, MissingFileRaisesOpenError) {
+    EXPECT_THROW(LoadProjectFile(PathOf("none.qrn")), EFOpenError);
+}
+
+TEST_F(ProjectFileOnDisk, CommitWithoutListsChangesNothing) {
+    TProjectInfo Bare;
+    Bare.Name = "keep";
+    TProjectData P;
+    P.Name = "new";
+    EXPECT_THROW(CommitProjectData(P, PathOf("x.qrn"), Bare), EInvalidOperation);
+    EXPECT_EQ(Bare.Name, "keep");
+}
+
+TEST_F(ProjectFileOnDisk, RecordWithoutListsWritesNoFileLines) {
+    TProjectInfo Bare;
+    Bare.Name = "p";
+    Bare.FileName = PathOf("p.qrn");
+    WriteProjectFile(Bare);
+    EXPECT_EQ(ReadFileToString(Bare.FileName).find("addfile"), std::string::npos);
+}
+
+TEST_F(ProjectFileOnDisk, SourceHeaderReplacesAnExistingFile) {
+    std::string Path = PathOf("new.asm");
+    WriteFileAtomic(Path, "old contents that must vanish\r\n");
+    WriteSourceHeader(Path);
+    EXPECT_EQ(ReadFileToString(Path), SourceHeaderText(Path));
+}
+
+}  // namespace
