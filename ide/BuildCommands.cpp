@@ -1,5 +1,7 @@
 #include "ide/BuildCommands.h"
 
+#include "controls/UtilProcs.h"
+#include "framework/rtl/FileUtils.h"
 #include "ide/ProjectFile.h"
 
 namespace {
@@ -7,14 +9,6 @@ namespace {
 constexpr int KindDosCom = 2;
 constexpr int KindWin32Exe = 5;
 constexpr int KindWin32Dll = 6;
-
-bool IsSeparator(char C) { return C == '\\' || C == '/' || C == ':'; }
-
-size_t NamePartStart(std::string_view Path) {
-    size_t I = Path.size();
-    while (I > 0 && !IsSeparator(Path[I - 1])) --I;
-    return I;
-}
 
 // Tool paths are lower-cased ASCII only; other characters of a short name
 // stay as the system gave them.
@@ -43,14 +37,7 @@ std::string IncludeSwitch(const TToolSettings& S, const TShortPathFunc& ShortPat
 
 }  // namespace
 
-std::string FileBaseNameOf(std::string_view Path) {
-    std::string_view Name = Path.substr(NamePartStart(Path));
-    size_t Dot = Name.rfind('.');
-    if (Dot != std::string_view::npos) Name = Name.substr(0, Dot);
-    return std::string(Name);
-}
-
-std::string FolderPartOf(std::string_view Path) { return std::string(Path.substr(0, NamePartStart(Path))); }
+std::string FolderPartOf(std::string_view Path) { return ExtractFilePath(std::string(Path)); }
 
 std::string AssemblerCommandLine(const TToolSettings& S, int Kind, std::string_view Dir,
                                  std::string_view FileName, bool DebugBuild, const TShortPathFunc& ShortPath) {
@@ -73,7 +60,7 @@ std::string LinkerCommandLine(const TToolSettings& S, int Kind, const std::vecto
     R += LinkerFolders(S, ShortPath);
     for (size_t I = 0; I < Files.size(); ++I) {
         if (I > 0) R += '+';
-        R += FileBaseNameOf(Files[I]);
+        R += ExtractFileBaseName(Files[I]);
     }
     if (Kind == KindWin32Exe) R += " import32.lib -Tpe -aa";
     if (DebugBuild) R += "/v ";
@@ -94,7 +81,7 @@ std::string ForceLinkerCommandLine(const TToolSettings& S, std::string_view Swit
                                    std::string_view FileName, const TShortPathFunc& ShortPath) {
     std::string R = S.TLinkPath + " ";
     R += LinkerFolders(S, ShortPath);
-    R += FileBaseNameOf(FileName);
+    R += ExtractFileBaseName(std::string(FileName));
     R += " " + std::string(Switches);
     return R;
 }
@@ -102,11 +89,7 @@ std::string ForceLinkerCommandLine(const TToolSettings& S, std::string_view Swit
 std::optional<std::string> RunTargetPath(int Kind, std::string_view Dir, const std::vector<std::string>& Files) {
     if (Kind == KindWin32Dll || Files.empty()) return std::nullopt;
     // The linker names its output after the first object file.
-    const std::string& First = Files.front();
-    std::string_view Name = First;
-    size_t Dot = Name.rfind('.');
-    if (Dot != std::string_view::npos && Dot >= NamePartStart(Name)) Name = Name.substr(0, Dot);
-    return std::string(Dir) + "\\" + std::string(Name) + (Kind == KindDosCom ? ".com" : ".exe");
+    return std::string(Dir) + "\\" + ChangeFileExt(Files.front(), Kind == KindDosCom ? ".com" : ".exe");
 }
 
 std::string RunCommandLine(std::string_view TargetPath) { return "\"" + std::string(TargetPath) + "\""; }
@@ -127,7 +110,7 @@ TForceCompileTarget ForceCompileTargetOf(std::string_view WindowFileName, std::s
         return T;
     }
     T.Folder = std::string(FallbackDir);
-    if (!T.Folder.empty() && !IsSeparator(T.Folder.back())) T.Folder += '\\';
+    if (!T.Folder.empty() && T.Folder.back() != '\\') T.Folder += '\\';
     T.FullPath = T.Folder + std::string(WindowFileName);
     return T;
 }

@@ -67,8 +67,5 @@ struct TForceCompileTarget {
 };
 TForceCompileTarget ForceCompileTargetOf(std::string_view WindowFileName, std::string_view FallbackDir);
 
-// The file-name part of a path (after the last "\", "/" or ":") without its
-// extension (from the last "."); a name without extension whole.
-std::string FileBaseNameOf(std::string_view Path);
 // The folder part of a path with its trailing separator ("" when none).
 std::string FolderPartOf(std::string_view Path);
