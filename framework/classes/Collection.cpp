@@ -10,7 +10,12 @@ QRN_PUBLISHED(TOwnedCollection) {}
 
 // ------------------------------------------------------ TCollectionItem
 
-TCollectionItem::TCollectionItem(TCollection* Collection) { SetCollection(Collection); }
+// Joining from the constructor is silent: the collection's Update would see
+// an item whose derived part is not built yet. Add() reports the change once
+// the item is complete.
+TCollectionItem::TCollectionItem(TCollection* Collection) {
+    if (Collection) Collection->InsertItem(this);
+}
 
 TCollectionItem::~TCollectionItem() {
     if (FCollection) FCollection->RemoveItem(this);
@@ -19,7 +24,10 @@ TCollectionItem::~TCollectionItem() {
 void TCollectionItem::SetCollection(TCollection* Value) {
     if (FCollection == Value) return;
     if (FCollection) FCollection->RemoveItem(this);
-    if (Value) Value->InsertItem(this);
+    if (Value) {
+        Value->InsertItem(this);
+        Value->Changed();
+    }
 }
 
 int TCollectionItem::Index() const {
@@ -66,6 +74,7 @@ TCollection::~TCollection() {
 TCollectionItem* TCollection::Add() {
     TCollectionItem* Item = FItemClass->CreateItem(this);
     Added(Item);
+    Changed();
     return Item;
 }
 
@@ -131,7 +140,6 @@ void TCollection::InsertItem(TCollectionItem* Item) {
     FItems.push_back(Item);
     Item->FCollection = this;
     Item->FID = FNextID++;
-    Changed();
 }
 
 void TCollection::RemoveItem(TCollectionItem* Item) {

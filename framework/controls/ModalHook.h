@@ -15,13 +15,20 @@
 // returns std::nullopt lets the dialog run. For a modal form the hook may
 // first work with R.Form (fill fields, press buttons) before answering.
 // Without a hook every dialog runs.
+//
+// Message dialogs (dkMessageDlg) carry their type and button set and are
+// answered with a modal result. Input queries (dkInputQuery) are answered
+// with mrOk/mrCancel; the hook may change *R.Value first. Common dialogs
+// name their class and carry R.Dialog: the hook may set the result fields
+// (file names, filter index, font, find text) on it before answering.
 #include <functional>
 #include <optional>
 #include <string>
 
 class TCustomForm;
+class TCommonDialog;
 
-enum TDialogKind { dkMessageBox, dkModalForm, dkCommonDialog };
+enum TDialogKind { dkMessageBox, dkModalForm, dkCommonDialog, dkMessageDlg, dkInputQuery };
 
 struct TDialogRequest {
     TDialogKind Kind = dkMessageBox;
@@ -30,6 +37,10 @@ struct TDialogRequest {
     unsigned Flags = 0;   // MB_... flags of a message box
     TCustomForm* Form = nullptr;  // the form a modal form request is about
     std::string DialogClass;      // common dialogs: "TOpenDialog", ...
+    TCommonDialog* Dialog = nullptr;  // the common dialog being executed
+    int DlgType = 0;                  // message dialogs: TMsgDlgType
+    unsigned Buttons = 0;             // message dialogs: mask of TMsgDlgBtn
+    std::string* Value = nullptr;     // input queries: the answer
 };
 
 using TModalDialogHook = std::function<std::optional<int>(const TDialogRequest&)>;

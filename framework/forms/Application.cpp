@@ -51,7 +51,14 @@ std::string TApplication::ExeName() const {
 }
 
 LRESULT CALLBACK TApplication::AppWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
+    static const UINT FindMsg = RegisterWindowMessageA(FINDMSGSTRINGA);
     try {
+        if (Msg == FindMsg && LParam) {
+            const auto* FR = reinterpret_cast<const FINDREPLACEA*>(LParam);
+            if (const auto* Handler = reinterpret_cast<const TFindMessageHandler*>(FR->lCustData); Handler && *Handler)
+                (*Handler)();
+            return 0;
+        }
         if (Msg == WM_SYSCOLORCHANGE && Screen)
             for (int I = 0; I < Screen->FormCount(); ++I) Screen->Forms(I)->Perform(CM_SYSCOLORCHANGE, 0, 0);
     } catch (...) {
@@ -129,7 +136,7 @@ bool TApplication::ProcessMessage(MSG& Msg) {
     }
     bool Handled = false;
     if (OnMessage) OnMessage(Msg, Handled);
-    if (!IsHintMsg(Msg) && !Handled && !IsMDIMsg(Msg) && !IsKeyMsg(Msg)) {
+    if (!IsHintMsg(Msg) && !Handled && !IsMDIMsg(Msg) && !IsKeyMsg(Msg) && !IsDlgMsg(Msg)) {
         TranslateMessage(&Msg);
         DispatchMessageA(&Msg);
     }
@@ -153,6 +160,21 @@ bool TApplication::IsKeyMsg(MSG& Msg) {
     TWinControl* Control = FindVCLWindow(Wnd);
     if (!Control || !Control->HandleAllocated()) return false;
     return SendMessageA(Control->Handle(), CN_BASE + Msg.message, Msg.wParam, Msg.lParam) != 0;
+}
+
+void TApplication::AddModelessDialog(HWND Wnd) {
+    if (std::find(FModelessDialogs.begin(), FModelessDialogs.end(), Wnd) == FModelessDialogs.end())
+        FModelessDialogs.push_back(Wnd);
+}
+
+void TApplication::RemoveModelessDialog(HWND Wnd) {
+    std::erase(FModelessDialogs, Wnd);
+}
+
+bool TApplication::IsDlgMsg(MSG& Msg) {
+    for (HWND Dlg : FModelessDialogs)
+        if (IsWindow(Dlg) && (Msg.hwnd == Dlg || IsChild(Dlg, Msg.hwnd))) return IsDialogMessageA(Dlg, &Msg) != 0;
+    return false;
 }
 
 bool TApplication::IsMDIMsg(MSG& Msg) {

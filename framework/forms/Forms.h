@@ -213,6 +213,10 @@ protected:
 using TExceptionEvent = TEvent<void(TObject* Sender, const std::exception& E)>;
 using TIdleEvent = TEvent<void(TObject* Sender, bool& Done)>;
 using TMessageEvent = TEvent<void(MSG& Msg, bool& Handled)>;
+// A find/replace dialog owned by the application window points its
+// lCustData at one of these: the application calls it for the registered
+// find message.
+using TFindMessageHandler = std::function<void()>;
 
 class TApplication : public TComponent {
     QRN_CLASS(TApplication, TComponent)
@@ -285,6 +289,10 @@ public:
     TNotifyEvent OnHint;
 
     bool ProcessMessage(MSG& Msg);
+    // Modeless dialogs (find/replace) get their keyboard messages through
+    // IsDialogMessage in the loop.
+    void AddModelessDialog(HWND Wnd);
+    void RemoveModelessDialog(HWND Wnd);
     // A control going away: dropped from the mouse and hint tracking.
     void ControlDestroyed(TControl* Control);
     void HintTimerExpiredPublic();
@@ -296,6 +304,7 @@ private:
     bool IsKeyMsg(MSG& Msg);
     bool IsMDIMsg(MSG& Msg);
     bool IsHintMsg(MSG& Msg);
+    bool IsDlgMsg(MSG& Msg);
     void ActivateHint(TPoint CursorPos);
     static LRESULT CALLBACK AppWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
 
@@ -316,6 +325,7 @@ private:
     TControl* FMouseControl = nullptr;
     bool FHintActive = false;
     UINT_PTR FHintTimer = 0;
+    std::vector<HWND> FModelessDialogs;
     friend class TCustomForm;
 };
 

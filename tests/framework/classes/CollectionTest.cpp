@@ -55,6 +55,16 @@ TEST(Collection, UpdateIsCalledOnceForABatch) {
     EXPECT_EQ(C->Updates, (std::vector<TCollectionItem*>{nullptr}));
 }
 
+TEST(Collection, UpdateOnlyEverSeesCompleteItems) {
+    TTestComponent Owner(nullptr);
+    TTestCollection* C = Owner.Columns();
+    C->Add();
+    C->Insert(0);
+    new TTestItem(C);  // joins silently; the collection owns it
+    EXPECT_FALSE(C->SawHalfBuiltItem);
+    EXPECT_EQ(C->Count(), 3);
+}
+
 TEST(Collection, ItemsMoveBetweenCollections) {
     TTestComponent A(nullptr), B(nullptr);
     TCollectionItem* I = A.Columns()->Add();

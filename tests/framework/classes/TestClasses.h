@@ -45,9 +45,14 @@ class TTestCollection : public TOwnedCollection {
 public:
     explicit TTestCollection(TPersistent* Owner) : TOwnedCollection(Owner, TTestItem::StaticClass()) {}
     std::vector<TCollectionItem*> Updates;  // what Update saw (nullptr: all)
+    bool SawHalfBuiltItem = false;          // an item whose own part was not built yet
 
 protected:
-    void Update(TCollectionItem* Item) override { Updates.push_back(Item); }
+    void Update(TCollectionItem* Item) override {
+        Updates.push_back(Item);
+        for (int I = 0; I < Count(); ++I)
+            if (!dynamic_cast<TTestItem*>(Items(I))) SawHalfBuiltItem = true;
+    }
 };
 
 class TTestComponent : public TComponent {
