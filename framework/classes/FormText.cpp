@@ -21,9 +21,10 @@ const char* const NewLine = "\r\n";
 
 std::string Indent(int Level) { return std::string(static_cast<size_t>(Level) * 2, ' '); }
 
-std::string FloatText(double V) {
-    if (std::isnan(V)) return "NAN";
-    if (std::isinf(V)) return V < 0 ? "-INF" : "INF";
+// Shortest round-trip digits, always with a decimal point so that the
+// value reads back as a float.
+template <class T>
+std::string ShortestFloatText(T V) {
     char Buf[64];
     auto R = std::to_chars(Buf, Buf + sizeof Buf, V);
     std::string S(Buf, R.ptr);
@@ -33,15 +34,15 @@ std::string FloatText(double V) {
     return Mant + Exp;
 }
 
+std::string FloatText(double V) {
+    if (std::isnan(V)) return "NAN";
+    if (std::isinf(V)) return V < 0 ? "-INF" : "INF";
+    return ShortestFloatText(V);
+}
+
 std::string SingleText(float V) {
     if (std::isnan(V) || std::isinf(V)) return FloatText(V);
-    char Buf[64];
-    auto R = std::to_chars(Buf, Buf + sizeof Buf, V);
-    std::string S(Buf, R.ptr);
-    size_t E = S.find_first_of("eE");
-    std::string Mant = S.substr(0, E), Exp = E == std::string::npos ? std::string() : S.substr(E);
-    if (Mant.find('.') == std::string::npos) Mant += ".0";
-    return Mant + Exp;
+    return ShortestFloatText(V);
 }
 
 std::string CurrencyText(int64_t Scaled) {
