@@ -34,7 +34,7 @@ function(qrn_sources OUT)
     file(GLOB s CONFIGURE_DEPENDS ${QRN_ROOT}/${dir}/*.cpp)
     list(APPEND result ${s})
     if(QRN_WINDOWS)
-      file(GLOB w CONFIGURE_DEPENDS ${QRN_ROOT}/${dir}/win/*.cpp ${QRN_ROOT}/${dir}/win/*.rc)
+      file(GLOB w CONFIGURE_DEPENDS ${QRN_ROOT}/${dir}/win/*.cpp)
       list(APPEND result ${w})
     else()
       file(GLOB p CONFIGURE_DEPENDS ${QRN_ROOT}/${dir}/posix/*.cpp)
@@ -100,35 +100,92 @@ function(qrn_program NAME)
   endif()
 endfunction()
 
-# qrn_form_resources(<target> <form files...>) embeds each text form file
-# in the target as RCDATA named after the file's upper-cased base name, so
-# that LoadFormResource(module, "MAINFORM", root) finds MainForm.qfm.
-# Windows only; windres compiles a generated .rc into an object file.
-function(qrn_form_resources TARGET)
-  if(NOT QRN_WINDOWS)
+# Every resource of a module goes through ONE resource script compiled into
+# one object: windres numbers cursor and icon images from 1 in each object,
+# so two objects carrying cursors collide (and crash the linker).
+# qrn_form_resources and qrn_rc_resources only add lines to that script.
+function(qrn_resource_object TARGET)
+  get_target_property(done ${TARGET} QRN_RES_OBJECT)
+  if(done)
     return()
   endif()
-  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${TARGET}_forms.rc)
-  set(obj ${CMAKE_CURRENT_BINARY_DIR}/${TARGET}_forms.res.o)
-  set(content "")
-  set(deps "")
-  foreach(f ${ARGN})
-    get_filename_component(abs ${f} ABSOLUTE)
-    get_filename_component(base ${f} NAME_WE)
-    string(TOUPPER ${base} name)
-    string(APPEND content "${name} RCDATA \"${abs}\"\n")
-    list(APPEND deps ${abs})
-  endforeach()
-  file(CONFIGURE OUTPUT ${rc} CONTENT "${content}" @ONLY)
   set(windres ${CMAKE_RC_COMPILER})
   if(NOT windres)
     find_program(windres NAMES windres x86_64-w64-mingw32-windres i686-w64-mingw32-windres REQUIRED)
   endif()
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${TARGET}_resources.rc)
+  set(obj ${CMAKE_CURRENT_BINARY_DIR}/${TARGET}_resources.res.o)
+  file(GENERATE OUTPUT ${rc}
+       CONTENT "$<JOIN:$<TARGET_PROPERTY:${TARGET},QRN_RC_LINES>,\n>\n")
   add_custom_command(OUTPUT ${obj}
-    COMMAND ${windres} -O coff -i ${rc} -o ${obj}
-    DEPENDS ${rc} ${deps}
-    COMMENT "Embedding form resources of ${TARGET}"
+    COMMAND ${windres} -O coff -I ${CMAKE_CURRENT_BINARY_DIR}
+            "$<TARGET_PROPERTY:${TARGET},QRN_RC_FLAGS>" -i ${rc} -o ${obj}
+    DEPENDS ${rc} "$<TARGET_PROPERTY:${TARGET},QRN_RC_DEPS>"
+    COMMENT "Compiling the resources of ${TARGET}"
+    COMMAND_EXPAND_LISTS
     VERBATIM)
   set_source_files_properties(${obj} PROPERTIES EXTERNAL_OBJECT TRUE GENERATED TRUE)
   target_sources(${TARGET} PRIVATE ${obj})
+  set_target_properties(${TARGET} PROPERTIES QRN_RES_OBJECT ${obj})
+endfunction()
+
+# qrn_form_resources(<target> <form files...>) embeds each text form file
+# in the target as RCDATA named after the file's upper-cased base name, so
+# that LoadFormResource(module, "MAINFORM", root) finds MainForm.qfm.
+function(qrn_form_resources TARGET)
+  if(NOT QRN_WINDOWS)
+    return()
+  endif()
+  qrn_resource_object(${TARGET})
+  foreach(f ${ARGN})
+    get_filename_component(abs ${f} ABSOLUTE)
+    get_filename_component(base ${f} NAME_WE)
+    string(TOUPPER ${base} name)
+    set_property(TARGET ${TARGET} APPEND PROPERTY QRN_RC_LINES "${name} RCDATA \"${abs}\"")
+    set_property(TARGET ${TARGET} APPEND PROPERTY QRN_RC_DEPS ${abs})
+  endforeach()
+endfunction()
+
+# qrn_rc_resources(<target> <.rc files...>) compiles resource scripts (icons,
+# bitmaps, cursors) into the final executable or library. Resources must be
+# linked into the module that loads them: an object inside a static library
+# would never be pulled in, so libraries keep their .rc files and every
+# program or DLL that uses them names them here. File names inside a script
+# are found through its own folder.
+function(qrn_rc_resources TARGET)
+  if(NOT QRN_WINDOWS)
+    return()
+  endif()
+  qrn_resource_object(${TARGET})
+  foreach(f ${ARGN})
+    get_filename_component(abs ${f} ABSOLUTE)
+    get_filename_component(dir ${abs} DIRECTORY)
+    file(GLOB_RECURSE rc_deps CONFIGURE_DEPENDS ${dir}/*.bmp ${dir}/*.ico ${dir}/*.cur ${dir}/*.mid)
+    set_property(TARGET ${TARGET} APPEND PROPERTY QRN_RC_LINES "#include \"${abs}\"")
+    set_property(TARGET ${TARGET} APPEND PROPERTY QRN_RC_FLAGS -I ${dir})
+    set_property(TARGET ${TARGET} APPEND PROPERTY QRN_RC_DEPS ${abs} ${rc_deps})
+  endforeach()
+endfunction()
+
+# qrn_import_library(<dll target> <def file>) builds an import library for
+# the DLL from a .def file of its own (for example one that gives an export
+# another name in the importing program) as the interface target
+# <dll target>_imports; linking that target also builds the DLL first.
+function(qrn_import_library DLL DEF)
+  if(NOT QRN_WINDOWS)
+    return()
+  endif()
+  get_filename_component(def ${DEF} ABSOLUTE)
+  get_filename_component(base ${DEF} NAME_WE)
+  set(lib ${CMAKE_CURRENT_BINARY_DIR}/lib${base}.a)
+  add_custom_command(OUTPUT ${lib}
+    COMMAND ${CMAKE_DLLTOOL} -d ${def} -l ${lib}
+    DEPENDS ${def}
+    COMMENT "Import library ${base} for ${DLL}"
+    VERBATIM)
+  add_custom_target(${DLL}_import_lib DEPENDS ${lib})
+  add_dependencies(${DLL}_import_lib ${DLL})
+  add_library(${DLL}_imports INTERFACE)
+  target_link_libraries(${DLL}_imports INTERFACE ${lib})
+  add_dependencies(${DLL}_imports ${DLL}_import_lib)
 endfunction()

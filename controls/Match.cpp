@@ -2,6 +2,8 @@
 
 #include "controls/Brkapart.h"
 
+#include <cstring>
+
 namespace {
 
 char FoldAscii(char C) { return C >= 'a' && C <= 'z' ? static_cast<char>(C - 'a' + 'A') : C; }
@@ -11,6 +13,43 @@ bool SameChar(char P, char T, bool CaseSensitive) {
 }
 
 constexpr std::string_view FileSeparator = ";";
+
+// The text between the stars of "*text*" when that is all the pattern says
+// (no other wildcard, no line break); empty otherwise.
+std::string_view PlainInfix(std::string_view Pattern) {
+    if (Pattern.size() < 3 || Pattern.front() != '*' || Pattern.back() != '*') return {};
+    const std::string_view Inner = Pattern.substr(1, Pattern.size() - 2);
+    if (Inner.find_first_of("*?\r\n") != std::string_view::npos) return {};
+    return Inner;
+}
+
+// Whether Needle occurs in Text; without CaseSensitive ASCII letters fold.
+bool ContainsText(std::string_view Text, std::string_view Needle, bool CaseSensitive) {
+    if (Text.size() < Needle.size()) return false;
+    if (CaseSensitive) return Text.find(Needle) != std::string_view::npos;
+    const char First = FoldAscii(Needle.front());
+    const char Lower = First >= 'A' && First <= 'Z' ? static_cast<char>(First - 'A' + 'a') : First;
+    const char* End = Text.data() + Text.size();
+    // The next place of each case of the first character at or after P;
+    // each is searched again only once P passed it.
+    auto Next = [End](const char* From, char C) {
+        return static_cast<const char*>(std::memchr(From, C, static_cast<size_t>(End - From)));
+    };
+    const char* P = Text.data();
+    const char* A = Next(P, First);
+    const char* B = Lower != First ? Next(P, Lower) : nullptr;
+    while (A || B) {
+        const char* Hit = !A ? B : !B ? A : (A < B ? A : B);
+        if (static_cast<size_t>(End - Hit) < Needle.size()) return false;
+        size_t I = 1;
+        while (I < Needle.size() && FoldAscii(Hit[I]) == FoldAscii(Needle[I])) ++I;
+        if (I == Needle.size()) return true;
+        P = Hit + 1;
+        if (A && A < P) A = Next(P, First);
+        if (B && B < P) B = Next(P, Lower);
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -39,6 +78,10 @@ bool WildcardMatches(std::string_view Text, std::string_view Pattern, bool CaseS
 }
 
 bool AnyLineMatches(std::string_view Contents, std::string_view Pattern, bool CaseSensitive) {
+    // "*text*" matches a line exactly when the line holds the text; as the
+    // text has no line break, any place it occurs lies within one line.
+    const std::string_view Infix = PlainInfix(Pattern);
+    if (!Infix.empty()) return ContainsText(Contents, Infix, CaseSensitive);
     size_t Start = 0;
     size_t I = 0;
     while (I < Contents.size()) {

@@ -8,6 +8,24 @@
 #include "framework/rtl/Events.h"
 #include "framework/rtl/Object.h"
 
+// Form files name the ring kinds and the border style as the framework's
+// panel bevel and border style do.
+template <>
+struct TTypeInfoOf<TMediaRingKind> {
+    static const TTypeInfo* Get() {
+        static const TTypeInfo* Info = MakeEnumTypeInfo("TPanelBevel", "bvNone, bvLowered, bvRaised");
+        return Info;
+    }
+};
+enum TMediaBorderStyle { mbsNone, mbsSingle };
+template <>
+struct TTypeInfoOf<TMediaBorderStyle> {
+    static const TTypeInfo* Get() {
+        static const TTypeInfo* Info = MakeEnumTypeInfo("TBorderStyle", "bsNone, bsSingle");
+        return Info;
+    }
+};
+
 class TMediaObject : public TPersistent {
     QRN_CLASS(TMediaObject, TPersistent)
 public:
@@ -60,6 +78,8 @@ public:
     void SetBevelInnerWidth(int Value) { Set(FValues.BevelInnerWidth, Value); }
     void SetBevelOuterWidth(int Value) { Set(FValues.BevelOuterWidth, Value); }
     void SetSingleBorder(bool Value) { Set(FValues.SingleBorder, Value); }
+    TMediaBorderStyle BorderStyle() const { return FValues.SingleBorder ? mbsSingle : mbsNone; }
+    void SetBorderStyle(TMediaBorderStyle Value) { SetSingleBorder(Value == mbsSingle); }
     void SetBorderWidth(int Value) { Set(FValues.BorderWidth, Value); }
     void SetBorderSpace(int Value) { Set(FValues.BorderSpace, Value); }
     void SetBorderColor(TColor Value) { Set(FValues.BorderColor, Value); }

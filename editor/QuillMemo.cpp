@@ -7,6 +7,9 @@
 #include "editor/QuillMemoStrings.h"
 #include "framework/rtl/Streams.h"
 #include "framework/uicore/Colors.h"
+#if QRN_QUILL_WINDOWED
+#include "editor/win/QuillWindowSideWin.h"
+#endif
 
 TQuillMemo::TQuillMemo(TComponent* AOwner) : TQuillMemoBase(AOwner), FHighlightBackgnd(clWindow) {
     Clock = [] {
@@ -21,9 +24,33 @@ TQuillMemo::TQuillMemo(TComponent* AOwner) : TQuillMemoBase(AOwner), FHighlightB
     for (auto& N : FNav) N = std::make_unique<TQuillNavigator>(this);
     FParaStrings = std::make_unique<TQuillParaStrings>(this);
     FLinesStrings = std::make_unique<TQuillLinesStrings>(this);
+#if QRN_QUILL_WINDOWED
+    FAltFont = std::make_unique<TFont>();
+    FAltFont->Assign(Font());
+    FAltFont->OnChange = [this](TObject*) {
+        if (FFonts) FFonts->Clear();
+        if (FSide) FSide->ForgetFont();
+        FullRelayout();
+    };
+    FEndOfTextMark = std::make_unique<TPen>();
+    FEndOfTextMark->SetColor(clRed);
+    FEndOfTextMark->OnChange = [this](TObject*) { Invalidate(); };
+    FFonts = std::make_unique<TQuillFonts>(Font(), FAltFont.get());
+    SetBounds(Left(), Top(), 100, 60);
+    SetCursor(crIBeam);
+    SetColor(clWindow);
+    SetParentColor(false);
+    SetTabStop(true);
+    SetControlStyle(TControlStyle{csCaptureMouse, csClickEvents, csDoubleClicks, csOpaque});
+#endif
 }
 
 TQuillMemo::~TQuillMemo() {
+#if QRN_QUILL_WINDOWED
+    // The window's last messages must still find the whole editor.
+    DestroyHandle();
+    FWindow = nullptr;
+#endif
     SetHighlighter(nullptr);
     for (auto& N : FNav) N.reset();
     // Navigators owned elsewhere outlive the editor detached.
@@ -50,6 +77,9 @@ bool TQuillMemo::LoadingComponent() const {
 
 void TQuillMemo::Notification(TComponent* AComponent, TOperation Operation) {
     TQuillMemoBase::Notification(AComponent, Operation);
+#if QRN_QUILL_WINDOWED
+    if (Operation == opRemove) DetachControl(AComponent);
+#endif
     if (Operation == opRemove && AComponent && AComponent == static_cast<TComponent*>(FHighlighter)) {
         FHighlighter->RemoveEditor(this);
         FHighlighter = nullptr;
@@ -275,6 +305,41 @@ int32_t TQuillMemo::LineHeight() const {
 void TQuillMemo::SetLineHeight(int32_t V) {
     FLineHeight = V > 0 ? V : 0;
     MeasureFont();
+#if QRN_QUILL_WINDOWED
+    if (HandleAllocated()) FontChanged();
+#endif
+}
+
+void TQuillMemo::SetHideSelection(bool V) {
+    if (V == FHideSelection) return;
+    FHideSelection = V;
+#if QRN_QUILL_WINDOWED
+    if (HandleAllocated() && !Focused() && FSelLength != 0) InvalidateSelection();
+#endif
+}
+
+// The caret's shape follows these three; with the focus it is made again.
+void TQuillMemo::SetCaretWidth(int32_t V) {
+    FCaretWidth = V;
+#if QRN_QUILL_WINDOWED
+    UpdateCaret(true);
+#endif
+}
+
+void TQuillMemo::SetOverwrite(bool V) {
+    if (V == FOverwrite) return;
+    FOverwrite = V;
+#if QRN_QUILL_WINDOWED
+    UpdateCaret(true);
+#endif
+}
+
+void TQuillMemo::SetDisplayOnly(bool V) {
+    if (V == FDisplayOnly) return;
+    FDisplayOnly = V;
+#if QRN_QUILL_WINDOWED
+    if (HandleAllocated() && Focused()) SetFocusCaret(!V);
+#endif
 }
 
 int32_t TQuillMemo::CaretWidth() const { return FCaretWidth != 0 ? FCaretWidth : FLineHeightPx / 14 + 1; }

@@ -24,6 +24,24 @@ class TStrings;
 class TQuillParaStrings;
 class TQuillLinesStrings;
 class TQuillHighlighter;
+#if QRN_QUILL_WINDOWED
+#include "framework/stdctrls/StdCtrls.h"
+class TQuillWindowSide;
+class TQuillFonts;
+// Only the two values an edit control's border takes; streamed under the
+// framework's names.
+enum TQuillBorderStyle { qbsNone, qbsSingle };
+#endif
+
+// The operation code of Notification by which the editor relays a window
+// message to its attached controls (the message is in RelayedMessage()).
+constexpr int QuillRelayOperation = 64;
+// Messages the editor sends itself for its attached controls.
+constexpr uint32_t QM_FORMATSTEP = 0x401;   // one background layout slice
+constexpr uint32_t QM_VSCROLLED = 0x402;    // the view scrolled vertically
+constexpr uint32_t QM_CONTEXTCLICK = 0x403; // WParam context, LParam std::string*
+constexpr uint32_t QM_FONTCHANGED = 0xB00E; // the editor's font changed
+constexpr uint32_t QM_TEXTCHANGED = 0xB012; // the editor's text changed
 
 enum TUpdateMode { umImmediate, umOnNeed, umBackground };
 enum TQuillAlignment { qaLeftJustify, qaRightJustify, qaCenter };
@@ -144,7 +162,18 @@ public:
     int32_t ScrollX() const { return FScrollX; }
     int32_t ScrollY() const { return FScrollY; }
     void ScrollCaretIntoView();
+    // Moves the view to the given offsets (pixels); the window follows.
+    void ScrollTo(int32_t Y, int32_t X);
     int32_t EffectiveLineHeight() const { return FLineHeightPx; }
+    int32_t AvgCharWidth() const { return FAvgCharWidth; }
+    // Display lines that fit the client area (one partly shown included).
+    int32_t VisibleLines() const;
+    int32_t TopLine() const { return FLineHeightPx > 0 ? FScrollY / FLineHeightPx : 0; }
+    // Lays out the paragraphs holding display lines First..Last when needed.
+    void EnsureLinesLaidOut(int32_t First, int32_t Last);
+    // The whole text's position under a client point (the caret's place
+    // for a click there); Line receives the display line.
+    int32_t PositionAt(int32_t X, int32_t Y, int32_t* Line = nullptr);
 
     // ---- editing ----
     int32_t SelLength() const { return FSelLength; }
@@ -216,7 +245,7 @@ public:
     int32_t UndoMaxLevel() const { return FUndoMaxLevel; }
     void SetUndoMaxLevel(int32_t V);
     bool HideSelection() const { return FHideSelection; }
-    void SetHideSelection(bool V) { FHideSelection = V; }
+    void SetHideSelection(bool V);
     bool WantTabs() const { return FWantTabs; }
     void SetWantTabs(bool V) { FWantTabs = V; }
     bool EnableHotKeys() const { return FEnableHotKeys; }
@@ -226,11 +255,11 @@ public:
     int32_t HighlightColor() const { return FHighlightColor; }
     void SetHighlightColor(int32_t V);
     int32_t CaretWidth() const;
-    void SetCaretWidth(int32_t V) { FCaretWidth = V; }
+    void SetCaretWidth(int32_t V);
     bool DisplayOnly() const { return FDisplayOnly; }
-    void SetDisplayOnly(bool V) { FDisplayOnly = V; }
+    void SetDisplayOnly(bool V);
     bool Overwrite() const { return FOverwrite; }
-    void SetOverwrite(bool V) { FOverwrite = V; }
+    void SetOverwrite(bool V);
     bool PassOverCodes() const { return FPassOverCodes; }
     void SetPassOverCodes(bool V) { FPassOverCodes = V; }
     bool ReadOnly() const { return FReadOnly; }
@@ -254,12 +283,135 @@ public:
     // read with the form are applied.
     void Loaded() override;
 
+#if QRN_QUILL_WINDOWED
+    // ---- window side ----
+    TFont* AltFont() const { return FAltFont.get(); }
+    void SetAltFont(TFont* V);
+    TPen* EndOfTextMark() const { return FEndOfTextMark.get(); }
+    void SetEndOfTextMark(TPen* V);
+    TQuillBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TQuillBorderStyle V);
+    TScrollStyle ScrollBars() const { return FScrollBars; }
+    void SetScrollBars(TScrollStyle V);
+    int32_t BaselineOffset() const { return FBaselineOffset; }
+
+    // Controls attached here see every window message first: the editor
+    // copies it into RelayedMessage() and calls their Notification with
+    // QuillRelayOperation, in the order they attached.
+    void AttachControl(TComponent* C);
+    void DetachControl(TComponent* C);
+    int AttachedCount() const { return static_cast<int>(FAttached.size()); }
+    const TMessage& RelayedMessage() const { return FRelay; }
+
+    void WndProc(TMessage& Message) override;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    // Invalidates display lines First..Last (clipped to the view).
+    void InvalidateLines(int32_t First, int32_t Last);
+    // Places the caret (made again when Recreate) and fires OnSelMove and
+    // OnStyleChange as needed.
+    void UpdateCaret(bool Recreate = false);
+    void UpdateScrollBars();
+    bool Dragging() const { return FDragging; }
+#endif
+
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
+#if QRN_QUILL_WINDOWED
+    void CreateParams(TCreateParams& Params) override;
+    void CreateHandle() override;
+    void DestroyWindowHandle() override;
+    void KeyDown(uint16_t& Key, TShiftState Shift) override;
+    void KeyPress(char& Key) override;
+    void KeyUp(uint16_t& Key, TShiftState Shift) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void DblClick() override;
+#endif
 
 private:
     friend class TQuillNavigator;
     friend class TQuillHighlighter;
+#if QRN_QUILL_WINDOWED
+    friend class TQuillWindowSide;
+    // window side (editor/win)
+    void FontChanged();
+    void MakeLineBitmap();
+    void FreeLineBitmap();
+    void Paint(HDC DC, const RECT& Invalid);
+    void PaintLine(int32_t Line, int32_t ClientW);
+    void VScroll(int Code);
+    void HScroll(int Code);
+    void ViewScrolled(int32_t OldY, int32_t OldX);
+    void SetFocusCaret(bool Focused);
+    void InvalidateSelection();
+    bool KeyDownDisplayOnly(uint16_t Key, TShiftState Shift);
+    bool KeyDownMove(uint16_t Key, TShiftState Shift);
+    bool KeyDownEdit(uint16_t Key, TShiftState Shift);
+    void MoveCaret(int32_t NewPos, bool Extend, bool KeepX = false);
+    int32_t StepLeft(int32_t Pos);
+    int32_t StepRight(int32_t Pos);
+    int32_t WordLeft(int32_t Pos);
+    int32_t WordRight(int32_t Pos);
+    int32_t LineStartPos(int32_t Line);
+    int32_t LineEndPos(int32_t Line);
+    int32_t LineAtX(int32_t Line, int32_t X, int32_t* Virtual = nullptr);
+    int32_t CaretX();
+    char CharAt(int32_t Pos);
+    void DeleteRange(int32_t From, int32_t To);
+    void TypeEnter();
+    void TypeChar(char C);
+    void SelectWordAt(int32_t Pos, int32_t* Start, int32_t* End);
+    void ExtendMouseSelection(int X, int Y);
+    void AutoScrollTick();
+    void StopAutoScroll();
+    void DropSelection(int32_t At, bool Copy);
+    void ContextClick(int32_t Pos);
+    const TFormatStop& StopAt(int32_t Pos, int32_t* RegionStart = nullptr, int32_t* RegionEnd = nullptr);
+    // Shows C, or with none the cursor the drag state asks for.
+    void ChangeCursor(HCURSOR C);
+
+    std::unique_ptr<TQuillWindowSide> FSide;
+    std::unique_ptr<TQuillFonts> FFonts;
+    std::unique_ptr<TFont> FAltFont;
+    std::unique_ptr<TPen> FEndOfTextMark;
+    TQuillBorderStyle FBorderStyle = qbsSingle;
+    TScrollStyle FScrollBars = ssNone;
+    std::vector<TComponent*> FAttached;
+    TMessage FRelay;
+    HDC FLineDC = nullptr;
+    HBITMAP FLineBitmap = nullptr;
+    HGDIOBJ FOldLineBitmap = nullptr;
+    int32_t FLineBitmapWidth = 0;
+    int32_t FBaselineOffset = 0;
+    int32_t FVUnit = 1;
+    int32_t FHUnit = 1;
+    int32_t FLastClientWidth = -1;
+    bool FInScrollUpdate = false;
+    SCROLLINFO FLastV{}, FLastH{};  // what the bars were last given
+    bool FPainting = false;
+    bool FHasCaret = false;
+    int32_t FCaretPixelX = 0, FCaretPixelY = 0;
+    int32_t FCaretW = 1;
+    int32_t FRememberedX = -1;  // content x kept for vertical moves; -1 none
+    int32_t FLastCaretPos = -1;
+    int FLastCaretStyle = -1;
+    bool FKeyReleased = false;
+    int32_t FClickPos = -1;
+    int FClickX = 0, FClickY = 0;
+    bool FAfterDblClick = false;
+    bool FWordSelect = false;
+    int32_t FWordAnchorStart = 0, FWordAnchorEnd = 0;
+    bool FMouseSelecting = false;
+    bool FDragPossible = false;
+    bool FDragging = false;
+    bool FDragCopy = false;
+    int32_t FDropPos = -1;
+    int FAutoDX = 0, FAutoDY = 0;
+    int FMouseX = 0, FMouseY = 0;
+    bool FAutoScrolling = false;
+    HCURSOR FShownCursor = nullptr;  // shown instead of the control's own
+#endif
     // load / save helpers
     void ReadText(TStream* Stream);
     void ResetAfterLoad();

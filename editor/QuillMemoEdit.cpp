@@ -40,7 +40,7 @@ std::vector<std::string_view> SplitPieces(std::string_view T) {
     return Pieces;
 }
 
-void SetText(TParagraph& P, const std::string& S) {
+void StoreParagraphText(TParagraph& P, const std::string& S) {
     auto L = static_cast<int32_t>(S.size());
     bool Fits = !P.TextInPool && P.Text && P.TextCapacity >= L + 1 && P.TextCapacity - (L + 1) <= (L + 1) / 8;
     if (!Fits) {
@@ -182,7 +182,7 @@ void TQuillMemo::InsertTextAtSelection(std::string_view Text) {
             } else if (St.Offset < OA || OA == OB)
                 Stops.push_back(St);
         }
-        SetText(P, S);
+        StoreParagraphText(P, S);
         StoreStops(P, Stops, 0);
         OneLine(P, P.Line0.Style());
         P.Formatted = P.Highlighted = P.Parsed = 0;
@@ -211,7 +211,7 @@ void TQuillMemo::InsertTextAtSelection(std::string_view Text) {
         if (FStaticFormat)
             for (char C : FirstText) Style = ApplyStyleCode(Style, C);
         for (int32_t k = PA + 1; k <= PB; ++k) FreeParagraph(Paragraph(k));
-        SetText(First, FirstText);
+        StoreParagraphText(First, FirstText);
         StoreStops(First, FirstStops, 0);
         OneLine(First, First.Line0.Style());
         First.Formatted = First.Highlighted = First.Parsed = 0;
@@ -227,7 +227,7 @@ void TQuillMemo::InsertTextAtSelection(std::string_view Text) {
             P.StartContext = ShareContext(Ctx);
             std::string T(Pieces[static_cast<size_t>(k)]);
             if (k == N - 1) T += SuffixText;
-            SetText(P, T);
+            StoreParagraphText(P, T);
             OneLine(P, Style);
             if (FStaticFormat)
                 for (char C : Pieces[static_cast<size_t>(k)]) Style = ApplyStyleCode(Style, C);

@@ -176,7 +176,9 @@ void TQuillMemo::LayoutLines() {
     FPendFirstLine = FLineCount;
     if (FWindow) {
         FWindow->UpdateScrollRanges();
-        FWindow->InvalidateAll();
+        // Highlighting may have changed every later paragraph: everything
+        // from the first changed line down is painted again.
+        FWindow->InvalidateLines(std::min(FPendFirstLine, Paragraph(First).FirstLine), INT32_MAX);
         bool More = false;
         for (int32_t p = First; p <= Last && !More; ++p) More = !Paragraph(p).Formatted;
         if (More) {
@@ -320,6 +322,13 @@ int32_t TQuillMemo::ColumnToX(TParagraph& Par, int32_t /*ParNb*/, int32_t Column
         int64_t TabW = std::max<int64_t>(1, static_cast<int64_t>(FTabStops) * FAvgCharWidth);
         uint8_t Style = DL.Style();
         int32_t i = DL.Start, End = DL.Start + Column;
+        // Format stops change the font as painting does.
+        int32_t StopIdx = 0;
+        auto EffStyle = [&](int32_t At) {
+            while (StopIdx < Par.StopCount && Par.Stops[StopIdx].Offset <= At) ++StopIdx;
+            const TFormatStop& S = StopIdx > 0 ? Par.Stops[StopIdx - 1] : *Par.StartContext;
+            return IsHighlightingStop(S) ? static_cast<uint8_t>(S.Kind & 0x3F) : Style;
+        };
         while (i < End) {
             char C = Par.Text[i];
             if (C == '\t') {
@@ -329,9 +338,11 @@ int32_t TQuillMemo::ColumnToX(TParagraph& Par, int32_t /*ParNb*/, int32_t Column
                 Style = ApplyStyleCode(Style, C);
                 ++i;
             } else {
-                int32_t j = i;
-                while (j < End && Par.Text[j] != '\t' && !(FStaticFormat && IsStyleCode(Par.Text[j]))) ++j;
-                FWindow->SelectStyle(Style);
+                uint8_t Eff = EffStyle(i);
+                int32_t Limit = StopIdx < Par.StopCount ? std::min(End, Par.Stops[StopIdx].Offset) : End;
+                int32_t j = i + 1;
+                while (j < Limit && Par.Text[j] != '\t' && !(FStaticFormat && IsStyleCode(Par.Text[j]))) ++j;
+                FWindow->SelectStyle(Eff);
                 X += FWindow->TextWidth(Par.Text + i, j - i);
                 i = j;
             }
@@ -367,26 +378,89 @@ void TQuillMemo::ScrollCaretIntoView() {
     TQuillNavigator* C = Caret();
     int32_t P = C->LocatePar();
     if (!Paragraph(P).Formatted) FormatRange(P, P, false);
+    int32_t NewX = FScrollX, NewY = FScrollY;
+    int32_t ClientW = FWindow->ClientWidth();
+    if (FWordWrap || (FAlignment != qaLeftJustify && FScrollX == 0))
+        NewX = 0;
+    else {
+        int64_t X = static_cast<int64_t>(ColumnToX(*C->Paragraph(), P, C->GetColumn(), C->GetLineInPar())) +
+                    static_cast<int64_t>(FVirtualColumns) * FAvgCharWidth;
+        int64_t Step = 5 * static_cast<int64_t>(std::max(FAvgCharWidth, 1));
+        if (X >= ClientW)
+            NewX = static_cast<int32_t>(std::min<int64_t>(FScrollX + ((X - ClientW) / Step + 1) * Step, INT32_MAX));
+        else if (X < 0)
+            NewX = static_cast<int32_t>(std::max<int64_t>(FScrollX - ((-X - 1) / Step + 1) * Step, 0));
+    }
     if (FLineHeightPx > 0) {
         int32_t Line = C->GetLineNb();
         int32_t Top = FScrollY / FLineHeightPx;
         int32_t Height = FWindow->ClientHeight();
-        if (Line < Top)
-            FScrollY = Line * FLineHeightPx;
-        else if ((Line + 1) * FLineHeightPx - FScrollY > Height) {
+        if (Line < Top || (Line == Top && FScrollY % FLineHeightPx != 0))
+            NewY = Line * FLineHeightPx;
+        else if (static_cast<int64_t>(Line + 1) * FLineHeightPx - FScrollY > Height) {
             if (HasOption(pmoNoFineScroll))
-                FScrollY = std::max(Line - Height / FLineHeightPx + 1, 0) * FLineHeightPx;
+                NewY = std::max(Line - VisibleLines() + 2, 0) * FLineHeightPx;
             else
-                FScrollY = std::max((Line + 1) * FLineHeightPx - Height, 0);
+                NewY = std::max((Line + 1) * FLineHeightPx - Height, 0);
         }
-        TopNavigator()->ResetCache();
-        TopNavigator()->SetLineNb(FScrollY / FLineHeightPx);
     }
-    FWindow->UpdateScrollRanges();
+    ScrollTo(NewY, NewX);
     FWindow->PlaceCaret();
 }
 
+void TQuillMemo::ScrollTo(int32_t Y, int32_t X) {
+    int32_t OldY = FScrollY, OldX = FScrollX;
+    FScrollY = std::max(Y, 0);
+    FScrollX = std::max(X, 0);
+    if (FLineHeightPx > 0) {
+        TopNavigator()->ResetCache();
+        TopNavigator()->SetLineNb(FScrollY / FLineHeightPx);
+    }
+    if (FWindow) FWindow->ViewScrolled(OldY, OldX);
+}
+
+int32_t TQuillMemo::VisibleLines() const {
+    if (!FWindow || FLineHeightPx <= 0) return 1;
+    return FWindow->ClientHeight() / FLineHeightPx + 1;
+}
+
+void TQuillMemo::EnsureLinesLaidOut(int32_t First, int32_t Last) {
+    if (!FWindow || FUpdateCount > 0) return;
+    TQuillNavigator* W = FNav[12].get();
+    W->ResetCache();
+    W->SetLineNb(std::max(First, 0));
+    int32_t P = W->ParNb;
+    int32_t Count = ParagraphCount();
+    // Every paragraph has at least one line: this many paragraphs cover the range.
+    int32_t LastPar = static_cast<int32_t>(std::min<int64_t>(static_cast<int64_t>(P) + std::max(Last - First, 0) + 1, Count - 1));
+    for (int32_t k = P; k <= LastPar; ++k)
+        if (!Paragraph(k).Formatted) {
+            FormatRange(k, LastPar, false);
+            break;
+        }
+}
+
+int32_t TQuillMemo::PositionAt(int32_t X, int32_t Y, int32_t* LineOut) {
+    int32_t Line = TopLine() + PixelToLine(Y);
+    if (Y < 0 && FLineHeightPx > 0) Line = TopLine() + (Y - FLineHeightPx + 1 + FScrollY % FLineHeightPx) / FLineHeightPx;
+    if (Line < 0) Line = 0;
+    EnsureLinesLaidOut(Line, Line);
+    if (Line >= FLineCount) {
+        if (LineOut) *LineOut = FLineCount - 1;
+        return FCharCount;
+    }
+    TQuillNavigator* W = FNav[13].get();
+    W->ResetCache();
+    const TDisplayLine& DL = W->SetLineNb(Line);
+    int32_t Col = XToColumn(*W->Par, W->ParNb, false, X, W->LineInPar);
+    if (LineOut) *LineOut = Line;
+    return W->Par->Start + DL.Start + Col;
+}
+
 void TQuillMemo::Change() {
+#if QRN_QUILL_WINDOWED
+    if (!FAttached.empty()) Perform(QM_TEXTCHANGED, 0, 0);
+#endif
     if (OnChange) OnChange(this);
 }
 

@@ -12,6 +12,15 @@ struct TTypeInfoOf<TQuillAlignment> {
         return Info;
     }
 };
+#if QRN_QUILL_WINDOWED
+template <>
+struct TTypeInfoOf<TQuillBorderStyle> {
+    static const TTypeInfo* Get() {
+        static const TTypeInfo* Info = MakeEnumTypeInfo("TBorderStyle", "bsNone, bsSingle");
+        return Info;
+    }
+};
+#endif
 QRN_ENUM(TUpdateMode, umImmediate, umOnNeed, umBackground)
 QRN_ENUM(TQuillMemoOption, pmoAutoIndent, pmoBackIndent, pmoDiscardTrailingSpaces, pmoFullLineSelect, pmoInsertKeyActive,
          pmoKeepColumnPos, pmoLargeWordSelect, pmoNoDragnDrop, pmoNoFineScroll, pmoPutExtraSpaces, pmoWideOverwriteCaret,
@@ -75,6 +84,12 @@ QRN_PUBLISHED(TQuillMemo) {
     B.Prop("UndoMaxLevel", &TQuillMemo::UndoMaxLevel, &TQuillMemo::SetUndoMaxLevel).Default(256);
     B.Prop("UpdateMode", &TQuillMemo::UpdateMode, &TQuillMemo::SetUpdateMode).Default(umBackground);
     B.Prop("Version", &TQuillMemo::Version, &TQuillMemo::SetVersion);
+#if QRN_QUILL_WINDOWED
+    B.Prop("AltFont", [](TObject* O) { return static_cast<TQuillMemo*>(O)->AltFont(); });
+    B.Prop("BorderStyle", &TQuillMemo::BorderStyle, &TQuillMemo::SetBorderStyle).Default(qbsSingle);
+    B.Prop("EndOfTextMark", [](TObject* O) { return static_cast<TQuillMemo*>(O)->EndOfTextMark(); });
+    B.Prop("ScrollBars", &TQuillMemo::ScrollBars, &TQuillMemo::SetScrollBars).NoDefault();
+#endif
     B.Event("OnChange", &TQuillMemo::OnChange);
     B.Event("OnStyleChange", &TQuillMemo::OnStyleChange);
     B.Event("OnSelMove", &TQuillMemo::OnSelMove);

@@ -134,7 +134,7 @@ TMainWindowGuard::~TMainWindowGuard() {
     }
 }
 
-std::vector<TKeyEvent> ControlCKeyEvents(uint8_t ControlScanCode) {
+std::vector<TKeyStroke> ControlCKeyEvents(uint8_t ControlScanCode) {
     const uint32_t ControlInfo = static_cast<uint32_t>(ControlScanCode) * 256;
     const uint32_t CInfo = static_cast<uint32_t>(ScanC) * 256 + 1;
     return {

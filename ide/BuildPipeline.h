@@ -81,12 +81,12 @@ private:
 };
 
 // One synthesised keyboard event.
-struct TKeyEvent {
+struct TKeyStroke {
     uint8_t VirtualKey = 0;
     uint8_t ScanCode = 0;
     bool KeyUp = false;
     uint32_t ExtraInfo = 0;
-    bool operator==(const TKeyEvent&) const = default;
+    bool operator==(const TKeyStroke&) const = default;
 };
 
 // The desktop as the linker's window is dismissed through it.
@@ -100,11 +100,11 @@ public:
     virtual bool BringToForeground(uintptr_t Window) = 0;
     // The system's scan code of a virtual key.
     virtual uint8_t ScanCodeOf(uint8_t VirtualKey) = 0;
-    virtual void SendKeys(const std::vector<TKeyEvent>& Events) = 0;
+    virtual void SendKeys(const std::vector<TKeyStroke>& Events) = 0;
 };
 
 // Control down, C down, Control up, C down, C up.
-std::vector<TKeyEvent> ControlCKeyEvents(uint8_t ControlScanCode);
+std::vector<TKeyStroke> ControlCKeyEvents(uint8_t ControlScanCode);
 
 // Sends Control+C to the top-level window titled LinkerTitle. Synthesised
 // keys go to whatever window is in front, so nothing is sent unless that

@@ -8,7 +8,9 @@
 
 // Set by the reader while it constructs a component, so that the
 // component is csLoading from its first moment (its constructor and the
-// setters called while reading can tell).
+// setters called while reading can tell). The first constructor to run
+// takes it, so components that constructor creates are not marked: the
+// reader never reads them and would never tell them it is done.
 thread_local bool GQrnCreatingForStream = false;
 
 namespace {
@@ -34,7 +36,10 @@ QRN_PUBLISHED(TComponent) {
 }
 
 TComponent::TComponent(TComponent* AOwner) {
-    if (GQrnCreatingForStream) FComponentState.Include(csLoading);
+    if (GQrnCreatingForStream) {
+        GQrnCreatingForStream = false;
+        FComponentState.Include(csLoading);
+    }
     if (AOwner) AOwner->InsertComponent(this);
 }
 

@@ -21,12 +21,8 @@ QRN_ENUM(TTabPosition, tpTop, tpBottom)
 enum TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
 QRN_ENUM(TViewStyle, vsIcon, vsSmallIcon, vsList, vsReport)
 
-enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
-QRN_ENUM(TDragState, dsDragEnter, dsDragLeave, dsDragMove)
 
 using TTabChangingEvent = TEvent<void(TObject* Sender, bool& AllowChange)>;
-using TDragOverEvent = TEvent<void(TObject* Sender, TObject* Source, int X, int Y, TDragState State, bool& Accept)>;
-using TDragDropEvent = TEvent<void(TObject* Sender, TObject* Source, int X, int Y)>;
 using TLVEditingEvent = TEvent<void(TObject* Sender, TListItem* Item, bool& AllowEdit)>;
 using TLVEditedEvent = TEvent<void(TObject* Sender, TListItem* Item, std::string& S)>;
 
@@ -219,6 +215,7 @@ private:
 };
 
 class TListItems : public TPersistent {
+    QRN_CLASS(TListItems, TPersistent)
 public:
     explicit TListItems(TListView* AOwner) : FOwner(AOwner) {}
     ~TListItems() override;
@@ -233,9 +230,16 @@ public:
     int IndexOf(const TListItem* Item) const;
     void BeginUpdate();
     void EndUpdate();
+    // "Items.Data" in a form file: a 32-bit total size and count, then per
+    // item its image, state and overlay indexes, sub-item count and a data
+    // slot (32-bit each), its caption and its sub-items as short strings
+    // (at most 255 characters each).
+    void DefineProperties(TFiler* Filer) override;
 
 private:
     friend class TListView;
+    std::string SaveData() const;
+    void LoadData(const std::string& Bytes);
     TListView* FOwner;
     std::vector<std::unique_ptr<TListItem>> FItems;
     int FUpdateCount = 0;
@@ -270,14 +274,13 @@ public:
     TLVEditingEvent OnEditing;
     TLVEditedEvent OnEdited;
     TNotifyEvent OnChange;  // selection moved
-    TDragOverEvent OnDragOver;
-    TDragDropEvent OnDragDrop;
 
 protected:
     void CreateParams(TCreateParams& Params) override;
     void CreateWnd() override;
     void DestroyWnd() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    bool BeginAutoDrag() override;
 
 private:
     friend class TListItem;

@@ -1,6 +1,11 @@
 // The list view: columns (a streamed collection), items kept by the
 // component and mirrored into the window, in-place caption editing.
 #include "framework/comctrls/ComCtrls.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "framework/classes/Filer.h"
 #include "framework/rtl/win/WinApi.h"
 
 #include <commctrl.h>
@@ -162,6 +167,125 @@ void TListItems::EndUpdate() {
         InvalidateRect(FOwner->Wnd(), nullptr, TRUE);
     }
 }
+
+namespace {
+
+void PutInt(std::string& Out, int32_t V) { Out.append(reinterpret_cast<const char*>(&V), 4); }
+
+void PutShort(std::string& Out, const std::string& S) {
+    const size_t Len = std::min<size_t>(S.size(), 255);
+    Out += static_cast<char>(Len);
+    Out.append(S.data(), Len);
+}
+
+// Reads the item data; anything running past its end is refused.
+class TItemDataReader {
+public:
+    explicit TItemDataReader(const std::string& B) : FBytes(B) {}
+    int32_t Int() {
+        Need(4);
+        int32_t V = 0;
+        std::memcpy(&V, FBytes.data() + FPos, 4);
+        FPos += 4;
+        return V;
+    }
+    std::string Short() {
+        Need(1);
+        const size_t Len = static_cast<uint8_t>(FBytes[FPos++]);
+        Need(Len);
+        std::string S = FBytes.substr(FPos, Len);
+        FPos += Len;
+        return S;
+    }
+
+private:
+    void Need(size_t N) const {
+        if (FBytes.size() - FPos < N) throw EReadError("List view item data is not valid");
+    }
+    const std::string& FBytes;
+    size_t FPos = 0;
+};
+
+}  // namespace
+
+std::string TListItems::SaveData() const {
+    std::string Out;
+    PutInt(Out, 0);  // the size, set below
+    PutInt(Out, Count());
+    for (const auto& It : FItems) {
+        PutInt(Out, It->FImageIndex);
+        PutInt(Out, -1);  // state image
+        PutInt(Out, -1);  // overlay image
+        PutInt(Out, It->FSubItems->Count());
+        PutInt(Out, 0);   // Data is an address: not stored
+        PutShort(Out, It->FCaption);
+        for (int I = 0; I < It->FSubItems->Count(); ++I) PutShort(Out, It->FSubItems->Strings(I));
+    }
+    const int32_t Size = static_cast<int32_t>(Out.size());
+    std::memcpy(Out.data(), &Size, 4);
+    return Out;
+}
+
+void TListItems::LoadData(const std::string& Bytes) {
+    TItemDataReader R(Bytes);
+    R.Int();  // size
+    const int32_t N = R.Int();
+    if (N < 0) throw EReadError("List view item data is not valid");
+    // Read whole before anything changes.
+    struct TRead {
+        std::string Caption;
+        int Image;
+        std::vector<std::string> Subs;
+    };
+    std::vector<TRead> Read;
+    for (int32_t I = 0; I < N; ++I) {
+        TRead Item;
+        Item.Image = R.Int();
+        R.Int();
+        R.Int();
+        const int32_t Subs = R.Int();
+        R.Int();
+        if (Subs < 0) throw EReadError("List view item data is not valid");
+        Item.Caption = R.Short();
+        for (int32_t S = 0; S < Subs; ++S) Item.Subs.push_back(R.Short());
+        Read.push_back(std::move(Item));
+    }
+    BeginUpdate();
+    try {
+        Clear();
+        for (TRead& Item : Read) {
+            TListItem* It = Add();
+            It->FSubItems->BeginUpdate();
+            for (const std::string& S : Item.Subs) It->FSubItems->Add(S);
+            It->FSubItems->EndUpdate();
+            It->FImageIndex = Item.Image;
+            It->SetCaption(Item.Caption);
+        }
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+}
+
+void TListItems::DefineProperties(TFiler* Filer) {
+    bool HasData = Count() > 0;
+    if (auto* A = dynamic_cast<TListItems*>(Filer->Ancestor())) HasData = A->SaveData() != SaveData();
+    Filer->DefineBinaryProperty(
+        "Data",
+        [this](TStream* S) {
+            std::string Bytes(static_cast<size_t>(S->Size() - S->Position()), '\0');
+            if (!Bytes.empty()) S->ReadBuffer(Bytes.data(), static_cast<int32_t>(Bytes.size()));
+            LoadData(Bytes);
+        },
+        [this](TStream* S) {
+            const std::string Bytes = SaveData();
+            S->WriteBuffer(Bytes.data(), static_cast<int32_t>(Bytes.size()));
+        },
+        HasData);
+}
+
+QRN_PUBLISHED(TListItems) {}
 
 // ---- TListView ----
 
@@ -379,6 +503,12 @@ void TListView::CNNotify(TMessage& Message) {
         if (FItems->IndexOf(Item) >= 0) Item->SetCaption(Text);
         return;
     }
+    if (Code == LVN_BEGINDRAG) {
+        // The window saw the mouse leave the press point with the button
+        // down on an item: the drag starts here.
+        if (FDragMode == dmAutomatic && !ComponentState().Contains(csDesigning)) BeginDrag(true);
+        return;
+    }
     if (Code == LVN_ITEMCHANGED) {
         const auto* Info = reinterpret_cast<const NMLISTVIEW*>(Message.LParam);
         if ((Info->uChanged & LVIF_STATE) && ((Info->uNewState ^ Info->uOldState) & LVIS_SELECTED) && OnChange)
@@ -387,6 +517,10 @@ void TListView::CNNotify(TMessage& Message) {
     }
     TWinControl::WndProc(Message);
 }
+
+// A press selects as usual; the window's own drag detection starts the
+// drag (LVN_BEGINDRAG).
+bool TListView::BeginAutoDrag() { return false; }
 
 void TListView::WndProc(TMessage& Message) {
     if (Message.Msg == CN_NOTIFY) {
@@ -405,6 +539,7 @@ void TListView::WndProc(TMessage& Message) {
 QRN_PUBLISHED(TListView) {
     B.Prop("Columns", &TListView::Columns, &TListView::SetColumns);
     B.Prop("HideSelection", &TListView::HideSelection, &TListView::SetHideSelection).Default(true);
+    B.Prop("Items", &TListView::Items);
     B.Prop("MultiSelect", &TListView::MultiSelect, &TListView::SetMultiSelect).Default(false);
     B.Prop("ReadOnly", &TListView::ReadOnly, &TListView::SetReadOnly).Default(false);
     B.Prop("SmallImages", &TListView::SmallImages, &TListView::SetSmallImages);
@@ -412,6 +547,4 @@ QRN_PUBLISHED(TListView) {
     B.Event("OnChange", &TListView::OnChange);
     B.Event("OnEditing", &TListView::OnEditing);
     B.Event("OnEdited", &TListView::OnEdited);
-    B.Event("OnDragOver", &TListView::OnDragOver);
-    B.Event("OnDragDrop", &TListView::OnDragDrop);
 }

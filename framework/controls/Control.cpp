@@ -5,6 +5,7 @@
 #include "framework/forms/Forms.h"
 #include "framework/menus/Menus.h"
 #include "framework/rtl/Exceptions.h"
+#include "framework/uicore/CursorNames.h"
 
 void (*ApplicationHandleExceptionProc)(TObject* Sender) = nullptr;
 
@@ -108,12 +109,14 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner), FFont(std::make_uni
 }
 
 TControl::~TControl() {
+    DragControlDestroyed(this);
     if (CaptureControl == this) SetCaptureControl(nullptr);
     if (Application) Application->ControlDestroyed(this);
     if (FParent) FParent->RemoveControl(this);
 }
 
 void TControl::BeforeDestruction() {
+    DragControlDestroyed(this);
     if (CaptureControl == this) SetCaptureControl(nullptr);
     if (Application) Application->ControlDestroyed(this);
     inherited::BeforeDestruction();
@@ -392,10 +395,12 @@ void TControl::WndProc(TMessage& Message) {
     }
     switch (Message.Msg) {
         case WM_LBUTTONDOWN:
+            if (BeginAutoDrag()) return;
             Dispatch(&Message);
             DoMouseDown(Message, mbLeft, {});
             break;
         case WM_LBUTTONDBLCLK:
+            if (BeginAutoDrag()) return;
             Dispatch(&Message);
             if (FControlStyle.Contains(csDoubleClicks)) {
                 DoMouseDown(Message, mbLeft, {ssDouble});
@@ -467,6 +472,9 @@ void TControl::WndProc(TMessage& Message) {
         case CM_HITTEST:
             Message.Result = 1;  // HTCLIENT-like: the whole rectangle is the control
             break;
+        case CM_DRAG:
+            CMDrag(Message);
+            break;
         default:
             Dispatch(&Message);
     }
@@ -474,6 +482,7 @@ void TControl::WndProc(TMessage& Message) {
 
 QRN_PUBLISHED(TControl) {
     RegisterColorIdents();
+    RegisterCursorIdents();
     B.Prop("Left", &TControl::Left, &TControl::SetLeft).NoDefault();
     B.Prop("Top", &TControl::Top, &TControl::SetTop).NoDefault();
     B.Prop("Width", &TControl::Width, &TControl::SetWidth).NoDefault();
@@ -484,6 +493,8 @@ QRN_PUBLISHED(TControl) {
         return !static_cast<TControl*>(O)->ParentColor();
     });
     B.Prop("Cursor", &TControl::Cursor, &TControl::SetCursor).Type(QRN_TYPE(TCursor)).Default(crDefault);
+    B.Prop("DragCursor", &TControl::DragCursor, &TControl::SetDragCursor).Type(QRN_TYPE(TCursor)).Default(crDrag);
+    B.Prop("DragMode", &TControl::DragMode, &TControl::SetDragMode).Default(dmManual);
     B.Prop("Ctl3D", &TControl::Ctl3D, &TControl::SetCtl3D).Stored([](TObject* O) {
         return !static_cast<TControl*>(O)->ParentCtl3D();
     });
@@ -505,4 +516,8 @@ QRN_PUBLISHED(TControl) {
     B.Event("OnMouseMove", &TControl::OnMouseMove);
     B.Event("OnMouseUp", &TControl::OnMouseUp);
     B.Event("OnResize", &TControl::OnResize);
+    B.Event("OnDragDrop", &TControl::OnDragDrop);
+    B.Event("OnDragOver", &TControl::OnDragOver);
+    B.Event("OnEndDrag", &TControl::OnEndDrag);
+    B.Event("OnStartDrag", &TControl::OnStartDrag);
 }

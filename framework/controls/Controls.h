@@ -19,6 +19,7 @@
 #include "framework/graphics/Graphics.h"
 #include "framework/uicore/UiTypes.h"
 
+class TControl;
 class TWinControl;
 class TPopupMenu;
 class TCustomForm;
@@ -47,6 +48,40 @@ QRN_ENUM(TControlStateFlag, csLButtonDown, csClicked, csPalette, csReadingState,
          csCreating, csPaintCopy, csCustomPaint, csDestroyingHandle, csDocking)
 using TControlState = TSmallSet<TControlStateFlag>;
 QRN_SET_NAME(TControlState)
+
+// Dragging between controls: a control starts a drag (BeginDrag, or by
+// itself with DragMode dmAutomatic); the control under the mouse is asked
+// through OnDragOver whether it accepts the source, and gets OnDragDrop
+// when the button is released over it; the source hears OnEndDrag.
+enum TDragMode { dmManual, dmAutomatic };
+QRN_ENUM(TDragMode, dmManual, dmAutomatic)
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+QRN_ENUM(TDragState, dsDragEnter, dsDragLeave, dsDragMove)
+// WParam of CM_DRAG; LParam points to a TDragRec. The answer to the
+// enter and move kinds is nonzero when the control accepts the drop.
+enum TDragMessage { dmDragEnter, dmDragLeave, dmDragMove, dmDragDrop };
+
+// What OnStartDrag may hand out in place of the dragged control: targets
+// then get it as their Source. It stays its creator's to free.
+class TDragObject : public TObject {
+public:
+    // The cursor shown while dragging over a target that does (or does
+    // not) accept the drop; crDefault leaves the choice to the framework.
+    virtual TCursor GetDragCursor(bool Accepted, int X, int Y);
+};
+
+struct TDragRec {
+    TPoint Pos;        // screen coordinates
+    TObject* Source;   // the dragged control or its drag object
+    TControl* Target;  // the control asked
+};
+
+using TDragOverEvent = TEvent<void(TObject* Sender, TObject* Source, int X, int Y, TDragState State, bool& Accept)>;
+using TDragDropEvent = TEvent<void(TObject* Sender, TObject* Source, int X, int Y)>;
+using TStartDragEvent = TEvent<void(TObject* Sender, TDragObject*& DragObject)>;
+// Target is the control that took the drop, or nullptr when the drag was
+// cancelled or ended where nothing accepted it.
+using TEndDragEvent = TEvent<void(TObject* Sender, TObject* Target, int X, int Y)>;
 
 using TMouseEvent = TEvent<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = TEvent<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
@@ -157,12 +192,32 @@ public:
     virtual void Click();
     virtual void DblClick();
 
+    // Dragging. BeginDrag starts at once when Immediate, otherwise once the
+    // mouse has moved Threshold pixels (-1: the system's drag distance).
+    TDragMode DragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode Value) { FDragMode = Value; }
+    TCursor DragCursor() const { return FDragCursor; }
+    void SetDragCursor(TCursor Value) { FDragCursor = Value; }
+    void BeginDrag(bool Immediate, int Threshold = -1);
+    // Ends this control's drag: dropped where the mouse is, or cancelled.
+    void EndDrag(bool Drop);
+    bool Dragging() const;
+
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
     TMouseEvent OnMouseDown;
     TMouseMoveEvent OnMouseMove;
     TMouseEvent OnMouseUp;
     TNotifyEvent OnResize;
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
+    TStartDragEvent OnStartDrag;
+    TEndDragEvent OnEndDrag;
+
+    // Target side of a drag (X, Y in client coordinates). The base
+    // accepts only when OnDragOver is assigned and leaves Accept set.
+    virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+    virtual void DragDrop(TObject* Source, int X, int Y);
 
 protected:
     virtual std::string GetText();
@@ -180,6 +235,14 @@ protected:
     void ReadState(TReader* Reader) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void FontChanged(TObject* Sender);
+    // Source side of a drag.
+    virtual void DoStartDrag(TDragObject*& DragObject);
+    virtual void DoEndDrag(TObject* Target, int X, int Y);
+    // Answers CM_DRAG.
+    void CMDrag(TMessage& Message);
+    // A press with DragMode dmAutomatic starts a drag instead of the usual
+    // mouse handling: true when it did.
+    virtual bool BeginAutoDrag();
 
     TWinControl* FParent = nullptr;
     int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
@@ -201,9 +264,12 @@ protected:
     TControlState FControlState;
     std::string FText;
     bool FInAssignParentFont = false;
+    TDragMode FDragMode = dmManual;
+    TCursor FDragCursor = crDrag;
 
 private:
     friend class TWinControl;
+    friend struct TDragAccess;
     void DoMouseDown(TMessage& Message, TMouseButton Button, TShiftState Shift);
     void DoMouseUp(TMessage& Message, TMouseButton Button);
     void CheckPopup(TMessage& Message);
@@ -394,6 +460,12 @@ TWinControl* FindControl(HWND Wnd);
 TWinControl* FindVCLWindow(HWND Wnd);
 // The control under a screen point: windowless children included.
 TControl* FindDragTarget(TPoint Pos, bool AllowDisabled);
+// The control being dragged (nullptr when no drag runs in this module).
+TControl* DragControl();
+// Ends the running drag without a drop.
+void CancelDrag();
+// The drag forgets a control that goes away (its source or its target).
+void DragControlDestroyed(TControl* Control);
 // The control holding the mouse capture, windowless ones included.
 TControl* GetCaptureControl();
 void SetCaptureControl(TControl* Control);

@@ -709,8 +709,10 @@ void TWinControl::CNKeyDown(TMessage& Message) {
             case VK_ESCAPE:
             case VK_CANCEL: Mask = DLGC_WANTALLKEYS; break;
         }
+        // Each key is decided by its own bit: a control that wants all keys
+        // but not Tab (DLGC_WANTALLKEYS without DLGC_WANTTAB) lets Tab move on.
         if (Mask != 0 && Perform(CM_WANTSPECIALKEY, Message.WParam, 0) == 0 &&
-            (Perform(WM_GETDLGCODE, 0, 0) & (DLGC_WANTALLKEYS | Mask)) == 0) {
+            (Perform(WM_GETDLGCODE, 0, 0) & Mask) == 0) {
             TCustomForm* Form = GetParentForm(this);
             if (Form && Form->Perform(CM_DIALOGKEY, Message.WParam, Message.LParam) != 0) return;
         }

@@ -154,6 +154,11 @@ void TApplication::Idle(const MSG&) {
 // and dialog keys are handled there before the control sees the key.
 bool TApplication::IsKeyMsg(MSG& Msg) {
     if (Msg.message < WM_KEYFIRST || Msg.message > WM_KEYLAST) return false;
+    // Escape cancels a drag (the drag's window holds the mouse, not the keys).
+    if (DragControl() && Msg.message == WM_KEYDOWN && Msg.wParam == VK_ESCAPE) {
+        CancelDrag();
+        return true;
+    }
     HWND Wnd = GetCapture();
     if (!Wnd) Wnd = Msg.hwnd;
     if (FMainForm && FMainForm->FormStyle() == fsMDIForm && Wnd == FMainForm->ClientHandle()) Wnd = FMainForm->Handle();

@@ -56,6 +56,16 @@ void TCustomForm::ReadFormResource(const std::string& ResName) {
     AfterConstruction();
 }
 
+void TCustomForm::GetChildren(TGetChildProc Proc, TComponent* Root) {
+    TWinControl::GetChildren(Proc, Root);
+    for (int I = 0; I < ComponentCount(); ++I) {
+        TComponent* C = Components(I);
+        if (C->Owner() != Root || !C->HasParent() || C->GetParentComponent() != this) continue;
+        auto* Control = dynamic_cast<TControl*>(C);
+        if (!Control || Control->Parent() != this) Proc(C);
+    }
+}
+
 void TCustomForm::Loaded() {
     inherited::Loaded();
     // A form stored visible shows once it is read.
@@ -118,6 +128,7 @@ void TCustomForm::FormStyles(DWORD& Style, DWORD& ExStyle) {
 void TCustomForm::CreateParams(TCreateParams& Params) {
     TCustomControl::CreateParams(Params);
     FormStyles(Params.Style, Params.ExStyle);
+    if (FAcceptFiles) Params.ExStyle |= WS_EX_ACCEPTFILES;
     if (FParent) {
         if (FVisible) Params.Style |= WS_VISIBLE;
         return;
@@ -553,6 +564,9 @@ void TCustomForm::WndProc(TMessage& Message) {
         case CM_RELEASE:
             Free();
             return;  // nothing of this object may be touched now
+        case WM_DROPFILES:
+            WMDropFiles(Message);
+            return;
         case WM_ACTIVATE:
             if (LOWORD(Message.WParam) != WA_INACTIVE) Activate();
             else Deactivate();
@@ -633,6 +647,7 @@ QRN_PUBLISHED(TCustomForm) {
     B.Event("OnCloseQuery", &TCustomForm::OnCloseQuery);
     B.Event("OnCreate", &TCustomForm::OnCreate);
     B.Event("OnDeactivate", &TCustomForm::OnDeactivate);
+    B.Event("OnDropFiles", &TCustomForm::OnDropFiles);
     B.Event("OnDestroy", &TCustomForm::OnDestroy);
     B.Event("OnHide", &TCustomForm::OnHide);
     B.Event("OnPaint", &TCustomForm::OnPaint);

@@ -59,6 +59,13 @@ constexpr TModalResult mrAll = mrNo + 1;
 using TCloseEvent = TEvent<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = TEvent<void(TObject* Sender, bool& CanClose)>;
 using TShortCutEvent = TEvent<void(TMessage& Msg, bool& Handled)>;
+// Files dropped from the shell: every name whole, and the drop point in
+// the form's client coordinates.
+using TDropFilesEvent = TEvent<void(TObject* Sender, const std::vector<std::string>& Files, int X, int Y)>;
+
+// Reads the names and the drop point of a shell drop (WM_DROPFILES) and
+// releases the drop handle, in every case (also when reading fails).
+std::vector<std::string> TakeDroppedFiles(HDROP Drop, TPoint& Pos);
 
 // What the form designer library plugs into a designed form.
 class IDesignerHook {
@@ -107,6 +114,10 @@ public:
     void SetDesigner(IDesignerHook* Value) { FDesigner = Value; }
     int PixelsPerInch() const { return FPixelsPerInch; }
     void SetPixelsPerInch(int Value) { FPixelsPerInch = Value; }
+    // Whether files dropped from the shell reach OnDropFiles; kept when
+    // the window is made again.
+    bool AcceptFiles() const { return FAcceptFiles; }
+    void SetAcceptFiles(bool Value);
 
     void Show();
     void Hide() { SetVisible(false); }
@@ -149,6 +160,7 @@ public:
     TCloseEvent OnClose;
     TCloseQueryEvent OnCloseQuery;
     TShortCutEvent OnShortCut;
+    TDropFilesEvent OnDropFiles;
 
 protected:
     void ReadFormResource(const std::string& ResName);
@@ -158,8 +170,14 @@ protected:
     void ShowingChanged() override;
     void Paint() override;
     void Loaded() override;
+    // The controls on the form, then the ones it owns that live in a
+    // window of their own (a floating bar) but name the form as their
+    // parent: writing the form keeps them too.
+    void GetChildren(TGetChildProc Proc, TComponent* Root) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     virtual void DoClose(TCloseAction& Action);
+    virtual void DropFiles(const std::vector<std::string>& Files, int X, int Y);
+    void WMDropFiles(TMessage& Message);
     virtual void DoShow();
     virtual void DoHide();
     virtual void Activate();
@@ -188,6 +206,7 @@ protected:
     WNDPROC FDefClientProc = nullptr;
     int FClientWidth = -1, FClientHeight = -1;  // asked for before the window exists
     bool FCreated = false;
+    bool FAcceptFiles = false;
 };
 
 class TForm : public TCustomForm {

@@ -61,10 +61,29 @@ void TScreen::SetCursor(TCursor Value) {
     }
 }
 
+namespace {
+
+// The framework's own drawings for the shapes the system has no cursor
+// for (resources of framework/forms/win/res/Cursors.rc).
+const char* OwnCursorName(int Index) {
+    switch (Index) {
+        case crDrag: return "QRN_DRAG";
+        case crNoDrop: return "QRN_NODROP";
+        case crMultiDrag: return "QRN_MULTIDRAG";
+        case crHSplit: return "QRN_HSPLIT";
+        case crVSplit: return "QRN_VSPLIT";
+        default: return nullptr;
+    }
+}
+
+}  // namespace
+
 HCURSOR TScreen::Cursors(int Index) {
     if (auto It = FCursorMap.find(Index); It != FCursorMap.end()) return It->second;
-    // Stock cursors; the framework's own drag and split shapes use the
-    // nearest system cursor.
+    // Stock cursors. A module that does not link the framework's cursor
+    // resources gets the nearest system cursor for the framework's own shapes.
+    HCURSOR C = nullptr;
+    if (const char* Own = OwnCursorName(Index)) C = LoadCursorA(FrameworkInstance(), Own);
     const char* Id = nullptr;
     switch (Index) {
         case crNone: return nullptr;
@@ -91,7 +110,7 @@ HCURSOR TScreen::Cursors(int Index) {
         case crHandPoint: Id = IDC_HAND; break;
         default: Id = IDC_ARROW; break;
     }
-    HCURSOR C = LoadCursorA(nullptr, Id);
+    if (!C) C = LoadCursorA(nullptr, Id);
     if (!C) C = LoadCursorA(nullptr, IDC_ARROW);
     if (Index <= 0) FCursorMap[Index] = C;
     return C;

@@ -459,6 +459,25 @@ void TBitmap::SaveToStream(TStream* Stream) {
     if (!Bytes.empty()) Stream->WriteBuffer(Bytes.data(), static_cast<int32_t>(Bytes.size()));
 }
 
+void TBitmap::ReadData(TStream* Stream) {
+    int32_t Size = 0;
+    Stream->ReadBuffer(&Size, 4);
+    if (Size < 0 || Size > Stream->Size() - Stream->Position()) throw EInvalidGraphic("Bitmap image is not valid");
+    std::string Bytes(static_cast<size_t>(Size), '\0');
+    if (Size) Stream->ReadBuffer(Bytes.data(), Size);
+    TStringStream Image(std::move(Bytes));
+    if (Size) LoadFromStream(&Image);
+    else SetSize(0, 0);
+}
+
+void TBitmap::WriteData(TStream* Stream) {
+    TStringStream Image;
+    SaveToStream(&Image);
+    const int32_t Size = static_cast<int32_t>(Image.DataString().size());
+    Stream->WriteBuffer(&Size, 4);
+    if (Size) Stream->WriteBuffer(Image.DataString().data(), Size);
+}
+
 void TBitmap::LoadFromResourceName(HINSTANCE Instance, const std::string& ResName) {
     HRSRC Res = FindResourceA(Instance, ResName.c_str(), MAKEINTRESOURCEA(2) /* bitmap */);
     if (!Res) throw EInvalidOperation("Resource " + ResName + " not found");

@@ -32,6 +32,12 @@ public:
     // Draws the graphic stretched into R; TCanvas::Draw and StretchDraw call it.
     virtual void Draw(TCanvas* ACanvas, const TRect& R) = 0;
 
+    // The image in a form file ("Glyph.Data", and inside "Picture.Data"):
+    // the file bytes; a bitmap puts their 32-bit length first.
+    void DefineProperties(TFiler* Filer) override;
+    virtual void ReadData(TStream* Stream) { LoadFromStream(Stream); }
+    virtual void WriteData(TStream* Stream) { SaveToStream(Stream); }
+
 protected:
     virtual void Changed();
     bool FTransparent = false;
@@ -85,6 +91,8 @@ public:
 
     void LoadFromStream(TStream* Stream) override;
     void SaveToStream(TStream* Stream) override;
+    void ReadData(TStream* Stream) override;
+    void WriteData(TStream* Stream) override;
     // A bitmap resource of Instance (a module handle: the DLLs pass theirs).
     void LoadFromResourceName(HINSTANCE Instance, const std::string& ResName);
     void LoadFromResourceID(HINSTANCE Instance, int ResID);
@@ -174,6 +182,9 @@ public:
     // EInvalidGraphic "Unknown picture file extension (.xyz)".
     void LoadFromFile(const std::string& FileName);
     void SaveToFile(const std::string& FileName);
+    // "Picture.Data" in a form file: the graphic's class name as a short
+    // string, then the graphic's own data.
+    void DefineProperties(TFiler* Filer) override;
 
     TNotifyEvent OnChange;
 

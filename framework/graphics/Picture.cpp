@@ -1,8 +1,10 @@
 // TGraphic's file helpers, icons and TPicture.
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include "framework/graphics/Bitmap.h"
+#include "framework/classes/Filer.h"
 #include "framework/rtl/FileUtils.h"
 #include "framework/rtl/StrUtils.h"
 
@@ -28,6 +30,29 @@ void TGraphic::SaveToFile(const std::string& FileName) {
     WriteFileAtomic(FileName, Stream.DataString());
 }
 
+namespace {
+
+std::string SavedBytes(TGraphic* G) {
+    TStringStream S;
+    G->SaveToStream(&S);
+    return S.DataString();
+}
+
+// Whether a graphic differs from the one it is written against.
+bool DiffersFromAncestor(TGraphic* G, TPersistent* Ancestor) {
+    auto* A = dynamic_cast<TGraphic*>(Ancestor);
+    if (!A || A->ClassType() != G->ClassType() || A->Empty() != G->Empty()) return true;
+    return !G->Empty() && SavedBytes(A) != SavedBytes(G);
+}
+
+}  // namespace
+
+void TGraphic::DefineProperties(TFiler* Filer) {
+    const bool HasData = Filer->Ancestor() ? DiffersFromAncestor(this, Filer->Ancestor()) : !Empty();
+    Filer->DefineBinaryProperty(
+        "Data", [this](TStream* S) { ReadData(S); }, [this](TStream* S) { WriteData(S); }, HasData);
+}
+
 // ---- TIcon
 
 TIcon::~TIcon() {
@@ -50,16 +75,57 @@ void TIcon::ReadFacts() {
     if (II.hbmMask) DeleteObject(II.hbmMask);
 }
 
+namespace {
+
+struct TIconEntry {
+    int Width, Height, Bits;
+    uint32_t Size, Offset;
+};
+
+// The images an .ico file lists; throws when the directory or an image
+// lies outside the bytes.
+std::vector<TIconEntry> IconEntries(const std::string& B) {
+    auto Le16 = [&](size_t At) {
+        return static_cast<unsigned>(static_cast<uint8_t>(B[At]) | (static_cast<uint8_t>(B[At + 1]) << 8));
+    };
+    if (B.size() < 6 || Le16(0) != 0 || Le16(2) != 1 || Le16(4) == 0) throw EInvalidGraphic("Icon image is not valid");
+    const size_t Count = Le16(4);
+    if (B.size() < 6 + 16 * Count) throw EInvalidGraphic("Icon image is not valid");
+    std::vector<TIconEntry> List;
+    for (size_t I = 0; I < Count; ++I) {
+        const char* E = B.data() + 6 + 16 * I;
+        TIconEntry Entry{};
+        Entry.Width = static_cast<uint8_t>(E[0]) ? static_cast<uint8_t>(E[0]) : 256;
+        Entry.Height = static_cast<uint8_t>(E[1]) ? static_cast<uint8_t>(E[1]) : 256;
+        Entry.Bits = static_cast<int>(Le16(6 + 16 * I + 6));
+        std::memcpy(&Entry.Size, E + 8, 4);
+        std::memcpy(&Entry.Offset, E + 12, 4);
+        if (Entry.Offset > B.size() || Entry.Size > B.size() - Entry.Offset || Entry.Size == 0)
+            throw EInvalidGraphic("Icon image is not valid");
+        List.push_back(Entry);
+    }
+    return List;
+}
+
+// The image the system would show for a standard icon: the one nearest
+// to the system's icon size, the most colours among equals.
+TIconEntry BestIconEntry(const std::vector<TIconEntry>& List) {
+    const int Want = GetSystemMetrics(SM_CXICON) > 0 ? GetSystemMetrics(SM_CXICON) : 32;
+    const TIconEntry* Best = &List.front();
+    auto Distance = [Want](const TIconEntry& E) { return std::abs(E.Width - Want) + std::abs(E.Height - Want); };
+    for (const TIconEntry& E : List) {
+        if (Distance(E) < Distance(*Best) || (Distance(E) == Distance(*Best) && E.Bits > Best->Bits)) Best = &E;
+    }
+    return *Best;
+}
+
+}  // namespace
+
 HICON TIcon::Handle() {
     if (!FHandle && !FImage.empty()) {
-        const std::string& B = FImage;
-        // The first image of the icon directory.
-        uint8_t W = static_cast<uint8_t>(B[6]), H = static_cast<uint8_t>(B[7]);
-        uint32_t Size = 0, Offset = 0;
-        std::memcpy(&Size, B.data() + 6 + 8, 4);
-        std::memcpy(&Offset, B.data() + 6 + 12, 4);
-        FHandle = CreateIconFromResourceEx(reinterpret_cast<PBYTE>(const_cast<char*>(B.data() + Offset)), Size, TRUE,
-                                           0x00030000, W ? W : 256, H ? H : 256, LR_DEFAULTCOLOR);
+        const TIconEntry E = BestIconEntry(IconEntries(FImage));
+        FHandle = CreateIconFromResourceEx(reinterpret_cast<PBYTE>(const_cast<char*>(FImage.data() + E.Offset)), E.Size,
+                                           TRUE, 0x00030000, E.Width, E.Height, LR_DEFAULTCOLOR);
         if (!FHandle) throw EInvalidGraphic("Icon image is not valid");
         ReadFacts();
     }
@@ -104,16 +170,19 @@ void TIcon::Assign(TPersistent* Source) {
 void TIcon::LoadFromStream(TStream* Stream) {
     std::string B(static_cast<size_t>(Stream->Size() - Stream->Position()), '\0');
     if (!B.empty()) Stream->ReadBuffer(B.data(), static_cast<int32_t>(B.size()));
-    auto Le16 = [&](size_t At) { return static_cast<unsigned>(static_cast<uint8_t>(B[At]) | (static_cast<uint8_t>(B[At + 1]) << 8)); };
-    if (B.size() < 6 + 16 || Le16(0) != 0 || Le16(2) != 1 || Le16(4) == 0) throw EInvalidGraphic("Icon image is not valid");
-    uint32_t Size = 0, Offset = 0;
-    std::memcpy(&Size, B.data() + 6 + 8, 4);
-    std::memcpy(&Offset, B.data() + 6 + 12, 4);
-    if (Offset > B.size() || Size > B.size() - Offset) throw EInvalidGraphic("Icon image is not valid");
-    if (FHandle) DestroyIcon(FHandle);
+    IconEntries(B);  // refuses a broken file before anything changes
+    HICON Old = FHandle;
+    std::string OldImage = std::move(FImage);
     FHandle = nullptr;
     FImage = std::move(B);
-    Handle();
+    try {
+        Handle();
+    } catch (...) {
+        FImage = std::move(OldImage);
+        FHandle = Old;
+        throw;
+    }
+    if (Old) DestroyIcon(Old);
     Changed();
 }
 
@@ -225,6 +294,36 @@ void TPicture::Assign(TPersistent* Source) {
     else if (auto* P = dynamic_cast<TPicture*>(Source)) SetGraphic(P->Graphic());
     else if (auto* G = dynamic_cast<TGraphic*>(Source)) SetGraphic(G);
     else TPersistent::Assign(Source);
+}
+
+void TPicture::DefineProperties(TFiler* Filer) {
+    bool HasData = FGraphic != nullptr;
+    if (auto* A = dynamic_cast<TPicture*>(Filer->Ancestor())) {
+        HasData = (A->Graphic() == nullptr) != (FGraphic == nullptr) ||
+                  (FGraphic && DiffersFromAncestor(FGraphic.get(), A->Graphic()));
+    }
+    Filer->DefineBinaryProperty(
+        "Data",
+        [this](TStream* S) {
+            uint8_t Len = 0;
+            S->ReadBuffer(&Len, 1);
+            std::string Name(Len, '\0');
+            if (Len) S->ReadBuffer(Name.data(), Len);
+            std::unique_ptr<TGraphic> G;
+            if (SameText(Name, "TBitmap")) G = std::make_unique<TBitmap>();
+            else if (SameText(Name, "TIcon")) G = std::make_unique<TIcon>();
+            else throw EInvalidGraphic("Unknown picture format " + Name);
+            if (S->Position() < S->Size()) G->ReadData(S);
+            Adopt(std::move(G));
+        },
+        [this](TStream* S) {
+            const std::string Name = FGraphic->ClassName();
+            const uint8_t Len = static_cast<uint8_t>(Name.size());
+            S->WriteBuffer(&Len, 1);
+            S->WriteBuffer(Name.data(), Len);
+            FGraphic->WriteData(S);
+        },
+        HasData);
 }
 
 void TPicture::LoadFromFile(const std::string& FileName) {

@@ -357,8 +357,28 @@ void TPopupMenu::Popup(int X, int Y) {
         else if (auto* Ctl = dynamic_cast<TControl*>(FPopupComponent); Ctl && Ctl->Parent()) Owner = Ctl->Parent()->Handle();
     }
     // The command comes back as the result: no window has to route it.
-    int Command = TrackPopupMenu(Handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, X, Y, 0, Owner, nullptr);
+    int Command = TrackPopupMenu(Handle(), AlignmentFlag() | PopupTrackButton | TPM_RETURNCMD, X, Y, 0, Owner, nullptr);
     if (Command) DispatchCommand(Command);
+}
+
+UINT TPopupMenu::AlignmentFlag() const {
+    switch (FAlignment) {
+        case paRight: return TPM_RIGHTALIGN;
+        case paCenter: return TPM_CENTERALIGN;
+        default: return TPM_LEFTALIGN;
+    }
+}
+
+void TPopupMenu::SetPopupComponent(TComponent* Value) {
+    if (Value == FPopupComponent) return;
+    if (FPopupComponent) FPopupComponent->RemoveFreeNotification(this);
+    FPopupComponent = Value;
+    if (Value) Value->FreeNotification(this);
+}
+
+void TPopupMenu::Notification(TComponent* AComponent, TOperation Operation) {
+    inherited::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FPopupComponent) FPopupComponent = nullptr;
 }
 
 QRN_PUBLISHED(TMenuItem) {
@@ -380,6 +400,7 @@ QRN_PUBLISHED(TMainMenu) {
 }
 
 QRN_PUBLISHED(TPopupMenu) {
+    B.Prop("Alignment", &TPopupMenu::Alignment, &TPopupMenu::SetAlignment).Default(paLeft);
     B.Prop("AutoPopup", &TPopupMenu::AutoPopup, &TPopupMenu::SetAutoPopup).Default(true);
     B.Event("OnPopup", &TPopupMenu::OnPopup);
 }

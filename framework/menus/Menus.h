@@ -145,23 +145,39 @@ private:
     bool FAutoMerge = false;
 };
 
+// Where a popup menu opens relative to the point it is given.
+enum TPopupAlignment { paLeft, paRight, paCenter };
+QRN_ENUM(TPopupAlignment, paLeft, paRight, paCenter)
+
+// The mouse buttons a popup menu answers (the flag callers that open a
+// menu with TrackPopupMenu themselves pass too).
+constexpr UINT PopupTrackButton = TPM_RIGHTBUTTON;
+
 class TPopupMenu : public TMenu {
     QRN_CLASS(TPopupMenu, TMenu)
 public:
     explicit TPopupMenu(TComponent* AOwner) : TMenu(AOwner) {}
-    // Shows the menu at a screen point and runs the chosen item's click.
+    // Shows the menu at a screen point (after OnPopup) and runs the chosen
+    // item's click.
     virtual void Popup(int X, int Y);
     bool AutoPopup() const { return FAutoPopup; }
     void SetAutoPopup(bool Value) { FAutoPopup = Value; }
+    TPopupAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TPopupAlignment Value) { FAlignment = Value; }
+    // TPM_LEFTALIGN, TPM_RIGHTALIGN or TPM_CENTERALIGN for Alignment.
+    UINT AlignmentFlag() const;
+    // The component the menu was opened for; forgotten when it is freed.
     TComponent* PopupComponent() const { return FPopupComponent; }
-    void SetPopupComponent(TComponent* Value) { FPopupComponent = Value; }
+    void SetPopupComponent(TComponent* Value);
     TNotifyEvent OnPopup;
 
 protected:
     bool IsPopup() const override { return true; }
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
     bool FAutoPopup = true;
+    TPopupAlignment FAlignment = paLeft;
     TComponent* FPopupComponent = nullptr;
 };
 

@@ -263,6 +263,12 @@ TSplitter::TSplitter(TComponent* AOwner) : TGraphicControl(AOwner) {
     FCursor = crHSplit;
 }
 
+void TSplitter::RequestAlign() {
+    // A cursor the user chose stays.
+    if (FCursor == crHSplit || FCursor == crVSplit) SetCursor(FAlign == alTop || FAlign == alBottom ? crVSplit : crHSplit);
+    TGraphicControl::RequestAlign();
+}
+
 void TSplitter::SetBeveled(bool Value) {
     if (FBeveled == Value) return;
     FBeveled = Value;

@@ -103,6 +103,8 @@ protected:
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    // The split cursor follows the side the splitter is aligned to.
+    void RequestAlign() override;
 
 private:
     void ApplySize(int ParentPos);

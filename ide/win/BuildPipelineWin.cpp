@@ -29,8 +29,8 @@ public:
     uint8_t ScanCodeOf(uint8_t VirtualKey) override {
         return static_cast<uint8_t>(MapVirtualKeyA(VirtualKey, 0));
     }
-    void SendKeys(const std::vector<TKeyEvent>& Events) override {
-        for (const TKeyEvent& E : Events) {
+    void SendKeys(const std::vector<TKeyStroke>& Events) override {
+        for (const TKeyStroke& E : Events) {
             keybd_event(E.VirtualKey, E.ScanCode, E.KeyUp ? KEYEVENTF_KEYUP : 0, static_cast<ULONG_PTR>(E.ExtraInfo));
         }
     }

@@ -152,3 +152,28 @@ TEST(MatchCore, NoFilesNoMatch) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MatchLines, PlainTextPatternsAgreeWithTheLineByLineTest) {
+    const char* Texts[] = {"", "abc", "xx Needle yy", "needle", "nEEdLE\r\n", "nee\r\ndle", "nee\ndle\r\n",
+                           "line\r\nlast NEEDLE", "aNaNaNeedleN", "NNNNNNNNNeedl", "needl\re", "\r\n\r\n"};
+    const char* Patterns[] = {"*needle*", "*Needle*", "*N*", "*nee*", "*a*"};
+    for (const char* T : Texts)
+        for (const char* P : Patterns)
+            for (bool Case : {false, true})
+                // A doubled star means the same but takes the line-by-line way.
+                EXPECT_EQ(AnyLineMatches(T, P, Case), AnyLineMatches(T, std::string("*") + P, Case))
+                    << T << " / " << P << " / " << Case;
+}
+
+TEST(MatchLines, CaseFoldingSkipsToEitherCaseOfTheFirstLetter) {
+    std::string Big(100000, 'f');
+    Big += "FINDme";
+    EXPECT_TRUE(AnyLineMatches(Big, "*findME*", false));
+    EXPECT_FALSE(AnyLineMatches(Big, "*findME*", true));
+    EXPECT_TRUE(AnyLineMatches(Big, "*FINDme*", true));
+    EXPECT_FALSE(AnyLineMatches(Big, "*findmex*", false));
+}
+
+}  // namespace

@@ -272,8 +272,8 @@ TEST(DismissLinkerWindow, SendsNothingUnlessTheWindowIsFoundAndInFront) {
 }
 
 TEST(DismissLinkerWindow, ControlCSequence) {
-    const std::vector<TKeyEvent> E = ControlCKeyEvents(0x1D);
-    const std::vector<TKeyEvent> Expected{
+    const std::vector<TKeyStroke> E = ControlCKeyEvents(0x1D);
+    const std::vector<TKeyStroke> Expected{
         {0x11, 0x1D, false, 0x1D01},
         {0x43, 0x2E, false, 0x2E01},
         {0x11, 0x00, true, 0xC0001D00u},

@@ -100,7 +100,7 @@ public:
         return ComesToFront;
     }
     uint8_t ScanCodeOf(uint8_t VirtualKey) override { return VirtualKey == 0x11 ? 0x1D : 0; }
-    void SendKeys(const std::vector<TKeyEvent>& Events) override {
+    void SendKeys(const std::vector<TKeyStroke>& Events) override {
         Sent.insert(Sent.end(), Events.begin(), Events.end());
     }
 
@@ -109,5 +109,5 @@ public:
     std::vector<int> Waits;
     std::vector<std::string> Searched;
     std::vector<uintptr_t> Foregrounded;
-    std::vector<TKeyEvent> Sent;
+    std::vector<TKeyStroke> Sent;
 };

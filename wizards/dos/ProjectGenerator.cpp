@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "controls/UtilProcs.h"
 #include "framework/rtl/Exceptions.h"
 
 namespace {
@@ -25,9 +26,14 @@ void CheckChoices(const TDosWizardChoices& C) {
     if (C.Model < 0 || C.Model >= DosModelCount) throw EConvertError("Invalid memory model choice");
     if (C.ProjectPath.empty()) throw EConvertError("The project path is empty");
     if (C.ProjectName.empty()) throw EConvertError("The project name is empty");
+    bool Valid = true;
     for (char Ch : C.ProjectName)
         if (static_cast<unsigned char>(Ch) < ' ' || std::string_view("\\/:*?\"<>|").find(Ch) != std::string_view::npos)
-            throw EConvertError("'" + C.ProjectName + "' is not a valid project name");
+            Valid = false;
+    // The system drops trailing dots and blanks from file names: ".." would
+    // put the project folder above the chosen one.
+    if (C.ProjectName.back() == '.' || C.ProjectName.back() == ' ') Valid = false;
+    if (!Valid) throw EConvertError("'" + C.ProjectName + "' is not a valid project name");
 }
 
 std::string ProjectText(const TDosWizardChoices& C, std::string_view Title) {
@@ -74,20 +80,14 @@ std::string SourceText(const TDosWizardChoices& C, std::string_view Title) {
     return Out;
 }
 
-std::string WithBackSlash(std::string_view S) {
-    std::string R(S);
-    if (R.empty() || R.back() != '\\') R += '\\';
-    return R;
-}
-
 }  // namespace
 
 TDosProject GenerateDosProject(const TDosWizardChoices& Choices, std::string_view Title) {
     CheckChoices(Choices);
     TDosProject P;
-    P.ProjectFolder = WithBackSlash(Choices.ProjectPath);
+    P.ProjectFolder = AddBackSlash(Choices.ProjectPath);
     if (Choices.CreateFolder) P.ProjectFolder += Choices.ProjectName;
-    std::string Base = WithBackSlash(P.ProjectFolder) + Choices.ProjectName;
+    std::string Base = AddBackSlash(P.ProjectFolder) + Choices.ProjectName;
     P.ProjectFilePath = Base + ".qrn";
     P.SourceFilePath = Base + ".asm";
     P.ProjectText = ProjectText(Choices, Title);

@@ -30,8 +30,9 @@ struct TDosProject {
 
 // Builds the two texts (CR LF line ends) and their paths; Title is the
 // version string that heads both. Raises EConvertError for a choice outside
-// the radio groups, an empty project path, or a project name that is empty
-// or holds characters a file name cannot (the name becomes two file names).
+// the radio groups, an empty project path, or a project name that is empty,
+// holds characters a file name cannot, or ends in a dot or blank (the name
+// becomes two file names and, with CreateFolder, a folder).
 TDosProject GenerateDosProject(const TDosWizardChoices& Choices, std::string_view Title);
 
 // Creates the project folder (one level; failure, as when it exists, is

@@ -605,6 +605,47 @@ TEST_F(Stream, ComponentsCreatedByTheReaderAreLoadingFromTheStart) {
     EXPECT_FALSE(Plain.LoadingAtBirth);
 }
 
+namespace {
+// Builds a part of its own in its constructor, the way a panel makes its
+// buttons: the reader never reads that part, so it must not be marked.
+class TStateProbeHost : public TStateProbe {
+    QRN_CLASS(TStateProbeHost, TStateProbe)
+public:
+    explicit TStateProbeHost(TComponent* AOwner) : TStateProbe(AOwner), Part(new TStateProbe(this)) {}
+    TStateProbe* Part;
+};
+}  // namespace
+QRN_PUBLISHED(TStateProbeHost) {}
+
+TEST_F(Stream, PartsMadeByAStreamedConstructorAreNotLoading) {
+    RegisterClass(TStateProbe::StaticClass());
+    RegisterClass(TStateProbeHost::StaticClass());
+    TTestForm Form(nullptr);
+    ReadFormText("object F: TTestForm\r\n  object H: TStateProbeHost\r\n  end\r\n"
+                 "  object P: TStateProbe\r\n  end\r\nend\r\n",
+                 &Form);
+    auto* H = dynamic_cast<TStateProbeHost*>(Form.FindComponent("H"));
+    ASSERT_NE(H, nullptr);
+    EXPECT_TRUE(H->LoadingAtBirth);
+    EXPECT_FALSE(H->Part->LoadingAtBirth);
+    EXPECT_FALSE(H->Part->ComponentState().Contains(csLoading));
+    EXPECT_FALSE(H->ComponentState().Contains(csLoading));
+    // The component read after it is still marked from the start.
+    auto* P = dynamic_cast<TStateProbe*>(Form.FindComponent("P"));
+    ASSERT_NE(P, nullptr);
+    EXPECT_TRUE(P->LoadingAtBirth);
+}
+
+TEST_F(Stream, PartsMadeByAStreamedRootConstructorAreNotLoading) {
+    RegisterClass(TStateProbeHost::StaticClass());
+    auto Root = Owned(dynamic_cast<TStateProbeHost*>(ReadBinary(ObjectTextToBinary("object Root: TStateProbeHost\r\nend\r\n"))));
+    ASSERT_NE(Root, nullptr);
+    EXPECT_TRUE(Root->LoadingAtBirth);
+    EXPECT_FALSE(Root->Part->LoadingAtBirth);
+    EXPECT_FALSE(Root->Part->ComponentState().Contains(csLoading));
+    EXPECT_FALSE(Root->ComponentState().Contains(csLoading));
+}
+
 TEST_F(Stream, RootClassNameCanBeReplacedForTheWrite) {
     TTestForm Form(nullptr);
     Form.SetName("Dialog");

@@ -445,3 +445,60 @@ TEST_F(ComCtrlsTest, WrittenFormKeepsSheetsCollectionsAndTabs) {
     EXPECT_TRUE(Has("    ViewStyle = vsReport\r\n"));
     EXPECT_TRUE(Has("        Text = 'Ready'\r\n"));
 }
+
+TEST(ListViewStreaming, ItemsSurviveTheFormStream) {
+    RegisterComCtrls();
+    auto* F = new TForm(nullptr);
+    auto* L = new TListView(F);
+    L->SetName("List1");
+    L->SetParent(F);
+    TListItem* A = L->Items()->Add();
+    A->SetCaption("first.asm");
+    A->SetImageIndex(1);
+    A->SubItems()->Add("c:\\src\\first.asm");
+    A->SubItems()->Add("x");
+    L->Items()->Add()->SetCaption("second");
+    TMemoryStream S;
+    TWriter(&S).WriteRootComponent(F);
+    F->Free();
+    S.SetPosition(0);
+    TStringStream T;
+    ObjectBinaryToText(&S, &T);
+    EXPECT_NE(T.DataString().find("    Items.Data = {"), std::string::npos);
+    S.SetPosition(0);
+    auto* G = new TForm(nullptr);
+    TReader(&S).ReadRootComponent(G);
+    auto* R = dynamic_cast<TListView*>(G->FindComponent("List1"));
+    ASSERT_NE(R, nullptr);
+    ASSERT_EQ(R->Items()->Count(), 2);
+    EXPECT_EQ(R->Items()->Item(0)->Caption(), "first.asm");
+    EXPECT_EQ(R->Items()->Item(0)->ImageIndex(), 1);
+    ASSERT_EQ(R->Items()->Item(0)->SubItems()->Count(), 2);
+    EXPECT_EQ(R->Items()->Item(0)->SubItems()->Strings(0), "c:\\src\\first.asm");
+    EXPECT_EQ(R->Items()->Item(1)->Caption(), "second");
+    EXPECT_EQ(R->Items()->Item(1)->SubItems()->Count(), 0);
+    // The window shows what was read.
+    char Buf[64] = {};
+    LVITEMA It{};
+    It.iSubItem = 0;
+    It.pszText = Buf;
+    It.cchTextMax = sizeof Buf;
+    SendMessageA(R->Handle(), LVM_GETITEMTEXTA, 1, reinterpret_cast<LPARAM>(&It));
+    EXPECT_STREQ(Buf, "second");
+    G->Free();
+}
+
+TEST(ListViewStreaming, CutItemDataIsRefusedAndTheItemsStay) {
+    RegisterComCtrls();
+    auto* L = new TListView(nullptr);
+    L->Items()->Add()->SetCaption("kept");
+    // Two items announced, the second's caption runs past the end.
+    const std::string Text = "object List1: TListView\r\n  Items.Data = {\r\n"
+                             "    2C00000002000000FFFFFFFFFFFFFFFFFFFFFFFF00000000000000000161"
+                             "FFFFFFFFFFFFFFFFFFFFFFFF000000000000000009}\r\nend\r\n";
+    TStringStream In(ObjectTextToBinary(Text));
+    EXPECT_ANY_THROW(TReader(&In).ReadRootComponent(L));
+    ASSERT_EQ(L->Items()->Count(), 1);
+    EXPECT_EQ(L->Items()->Item(0)->Caption(), "kept");
+    L->Free();
+}

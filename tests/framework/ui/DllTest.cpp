@@ -33,13 +33,18 @@ TEST(FrameworkInLibrary, LoadUseAndUnloadFiveTimes) {
     }
 }
 
-TEST(FrameworkInLibrary, TheLibraryRunsItsOwnApplicationLoop) {
+// The test library beside this program.
+static HMODULE LoadUiTestDll() {
     char Exe[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, Exe, MAX_PATH);
     std::string Path(Exe);
     Path.resize(Path.find_last_of("\\/") + 1);
     Path += "ui_test_dll.dll";
-    HMODULE Lib = LoadLibraryA(Path.c_str());
+    return LoadLibraryA(Path.c_str());
+}
+
+TEST(FrameworkInLibrary, TheLibraryRunsItsOwnApplicationLoop) {
+    HMODULE Lib = LoadUiTestDll();
     ASSERT_NE(Lib, nullptr);
     using TRun = int (*)();
     auto Run = reinterpret_cast<TRun>(reinterpret_cast<void*>(GetProcAddress(Lib, "RunDllApplication")));
@@ -50,4 +55,14 @@ TEST(FrameworkInLibrary, TheLibraryRunsItsOwnApplicationLoop) {
     // The host's loop was not told to quit.
     MSG M;
     EXPECT_FALSE(PeekMessageA(&M, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+}
+
+TEST(FrameworkInLibrary, ALibraryWithoutTheCursorResourcesGetsSystemCursors) {
+    HMODULE Lib = LoadUiTestDll();
+    ASSERT_NE(Lib, nullptr);
+    using TRun = int (*)();
+    auto Run = reinterpret_cast<TRun>(reinterpret_cast<void*>(GetProcAddress(Lib, "DragCursorIsSystemArrow")));
+    ASSERT_NE(Run, nullptr);
+    EXPECT_EQ(Run(), 1);
+    FreeLibrary(Lib);
 }

@@ -226,3 +226,18 @@ TEST_F(ExtCtrls, SpeedButtonShowsTheGlyphForItsState) {
     ClickOn(B);
     EXPECT_TRUE(F->Clicks.empty());
 }
+
+TEST(SplitterCursor, FollowsTheAlignmentUnlessChosen) {
+    auto* F = new TForm(nullptr);
+    auto* S = new TSplitter(F);
+    S->SetParent(F);
+    EXPECT_EQ(S->Cursor(), crHSplit);
+    S->SetAlign(alBottom);
+    EXPECT_EQ(S->Cursor(), crVSplit);
+    S->SetAlign(alRight);
+    EXPECT_EQ(S->Cursor(), crHSplit);
+    S->SetCursor(crArrow);
+    S->SetAlign(alTop);
+    EXPECT_EQ(S->Cursor(), crArrow);
+    F->Free();
+}

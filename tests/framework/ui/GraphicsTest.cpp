@@ -324,3 +324,59 @@ TEST(Canvas, CopyRectCopiesBetweenCanvases) {
     EXPECT_EQ(PixelOf(*Dst, 1, 1), clGreen);
     EXPECT_EQ(PixelOf(*Dst, 6, 6), clWhite);
 }
+
+namespace {
+
+// An .ico file of one image of the given size, made by the icon itself.
+std::string OneImageIco(int Size) {
+    TIcon I;
+    I.SetHandle(static_cast<HICON>(CopyImage(LoadIconA(nullptr, IDI_APPLICATION), IMAGE_ICON, Size, Size, 0)));
+    TStringStream S;
+    I.SaveToStream(&S);
+    return S.DataString();
+}
+
+// Joins one-image .ico files into one file listing every image.
+std::string JoinIcos(const std::vector<std::string>& Files) {
+    const uint32_t Count = static_cast<uint32_t>(Files.size());
+    std::string Dir("\0\0\1\0", 4);
+    Dir += static_cast<char>(Count);
+    Dir += '\0';
+    std::string Images;
+    uint32_t Offset = 6 + 16 * Count;
+    for (const std::string& F : Files) {
+        std::string Entry = F.substr(6, 16);
+        const uint32_t Size = static_cast<uint32_t>(F.size() - 22);
+        memcpy(Entry.data() + 8, &Size, 4);
+        memcpy(Entry.data() + 12, &Offset, 4);
+        Dir += Entry;
+        Images += F.substr(22);
+        Offset += Size;
+    }
+    return Dir + Images;
+}
+
+}  // namespace
+
+TEST(Icon, TheImageOfTheSystemIconSizeIsChosenAndAllAreKept) {
+    const std::string File = JoinIcos({OneImageIco(16), OneImageIco(48), OneImageIco(32)});
+    TStringStream In(File);
+    TIcon I;
+    I.LoadFromStream(&In);
+    EXPECT_EQ(I.Width(), GetSystemMetrics(SM_CXICON));
+    TStringStream Out;
+    I.SaveToStream(&Out);
+    EXPECT_EQ(Out.DataString(), File);  // every image goes back out
+}
+
+TEST(Icon, ABrokenDirectoryIsRefusedAndTheOldImageStays) {
+    TIcon I;
+    TStringStream Good(OneImageIco(32));
+    I.LoadFromStream(&Good);
+    std::string Bad = JoinIcos({OneImageIco(16), OneImageIco(32)});
+    Bad.resize(Bad.size() - 10);  // the last image runs past the end
+    TStringStream In(Bad);
+    EXPECT_THROW(I.LoadFromStream(&In), EInvalidGraphic);
+    EXPECT_EQ(I.Width(), 32);
+    EXPECT_NE(I.Handle(), nullptr);
+}

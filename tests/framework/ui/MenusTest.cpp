@@ -160,3 +160,91 @@ TEST(Menus, UnownedSubItemsGoWithTheirParent) {
     Top->Free();
     EXPECT_EQ(W.Gone, 1);
 }
+
+// ---- popup menus on a real window
+
+#include "UiTestSupport.h"
+
+namespace {
+
+struct TPopupFixture {
+    TForm* Form = new TForm(nullptr);
+    TPopupMenu* Menu = new TPopupMenu(Form);
+    TMenuItem* Open = Item(Form, "&Open");
+    TMenuItem* Del = Item(Form, "&Delete");
+    std::vector<std::string> Clicked;
+    int Popups = 0;
+    TPopupFixture() {
+        Form->SetBounds(80, 80, 300, 200);
+        Menu->Items()->Add(Open);
+        Menu->Items()->Add(Del);
+        Open->OnClick = [this](TObject*) { Clicked.push_back("open"); };
+        Del->OnClick = [this](TObject*) { Clicked.push_back("delete"); };
+        Form->Show();
+        Pump();
+    }
+    ~TPopupFixture() {
+        Form->Free();
+        Pump();
+    }
+    // The menu's own loop reads these while it is open.
+    void AnswerWith(UINT Msg, WPARAM Key) {
+        Menu->OnPopup = [this, Msg, Key](TObject*) {
+            ++Popups;
+            PostMessageA(Form->Handle(), Msg, Key, 0);
+        };
+    }
+};
+
+}  // namespace
+
+TEST(PopupMenu, PopupRunsOnPopupThenTheChosenItem) {
+    TPopupFixture F;
+    F.Menu->SetPopupComponent(F.Form);
+    F.AnswerWith(WM_CHAR, 'd');
+    F.Menu->Popup(120, 120);
+    EXPECT_EQ(F.Popups, 1);
+    ASSERT_EQ(F.Clicked.size(), 1u);
+    EXPECT_EQ(F.Clicked[0], "delete");
+}
+
+TEST(PopupMenu, EscapeClosesWithoutAClick) {
+    TPopupFixture F;
+    F.Menu->SetPopupComponent(F.Form);
+    F.AnswerWith(WM_KEYDOWN, VK_ESCAPE);
+    F.Menu->Popup(120, 120);
+    EXPECT_EQ(F.Popups, 1);
+    EXPECT_TRUE(F.Clicked.empty());
+}
+
+TEST(PopupMenu, ARightClickOnTheControlOpensItsMenuThere) {
+    TPopupFixture F;
+    auto* P = new TProbeControl(F.Form);
+    P->SetParent(F.Form);
+    P->SetBounds(10, 10, 100, 50);
+    P->SetPopupMenu(F.Menu);
+    F.AnswerWith(WM_CHAR, 'o');
+    SendMessageA(P->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, Pt(5, 5));
+    SendMessageA(P->Handle(), WM_RBUTTONUP, 0, Pt(5, 5));
+    EXPECT_EQ(F.Menu->PopupComponent(), P);
+    ASSERT_EQ(F.Clicked.size(), 1u);
+    EXPECT_EQ(F.Clicked[0], "open");
+    // Without AutoPopup the right click does nothing.
+    F.Menu->SetAutoPopup(false);
+    SendMessageA(P->Handle(), WM_RBUTTONUP, 0, Pt(5, 5));
+    EXPECT_EQ(F.Popups, 1);
+}
+
+TEST(PopupMenu, AlignmentFlagAndAForgottenPopupComponent) {
+    TPopupFixture F;
+    EXPECT_EQ(F.Menu->AlignmentFlag(), static_cast<UINT>(TPM_LEFTALIGN));
+    F.Menu->SetAlignment(paRight);
+    EXPECT_EQ(F.Menu->AlignmentFlag(), static_cast<UINT>(TPM_RIGHTALIGN));
+    F.Menu->SetAlignment(paCenter);
+    EXPECT_EQ(F.Menu->AlignmentFlag(), static_cast<UINT>(TPM_CENTERALIGN));
+    EXPECT_EQ(GetPropValue(F.Menu, "Alignment"), "paCenter");
+    auto* P = new TProbeControl(F.Form);
+    F.Menu->SetPopupComponent(P);
+    P->Free();
+    EXPECT_EQ(F.Menu->PopupComponent(), nullptr);
+}

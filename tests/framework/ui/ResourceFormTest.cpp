@@ -69,7 +69,11 @@ TEST(PublishedProperties, ControlsShowNamedValuesToTheInspector) {
     SetPropValue(F, "Font.Style", "[fsBold,fsItalic]");
     EXPECT_EQ(F->Font()->Style(), (TFontStyles{fsBold, fsItalic}));
     EXPECT_EQ(GetPropValue(F, "Font.Style"), "[fsBold,fsItalic]");
-    EXPECT_EQ(GetPropValue(F, "Cursor"), "0");
+    EXPECT_EQ(GetPropValue(F, "Cursor"), "crDefault");
+    SetPropValue(F, "Cursor", "crHandPoint");
+    EXPECT_EQ(F->Cursor(), crHandPoint);
+    EXPECT_EQ(GetPropValue(F, "DragCursor"), "crDrag");
+    EXPECT_EQ(GetPropValue(F, "DragMode"), "dmManual");
     const TPropInfo* Caption = GetPropInfo(F, "Caption");
     ASSERT_NE(Caption, nullptr);
     EXPECT_TRUE(Caption->PropType->IsA(QRN_TYPE(TCaption)));

@@ -3,49 +3,14 @@
 // stand-ins' log showing each command line and the folder it ran in.
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <thread>
-#include <utility>
-
-#include "controls/UtilProcs.h"
-#include "framework/rtl/FileUtils.h"
 #include "ide/BuildPipeline.h"
 #include "ide/IdeTexts.h"
-#include "ide/MyTypes.h"
-#include "tests/common/TestFolder.h"
-#include "tests/common/win/WinTestHelpers.h"
 #include "tests/ide/BuildRecorders.h"
+#include "tests/ide/win/BuildToolsFixture.h"
 
 namespace {
 
 const std::string CommandCom = "command.com /c ";
-
-std::string ToolsDir() { return GetExeDir() + "tools\\"; }
-
-std::string Lower(std::string S) {
-    for (char& C : S)
-        if (C >= 'A' && C <= 'Z') C = static_cast<char>(C - 'A' + 'a');
-    return S;
-}
-
-struct TLogEntry {
-    std::string Cmd, Dir;
-};
-
-std::vector<TLogEntry> ReadLog(const std::string& Path) {
-    const std::string Text = ReadAll(Path);
-    std::vector<TLogEntry> Entries;
-    size_t Pos = 0;
-    while (Pos < Text.size()) {
-        size_t End = Text.find("\r\n", Pos);
-        if (End == std::string::npos) End = Text.size();
-        const std::string Line = Text.substr(Pos, End - Pos);
-        if (Line.rfind("cmd: ", 0) == 0) Entries.push_back({Line.substr(5), ""});
-        if (Line.rfind("dir: ", 0) == 0 && !Entries.empty()) Entries.back().Dir = Line.substr(5);
-        Pos = End + 2;
-    }
-    return Entries;
-}
 
 bool Contains(const std::vector<std::string>& Lines, const std::string& Part) {
     for (const std::string& L : Lines)
@@ -53,69 +18,31 @@ bool Contains(const std::vector<std::string>& Lines, const std::string& Part) {
     return false;
 }
 
-class EndToEnd : public ::testing::Test {
+class EndToEnd : public TBuildToolsTest {
 protected:
     void SetUp() override {
-        FStartDir = GetCurrentDir();
-        FOldKey = SettingsKeyPath();
-        SetSettingsKeyPathForTesting(Key.Path() + "\\");
-        Store("TasmPath", ToolsDir() + "tasm.exe");
-        Store("TLinkPath", ToolsDir() + "tlink.exe");
-        Store("TdPath", ToolsDir() + "td.exe");
-        SetEnvironmentVariableA("QRN_FAKE_LOG", LogPath().c_str());
+        TBuildToolsTest::SetUp();
         Project.Name = "Demo";
         Project.Kind = pkDosExe;
         Project.Dir = Proj.Path();
         Project.Files = {"main.asm", "util.asm"};
-        Proj.Write("main.asm", "; main\r\n mov ax, 4C00h\r\n int 21h\r\n");
-        Proj.Write("util.asm", "; util\r\n ret\r\n");
-    }
-    void TearDown() override {
-        SetEnvironmentVariableA("QRN_FAKE_LOG", nullptr);
-        SetSettingsKeyPathForTesting(FOldKey);
-        SetCurrentDir(FStartDir);
     }
 
-    void Store(const std::string& Name, const std::string& Value) {
-        WriteRegString(HKEY_CURRENT_USER, Key.Path() + "\\" + Name, Value);
-    }
-    std::string LogPath() const { return Logs / "tools.log"; }
-    std::vector<TLogEntry> Log() const { return ReadLog(LogPath()); }
-    // Waits for a program started without waiting to write its entry.
-    std::vector<TLogEntry> LogWithAtLeast(size_t Count) const {
-        for (int I = 0; I < 300; ++I) {
-            std::vector<TLogEntry> L = Log();
-            if (L.size() >= Count) return L;
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        return Log();
-    }
     TBuildResult Build(bool Debug = false) {
         TBuildServices Svc{View, DefaultToolRunner(), GetShortPath, &Desktop};
         return BuildProject(Project, ReadBuildSettings(), Debug, Svc);
     }
     // The assembler's command line as the stand-in sees it (after command.com).
     std::string AssemblerArgs(const std::string& File, const std::string& Tail = " ") const {
-        return ToolsDir() + "tasm.exe /ml " + Lower(GetShortPath(Project.Dir + "\\" + File)) + Tail;
-    }
-    bool InFolder(const TLogEntry& E, const std::string& Folder) const {
-        return SameFileName(ExcludeTrailingBackslash(Folder), E.Dir);
-    }
-    bool CurrentIs(const std::string& Folder) const {
-        return SameFileName(ExcludeTrailingBackslash(Folder), ExcludeTrailingBackslash(GetCurrentDir()));
+        return FakeToolsDir() + "tasm.exe /ml " + ShortSource(File) + Tail;
     }
 
-    TTestFolder Temp;
-    TTempFolderOverride TempOverride{Temp.Path()};
-    TScratchKey Key;
-    TTestFolder Proj, Logs;
     TBuildProject Project;
     TRecordingView View;
     TRecordingDesktop Desktop;
-
-private:
-    std::string FStartDir, FOldKey;
 };
+
+using TLogEntry = TToolLogEntry;
 
 }  // namespace
 
@@ -126,7 +53,7 @@ TEST_F(EndToEnd, CleanTwoFileBuildAssemblesBothLinksAndSucceeds) {
     ASSERT_EQ(L.size(), 3u);
     EXPECT_EQ(L[0].Cmd, AssemblerArgs("main.asm"));
     EXPECT_EQ(L[1].Cmd, AssemblerArgs("util.asm"));
-    EXPECT_EQ(L[2].Cmd, ToolsDir() + "tlink.exe main+util");
+    EXPECT_EQ(L[2].Cmd, FakeToolsDir() + "tlink.exe main+util");
     for (const TLogEntry& E : L) EXPECT_TRUE(InFolder(E, Proj.Path())) << E.Dir;
     EXPECT_EQ(View.Messages[1], "Executing " + CommandCom + L[0].Cmd);
     EXPECT_EQ(View.Messages.back(), "Success.");
@@ -145,7 +72,7 @@ TEST_F(EndToEnd, AnErrorInTheFirstFileStopsTheBuildInTheProjectFolder) {
     EXPECT_FALSE(Build().Success);
     const std::vector<TLogEntry> L = Log();
     ASSERT_EQ(L.size(), 1u);
-    const std::string Source = Lower(GetShortPath(Project.Dir + "\\main.asm"));
+    const std::string Source = ShortSource("main.asm");
     EXPECT_EQ(View.Messages.back(), "**Error** " + Source + "(2) Undefined symbol: FOO");
     EXPECT_EQ(View.Panel(TProgressPanel::Compiling), IdeTexts::CompilingGotErrors);
     EXPECT_FALSE(FileExists(Proj / "util.obj"));
@@ -176,8 +103,8 @@ TEST_F(EndToEnd, KindFiveRunsTheThirtyTwoBitToolsFromTheConfiguredFolders) {
     EXPECT_TRUE(Build().Success);
     const std::vector<TLogEntry> L = Log();
     ASSERT_EQ(L.size(), 3u);
-    EXPECT_EQ(L[0].Cmd, ToolsDir() + "tasm32.exe /mx /c " + Lower(GetShortPath(Project.Dir + "\\main.asm")) + " ");
-    EXPECT_EQ(L[2].Cmd, ToolsDir() + "tlink32.exe main+util import32.lib -Tpe -aa");
+    EXPECT_EQ(L[0].Cmd, FakeToolsDir() + "tasm32.exe /mx /c " + ShortSource("main.asm") + " ");
+    EXPECT_EQ(L[2].Cmd, FakeToolsDir() + "tlink32.exe main+util import32.lib -Tpe -aa");
 }
 
 TEST_F(EndToEnd, BuildDebugPassesTheDebugSwitches) {
@@ -186,7 +113,7 @@ TEST_F(EndToEnd, BuildDebugPassesTheDebugSwitches) {
     const std::vector<TLogEntry> L = Log();
     ASSERT_EQ(L.size(), 3u);
     EXPECT_EQ(L[0].Cmd, AssemblerArgs("main.asm", "  /zi/w2"));
-    EXPECT_EQ(L[2].Cmd, ToolsDir() + "tlink.exe main+util/v ");
+    EXPECT_EQ(L[2].Cmd, FakeToolsDir() + "tlink.exe main+util/v ");
 }
 
 TEST_F(EndToEnd, CleanFilesWipesMapAndObjectFiles) {
@@ -210,7 +137,7 @@ TEST_F(EndToEnd, RunStartsTheBuiltProgramAndTheDebuggerItsShortPath) {
     ASSERT_TRUE(Launch(Debug, DefaultToolRunner()));
     L = LogWithAtLeast(5);
     ASSERT_EQ(L.size(), 5u);
-    EXPECT_EQ(L[4].Cmd, ToolsDir() + "td.exe " + GetShortPath(Project.Dir + "\\main.exe"));
+    EXPECT_EQ(L[4].Cmd, FakeToolsDir() + "td.exe " + GetShortPath(Project.Dir + "\\main.exe"));
     EXPECT_TRUE(InFolder(L[4], Proj.Path()));
 }
 
@@ -220,7 +147,7 @@ TEST_F(EndToEnd, KindFiveDebugsWithTheThirtyTwoBitDebugger) {
     ASSERT_TRUE(Launch(PlanRunInDebugger(Project, ReadBuildSettings().Tools, GetShortPath), DefaultToolRunner()));
     const std::vector<TLogEntry> L = LogWithAtLeast(4);
     ASSERT_EQ(L.size(), 4u);
-    EXPECT_EQ(L[3].Cmd, ToolsDir() + "td32.exe  " + GetShortPath(Project.Dir + "\\main.exe"));
+    EXPECT_EQ(L[3].Cmd, FakeToolsDir() + "td32.exe  " + GetShortPath(Project.Dir + "\\main.exe"));
 }
 
 TEST_F(EndToEnd, KindTwoRunsTheComFile) {
@@ -245,8 +172,8 @@ TEST_F(EndToEnd, ForceCompileAssemblesAndLinksALooseFile) {
     EXPECT_TRUE(ForceCompile(Plan.Target, {"/la", "/m", false}, S, Svc));
     const std::vector<TLogEntry> L = Log();
     ASSERT_EQ(L.size(), 2u);
-    EXPECT_EQ(L[0].Cmd, ToolsDir() + "tasm.exe /m  /la " + GetShortPath(Loose / "solo.asm"));
-    EXPECT_EQ(L[1].Cmd, ToolsDir() + "tlink.exe solo /m");
+    EXPECT_EQ(L[0].Cmd, FakeToolsDir() + "tasm.exe /m  /la " + GetShortPath(Loose / "solo.asm"));
+    EXPECT_EQ(L[1].Cmd, FakeToolsDir() + "tlink.exe solo /m");
     for (const TLogEntry& E : L) EXPECT_TRUE(InFolder(E, Loose.Path())) << E.Dir;
     EXPECT_TRUE(FileExists(Loose / "solo.exe"));
     EXPECT_EQ(View.Messages.back(), "Success.");

@@ -167,7 +167,7 @@ TEST(DosProjectGenerator, RefusesChoicesOutsideTheGroupsAndUnsafeNames) {
     C = Defaults();
     C.Model = -1;
     EXPECT_THROW(GenerateDosProject(C, Title), EConvertError);
-    for (const char* Name : {"", "..\\x", "a/b", "c:x", "a*", "q?", "\"q\"", "a<b", "a|b"}) {
+    for (const char* Name : {"", "..\\x", "a/b", "c:x", "a*", "q?", "\"q\"", "a<b", "a|b", "..", ".", "ab.", "ab "}) {
         C = Defaults();
         C.ProjectName = Name;
         EXPECT_THROW(GenerateDosProject(C, Title), EConvertError) << Name;

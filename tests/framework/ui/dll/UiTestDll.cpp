@@ -69,3 +69,13 @@ extern "C" __declspec(dllexport) int RunDllApplication() {
         return -1;
     }
 }
+
+// The library links no cursor resources: the framework's own drag cursor
+// falls back to a system cursor. Returns 1 when it does.
+extern "C" __declspec(dllexport) int DragCursorIsSystemArrow() {
+    try {
+        return Screen->Cursors(crDrag) == LoadCursorA(nullptr, IDC_ARROW) ? 1 : 0;
+    } catch (...) {
+        return -1;
+    }
+}

@@ -1,0 +1,197 @@
+#include "editor/win/QuillGutter.h"
+
+#include <string>
+
+#include "framework/classes/TypeInfo.h"
+
+TQuillGutter::TQuillGutter(TComponent* AOwner) : TGraphicControl(AOwner) {
+    for (int32_t& L : FMarkLines) L = -1;
+    TControlStyle S = ControlStyle();
+    S.Include(csOpaque);
+    SetControlStyle(S);
+    SetBounds(Left(), Top(), 30, 50);
+    LoadIcons();
+}
+
+TQuillGutter::~TQuillGutter() {
+    SetQuillMemo(nullptr);
+    FreeBookmarks();
+}
+
+void TQuillGutter::LoadIcons() {
+    FIcons = std::make_unique<TImageList>(IconSize, IconSize);
+    try {
+        TBitmap B;
+        B.LoadFromResourceName(FrameworkInstance(), "PG_BOOKMARKICONS1");
+        FIcons->AddMasked(&B, clWhite);
+    } catch (const std::exception&) {
+        // A program without the resource shows line numbers only.
+    }
+}
+
+void TQuillGutter::FreeBookmarks() {
+    for (int I = 0; I < BookmarkCount; ++I) {
+        FMarks[I].reset();
+        FMarkLines[I] = -1;
+    }
+}
+
+void TQuillGutter::SetQuillMemo(TQuillMemo* Value) {
+    if (Value == FMemo) return;
+    FreeBookmarks();
+    if (FMemo) FMemo->DetachControl(this);
+    FMemo = Value;
+    if (FMemo) FMemo->AttachControl(this);
+    FLineCount = -1;
+    Invalidate();
+}
+
+void TQuillGutter::SetAlignment(TAlignment Value) {
+    if (Value == FAlignment) return;
+    FAlignment = Value;
+    Invalidate();
+}
+
+void TQuillGutter::SetLineNumbers(bool Value) {
+    if (Value == FLineNumbers) return;
+    FLineNumbers = Value;
+    Invalidate();
+}
+
+int32_t TQuillGutter::BookmarkLine(int N) {
+    if (N < 0 || N >= BookmarkCount || !FMarks[N] || !FMarks[N]->Editor) return -1;
+    return FMarks[N]->GetLineNb();
+}
+
+int TQuillGutter::BookmarkAtLine(int32_t Line) {
+    for (int I = 0; I < BookmarkCount; ++I)
+        if (BookmarkLine(I) == Line) return I;
+    return -1;
+}
+
+bool TQuillGutter::ToggleBookmark(int32_t Line, int N) {
+    if (N < 0 || N >= BookmarkCount || !FMemo) return false;
+    if (BookmarkLine(N) == Line) {
+        FMarks[N].reset();
+    } else {
+        int Other = BookmarkAtLine(Line);
+        if (Other >= 0) return false;
+        FMarks[N] = std::make_unique<TQuillNavigator>(FMemo);
+        FMarks[N]->SetLineNb(Line);
+    }
+    Invalidate();
+    return true;
+}
+
+void TQuillGutter::Notification(TComponent* AComponent, TOperation Operation) {
+    if (Operation == static_cast<TOperation>(QuillRelayOperation)) {
+        if (AComponent == FMemo && FMemo) EditorMessage(FMemo->RelayedMessage());
+        return;
+    }
+    TGraphicControl::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FMemo && FMemo) {
+        FreeBookmarks();
+        FMemo = nullptr;
+        Invalidate();
+    }
+}
+
+void TQuillGutter::EditorMessage(const TMessage& Message) {
+    switch (Message.Msg) {
+        case WM_KEYDOWN: {
+            if (Message.WParam < '0' || Message.WParam > '9') return;
+            int Digit = static_cast<int>(Message.WParam - '0');
+            TShiftState Shift = KeyDataToShiftState(Message.LParam);
+            if (!Shift.Contains(ssCtrl) || Shift.Contains(ssAlt)) return;
+            if (Shift.Contains(ssShift)) {
+                ToggleBookmark(FMemo->CaretLine(), Digit);
+                Invalidate();
+            } else if (int32_t Line = BookmarkLine(Digit); Line >= 0) {
+                FMemo->SetCaretLine(Line);
+                FMemo->ScrollCaretIntoView();
+            }
+            return;
+        }
+        case QM_VSCROLLED:
+            if (FMemo->LineCount() == FLineCount && Parent() && Parent()->HandleAllocated()) {
+                RECT R = ToRECT(BoundsRect());
+                ScrollWindow(Parent()->Handle(), 0, FScrollY - FMemo->ScrollY(), &R, &R);
+                FScrollY = FMemo->ScrollY();
+            } else
+                Invalidate();
+            return;
+        case QM_FONTCHANGED:
+            Invalidate();
+            return;
+        case QM_TEXTCHANGED: {
+            bool Moved = FMemo->LineCount() != FLineCount;
+            for (int I = 0; I < BookmarkCount && !Moved; ++I) Moved = BookmarkLine(I) != FMarkLines[I];
+            if (Moved) Invalidate();
+            FLineCount = FMemo->LineCount();
+            return;
+        }
+    }
+}
+
+void TQuillGutter::Paint() {
+    TCanvas* C = Canvas();
+    const int W = ClientWidth() - 2;
+    const TRect Clip = C->ClipRect();
+    C->Brush()->SetStyle(bsSolid);
+    C->Brush()->SetColor(Color());
+    C->FillRect(Clip);
+    if (Clip.Right > W) {
+        C->Pen()->SetColor(clBtnHighlight);
+        C->MoveTo(W, Clip.Top);
+        C->LineTo(W, Clip.Bottom);
+        C->Pen()->SetColor(clBtnShadow);
+        C->MoveTo(W + 1, Clip.Top);
+        C->LineTo(W + 1, Clip.Bottom);
+    }
+    if (!FMemo || !FMemo->HandleAllocated()) return;
+    FScrollY = FMemo->ScrollY();
+    if (FMemo->LineCount() != FLineCount) {
+        FLineCount = FMemo->LineCount();
+        Invalidate();
+        return;
+    }
+    for (int I = 0; I < BookmarkCount; ++I) FMarkLines[I] = BookmarkLine(I);
+    const int32_t LH = FMemo->EffectiveLineHeight();
+    if (LH <= 0) return;
+    const TPoint EditorOrigin = FMemo->ClientOrigin();
+    const TPoint Origin = ClientOrigin();
+    const int32_t ClipTop = Clip.Top + Origin.Y - EditorOrigin.Y;
+    int32_t Line = ClipTop > 0 ? (ClipTop + FScrollY) / LH : FMemo->TopLine();
+    int64_t Y = EditorOrigin.Y + static_cast<int64_t>(Line) * LH - FScrollY - Origin.Y;
+    int DigitW = 0;
+    if (FLineNumbers) {
+        C->SetFont(Font());
+        C->Brush()->SetStyle(bsClear);
+        SetTextAlign(C->Handle(), TA_BASELINE);
+        if (FAlignment != taLeftJustify) DigitW = C->TextWidth("0");
+    }
+    const int32_t Baseline = FMemo->BaselineOffset();
+    int32_t IconOffset = (LH - IconSize) / 2;
+    if (IconOffset + IconSize < Baseline) IconOffset = Baseline - IconSize;
+    for (; Y < Clip.Bottom && Line < FMemo->LineCount(); ++Line, Y += LH) {
+        int Mark = -1;
+        for (int I = 0; I < BookmarkCount && Mark < 0; ++I)
+            if (FMarkLines[I] == Line) Mark = I;
+        if (Mark >= 0 && Mark < FIcons->Count()) {
+            int X = FAlignment == taLeftJustify ? 2 : FAlignment == taRightJustify ? W - IconSize : (W - IconSize) / 2;
+            FIcons->Draw(C, X, static_cast<int>(Y) + IconOffset, Mark);
+        } else if (FLineNumbers) {
+            const std::string S = std::to_string(Line + 1);
+            const int Width = static_cast<int>(S.size()) * DigitW;
+            int X = FAlignment == taLeftJustify ? 0 : FAlignment == taRightJustify ? W - Width : (W - Width) / 2;
+            C->TextOut(X, static_cast<int>(Y) + Baseline, S);
+        }
+    }
+}
+
+QRN_PUBLISHED(TQuillGutter) {
+    B.Prop("QuillMemo", &TQuillGutter::QuillMemo, &TQuillGutter::SetQuillMemo);
+    B.Prop("Alignment", &TQuillGutter::Alignment, &TQuillGutter::SetAlignment).Default(taCenter);
+    B.Prop("Bookmarks", &TQuillGutter::Bookmarks, &TQuillGutter::SetBookmarks).Default(true);
+    B.Prop("LineNumbers", &TQuillGutter::LineNumbers, &TQuillGutter::SetLineNumbers).Default(true);
+}

@@ -1,0 +1,386 @@
+// The keyboard: movement and selection keys, editing keys, hot keys and
+// typed characters.
+#include <algorithm>
+
+#include "editor/QuillMemo.h"
+#include "editor/win/QuillWindowSideWin.h"
+
+namespace {
+bool IsBlank(char C) { return C == ' ' || C == '\t'; }
+}  // namespace
+
+char TQuillMemo::CharAt(int32_t Pos) {
+    if (Pos < 0 || Pos >= FCharCount) return 0;
+    TQuillNavigator* N = FNav[13].get();
+    N->ResetCache();
+    N->Pos = Pos;
+    N->LocatePar();
+    if (N->ParOffset < N->Par->Length) return N->Par->Text[N->ParOffset];
+    return N->ParOffset == N->Par->Length ? '\r' : '\n';
+}
+
+int32_t TQuillMemo::StepLeft(int32_t Pos) {
+    if (Pos <= 0) return 0;
+    TQuillNavigator N(this);
+    N.SetPos(Pos);
+    int32_t P = N.LocatePar();
+    int32_t Off = N.ParOffset;
+    TParagraph& Par = Paragraph(P);
+    if (Off > Par.Length) return Par.Start + Par.Length;
+    if (Off == 0) {
+        TParagraph& Prev = Paragraph(P - 1);
+        int32_t E = Prev.Length;
+        if (HasOption(pmoDiscardTrailingSpaces))
+            while (E > 0 && IsBlank(Prev.Text[E - 1])) --E;
+        return Prev.Start + E;
+    }
+    --Off;
+    if (FStaticFormat && FPassOverCodes)
+        while (Off > 0 && IsStyleCode(Par.Text[Off])) --Off;
+    return Par.Start + Off;
+}
+
+int32_t TQuillMemo::StepRight(int32_t Pos) {
+    if (Pos >= FCharCount) return FCharCount;
+    TQuillNavigator N(this);
+    N.SetPos(Pos);
+    int32_t P = N.LocatePar();
+    int32_t Off = N.ParOffset;
+    TParagraph& Par = Paragraph(P);
+    bool RestBlank = HasOption(pmoDiscardTrailingSpaces);
+    for (int32_t k = Off; RestBlank && k < Par.Length; ++k) RestBlank = IsBlank(Par.Text[k]);
+    if (Off >= Par.Length || RestBlank) return P + 1 < ParagraphCount() ? Paragraph(P + 1).Start : FCharCount;
+    bool Codes = FStaticFormat && FPassOverCodes;
+    while (Codes && Off < Par.Length && IsStyleCode(Par.Text[Off])) ++Off;
+    if (Off < Par.Length) ++Off;
+    while (Codes && Off < Par.Length && IsStyleCode(Par.Text[Off])) ++Off;
+    return Par.Start + Off;
+}
+
+int32_t TQuillMemo::WordRight(int32_t Pos) {
+    auto IsEnd = [](char C) { return C == '\r' || C == '\n'; };
+    char C = CharAt(Pos);
+    if (IsEnd(C)) {
+        Pos = StepRight(Pos);
+    } else {
+        while (Pos < FCharCount && !IsEnd(CharAt(Pos)) && !FSeparators[static_cast<unsigned char>(CharAt(Pos))]) ++Pos;
+    }
+    while (Pos < FCharCount && FSeparators[static_cast<unsigned char>(CharAt(Pos))]) ++Pos;
+    return Pos;
+}
+
+int32_t TQuillMemo::WordLeft(int32_t Pos) {
+    auto IsEnd = [](char C) { return C == '\r' || C == '\n'; };
+    while (Pos > 0) {
+        char C = CharAt(Pos - 1);
+        if (C == '\n') Pos -= 2;
+        else if (C == '\r' || FSeparators[static_cast<unsigned char>(C)]) --Pos;
+        else break;
+    }
+    Pos = std::max(Pos, 0);
+    while (Pos > 0) {
+        char C = CharAt(Pos - 1);
+        if (IsEnd(C) || FSeparators[static_cast<unsigned char>(C)]) break;
+        --Pos;
+    }
+    return Pos;
+}
+
+int32_t TQuillMemo::LineStartPos(int32_t Line) {
+    EnsureLinesLaidOut(Line, Line);
+    TQuillNavigator N(this);
+    N.SetLineNb(Line);
+    return N.Pos;
+}
+
+int32_t TQuillMemo::LineEndPos(int32_t Line) {
+    EnsureLinesLaidOut(Line, Line);
+    TQuillNavigator N(this);
+    const TDisplayLine DL = N.SetLineNb(Line);
+    int32_t End = DL.End;
+    // The end of a wrapped line is the next line's start: stay before it.
+    if (N.LineInPar < N.Par->LineCount - 1 && End > DL.Start) --End;
+    return N.Par->Start + End;
+}
+
+int32_t TQuillMemo::LineAtX(int32_t Line, int32_t X, int32_t* Virtual) {
+    EnsureLinesLaidOut(Line, Line);
+    TQuillNavigator N(this);
+    const TDisplayLine DL = N.SetLineNb(Line);
+    bool Keep = HasOption(pmoKeepColumnPos);
+    int32_t Col = XToColumn(*N.Par, N.ParNb, Keep, X, N.LineInPar);
+    int32_t Len = DL.End - DL.Start;
+    if (N.LineInPar < N.Par->LineCount - 1 && Len > 0) Col = std::min(Col, Len - 1);
+    if (Virtual) {
+        *Virtual = 0;
+        if (Keep && (Col == Len || (Col < Len && N.Par->Text[DL.Start + Col] == '\t'))) {
+            int32_t EndX = ColumnToX(*N.Par, N.ParNb, Col, N.LineInPar);
+            if (X > EndX) *Virtual = (X - EndX) / std::max(FAvgCharWidth, 1);
+        }
+    }
+    return N.Par->Start + DL.Start + Col;
+}
+
+void TQuillMemo::MoveCaret(int32_t NewPos, bool Extend, bool KeepX) {
+    NewPos = std::clamp(NewPos, 0, FCharCount);
+    if (!KeepX) FRememberedX = -1;
+    int32_t Old = Caret()->Pos;
+    int32_t Anchor = Old + FSelLength;
+    bool HadSel = FSelLength != 0;
+    if (Extend) {
+        TQuillNavigator A(this), B(this);
+        A.SetPos(Old);
+        B.SetPos(NewPos);
+        int32_t L1 = A.GetLineNb(), L2 = B.GetLineNb();
+        SetSelStart(NewPos);
+        SetSelLength(Anchor - NewPos);
+        InvalidateLines(L1, L2);
+    } else {
+        if (HadSel) InvalidateSelection();
+        SetSelStart(NewPos);
+    }
+    SetSelectionMoved();
+    ScrollCaretIntoView();
+    UpdateCaret();
+    if (HandleAllocated()) UpdateWindow(FHandle);
+}
+
+void TQuillMemo::DeleteRange(int32_t From, int32_t To) {
+    From = std::clamp(From, 0, FCharCount);
+    To = std::clamp(To, 0, FCharCount);
+    if (From >= To) return;
+    SetSelStart(From);
+    SetSelLength(To - From);
+    ClearSelection();
+}
+
+bool TQuillMemo::KeyDownDisplayOnly(uint16_t Key, TShiftState Shift) {
+    bool Ctrl = Shift.Contains(ssCtrl);
+    switch (Key) {
+        case VK_UP: VScroll(SB_LINEUP); return true;
+        case VK_DOWN: VScroll(SB_LINEDOWN); return true;
+        case VK_PRIOR: VScroll(Ctrl ? SB_TOP : SB_PAGEUP); return true;
+        case VK_NEXT: VScroll(Ctrl ? SB_BOTTOM : SB_PAGEDOWN); return true;
+        case VK_HOME: HScroll(SB_LEFT); return true;
+        case VK_END: ScrollTo(FScrollY, std::max(FMaxWidth + FLeftMargin + FRightMargin - ClientWidth(), 0)); return true;
+        case VK_LEFT: HScroll(SB_LINELEFT); return true;
+        case VK_RIGHT: HScroll(SB_LINERIGHT); return true;
+    }
+    return false;
+}
+
+bool TQuillMemo::KeyDownMove(uint16_t Key, TShiftState Shift) {
+    bool Ctrl = Shift.Contains(ssCtrl), Ext = Shift.Contains(ssShift);
+    int32_t Pos = Caret()->Pos;
+    switch (Key) {
+        case VK_LEFT:
+            if (Ctrl)
+                MoveCaret(WordLeft(Pos), Ext);
+            else if (FVirtualColumns > 0 && FSelLength == 0) {
+                --FVirtualColumns;
+                FRememberedX = -1;
+                UpdateCaret();
+            } else
+                MoveCaret(StepLeft(Pos), Ext);
+            return true;
+        case VK_RIGHT: {
+            if (Ctrl) {
+                MoveCaret(WordRight(Pos), Ext);
+                return true;
+            }
+            char C = CharAt(Pos);
+            if ((C == '\r' || Pos == FCharCount) && HasOption(pmoKeepColumnPos) && !HasOption(pmoWrapCaret) && !Ext) {
+                ++FVirtualColumns;
+                FRememberedX = -1;
+                ScrollCaretIntoView();
+                UpdateCaret();
+            } else
+                MoveCaret(StepRight(Pos), Ext);
+            return true;
+        }
+        case VK_UP:
+        case VK_DOWN:
+        case VK_PRIOR:
+        case VK_NEXT: {
+            int32_t Line = CaretLine();
+            int32_t Step = (Key == VK_UP || Key == VK_DOWN) ? 1 : std::max(VisibleLines() - 1, 1);
+            bool Down = Key == VK_DOWN || Key == VK_NEXT;
+            if (Down) EnsureLinesLaidOut(Line, Line + Step);
+            int32_t Target = Down ? std::min(Line + Step, FLineCount - 1) : std::max(Line - Step, 0);
+            if (FRememberedX < 0) FRememberedX = CaretX() + FScrollX;
+            int32_t Virt = 0;
+            int32_t NewPos = LineAtX(Target, FRememberedX - FScrollX, &Virt);
+            MoveCaret(NewPos, Ext, true);
+            if (Virt > 0 && !Ext) {
+                FVirtualColumns = Virt;
+                UpdateCaret();
+            }
+            return true;
+        }
+        case VK_HOME: MoveCaret(Ctrl ? 0 : LineStartPos(CaretLine()), Ext); return true;
+        case VK_END: MoveCaret(Ctrl ? FCharCount : LineEndPos(CaretLine()), Ext); return true;
+    }
+    return false;
+}
+
+bool TQuillMemo::KeyDownEdit(uint16_t Key, TShiftState Shift) {
+    bool Ctrl = Shift.Contains(ssCtrl), Sh = Shift.Contains(ssShift), Alt = Shift.Contains(ssAlt);
+    int32_t Pos = Caret()->Pos;
+    if (Ctrl && !Alt && FEnableHotKeys && !FReadOnly) {
+        switch (Key) {
+            case 'B': ToggleBold(); return true;
+            case 'I': ToggleItalic(); return true;
+            case 'U': ToggleUnderline(); return true;
+            case 'H': ToggleHighlight(); return true;
+            case 'F': ToggleAltFont(); return true;
+            case 'P': SetSelText("\r\n\x10\r\n"); return true;
+            case 'T': SetSelText("\t"); return true;
+            case 'Z':
+                if (Sh) Redo();
+                else Undo();
+                return true;
+        }
+    }
+    switch (Key) {
+        case VK_BACK:
+            if (FReadOnly) return true;
+            if (FSelLength != 0) {
+                ClearSelection();
+            } else if (FVirtualColumns > 0) {
+                --FVirtualColumns;
+                UpdateCaret();
+            } else if (Ctrl) {
+                DeleteRange(WordLeft(Pos), Pos);
+            } else if (Pos > 0) {
+                // Style codes before the caret are kept: the visible character goes.
+                int32_t From = Pos - 1;
+                while (FStaticFormat && From > 0 && IsStyleCode(CharAt(From))) --From;
+                if (CharAt(From) == '\n') --From;
+                DeleteRange(From, CharAt(From) == '\r' ? From + 2 : From + 1);
+            }
+            return true;
+        case VK_DELETE:
+            if (FReadOnly) return true;
+            if (Sh) {
+                if (FSelLength != 0) CutToClipboard();
+                else if (Pos > 0) DeleteRange(StepLeft(Pos), Pos);
+            } else if (FSelLength != 0) {
+                ClearSelection();
+            } else if (Ctrl) {
+                DeleteRange(Pos, LineEndPos(CaretLine()) + (CharAt(LineEndPos(CaretLine())) == '\r' ? 0 : 1));
+            } else {
+                int32_t To = Pos;
+                while (FStaticFormat && To < FCharCount && IsStyleCode(CharAt(To))) ++To;
+                DeleteRange(Pos, CharAt(To) == '\r' ? To + 2 : To + 1);
+            }
+            return true;
+        case VK_INSERT:
+            if (Sh) {
+                if (!FReadOnly) PasteFromClipboard();
+            } else if (Ctrl) {
+                CopyToClipboard();
+            } else if (HasOption(pmoInsertKeyActive)) {
+                FOverwrite = !FOverwrite;
+                UpdateCaret(true);
+                if (OnStyleChange) OnStyleChange(this);
+            }
+            return true;
+        case VK_TAB:
+            if (Alt) return false;
+            if (!FReadOnly) SetSelText("\t");
+            return true;
+    }
+    return false;
+}
+
+void TQuillMemo::KeyDown(uint16_t& Key, TShiftState Shift) {
+    TQuillMemoBase::KeyDown(Key, Shift);
+    if (Key == VK_CONTROL && FDragging) {
+        FDragCopy = true;
+        ChangeCursor(nullptr);
+        return;
+    }
+    if (Key == 0 || FUpdateCount > 0 || FDragging) return;
+    bool Used = FDisplayOnly ? KeyDownDisplayOnly(Key, Shift) : (KeyDownMove(Key, Shift) || KeyDownEdit(Key, Shift));
+    if (Used) Key = 0;
+}
+
+void TQuillMemo::KeyUp(uint16_t& Key, TShiftState Shift) {
+    TQuillMemoBase::KeyUp(Key, Shift);
+    FKeyReleased = true;
+    if (Key == VK_CONTROL && FDragging) {
+        FDragCopy = false;
+        ChangeCursor(nullptr);
+    }
+}
+
+void TQuillMemo::TypeEnter() {
+    int32_t Pos = Caret()->Pos;
+    if (FOverwrite && FSelLength == 0) {
+        int32_t Line = CaretLine();
+        if (Line + 1 < FLineCount)
+            MoveCaret(LineStartPos(Line + 1), false);
+        else {
+            SetSelStart(FCharCount);
+            SetSelText("\r\n");
+        }
+        return;
+    }
+    if (HasOption(pmoAutoIndent) && FSelLength == 0) {
+        std::string Text = GetLineText(CaretLine());
+        int32_t Col = CaretColumn();
+        size_t N = 0;
+        while (N < Text.size() && static_cast<int32_t>(N) < Col && IsBlank(Text[N])) ++N;
+        std::string Indent = Text.substr(0, N);
+        if (HasOption(pmoDiscardTrailingSpaces) && (CharAt(Pos) == '\r' || Pos == FCharCount)) {
+            int32_t Virt = 0;
+            for (char C : Indent) Virt = C == '\t' ? (Virt / std::max(FTabStops, 1) + 1) * std::max(FTabStops, 1) : Virt + 1;
+            SetSelText("\r\n");
+            FVirtualColumns = Virt;
+            UpdateCaret();
+            return;
+        }
+        SetSelText("\r\n" + Indent);
+        return;
+    }
+    SetSelText("\r\n");
+}
+
+void TQuillMemo::TypeChar(char C) {
+    int32_t Pos = Caret()->Pos;
+    if (FOverwrite && FSelLength == 0) {
+        char Next = CharAt(Pos);
+        if (Next && Next != '\r') SetSelLength(1);
+    }
+    if (C == ' ' && FSelLength == 0 && HasOption(pmoDiscardTrailingSpaces) && HasOption(pmoKeepColumnPos) &&
+        (CharAt(Pos) == '\r' || Pos == FCharCount)) {
+        ++FVirtualColumns;
+        UpdateCaret();
+        return;
+    }
+    SetSelText(std::string(1, C));
+}
+
+void TQuillMemo::KeyPress(char& Key) {
+    TQuillMemoBase::KeyPress(Key);
+    if (Key == 0 || FUpdateCount > 0 || FDragging || FDisplayOnly) return;
+    unsigned char C = static_cast<unsigned char>(Key);
+    if (FReadOnly && C != 3) return;
+    FKeyReleased = false;
+    switch (C) {
+        case 3: CopyToClipboard(); break;
+        case 5:
+            Invalidate();
+            CheckIntegrity();
+            break;
+        case 13: TypeEnter(); break;
+        case 22: PasteFromClipboard(); break;
+        case 24: CutToClipboard(); break;
+        default:
+            if (C < 32 || C == 127) return;
+            TypeChar(Key);
+            break;
+    }
+    Key = 0;
+    if (!FKeyReleased && HandleAllocated()) UpdateWindow(FHandle);
+}

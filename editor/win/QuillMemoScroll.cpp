@@ -1,0 +1,179 @@
+// Scroll bars of 32,760 units at most, scrolling the view and keeping the
+// window, the caret and attached controls in step.
+#include <algorithm>
+
+#include "editor/QuillMemo.h"
+
+namespace {
+constexpr int64_t MaxUnits = 32760;
+
+bool SameScrollInfo(const SCROLLINFO& A, const SCROLLINFO& B) {
+    return A.fMask == B.fMask && A.nMax == B.nMax && A.nPage == B.nPage && A.nPos == B.nPos;
+}
+}  // namespace
+
+void TQuillMemo::UpdateScrollBars() {
+    if (!HandleAllocated() || FInScrollUpdate) return;
+    FInScrollUpdate = true;
+    struct TReset {
+        bool& B;
+        ~TReset() { B = false; }
+    } Reset{FInScrollUpdate};
+    int32_t ClientW = ClientWidth(), ClientH = ClientHeight();
+    int32_t LH = std::max(FLineHeightPx, 1);
+    int64_t Total = static_cast<int64_t>(FLineCount) * LH;
+    FVUnit = static_cast<int32_t>(Total / MaxUnits + 1);
+    SCROLLINFO V{};
+    V.cbSize = sizeof(V);
+    V.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | (HasOption(pmoAutoScrollBars) ? 0 : SIF_DISABLENOSCROLL);
+    V.nMax = static_cast<int>(Total / FVUnit);
+    V.nPage = static_cast<UINT>(std::max<int64_t>((ClientH - LH) / FVUnit, 0));
+    if (!HasOption(pmoAutoScrollBars) && Total <= ClientH) V.nMax += 1;
+    V.nPos = FScrollY / FVUnit;
+    // A bar that is off is never touched: setting a range would show it.
+    // Unchanged values are not set again (each call redraws the bar).
+    if ((FScrollBars == ssVertical || FScrollBars == ssBoth) && !SameScrollInfo(FLastV, V)) {
+        SetScrollInfo(FHandle, SB_VERT, &V, TRUE);
+        FLastV = V;
+    }
+
+    int32_t Margins = FLeftMargin + FRightMargin;
+    int64_t Width = static_cast<int64_t>(FMaxWidth) + Margins;
+    FHUnit = static_cast<int32_t>(Width / MaxUnits + 1);
+    SCROLLINFO H{};
+    H.cbSize = sizeof(H);
+    H.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | (HasOption(pmoAutoScrollBars) ? 0 : SIF_DISABLENOSCROLL);
+    int64_t Page = std::max(ClientW - Margins, 0);
+    H.nMax = (FAlignment != qaLeftJustify) ? static_cast<int>(Page / FHUnit) : static_cast<int>(Width / FHUnit);
+    H.nPage = static_cast<UINT>(Page / FHUnit);
+    if (Width <= Page && FScrollX != 0) ScrollTo(FScrollY, 0);
+    H.nPos = FScrollX / FHUnit;
+    if ((FScrollBars == ssHorizontal || FScrollBars == ssBoth) && !SameScrollInfo(FLastH, H)) {
+        SetScrollInfo(FHandle, SB_HORZ, &H, TRUE);
+        FLastH = H;
+    }
+}
+
+void TQuillMemo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    TQuillMemoBase::SetBounds(ALeft, ATop, AWidth, AHeight);
+    if (!HandleAllocated() || FInScrollUpdate) return;
+    int32_t W = ClientWidth();
+    if (W != FLastClientWidth) {
+        bool First = FLastClientWidth < 0;
+        FLastClientWidth = W;
+        if (W > FLineBitmapWidth || W < FLineBitmapWidth) MakeLineBitmap();
+        if (!First && (FWordWrap || FAlignment != qaLeftJustify || FJustified)) {
+            StartFullFormat();
+            InvalidateRect(FHandle, nullptr, FALSE);
+        }
+    }
+    UpdateScrollBars();
+}
+
+void TQuillMemo::InvalidateLines(int32_t First, int32_t Last) {
+    if (!HandleAllocated()) return;
+    if (First > Last) std::swap(First, Last);
+    int32_t Top = TopLine();
+    int32_t H = ClientHeight();
+    int32_t Y1 = First < Top ? 0 : LineToPixel(First - Top);
+    int32_t Y2 = Last - Top > VisibleLines() ? H : LineToPixel(Last - Top) + FLineHeightPx;
+    if (Y2 <= 0 || Y1 >= H) return;
+    RECT R{0, std::max(Y1, 0), ClientWidth(), std::min(Y2, H)};
+    InvalidateRect(FHandle, &R, FALSE);
+}
+
+void TQuillMemo::ViewScrolled(int32_t OldY, int32_t OldX) {
+    if (!HandleAllocated()) return;
+    int32_t DY = OldY - FScrollY, DX = OldX - FScrollX;
+    if (DX != 0 || DY != 0) {
+        RECT R{};
+        GetClientRect(FHandle, &R);
+        if (std::abs(DY) >= R.bottom || std::abs(DX) >= R.right)
+            InvalidateRect(FHandle, nullptr, FALSE);
+        else
+            ScrollWindow(FHandle, DX, DY, nullptr, &R);
+    }
+    if (!FInScrollUpdate) {
+        int VPos = FScrollY / std::max(FVUnit, 1), HPos = FScrollX / std::max(FHUnit, 1);
+        if ((FScrollBars == ssVertical || FScrollBars == ssBoth) && VPos != FLastV.nPos) {
+            SetScrollPos(FHandle, SB_VERT, VPos, TRUE);
+            FLastV.nPos = VPos;
+        }
+        if ((FScrollBars == ssHorizontal || FScrollBars == ssBoth) && HPos != FLastH.nPos) {
+            SetScrollPos(FHandle, SB_HORZ, HPos, TRUE);
+            FLastH.nPos = HPos;
+        }
+    }
+    if (GetFocus() == FHandle) UpdateCaret();
+    if (DY != 0) {
+        if (!FAttached.empty()) SendMessageA(FHandle, QM_VSCROLLED, 0, 0);
+        if (OnVScroll) OnVScroll(this);
+    }
+}
+
+void TQuillMemo::VScroll(int Code) {
+    if (FUpdateCount > 0 || FLineHeightPx <= 0) return;
+    int32_t LH = FLineHeightPx;
+    int32_t Top = TopLine();
+    int32_t Vis = VisibleLines();
+    int32_t Y = FScrollY;
+    int32_t Bottom = std::max(FLineCount - Vis + 2, 0);
+    switch (Code) {
+        case SB_LINEUP: Y = (Y % LH) ? Y - Y % LH : Y - LH; break;
+        case SB_LINEDOWN:
+            if (Top < FLineCount - Vis + 2) Y += LH;
+            break;
+        case SB_PAGEUP:
+            Y -= std::max(Vis - 2, 1) * LH;
+            EnsureLinesLaidOut(std::max(Y / LH, 0), Top);
+            break;
+        case SB_PAGEDOWN:
+            EnsureLinesLaidOut(Top, Top + 2 * Vis);
+            Bottom = std::max(FLineCount - VisibleLines() + 2, 0);
+            Y = std::min<int64_t>(static_cast<int64_t>(Y) + std::max(Vis - 1, 1) * LH, static_cast<int64_t>(Bottom) * LH);
+            Y = std::max(Y, FScrollY);
+            break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: {
+            SCROLLINFO SI{};
+            SI.cbSize = sizeof(SI);
+            SI.fMask = SIF_TRACKPOS;
+            GetScrollInfo(FHandle, SB_VERT, &SI);
+            Y = SI.nTrackPos * FVUnit;
+            if (HasOption(pmoNoFineScroll)) Y = Y / LH * LH;
+            break;
+        }
+        case SB_TOP: Y = 0; break;
+        case SB_BOTTOM: Y = Bottom * LH; break;
+        default: return;
+    }
+    ScrollTo(std::max(Y, 0), FScrollX);
+    EnsureLinesLaidOut(TopLine(), TopLine() + VisibleLines());
+    UpdateWindow(FHandle);
+}
+
+void TQuillMemo::HScroll(int Code) {
+    if (FUpdateCount > 0) return;
+    int32_t W = ClientWidth();
+    int32_t X = FScrollX;
+    switch (Code) {
+        case SB_LINELEFT: X -= W / 20 + 1; break;
+        case SB_LINERIGHT: X += W / 20 + 1; break;
+        case SB_PAGELEFT: X -= W - W / 20; break;
+        case SB_PAGERIGHT: X += W - W / 20; break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: {
+            SCROLLINFO SI{};
+            SI.cbSize = sizeof(SI);
+            SI.fMask = SIF_TRACKPOS;
+            GetScrollInfo(FHandle, SB_HORZ, &SI);
+            X = SI.nTrackPos * FHUnit;
+            break;
+        }
+        case SB_LEFT: X = 0; break;
+        default: return;
+    }
+    int64_t MaxX = std::max<int64_t>(static_cast<int64_t>(FMaxWidth) + FLeftMargin + FRightMargin - W, 0);
+    ScrollTo(FScrollY, static_cast<int32_t>(std::clamp<int64_t>(X, 0, MaxX)));
+    UpdateWindow(FHandle);
+}

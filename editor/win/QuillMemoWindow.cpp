@@ -1,0 +1,280 @@
+// The editor as a window: creation, the message relay to attached
+// controls, focus and caret, font metrics and the window-side properties.
+#include <algorithm>
+
+#include "editor/QuillHighlighter.h"
+#include "editor/QuillMemo.h"
+#include "editor/win/QuillGutter.h"
+#include "framework/classes/ClassRegistry.h"
+#include "editor/win/QuillWindowSideWin.h"
+
+// ---- window-side properties
+
+void TQuillMemo::SetAltFont(TFont* V) { FAltFont->Assign(V); }
+
+void TQuillMemo::SetEndOfTextMark(TPen* V) { FEndOfTextMark->Assign(V); }
+
+void TQuillMemo::SetBorderStyle(TQuillBorderStyle V) {
+    if (V == FBorderStyle) return;
+    FBorderStyle = V;
+    RecreateWnd();
+}
+
+void TQuillMemo::SetScrollBars(TScrollStyle V) {
+    if (V == FScrollBars) return;
+    FScrollBars = V;
+    RecreateWnd();
+}
+
+// ---- attached controls
+
+void TQuillMemo::AttachControl(TComponent* C) {
+    if (!C || std::find(FAttached.begin(), FAttached.end(), C) != FAttached.end()) return;
+    FAttached.push_back(C);
+    C->FreeNotification(this);
+}
+
+void TQuillMemo::DetachControl(TComponent* C) { std::erase(FAttached, C); }
+
+// ---- window
+
+void TQuillMemo::CreateParams(TCreateParams& Params) {
+    TQuillMemoBase::CreateParams(Params);
+    if (FScrollBars == ssVertical || FScrollBars == ssBoth) Params.Style |= WS_VSCROLL;
+    if (FScrollBars == ssHorizontal || FScrollBars == ssBoth) Params.Style |= WS_HSCROLL;
+    if (FBorderStyle == qbsSingle) {
+        if (Ctl3D())
+            Params.ExStyle |= WS_EX_CLIENTEDGE;
+        else
+            Params.Style |= WS_BORDER;
+    }
+}
+
+void TQuillMemo::CreateHandle() {
+    TQuillMemoBase::CreateHandle();
+    MakeLineBitmap();
+    FVirtualColumns = 0;
+    FRememberedX = -1;
+    if (!FSide) {
+        FSide = std::make_unique<TQuillWindowSide>(this);
+        FWindow = FSide.get();
+    }
+    try {
+        Perform(QM_FONTCHANGED, 0, 0);
+    } catch (...) {
+        // A font the system cannot measure leaves the old metrics.
+    }
+}
+
+void TQuillMemo::DestroyWindowHandle() {
+    FreeLineBitmap();
+    FLastV = FLastH = SCROLLINFO{};
+    FHasCaret = false;
+    StopAutoScroll();
+    TQuillMemoBase::DestroyWindowHandle();
+}
+
+void TQuillMemo::MakeLineBitmap() {
+    FreeLineBitmap();
+    if (!HandleAllocated()) return;
+    HDC WinDC = GetDC(FHandle);
+    FLineBitmapWidth = std::max(ClientWidth(), 1);
+    FLineDC = CreateCompatibleDC(WinDC);
+    FLineBitmap = CreateCompatibleBitmap(WinDC, FLineBitmapWidth, std::max(FLineHeightPx, 1));
+    ReleaseDC(FHandle, WinDC);
+    FOldLineBitmap = SelectObject(FLineDC, FLineBitmap);
+    SetTextAlign(FLineDC, TA_BASELINE | TA_UPDATECP);
+}
+
+void TQuillMemo::FreeLineBitmap() {
+    if (FLineDC) {
+        SelectObject(FLineDC, FOldLineBitmap);
+        DeleteDC(FLineDC);
+        FLineDC = nullptr;
+    }
+    if (FLineBitmap) {
+        DeleteObject(FLineBitmap);
+        FLineBitmap = nullptr;
+    }
+}
+
+void TQuillMemo::FontChanged() {
+    if (FFonts) FFonts->Clear();
+    if (FSide) FSide->ForgetFont();
+    int32_t Descent = 0, Internal = 0, Height = Font()->Height() < 0 ? -Font()->Height() : Font()->Height();
+    if (FSide) {
+        FSide->SelectStyle(0);
+        TEXTMETRICA TM{};
+        GetTextMetricsA(FSide->DC(), &TM);
+        Height = TM.tmHeight;
+        Descent = TM.tmDescent;
+        Internal = TM.tmInternalLeading;
+    }
+    MeasureFont();
+    if (FLineHeight <= 0) FLineHeightPx = Height + 1;
+    FBaselineOffset = FLineHeightPx - Descent - 1;
+    if (FBaselineOffset < Height - Descent - Internal) {
+        FBaselineOffset = FLineHeightPx - Internal;
+        if (FBaselineOffset < Height - Descent - Internal) FBaselineOffset = FLineHeightPx;
+    }
+    MakeLineBitmap();
+    StartFullFormat();
+    ScrollTo(0, 0);
+    UpdateScrollBars();
+    if (HandleAllocated()) InvalidateRect(FHandle, nullptr, FALSE);
+    if (OnVScroll) OnVScroll(this);
+    UpdateCaret(true);
+}
+
+// ---- focus and caret
+
+void TQuillMemo::SetFocusCaret(bool Focused) {
+    if (Focused && !FDisplayOnly) {
+        FHasCaret = true;
+        UpdateCaret(true);
+    } else if (FHasCaret) {
+        FHasCaret = false;
+        DestroyCaret();
+    }
+    if (FHideSelection && FSelLength != 0 && FUpdateCount == 0) InvalidateSelection();
+}
+
+void TQuillMemo::InvalidateSelection() {
+    TQuillNavigator A(this), B(this);
+    A.SetPos(SelStartNav()->Pos);
+    B.SetPos(SelEndNav()->Pos);
+    InvalidateLines(A.GetLineNb(), B.GetLineNb());
+}
+
+int32_t TQuillMemo::CaretX() {
+    TQuillNavigator* C = Caret();
+    int32_t P = C->LocatePar();
+    return ColumnToX(*C->Paragraph(), P, C->GetColumn(), C->GetLineInPar()) + FVirtualColumns * FAvgCharWidth;
+}
+
+void TQuillMemo::UpdateCaret(bool Recreate) {
+    if (!HandleAllocated() || FUpdateCount > 0 || !FWindow) return;
+    TQuillNavigator* C = Caret();
+    int32_t P = C->LocatePar();
+    if (!Paragraph(P).Formatted) FormatRange(P, P, false);
+    FCaretPixelX = CaretX();
+    FCaretPixelY = LineToPixel(C->GetLineNb() - TopLine());
+    if (FHasCaret && GetFocus() == FHandle) {
+        bool Wide = FOverwrite && HasOption(pmoWideOverwriteCaret);
+        if (Recreate || Wide) {
+            int32_t W = CaretWidth();
+            if (Wide && FSelLength == 0) {
+                char Ch = CharAt(C->Pos);
+                if (Ch && Ch != '\r') {
+                    FWindow->SelectStyle(C->GetStyle());
+                    W = std::max(FWindow->TextWidth(&Ch, 1), 1);
+                }
+            }
+            if (Recreate || W != FCaretW) {
+                FCaretW = W;
+                CreateCaret(FHandle, nullptr, W, FLineHeightPx);
+                ShowCaret(FHandle);
+            }
+        }
+        int32_t X = FCaretPixelX;
+        if (FWordWrap && X >= ClientWidth()) X = ClientWidth() - 1;
+        SetCaretPos(X, FCaretPixelY);
+    }
+    if (C->Pos != FLastCaretPos) {
+        FLastCaretPos = C->Pos;
+        if (OnSelMove) OnSelMove(this);
+    }
+    int Style = C->GetStyle();
+    if (Style != FLastCaretStyle) {
+        FLastCaretStyle = Style;
+        if (OnStyleChange) OnStyleChange(this);
+    }
+}
+
+// ---- the window procedure
+
+void TQuillMemo::WndProc(TMessage& Message) {
+    if (!FAttached.empty()) {
+        FRelay = Message;
+        // A control may detach while being told: walk a copy.
+        std::vector<TComponent*> Controls = FAttached;
+        for (TComponent* C : Controls)
+            if (std::find(FAttached.begin(), FAttached.end(), C) != FAttached.end())
+                C->Notification(this, static_cast<TOperation>(QuillRelayOperation));
+    }
+    switch (Message.Msg) {
+        case WM_SETFOCUS:
+            TQuillMemoBase::WndProc(Message);
+            SetFocusCaret(true);
+            return;
+        case WM_KILLFOCUS:
+            TQuillMemoBase::WndProc(Message);
+            SetFocusCaret(false);
+            return;
+        case WM_GETDLGCODE:
+            TQuillMemoBase::WndProc(Message);
+            // Arrows, characters, selection handling and all keys; Tab only
+            // when it is typed into the text.
+            Message.Result = (FWantTabs && !FDisplayOnly) ? 135 : 133;
+            return;
+        case WM_ERASEBKGND:
+            Message.Result = 1;
+            return;
+        case WM_PAINT: {
+            PAINTSTRUCT PS{};
+            HDC DC = Message.WParam ? reinterpret_cast<HDC>(Message.WParam) : BeginPaint(FHandle, &PS);
+            RECT R = PS.rcPaint;
+            if (Message.WParam) GetClientRect(FHandle, &R);
+            try {
+                Paint(DC, R);
+            } catch (...) {
+                if (!Message.WParam) EndPaint(FHandle, &PS);
+                throw;
+            }
+            if (!Message.WParam) EndPaint(FHandle, &PS);
+            return;
+        }
+        case WM_VSCROLL:
+            VScroll(LOWORD(Message.WParam));
+            return;
+        case WM_HSCROLL:
+            HScroll(LOWORD(Message.WParam));
+            return;
+        case WM_TIMER:
+            AutoScrollTick();
+            return;
+        case WM_SETCURSOR:
+            if (FShownCursor && LOWORD(Message.LParam) == HTCLIENT) {
+                ::SetCursor(FShownCursor);
+                Message.Result = 1;
+                return;
+            }
+            break;
+        case WM_CANCELMODE:
+            StopAutoScroll();
+            FMouseSelecting = false;
+            break;
+        case QM_FORMATSTEP:
+            FormatInBackground(Message.WParam != 0);
+            return;
+        case QM_FONTCHANGED:
+            TQuillMemoBase::WndProc(Message);
+            FontChanged();
+            return;
+        case CM_CTL3DCHANGED:
+            TQuillMemoBase::WndProc(Message);
+            RecreateWnd();
+            return;
+    }
+    TQuillMemoBase::WndProc(Message);
+}
+
+// Forms name the editor and the gutter; registering here links both in
+// wherever the editor is used.
+void RegisterQuillControls() { RegisterClasses({TQuillMemo::StaticClass(), TQuillGutter::StaticClass()}); }
+
+namespace {
+struct TQuillRegistration {
+    TQuillRegistration() { RegisterQuillControls(); }
+} QuillRegistration;
+}  // namespace

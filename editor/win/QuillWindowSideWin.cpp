@@ -1,0 +1,81 @@
+#include "editor/win/QuillWindowSideWin.h"
+
+#include "editor/QuillMemo.h"
+#include "framework/forms/Forms.h"
+
+HFONT TQuillFonts::Get(uint8_t Style) {
+    // The highlight bit (4) does not change the font.
+    int Slot = (Style & 0x0F) | ((Style & 0x20) >> 1);
+    if (FFonts[Slot]) return FFonts[Slot];
+    TFont* Src = (Style & 0x20) ? FAlt : FBase;
+    LOGFONTA LF{};
+    GetObjectA(Src->Handle(), sizeof(LF), &LF);
+    // The in-text style toggles the font's own style.
+    bool Bold = (LF.lfWeight >= FW_BOLD) != ((Style & 0x01) != 0);
+    LF.lfWeight = Bold ? FW_BOLD : FW_NORMAL;
+    LF.lfItalic = static_cast<BYTE>((LF.lfItalic != 0) != ((Style & 0x02) != 0));
+    LF.lfUnderline = static_cast<BYTE>((LF.lfUnderline != 0) != ((Style & 0x04) != 0));
+    LF.lfStrikeOut = static_cast<BYTE>((LF.lfStrikeOut != 0) != ((Style & 0x08) != 0));
+    FFonts[Slot] = CreateFontIndirectA(&LF);
+    return FFonts[Slot];
+}
+
+void TQuillFonts::Clear() {
+    for (HFONT& F : FFonts)
+        if (F) {
+            DeleteObject(F);
+            F = nullptr;
+        }
+}
+
+TQuillWindowSide::TQuillWindowSide(TQuillMemo* AMemo) : FMemo(AMemo) {
+    FDC = CreateCompatibleDC(nullptr);
+}
+
+TQuillWindowSide::~TQuillWindowSide() {
+    if (FOldFont) SelectObject(FDC, FOldFont);
+    DeleteDC(FDC);
+}
+
+void TQuillWindowSide::SelectStyle(uint8_t Style) {
+    int Key = Style & 0x2F;
+    if (Key == FSelected) return;
+    HGDIOBJ Old = SelectObject(FDC, FMemo->FFonts->Get(Style));
+    if (!FOldFont) FOldFont = Old;
+    FSelected = Key;
+}
+
+int32_t TQuillWindowSide::TextWidth(const char* Text, int32_t Length) {
+    if (Length <= 0) return 0;
+    SIZE S{};
+    GetTextExtentPoint32A(FDC, Text, Length, &S);
+    return S.cx;
+}
+
+int32_t TQuillWindowSide::FontLineHeight() {
+    SelectStyle(0);
+    TEXTMETRICA TM{};
+    GetTextMetricsA(FDC, &TM);
+    return TM.tmHeight;
+}
+
+int32_t TQuillWindowSide::ClientWidth() { return FMemo->ClientWidth(); }
+int32_t TQuillWindowSide::ClientHeight() { return FMemo->ClientHeight(); }
+
+void TQuillWindowSide::InvalidateLines(int32_t FirstLine, int32_t LastLine) { FMemo->InvalidateLines(FirstLine, LastLine); }
+
+void TQuillWindowSide::InvalidateAll() {
+    if (FMemo->HandleAllocated()) InvalidateRect(FMemo->Handle(), nullptr, FALSE);
+}
+
+void TQuillWindowSide::UpdateScrollRanges() { FMemo->UpdateScrollBars(); }
+
+void TQuillWindowSide::PlaceCaret() { FMemo->UpdateCaret(); }
+
+void TQuillWindowSide::ViewScrolled(int32_t OldY, int32_t OldX) { FMemo->ViewScrolled(OldY, OldX); }
+
+void TQuillWindowSide::PostFormatMessage() {
+    if (FMemo->HandleAllocated()) PostMessageA(FMemo->Handle(), QM_FORMATSTEP, 1, 0);
+}
+
+bool TQuillWindowSide::Terminating() { return Application && Application->Terminated(); }

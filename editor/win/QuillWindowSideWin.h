@@ -1,0 +1,62 @@
+#pragma once
+// The editor's window side: the fonts of its style combinations and the
+// measuring and window effects the text model asks for.
+#include <cstdint>
+
+#include "editor/QuillWindowSide.h"
+#include "framework/graphics/Graphics.h"
+#include "framework/rtl/win/WinApi.h"
+
+class TQuillMemo;
+
+// One font per combination of the style bits that change the font (bold,
+// italic, underline, strike-out, alternate font); the highlight bit only
+// changes colours. Made on first use, dropped when a base font changes.
+class TQuillFonts {
+public:
+    TQuillFonts(TFont* Base, TFont* Alt) : FBase(Base), FAlt(Alt) {}
+    ~TQuillFonts() { Clear(); }
+    TQuillFonts(const TQuillFonts&) = delete;
+    TQuillFonts& operator=(const TQuillFonts&) = delete;
+    HFONT Get(uint8_t Style);
+    // The colour of text in this style without other colours.
+    TColor Color(uint8_t Style) const { return (Style & 0x20) ? FAlt->Color() : FBase->Color(); }
+    void Clear();
+
+private:
+    static constexpr int Slots = 64;
+    TFont* FBase;
+    TFont* FAlt;
+    HFONT FFonts[Slots] = {};
+};
+
+class TQuillWindowSide : public IQuillWindowSide {
+public:
+    explicit TQuillWindowSide(TQuillMemo* AMemo);
+    ~TQuillWindowSide() override;
+    TQuillWindowSide(const TQuillWindowSide&) = delete;
+    TQuillWindowSide& operator=(const TQuillWindowSide&) = delete;
+
+    void SelectStyle(uint8_t Style) override;
+    int32_t TextWidth(const char* Text, int32_t Length) override;
+    int32_t FontLineHeight() override;
+    int32_t ClientWidth() override;
+    int32_t ClientHeight() override;
+    void InvalidateLines(int32_t FirstLine, int32_t LastLine) override;
+    void InvalidateAll() override;
+    void UpdateScrollRanges() override;
+    void PlaceCaret() override;
+    void ViewScrolled(int32_t OldY, int32_t OldX) override;
+    void PostFormatMessage() override;
+    bool Terminating() override;
+
+    // The measuring context (a memory context: usable before the window shows).
+    HDC DC() const { return FDC; }
+    void ForgetFont() { FSelected = -1; }
+
+private:
+    TQuillMemo* FMemo;
+    HDC FDC = nullptr;
+    HGDIOBJ FOldFont = nullptr;
+    int FSelected = -1;
+};

@@ -1,0 +1,21 @@
+#include "ide/MessageJump.h"
+
+#include "ide/ToolMessages.h"
+
+TJumpResult JumpToMessage(std::string_view Line, ICodeWindowHost& Host, const TLongPathFunc& LongPath) {
+    const std::optional<TMessageLocation> Location = ParseMessageLocation(Line);
+    if (!Location || Location->File.empty()) return TJumpResult::NoLocation;
+
+    const std::string Wanted = LongPath(Location->File);
+    TObject* Window = nullptr;
+    for (TObject* Candidate : Host.CodeWindows()) {
+        if (SameMessageFileName(LongPath(Host.CodeWindowPath(Candidate)), Wanted)) {
+            Window = Candidate;
+            break;
+        }
+    }
+    if (!Window) Window = Host.OpenFile(Wanted);
+    if (!Window) return TJumpResult::NotOpened;
+    Host.ShowCodeLine(Window, EditorLineOfMessage(Location->Line));
+    return TJumpResult::Shown;
+}

@@ -1,0 +1,87 @@
+// Build, run and debug commands of the main form: the menu handlers and
+// the form's side of the build controller (project, code windows, panes).
+#include <memory>
+
+#include "framework/comctrls/ComCtrls.h"
+#include "ide/win/BuildController.h"
+#include "ide/win/CodeWindow.h"
+#include "ide/win/MainForm.h"
+#include "ide/win/QuillMemoCI.h"
+
+class TMainForm::TBuildLinks : public TComponent, public IBuildHost, public ICodeWindowHost {
+    QRN_CLASS(TBuildLinks, TComponent)
+public:
+    explicit TBuildLinks(TMainForm* AOwner)
+        : TComponent(AOwner), FForm(AOwner),
+          FCommands(std::make_unique<TBuildController>(AOwner, AOwner->Messages, AOwner->FOut, *this, *this)) {}
+
+    TBuildController& Commands() { return *FCommands; }
+
+    // IBuildHost
+    bool ProjectOpen() override { return FForm->ProjectOpen; }
+    TBuildProject Project() override { return ProjectForBuild(FForm->Project); }
+    bool ProjectBuilt() override { return FForm->ProjectBuilt; }
+    void SetProjectBuilt(bool Value) override { FForm->ProjectBuilt = Value; }
+    std::string ActiveCodeWindowFileName() override {
+        TCodeWindow* W = FForm->ActiveCodeWindow();
+        return W ? W->FileName() : std::string();
+    }
+    void SaveAll() override { FForm->SaveAll(); }
+    void ShowMessagesPage() override { FForm->DownPage->SetActivePage(FForm->tsMessages); }
+
+    // ICodeWindowHost
+    std::vector<TObject*> CodeWindows() override {
+        std::vector<TObject*> R;
+        for (int I = 0; I < FForm->CodeWindowCount(); ++I) R.push_back(FForm->CodeWindows(I));
+        return R;
+    }
+    std::string CodeWindowPath(TObject* Window) override {
+        auto* W = dynamic_cast<TCodeWindow*>(Window);
+        return W ? FForm->CodeWindowPath(W) : std::string();
+    }
+    TObject* OpenFile(const std::string& Path) override { return FForm->OpenFile(Path); }
+    void ShowCodeLine(TObject* Window, int Line) override {
+        auto* W = dynamic_cast<TCodeWindow*>(Window);
+        if (!W) return;
+        W->BringToFront();
+        W->CodeEditor->SetCaretLine(Line);
+        W->FocusEditor();
+        W->CodeEditor->ScrollCaretIntoView();
+    }
+    void FocusActiveCodeWindow() override { FForm->FocusActiveEditor(); }
+
+private:
+    TMainForm* FForm;
+    std::unique_ptr<TBuildController> FCommands;
+};
+
+QRN_PUBLISHED(TMainForm::TBuildLinks) {}
+
+void TMainForm::CreateBuildLinks() {
+    if (!BuildLinks) BuildLinks = new TBuildLinks(this);
+}
+
+void TMainForm::FileForceCompile1Click(TObject*) {
+    CreateBuildLinks();
+    BuildLinks->Commands().ForceCompile();
+}
+
+void TMainForm::ProjectBuildProject1Click(TObject*) {
+    CreateBuildLinks();
+    BuildLinks->Commands().BuildProject(false);
+}
+
+void TMainForm::ProjectBuildDebugProject1Click(TObject*) {
+    CreateBuildLinks();
+    BuildLinks->Commands().BuildProject(true);
+}
+
+void TMainForm::ProjectRunProject1Click(TObject*) {
+    CreateBuildLinks();
+    BuildLinks->Commands().RunProject();
+}
+
+void TMainForm::ProjectRunInDebugger1Click(TObject*) {
+    CreateBuildLinks();
+    BuildLinks->Commands().RunInDebugger();
+}

@@ -1,0 +1,199 @@
+// The open project: opening, closing, saving and the code windows of its
+// files.
+#include "editor/QuillMemo.h"
+#include "framework/comctrls/ComCtrls.h"
+#include "framework/dialogs/Dialogs.h"
+#include "framework/rtl/Exceptions.h"
+#include "framework/rtl/FileUtils.h"
+#include "framework/rtl/StringList.h"
+#include "framework/rtl/Streams.h"
+#include "ide/IdeTexts.h"
+#include "ide/ProjectFileIO.h"
+#include "ide/win/CodeWindow.h"
+#include "ide/win/MainForm.h"
+#include "ide/win/QuillMemoCI.h"
+
+void ProjectErrorBox(const std::string& Text) { MessageDlg(Text, mtError, {mbOK}, 0); }
+
+// ---- opening and closing
+
+bool TMainForm::OpenProject(const std::string& Path) {
+    if (ProjectOpen && !CloseProjectQuery()) return false;
+    TProjectData Data;
+    try {
+        // Read as a whole first: a file that cannot be taken leaves no half
+        // of it behind.
+        Data = LoadProjectFile(Path);
+    } catch (const Exception& E) {
+        ProjectErrorBox(E.what());
+        return false;
+    }
+    CommitProjectData(Data, Path, Project);
+    ProjectOpen = true;
+    ProjectUnchanged = true;
+    ProjectBuilt = false;
+    SetProjectManagerCaption(IdeTexts::ProjectManagerCaption(Project.Name, Project.Cpu));
+    RefreshFileList();
+    if (Project.Files->Count() == 0) {
+        ProjectErrorBox(std::string(IdeTexts::ProjectHasNoFiles));
+        ResetProject();
+        return false;
+    }
+    SetCaption(TitleString + " " + Project.Name);
+    Project.Dir = ExtractFilePath(Path);
+    OpenProjectFile(Project.Files->Strings(0));
+    if (!SetCurrentDir(Project.Dir)) {
+        ProjectErrorBox("Cannot make " + Project.Dir + " the current folder !");
+        return true;
+    }
+    AddRecentFile(Path);
+    return true;
+}
+
+bool TMainForm::CloseProjectQuery() {
+    // A project without a name is still open and must be closable, so the
+    // open flag decides rather than the name.
+    if (!ProjectOpen) return false;
+    TModalResult Answer = mrNo;
+    if (!ProjectUnchanged)
+        Answer = MessageDlg(std::string(IdeTexts::SaveProjectQuestion), mtConfirmation, mbYesNoCancel, 0);
+    if (Answer == mrCancel || Answer == mrNone) return false;
+    // A project whose files could not be saved stays open, so nothing is
+    // dropped behind the user's back.
+    if (Answer == mrYes && SaveAllFiles() == TSaveAllResult::Failed) return false;
+    CloseAllCodeWindows(true);
+    FIleList->Items()->Clear();
+    ResetProject();
+    return true;
+}
+
+void TMainForm::ResetProject() {
+    ProjectOpen = false;
+    Project.Name.clear();
+    Project.Cpu.clear();
+    Project.Dir.clear();
+    Project.FileName.clear();
+    Project.Directives.clear();
+    Project.Kind = pkUnknown;
+    Project.Files->Clear();
+    Project.Forms->Clear();
+    FIleList->Items()->Clear();
+}
+
+void TMainForm::RefreshFileList() {
+    TListItems* Items = FIleList->Items();
+    Items->BeginUpdate();
+    Items->Clear();
+    for (int I = 0; I < Project.Files->Count(); ++I) Items->Add()->SetCaption(Project.Files->Strings(I));
+    Items->EndUpdate();
+}
+
+// ---- code windows of files
+
+TCodeWindow* TMainForm::NewCodeWindow(const std::string& FilePath, const std::string& Caption) {
+    auto* W = new TCodeWindow(this);
+    try {
+        W->LoadFile(FilePath);
+    } catch (...) {
+        W->Free();
+        throw;
+    }
+    W->SetModified(false);
+    W->SetFileName(Caption);
+    W->FocusEditor();
+    AddWindowTab(W);
+    AddRecentFile(FilePath);
+    return W;
+}
+
+TCodeWindow* TMainForm::OpenProjectFile(const std::string& Name) {
+    if (Project.Dir.empty()) {
+        ProjectErrorBox(std::string(IdeTexts::ProjectWithoutPath));
+        return nullptr;
+    }
+    const std::string Path = ProjectMemberPath(Project.Dir, Name);
+    if (!FileExists(Path)) {
+        ProjectErrorBox(IdeTexts::ProjectFileVanished(Name));
+        return nullptr;
+    }
+    return NewCodeWindow(Path, Name);
+}
+
+TCodeWindow* TMainForm::OpenFile(const std::string& Path) {
+    if (!FileExists(Path)) {
+        ProjectErrorBox(IdeTexts::LooseFileVanished(Path));
+        return nullptr;
+    }
+    return NewCodeWindow(Path, Path);
+}
+
+// ---- saving
+
+std::string TMainForm::CodeWindowPath(const TCodeWindow* Window) const {
+    const std::string& Name = Window->FileName();
+    // A name with a folder is a loose file's full path.
+    if (Name.find_first_of("\\/:") != std::string::npos) return Name;
+    return ProjectMemberPath(Project.Dir, Name);
+}
+
+bool TMainForm::SaveCodeWindow(TCodeWindow* Window) {
+    try {
+        TMemoryStream Stream;
+        Window->CodeEditor->SaveToStream(&Stream);
+        Stream.SaveToFile(CodeWindowPath(Window));
+    } catch (const Exception& E) {
+        ProjectErrorBox(E.what());
+        return false;
+    }
+    Window->SetModified(false);
+    return true;
+}
+
+TSaveAllResult TMainForm::SaveAllFiles() {
+    const int Count = CodeWindowCount();
+    if (Count == 0) return TSaveAllResult::NothingOpen;
+    bool Failed = false;
+    for (int I = 0; I < Count; ++I)
+        if (!SaveCodeWindow(CodeWindows(I))) Failed = true;
+    // Loose files may be open without a project; there is no project file
+    // to write then.
+    if (ProjectOpen && !ForceCompileMode) {
+        try {
+            WriteProjectFile(Project);
+        } catch (const Exception& E) {
+            ProjectErrorBox(E.what());
+            Failed = true;
+        }
+    }
+    if (Failed) return TSaveAllResult::Failed;
+    ProjectUnchanged = true;
+    return TSaveAllResult::Saved;
+}
+
+bool TMainForm::SaveAll() { return SaveAllFiles() == TSaveAllResult::Saved; }
+
+void TMainForm::SaveProjectAs() {
+    if (!ProjectOpen) return;
+    SaveDialog->SetFilter(std::string(IdeTexts::ProjectFilter));
+    if (!SaveDialog->Execute()) return;
+    Project.FileName = SaveDialog->FileName();
+    Project.Dir = ExtractFilePath(Project.FileName);
+    for (int I = 0; I < CodeWindowCount(); ++I) SaveCodeWindow(CodeWindows(I));
+    try {
+        WriteProjectFile(Project);
+    } catch (const Exception& E) {
+        ProjectErrorBox(E.what());
+    }
+}
+
+// ---- the Open command
+
+void TMainForm::OpenCommand() {
+    OpenDialog->SetTitle(std::string(IdeTexts::OpenDialogTitle));
+    OpenDialog->SetFilter(std::string(IdeTexts::OpenFilter));
+    OpenDialog->SetDefaultExt("*.qrn");
+    OpenDialog->SetOptions({ofHideReadOnly, ofPathMustExist, ofFileMustExist});
+    if (!OpenDialog->Execute()) return;
+    if (OpenDialog->FilterIndex() == 1) OpenProject(OpenDialog->FileName());
+    else OpenFile(OpenDialog->FileName());
+}

@@ -1,0 +1,106 @@
+// Painting: highlighted text shows its colours; a screenshot of assembler.
+#include "editor/win/QuillGutter.h"
+#include "framework/controls/ScreenCapture.h"
+#include "tests/editor/win/EditorWindowFixture.h"
+
+namespace {
+
+// Text may be drawn smoothed: a pixel counts when its colour leans clearly
+// towards C's strongest channel (C is pure red, green or blue in tone).
+bool Leans(COLORREF P, COLORREF C) {
+    int Ch[3] = {GetRValue(P), GetGValue(P), GetBValue(P)};
+    int Want[3] = {GetRValue(C), GetGValue(C), GetBValue(C)};
+    int Main = Want[1] > Want[0] ? (Want[2] > Want[1] ? 2 : 1) : (Want[2] > Want[0] ? 2 : 0);
+    for (int I = 0; I < 3; ++I)
+        if (I != Main && Ch[Main] <= 2 * Ch[I] + 40) return false;
+    return true;
+}
+
+int CountPixels(HWND Wnd, const RECT& R, COLORREF C, bool Exact = false) {
+    HDC DC = GetDC(Wnd);
+    int N = 0;
+    for (int Y = R.top; Y < R.bottom; ++Y)
+        for (int X = R.left; X < R.right; ++X) {
+            COLORREF P = GetPixel(DC, X, Y) & 0xFFFFFF;
+            if (Exact ? P == C : Leans(P, C)) ++N;
+        }
+    ReleaseDC(Wnd, DC);
+    return N;
+}
+
+void AddAssemblerKeys(TQuillMemo* E) {
+    for (const char* K : {"mov", "push", "pop", "call", "ret", "invoke"})
+        E->Keywords()->AddKeyword(K, koWholeWord, qsBold, 1, 0, -1, RGB(0, 0, 160));
+    for (const char* K : {"eax", "ebx", "ecx", "edx", "esi", "edi"})
+        E->Keywords()->AddKeyword(K, koWholeWord, 0, 1, 0, -1, RGB(160, 0, 0));
+    E->StartStopKeys()->AddKey(";", "", true, RGB(0, 128, 0), -1, 0, 1, 0, 0);
+    E->StartStopKeys()->AddKey("\"", "\"", true, RGB(128, 0, 128), -1, 0, 1, 0, 0);
+}
+
+}  // namespace
+
+TEST_F(EditorWindowTest, AKeywordIsPaintedInItsColour) {
+    const COLORREF Red = RGB(255, 0, 0);
+    Editor->Keywords()->AddKeyword("mov", koWholeWord, 0, 1, 0, -1, Red);
+    LoadText(*Editor, "\tmov eax, 1\r\nplain text");
+    Editor->Repaint();
+    PumpEditor();
+    int32_t LH = Editor->EffectiveLineHeight();
+    RECT First{0, 0, Editor->ClientWidth(), LH};
+    RECT Second{0, LH, Editor->ClientWidth(), 2 * LH};
+    EXPECT_GT(CountPixels(Editor->Handle(), First, Red), 5);
+    EXPECT_EQ(CountPixels(Editor->Handle(), Second, Red), 0);
+}
+
+TEST_F(EditorWindowTest, TheSelectionIsPaintedInverted) {
+    LoadText(*Editor, "abc");
+    Other->SetFocus();
+    PumpEditor();
+    RECT Line{0, 0, Editor->ClientWidth(), Editor->EffectiveLineHeight()};
+    const COLORREF Black = RGB(0, 0, 0);
+    int Before = CountPixels(Editor->Handle(), Line, Black, true);
+    Editor->SetHideSelection(false);
+    Editor->SetSelStart(0);
+    Editor->SetSelLength(3);
+    Editor->Repaint();
+    PumpEditor();
+    EXPECT_GT(CountPixels(Editor->Handle(), Line, Black, true), Before + 10);
+}
+
+TEST_F(EditorWindowTest, ScreenshotOfHighlightedAssembler) {
+    Form->SetBounds(40, 40, 560, 380);
+    Editor->SetBounds(36, 8, 500, 320);
+    Editor->SetScrollBars(ssBoth);
+    auto* Gutter = new TQuillGutter(Form);
+    Gutter->SetParent(Form);
+    Gutter->SetBounds(8, 8, 26, 320);
+    Gutter->SetQuillMemo(Editor);
+    AddAssemblerKeys(Editor);
+    LoadText(*Editor,
+             "; prints a greeting\r\n"
+             "start:\r\n"
+             "\tpush ebx\r\n"
+             "\tmov eax, 4\r\n"
+             "\tmov ebx, 1\r\n"
+             "\tmov ecx, msg   ; the text\r\n"
+             "\tcall Print\r\n"
+             "\tpop ebx\r\n"
+             "\tret\r\n"
+             "msg db \"Hello, world\", 0\r\n");
+    Gutter->ToggleBookmark(3, 1);
+    Editor->SetSelStart(70);
+    Editor->SetSelLength(8);
+    Form->Repaint();
+    PumpEditor();
+    char Exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, Exe, MAX_PATH);
+    std::string Dir = Exe;
+    Dir.erase(Dir.find_last_of("\\/") + 1);
+    const std::string File = Dir + "EditorAssembler.png";
+    CaptureWindowToFile(Form->Handle(), File);
+    EXPECT_NE(GetFileAttributesA(File.c_str()), INVALID_FILE_ATTRIBUTES);
+    // Above the end-of-text mark (a red line).
+    RECT All{0, 0, Editor->ClientWidth(), (Editor->LineCount() - 1) * Editor->EffectiveLineHeight()};
+    EXPECT_GT(CountPixels(Editor->Handle(), All, RGB(0, 128, 0)), 5);   // comments
+    EXPECT_GT(CountPixels(Editor->Handle(), All, RGB(160, 0, 0)), 5);   // registers
+}

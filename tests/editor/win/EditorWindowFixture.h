@@ -1,0 +1,101 @@
+#pragma once
+// A shown form holding an editor (and a second focusable control), with
+// helpers that send keys and mouse clicks as real window messages.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "editor/QuillMemo.h"
+#include "editor/win/QuillClipboardWin.h"
+#include "framework/forms/Forms.h"
+#include "framework/stdctrls/StdCtrls.h"
+#include "tests/editor/EditorTestUtil.h"
+
+inline void PumpEditor() {
+    for (int I = 0; I < 5; ++I) {
+        Application->ProcessMessages();
+        Sleep(5);
+    }
+}
+
+// Modifier keys for the keyboard state while a key is handled.
+enum TKeyMods { kmNone = 0, kmShift = 1, kmCtrl = 2, kmAlt = 4 };
+
+class EditorWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Form = new TForm(nullptr);
+        Form->SetBounds(40, 40, 420, 320);
+        Form->SetCaption("Editor test");
+        Editor = new TQuillMemo(Form);
+        Editor->SetParent(Form);
+        Editor->SetBounds(8, 8, 300, 200);
+        Editor->Font()->SetName("Courier New");
+        Editor->Font()->SetHeight(-13);
+        Editor->SetUpdateMode(umImmediate);
+        Editor->SetWordWrap(false);
+        Editor->SetClipboard(&Clip);
+        Other = new TEdit(Form);
+        Other->SetParent(Form);
+        Other->SetBounds(8, 220, 200, 22);
+        Other->SetTabStop(true);
+        Form->Show();
+        PumpEditor();
+        Editor->SetFocus();
+        PumpEditor();
+    }
+    void TearDown() override {
+        SetMods(kmNone);
+        Form->Free();
+        PumpEditor();
+    }
+
+    static void SetMods(int Mods) {
+        BYTE State[256] = {};
+        GetKeyboardState(State);
+        auto Set = [&](int Vk, bool Down) { State[Vk] = Down ? 0x80 : 0; };
+        Set(VK_SHIFT, Mods & kmShift);
+        Set(VK_LSHIFT, Mods & kmShift);
+        Set(VK_CONTROL, Mods & kmCtrl);
+        Set(VK_LCONTROL, Mods & kmCtrl);
+        Set(VK_MENU, Mods & kmAlt);
+        SetKeyboardState(State);
+    }
+
+    // Posts key down and key up to the focused window, through the
+    // application's message loop (dialog keys and translation included).
+    void Key(WORD Vk, int Mods = kmNone) {
+        HWND Target = GetFocus();
+        ASSERT_NE(Target, nullptr);
+        SetMods(Mods);
+        LPARAM Data = 1 | (static_cast<LPARAM>(MapVirtualKeyA(Vk, 0)) << 16);
+        if (Mods & kmAlt) Data |= 1 << 29;
+        PostMessageA(Target, (Mods & kmAlt) ? WM_SYSKEYDOWN : WM_KEYDOWN, Vk, Data);
+        PumpEditor();
+        PostMessageA(Target, (Mods & kmAlt) ? WM_SYSKEYUP : WM_KEYUP, Vk, Data | (1u << 30) | (1u << 31));
+        PumpEditor();
+        SetMods(kmNone);
+    }
+    void Type(const std::string& S) {
+        for (char C : S) PostMessageA(Editor->Handle(), WM_CHAR, static_cast<unsigned char>(C), 1);
+        PumpEditor();
+    }
+
+    // Client pixel of a position's character cell (its left edge, mid-line).
+    POINT PixelOf(int32_t Pos) {
+        TQuillNavigator N(Editor);
+        N.SetPos(Pos);
+        int32_t P = N.LocatePar();
+        int X = Editor->ColumnToX(*N.Paragraph(), P, N.GetColumn(), N.GetLineInPar());
+        int Y = Editor->LineToPixel(N.GetLineNb() - Editor->TopLine()) + Editor->EffectiveLineHeight() / 2;
+        return {X, Y};
+    }
+    void Mouse(UINT Msg, POINT P, WPARAM Keys) {
+        SendMessageA(Editor->Handle(), Msg, Keys, MAKELPARAM(P.x, P.y));
+    }
+
+    TForm* Form = nullptr;
+    TQuillMemo* Editor = nullptr;
+    TEdit* Other = nullptr;
+    TFakeClipboard Clip;
+};
