@@ -508,6 +508,22 @@ void TReader::ReadData(TComponent* Instance) {
     FParent = SavedParent;
 }
 
+namespace {
+// A second window read from the same form would clash with the first one's
+// name under their common owner: it becomes Name_1, Name_2, ...
+std::string UniqueRootName(const TComponent* Root, const std::string& Name) {
+    const TComponent* Owner = Root->Owner();
+    if (!Owner || Name.empty()) return Name;
+    auto Taken = [&](const std::string& N) {
+        const TComponent* Other = Owner->FindComponent(N);
+        return Other && Other != Root;
+    };
+    if (!Taken(Name)) return Name;
+    for (int I = 1;; ++I)
+        if (std::string N = Name + "_" + std::to_string(I); !Taken(N)) return N;
+}
+}  // namespace
+
 TComponent* TReader::ReadRootComponent(TComponent* Root) {
     ReadSignature();
     int Flags, Pos;
@@ -536,7 +552,7 @@ TComponent* TReader::ReadRootComponent(TComponent* Root) {
             Result->FComponentState.Include(csReading);
             std::string NewName = Name;
             if (OnSetName) OnSetName(this, Result, NewName);
-            Result->SetName(NewName);
+            Result->SetName(UniqueRootName(Result, NewName));
         } else {
             Result->FComponentState.Include(csLoading);
             Result->FComponentState.Include(csReading);

@@ -138,6 +138,9 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
         TCustomForm* Frame = Application ? Application->MainForm() : nullptr;
         if (!Frame || Frame->FormStyle() != fsMDIForm)
             throw EInvalidOperation("Cannot create form. No MDI forms are currently active");
+        // A child may be opened before the frame was first shown (a project
+        // named on the command line): the frame's client must exist first.
+        Frame->HandleNeeded();
         Params.WndParent = Frame->ClientHandle();
     } else if (!FParentWindow && Application) {
         // Forms belong to the main form (or the application window), so

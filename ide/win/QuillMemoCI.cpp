@@ -43,10 +43,9 @@ TQuillMemoCI::TQuillMemoCI(TComponent* AOwner) : TQuillMemo(AOwner) {
     LoadTemplates();
 }
 
-TQuillMemoCI::~TQuillMemoCI() {
-    FreeAndNil(FHintForm);
-    FreeAndNil(FList);
-}
+// The list is one of our components and goes with us; the hint form has
+// no owner, so it is ours to free.
+TQuillMemoCI::~TQuillMemoCI() { FreeAndNil(FHintForm); }
 
 void TQuillMemoCI::LoadTemplates() { SharedTemplates().LoadFromFile(TemplatesPath(GetExeDir())); }
 

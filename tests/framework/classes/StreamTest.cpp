@@ -468,6 +468,23 @@ TEST_F(Stream, ReadingIntoAnExistingRootBindsHandlersAndFields) {
     EXPECT_TRUE(Designed.Button1->ComponentState().Contains(csDesigning));
 }
 
+TEST_F(Stream, SecondRootReadFromOneFormUnderOneOwnerGetsAFreeName) {
+    const std::string Form = "object Child: TTestForm\r\n  object Button1: TTestComponent\r\n  end\r\nend\r\n";
+    TTestComponent Owner(nullptr);
+    auto* First = new TTestForm(&Owner);
+    auto* Second = new TTestForm(&Owner);
+    auto* Third = new TTestForm(&Owner);
+    ReadFormText(Form, First);
+    ReadFormText(Form, Second);
+    ReadFormText(Form, Third);
+    EXPECT_EQ(First->Name(), "Child");
+    EXPECT_EQ(Second->Name(), "Child_1");
+    EXPECT_EQ(Third->Name(), "Child_2");
+    // Reading the first one again keeps its own name.
+    ReadFormText(Form, First);
+    EXPECT_EQ(First->Name(), "Child");
+}
+
 TEST_F(Stream, ComponentOfAnExistingNameIsReadIntoAgain) {
     std::string Data = ObjectTextToBinary(
         "object F: TTestComponent\r\n  object A: TTestComponent\r\n    Link = B\r\n  end\r\n"

@@ -15,9 +15,7 @@
 
 namespace {
 
-// Disabled while opening a project in the main window cannot run under test
-// yet; enable by dropping the DISABLED_ prefix.
-class DISABLED_BuildGuiMainForm : public TBuildToolsTest {
+class BuildGuiMainForm : public TBuildToolsTest {
 protected:
     void SetUp() override {
         TBuildToolsTest::SetUp();
@@ -68,7 +66,7 @@ private:
 
 }  // namespace
 
-TEST_F(DISABLED_BuildGuiMainForm, BuildProjectFromTheMenuBuildsTheOpenProject) {
+TEST_F(BuildGuiMainForm, BuildProjectFromTheMenuBuildsTheOpenProject) {
     OpenHello();
     Form->ProjectBuildProject1Click(nullptr);
     const std::vector<TToolLogEntry> L = Log();
@@ -90,7 +88,7 @@ TEST_F(DISABLED_BuildGuiMainForm, BuildProjectFromTheMenuBuildsTheOpenProject) {
     EXPECT_EQ(Run[3].Cmd, "\"" + Proj.Path() + "\\main.exe\"");
 }
 
-TEST_F(DISABLED_BuildGuiMainForm, DoubleClickOnAnErrorPutsTheCaretOnItsLineInTheOpenWindow) {
+TEST_F(BuildGuiMainForm, DoubleClickOnAnErrorPutsTheCaretOnItsLineInTheOpenWindow) {
     Proj.Write("main.asm", "; main\r\n nop\r\n nop\r\n jmp Nowhere ;FAKE_ERROR Undefined symbol: NOWHERE\r\n");
     OpenHello();
     TCodeWindow* Main = Form->FindCodeWindow("main.asm");
@@ -124,7 +122,7 @@ TEST_F(DISABLED_BuildGuiMainForm, DoubleClickOnAnErrorPutsTheCaretOnItsLineInThe
     EXPECT_EQ(Active->CodeEditor->CaretLine(), 1);
 }
 
-TEST_F(DISABLED_BuildGuiMainForm, RunIsRefusedAfterOpeningUntilBuilt) {
+TEST_F(BuildGuiMainForm, RunIsRefusedAfterOpeningUntilBuilt) {
     OpenHello();
     Form->ProjectRunProject1Click(nullptr);
     ASSERT_EQ(Boxes.size(), 1u);

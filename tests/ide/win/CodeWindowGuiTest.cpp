@@ -32,7 +32,6 @@ class CodeWindowGui : public ProjectGui {
 protected:
     void SetUp() override {
         ProjectGui::SetUp();
-        if (IsSkipped()) return;
         OpenHello();
         W = Window("main.asm");
         ASSERT_NE(W, nullptr);

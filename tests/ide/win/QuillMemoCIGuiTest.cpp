@@ -16,7 +16,6 @@ class QuillMemoCIGui : public ProjectGui {
 protected:
     void SetUp() override {
         ProjectGui::SetUp();
-        if (IsSkipped()) return;
         SharedTemplates().Load(
             "_TEMPLATESTART_ prologue|longer\r\nLONG\r\n_TEMPLATEEND_\r\n"
             "_TEMPLATESTART_ prolog|stack frame\r\npush bp\r\nmov bp, sp\r\n_TEMPLATEEND_\r\n");
