@@ -4,9 +4,11 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "editor/QuillMemo.h"
+#include "framework/rtl/FileUtils.h"
 #include "framework/rtl/Streams.h"
 
 #ifdef _WIN32
@@ -29,6 +31,22 @@ double PeakMegabytes() {
     rusage U{};
     getrusage(RUSAGE_SELF, &U);
     return static_cast<double>(U.ru_maxrss) / 1024.0;
+#endif
+}
+
+// The process's processor time (user and system), in milliseconds: on a
+// busy machine it says more than the elapsed time.
+double CpuMs() {
+#ifdef _WIN32
+    FILETIME C, E, K, U;
+    if (!GetProcessTimes(GetCurrentProcess(), &C, &E, &K, &U)) return 0;
+    auto Ticks = [](const FILETIME& F) { return (static_cast<uint64_t>(F.dwHighDateTime) << 32) | F.dwLowDateTime; };
+    return static_cast<double>(Ticks(K) + Ticks(U)) / 10000.0;
+#else
+    rusage U{};
+    getrusage(RUSAGE_SELF, &U);
+    auto Ms = [](const timeval& T) { return static_cast<double>(T.tv_sec) * 1000.0 + static_cast<double>(T.tv_usec) / 1000.0; };
+    return Ms(U.ru_utime) + Ms(U.ru_stime);
 #endif
 }
 
@@ -120,6 +138,9 @@ int main(int argc, char** argv) {
     int Lines = argc > 1 ? std::atoi(argv[1]) : 1000000;
     std::string Text = Generate(Lines);
     std::printf("file: %d lines, %.1f MB\n", Lines, static_cast<double>(Text.size()) / 1048576.0);
+    // Loaded from a file as the IDE does: the stream holds one block at a time.
+    std::string Path = GetTempDir() + "bench_editor_" + std::to_string(Lines) + ".asm";
+    WriteFileAtomic(Path, Text);
     double Base = PeakMegabytes();
 
     TQuillMemo M(nullptr);
@@ -129,11 +150,10 @@ int main(int argc, char** argv) {
     M.StartStopKeys()->AddKey("\"", "\"", true, 65280, -1, 0, 1, 0, 0);
 
     auto T0 = std::chrono::steady_clock::now();
+    double C0 = CpuMs();
     {
-        TMemoryStream S;
-        S.WriteBuffer(Text.data(), static_cast<int32_t>(Text.size()));
-        S.SetPosition(0);
         auto TL = std::chrono::steady_clock::now();
+        TFileStream S(Path, fmOpenRead);
         M.LoadFromStream(&S);
         auto TL2 = std::chrono::steady_clock::now();
         std::printf("load:            %8.1f ms (%d paragraphs)\n", Ms(TL, TL2), M.ParagraphCount());
@@ -143,7 +163,7 @@ int main(int argc, char** argv) {
     M.FormatRange(0, M.ParagraphCount() - 1, false);
     auto T2 = std::chrono::steady_clock::now();
     std::printf("highlight:       %8.1f ms\n", Ms(T1, T2));
-    std::printf("load+highlight:  %8.1f ms (target <= 1000)\n", Ms(T0, T2));
+    std::printf("load+highlight:  %8.1f ms (processor %.1f ms; target <= 1000)\n", Ms(T0, T2), CpuMs() - C0);
 
     M.SetSelStart(M.CharCount());
     auto T3 = std::chrono::steady_clock::now();
@@ -159,6 +179,7 @@ int main(int argc, char** argv) {
     auto T7 = std::chrono::steady_clock::now();
     std::printf("keystroke (mid): %8.3f ms\n", Ms(T6, T7));
     double Peak = PeakMegabytes();
+    std::remove(Path.c_str());
 #ifdef _WIN32
     if (argc <= 2 || std::string(argv[2]) != "model") BenchWindow(Text);
 #endif

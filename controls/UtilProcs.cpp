@@ -1,6 +1,7 @@
 #include "controls/UtilProcs.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -59,6 +60,11 @@ std::string ExtractFileBaseName(const std::string& Path) {
     std::string Name = ExtractFileName(Path);
     Name.resize(Name.size() - ExtractFileExt(Name).size());
     return Name;
+}
+
+std::string FormatTitleString(TDateTime ProgramDate, const TFormatSettings& Settings) {
+    const TDateTime TimeOfDay = ProgramDate - std::floor(ProgramDate);
+    return "Quorlen PRO v1.0a (Merivel " + FormatDateTime(Settings.LongTimeFormat, TimeOfDay, Settings) + ")";
 }
 
 int64_t FileSizeByName(const std::string& Path) {

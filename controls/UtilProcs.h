@@ -41,6 +41,15 @@ std::string GetExeDir();
 // Short (8.3) form of Path; Path unchanged when there is none.
 std::string GetShortPath(const std::string& Path);
 
+// The version string that heads the files the IDE and its wizard write:
+// "Quorlen PRO v1.0a (Merivel " + the time of day of ProgramDate in the
+// long time format of Settings + ")". The date itself never shows.
+std::string FormatTitleString(TDateTime ProgramDate, const TFormatSettings& Settings);
+// The version string of the running program's file (its last
+// modification), in the user's locale. Safe while static objects are
+// being initialised.
+std::string ProgramTitleString();
+
 // File routines.
 
 // Size of the first directory entry matching Path; 0 when none.

@@ -82,6 +82,17 @@ bool FloatingBarShouldShow(const TFloatingVisibilityState& S) {
     return true;
 }
 
+int WindowToActivate(const std::vector<TActivationCandidate>& InZOrder) {
+    int Topmost = -1;
+    for (size_t I = 0; I < InZOrder.size(); ++I) {
+        const TActivationCandidate& C = InZOrder[I];
+        if (!C.Visible || !C.Enabled) continue;
+        if (!C.Topmost) return static_cast<int>(I);
+        if (Topmost < 0) Topmost = static_cast<int>(I);
+    }
+    return Topmost;
+}
+
 TRect MoveRectOnScreen(TRect R, const TRect& WA, bool OnlyWhenOff) {
     if (OnlyWhenOff && !IntersectRect(R, WA).IsEmpty()) return R;
     if (R.Right > WA.Right) R.Offset(WA.Right - R.Right, 0);

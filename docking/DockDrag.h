@@ -81,6 +81,17 @@ struct TFloatingVisibilityState {
 };
 bool FloatingBarShouldShow(const TFloatingVisibilityState& S);
 
+// A top-level window of the thread, in z-order, that may take over the
+// activation of a floating bar that hides while active.
+struct TActivationCandidate {
+    bool Visible = true;
+    bool Enabled = true;
+    bool Topmost = false;
+};
+// The first visible enabled window, one with the topmost style only when
+// there is no other; -1 when there is none.
+int WindowToActivate(const std::vector<TActivationCandidate>& InZOrder);
+
 // A floating bar moved onto the work area: right and bottom first, then
 // left and top. With OnlyWhenOff it stays put while any part is on it.
 TRect MoveRectOnScreen(TRect R, const TRect& WorkArea, bool OnlyWhenOff);

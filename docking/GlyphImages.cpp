@@ -2,15 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr uint32_t White = 0xFFFFFF;
-constexpr uint32_t Silver = 0xC0C0C0;
-constexpr uint32_t Grey = 0x808080;
-constexpr uint32_t Black = 0x000000;
-
-}  // namespace
-
 TPixelImage TPixelImage::Filled(int Width, int Height, uint32_t Colour) {
     TPixelImage P;
     P.Width = std::max(0, Width);
@@ -50,17 +41,29 @@ TPixelMask MaskFromColors(const TPixelImage& Source, TPoint Origin, TExtent Cell
     return M;
 }
 
-TPixelMask DisabledInk(const TPixelImage& Cell, const TPixelMask* Transparent, uint32_t TransparentColour,
-                       bool OldStyle) {
-    TPixelMask Ink = TPixelMask::Filled(Cell.Width, Cell.Height, false);
-    for (int Y = 0; Y < Cell.Height; ++Y)
-        for (int X = 0; X < Cell.Width; ++X) {
-            const uint32_t P = Cell.At(X, Y);
-            const bool Clear = Transparent ? Transparent->At(X, Y) : (!OldStyle && SameRGB(P, TransparentColour));
-            if (Clear) continue;
-            Ink.Set(X, Y, OldStyle ? SameRGB(P, Black) : !SameRGB(P, White) && !SameRGB(P, Silver));
+std::vector<int64_t> InkMatchColours(bool OldStyle, bool HasMask, uint32_t TransparentColour) {
+    if (OldStyle) return {GlyphBlack};
+    std::vector<int64_t> Colours{GlyphWhite, GlyphSilver};
+    if (!HasMask) Colours.push_back(TransparentColour & 0xFFFFFF);
+    return Colours;
+}
+
+TPixelMask InkFromMatches(const TPixelMask& Matched, const TPixelMask* Transparent, bool OldStyle) {
+    TPixelMask Ink = TPixelMask::Filled(Matched.Width, Matched.Height, false);
+    for (int Y = 0; Y < Matched.Height; ++Y)
+        for (int X = 0; X < Matched.Width; ++X) {
+            if (Transparent && Transparent->At(X, Y)) continue;
+            Ink.Set(X, Y, OldStyle == Matched.At(X, Y));
         }
     return Ink;
+}
+
+TPixelMask DisabledInk(const TPixelImage& Cell, const TPixelMask* Transparent, uint32_t TransparentColour,
+                       bool OldStyle) {
+    const TExtent Size{Cell.Width, Cell.Height};
+    const TPixelMask Matched =
+        MaskFromColors(Cell, {0, 0}, Size, InkMatchColours(OldStyle, Transparent != nullptr, TransparentColour));
+    return InkFromMatches(Matched, Transparent, OldStyle);
 }
 
 TPixelImage GenerateDisabledImage(const TPixelMask& Ink, uint32_t Face, uint32_t Highlight, uint32_t Shadow) {
@@ -76,19 +79,27 @@ TPixelImage GenerateDisabledImage(const TPixelMask& Ink, uint32_t Face, uint32_t
 
 TMaskedPixels DisabledFromOwnCell(const TPixelImage& Cell, const TPixelMask& CellTransparent, uint32_t Highlight,
                                   uint32_t Shadow) {
+    const TExtent Size{Cell.Width, Cell.Height};
+    return DisabledFromOwnCell(Cell, CellTransparent, MaskFromColors(Cell, {0, 0}, Size, {GlyphWhite}),
+                               MaskFromColors(Cell, {0, 0}, Size, {GlyphGrey}), Highlight, Shadow);
+}
+
+TMaskedPixels DisabledFromOwnCell(const TPixelImage& Cell, const TPixelMask& CellTransparent,
+                                  const TPixelMask& WhitePixels, const TPixelMask& GreyPixels, uint32_t Highlight,
+                                  uint32_t Shadow) {
     TMaskedPixels R;
     R.Image = TPixelImage::Filled(Cell.Width + 1, Cell.Height + 1, 0);
     R.Mask = TPixelMask::Filled(Cell.Width + 1, Cell.Height + 1, true);
+    auto Inside = [](const TPixelMask& M, int X, int Y) { return Y < M.Height && X < M.Width && M.At(X, Y); };
     for (int Y = 0; Y < Cell.Height; ++Y)
         for (int X = 0; X < Cell.Width; ++X) {
             uint32_t P = Cell.At(X, Y);
-            if (SameRGB(P, White))
+            if (Inside(WhitePixels, X, Y))
                 P = Highlight;
-            else if (SameRGB(P, Grey))
+            else if (Inside(GreyPixels, X, Y))
                 P = Shadow;
             R.Image.Set(X, Y, P);
-            const bool Clear = Y < CellTransparent.Height && X < CellTransparent.Width && CellTransparent.At(X, Y);
-            R.Mask.Set(X, Y, Clear);
+            R.Mask.Set(X, Y, Inside(CellTransparent, X, Y));
         }
     return R;
 }

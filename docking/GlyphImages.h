@@ -49,6 +49,12 @@ TPixelImage GlyphStripCell(const TPixelImage& Strip, int Index, TExtent Cell);
 // red, green and blue equal those of any listed colour.
 TPixelMask MaskFromColors(const TPixelImage& Source, TPoint CellOrigin, TExtent Cell, const std::vector<int64_t>& Colours);
 
+// The colours a disabled image is made from.
+inline constexpr uint32_t GlyphWhite = 0xFFFFFF;
+inline constexpr uint32_t GlyphSilver = 0xC0C0C0;
+inline constexpr uint32_t GlyphGrey = 0x808080;
+inline constexpr uint32_t GlyphBlack = 0x000000;
+
 // The ink of a cell for a generated disabled image (true = ink).
 // Newer style: every pixel that is not white, silver or transparent.
 // Older style: the black pixels that are not transparent. Transparent is
@@ -56,6 +62,13 @@ TPixelMask MaskFromColors(const TPixelImage& Source, TPoint CellOrigin, TExtent 
 // where the pixel equals TransparentColour.
 TPixelMask DisabledInk(const TPixelImage& Cell, const TPixelMask* Transparent, uint32_t TransparentColour,
                        bool OldStyle);
+
+// The same in two steps, so that the colours can be matched exactly or
+// through blits: the colours to match (newer style: white, silver and,
+// without a mask, the transparent colour, all of them not ink; older
+// style: black, the ink), then the ink from the matched pixels.
+std::vector<int64_t> InkMatchColours(bool OldStyle, bool HasMask, uint32_t TransparentColour);
+TPixelMask InkFromMatches(const TPixelMask& Matched, const TPixelMask* Transparent, bool OldStyle);
 
 // The generated disabled image, one pixel larger each way: button face,
 // the highlight colour under the ink moved one pixel right and down, the
@@ -72,4 +85,8 @@ struct TMaskedPixels {
     TPixelMask Mask;  // white = transparent
 };
 TMaskedPixels DisabledFromOwnCell(const TPixelImage& Cell, const TPixelMask& CellTransparent, uint32_t Highlight,
+                                  uint32_t Shadow);
+// The same with the white and the grey pixels already matched.
+TMaskedPixels DisabledFromOwnCell(const TPixelImage& Cell, const TPixelMask& CellTransparent,
+                                  const TPixelMask& WhitePixels, const TPixelMask& GreyPixels, uint32_t Highlight,
                                   uint32_t Shadow);

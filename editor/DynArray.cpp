@@ -49,6 +49,8 @@ TDynArray2::~TDynArray2() {
     for (char* B : FBlocks) std::free(B);
 }
 
+void TDynArray2::IndexError() { ::IndexError(); }
+
 void* TDynArray2::Items(int32_t I) const {
     if (I < 0 || I >= FCount) IndexError();
     return Slot(I);

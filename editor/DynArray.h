@@ -50,6 +50,7 @@ public:
     }
 
 protected:
+    [[noreturn]] static void IndexError();
     int16_t FItemSize;
     int16_t FStride;
     int16_t FPerBlock;

@@ -1,7 +1,9 @@
 #include "editor/KeyLists.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <memory>
 
 #include "editor/QuillText.h"
@@ -213,8 +215,14 @@ void TStartStopKeyList::ClearKeys() {
 
 void TStartStopKeyList::Prepare(const TSeparators& Sep) {
     FNeedsUpper = false;
+    std::fill(std::begin(FFirstChars), std::end(FFirstChars), false);
     for (int32_t i = 0; i < Count(); ++i) {
         TStartStopKey& K = Key(i);
+        if (K.StartLength > 0) {
+            auto Ch = static_cast<unsigned char>(K.StartKey[0]);
+            FFirstChars[Ch] = true;
+            if (!(K.Options & koMatchCase) && Ch >= 'A' && Ch <= 'Z') FFirstChars[Ch + 32] = true;
+        }
         bool Whole = (K.Options & koWholeWord) != 0;
         auto IsSep = [&](char C) { return Sep[static_cast<unsigned char>(C)]; };
         K.CheckAfterStart = Whole && K.StartLength > 0 && !IsSep(K.StartKey[K.StartLength - 1]);

@@ -123,6 +123,9 @@ public:
     // Whether some key ignoring case holds a letter (else the text itself
     // serves as its upper-cased copy). Valid once prepared.
     bool NeedsUpperCopy() const { return FNeedsUpper; }
+    // Whether a character can begin a start key (either case where case is
+    // ignored). Valid once prepared.
+    bool CanStartKey(unsigned char C) const { return FFirstChars[C]; }
 
     // "Keys" stream format.
     template <class W> void WriteData(W& Writer) const;
@@ -134,6 +137,7 @@ private:
     int16_t FMaxStopLength = 0;
     bool FPrepared = false;
     bool FNeedsUpper = false;
+    bool FFirstChars[256] = {};
 };
 
 template <class W>

@@ -22,9 +22,20 @@ void TParagraphsList::DeleteSlots(int32_t I, int32_t N) {
     FCount -= N;
 }
 
+namespace {
+void CheckLine(const TParagraph* Par, int32_t I) {
+    if (!Par || I < 0 || I >= Par->LineCount()) throw ERangeError("List index out of bounds");
+}
+}  // namespace
+
 TDisplayLine& TLinesList::Items(int32_t I) const {
-    if (!Par || I < 0 || I >= Par->LineCount) throw ERangeError("List index out of bounds");
-    return ParagraphLine(*Par, I);
+    CheckLine(Par, I);
+    return ParagraphLineRef(*Par, I);
+}
+
+void TLinesList::ReadLine(int32_t I, TDisplayLine& L) const {
+    CheckLine(Par, I);
+    L = ParagraphLine(*Par, I);
 }
 
 void TLinesList::SetCount(int32_t N) {
@@ -33,6 +44,7 @@ void TLinesList::SetCount(int32_t N) {
 
 void TLinesList::AddLine(const TDisplayLine& L) {
     if (!Par) return;
-    SetParagraphLineCount(*Par, Par->LineCount + 1);
-    ParagraphLine(*Par, Par->LineCount - 1) = L;
+    int32_t N = Par->LineCount() + 1;
+    SetParagraphLineCount(*Par, N);
+    ParagraphLineRef(*Par, N - 1) = L;
 }

@@ -106,8 +106,7 @@ void TQuillMemo::InvalidateNavigators(int32_t From, int32_t ToPar) {
 void TQuillMemo::InitialParagraph() {
     FParagraphs = std::make_unique<TParagraphsList>();
     FParagraphs->SetCapacity(4);
-    TParagraph P;
-    P.StartContext = NewContext(TFormatStop{});
+    TParagraph P;  // starts in the plain state
     P.Highlighted = 1;
     P.Parsed = 1;
     FParagraphs->AddPar(P);

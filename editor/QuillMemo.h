@@ -28,6 +28,7 @@ class TQuillHighlighter;
 #include "framework/stdctrls/StdCtrls.h"
 class TQuillWindowSide;
 class TQuillFonts;
+class IQuillPrinter;
 // Only the two values an edit control's border takes; streamed under the
 // framework's names.
 enum TQuillBorderStyle { qbsNone, qbsSingle };
@@ -312,6 +313,18 @@ public:
     void UpdateCaret(bool Recreate = false);
     void UpdateScrollBars();
     bool Dragging() const { return FDragging; }
+    // The display line the caret shows on: after End on a wrapped line the
+    // caret stands behind that line's last character, a position that
+    // otherwise starts the next line.
+    int32_t CaretDisplayLine();
+    // Draws display lines from FirstLine on into Rect (device units) of DC as
+    // painting draws them, scaled from the screen's resolution to the DC's;
+    // returns the first line that did not fit (LineCount when all did).
+    int32_t PaintTo(HDC DC, const RECT& Rect, int32_t FirstLine);
+    // Prints the whole text page by page, laid out for the page width; the
+    // system's default printer without Printer. False when the printer did
+    // not start or a page failed (the document is then aborted).
+    bool Print(const std::string& Title, IQuillPrinter* Printer = nullptr);
 #endif
 
 protected:
@@ -339,7 +352,10 @@ private:
     void MakeLineBitmap();
     void FreeLineBitmap();
     void Paint(HDC DC, const RECT& Invalid);
-    void PaintLine(int32_t Line, int32_t ClientW);
+    void PaintLine(HDC DC, int32_t Line, int32_t ClientW, int32_t Y0, bool Printing);
+    void RelayoutForWidth(int32_t Width);
+    int32_t BackIndentStart(int32_t Pos, std::string* Pad);
+    bool CaretAtLineEnd();
     void VScroll(int Code);
     void HScroll(int Code);
     void ViewScrolled(int32_t OldY, int32_t OldX);
@@ -348,14 +364,14 @@ private:
     bool KeyDownDisplayOnly(uint16_t Key, TShiftState Shift);
     bool KeyDownMove(uint16_t Key, TShiftState Shift);
     bool KeyDownEdit(uint16_t Key, TShiftState Shift);
-    void MoveCaret(int32_t NewPos, bool Extend, bool KeepX = false);
+    void MoveCaret(int32_t NewPos, bool Extend, bool KeepX = false, bool AtLineEnd = false);
     int32_t StepLeft(int32_t Pos);
     int32_t StepRight(int32_t Pos);
     int32_t WordLeft(int32_t Pos);
     int32_t WordRight(int32_t Pos);
     int32_t LineStartPos(int32_t Line);
-    int32_t LineEndPos(int32_t Line);
-    int32_t LineAtX(int32_t Line, int32_t X, int32_t* Virtual = nullptr);
+    int32_t LineEndPos(int32_t Line, bool* Wrapped = nullptr);
+    int32_t LineAtX(int32_t Line, int32_t X, int32_t* Virtual = nullptr, bool* AtLineEnd = nullptr);
     int32_t CaretX();
     char CharAt(int32_t Pos);
     void DeleteRange(int32_t From, int32_t To);
@@ -367,7 +383,7 @@ private:
     void StopAutoScroll();
     void DropSelection(int32_t At, bool Copy);
     void ContextClick(int32_t Pos);
-    const TFormatStop& StopAt(int32_t Pos, int32_t* RegionStart = nullptr, int32_t* RegionEnd = nullptr);
+    TFormatStop StopAt(int32_t Pos, int32_t* RegionStart = nullptr, int32_t* RegionEnd = nullptr);
     // Shows C, or with none the cursor the drag state asks for.
     void ChangeCursor(HCURSOR C);
 
@@ -394,6 +410,7 @@ private:
     int32_t FCaretPixelX = 0, FCaretPixelY = 0;
     int32_t FCaretW = 1;
     int32_t FRememberedX = -1;  // content x kept for vertical moves; -1 none
+    int32_t FLineEndCaret = -1; // the caret position shown at the end of the line before
     int32_t FLastCaretPos = -1;
     int FLastCaretStyle = -1;
     bool FKeyReleased = false;
@@ -425,7 +442,6 @@ private:
     // highlighting helpers
     void HighlightParagraphStartStop(int32_t Par, std::vector<TFormatStop>& Out, TFormatStop& EndState);
     void HighlightParagraphKeywords(int32_t Par);
-    void SetParagraphStops(TParagraph& P, const std::vector<TFormatStop>& Stops, int32_t Slack = 0);
     void BreakParagraph(int32_t Par, int32_t FromLine);
     void MeasureFont();
     void ApplyLineDelta(int32_t AfterPar, int32_t Delta);
@@ -478,8 +494,9 @@ private:
         int32_t Offset, Index, Length;
     };
     std::string FScratchText, FScratchUpper;
-    std::vector<TFormatStop> FScratchStops, FScratchPassStops;
+    std::vector<TFormatStop> FScratchStops, FScratchPassStops, FScratchParStops;
     std::vector<TMatch> FScratchMatches;
+    std::vector<TDisplayLine> FScratchLines;
     // Paragraph texts of a load live in large blocks until edited.
     std::vector<std::unique_ptr<char[]>> FTextPool;
 

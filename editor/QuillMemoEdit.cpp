@@ -42,7 +42,8 @@ std::vector<std::string_view> SplitPieces(std::string_view T) {
 
 void StoreParagraphText(TParagraph& P, const std::string& S) {
     auto L = static_cast<int32_t>(S.size());
-    bool Fits = !P.TextInPool && P.Text && P.TextCapacity >= L + 1 && P.TextCapacity - (L + 1) <= (L + 1) / 8;
+    int32_t Cap = ParagraphTextCapacity(P);
+    bool Fits = Cap >= L + 1 && Cap - (L + 1) <= (L + 1) / 8;
     if (!Fits) {
         int32_t Old = P.Length;
         P.Length = 0;  // nothing to keep
@@ -54,53 +55,21 @@ void StoreParagraphText(TParagraph& P, const std::string& S) {
     P.Length = L;
 }
 
-void StoreStops(TParagraph& P, const std::vector<TFormatStop>& Stops, int32_t Slack) {
-    auto N = static_cast<int32_t>(Stops.size());
-    if (N == 0) {
-        std::free(P.Stops);
-        P.Stops = nullptr;
-        P.StopCount = P.StopCapacity = 0;
-        return;
-    }
-    // The array is kept when it is large enough: highlighting rewrites the
-    // stops of a paragraph often.
-    if (P.StopCapacity < N) {
-        // Everything is rewritten: a fresh block spares copying the old one.
-        int32_t Cap = N + N / 64 + Slack;
-        auto* S = static_cast<TFormatStop*>(std::malloc(sizeof(TFormatStop) * static_cast<size_t>(Cap)));
-        if (!S) throw EOutOfMemory("Out of memory");
-        std::free(P.Stops);
-        P.Stops = S;
-        P.StopCapacity = Cap;
-    }
-    std::copy(Stops.begin(), Stops.end(), P.Stops);
-    P.StopCount = N;
-}
+void OneLine(TParagraph& P, uint8_t Style) { SetPlainLine(P, Style); }
 
-void OneLine(TParagraph& P, uint8_t Style) {
-    SetParagraphLineCount(P, 1);
-    P.Line0 = TDisplayLine();
-    P.Line0.End = P.Length;
-    P.Line0.StyleWord = Style;
-}
+uint8_t FirstLineStyle(const TParagraph& P) { return ParagraphLine(P, 0).Style(); }
 
 }  // namespace
-
-void TQuillMemo::SetParagraphStops(TParagraph& P, const std::vector<TFormatStop>& Stops, int32_t Slack) {
-    StoreStops(P, Stops, Slack);
-}
 
 void TQuillMemo::RenumberFrom(int32_t Par) {
     int64_t Run = Paragraph(Par).Start;
     int64_t Line = Paragraph(Par).FirstLine;
-    int32_t Count = ParagraphCount();
-    for (int32_t k = Par; k < Count; ++k) {
-        TParagraph& P = Paragraph(k);
+    FParagraphs->ForEachFrom(Par, [&](TParagraph& P) {
         P.Start = static_cast<int32_t>(Run);
         P.FirstLine = static_cast<int32_t>(Line);
         Run += P.Length + 2;
-        Line += P.LineCount;
-    }
+        Line += P.LineCount();
+    });
     FCharCount = static_cast<int32_t>(Run - 2);
     FLineCount = static_cast<int32_t>(Line);
 }
@@ -183,8 +152,8 @@ void TQuillMemo::InsertTextAtSelection(std::string_view Text) {
                 Stops.push_back(St);
         }
         StoreParagraphText(P, S);
-        StoreStops(P, Stops, 0);
-        OneLine(P, P.Line0.Style());
+        SetParagraphStops(P, Stops);
+        OneLine(P, FirstLineStyle(P));
         P.Formatted = P.Highlighted = P.Parsed = 0;
     } else {
         TParagraph& First = Paragraph(PA);
@@ -194,10 +163,10 @@ void TQuillMemo::InsertTextAtSelection(std::string_view Text) {
         std::string SuffixText(Last.Text ? Last.Text + OB : "", static_cast<size_t>(Last.Length - OB));
         std::vector<TFormatStop> FirstStops, LastStops;
         for (int32_t k = 0; k < First.StopCount; ++k)
-            if (First.Stops[k].Offset < OA) FirstStops.push_back(First.Stops[k]);
+            if (First.StopOffset(k) < OA) FirstStops.push_back(First.Stops[k]);
         int32_t LastPieceLen = N == 1 ? static_cast<int32_t>(FirstText.size()) : static_cast<int32_t>(Pieces.back().size());
         for (int32_t k = 0; k < Last.StopCount; ++k)
-            if (Last.Stops[k].Offset >= OB) {
+            if (Last.StopOffset(k) >= OB) {
                 TFormatStop St = Last.Stops[k];
                 St.Offset = St.Offset - OB + LastPieceLen;
                 LastStops.push_back(St);
@@ -207,31 +176,30 @@ void TQuillMemo::InsertTextAtSelection(std::string_view Text) {
             FirstStops.insert(FirstStops.end(), LastStops.begin(), LastStops.end());
         }
         // Running in-text style for the new paragraphs' first lines.
-        uint8_t Style = First.Line0.Style();
+        uint8_t Style = FirstLineStyle(First);
         if (FStaticFormat)
             for (char C : FirstText) Style = ApplyStyleCode(Style, C);
         for (int32_t k = PA + 1; k <= PB; ++k) FreeParagraph(Paragraph(k));
         StoreParagraphText(First, FirstText);
-        StoreStops(First, FirstStops, 0);
-        OneLine(First, First.Line0.Style());
+        SetParagraphStops(First, FirstStops);
+        OneLine(First, FirstLineStyle(First));
         First.Formatted = First.Highlighted = First.Parsed = 0;
         int32_t OldSpan = PB - PA + 1;
         if (N > OldSpan)
             FParagraphs->InsertSlots(PB + 1, N - OldSpan);
         else if (N < OldSpan)
             FParagraphs->DeleteSlots(PA + N, OldSpan - N);
-        TFormatStop* Ctx = Paragraph(PA).StartContext;
         for (int32_t k = 1; k < N; ++k) {
             TParagraph& P = Paragraph(PA + k);
             P = TParagraph();
-            P.StartContext = ShareContext(Ctx);
+            ShareParagraphContext(P, Paragraph(PA));
             std::string T(Pieces[static_cast<size_t>(k)]);
             if (k == N - 1) T += SuffixText;
             StoreParagraphText(P, T);
             OneLine(P, Style);
             if (FStaticFormat)
                 for (char C : Pieces[static_cast<size_t>(k)]) Style = ApplyStyleCode(Style, C);
-            if (k == N - 1) StoreStops(P, LastStops, 0);
+            if (k == N - 1) SetParagraphStops(P, LastStops);
         }
         int32_t Count = ParagraphCount();
         if (FParagraphs->Capacity() > Count + Count / 16 + 8) FParagraphs->SetCapacity(Count + Count / 32 + 4);

@@ -57,15 +57,6 @@ void TQuillMemo::HighlightParagraphStartStop(int32_t Par, std::vector<TFormatSto
     auto IsSep = [&](std::string_view T, int32_t I) {
         return I < 0 || I >= L || FSeparators[static_cast<unsigned char>(T[static_cast<size_t>(I)])];
     };
-    // First characters of start keys, to skip positions quickly.
-    bool First[256] = {};
-    for (int32_t k = 0; k < KeyCount; ++k) {
-        const TStartStopKey& K = Keys.Key(k);
-        if (K.StartLength == 0) continue;
-        auto Ch = static_cast<unsigned char>(K.StartKey[0]);
-        First[Ch] = true;
-        if (!(K.Options & koMatchCase) && Ch >= 'A' && Ch <= 'Z') First[Ch + 32] = true;
-    }
     auto Push = [&](const TFormatStop& S) {
         if (!Out.empty() && Out.back().Offset == S.Offset)
             Out.back() = S;
@@ -153,7 +144,7 @@ void TQuillMemo::HighlightParagraphStartStop(int32_t Par, std::vector<TFormatSto
         if (StopContext(State) + 1 >= QuillMaxDepth) break;
         int32_t FoundAt = -1, FoundKey = -1;
         for (int32_t Q = Pos; Q < L && FoundAt < 0; ++Q) {
-            if (!First[static_cast<unsigned char>(C.Text[static_cast<size_t>(Q)])]) continue;
+            if (!Keys.CanStartKey(static_cast<unsigned char>(C.Text[static_cast<size_t>(Q)]))) continue;
             for (int32_t k = 0; k < KeyCount; ++k) {
                 const TStartStopKey& K = Keys.Key(k);
                 if (K.StartLength == 0 || Q + K.StartLength > L) continue;
@@ -208,10 +199,10 @@ void TQuillMemo::HighlightStartStop(TQuillNavigator* From, TQuillNavigator* To) 
         TParagraph& Nx = Paragraph(P + 1);
         bool Same = StopsEqual(*Nx.StartContext, End) && Nx.StartContext->Kind == End.Kind;
         if (!Same) {
-            TFormatStop* Ctx = Pr.StopCount > 0 ? NewContext(End) : ShareContext(Pr.StartContext);
-            if (Pr.StopCount > 0) Ctx->Offset = 1;
-            ReleaseContext(Nx.StartContext);
-            Nx.StartContext = Ctx;
+            if (Pr.StopCount > 0)
+                SetParagraphContext(Nx, End);
+            else
+                ShareParagraphContext(Nx, Pr);
             Nx.Highlighted = Nx.Parsed = Nx.Formatted = 0;
             MarkLayoutPending(P + 1, 0, P + 1);
         }
@@ -239,8 +230,7 @@ void TQuillMemo::EnsureHighlighted(int32_t Par) {
             FHighlightFrontier = P;
             continue;
         }
-        F->ResetCache();
-        F->Pos = Paragraph(P).Start;
+        F->PlaceAt(P, 0);
         HighlightStartStop(F, F);
         if (FHighlightFrontier < P) FHighlightFrontier = P;
     }
@@ -258,10 +248,8 @@ void TQuillMemo::HighlightParagraphKeywords(int32_t Par) {
     if (FHighlighter) {
         TQuillNavigator* F = FNav[9].get();
         TQuillNavigator* T = FNav[10].get();
-        F->ResetCache();
-        F->Pos = P.Start;
-        T->ResetCache();
-        T->Pos = P.Start + P.Length;
+        F->PlaceAt(Par, 0);
+        T->PlaceAt(Par, P.Length);
         FHighlighter->ParseKeywords(F, T, FKeywords->GetCount());
     }
     P.Parsed = 1;
@@ -276,13 +264,14 @@ void TQuillMemo::HighlightParagraphKeywords(int32_t Par) {
         Upper = Text;
         QuillUpperInPlace(Upper.data(), L);
     }
+    const int32_t StopCount = P.StopCount;
     // Where keywords are not allowed, both copies hold character 5.
     bool AnyAllowed = false;
     {
-        const TFormatStop* State = P.StartContext;
+        const TFormatStop* State = &*P.StartContext;
         int32_t At = 0;
-        for (int32_t s = 0; s <= P.StopCount; ++s) {
-            int32_t Next = s < P.StopCount ? P.Stops[s].Offset : L;
+        for (int32_t s = 0; s <= StopCount; ++s) {
+            int32_t Next = s < StopCount ? P.StopOffset(s) : L;
             bool Blocked = IsHighlightingStop(*State) && State->Context != 0;
             if (Blocked) {
                 for (int32_t i = At; i < std::min(Next, L); ++i) {
@@ -291,9 +280,9 @@ void TQuillMemo::HighlightParagraphKeywords(int32_t Par) {
                 }
             } else if (Next > At)
                 AnyAllowed = true;
-            if (s < P.StopCount) {
-                State = &P.Stops[s];
-                At = std::max(At, P.Stops[s].Offset);
+            if (s < StopCount) {
+                State = &StopState(P.StopStateAt(s));
+                At = std::max(At, P.StopOffset(s));
             }
         }
     }
@@ -331,6 +320,8 @@ void TQuillMemo::HighlightParagraphKeywords(int32_t Par) {
         }
     }
     if (Matches.empty()) return;
+    std::vector<TFormatStop>& Stops = FScratchParStops;
+    UnpackStops(P, Stops);
     std::sort(Matches.begin(), Matches.end(), [](const TMatch& A, const TMatch& B) { return A.Offset < B.Offset; });
     // Merge the keyword regions into the paragraph's stops.
     std::vector<TFormatStop>& Out = FScratchStops;
@@ -340,9 +331,9 @@ void TQuillMemo::HighlightParagraphKeywords(int32_t Par) {
     InForce.Offset = 0;
     bool LastParagraph = Par == ParagraphCount() - 1;
     for (const TMatch& M : Matches) {
-        while (s < P.StopCount && P.Stops[s].Offset < M.Offset) {
-            Out.push_back(P.Stops[s]);
-            InForce = P.Stops[s];
+        while (s < StopCount && Stops[s].Offset < M.Offset) {
+            Out.push_back(Stops[s]);
+            InForce = Stops[s];
             ++s;
         }
         int Depth = StopContext(InForce) + 1;
@@ -365,9 +356,9 @@ void TQuillMemo::HighlightParagraphKeywords(int32_t Par) {
         TFormatStop Previous = InForce;
         int32_t PrevOffset = InForce.Offset;
         int32_t End = M.Offset + M.Length;
-        while (s < P.StopCount && P.Stops[s].Offset <= End) {
-            Previous = P.Stops[s];
-            PrevOffset = P.Stops[s].Offset;
+        while (s < StopCount && Stops[s].Offset <= End) {
+            Previous = Stops[s];
+            PrevOffset = Stops[s].Offset;
             ++s;
         }
         Out.push_back(R);
@@ -376,7 +367,7 @@ void TQuillMemo::HighlightParagraphKeywords(int32_t Par) {
         if (!(LastParagraph && End >= L)) Out.push_back(Previous);
         InForce = Previous;
     }
-    while (s < P.StopCount) Out.push_back(P.Stops[s++]);
+    while (s < StopCount) Out.push_back(Stops[s++]);
     SetParagraphStops(P, Out);
     P.Formatted = 0;
     InvalidateNavigators(P.Start - 1, Par);
@@ -397,26 +388,17 @@ void TQuillMemo::ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, bool
     else
         New.Kind = 0;
     if (Highlighting || IsHighlightingStop(Previous)) From->InsertFormatStop(New);
-    TFormatStop* Shared = nullptr;
     for (int32_t p = PF; p <= PT; ++p) {
         TParagraph& Pr = Paragraph(p);
         Pr.Formatted = 0;
         int32_t Idx = p == PF ? From->GetStopIndex() : 0;
         int32_t Limit = p == PT ? EndPos - Pr.Start : Pr.Length + 1;
-        while (Idx < Pr.StopCount && Pr.Stops[Idx].Offset <= Limit) {
+        while (Idx < Pr.StopCount && Pr.StopOffset(Idx) <= Limit) {
             Previous = Pr.Stops[Idx];
-            PrevAt = Pr.Start + Pr.Stops[Idx].Offset;
-            for (int32_t k = Idx; k < Pr.StopCount - 1; ++k) Pr.Stops[k] = Pr.Stops[k + 1];
-            --Pr.StopCount;
+            PrevAt = Pr.Start + Previous.Offset;
+            DeleteParagraphStop(Pr, Idx);
         }
-        if (p > PF) {
-            ReleaseContext(Pr.StartContext);
-            if (!Shared)
-                Shared = NewContext(New);
-            else
-                ShareContext(Shared);
-            Pr.StartContext = Shared;
-        }
+        if (p > PF) SetParagraphContext(Pr, New);
     }
     Previous.KeyLength = static_cast<uint8_t>(std::max(0, Previous.KeyLength - (EndPos - PrevAt)));
     if (EndPos < FCharCount && (Highlighting || IsHighlightingStop(Previous))) {
@@ -432,17 +414,11 @@ void TQuillMemo::ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, bool
 }
 
 void TQuillMemo::ReformatAll() {
-    TFormatStop* First = Paragraph(0).StartContext;
     for (int32_t i = 0; i < ParagraphCount(); ++i) {
         TParagraph& P = Paragraph(i);
         P.Formatted = P.Highlighted = P.Parsed = 0;
-        std::free(P.Stops);
-        P.Stops = nullptr;
-        P.StopCount = P.StopCapacity = 0;
-        if (i > 0 && P.StartContext != First) {
-            ReleaseContext(P.StartContext);
-            P.StartContext = ShareContext(First);
-        }
+        ClearParagraphStops(P);
+        if (i > 0 && P.StartContext.Id != Paragraph(0).StartContext.Id) ShareParagraphContext(P, Paragraph(0));
     }
     for (TQuillNavigator* N : FNavigators) N->ForgetStopAndLine();
     FHighlightFrontier = -1;

@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "editor/QuillHighlighter.h"
+#include "editor/QuillJustify.h"
 #include "editor/QuillMemo.h"
 
 namespace {
@@ -57,20 +58,18 @@ void TQuillMemo::BreakParagraph(int32_t Par, int32_t /*FromLine*/) {
     if (!P.Parsed && (FApplyKeyWords || FHighlighter)) HighlightParagraphKeywords(Par);
     P.Parsed = 1;
     P.Formatted = 1;
-    uint8_t Style = P.Line0.Style();
+    uint8_t Style = ParagraphLine(P, 0).Style();
     if (!FWindow) {
         // Without a window a paragraph is one display line of width 0.
-        SetParagraphLineCount(P, 1);
-        P.Line0 = TDisplayLine();
-        P.Line0.End = P.Length;
-        P.Line0.StyleWord = Style;
+        SetPlainLine(P, Style);
         return;
     }
     int64_t W = (!FWordWrap && FAlignment == qaLeftJustify) ? static_cast<int64_t>(INT32_MAX) - FRightMargin
                                                             : static_cast<int64_t>(FWidthForLayout) - FLeftMargin - FRightMargin;
     if (W < 1) W = 1;
     int64_t TabW = std::max<int64_t>(1, static_cast<int64_t>(FTabStops) * FAvgCharWidth);
-    std::vector<TDisplayLine> Lines;
+    std::vector<TDisplayLine>& Lines = FScratchLines;
+    Lines.clear();
     const char* T = P.Text;
     int32_t L = P.Length;
     int64_t X = 0;
@@ -78,8 +77,8 @@ void TQuillMemo::BreakParagraph(int32_t Par, int32_t /*FromLine*/) {
     uint8_t LineStyle = Style;
     int32_t StopIdx = 0;
     auto EffStyle = [&](int32_t At) {
-        while (StopIdx < P.StopCount && P.Stops[StopIdx].Offset <= At) ++StopIdx;
-        const TFormatStop& S = StopIdx > 0 ? P.Stops[StopIdx - 1] : *P.StartContext;
+        while (StopIdx < P.StopCount && P.StopOffset(StopIdx) <= At) ++StopIdx;
+        const TFormatStop& S = StopState(StopIdx > 0 ? P.StopStateAt(StopIdx - 1) : P.StartContext.Id);
         return IsHighlightingStop(S) ? static_cast<uint8_t>(S.Kind & 0x3F) : Style;
     };
     auto EndLine = [&](int32_t End) {
@@ -91,7 +90,7 @@ void TQuillMemo::BreakParagraph(int32_t Par, int32_t /*FromLine*/) {
         DL.JustifyFrom = JustifyFrom;
         DL.StyleWord = LineStyle;
         int32_t Before = 0;
-        while (Before < P.StopCount && P.Stops[Before].Offset < LineStart) ++Before;
+        while (Before < P.StopCount && P.StopOffset(Before) < LineStart) ++Before;
         DL.StopsBefore = Before;
         Lines.push_back(DL);
         if (DL.Width > FMaxWidth) {
@@ -141,8 +140,7 @@ void TQuillMemo::BreakParagraph(int32_t Par, int32_t /*FromLine*/) {
         }
     }
     if (LineStart < L || Lines.empty()) EndLine(L);
-    SetParagraphLineCount(P, static_cast<int32_t>(Lines.size()));
-    for (size_t k = 0; k < Lines.size(); ++k) ParagraphLine(P, static_cast<int32_t>(k)) = Lines[k];
+    SetParagraphLines(P, Lines.data(), static_cast<int32_t>(Lines.size()));
 }
 
 void TQuillMemo::ApplyLineDelta(int32_t AfterPar, int32_t /*Delta*/) {
@@ -314,8 +312,8 @@ int32_t TQuillMemo::PixelToLine(int32_t Y, int32_t* Remainder) const {
 }
 
 int32_t TQuillMemo::ColumnToX(TParagraph& Par, int32_t /*ParNb*/, int32_t Column, int32_t LineInPar) {
-    LineInPar = std::clamp(LineInPar, 0, Par.LineCount - 1);
-    const TDisplayLine& DL = ParagraphLine(Par, LineInPar);
+    LineInPar = std::clamp(LineInPar, 0, Par.LineCount() - 1);
+    const TDisplayLine DL = ParagraphLine(Par, LineInPar);
     Column = std::clamp(Column, 0, DL.End - DL.Start);
     int64_t X = 0;
     if (FWindow) {
@@ -325,8 +323,8 @@ int32_t TQuillMemo::ColumnToX(TParagraph& Par, int32_t /*ParNb*/, int32_t Column
         // Format stops change the font as painting does.
         int32_t StopIdx = 0;
         auto EffStyle = [&](int32_t At) {
-            while (StopIdx < Par.StopCount && Par.Stops[StopIdx].Offset <= At) ++StopIdx;
-            const TFormatStop& S = StopIdx > 0 ? Par.Stops[StopIdx - 1] : *Par.StartContext;
+            while (StopIdx < Par.StopCount && Par.StopOffset(StopIdx) <= At) ++StopIdx;
+            const TFormatStop& S = StopState(StopIdx > 0 ? Par.StopStateAt(StopIdx - 1) : Par.StartContext.Id);
             return IsHighlightingStop(S) ? static_cast<uint8_t>(S.Kind & 0x3F) : Style;
         };
         while (i < End) {
@@ -339,7 +337,7 @@ int32_t TQuillMemo::ColumnToX(TParagraph& Par, int32_t /*ParNb*/, int32_t Column
                 ++i;
             } else {
                 uint8_t Eff = EffStyle(i);
-                int32_t Limit = StopIdx < Par.StopCount ? std::min(End, Par.Stops[StopIdx].Offset) : End;
+                int32_t Limit = StopIdx < Par.StopCount ? std::min(End, Par.StopOffset(StopIdx)) : End;
                 int32_t j = i + 1;
                 while (j < Limit && Par.Text[j] != '\t' && !(FStaticFormat && IsStyleCode(Par.Text[j]))) ++j;
                 FWindow->SelectStyle(Eff);
@@ -351,7 +349,14 @@ int32_t TQuillMemo::ColumnToX(TParagraph& Par, int32_t /*ParNb*/, int32_t Column
     }
     X -= FScrollX;
     int32_t Client = FWindow ? FWindow->ClientWidth() : FWidthForLayout;
-    switch (FJustified ? qaLeftJustify : FAlignment) {
+    bool Justify = IsJustifiedLine(FJustified, DL, LineInPar == Par.LineCount() - 1);
+    if (Justify && FWindow) {
+        // The spaces before the column get the extra pixels painting gives them.
+        TJustifySpacer Spacer = LineSpacer(DL, Client, FLeftMargin, FRightMargin);
+        for (int32_t k = std::max(DL.Start, DL.JustifyFrom); k < DL.Start + Column; ++k)
+            if (Par.Text[k] == ' ') X += Spacer.Next();
+    }
+    switch (Justify ? qaLeftJustify : FAlignment) {
     case qaRightJustify: X += Client - FRightMargin - DL.Width; break;
     case qaCenter: X += FLeftMargin + (Client - FLeftMargin - FRightMargin - DL.Width) / 2; break;
     default: X += FLeftMargin; break;
@@ -360,8 +365,8 @@ int32_t TQuillMemo::ColumnToX(TParagraph& Par, int32_t /*ParNb*/, int32_t Column
 }
 
 int32_t TQuillMemo::XToColumn(TParagraph& Par, int32_t ParNb, bool /*KeepColumn*/, int32_t X, int32_t LineInPar) {
-    LineInPar = std::clamp(LineInPar, 0, Par.LineCount - 1);
-    const TDisplayLine& DL = ParagraphLine(Par, LineInPar);
+    LineInPar = std::clamp(LineInPar, 0, Par.LineCount() - 1);
+    const TDisplayLine DL = ParagraphLine(Par, LineInPar);
     int32_t Len = DL.End - DL.Start;
     int32_t Col = 0;
     while (Col < Len) {
@@ -472,13 +477,13 @@ void TQuillMemo::CheckIntegrity() {
         if (P.FirstLine != Line) throw Exception("Error 1");
         if (P.Start != Pos) throw Exception("Error 2 in " + V);
         int32_t Prev = 0;
-        for (int32_t l = 0; l < P.LineCount; ++l) {
-            const TDisplayLine& DL = ParagraphLine(P, l);
+        for (int32_t l = 0; l < P.LineCount(); ++l) {
+            const TDisplayLine DL = ParagraphLine(P, l);
             if (DL.Start != Prev) throw Exception("Error 3 in " + V);
             Prev = DL.End;
         }
         if (Prev != P.Length) throw Exception("Error 4 in " + V);
-        Line += P.LineCount;
+        Line += P.LineCount();
         Pos += P.Length + 2;
         Total += P.Length + 2;
     }

@@ -18,9 +18,8 @@ constexpr int64_t ProgressInterval = 300;
 // number of reading blocks.
 class TParagraphBuilder {
 public:
-    TParagraphBuilder(TParagraphsList& AList, TFormatStop* AContext, bool ADiscardBlanks,
-                      std::vector<std::unique_ptr<char[]>>& APool)
-        : List(AList), Context(AContext), DiscardBlanks(ADiscardBlanks), Pool(APool) {}
+    TParagraphBuilder(TParagraphsList& AList, bool ADiscardBlanks, std::vector<std::unique_ptr<char[]>>& APool)
+        : List(AList), DiscardBlanks(ADiscardBlanks), Pool(APool) {}
 
     // Loaded texts are packed into large blocks; an edit moves a paragraph's
     // text to a buffer of its own.
@@ -48,33 +47,25 @@ public:
         int64_t Added = static_cast<int64_t>(Len) + (Last ? 0 : 2);
         if (CharCount + Added > 2147483647 || static_cast<int64_t>(Len) > QuillMaxParLength)
             throw Exception("Text too long");
+        // Every loaded paragraph starts in the plain state with one plain line.
         TParagraph P;
         auto L = static_cast<int32_t>(Len);
         if (L >= 1) {
             P.Text = PoolAlloc(Len + 1);
             std::memcpy(P.Text, Current.data(), Len);
             P.Text[Len] = 0;
-            P.TextCapacity = static_cast<int32_t>(Len + 1);
             P.TextInPool = 1;
         }
         P.Length = L;
-        P.Line0.End = L;
-        P.Line0.StyleWord = StyleAtStart;
+        P.Style0 = StyleAtStart;
         P.FirstLine = List.Count();
         P.Start = static_cast<int32_t>(CharCount);
-        P.StartContext = ShareContext(Context);
-        try {
-            List.AddPar(P);
-        } catch (...) {
-            ReleaseContext(P.StartContext);
-            throw;
-        }
+        List.AddPar(P);
         CharCount += Added;
         Current.clear();
     }
 
     TParagraphsList& List;
-    TFormatStop* Context;
     bool DiscardBlanks;
     std::vector<std::unique_ptr<char[]>>& Pool;
     size_t ChunkSize = 1 << 20;  // small texts get a block of their own size
@@ -115,66 +106,75 @@ void TQuillMemo::ReadText(TStream* Stream) {
         int64_t Remaining = Stream->Size() - StartPos;
         if (Remaining < 0) Remaining = 0;
         std::vector<char> Block(static_cast<size_t>(std::min<int64_t>(Remaining, ReadBlock)) + 1);
-        TFormatStop Fresh;
-        TFormatStop* Context = NewContext(Fresh);
-        Context->Offset = 0;  // every paragraph adds its own reference
-        TParagraphBuilder B(*FParagraphs, Context, HasOption(pmoDiscardTrailingSpaces), FTextPool);
+        TParagraphBuilder B(*FParagraphs, HasOption(pmoDiscardTrailingSpaces), FTextPool);
         B.ChunkSize = static_cast<size_t>(std::min<int64_t>(Remaining + 1, 1 << 20));
         uint8_t Style = 0, ParStyle = 0;
         char LastEnd = 0;  // the line-break character that ended the previous paragraph
         int64_t Consumed = 0;
         bool StoppedAtNul = false;
         int64_t LastProgress = Now();
-        try {
-            while (Remaining > 0 && !StoppedAtNul) {
-                auto Want = static_cast<int32_t>(std::min<int64_t>(Remaining, ReadBlock));
-                int32_t Got = Stream->Read(Block.data(), Want);
-                if (Got <= 0) break;
-                Remaining -= Got;
-                char* P = Block.data();
-                if (FNullReplacement != 0)
-                    for (int32_t i = 0; i < Got; ++i)
-                        if (P[i] == 0) P[i] = FNullReplacement;
-                int32_t RunStart = 0;
-                int32_t i = 0;
-                for (; i < Got; ++i) {
-                    char C = P[i];
-                    if (C == '\r' || C == '\n') {
-                        B.Append(P + RunStart, static_cast<size_t>(i - RunStart));
-                        RunStart = i + 1;
-                        bool Skip = B.Pending() == 0 && LastEnd != 0 && LastEnd != C;
-                        if (Skip) {
-                            LastEnd = 0;
-                            continue;
-                        }
-                        B.End(false, ParStyle);
-                        ParStyle = Style;
-                        LastEnd = C;
+        // Line ends, NUL and (with StaticFormat) style codes.
+        bool Special[256] = {};
+        Special[static_cast<unsigned char>('\r')] = Special[static_cast<unsigned char>('\n')] = Special[0] = true;
+        if (FStaticFormat)
+            for (int C = 0; C < 256; ++C) Special[C] = Special[C] || IsStyleCode(static_cast<char>(C));
+        while (Remaining > 0 && !StoppedAtNul) {
+            auto Want = static_cast<int32_t>(std::min<int64_t>(Remaining, ReadBlock));
+            int32_t Got = Stream->Read(Block.data(), Want);
+            if (Got <= 0) break;
+            Remaining -= Got;
+            char* P = Block.data();
+            if (FNullReplacement != 0)
+                for (int32_t i = 0; i < Got; ++i)
+                    if (P[i] == 0) P[i] = FNullReplacement;
+            int32_t RunStart = 0;
+            int32_t i = 0;
+            while (i < Got) {
+                // Plain characters up to the next one that needs a look
+                // (or to where an over-long line must be split).
+                int64_t SplitAt = static_cast<int64_t>(QuillMaxParLength) - static_cast<int64_t>(B.Pending()) + RunStart;
+                auto End = static_cast<int32_t>(std::min<int64_t>(Got, std::max<int64_t>(SplitAt, i)));
+                int32_t j = i;
+                while (j < End && !Special[static_cast<unsigned char>(P[j])]) ++j;
+                if (j > i) {
+                    LastEnd = 0;
+                    i = j;
+                    if (i >= Got) break;
+                }
+                char C = P[i];
+                if (C == '\r' || C == '\n') {
+                    B.Append(P + RunStart, static_cast<size_t>(i - RunStart));
+                    RunStart = ++i;
+                    bool Skip = B.Pending() == 0 && LastEnd != 0 && LastEnd != C;
+                    if (Skip) {
+                        LastEnd = 0;
                         continue;
                     }
-                    if (C == 0) {
-                        StoppedAtNul = true;
-                        break;
-                    }
-                    LastEnd = 0;
-                    if (FStaticFormat && IsStyleCode(C)) Style = ApplyStyleCode(Style, C);
-                    if (B.Pending() + static_cast<size_t>(i - RunStart) + 1 > static_cast<size_t>(QuillMaxParLength)) {
-                        // An over-long line is split as if a line break followed.
-                        B.Append(P + RunStart, static_cast<size_t>(i - RunStart));
-                        RunStart = i;
-                        B.End(false, ParStyle);
-                        ParStyle = Style;
-                    }
+                    B.End(false, ParStyle);
+                    ParStyle = Style;
+                    LastEnd = C;
+                    continue;
                 }
-                B.Append(P + RunStart, static_cast<size_t>(i - RunStart));
-                Consumed += StoppedAtNul ? i + 1 : Got;
-                NotifyProgress(LastProgress, false);
+                if (C == 0) {
+                    StoppedAtNul = true;
+                    break;
+                }
+                LastEnd = 0;
+                if (FStaticFormat && IsStyleCode(C)) Style = ApplyStyleCode(Style, C);
+                if (B.Pending() + static_cast<size_t>(i - RunStart) + 1 > static_cast<size_t>(QuillMaxParLength)) {
+                    // An over-long line is split as if a line break followed.
+                    B.Append(P + RunStart, static_cast<size_t>(i - RunStart));
+                    RunStart = i;
+                    B.End(false, ParStyle);
+                    ParStyle = Style;
+                }
+                ++i;
             }
-            B.End(true, ParStyle);
-        } catch (...) {
-            if (Context->Offset == 0) delete Context;
-            throw;
+            B.Append(P + RunStart, static_cast<size_t>(i - RunStart));
+            Consumed += StoppedAtNul ? i + 1 : Got;
+            NotifyProgress(LastProgress, false);
         }
+        B.End(true, ParStyle);
         if (StoppedAtNul) Stream->SetPosition(StartPos + Consumed);
         FCharCount = static_cast<int32_t>(B.CharCount);
     } catch (...) {

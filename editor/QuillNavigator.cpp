@@ -29,6 +29,15 @@ void TQuillNavigator::ResetCache() {
     Rebind();
 }
 
+void TQuillNavigator::PlaceAt(int32_t ParIndex, int32_t Offset) {
+    Par = &Editor->Paragraph(ParIndex);
+    ParNb = ParIndex;
+    ParOffset = Offset;
+    Pos = Par->Start + Offset;
+    ForgetStopAndLine();
+    Rebind();
+}
+
 int32_t TQuillNavigator::LocatePar() {
     if (Par) return ParNb;
     ForgetStopAndLine();
@@ -70,7 +79,7 @@ int32_t TQuillNavigator::GetStopIndex() {
     LocatePar();
     if (StopIndex == QuillUnknown) {
         int32_t i = 0;
-        while (i < Par->StopCount && Par->Stops[i].Offset < ParOffset) ++i;
+        while (i < Par->StopCount && Par->StopOffset(i) < ParOffset) ++i;
         StopIndex = i;
     }
     return StopIndex;
@@ -80,7 +89,7 @@ int32_t TQuillNavigator::GetLineInPar() {
     LocatePar();
     if (LineInPar == QuillUnknown) {
         int32_t i = 0;
-        while (i < Par->LineCount - 1 && ParagraphLine(*Par, i).End <= ParOffset) ++i;
+        while (i < Par->LineCount() - 1 && ParagraphLine(*Par, i).End <= ParOffset) ++i;
         LineInPar = i;
     }
     return LineInPar;
@@ -88,7 +97,7 @@ int32_t TQuillNavigator::GetLineInPar() {
 
 int32_t TQuillNavigator::GetLineNb() { return GetLineInPar() + Par->FirstLine; }
 
-const TDisplayLine& TQuillNavigator::SetLineNb(int32_t Line) {
+TDisplayLine TQuillNavigator::SetLineNb(int32_t Line) {
     int32_t LineCount = Editor->LineCount();
     int32_t Count = Editor->ParagraphCount();
     if (Line > LineCount - 1) Line = LineCount - 1;
@@ -96,15 +105,16 @@ const TDisplayLine& TQuillNavigator::SetLineNb(int32_t Line) {
     int64_t Est = LineCount > 0 ? static_cast<int64_t>(Line) * Count / LineCount : 0;
     auto I = static_cast<int32_t>(std::clamp<int64_t>(Est, 0, Count - 1));
     while (I > 0 && Line < Editor->Paragraph(I).FirstLine) --I;
-    while (I < Count - 1 && Line >= Editor->Paragraph(I).FirstLine + Editor->Paragraph(I).LineCount) ++I;
+    while (I < Count - 1 && Line >= Editor->Paragraph(I).FirstLine + Editor->Paragraph(I).LineCount()) ++I;
     ParNb = I;
     Par = &Editor->Paragraph(I);
-    LineInPar = std::clamp(Line - Par->FirstLine, 0, Par->LineCount - 1);
-    ParOffset = ParagraphLine(*Par, LineInPar).Start;
+    LineInPar = std::clamp(Line - Par->FirstLine, 0, Par->LineCount() - 1);
+    TDisplayLine DL = ParagraphLine(*Par, LineInPar);
+    ParOffset = DL.Start;
     Pos = Par->Start + ParOffset;
     StopIndex = QuillUnknown;
     Rebind();
-    return ParagraphLine(*Par, LineInPar);
+    return DL;
 }
 
 int32_t TQuillNavigator::GetColumn() {
@@ -114,7 +124,7 @@ int32_t TQuillNavigator::GetColumn() {
 
 int32_t TQuillNavigator::SetColumn(int32_t Col) {
     int32_t L = GetLineInPar();
-    const TDisplayLine& DL = ParagraphLine(*Par, L);
+    const TDisplayLine DL = ParagraphLine(*Par, L);
     int32_t Off = DL.Start + std::min(std::max(Col, 0), DL.End - DL.Start);
     Pos = Par->Start + Off;
     ParOffset = Off;
@@ -140,9 +150,9 @@ void TQuillNavigator::SetPos(int32_t NewPos) {
     Pos = NewPos;
     ParOffset = NewPos - Par->Start;
     if (StopIndex != QuillUnknown)
-        while (StopIndex < Par->StopCount && Par->Stops[StopIndex].Offset < ParOffset) ++StopIndex;
+        while (StopIndex < Par->StopCount && Par->StopOffset(StopIndex) < ParOffset) ++StopIndex;
     if (LineInPar != QuillUnknown)
-        while (LineInPar < Par->LineCount - 1 && ParOffset >= ParagraphLine(*Par, LineInPar).End) ++LineInPar;
+        while (LineInPar < Par->LineCount() - 1 && ParOffset >= ParagraphLine(*Par, LineInPar).End) ++LineInPar;
 }
 
 char TQuillNavigator::GetChar() {
@@ -153,40 +163,29 @@ char TQuillNavigator::GetChar() {
 
 void TQuillNavigator::InsertFormatStop(const TFormatStop& Stop) {
     int32_t I = GetStopIndex();
-    TParagraph& P = *Par;
-    if (P.StopCapacity < P.StopCount + 1) {
-        int32_t N = P.StopCount + 1;
-        int32_t Cap = N + N / 64;
-        auto* S = static_cast<TFormatStop*>(std::realloc(P.Stops, sizeof(TFormatStop) * static_cast<size_t>(Cap)));
-        if (!S) throw EOutOfMemory("Out of memory");
-        P.Stops = S;
-        P.StopCapacity = Cap;
-    }
-    for (int32_t k = P.StopCount; k > I; --k) P.Stops[k] = P.Stops[k - 1];
-    P.Stops[I] = Stop;
-    P.Stops[I].Offset = ParOffset;
-    ++P.StopCount;
+    TFormatStop S = Stop;
+    S.Offset = ParOffset;
+    InsertParagraphStop(*Par, I, S);
     StopIndex = I + 1;
 }
 
 void TQuillNavigator::DeleteFormatStop() {
     int32_t I = GetStopIndex();
     TParagraph& P = *Par;
-    if (I >= P.StopCount || P.Stops[I].Offset != ParOffset) throw Exception("Internal QuillMemo error");
-    for (int32_t k = I; k < P.StopCount - 1; ++k) P.Stops[k] = P.Stops[k + 1];
-    --P.StopCount;
+    if (I >= P.StopCount || P.StopOffset(I) != ParOffset) throw Exception("Internal QuillMemo error");
+    DeleteParagraphStop(P, I);
     LineInPar = QuillUnknown;
 }
 
 void TQuillNavigator::SkipStopsAtPos() {
     GetStopIndex();
-    while (StopIndex < Par->StopCount && Par->Stops[StopIndex].Offset == ParOffset) ++StopIndex;
+    while (StopIndex < Par->StopCount && Par->StopOffset(StopIndex) == ParOffset) ++StopIndex;
 }
 
 void TQuillNavigator::MoveOntoStop(int32_t N, int32_t Idx) {
     Par = &Editor->Paragraph(N);
     ParNb = N;
-    ParOffset = Par->Stops[Idx].Offset;
+    ParOffset = Par->StopOffset(Idx);
     Pos = Par->Start + ParOffset;
     StopIndex = Idx;
     LineInPar = QuillUnknown;
@@ -200,7 +199,7 @@ bool TQuillNavigator::NextStop(int32_t Limit) {
     while (true) {
         TParagraph& P = Editor->Paragraph(N);
         if (Idx < P.StopCount) {
-            if (P.Start + P.Stops[Idx].Offset > Limit) return false;
+            if (P.Start + P.StopOffset(Idx) > Limit) return false;
             MoveOntoStop(N, Idx);
             return true;
         }
@@ -217,7 +216,7 @@ bool TQuillNavigator::PrevStop(int32_t Limit) {
     while (true) {
         TParagraph& P = Editor->Paragraph(N);
         if (Idx >= 0 && Idx < P.StopCount) {
-            if (P.Start + P.Stops[Idx].Offset < Limit) return false;
+            if (P.Start + P.StopOffset(Idx) < Limit) return false;
             MoveOntoStop(N, Idx);
             return true;
         }
@@ -229,14 +228,15 @@ bool TQuillNavigator::PrevStop(int32_t Limit) {
 
 const TFormatStop& TQuillNavigator::CurrentStop() {
     int32_t I = GetStopIndex();
-    if (I > 0) return Par->Stops[I - 1];
-    return *Par->StartContext;
+    if (I == 0) return *Par->StartContext;
+    FCurrent = Par->Stops[I - 1];
+    return FCurrent;
 }
 
 uint8_t TQuillNavigator::GetStyle() {
     if (!Editor || !Editor->StaticFormat()) return 0;
     int32_t L = GetLineInPar();
-    const TDisplayLine& DL = ParagraphLine(*Par, L);
+    const TDisplayLine DL = ParagraphLine(*Par, L);
     uint8_t S = DL.Style();
     for (int32_t i = DL.Start; i < ParOffset && i < Par->Length; ++i) S = ApplyStyleCode(S, Par->Text[i]);
     return S;

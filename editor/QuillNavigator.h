@@ -23,7 +23,7 @@ public:
     TParagraph* Paragraph();  // the located paragraph record
     int32_t LocatePar();
     int32_t GetLineNb();
-    const TDisplayLine& SetLineNb(int32_t Line);
+    TDisplayLine SetLineNb(int32_t Line);
     int32_t GetColumn();
     int32_t SetColumn(int32_t Col);
     void SetPos(int32_t NewPos);
@@ -33,11 +33,15 @@ public:
     bool NextStop(int32_t Limit);
     bool PrevStop(int32_t Limit);
     void SkipStopsAtPos();
+    // The stop in force; a stop of the paragraph is unpacked into the
+    // navigator, valid until the next call.
     const TFormatStop& CurrentStop();
     void CopyCurrentStop(TFormatStop& Buffer) { Buffer = CurrentStop(); }
     uint8_t GetStyle();
     void Assign(const TQuillNavigator& Other);
     void ResetCache();
+    // Puts the navigator at an offset of a paragraph whose index is known.
+    void PlaceAt(int32_t ParIndex, int32_t Offset);
     TLinesList* GetLinesList();
     void ForgetStopAndLine() {
         StopIndex = QuillUnknown;
@@ -57,4 +61,5 @@ private:
     void Rebind();
     void MoveOntoStop(int32_t N, int32_t Idx);
     std::unique_ptr<TLinesList> FLinesList;
+    TFormatStop FCurrent;
 };

@@ -1,8 +1,8 @@
 #include "editor/QuillTypes.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <new>
 
 #include "framework/rtl/Exceptions.h"
 
@@ -26,61 +26,459 @@ uint8_t ApplyStyleCode(uint8_t Style, char Ch) {
     }
 }
 
-TFormatStop* NewContext(const TFormatStop& From) {
-    auto* C = new TFormatStop(From);
-    C->Offset = 1;
-    return C;
+// ---- stop states ----
+
+namespace {
+
+constexpr uint32_t StatesPerBlock = 1024;
+constexpr uint32_t EmptySlot = 0, Tombstone = 0xFFFFFFFF;
+
+bool SameState(const TFormatStop& A, const TFormatStop& B) {
+    if (A.Kind != B.Kind || A.Depth != B.Depth || A.Background != B.Background || A.Foreground != B.Foreground ||
+        A.Context != B.Context || A.Cursor != B.Cursor || A.KeyLength != B.KeyLength || A.StopLength != B.StopLength)
+        return false;
+    return std::memcmp(A.Stack, B.Stack, sizeof(A.Stack)) == 0;
 }
 
-void ReleaseContext(TFormatStop*& C) {
-    if (!C) return;
-    if (C->Offset <= 1)
-        delete C;
-    else
-        --C->Offset;
-    C = nullptr;
+uint32_t HashState(const TFormatStop& S) {
+    uint64_t H = 0x9E3779B97F4A7C15ull;
+    auto Mix = [&H](uint64_t V) { H = (H ^ V) * 0xBF58476D1CE4E5B9ull; };
+    Mix(static_cast<uint64_t>(S.Kind) | static_cast<uint64_t>(static_cast<uint8_t>(S.Depth)) << 8 |
+        static_cast<uint64_t>(S.KeyLength) << 16 | static_cast<uint64_t>(S.StopLength) << 24 |
+        static_cast<uint64_t>(static_cast<uint16_t>(S.Context)) << 32 | static_cast<uint64_t>(static_cast<uint16_t>(S.Cursor)) << 48);
+    Mix(static_cast<uint64_t>(static_cast<uint32_t>(S.Background)) | static_cast<uint64_t>(static_cast<uint32_t>(S.Foreground)) << 32);
+    for (int i = 0; i < QuillMaxDepth; i += 4) {
+        uint64_t W;
+        std::memcpy(&W, &S.Stack[i], sizeof(W));
+        Mix(W);
+    }
+    return static_cast<uint32_t>(H ^ (H >> 29));
 }
+
+// Equal states are kept once, counted by their holders; free ids are reused.
+struct TStateTable {
+    std::vector<TFormatStop*> Blocks;
+    std::vector<uint32_t> Refs;
+    std::vector<uint32_t> FreeIds;
+    std::vector<uint32_t> Slots;  // id + 1, EmptySlot or Tombstone
+    uint32_t Filled = 0;          // slots not empty (tombstones included)
+    int32_t Live = 0;
+
+    TStateTable() {
+        NewId();  // id 0: the plain state, all zero
+        Slots.assign(1024, EmptySlot);
+    }
+    uint32_t NewId() {
+        if (!FreeIds.empty()) {
+            uint32_t Id = FreeIds.back();
+            FreeIds.pop_back();
+            return Id;
+        }
+        auto Id = static_cast<uint32_t>(Refs.size());
+        if (Id % StatesPerBlock == 0) {
+            Blocks.push_back(new TFormatStop[StatesPerBlock]);
+            QuillStateBlocks = Blocks.data();
+        }
+        Refs.push_back(0);
+        return Id;
+    }
+    void Rehash() {
+        size_t Size = Slots.size();
+        if (static_cast<size_t>(Live) * 4 >= Size) Size *= 2;
+        Slots.assign(Size, EmptySlot);
+        Filled = 0;
+        for (uint32_t Id = 1; Id < Refs.size(); ++Id)
+            if (Refs[Id]) Place(Id, HashState(StopState(Id)));
+    }
+    void Place(uint32_t Id, uint32_t H) {
+        size_t Mask = Slots.size() - 1;
+        size_t I = H & Mask;
+        while (Slots[I] != EmptySlot && Slots[I] != Tombstone) I = (I + 1) & Mask;
+        if (Slots[I] == EmptySlot) ++Filled;
+        Slots[I] = Id + 1;
+    }
+    uint32_t Intern(const TFormatStop& S) {
+        uint32_t H = HashState(S);
+        size_t Mask = Slots.size() - 1;
+        for (size_t I = H & Mask; Slots[I] != EmptySlot; I = (I + 1) & Mask) {
+            uint32_t V = Slots[I];
+            if (V != Tombstone && SameState(StopState(V - 1), S)) {
+                ++Refs[V - 1];
+                return V - 1;
+            }
+        }
+        uint32_t Id = NewId();
+        TFormatStop& D = Blocks[Id / StatesPerBlock][Id % StatesPerBlock];
+        D = S;
+        D.Offset = 0;
+        Refs[Id] = 1;
+        ++Live;
+        if ((Filled + 1) * 2 > Slots.size()) Rehash();
+        Place(Id, H);
+        return Id;
+    }
+    void Release(uint32_t Id) {
+        if (--Refs[Id] != 0) return;
+        size_t Mask = Slots.size() - 1;
+        for (size_t I = HashState(StopState(Id)) & Mask; Slots[I] != EmptySlot; I = (I + 1) & Mask)
+            if (Slots[I] == Id + 1) {
+                Slots[I] = Tombstone;
+                break;
+            }
+        --Live;
+        FreeIds.push_back(Id);
+    }
+};
+
+// Never destroyed: editors may outlive static destruction order.
+TStateTable& States() {
+    static auto* T = new TStateTable;
+    return *T;
+}
+
+bool IsPlainState(const TFormatStop& S) {
+    static const TFormatStop Zero{};
+    return SameState(S, Zero);
+}
+
+}  // namespace
+
+TFormatStop** QuillStateBlocks = States().Blocks.data();
+
+TStopState InternStopState(const TFormatStop& S) {
+    if (IsPlainState(S)) return PlainStopState;
+    return States().Intern(S);
+}
+
+void AddStopStateRef(TStopState Id) {
+    if (Id != PlainStopState) ++States().Refs[Id];
+}
+
+void ReleaseStopState(TStopState Id) {
+    if (Id != PlainStopState) States().Release(Id);
+}
+
+int32_t StopStateCount() { return States().Live; }
+
+// ---- unit blocks ----
+
+namespace {
+
+constexpr uint32_t ChunkUnits = 65536;
+
+// Capacities 1, 2, 3, 4, 6, 8, 12, 16, 24, ...: at most a third is unused.
+uint32_t ClassOf(uint32_t Units, uint64_t* Cap) {
+    if (Units <= 4) {
+        *Cap = std::max<uint32_t>(Units, 1);
+        return static_cast<uint32_t>(*Cap) - 1;
+    }
+    uint64_t C = 4;
+    uint32_t K = 3;
+    while (C < Units) {
+        C = (C & (C - 1)) == 0 ? C / 2 * 3 : C / 3 * 4;
+        ++K;
+    }
+    *Cap = C;
+    return K;
+}
+
+// Small blocks are cut from 64K-unit chunks and kept on a free list per
+// capacity when released; larger ones get a chunk of their own.
+struct TUnitPool {
+    std::vector<uint64_t*> Chunks{nullptr};  // chunk 0 is never used: handle 0 means none
+    std::vector<uint32_t> FreeChunks;
+    std::vector<uint32_t> FreeLists = std::vector<uint32_t>(64, 0);
+    uint32_t Current = 0;
+    uint32_t Next = 0;
+    uint64_t Live = 0;
+
+    uint32_t NewChunk(uint64_t Units) {
+        auto* C = static_cast<uint64_t*>(std::malloc(static_cast<size_t>(Units) * 8));
+        if (!C) throw EOutOfMemory("Out of memory");
+        uint32_t Idx;
+        if (!FreeChunks.empty()) {
+            Idx = FreeChunks.back();
+            FreeChunks.pop_back();
+            Chunks[Idx] = C;
+        } else {
+            if (Chunks.size() >= 65536) {
+                std::free(C);
+                throw EOutOfMemory("Out of memory");
+            }
+            Idx = static_cast<uint32_t>(Chunks.size());
+            Chunks.push_back(C);
+            QuillUnitChunks = Chunks.data();
+        }
+        return Idx;
+    }
+    uint32_t Alloc(uint32_t Units) {
+        uint64_t Cap;
+        uint32_t K = ClassOf(Units, &Cap);
+        uint32_t H;
+        if (Cap > ChunkUnits) {
+            H = NewChunk(Cap) << 16;
+        } else if (FreeLists[K]) {
+            H = FreeLists[K];
+            std::memcpy(&FreeLists[K], UnitData(H), sizeof(uint32_t));
+        } else {
+            if (Current == 0 || Next + Cap > ChunkUnits) {
+                Current = NewChunk(ChunkUnits);
+                Next = 0;
+            }
+            H = Current << 16 | Next;
+            Next += static_cast<uint32_t>(Cap);
+        }
+        Live += Cap;
+        return H;
+    }
+    void Free(uint32_t H, uint32_t Units) {
+        uint64_t Cap;
+        uint32_t K = ClassOf(Units, &Cap);
+        if (Cap > ChunkUnits) {
+            std::free(Chunks[H >> 16]);
+            Chunks[H >> 16] = nullptr;
+            FreeChunks.push_back(H >> 16);
+        } else {
+            std::memcpy(UnitData(H), &FreeLists[K], sizeof(uint32_t));
+            FreeLists[K] = H;
+        }
+        Live -= Cap;
+        if (Live == 0) Reset();
+    }
+    // Nothing is in use: every chunk goes back.
+    void Reset() {
+        for (uint64_t* C : Chunks) std::free(C);
+        Chunks.assign(1, nullptr);
+        QuillUnitChunks = Chunks.data();
+        FreeChunks.clear();
+        std::fill(FreeLists.begin(), FreeLists.end(), 0);
+        Current = Next = 0;
+    }
+};
+
+TUnitPool& Pool() {
+    static auto* P = new TUnitPool;
+    return *P;
+}
+
+}  // namespace
+
+uint64_t** QuillUnitChunks = Pool().Chunks.data();
+
+uint32_t UnitCapacity(uint32_t Units) {
+    uint64_t Cap;
+    ClassOf(Units, &Cap);
+    return static_cast<uint32_t>(std::min<uint64_t>(Cap, 0xFFFFFFFFu));
+}
+
+uint32_t AllocUnits(uint32_t Units) { return Units ? Pool().Alloc(Units) : 0; }
+
+void FreeUnits(uint32_t Handle, uint32_t Units) {
+    if (Handle) Pool().Free(Handle, Units);
+}
+
+// ---- paragraph stops ----
+
+namespace {
+
+// Gives P room for N stops, keeping the first Min(N, StopCount).
+void ResizeStops(TParagraph& P, int32_t N) {
+    uint32_t Old = static_cast<uint32_t>(P.StopCount), New = static_cast<uint32_t>(N);
+    if ((Old ? UnitCapacity(Old) : 0) == (New ? UnitCapacity(New) : 0) && (Old == 0) == (New == 0)) {
+        P.StopCount = N;
+        return;
+    }
+    uint32_t H = AllocUnits(New);
+    if (H && Old) std::memcpy(UnitData(H), P.Stops.Data(), std::min(Old, New) * sizeof(TStopRec));
+    FreeUnits(P.Stops.Handle, Old);
+    P.Stops.Handle = H;
+    P.StopCount = N;
+}
+
+}  // namespace
+
+void SetParagraphStops(TParagraph& P, const TFormatStop* Stops, int32_t N) {
+    static std::vector<TStopRec> New;  // scratch of the UI thread
+    static std::vector<TStopState> Old;
+    New.resize(static_cast<size_t>(N));
+    for (int32_t i = 0; i < N; ++i) New[static_cast<size_t>(i)] = {Stops[i].Offset, InternStopState(Stops[i])};
+    Old.resize(static_cast<size_t>(P.StopCount));
+    for (int32_t i = 0; i < P.StopCount; ++i) Old[static_cast<size_t>(i)] = P.StopStateAt(i);
+    try {
+        ResizeStops(P, N);
+    } catch (...) {
+        for (const TStopRec& R : New) ReleaseStopState(R.State);
+        throw;
+    }
+    if (N) std::memcpy(P.Stops.Data(), New.data(), static_cast<size_t>(N) * sizeof(TStopRec));
+    // Released last: a state both lists hold is never dropped in between.
+    for (TStopState Id : Old) ReleaseStopState(Id);
+}
+
+void InsertParagraphStop(TParagraph& P, int32_t I, const TFormatStop& S) {
+    TStopState Id = InternStopState(S);
+    int32_t N = P.StopCount;
+    try {
+        ResizeStops(P, N + 1);
+    } catch (...) {
+        ReleaseStopState(Id);
+        throw;
+    }
+    TStopRec* D = P.Stops.Data();
+    std::memmove(D + I + 1, D + I, static_cast<size_t>(N - I) * sizeof(TStopRec));
+    D[I] = {S.Offset, Id};
+}
+
+void DeleteParagraphStop(TParagraph& P, int32_t I) {
+    TStopRec* D = P.Stops.Data();
+    ReleaseStopState(D[I].State);
+    std::memmove(D + I, D + I + 1, static_cast<size_t>(P.StopCount - I - 1) * sizeof(TStopRec));
+    ResizeStops(P, P.StopCount - 1);
+}
+
+void ClearParagraphStops(TParagraph& P) {
+    for (int32_t i = 0; i < P.StopCount; ++i) ReleaseStopState(P.StopStateAt(i));
+    FreeUnits(P.Stops.Handle, static_cast<uint32_t>(P.StopCount));
+    P.Stops.Handle = 0;
+    P.StopCount = 0;
+}
+
+void UnpackStops(const TParagraph& P, std::vector<TFormatStop>& Out) {
+    Out.resize(static_cast<size_t>(P.StopCount));
+    for (int32_t i = 0; i < P.StopCount; ++i) Out[static_cast<size_t>(i)] = P.Stops[i];
+}
+
+void SetParagraphContext(TParagraph& P, const TFormatStop& S) {
+    TStopState Id = InternStopState(S);
+    ReleaseStopState(P.StartContext.Id);
+    P.StartContext.Id = Id;
+}
+
+void ShareParagraphContext(TParagraph& P, const TParagraph& From) {
+    TStopState Id = From.StartContext.Id;
+    AddStopStateRef(Id);
+    ReleaseStopState(P.StartContext.Id);
+    P.StartContext.Id = Id;
+}
+
+// ---- paragraph text and lines ----
+
+namespace {
+
+uint32_t ExtraUnits(int32_t Lines) {
+    return static_cast<uint32_t>((sizeof(TParagraphExtra) + static_cast<uint64_t>(Lines) * sizeof(TDisplayLine) + 7) / 8);
+}
+
+bool IsPlainLine(const TDisplayLine& L, int32_t Length) {
+    return L.Start == 0 && L.End == Length && L.Width == 0 && L.Width2 == 0 && L.SpaceCount == 0 && L.JustifyFrom == 0 &&
+           L.Reserved == 0 && L.StopsBefore == 0 && (L.StyleWord & ~0xFF) == 0;
+}
+
+TDisplayLine PlainLine(int32_t Length, uint8_t Style) {
+    TDisplayLine L;
+    L.End = Length;
+    L.StyleWord = Style;
+    return L;
+}
+
+void FreeExtra(TParagraph& P) {
+    if (!P.Extra) return;
+    FreeUnits(P.Extra, ExtraUnits(P.ExtraData()->LineCount));
+    P.Extra = 0;
+}
+
+// Gives P explicit room for N lines, keeping the first Min(N, LineCount)
+// and its colours; new lines are zero.
+void ResizeExtra(TParagraph& P, int32_t N) {
+    int32_t Old = P.LineCount();
+    if (P.Extra && UnitCapacity(ExtraUnits(Old)) == UnitCapacity(ExtraUnits(N))) {
+        TParagraphExtra* E = P.ExtraData();
+        for (int32_t i = Old; i < N; ++i) E->Lines()[i] = TDisplayLine();
+        E->LineCount = N;
+        return;
+    }
+    uint32_t H = AllocUnits(ExtraUnits(N));
+    auto* E = static_cast<TParagraphExtra*>(UnitData(H));
+    *E = {N, P.TextColor(), P.BackColor(), 0};
+    for (int32_t i = 0; i < N; ++i) E->Lines()[i] = i < Old ? ParagraphLine(P, i) : TDisplayLine();
+    FreeExtra(P);
+    P.Extra = H;
+}
+
+// Back to the compact form when one plain line and no colours remain.
+void CompactLines(TParagraph& P) {
+    if (!P.Extra) return;
+    TParagraphExtra* E = P.ExtraData();
+    if (E->LineCount != 1 || E->TextColor != -1 || E->BackColor != -1 || !IsPlainLine(E->Lines()[0], P.Length)) return;
+    P.Style0 = static_cast<uint8_t>(E->Lines()[0].StyleWord);
+    FreeExtra(P);
+}
+
+}  // namespace
 
 void FreeParagraph(TParagraph& P) {
-    if (!P.TextInPool) std::free(P.Text);
+    if (!P.TextInPool && P.Text) std::free(P.Text - sizeof(int32_t));
     P.Text = nullptr;
-    P.TextCapacity = 0;
     P.TextInPool = 0;
-    std::free(P.MoreLines);
-    P.MoreLines = nullptr;
-    std::free(P.Stops);
-    P.Stops = nullptr;
-    P.StopCount = P.StopCapacity = 0;
-    ReleaseContext(P.StartContext);
+    FreeExtra(P);
+    ClearParagraphStops(P);
+    ReleaseStopState(P.StartContext.Id);
+    P.StartContext.Id = PlainStopState;
 }
 
+// Heap texts carry their capacity in the four bytes before them.
 void ReserveParagraphText(TParagraph& P, int32_t NewLength, bool Exact) {
     int64_t Need = static_cast<int64_t>(NewLength) + 1;
     if (!Exact) Need += NewLength / 64;
-    auto* Buf = static_cast<char*>(std::malloc(static_cast<size_t>(Need)));
-    if (!Buf) throw EOutOfMemory("Out of memory");
+    auto* Block = static_cast<char*>(std::malloc(static_cast<size_t>(Need) + sizeof(int32_t)));
+    if (!Block) throw EOutOfMemory("Out of memory");
+    auto Cap = static_cast<int32_t>(Need);
+    std::memcpy(Block, &Cap, sizeof(Cap));
+    char* Buf = Block + sizeof(int32_t);
     int32_t Keep = P.Length < NewLength ? P.Length : NewLength;
     if (P.Text && Keep > 0) std::memcpy(Buf, P.Text, static_cast<size_t>(Keep));
     Buf[Keep] = 0;
-    if (!P.TextInPool) std::free(P.Text);
+    if (!P.TextInPool && P.Text) std::free(P.Text - sizeof(int32_t));
     P.Text = Buf;
     P.TextInPool = 0;
-    P.TextCapacity = static_cast<int32_t>(Need);
+}
+
+int32_t ParagraphTextCapacity(const TParagraph& P) {
+    if (P.TextInPool || !P.Text) return 0;
+    int32_t Cap;
+    std::memcpy(&Cap, P.Text - sizeof(int32_t), sizeof(Cap));
+    return Cap;
 }
 
 void SetParagraphLineCount(TParagraph& P, int32_t N) {
     if (N < 1) N = 1;
     if (N - 1 > 59652323) throw EOutOfMemory("Out of memory");
-    if (N == 1) {
-        std::free(P.MoreLines);
-        P.MoreLines = nullptr;
-    } else {
-        auto* M = static_cast<TDisplayLine*>(std::realloc(P.MoreLines, sizeof(TDisplayLine) * static_cast<size_t>(N - 1)));
-        if (!M) throw EOutOfMemory("Out of memory");
-        for (int32_t i = P.LineCount - 1; i < N - 1; ++i) new (&M[i]) TDisplayLine();
-        P.MoreLines = M;
-    }
-    P.LineCount = N;
+    if (N == P.LineCount() && !P.Extra) return;
+    ResizeExtra(P, N);
+    CompactLines(P);
 }
 
-TDisplayLine& ParagraphLine(TParagraph& P, int32_t I) { return I == 0 ? P.Line0 : P.MoreLines[I - 1]; }
+TDisplayLine ParagraphLine(const TParagraph& P, int32_t I) {
+    if (P.Extra) return P.ExtraData()->Lines()[I];
+    return PlainLine(P.Length, P.Style0);
+}
+
+void SetParagraphLines(TParagraph& P, const TDisplayLine* Lines, int32_t N) {
+    if (N == 1 && IsPlainLine(Lines[0], P.Length) && P.TextColor() == -1 && P.BackColor() == -1) {
+        FreeExtra(P);
+        P.Style0 = static_cast<uint8_t>(Lines[0].StyleWord);
+        return;
+    }
+    ResizeExtra(P, N);
+    std::copy(Lines, Lines + N, P.ExtraData()->Lines());
+}
+
+void SetPlainLine(TParagraph& P, uint8_t Style) {
+    TDisplayLine L = PlainLine(P.Length, Style);
+    SetParagraphLines(P, &L, 1);
+}
+
+TDisplayLine& ParagraphLineRef(TParagraph& P, int32_t I) {
+    if (!P.Extra) ResizeExtra(P, 1);
+    return P.ExtraData()->Lines()[I];
+}

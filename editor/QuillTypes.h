@@ -2,6 +2,7 @@
 // Records of the editor's text model: format stops, display lines and
 // paragraphs, and the numeric limits the editor enforces.
 #include <cstdint>
+#include <vector>
 
 // A paragraph may not hold more characters than this.
 constexpr int32_t QuillMaxParLength = 2147483547;
@@ -67,36 +68,116 @@ struct TDisplayLine {
     uint8_t Style() const { return static_cast<uint8_t>(StyleWord & 0xFF); }
 };
 
-// One paragraph. Records never move once placed in the paragraph list.
-struct TParagraph {
-    char* Text = nullptr;  // owned, zero-terminated; none when never held text
-    int32_t Length = 0;
-    int32_t TextColor = -1;
-    int32_t BackColor = -1;
-    int32_t FirstLine = 0;
-    int32_t Start = 0;
-    TFormatStop* StartContext = nullptr;  // shared, reference counted
-    TDisplayLine Line0;
-    int32_t LineCount = 1;
-    TDisplayLine* MoreLines = nullptr;  // LineCount - 1 records
-    int32_t StopCount = 0;
-    TFormatStop* Stops = nullptr;
-    int32_t StopCapacity = 0;
-    int32_t TextCapacity = 0;  // bytes allocated for Text
-    uint8_t Formatted = 0;
-    uint8_t Highlighted = 0;
-    uint8_t Parsed = 0;
-    uint8_t TextInPool = 0;  // Text lives in the load pool, not on the heap
+// ---- compact storage of stops and display lines ----
+// Everything below is shared by the editors of the process, which all live
+// on the user-interface thread.
+
+// A stop state: every field of a TFormatStop but Offset. Equal states are
+// stored once and counted; state 0 is the all-zero state and is never freed.
+using TStopState = uint32_t;
+constexpr TStopState PlainStopState = 0;
+TStopState InternStopState(const TFormatStop& S);  // adds one reference
+void AddStopStateRef(TStopState Id);
+void ReleaseStopState(TStopState Id);
+extern TFormatStop** QuillStateBlocks;
+inline const TFormatStop& StopState(TStopState Id) { return QuillStateBlocks[Id >> 10][Id & 1023]; }  // Offset 0
+int32_t StopStateCount();                      // states in use (tests)
+
+// A stored format stop.
+struct TStopRec {
+    int32_t Offset;
+    TStopState State;
 };
 
-// Shared start contexts.
-TFormatStop* NewContext(const TFormatStop& From);  // reference count 1
-inline TFormatStop* ShareContext(TFormatStop* C) { ++C->Offset; return C; }
-void ReleaseContext(TFormatStop*& C);
+// Blocks of 8-byte units addressed by 32-bit handles (0 is none). A block's
+// capacity follows from the size asked for, so callers keep only a count.
+uint32_t UnitCapacity(uint32_t Units);
+uint32_t AllocUnits(uint32_t Units);
+void FreeUnits(uint32_t Handle, uint32_t Units);
+extern uint64_t** QuillUnitChunks;
+inline void* UnitData(uint32_t Handle) {
+    return Handle ? QuillUnitChunks[Handle >> 16] + (Handle & 0xFFFF) : nullptr;
+}
+
+// The stops of a paragraph; reading one gives the full record.
+struct TStopArray {
+    uint32_t Handle = 0;
+    TStopRec* Data() const { return static_cast<TStopRec*>(UnitData(Handle)); }
+    TFormatStop operator[](int32_t I) const {
+        const TStopRec& R = Data()[I];
+        TFormatStop S = StopState(R.State);
+        S.Offset = R.Offset;
+        return S;
+    }
+};
+
+// A paragraph's StartContext: a counted reference to a shared state.
+struct TContextRef {
+    TStopState Id = PlainStopState;
+    const TFormatStop& operator*() const { return StopState(Id); }
+    const TFormatStop* operator->() const { return &StopState(Id); }
+};
+
+// Display lines and colours of a paragraph that needs more than one plain
+// line (start 0, end Length, nothing measured) or colours of its own.
+struct TParagraphExtra {
+    int32_t LineCount;
+    int32_t TextColor;
+    int32_t BackColor;
+    int32_t Reserved;
+    TDisplayLine* Lines() { return reinterpret_cast<TDisplayLine*>(this + 1); }
+};
+
+// One paragraph. Records never move once placed in the paragraph list
+// (they only shift when paragraphs are inserted or deleted before them).
+struct TParagraph {
+    char* Text = nullptr;  // zero-terminated; none when never held text
+    int32_t Length = 0;
+    int32_t FirstLine = 0;
+    int32_t Start = 0;
+    int32_t StopCount = 0;
+    TStopArray Stops;           // sorted by offset
+    TContextRef StartContext;   // state in force at the paragraph start
+    uint32_t Extra = 0;         // TParagraphExtra handle, 0 for one plain line
+    uint8_t Style0 = 0;         // in-text style at the start of a plain line
+    uint8_t Formatted : 1 = 0;
+    uint8_t Highlighted : 1 = 0;
+    uint8_t Parsed : 1 = 0;
+    uint8_t TextInPool : 1 = 0;  // Text lives in the load pool, not on the heap
+
+    TParagraphExtra* ExtraData() const { return static_cast<TParagraphExtra*>(UnitData(Extra)); }
+    int32_t LineCount() const { return Extra ? ExtraData()->LineCount : 1; }
+    int32_t TextColor() const { return Extra ? ExtraData()->TextColor : -1; }
+    int32_t BackColor() const { return Extra ? ExtraData()->BackColor : -1; }
+    int32_t StopOffset(int32_t I) const { return Stops.Data()[I].Offset; }
+    TStopState StopStateAt(int32_t I) const { return Stops.Data()[I].State; }
+};
+
+// Stops: every change keeps the state references counted.
+void SetParagraphStops(TParagraph& P, const TFormatStop* Stops, int32_t N);
+inline void SetParagraphStops(TParagraph& P, const std::vector<TFormatStop>& Stops) {
+    SetParagraphStops(P, Stops.data(), static_cast<int32_t>(Stops.size()));
+}
+void InsertParagraphStop(TParagraph& P, int32_t I, const TFormatStop& S);
+void DeleteParagraphStop(TParagraph& P, int32_t I);
+void ClearParagraphStops(TParagraph& P);
+// The stops as full records.
+void UnpackStops(const TParagraph& P, std::vector<TFormatStop>& Out);
+// Start contexts.
+void SetParagraphContext(TParagraph& P, const TFormatStop& S);
+void ShareParagraphContext(TParagraph& P, const TParagraph& From);
 
 // Paragraph storage helpers (heap memory with the 1/64 growth rule).
 void FreeParagraph(TParagraph& P);
 // Replaces the text buffer by a new one of room for at least NewLength.
 void ReserveParagraphText(TParagraph& P, int32_t NewLength, bool Exact);
+// Bytes of the paragraph's own text buffer (0 in the load pool or none).
+int32_t ParagraphTextCapacity(const TParagraph& P);
 void SetParagraphLineCount(TParagraph& P, int32_t N);
-TDisplayLine& ParagraphLine(TParagraph& P, int32_t I);
+// Display line I (a copy) / all lines at once.
+TDisplayLine ParagraphLine(const TParagraph& P, int32_t I);
+void SetParagraphLines(TParagraph& P, const TDisplayLine* Lines, int32_t N);
+// One plain line holding the whole text.
+void SetPlainLine(TParagraph& P, uint8_t Style);
+// Line I as stored, made addressable (the paragraph keeps explicit lines).
+TDisplayLine& ParagraphLineRef(TParagraph& P, int32_t I);

@@ -7,6 +7,7 @@
 #include "framework/rtl/FileUtils.h"
 #include "framework/rtl/StrUtils.h"
 #include "framework/rtl/StringList.h"
+#include "framework/rtl/win/LocaleFormat.h"
 #include "framework/rtl/win/Registry.h"
 #include "framework/rtl/win/WinApi.h"
 
@@ -58,20 +59,31 @@ private:
     std::string FPath;
 };
 
+// The running program's file; empty when it cannot be told.
+std::string ExePath() {
+    std::vector<char> Buf(MAX_PATH);
+    for (;;) {
+        const DWORD Len = GetModuleFileNameA(nullptr, Buf.data(), static_cast<DWORD>(Buf.size()));
+        if (Len == 0) return std::string();
+        if (Len < Buf.size()) return std::string(Buf.data(), Len);
+        Buf.resize(Buf.size() * 2);
+    }
+}
+
 // Attempts at a temporary name before giving up: each failure means a file
 // with the wanted extension already holds that name.
 constexpr int TempNameAttempts = 1024;
 
 }  // namespace
 
-std::string GetExeDir() {
-    std::vector<char> Buf(MAX_PATH);
-    for (;;) {
-        const DWORD Len = GetModuleFileNameA(nullptr, Buf.data(), static_cast<DWORD>(Buf.size()));
-        if (Len == 0) return std::string();
-        if (Len < Buf.size()) return ExtractFilePath(std::string(Buf.data(), Len));
-        Buf.resize(Buf.size() * 2);
-    }
+std::string GetExeDir() { return ExtractFilePath(ExePath()); }
+
+std::string ProgramTitleString() {
+    // From the locale directly: the global settings may not be set up yet
+    // while static objects are being initialised.
+    TFormatSettings Settings;
+    GetLocaleFormatSettings(Settings);
+    return FormatTitleString(GetFileDate(ExePath()), Settings);
 }
 
 std::string GetShortPath(const std::string& Path) {

@@ -38,6 +38,11 @@ TPixelImage ReadPixels(TBitmap* Bitmap) {
     return ReadPixels(Bitmap->Handle(), Bitmap->Width(), Bitmap->Height());
 }
 
+TPixelMask ReadMask(TBitmap* Bitmap) {
+    const TPixelImage Pixels = ReadPixels(Bitmap);
+    return MaskFromColors(Pixels, {0, 0}, {Pixels.Width, Pixels.Height}, {GlyphWhite});
+}
+
 std::unique_ptr<TBitmap> BitmapFromPixels(const TPixelImage& Image) {
     auto B = std::make_unique<TBitmap>();
     B->SetSize(Image.Width, Image.Height);

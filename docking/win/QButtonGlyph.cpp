@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "docking/DockTexts.h"
+#include "docking/win/GlyphBlits.h"
 #include "docking/win/PixelBitmaps.h"
 #include "framework/rtl/Exceptions.h"
 
@@ -183,53 +184,67 @@ TGlyphList* TButtonGlyph::MakeStateImage(TToolbarButtonState State, int& Index) 
     } Making{FMakingImage = true};
     if (!FList) FList = AcquireGlyphList(Cell);
     if (!FDisabledList) FDisabledList = AcquireGlyphList({Cell.Width + 1, Cell.Height + 1});
-    // The cell's pixels and its transparency (white = transparent).
-    TPixelImage Pixels;
+    // An image-list entry is one cell: its disabled image is generated.
+    const int CellIndex = GlyphCellForState(State, FImages ? 1 : FNumGlyphs);
+    const TPoint Origin{FImages || CellIndex < 0 ? 0 : CellIndex * Cell.Width, 0};
+    // The source the colours are matched on: the strip, or the image-list
+    // entry drawn; its cell's transparency (white = transparent) when a
+    // mask says it.
+    std::unique_ptr<TBitmap> Drawn;
     TPixelMask Transparent;
     bool HasMask = false;
-    const int CellIndex = FImages ? 0 : GlyphCellForState(State, FNumGlyphs);
-    const int Source = CellIndex < 0 ? 0 : CellIndex;
-    uint32_t TransparentColour = 0;
     if (FImages) {
-        TBitmap Colour, Mono;
-        Colour.SetSize(Cell.Width, Cell.Height);
-        ImageList_Draw(FImages->Handle(), FImageIndex, Colour.Canvas()->Handle(), 0, 0, ILD_NORMAL);
+        Drawn = std::make_unique<TBitmap>();
+        Drawn->SetSize(Cell.Width, Cell.Height);
+        ImageList_Draw(FImages->Handle(), FImageIndex, Drawn->Canvas()->Handle(), 0, 0, ILD_NORMAL);
+        TBitmap Mono;
         Mono.SetMonochrome(true);
         Mono.SetSize(Cell.Width, Cell.Height);
         ImageList_Draw(FImages->Handle(), FImageIndex, Mono.Canvas()->Handle(), 0, 0, ILD_MASK);
-        Pixels = ReadPixels(&Colour);
-        const TPixelImage M = ReadPixels(&Mono);
-        Transparent = MaskFromColors(M, {0, 0}, Cell, {0xFFFFFF});
+        Transparent = ReadMask(&Mono);
         HasMask = true;
-    } else {
-        const TPixelImage Strip = ReadPixels(FGlyph.get());
-        TransparentColour = GlyphTransparentColour(Strip);
-        Pixels = GlyphStripCell(Strip, Source, Cell);
-        if (!FGlyphMask->Empty()) {
-            const TPixelImage MaskStrip = ReadPixels(FGlyphMask.get());
-            Transparent = MaskFromColors(MaskStrip, {Source * Cell.Width, 0}, Cell, {0xFFFFFF});
-            HasMask = true;
-        } else if (State == tbsDisabled) {
-            Transparent = MaskFromColors(Pixels, {0, 0}, Cell, {static_cast<int64_t>(TransparentColour & 0xFFFFFF)});
-        } else {
-            Transparent = MaskFromColors(Pixels, {0, 0}, Cell, {AutoMaskColour});
-        }
+    } else if (!FGlyphMask->Empty()) {
+        Transparent = MaskFromColors(ReadPixels(FGlyphMask.get()), Origin, Cell, {GlyphWhite});
+        HasMask = true;
     }
+    TBitmap* Source = FImages ? Drawn.get() : FGlyph.get();
+    const TPixelImage SourcePixels = ReadPixels(Source);
+    const TPixelImage Pixels = GlyphStripCell(SourcePixels, Origin.X / Cell.Width, Cell);
+    const uint32_t TransparentColour = GlyphTransparentColour(SourcePixels);
+    // Exact comparison where the pixels are held exactly; otherwise the
+    // device compares them, as it would show them.
+    std::unique_ptr<TBitmap> BlitSource;
+    if (FImages) BlitSource = std::move(Drawn);
+    else if (!ColoursMatchExactly(FGlyph.get())) BlitSource = CopyBitmapAsDIB(FGlyph.get());
+    auto Match = [&](const std::vector<int64_t>& Colours) {
+        if (!BlitSource) return MaskFromColors(SourcePixels, Origin, Cell, Colours);
+        std::vector<TColor> Blit;
+        for (int64_t C : Colours) Blit.push_back(static_cast<TColor>(C & 0xFFFFFF));
+        TBitmap Mask;
+        MaskFromColorsByBlt(&Mask, BlitSource.get(), Bounds(Origin.X, Origin.Y, Cell.Width, Cell.Height), Blit);
+        return ReadMask(&Mask);
+    };
     const uint32_t Face = ColorToRGB(clBtnFace), Light = ColorToRGB(clBtnHighlight),
                    Shadow = ColorToRGB(clBtnShadow);
     TGlyphList* List = State == tbsDisabled ? FDisabledList : FList;
     if (State != tbsDisabled) {
+        // Without a mask each cell is transparent in its own bottom-left colour.
+        if (!HasMask) Transparent = Match({static_cast<int64_t>(Pixels.BottomLeft() & 0xFFFFFF)});
         auto Image = BitmapFromPixels(Pixels);
         auto Mask = BitmapFromMask(Transparent);
         Index = List->AddWithMask(Image.get(), Mask.get());
     } else if (CellIndex >= 0) {
-        const TMaskedPixels D = DisabledFromOwnCell(Pixels, Transparent, Light, Shadow);
+        // The strip's transparent colour; white and grey as the device has
+        // them.
+        if (!HasMask) Transparent = Match({static_cast<int64_t>(TransparentColour & 0xFFFFFF)});
+        const TMaskedPixels D =
+            DisabledFromOwnCell(Pixels, Transparent, Match({GlyphWhite}), Match({GlyphGrey}), Light, Shadow);
         auto Image = BitmapFromPixels(D.Image);
         auto Mask = BitmapFromMask(D.Mask);
         Index = List->AddWithMask(Image.get(), Mask.get());
     } else {
-        const TPixelMask Ink =
-            DisabledInk(Pixels, HasMask ? &Transparent : nullptr, HasMask ? 0 : TransparentColour, FOldDisabledStyle);
+        const TPixelMask Matched = Match(InkMatchColours(FOldDisabledStyle, HasMask, TransparentColour));
+        const TPixelMask Ink = InkFromMatches(Matched, HasMask ? &Transparent : nullptr, FOldDisabledStyle);
         auto Image = BitmapFromPixels(GenerateDisabledImage(Ink, Face, Light, Shadow));
         Index = List->AddMasked(Image.get(), clBtnFace);
     }

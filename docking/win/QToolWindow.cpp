@@ -503,9 +503,49 @@ void TQCustomToolWindow::ApplyFloatingVisibility(bool Show) {
     if ((IsWindowVisible(Handle()) != FALSE) == Show) return;
     // Shown above its form (and above everything when asked to).
     HWND After = FFloatingMode == fmOnTopOfAllForms ? HWND_TOPMOST : HWND_TOP;
+    const bool WasActive = !Show && GetActiveWindow() == Handle();
     SetWindowPos(Handle(), After, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | (Show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW | SWP_NOZORDER));
+    if (WasActive) HandOnActivation();
     if (OnVisibleChanged) OnVisibleChanged(this);
+}
+
+namespace {
+
+BOOL CALLBACK CollectThreadWindow(HWND Wnd, LPARAM List) {
+    try {
+        reinterpret_cast<std::vector<HWND>*>(List)->push_back(Wnd);
+        return TRUE;
+    } catch (...) {
+        return FALSE;
+    }
+}
+
+}  // namespace
+
+void TQCustomToolWindow::HandOnActivation() {
+    std::vector<HWND> Windows;
+    EnumThreadWindows(GetCurrentThreadId(), CollectThreadWindow, reinterpret_cast<LPARAM>(&Windows));
+    // The invisible hosts of floating bars are never meant to be active.
+    std::vector<HWND> Hosts;
+    for (TQCustomToolWindow* Bar : AllToolWindows())
+        if (Bar->FFloatParent && Bar->FFloatParent->HandleAllocated()) Hosts.push_back(Bar->FFloatParent->Handle());
+    std::vector<TActivationCandidate> Candidates;
+    for (HWND W : Windows) {
+        TActivationCandidate C;
+        C.Visible = IsWindowVisible(W) && std::find(Hosts.begin(), Hosts.end(), W) == Hosts.end();
+        C.Enabled = IsWindowEnabled(W) != FALSE;
+        C.Topmost = (GetWindowLongPtrA(W, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+        Candidates.push_back(C);
+    }
+    const int Index = WindowToActivate(Candidates);
+    if (Index >= 0) SetActiveWindow(Windows[static_cast<size_t>(Index)]);
+}
+
+void TQCustomToolWindow::MirrorActivationOnForm(bool Active) {
+    if (!Floating()) return;
+    TCustomForm* Form = OwnerForm();
+    if (Form && Form->HandleAllocated()) SendMessageA(Form->Handle(), WM_NCACTIVATE, Active ? TRUE : FALSE, 0);
 }
 
 void TQCustomToolWindow::UpdateVisibility() {
@@ -523,9 +563,15 @@ void TQCustomToolWindow::HookProc(THookKind Kind, void* Wnd, uintptr_t WParam, i
     for (TQCustomToolWindow* Bar : Bars) {
         if (!Alive(Bar) || !Bar->Floating()) continue;
         switch (Kind) {
-            case hkActivateApp:
-                Bar->ApplyFloatingVisibility(Bar->ShouldFloatBeShown(WParam != 0 || ThreadHasActiveWindow()));
+            case hkActivateApp: {
+                const bool Active = WParam != 0 || ThreadHasActiveWindow();
+                Bar->ApplyFloatingVisibility(Bar->ShouldFloatBeShown(Active));
+                // A bar that stays shows on its caption whether the
+                // application is active.
+                if (Alive(Bar) && Bar->HandleAllocated() && IsWindowVisible(Bar->Handle()))
+                    Bar->DrawNonClient(WParam != 0);
                 break;
+            }
             case hkWindowPosChanged: {
                 if (Bar->FFloatingMode != fmOnTopOfParentForm) break;
                 TCustomForm* Form = Bar->OwnerForm();
@@ -595,7 +641,7 @@ void TQCustomToolWindow::Paint() {
     Canvas()->FillRect(R);
 }
 
-void TQCustomToolWindow::DrawNonClient() {
+void TQCustomToolWindow::DrawNonClient(std::optional<bool> ThreadActive) {
     if (!HandleAllocated()) return;
     HDC DC = GetWindowDC(Handle());
     if (!DC) return;
@@ -604,7 +650,7 @@ void TQCustomToolWindow::DrawNonClient() {
     GetClientRect(Handle(), &C);
     const TEdgeInsets I = NonClientInsets();
     ExcludeClipRect(DC, I.Left, I.Top, I.Left + C.right, I.Top + C.bottom);
-    if (Floating()) DrawFloatingNonClient(DC);
+    if (Floating()) DrawFloatingNonClient(DC, ThreadActive.value_or(ThreadHasActiveWindow()));
     else if (FDockedTo) DrawDockedNonClient(DC);
     RestoreDC(DC, Saved);
     ReleaseDC(Handle(), DC);
@@ -639,7 +685,7 @@ void TQCustomToolWindow::DrawDockedNonClient(HDC DC) {
     }
 }
 
-void TQCustomToolWindow::DrawFloatingNonClient(HDC DC) {
+void TQCustomToolWindow::DrawFloatingNonClient(HDC DC, bool ThreadActive) {
     const TFloatingFrame F = FloatingFrame();
     RECT R{0, 0, FWidth, FHeight};
     HBRUSH Face = GetSysColorBrush(COLOR_BTNFACE);
@@ -648,7 +694,7 @@ void TQCustomToolWindow::DrawFloatingNonClient(HDC DC) {
     if (!FShowCaption) return;
     const TRect Cap = FloatingCaptionRect(F);
     // A bar that stays while the application is inactive says so.
-    const bool Active = FHideWhenInactive || ThreadHasActiveWindow();
+    const bool Active = FHideWhenInactive || ThreadActive;
     RECT CR = ToRECT(Cap);
     using TDrawCaption = BOOL(WINAPI*)(HWND, HDC, const RECT*, UINT);
     static const auto DrawCaptionProc = reinterpret_cast<TDrawCaption>(
@@ -759,7 +805,9 @@ void TQCustomToolWindow::WndProc(TMessage& Message) {
             Message.Result = 0;
             return;
         case WM_NCACTIVATE:
+            // The form's caption shows this one's activation.
             DrawNonClient();
+            if (!Designing) MirrorActivationOnForm(Message.WParam != 0);
             Message.Result = TRUE;
             return;
         case WM_NCHITTEST: {
@@ -848,12 +896,22 @@ void TQCustomToolWindow::WndProc(TMessage& Message) {
         case WM_ERASEBKGND:
             Message.Result = 1;
             return;
-        case CM_VISIBLECHANGED:
+        case WM_WINDOWPOSCHANGED:
+            TCustomControl::WndProc(Message);
+            // The frame is drawn for the whole size (the drag handle's
+            // side turns with the dock): a new size redraws all of it.
+            if (!(reinterpret_cast<const WINDOWPOS*>(Message.LParam)->flags & SWP_NOSIZE))
+                RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+            return;
+        case CM_VISIBLECHANGED: {
+            const bool WasActive = Floating() && HandleAllocated() && GetActiveWindow() == Handle();
             TCustomControl::WndProc(Message);
             if (FDockedTo) FDockedTo->UpdateVisibleBar(this);
             UpdateVisibility();
             if (!Floating() && OnVisibleChanged) OnVisibleChanged(this);
+            if (WasActive && !IsWindowVisible(Handle())) HandOnActivation();
             return;
+        }
         case CM_SHOWINGCHANGED:
             UpdateVisibility();
             break;

@@ -7,6 +7,7 @@
 // lay out their children through ArrangeControls and friends.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -171,8 +172,13 @@ private:
     friend class TQDock;
     static void HookProc(THookKind Kind, void* Wnd, uintptr_t WParam, intptr_t LParam);
     void DoDoubleClick();
-    void DrawNonClient();
-    void DrawFloatingNonClient(HDC DC);
+    // ThreadActive: whether the thread has an active window (asked when
+    // not given); a floating caption shows it.
+    void DrawNonClient(std::optional<bool> ThreadActive = std::nullopt);
+    void DrawFloatingNonClient(HDC DC, bool ThreadActive);
+    // A floating bar that hid while active hands activation on.
+    void HandOnActivation();
+    void MirrorActivationOnForm(bool Active);
     void DrawDockedNonClient(HDC DC);
     void TrackCloseButton();
     bool PressOnChild(TPoint ClientPoint);

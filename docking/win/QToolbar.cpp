@@ -26,10 +26,40 @@ std::vector<TToolbarItem> TQCustomToolbar::Items(const std::vector<TControl*>& C
             I.SizeVert = Sep->SizeVert();
         }
         I.Visible = C->Visible() || C->ComponentState().Contains(csDesigning);
+        I.Alternate = AlternateRole(C);
         I.Bounds = C->BoundsRect();
         Result.push_back(I);
     }
     return Result;
+}
+
+void TQCustomToolbar::AddAlternatePair(TControl* Horizontal, TControl* Vertical) {
+    if (!Horizontal || !Vertical || Horizontal == Vertical) return;
+    DropAlternatePairsOf(Horizontal);
+    DropAlternatePairsOf(Vertical);
+    FAlternates.push_back({Horizontal, Vertical});
+    Horizontal->FreeNotification(this);
+    Vertical->FreeNotification(this);
+    Arrange();
+}
+
+void TQCustomToolbar::DropAlternatePairsOf(TComponent* Control) {
+    std::erase_if(FAlternates, [Control](const TAlternatePair& P) {
+        return static_cast<TComponent*>(P.Horizontal) == Control || static_cast<TComponent*>(P.Vertical) == Control;
+    });
+}
+
+TAlternateRole TQCustomToolbar::AlternateRole(TControl* Control) const {
+    for (const TAlternatePair& P : FAlternates) {
+        if (P.Horizontal == Control) return arHorizontal;
+        if (P.Vertical == Control) return arVertical;
+    }
+    return arNone;
+}
+
+void TQCustomToolbar::Notification(TComponent* AComponent, TOperation Operation) {
+    TQCustomToolWindow::Notification(AComponent, Operation);
+    if (Operation == opRemove) DropAlternatePairsOf(AComponent);
 }
 
 std::vector<TControl*> TQCustomToolbar::LayoutOrder(TDockOrientation CurrentOrientation) {
@@ -55,6 +85,12 @@ TExtent TQCustomToolbar::ArrangeControls(bool CanMove, TDockOrientation CurrentO
     In.Orientation = TargetDock ? OrientationOfDock(TargetDock->Position()) : doNoDock;
     In.FloatRightX = TargetDock ? 0 : FFloatRightX;
     if (TargetDock && TargetDock == DockedTo()) In.RowThickness = ::GetRowSize(TargetDock->RowSizes(), DockRow(), 0);
+    if (CanMove) {
+        for (const TAlternatePair& P : std::vector<TAlternatePair>(FAlternates)) {
+            P.Horizontal->SetVisible(AlternateMemberShown(arHorizontal, In.Orientation));
+            P.Vertical->SetVisible(AlternateMemberShown(arVertical, In.Orientation));
+        }
+    }
     const TToolbarLayout Layout = ArrangeToolbarControls(Items(Order), In);
     if (CanMove) {
         for (size_t I = 0; I < Order.size(); ++I) {
@@ -137,6 +173,7 @@ void TQCustomToolbar::WndProc(TMessage& Message) {
         auto* C = reinterpret_cast<TControl*>(Message.WParam);
         FOrderList.erase(std::remove(FOrderList.begin(), FOrderList.end(), C), FOrderList.end());
         if (Message.LParam != 0) FOrderList.push_back(C);
+        else DropAlternatePairsOf(C);
     } else if (Message.Msg == WM_SIZE && Floating()) {
         Invalidate();
     }

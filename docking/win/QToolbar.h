@@ -25,6 +25,10 @@ public:
     const std::vector<int>& LineDividers() const { return FLineDividers; }
     // The orientation the children are laid out for now.
     TDockOrientation Orientation() const { return FLastOrientation; }
+    // Two children shown in place of each other: Horizontal on a horizontal
+    // dock and floating, Vertical on a vertical dock. A pair goes when
+    // either control leaves the toolbar or is freed.
+    void AddAlternatePair(TControl* Horizontal, TControl* Vertical);
 
     int GetDockedSizeAcross(TDockOrientation Orientation) override;
     void GetMinimumSize(int& AWidth, int& AHeight) override;
@@ -39,16 +43,25 @@ protected:
     void ResizeTrack(TRect& NewRect, const TRect& OrigRect) override;
     void ResizeEnd(bool Accepted) override;
     void Loaded() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
     void Paint() override;
     void WndProc(TMessage& Message) override;
 
 private:
+    struct TAlternatePair {
+        TControl* Horizontal;
+        TControl* Vertical;
+    };
+    void DropAlternatePairsOf(TComponent* Control);
+    TAlternateRole AlternateRole(TControl* Control) const;
+
     std::vector<TToolbarItem> Items(const std::vector<TControl*>& Controls);
     std::vector<TControl*> LayoutOrder(TDockOrientation CurrentOrientation);
 
     int FFloatRightX = 0;
     std::vector<TControl*> FOrderList;
     std::vector<int> FLineDividers;
+    std::vector<TAlternatePair> FAlternates;
     // Floating resize state.
     std::vector<TToolbarFloatSize> FSizes;
     int FSizeIndex = -1;

@@ -104,7 +104,7 @@ void TQuillGutter::EditorMessage(const TMessage& Message) {
             TShiftState Shift = KeyDataToShiftState(Message.LParam);
             if (!Shift.Contains(ssCtrl) || Shift.Contains(ssAlt)) return;
             if (Shift.Contains(ssShift)) {
-                ToggleBookmark(FMemo->CaretLine(), Digit);
+                ToggleBookmark(FMemo->CaretDisplayLine(), Digit);
                 Invalidate();
             } else if (int32_t Line = BookmarkLine(Digit); Line >= 0) {
                 FMemo->SetCaretLine(Line);

@@ -7,6 +7,14 @@
 
 namespace {
 bool IsBlank(char C) { return C == ' ' || C == '\t'; }
+
+// Columns the first N characters (blanks) take, a TAB reaching the next
+// multiple of Tab.
+int32_t IndentColumns(const char* T, int32_t N, int32_t Tab) {
+    int32_t Col = 0;
+    for (int32_t k = 0; k < N; ++k) Col = T[k] == '\t' ? (Col / Tab + 1) * Tab : Col + 1;
+    return Col;
+}
 }  // namespace
 
 char TQuillMemo::CharAt(int32_t Pos) {
@@ -93,24 +101,24 @@ int32_t TQuillMemo::LineStartPos(int32_t Line) {
     return N.Pos;
 }
 
-int32_t TQuillMemo::LineEndPos(int32_t Line) {
+// The position behind a display line's last character; on a wrapped line
+// (Wrapped) it is also the next line's start.
+int32_t TQuillMemo::LineEndPos(int32_t Line, bool* Wrapped) {
     EnsureLinesLaidOut(Line, Line);
     TQuillNavigator N(this);
     const TDisplayLine DL = N.SetLineNb(Line);
-    int32_t End = DL.End;
-    // The end of a wrapped line is the next line's start: stay before it.
-    if (N.LineInPar < N.Par->LineCount - 1 && End > DL.Start) --End;
-    return N.Par->Start + End;
+    if (Wrapped) *Wrapped = N.LineInPar < N.Par->LineCount() - 1 && DL.End > DL.Start;
+    return N.Par->Start + DL.End;
 }
 
-int32_t TQuillMemo::LineAtX(int32_t Line, int32_t X, int32_t* Virtual) {
+int32_t TQuillMemo::LineAtX(int32_t Line, int32_t X, int32_t* Virtual, bool* AtLineEnd) {
     EnsureLinesLaidOut(Line, Line);
     TQuillNavigator N(this);
     const TDisplayLine DL = N.SetLineNb(Line);
     bool Keep = HasOption(pmoKeepColumnPos);
     int32_t Col = XToColumn(*N.Par, N.ParNb, Keep, X, N.LineInPar);
     int32_t Len = DL.End - DL.Start;
-    if (N.LineInPar < N.Par->LineCount - 1 && Len > 0) Col = std::min(Col, Len - 1);
+    if (AtLineEnd) *AtLineEnd = N.LineInPar < N.Par->LineCount() - 1 && Len > 0 && Col == Len;
     if (Virtual) {
         *Virtual = 0;
         if (Keep && (Col == Len || (Col < Len && N.Par->Text[DL.Start + Col] == '\t'))) {
@@ -121,9 +129,43 @@ int32_t TQuillMemo::LineAtX(int32_t Line, int32_t X, int32_t* Virtual) {
     return N.Par->Start + DL.Start + Col;
 }
 
-void TQuillMemo::MoveCaret(int32_t NewPos, bool Extend, bool KeepX) {
+// Backspace in a line's indentation goes back to the indentation of the
+// nearest earlier line that is indented less (lines of blanks only do not
+// count; none means the left edge). Returns where the blanks to replace by
+// Pad start, or -1 when the caret is not in an indentation.
+int32_t TQuillMemo::BackIndentStart(int32_t Pos, std::string* Pad) {
+    TQuillNavigator N(this);
+    N.SetPos(Pos);
+    int32_t P = N.LocatePar();
+    int32_t Off = N.ParOffset;
+    const TParagraph& Par = Paragraph(P);
+    if (Off <= 0 || Off > Par.Length) return -1;
+    for (int32_t k = 0; k < Off; ++k)
+        if (!IsBlank(Par.Text[k])) return -1;
+    int32_t Tab = std::max(FTabStops, 1);
+    int32_t Col = IndentColumns(Par.Text, Off, Tab);
+    int32_t Target = 0;
+    for (int32_t q = P - 1; q >= 0; --q) {
+        const TParagraph& Q = Paragraph(q);
+        int32_t n = 0;
+        while (n < Q.Length && IsBlank(Q.Text[n])) ++n;
+        if (n == Q.Length) continue;
+        int32_t C = IndentColumns(Q.Text, n, Tab);
+        if (C < Col) {
+            Target = C;
+            break;
+        }
+    }
+    int32_t From = Off;
+    while (From > 0 && IndentColumns(Par.Text, From, Tab) > Target) --From;
+    Pad->assign(static_cast<size_t>(Target - IndentColumns(Par.Text, From, Tab)), ' ');
+    return Par.Start + From;
+}
+
+void TQuillMemo::MoveCaret(int32_t NewPos, bool Extend, bool KeepX, bool AtLineEnd) {
     NewPos = std::clamp(NewPos, 0, FCharCount);
     if (!KeepX) FRememberedX = -1;
+    FLineEndCaret = AtLineEnd ? NewPos : -1;
     int32_t Old = Caret()->Pos;
     int32_t Anchor = Old + FSelLength;
     bool HadSel = FSelLength != 0;
@@ -202,23 +244,33 @@ bool TQuillMemo::KeyDownMove(uint16_t Key, TShiftState Shift) {
         case VK_DOWN:
         case VK_PRIOR:
         case VK_NEXT: {
-            int32_t Line = CaretLine();
+            int32_t Line = CaretDisplayLine();
             int32_t Step = (Key == VK_UP || Key == VK_DOWN) ? 1 : std::max(VisibleLines() - 1, 1);
             bool Down = Key == VK_DOWN || Key == VK_NEXT;
             if (Down) EnsureLinesLaidOut(Line, Line + Step);
             int32_t Target = Down ? std::min(Line + Step, FLineCount - 1) : std::max(Line - Step, 0);
             if (FRememberedX < 0) FRememberedX = CaretX() + FScrollX;
             int32_t Virt = 0;
-            int32_t NewPos = LineAtX(Target, FRememberedX - FScrollX, &Virt);
-            MoveCaret(NewPos, Ext, true);
+            bool AtEnd = false;
+            int32_t NewPos = LineAtX(Target, FRememberedX - FScrollX, &Virt, &AtEnd);
+            MoveCaret(NewPos, Ext, true, AtEnd);
             if (Virt > 0 && !Ext) {
                 FVirtualColumns = Virt;
                 UpdateCaret();
             }
             return true;
         }
-        case VK_HOME: MoveCaret(Ctrl ? 0 : LineStartPos(CaretLine()), Ext); return true;
-        case VK_END: MoveCaret(Ctrl ? FCharCount : LineEndPos(CaretLine()), Ext); return true;
+        case VK_HOME: MoveCaret(Ctrl ? 0 : LineStartPos(CaretDisplayLine()), Ext); return true;
+        case VK_END: {
+            if (Ctrl) {
+                MoveCaret(FCharCount, Ext);
+                return true;
+            }
+            bool Wrapped = false;
+            int32_t End = LineEndPos(CaretDisplayLine(), &Wrapped);
+            MoveCaret(End, Ext, false, Wrapped);
+            return true;
+        }
     }
     return false;
 }
@@ -241,6 +293,7 @@ bool TQuillMemo::KeyDownEdit(uint16_t Key, TShiftState Shift) {
                 return true;
         }
     }
+    std::string Pad;
     switch (Key) {
         case VK_BACK:
             if (FReadOnly) return true;
@@ -251,6 +304,10 @@ bool TQuillMemo::KeyDownEdit(uint16_t Key, TShiftState Shift) {
                 UpdateCaret();
             } else if (Ctrl) {
                 DeleteRange(WordLeft(Pos), Pos);
+            } else if (int32_t From = HasOption(pmoBackIndent) ? BackIndentStart(Pos, &Pad) : -1; From >= 0) {
+                SetSelStart(From);
+                SetSelLength(Pos - From);
+                InsertTextAtSelection(Pad);
             } else if (Pos > 0) {
                 // Style codes before the caret are kept: the visible character goes.
                 int32_t From = Pos - 1;
@@ -267,7 +324,7 @@ bool TQuillMemo::KeyDownEdit(uint16_t Key, TShiftState Shift) {
             } else if (FSelLength != 0) {
                 ClearSelection();
             } else if (Ctrl) {
-                DeleteRange(Pos, LineEndPos(CaretLine()) + (CharAt(LineEndPos(CaretLine())) == '\r' ? 0 : 1));
+                DeleteRange(Pos, LineEndPos(CaretDisplayLine()));
             } else {
                 int32_t To = Pos;
                 while (FStaticFormat && To < FCharCount && IsStyleCode(CharAt(To))) ++To;
@@ -317,7 +374,7 @@ void TQuillMemo::KeyUp(uint16_t& Key, TShiftState Shift) {
 void TQuillMemo::TypeEnter() {
     int32_t Pos = Caret()->Pos;
     if (FOverwrite && FSelLength == 0) {
-        int32_t Line = CaretLine();
+        int32_t Line = CaretDisplayLine();
         if (Line + 1 < FLineCount)
             MoveCaret(LineStartPos(Line + 1), false);
         else {

@@ -67,8 +67,9 @@ void TQuillMemo::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
     PositionAt(X, Y, &Line);
     int32_t Virt = 0;
     int32_t Pos = FClickPos;
-    if (Line < FLineCount && FClickPos < FCharCount) Pos = LineAtX(Line, X, &Virt);
-    MoveCaret(Pos, Shift.Contains(ssShift));
+    bool AtEnd = false;
+    if (Line < FLineCount && FClickPos < FCharCount) Pos = LineAtX(Line, X, &Virt, &AtEnd);
+    MoveCaret(Pos, Shift.Contains(ssShift), false, AtEnd);
     if (Virt > 0 && !Shift.Contains(ssShift)) {
         FVirtualColumns = Virt;
         UpdateCaret();
@@ -225,7 +226,7 @@ void TQuillMemo::DropSelection(int32_t At, bool Copy) {
     UpdateCaret();
 }
 
-const TFormatStop& TQuillMemo::StopAt(int32_t Pos, int32_t* RegionStart, int32_t* RegionEnd) {
+TFormatStop TQuillMemo::StopAt(int32_t Pos, int32_t* RegionStart, int32_t* RegionEnd) {
     TQuillNavigator N(this);
     N.SetPos(std::clamp(Pos, 0, FCharCount));
     int32_t P = N.LocatePar();

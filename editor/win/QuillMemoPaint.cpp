@@ -2,6 +2,7 @@
 // copied to the window, so a line never flickers.
 #include <algorithm>
 
+#include "editor/QuillJustify.h"
 #include "editor/QuillMemo.h"
 #include "editor/win/QuillWindowSideWin.h"
 
@@ -44,7 +45,7 @@ void TQuillMemo::Paint(HDC DC, const RECT& Inv) {
     EnsureLinesLaidOut(Top + FirstRel, Top + LastRel);
     int32_t Y = LineToPixel(FirstRel);
     for (int32_t Rel = FirstRel; Y < Inv.bottom && Top + Rel < FLineCount; ++Rel, Y += LH) {
-        PaintLine(Top + Rel, ClientW);
+        PaintLine(FLineDC, Top + Rel, ClientW, 0, false);
         BitBlt(DC, Inv.left, Y, Inv.right - Inv.left, LH, FLineDC, Inv.left, 0, SRCCOPY);
     }
     if (Y < Inv.bottom) FillSolid(DC, Inv.left, std::max<int32_t>(Y, Inv.top), Inv.right, Inv.bottom, Back);
@@ -60,8 +61,7 @@ void TQuillMemo::Paint(HDC DC, const RECT& Inv) {
     }
 }
 
-void TQuillMemo::PaintLine(int32_t Line, int32_t ClientW) {
-    HDC DC = FLineDC;
+void TQuillMemo::PaintLine(HDC DC, int32_t Line, int32_t ClientW, int32_t Y0, bool Printing) {
     int32_t LH = FLineHeightPx;
     TQuillNavigator* W = FNav[12].get();
     W->ResetCache();
@@ -69,13 +69,14 @@ void TQuillMemo::PaintLine(int32_t Line, int32_t ClientW) {
     TParagraph& P = *W->Par;
     int32_t ParNb = W->ParNb;
     int32_t LineInPar = W->LineInPar;
-    bool LastLine = LineInPar == P.LineCount - 1;
-    COLORREF Back = ColorToRGB(P.BackColor != -1 ? P.BackColor : Color());
-    FillSolid(DC, 0, 0, ClientW, LH, Back);
+    bool LastLine = LineInPar == P.LineCount() - 1;
+    COLORREF Back = ColorToRGB(P.BackColor() != -1 ? P.BackColor() : Color());
+    FillSolid(DC, 0, Y0, ClientW, Y0 + LH, Back);
 
     int32_t X0 = FLeftMargin - FScrollX;
     int32_t Right = ClientW - FRightMargin;
-    bool Justify = FJustified && DL.SpaceCount > 0 && !LastLine;
+    bool Justify = IsJustifiedLine(FJustified, DL, LastLine);
+    TJustifySpacer Spacer = Justify ? LineSpacer(DL, ClientW, FLeftMargin, FRightMargin) : TJustifySpacer();
     if (!Justify) {
         if (FAlignment == qaRightJustify)
             X0 = Right - DL.Width;
@@ -87,7 +88,7 @@ void TQuillMemo::PaintLine(int32_t Line, int32_t ClientW) {
     bool WinColors = HasOption(pmoWindowsSelColors);
     int32_t LineStart = P.Start + DL.Start, LineEnd = P.Start + DL.End;
     int32_t SS = SelStartNav()->Pos, SE = SelEndNav()->Pos;
-    bool ShowSel = FSelLength != 0 && (!FHideSelection || (HandleAllocated() && GetFocus() == FHandle));
+    bool ShowSel = !Printing && FSelLength != 0 && (!FHideSelection || (HandleAllocated() && GetFocus() == FHandle));
     bool Meets = ShowSel && SS < (LastLine ? LineEnd + 2 : LineEnd) && SE > LineStart;
     int32_t SelX1 = 0, SelX2 = 0;
     if (Meets) {
@@ -96,19 +97,17 @@ void TQuillMemo::PaintLine(int32_t Line, int32_t ClientW) {
         if (EndsHere)
             SelX2 = ColumnToX(P, ParNb, SE - LineStart, LineInPar);
         else
-            SelX2 = HasOption(pmoFullLineSelect) ? ClientW : X0 + DL.Width;
-        if (WinColors) FillSolid(DC, SelX1, 0, SelX2, LH, GetSysColor(COLOR_HIGHLIGHT));
+            SelX2 = HasOption(pmoFullLineSelect) ? ClientW : Justify ? std::max(Right, X0 + DL.Width) : X0 + DL.Width;
+        if (WinColors) FillSolid(DC, SelX1, Y0, SelX2, Y0 + LH, GetSysColor(COLOR_HIGHLIGHT));
     }
 
-    SetTextJustification(DC, 0, 0);
-    MoveToEx(DC, X0, FBaselineOffset, nullptr);
+    MoveToEx(DC, X0, Y0 + FBaselineOffset, nullptr);
     int64_t TabW = std::max<int64_t>(1, static_cast<int64_t>(FTabStops) * FAvgCharWidth);
     uint8_t Style = DL.Style();
     int32_t StopIdx = 0;
     while (StopIdx < P.StopCount && P.Stops[StopIdx].Offset <= DL.Start) ++StopIdx;
     const char* T = P.Text;
     int32_t i = DL.Start;
-    bool Justifying = false;
     while (i < DL.End) {
         char C = T[i];
         if (FStaticFormat && IsStyleCode(C)) {
@@ -116,10 +115,6 @@ void TQuillMemo::PaintLine(int32_t Line, int32_t ClientW) {
             ++i;
             while (StopIdx < P.StopCount && P.Stops[StopIdx].Offset <= i) ++StopIdx;
             continue;
-        }
-        if (Justify && !Justifying && i >= DL.JustifyFrom) {
-            Justifying = true;
-            SetTextJustification(DC, std::max(ClientW - FLeftMargin - FRightMargin - DL.Width, 0), DL.SpaceCount);
         }
         const TFormatStop& S = StopIdx > 0 ? P.Stops[StopIdx - 1] : *P.StartContext;
         bool HStop = IsHighlightingStop(S);
@@ -131,8 +126,8 @@ void TQuillMemo::PaintLine(int32_t Line, int32_t ClientW) {
             Fg = FHighlightColor;
             Bg = FHighlightBackgnd;
         } else {
-            Fg = P.TextColor != -1 ? P.TextColor : FFonts->Color(Eff);
-            if (HStop && !(S.Foreground == 0 && S.Background == 0) && P.TextColor == -1 && P.BackColor == -1) {
+            Fg = P.TextColor() != -1 ? P.TextColor() : FFonts->Color(Eff);
+            if (HStop && !(S.Foreground == 0 && S.Background == 0) && P.TextColor() == -1 && P.BackColor() == -1) {
                 if (S.Foreground != -1) Fg = S.Foreground;
                 if (S.Background != -1) Bg = S.Background;
             }
@@ -142,23 +137,25 @@ void TQuillMemo::PaintLine(int32_t Line, int32_t ClientW) {
         if (C == '\t') {
             int X = CurrentX(DC);
             int64_t Next = X0 + ((X - X0) / TabW + 1) * TabW;
-            if (Opaque) FillSolid(DC, X, 0, static_cast<int>(Next), LH, ColorToRGB(Bg));
-            MoveToEx(DC, static_cast<int>(Next), FBaselineOffset, nullptr);
+            if (Opaque) FillSolid(DC, X, Y0, static_cast<int>(Next), Y0 + LH, ColorToRGB(Bg));
+            MoveToEx(DC, static_cast<int>(Next), Y0 + FBaselineOffset, nullptr);
             ++i;
             while (StopIdx < P.StopCount && P.Stops[StopIdx].Offset <= i) ++StopIdx;
             continue;
         }
-        // A run ends at a tab, a style code, the next stop, the justification
-        // start and, with system selection colours, a selection end.
+        // A run ends at a tab, a style code, the next stop, after a justified
+        // space and, with system selection colours, a selection end.
+        bool Spread = Justify && i >= DL.JustifyFrom;
         int32_t Limit = DL.End;
         if (StopIdx < P.StopCount) Limit = std::min(Limit, P.Stops[StopIdx].Offset);
-        if (Justify && !Justifying && DL.JustifyFrom > i) Limit = std::min(Limit, DL.JustifyFrom);
+        if (Justify && DL.JustifyFrom > i) Limit = std::min(Limit, DL.JustifyFrom);
         if (WinColors && Meets) {
             if (SS - P.Start > i) Limit = std::min(Limit, SS - P.Start);
             if (SE - P.Start > i) Limit = std::min(Limit, SE - P.Start);
         }
         int32_t j = i + 1;
-        while (j < Limit && T[j] != '\t' && !(FStaticFormat && IsStyleCode(T[j]))) ++j;
+        if (!(Spread && C == ' '))
+            while (j < Limit && T[j] != '\t' && !(FStaticFormat && IsStyleCode(T[j])) && !(Spread && T[j] == ' ')) ++j;
         SelectObject(DC, FFonts->Get(Eff));
         SetTextColor(DC, FgRGB);
         if (Opaque) {
@@ -167,18 +164,22 @@ void TQuillMemo::PaintLine(int32_t Line, int32_t ClientW) {
         } else
             SetBkMode(DC, TRANSPARENT);
         TextOutA(DC, 0, 0, T + i, j - i);
+        if (Spread && C == ' ') {
+            int X = CurrentX(DC), Extra = Spacer.Next();
+            if (Opaque) FillSolid(DC, X, Y0, X + Extra, Y0 + LH, ColorToRGB(Bg));
+            MoveToEx(DC, X + Extra, Y0 + FBaselineOffset, nullptr);
+        }
         i = j;
         while (StopIdx < P.StopCount && P.Stops[StopIdx].Offset <= i) ++StopIdx;
     }
-    SetTextJustification(DC, 0, 0);
-    if (Meets && !WinColors && SelX2 > SelX1) PatBlt(DC, SelX1, 0, SelX2 - SelX1, LH, DSTINVERT);
+    if (Meets && !WinColors && SelX2 > SelX1) PatBlt(DC, SelX1, Y0, SelX2 - SelX1, LH, DSTINVERT);
     // A selected paragraph end shows as a small block after the text.
     if (Meets && LastLine && FShowEndParSelected && SS <= LineEnd && SE > LineEnd) {
         int32_t X = X0 + DL.Width;
         int32_t W2 = std::max(FAvgCharWidth / 2, 1);
         if (WinColors)
-            FillSolid(DC, X, LH / 3, X + W2, 2 * LH / 3, GetSysColor(COLOR_HIGHLIGHT));
+            FillSolid(DC, X, Y0 + LH / 3, X + W2, Y0 + 2 * LH / 3, GetSysColor(COLOR_HIGHLIGHT));
         else
-            PatBlt(DC, X, LH / 3, W2, 2 * LH / 3 - LH / 3, DSTINVERT);
+            PatBlt(DC, X, Y0 + LH / 3, W2, 2 * LH / 3 - LH / 3, DSTINVERT);
     }
 }

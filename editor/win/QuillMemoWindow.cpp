@@ -146,9 +146,25 @@ void TQuillMemo::InvalidateSelection() {
     InvalidateLines(A.GetLineNb(), B.GetLineNb());
 }
 
+bool TQuillMemo::CaretAtLineEnd() {
+    if (FLineEndCaret < 0) return false;
+    TQuillNavigator* C = Caret();
+    if (C->Pos != FLineEndCaret) return false;
+    C->LocatePar();
+    // Still the start of a wrapped paragraph's later line (layout may have changed).
+    return C->GetLineInPar() > 0 && C->GetColumn() == 0;
+}
+
+int32_t TQuillMemo::CaretDisplayLine() { return Caret()->GetLineNb() - (CaretAtLineEnd() ? 1 : 0); }
+
 int32_t TQuillMemo::CaretX() {
     TQuillNavigator* C = Caret();
     int32_t P = C->LocatePar();
+    if (CaretAtLineEnd()) {
+        int32_t Prev = C->GetLineInPar() - 1;
+        const TDisplayLine& DL = ParagraphLine(*C->Paragraph(), Prev);
+        return ColumnToX(*C->Paragraph(), P, DL.End - DL.Start, Prev);
+    }
     return ColumnToX(*C->Paragraph(), P, C->GetColumn(), C->GetLineInPar()) + FVirtualColumns * FAvgCharWidth;
 }
 
@@ -157,8 +173,9 @@ void TQuillMemo::UpdateCaret(bool Recreate) {
     TQuillNavigator* C = Caret();
     int32_t P = C->LocatePar();
     if (!Paragraph(P).Formatted) FormatRange(P, P, false);
+    if (C->Pos != FLineEndCaret) FLineEndCaret = -1;
     FCaretPixelX = CaretX();
-    FCaretPixelY = LineToPixel(C->GetLineNb() - TopLine());
+    FCaretPixelY = LineToPixel(CaretDisplayLine() - TopLine());
     if (FHasCaret && GetFocus() == FHandle) {
         bool Wide = FOverwrite && HasOption(pmoWideOverwriteCaret);
         if (Recreate || Wide) {

@@ -59,18 +59,24 @@ int32_t TQuillWindowSide::FontLineHeight() {
     return TM.tmHeight;
 }
 
-int32_t TQuillWindowSide::ClientWidth() { return FMemo->ClientWidth(); }
+int32_t TQuillWindowSide::ClientWidth() { return Printing() ? FPrintWidth : FMemo->ClientWidth(); }
 int32_t TQuillWindowSide::ClientHeight() { return FMemo->ClientHeight(); }
 
-void TQuillWindowSide::InvalidateLines(int32_t FirstLine, int32_t LastLine) { FMemo->InvalidateLines(FirstLine, LastLine); }
-
-void TQuillWindowSide::InvalidateAll() {
-    if (FMemo->HandleAllocated()) InvalidateRect(FMemo->Handle(), nullptr, FALSE);
+void TQuillWindowSide::InvalidateLines(int32_t FirstLine, int32_t LastLine) {
+    if (!Printing()) FMemo->InvalidateLines(FirstLine, LastLine);
 }
 
-void TQuillWindowSide::UpdateScrollRanges() { FMemo->UpdateScrollBars(); }
+void TQuillWindowSide::InvalidateAll() {
+    if (!Printing() && FMemo->HandleAllocated()) InvalidateRect(FMemo->Handle(), nullptr, FALSE);
+}
 
-void TQuillWindowSide::PlaceCaret() { FMemo->UpdateCaret(); }
+void TQuillWindowSide::UpdateScrollRanges() {
+    if (!Printing()) FMemo->UpdateScrollBars();
+}
+
+void TQuillWindowSide::PlaceCaret() {
+    if (!Printing()) FMemo->UpdateCaret();
+}
 
 void TQuillWindowSide::ViewScrolled(int32_t OldY, int32_t OldX) { FMemo->ViewScrolled(OldY, OldX); }
 

@@ -53,10 +53,15 @@ public:
     // The measuring context (a memory context: usable before the window shows).
     HDC DC() const { return FDC; }
     void ForgetFont() { FSelected = -1; }
+    // While printing, layout sees the page's width and the window is left
+    // alone; 0 ends it.
+    void SetPrintWidth(int32_t W) { FPrintWidth = W; }
+    bool Printing() const { return FPrintWidth > 0; }
 
 private:
     TQuillMemo* FMemo;
     HDC FDC = nullptr;
     HGDIOBJ FOldFont = nullptr;
     int FSelected = -1;
+    int32_t FPrintWidth = 0;
 };

@@ -1,7 +1,9 @@
 // Halvane: the IDE's entry point.
+#include "controls/UtilProcs.h"
 #include "framework/forms/Forms.h"
 #include "framework/rtl/win/WinApi.h"
 #include "ide/win/MainForm.h"
+#include "ide/win/StartUp.h"
 
 namespace {
 
@@ -25,13 +27,11 @@ std::string FirstArgument() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     try {
-        // Start-up: the splash form is shown before the application is
-        // initialised and freed once the main window exists.
-        Application->Initialize();
-        Application->ProcessMessages();
-        Application->SetTitle("Quorlen");
-        Application->CreateForm(MainForm);
-        // Start-up: the keys.dat check runs here, before the message loop.
+        // The version string was built with the static objects.
+        StartUp(GetExeDir(), [] {
+            Application->CreateForm(MainForm);
+            return MainForm;
+        });
         if (const std::string Project = FirstArgument(); !Project.empty()) MainForm->OpenProject(Project);
         Application->Run();
     } catch (...) {

@@ -1,12 +1,18 @@
-// TMainForm: creation, the menu's wiring, the window tabs, the edit and
-// search commands on the active code window and the bottom pages.
+// TMainForm: creation, showing and closing, the menu's wiring, the window
+// tabs, the edit and search commands on the active code window, the bottom
+// pages, the tool windows and the command-state timer.
 #include "ide/win/MainForm.h"
 
+#include <memory>
+
+#include "controls/UtilProcs.h"
+#include "docking/win/DockingControls.h"
 #include "editor/QuillMemo.h"
 #include "framework/classes/ClassRegistry.h"
 #include "framework/comctrls/ComCtrls.h"
 #include "framework/controls/Timer.h"
 #include "framework/dialogs/Dialogs.h"
+#include "framework/graphics/ImageList.h"
 #include "framework/menus/Menus.h"
 #include "framework/rtl/StringList.h"
 #include "framework/rtl/win/WinApi.h"
@@ -14,6 +20,7 @@
 #include "framework/stdctrls/ListCtrls.h"
 #include "framework/stdctrls/StdCtrls.h"
 #include "ide/IdeTexts.h"
+#include "ide/ToolsFile.h"
 #include "ide/win/CodeWindow.h"
 #include "ide/win/QuillMemoCI.h"
 
@@ -23,17 +30,35 @@ namespace {
 
 constexpr int MinimizedDownPageHeight = 19;
 constexpr int DefaultDownPageHeight = 123;
+// The Project Manager's client height, full and reduced to its buttons.
 constexpr int ProjectManagerFullHeight = 173;
 constexpr int ProjectManagerMinimizedHeight = 24;
+// Where FormShow puts the tool windows relative to the main window.
+constexpr int ToolWindowGapTop = 25;
+constexpr int ToolWindowGapRight = 30;
+
+constexpr int GlyphSize = 16;
+// Cells of the MAINGLYPHS strip after the main toolbar's ten glyphs.
+constexpr int SourceFileImageCell = 10;
+constexpr int ProjectFileImageCell = 11;
 
 void RegisterMainFormClasses() {
     RegisterComCtrls();
     RegisterStdCtrls();
     RegisterListControls();
     RegisterExtControls();
+    RegisterDockingControls();
     RegisterClasses({TMainMenu::StaticClass(), TPopupMenu::StaticClass(), TMenuItem::StaticClass(),
                      TTimer::StaticClass(), TOpenDialog::StaticClass(), TSaveDialog::StaticClass(),
-                     TFindDialog::StaticClass()});
+                     TFindDialog::StaticClass(), TImageList::StaticClass()});
+}
+
+std::unique_ptr<TBitmap> GlyphCell(TBitmap* Strip, int Index) {
+    auto Cell = std::make_unique<TBitmap>();
+    Cell->SetSize(GlyphSize, GlyphSize);
+    Cell->Canvas()->CopyRect(TRect{0, 0, GlyphSize, GlyphSize}, Strip->Canvas(),
+                             TRect{Index * GlyphSize, 0, (Index + 1) * GlyphSize, GlyphSize});
+    return Cell;
 }
 
 }  // namespace
@@ -46,27 +71,68 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner) {
     Project.Forms = FProjectForms.get();
     RegisterMainFormClasses();
     ReadFormResource("MAINFORM");
-    SetProjectManagerCaption(std::string(IdeTexts::NoProjectCaption));
 }
 
 TMainForm::~TMainForm() {
     if (MainForm == this) MainForm = nullptr;
 }
 
-void TMainForm::FormCreate(TObject*) {
-    Application->SetTitle(TitleString);
-    SetCaption(TitleString);
-    // The bottom pages' lists (recent and hot files, find in files) and
-    // dropped files.
-    CreateMediaPanes();
-    // The main-window start-up continues here: the tools toolbar and the
-    // saved layout.
+void TMainForm::LoadGlyphs() {
+    TBitmap Strip;
+    Strip.LoadFromResourceName(FrameworkInstance(), "MAINGLYPHS");
+    // The strip's cells in button order.
+    TQToolbarButton* const Buttons[] = {NewBtn,      btnOpen,   btnSave,        btnSaveAll, btnClose,
+                                        CompileProj, BUildProj, btnRunDebugger, btnRun,     btnDesigner};
+    for (int I = 0; I < static_cast<int>(std::size(Buttons)); ++I) Buttons[I]->SetGlyph(GlyphCell(&Strip, I).get());
+    ImageList1->AddMasked(GlyphCell(&Strip, SourceFileImageCell).get(), clFuchsia);
+    ImageList1->AddMasked(GlyphCell(&Strip, ProjectFileImageCell).get(), clFuchsia);
 }
 
-void TMainForm::FormClose(TObject*, TCloseAction&) {
-    // The window closes whatever the answer to the project question.
-    if (ProjectOpen) CloseProjectQuery();
-    else CloseAllCodeWindows(false);
+void TMainForm::FormCreate(TObject*) {
+    // The identity list (FWindowTabs) lives with the form.
+    Application->SetTitle(TitleString);
+    SetCaption(TitleString);
+    SetProjectManagerCaption(std::string(IdeTexts::NoProjectCaption));
+    LoadGlyphs();
+    // The bottom pages' lists and files dropped on the window.
+    CreateMediaPanes();
+    CreateBuildLinks();
+    LoadToolsBar(ToolsFilePath(GetExeDir()));
+    LoadRecentFiles();
+    LoadLayout();
+}
+
+void TMainForm::FormShow(TObject*) {
+    // The window (maximised by its form) would take its maximised bounds
+    // only after this event; the tool windows belong inside the edge the
+    // user will see.
+    if (!IsWindowVisible(Handle())) ShowWindow(Handle(), SW_SHOWMAXIMIZED);
+    // Beside the main window's right edge, below its docks and tabs; the
+    // sizes restored by LoadLayout stay.
+    const int PmLeft = Left() + Width() - ProjectManager->Width() - ToolWindowGapRight;
+    const int PmTop = TopDock->Height() + Top() + tabWindowList->Height() + ToolWindowGapTop;
+    ProjectManager->SetBounds(PmLeft, PmTop, ProjectManager->Width(), ProjectManager->Height());
+    Output->SetBounds(PmLeft, PmTop + ProjectManager->Height(), Output->Width(), Output->Height());
+    LoadHotFiles();
+}
+
+void TMainForm::FormClose(TObject*, TCloseAction& Action) {
+    // Cancel on the project's save question (or on a code window's own)
+    // keeps the IDE open, so no edit is lost.
+    if (ProjectOpen) {
+        if (!CloseProjectQuery()) {
+            Action = caNone;
+            return;
+        }
+    } else {
+        // The frame's close query has already put each window's own save
+        // question (a Cancel there never reaches this point): asking again
+        // here would repeat it for every window answered No.
+        CloseAllCodeWindows(true);
+    }
+    FWindowTabs.clear();
+    Project.Files->Clear();
+    SaveLayout();
 }
 
 // ---- code windows
@@ -235,7 +301,7 @@ void TMainForm::EditFindAgain1Click(TObject*) {
     W->FocusEditor();
 }
 
-// ---- View and the bottom pages
+// ---- View, the tool windows and the bottom pages
 
 void TMainForm::ViewProjectManager1Click(TObject*) {
     ViewProjectManager1->SetChecked(!ViewProjectManager1->Checked());
@@ -244,8 +310,11 @@ void TMainForm::ViewProjectManager1Click(TObject*) {
 
 void TMainForm::ViewFullOutput1Click(TObject*) {
     ViewFullOutput1->SetChecked(!ViewFullOutput1->Checked());
-    tsFullOutput->SetTabVisible(ViewFullOutput1->Checked());
+    Output->SetVisible(ViewFullOutput1->Checked());
 }
+
+void TMainForm::ProjectManagerClose(TObject*) { ViewProjectManager1->SetChecked(false); }
+void TMainForm::OutputClose(TObject*) { ViewFullOutput1->SetChecked(false); }
 
 void TMainForm::TabControlDefaultSize1Click(TObject*) {
     DownPage->SetHeight(DefaultDownPageHeight);
@@ -263,24 +332,43 @@ void TMainForm::TabControlMinimize1Click(TObject*) {
     }
 }
 
+void TMainForm::DownPageChanging(TObject*, bool& AllowChange) {
+    // Only the tabs show while minimised.
+    if (DownPage->Height() == MinimizedDownPageHeight) AllowChange = false;
+}
+
 void TMainForm::PmanagerMinimize1Click(TObject*) {
-    ProjectManager->SetHeight(ProjectManager->Height() == ProjectManagerFullHeight ? ProjectManagerMinimizedHeight
-                                                                                   : ProjectManagerFullHeight);
+    ProjectManager->SetClientAreaHeight(ProjectManager->ClientAreaHeight() == ProjectManagerFullHeight
+                                            ? ProjectManagerMinimizedHeight
+                                            : ProjectManagerFullHeight);
 }
 
-std::string TMainForm::ProjectManagerCaption() const { return ProjectManager ? ProjectManager->Hint() : std::string(); }
+std::string TMainForm::ProjectManagerCaption() const { return ProjectManager->Caption(); }
 
-void TMainForm::SetProjectManagerCaption(const std::string& Value) {
-    if (ProjectManager) ProjectManager->SetHint(Value);
+void TMainForm::SetProjectManagerCaption(const std::string& Value) { ProjectManager->SetCaption(Value); }
+
+void TMainForm::btnSaveClick(TObject*) {
+    if (TCodeWindow* W = ActiveCodeWindow()) SaveCodeWindow(W);
 }
+
+// ---- the command-state timer
 
 void TMainForm::Timer1Timer(TObject*) {
+    // Off while it runs, so a message box shown from here cannot stack
+    // up further ticks; back on however the handler ends.
     Timer1->SetEnabled(false);
+    struct TRestart {
+        TTimer* Timer;
+        ~TRestart() { Timer->SetEnabled(true); }
+    } Restart{Timer1};
     if (!ProjectOpen && ProjectManagerCaption() != IdeTexts::NoProjectCaption) {
         SetProjectManagerCaption(std::string(IdeTexts::NoProjectCaption));
         SetCaption(TitleString);
     }
-    Timer1->SetEnabled(true);
+    for (TQToolbarButton* B : {btnSave, btnSaveAll, btnClose, CompileProj, BUildProj, btnRunDebugger, btnRun})
+        B->SetEnabled(ProjectOpen);
+    btnDesigner->SetEnabled(ProjectOpen && Project.Kind == pkWin32Exe);
+    UpdateFindInFiles();
 }
 
 QRN_PUBLISHED(TMainForm) {
@@ -323,6 +411,23 @@ QRN_PUBLISHED(TMainForm) {
     QRN_MAINFORM_FIELD(ViewFormDesigner1);
     QRN_MAINFORM_FIELD(Help1);
     QRN_MAINFORM_FIELD(HelpAbout1);
+    QRN_MAINFORM_FIELD(TopDock);
+    QRN_MAINFORM_FIELD(MainToolbar);
+    QRN_MAINFORM_FIELD(NewBtn);
+    QRN_MAINFORM_FIELD(btnOpen);
+    QRN_MAINFORM_FIELD(btnSave);
+    QRN_MAINFORM_FIELD(btnSaveAll);
+    QRN_MAINFORM_FIELD(ToolbarSep1);
+    QRN_MAINFORM_FIELD(btnClose);
+    QRN_MAINFORM_FIELD(ToolbarSep2);
+    QRN_MAINFORM_FIELD(CompileProj);
+    QRN_MAINFORM_FIELD(BUildProj);
+    QRN_MAINFORM_FIELD(ToolbarSep3);
+    QRN_MAINFORM_FIELD(btnRunDebugger);
+    QRN_MAINFORM_FIELD(btnRun);
+    QRN_MAINFORM_FIELD(btnDesigner);
+    QRN_MAINFORM_FIELD(LeftDock);
+    QRN_MAINFORM_FIELD(RightDock);
     QRN_MAINFORM_FIELD(tabWindowList);
     QRN_MAINFORM_FIELD(WindowTabsPopup);
     QRN_MAINFORM_FIELD(WindowTabsCascade1);
@@ -336,8 +441,6 @@ QRN_PUBLISHED(TMainForm) {
     QRN_MAINFORM_FIELD(TabControlMinimize1);
     QRN_MAINFORM_FIELD(tsMessages);
     QRN_MAINFORM_FIELD(Messages);
-    QRN_MAINFORM_FIELD(tsFullOutput);
-    QRN_MAINFORM_FIELD(FOut);
     QRN_MAINFORM_FIELD(tsFindInFiles);
     QRN_MAINFORM_FIELD(tsHotFiles);
     QRN_MAINFORM_FIELD(tsRecentFiles);
@@ -349,15 +452,21 @@ QRN_PUBLISHED(TMainForm) {
     QRN_MAINFORM_FIELD(FIleList);
     QRN_MAINFORM_FIELD(PmanagerPopup);
     QRN_MAINFORM_FIELD(PmanagerMinimize1);
+    QRN_MAINFORM_FIELD(Output);
+    QRN_MAINFORM_FIELD(FOut);
     QRN_MAINFORM_FIELD(Timer1);
     QRN_MAINFORM_FIELD(OpenDialog);
     QRN_MAINFORM_FIELD(SaveDialog);
     QRN_MAINFORM_FIELD(FindDialog1);
+    QRN_MAINFORM_FIELD(ToolImgs);
+    QRN_MAINFORM_FIELD(ImageList1);
 #undef QRN_MAINFORM_FIELD
 
 #define QRN_MAINFORM_HANDLER(Name) B.Handler(#Name, &TMainForm::Name)
     QRN_MAINFORM_HANDLER(FormCreate);
+    QRN_MAINFORM_HANDLER(FormShow);
     QRN_MAINFORM_HANDLER(FormClose);
+    QRN_MAINFORM_HANDLER(btnSaveClick);
     QRN_MAINFORM_HANDLER(FileNewProject1Click);
     QRN_MAINFORM_HANDLER(FileOpenProject1Click);
     QRN_MAINFORM_HANDLER(FileSaveProjectAs1Click);
@@ -393,6 +502,9 @@ QRN_PUBLISHED(TMainForm) {
     QRN_MAINFORM_HANDLER(TabControlDefaultSize1Click);
     QRN_MAINFORM_HANDLER(TabControlMinimize1Click);
     QRN_MAINFORM_HANDLER(PmanagerMinimize1Click);
+    QRN_MAINFORM_HANDLER(DownPageChanging);
+    QRN_MAINFORM_HANDLER(ProjectManagerClose);
+    QRN_MAINFORM_HANDLER(OutputClose);
     QRN_MAINFORM_HANDLER(btnAddFileClick);
     QRN_MAINFORM_HANDLER(btnDelFileClick);
     QRN_MAINFORM_HANDLER(FIleListDblClick);

@@ -30,6 +30,13 @@ class TSaveDialog;
 class TFindDialog;
 class TCodeWindow;
 class TStringList;
+class TImageList;
+class TQDock;
+class TQToolbar;
+class TQToolbarButton;
+class TQToolbarSep;
+class TQToolWindow;
+class TFindFilesPane;
 
 // An error box with an OK button.
 void ProjectErrorBox(const std::string& Text);
@@ -82,6 +89,24 @@ public:
     TMenuItem* Help1 = nullptr;
     TMenuItem* HelpAbout1 = nullptr;
 
+    TQDock* TopDock = nullptr;
+    TQToolbar* MainToolbar = nullptr;
+    TQToolbarButton* NewBtn = nullptr;
+    TQToolbarButton* btnOpen = nullptr;
+    TQToolbarButton* btnSave = nullptr;
+    TQToolbarButton* btnSaveAll = nullptr;
+    TQToolbarSep* ToolbarSep1 = nullptr;
+    TQToolbarButton* btnClose = nullptr;
+    TQToolbarSep* ToolbarSep2 = nullptr;
+    TQToolbarButton* CompileProj = nullptr;
+    TQToolbarButton* BUildProj = nullptr;
+    TQToolbarSep* ToolbarSep3 = nullptr;
+    TQToolbarButton* btnRunDebugger = nullptr;
+    TQToolbarButton* btnRun = nullptr;
+    TQToolbarButton* btnDesigner = nullptr;
+    TQDock* LeftDock = nullptr;
+    TQDock* RightDock = nullptr;
+
     TTabControl* tabWindowList = nullptr;
     TPopupMenu* WindowTabsPopup = nullptr;
     TMenuItem* WindowTabsCascade1 = nullptr;
@@ -96,14 +121,12 @@ public:
     TMenuItem* TabControlMinimize1 = nullptr;
     TTabSheet* tsMessages = nullptr;
     TListBox* Messages = nullptr;
-    TTabSheet* tsFullOutput = nullptr;
-    TListBox* FOut = nullptr;
     TTabSheet* tsFindInFiles = nullptr;
     TTabSheet* tsHotFiles = nullptr;
     TTabSheet* tsRecentFiles = nullptr;
 
-    // The Project Manager (a plain panel until the tool windows arrive).
-    TPanel* ProjectManager = nullptr;
+    // The two floating tool windows.
+    TQToolWindow* ProjectManager = nullptr;
     TPanel* PmButtons = nullptr;
     TButton* btnAddFile = nullptr;
     TButton* btnDelFile = nullptr;
@@ -111,11 +134,19 @@ public:
     TListView* FIleList = nullptr;
     TPopupMenu* PmanagerPopup = nullptr;
     TMenuItem* PmanagerMinimize1 = nullptr;
+    TQToolWindow* Output = nullptr;
+    TListBox* FOut = nullptr;
 
     TTimer* Timer1 = nullptr;
     TOpenDialog* OpenDialog = nullptr;
     TSaveDialog* SaveDialog = nullptr;
     TFindDialog* FindDialog1 = nullptr;
+    TImageList* ToolImgs = nullptr;    // the tools toolbar's program icons
+    TImageList* ImageList1 = nullptr;  // the file lists' images: 0 source, 1 project
+
+    // The tools toolbar built from tools.dat; none while the file is
+    // missing or empty.
+    TQToolbar* ToolsBar = nullptr;
 
     // ---- the open project (MainFormProject*.cpp)
     TProjectInfo Project;
@@ -123,9 +154,6 @@ public:
     // Nothing changed since the project was opened or saved.
     bool ProjectUnchanged = true;
     bool ProjectBuilt = false;
-    // Set by Force Compile and never cleared: Save All then leaves the
-    // project file alone.
-    bool ForceCompileMode = false;
 
     // Closes an open project first; false when it stays closed.
     bool OpenProject(const std::string& Path);
@@ -174,7 +202,9 @@ public:
 
     // ---- menu and control handlers of this unit
     void FormCreate(TObject* Sender);
+    void FormShow(TObject* Sender);
     void FormClose(TObject* Sender, TCloseAction& Action);
+    void btnSaveClick(TObject* Sender);
     void FileOpenProject1Click(TObject* Sender);
     void FileSaveProjectAs1Click(TObject* Sender);
     void FileCloseProject1Click(TObject* Sender);
@@ -201,14 +231,24 @@ public:
     void TabControlDefaultSize1Click(TObject* Sender);
     void TabControlMinimize1Click(TObject* Sender);
     void PmanagerMinimize1Click(TObject* Sender);
+    void DownPageChanging(TObject* Sender, bool& AllowChange);
+    void ProjectManagerClose(TObject* Sender);
+    void OutputClose(TObject* Sender);
     void btnAddFileClick(TObject* Sender);
     void btnDelFileClick(TObject* Sender);
     void FIleListDblClick(TObject* Sender);
     void FIleListEdited(TObject* Sender, TListItem* Item, std::string& S);
     void Timer1Timer(TObject* Sender);
 
-    // Start-up hooks (Halvane.cpp): the splash and keys.dat check of the
-    // full start-up sequence run around the creation of this form.
+    // ---- layout in the registry (MainFormLayout.cpp): the bottom pages'
+    // height, the tool windows' bounds and the toolbars' docks.
+    void SaveLayout();
+    void LoadLayout();
+    // The dock whose Tag is Value; TopDock for anything else.
+    TQDock* DockForTag(int Value) const;
+    // Rebuilds the tools toolbar from FileName (nothing changes while the
+    // file is missing).
+    void LoadToolsBar(const std::string& FileName);
 
     // --- build and run (MainFormBuild.cpp)
     void FileForceCompile1Click(TObject* Sender);
@@ -217,9 +257,8 @@ public:
     void ProjectRunProject1Click(TObject* Sender);
     void ProjectRunInDebugger1Click(TObject* Sender);
     // The build commands' links to this form: the Messages and Full Output
-    // panes, the progress form and the project. FormCreate makes them once
-    // the panes exist (so the panes' mouse rules work from the start); the
-    // handlers make them when that has not happened yet.
+    // panes, the progress form and the project. FormCreate makes them, so
+    // the panes' mouse rules work from the start.
     void CreateBuildLinks();
     class TBuildLinks;
     TBuildLinks* BuildLinks = nullptr;  // owned component
@@ -235,11 +274,15 @@ public:
     void HelpAbout1Click(TObject* Sender);
     // Adds a path to the recent files.
     void AddRecentFile(const std::string& Path);
-    // Fills the Find In Files, Hot Files and Recent Files pages, loads the
-    // two lists and takes files dropped on the window. Called once, from
-    // FormCreate; the other calls of this section make the pages first
-    // when that has not happened yet.
+    // Fills the Find In Files, Hot Files and Recent Files pages and takes
+    // files dropped on the window. Called once, from FormCreate, before
+    // the lists are loaded.
     void CreateMediaPanes();
+    void LoadRecentFiles();
+    void LoadHotFiles();
+    // The timer's part on the Find In Files page: "Start" and the status.
+    void UpdateFindInFiles();
+    TFindFilesPane* FindPane() const;
     class TMediaPanes;
     TMediaPanes* MediaPanes = nullptr;  // owned component
     // --- end about, find, tools
@@ -249,6 +292,8 @@ protected:
     void WndProc(TMessage& Message) override;
 
 private:
+    void LoadGlyphs();
+    void ToolButtonClick(TObject* Sender);
     TCodeWindow* NewCodeWindow(const std::string& FilePath, const std::string& Caption);
     void CloseAllCodeWindows(bool WithProject);
     bool AskOverwrite(const std::string& Path);

@@ -57,31 +57,14 @@ private:
 
 QRN_PUBLISHED(TMainForm::TBuildLinks) {}
 
-void TMainForm::CreateBuildLinks() {
-    if (!BuildLinks) BuildLinks = new TBuildLinks(this);
-}
+void TMainForm::CreateBuildLinks() { BuildLinks = new TBuildLinks(this); }
 
-void TMainForm::FileForceCompile1Click(TObject*) {
-    CreateBuildLinks();
-    BuildLinks->Commands().ForceCompile();
-}
+void TMainForm::FileForceCompile1Click(TObject*) { BuildLinks->Commands().ForceCompile(); }
 
-void TMainForm::ProjectBuildProject1Click(TObject*) {
-    CreateBuildLinks();
-    BuildLinks->Commands().BuildProject(false);
-}
+void TMainForm::ProjectBuildProject1Click(TObject*) { BuildLinks->Commands().BuildProject(false); }
 
-void TMainForm::ProjectBuildDebugProject1Click(TObject*) {
-    CreateBuildLinks();
-    BuildLinks->Commands().BuildProject(true);
-}
+void TMainForm::ProjectBuildDebugProject1Click(TObject*) { BuildLinks->Commands().BuildProject(true); }
 
-void TMainForm::ProjectRunProject1Click(TObject*) {
-    CreateBuildLinks();
-    BuildLinks->Commands().RunProject();
-}
+void TMainForm::ProjectRunProject1Click(TObject*) { BuildLinks->Commands().RunProject(); }
 
-void TMainForm::ProjectRunInDebugger1Click(TObject*) {
-    CreateBuildLinks();
-    BuildLinks->Commands().RunInDebugger();
-}
+void TMainForm::ProjectRunInDebugger1Click(TObject*) { BuildLinks->Commands().RunInDebugger(); }

@@ -5,6 +5,7 @@
 #include "controls/UtilProcs.h"
 #include "framework/comctrls/ComCtrls.h"
 #include "framework/dialogs/Dialogs.h"
+#include "framework/graphics/ImageList.h"
 #include "framework/menus/Menus.h"
 #include "framework/rtl/FileUtils.h"
 #include "framework/stdctrls/StdCtrls.h"
@@ -28,13 +29,14 @@ TMenuItem* AddMenuItem(TPopupMenu* Menu, const std::string& Caption, TNotifyEven
     return Item;
 }
 
-TListView* MakeFileList(TComponent* Owner, TWinControl* Parent) {
+TListView* MakeFileList(TComponent* Owner, TWinControl* Parent, TCustomImageList* Images) {
     auto* List = new TListView(Owner);
     List->SetParent(Parent);
     List->SetAlign(alClient);
     List->SetViewStyle(vsList);
     List->SetReadOnly(true);
     List->SetHideSelection(false);
+    List->SetSmallImages(Images);
     return List;
 }
 
@@ -62,13 +64,11 @@ public:
         F->OnDropFiles = TDropFilesEvent(this, &TMediaPanes::FormDropFiles);
         F->OnDragOver = TDragOverEvent(this, &TMediaPanes::FormDragOver);
         F->OnDragDrop = TDragDropEvent(this, &TMediaPanes::FormDragDrop);
-        LoadRecent();
-        LoadHot();
     }
 
     // ---- recent files
     void LoadRecent() {
-        const auto Items = LoadRecentFiles(RecentFilesPath(GetExeDir()), [](const std::string& P) {
+        const auto Items = ::LoadRecentFiles(RecentFilesPath(GetExeDir()), [](const std::string& P) {
             return FileExists(P);
         });
         if (!Items) return;
@@ -117,7 +117,7 @@ public:
 
     // ---- hot files
     void LoadHot() {
-        const auto Items = LoadHotFiles(HotFilesPath(GetExeDir()));
+        const auto Items = ::LoadHotFiles(HotFilesPath(GetExeDir()));
         if (!Items) return;
         HotFiles->Items()->Clear();
         for (const THotItem& I : *Items) AddListItem(HotFiles, I.Caption, I.Path, I.ImageIndex);
@@ -202,16 +202,13 @@ public:
         if (!Path.empty()) OpenHotFileDrop(Path, Openers(), F->Handle());
     }
 
-    // ---- find in files
-    void FindTimer(TObject*) { Find->SetProjectDir(F->ProjectOpen ? F->Project.Dir : std::string()); }
-
     TListView* RecentFiles = nullptr;
     TListView* HotFiles = nullptr;
     TFindFilesPane* Find = nullptr;
 
 private:
     void CreateRecentPage() {
-        RecentFiles = MakeFileList(this, F->tsRecentFiles);
+        RecentFiles = MakeFileList(this, F->tsRecentFiles, F->ImageList1);
         auto* Popup = new TPopupMenu(this);
         RecentOpenItem = AddMenuItem(Popup, "Open", TNotifyEvent(this, &TMediaPanes::RecentOpen));
         RecentDeleteItem = AddMenuItem(Popup, "Delete", TNotifyEvent(this, &TMediaPanes::RecentDelete));
@@ -223,7 +220,7 @@ private:
         RecentFiles->SetShowHint(true);
     }
     void CreateHotPage() {
-        HotFiles = MakeFileList(this, F->tsHotFiles);
+        HotFiles = MakeFileList(this, F->tsHotFiles, F->ImageList1);
         HotFiles->SetDragMode(dmAutomatic);
         auto* Popup = new TPopupMenu(this);
         HotOpenItem = AddMenuItem(Popup, "Open File", TNotifyEvent(this, &TMediaPanes::HotOpen));
@@ -268,9 +265,6 @@ private:
         C.SearchResults->SetAlign(alClient);
         Find = new TFindFilesPane(this, C);
         Find->OnOpenFile = [this](const std::string& Path) { F->OpenFile(Path); };
-        auto* Follow = new TTimer(this);
-        Follow->SetInterval(250);
-        Follow->SetOnTimer(TNotifyEvent(this, &TMediaPanes::FindTimer));
     }
 
     TMainForm* F;
@@ -283,13 +277,18 @@ private:
     TMenuItem* HotAddCurrentItem = nullptr;
 };
 
-void TMainForm::CreateMediaPanes() {
-    if (!MediaPanes) MediaPanes = new TMediaPanes(this);
+void TMainForm::CreateMediaPanes() { MediaPanes = new TMediaPanes(this); }
+void TMainForm::LoadRecentFiles() { MediaPanes->LoadRecent(); }
+void TMainForm::LoadHotFiles() { MediaPanes->LoadHot(); }
+
+TFindFilesPane* TMainForm::FindPane() const { return MediaPanes->Find; }
+
+void TMainForm::UpdateFindInFiles() {
+    // "Start" follows the open project; the status line the searcher.
+    MediaPanes->Find->SetProjectDir(ProjectOpen ? Project.Dir : std::string());
+    MediaPanes->Find->UpdateStatus();
 }
 
 void TMainForm::HelpAbout1Click(TObject*) { ShowAboutBox(this, AboutMusicPath(GetExeDir())); }
 
-void TMainForm::AddRecentFile(const std::string& Path) {
-    CreateMediaPanes();
-    MediaPanes->AddRecent(Path);
-}
+void TMainForm::AddRecentFile(const std::string& Path) { MediaPanes->AddRecent(Path); }

@@ -2,6 +2,7 @@
 // wizard plug-ins), Options (prefs.dll) and Form Designer (Pelmora.dll).
 #include "controls/UtilProcs.h"
 #include "framework/rtl/StringList.h"
+#include "ide/ToolsFile.h"
 #include "ide/win/MainForm.h"
 #include "ide/win/PluginCalls.h"
 #include "ide/win/QuillMemoCI.h"
@@ -15,7 +16,9 @@ void TMainForm::FileNewProject1Click(TObject*) {
 }
 
 void TMainForm::ProjectOptions1Click(TObject*) {
-    CallOptionsLibrary([] {}, CodeWindowCount(), [] { TQuillMemoCI::LoadTemplates(); });
+    // The options library may have rewritten tools.dat and templates.dat.
+    CallOptionsLibrary([this] { LoadToolsBar(ToolsFilePath(GetExeDir())); }, CodeWindowCount(),
+                       [] { TQuillMemoCI::LoadTemplates(); });
 }
 
 void TMainForm::ViewFormDesigner1Click(TObject*) {

@@ -157,7 +157,7 @@ TSaveAllResult TMainForm::SaveAllFiles() {
         if (!SaveCodeWindow(CodeWindows(I))) Failed = true;
     // Loose files may be open without a project; there is no project file
     // to write then.
-    if (ProjectOpen && !ForceCompileMode) {
+    if (ProjectOpen) {
         try {
             WriteProjectFile(Project);
         } catch (const Exception& E) {

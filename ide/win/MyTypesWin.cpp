@@ -1,32 +1,12 @@
 // The IDE's version string and its settings in the registry.
-#include <cmath>
-
 #include "controls/UtilProcs.h"
-#include "framework/rtl/DateUtils.h"
 #include "framework/rtl/FileUtils.h"
 #include "framework/rtl/StrUtils.h"
 #include "framework/rtl/StringList.h"
-#include "framework/rtl/win/LocaleFormat.h"
 #include "framework/rtl/win/WinApi.h"
 #include "ide/MyTypes.h"
 
 namespace {
-
-std::string ExePath() {
-    char Buf[MAX_PATH * 4];
-    const DWORD Len = GetModuleFileNameA(nullptr, Buf, sizeof(Buf));
-    return Len == 0 || Len >= sizeof(Buf) ? std::string() : std::string(Buf, Len);
-}
-
-// Built from the locale directly: the global settings may not be set up yet
-// while static objects are being initialised.
-std::string BuildTitleString() {
-    TFormatSettings Settings;
-    GetLocaleFormatSettings(Settings);
-    const TDateTime Modified = GetFileDate(ExePath());
-    const TDateTime TimeOfDay = Modified - std::floor(Modified);
-    return "Quorlen PRO v1.0a (Merivel " + FormatDateTime(Settings.LongTimeFormat, TimeOfDay, Settings) + ")";
-}
 
 std::string ReadSetting(const char* Value) {
     return ReadRegString(HKEY_CURRENT_USER, SettingsKeyPath() + Value);
@@ -34,7 +14,7 @@ std::string ReadSetting(const char* Value) {
 
 }  // namespace
 
-std::string TitleString = BuildTitleString();
+std::string TitleString = ProgramTitleString();
 
 std::string GetIncludesPath() { return ReadSetting("Includes"); }
 std::string GetObjectsPath() { return ReadSetting("Objects"); }

@@ -119,6 +119,15 @@ TEST(FloatingVisibility, Rules) {
     EXPECT_FALSE(FloatingBarShouldShow(S));
 }
 
+TEST(FloatingVisibility, ActivationGoesToTheFirstUsableWindowTopmostLast) {
+    EXPECT_EQ(WindowToActivate({}), -1);
+    TActivationCandidate Hidden{false, true, false}, Disabled{true, false, false}, Topmost{true, true, true},
+        Plain{true, true, false};
+    EXPECT_EQ(WindowToActivate({Hidden, Disabled, Topmost, Plain, Plain}), 3);
+    EXPECT_EQ(WindowToActivate({Hidden, Topmost, Disabled, Topmost}), 1);
+    EXPECT_EQ(WindowToActivate({Hidden, Disabled}), -1);
+}
+
 TEST(MoveOnScreen, MovesOffScreenBarsBack) {
     const TRect WA = Rect(0, 0, 1024, 738);
     EXPECT_EQ(MoveRectOnScreen(Rect(1000, 700, 1100, 760), WA, false), Rect(924, 678, 1024, 738));

@@ -171,3 +171,31 @@ TEST(Differential, RandomEditsUnderAMeasuredLayoutKeepLinesConsistent) {
     }
     M.SetWindowSide(nullptr);
 }
+
+// Stop states are shared between editors and counted: an editor that goes
+// away, after loads, highlighting, edits and undos, leaves none behind.
+TEST(Differential, EveryStopStateIsReleasedWithItsEditors) {
+    int32_t Before = StopStateCount();
+    {
+        TQuillMemo A(nullptr), B(nullptr);
+        AddKeys(A);
+        AddKeys(B);
+        std::string Text = "mov ax, 1 ; one\r\n\"str /* x\" ax\r\n/* open\r\nstill */ mov\r\n";
+        A.ReplaceAllText(Text);
+        B.ReplaceAllText(Text + Text);
+        A.FormatRange(0, A.ParagraphCount() - 1, false);
+        B.FormatRange(0, B.ParagraphCount() - 1, false);
+        ASSERT_GT(StopStateCount(), Before);
+        TRandomEdits R(99);
+        for (int Step = 0; Step < 300; ++Step) {
+            A.SetSelStart(R.Pick(0, A.CharCount()));
+            if (R.Pick(0, 3) == 0)
+                A.Undo();
+            else
+                A.InsertTextAtSelection(R.RandomText());
+        }
+        A.ReplaceAllText("ax");
+        A.FormatRange(0, 0, false);
+    }
+    EXPECT_EQ(StopStateCount(), Before);
+}

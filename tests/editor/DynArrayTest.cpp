@@ -72,7 +72,7 @@ TEST(ParagraphsList, InsertAndDeleteSlotsMoveLaterRecords) {
     EXPECT_EQ(L.Par(2).Length, 2);
 }
 
-TEST(LinesList, LineZeroLivesInTheParagraphAndOthersInMoreLines) {
+TEST(LinesList, OnePlainLineNeedsNoStorageOfItsOwn) {
     TParagraph P;
     TLinesList L(&P);
     EXPECT_EQ(L.Count(), 1);
@@ -84,6 +84,7 @@ TEST(LinesList, LineZeroLivesInTheParagraphAndOthersInMoreLines) {
     EXPECT_EQ(L.Items(1).End, 9);
     EXPECT_THROW(L.Items(2), ERangeError);
     L.SetCount(1);
-    EXPECT_EQ(P.MoreLines, nullptr);
+    EXPECT_EQ(P.Extra, 0u);
+    EXPECT_EQ(L.Items(0).End, 0);
     FreeParagraph(P);
 }

@@ -8,9 +8,9 @@ TEST(Layout, WithoutAWindowEveryParagraphIsOneLineOfWidthZero) {
     LoadText(M, std::string(500, 'w') + "\r\nshort");
     M.FormatRange(0, 1, true);
     EXPECT_EQ(M.LineCount(), 2);
-    EXPECT_EQ(M.Paragraph(0).LineCount, 1);
-    EXPECT_EQ(M.Paragraph(0).Line0.Width, 0);
-    EXPECT_EQ(M.Paragraph(0).Line0.End, 500);
+    EXPECT_EQ(M.Paragraph(0).LineCount(), 1);
+    EXPECT_EQ(ParagraphLine(M.Paragraph(0), 0).Width, 0);
+    EXPECT_EQ(ParagraphLine(M.Paragraph(0), 0).End, 500);
     M.CheckIntegrity();
 }
 
@@ -33,13 +33,13 @@ TEST(Layout, MeasuredLayoutWrapsAtWordsToTheClientWidth) {
     M.SetUpdateMode(umImmediate);
     M.SetWindowSide(&W);
     LoadText(M, "aaaa bbbb cccc dddd eeee ffff gggg\r\nx");
-    EXPECT_EQ(M.Paragraph(0).LineCount, 2);
+    EXPECT_EQ(M.Paragraph(0).LineCount(), 2);
     EXPECT_EQ(M.Lines()->Get(0), "aaaa bbbb cccc dddd ");
     EXPECT_EQ(M.Lines()->Get(1), "eeee ffff gggg");
     EXPECT_EQ(M.LineCount(), 3);
     M.CheckIntegrity();
     M.SetWordWrap(false);
-    EXPECT_EQ(M.Paragraph(0).LineCount, 1);
+    EXPECT_EQ(M.Paragraph(0).LineCount(), 1);
     EXPECT_EQ(M.LineCount(), 2);
     EXPECT_GT(M.MaxWidth(), 184);
     M.CheckIntegrity();
@@ -53,7 +53,7 @@ TEST(Layout, AWordWiderThanTheLineIsBrokenKeepingOneCharacterAtLeast) {
     M.SetUpdateMode(umImmediate);
     M.SetWindowSide(&W);
     LoadText(M, "abc");
-    EXPECT_EQ(M.Paragraph(0).LineCount, 3);
+    EXPECT_EQ(M.Paragraph(0).LineCount(), 3);
     M.CheckIntegrity();
     M.SetWindowSide(nullptr);
 }
@@ -66,8 +66,8 @@ TEST(Layout, EditingRelayoutsTheChangedParagraph) {
     LoadText(M, "short\r\nnext");
     M.SetSelStart(5);
     M.InsertTextAtSelection(" and a much longer tail that wraps");
-    EXPECT_GT(M.Paragraph(0).LineCount, 1);
-    EXPECT_EQ(M.Paragraph(1).FirstLine, M.Paragraph(0).LineCount);
+    EXPECT_GT(M.Paragraph(0).LineCount(), 1);
+    EXPECT_EQ(M.Paragraph(1).FirstLine, M.Paragraph(0).LineCount());
     M.CheckIntegrity();
     M.Undo();
     EXPECT_EQ(M.LineCount(), 2);

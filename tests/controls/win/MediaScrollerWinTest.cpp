@@ -9,16 +9,9 @@
 #include "controls/win/MediaScroller.h"
 #include "framework/classes/TypeInfo.h"
 #include "framework/forms/Forms.h"
+#include "tests/common/win/Pump.h"
 
 namespace {
-
-void Pump(int Milliseconds) {
-    const DWORD Start = GetTickCount();
-    do {
-        Application->ProcessMessages();
-        Sleep(5);
-    } while (GetTickCount() - Start < static_cast<DWORD>(Milliseconds));
-}
 
 std::unique_ptr<TBitmap> SolidBitmap(int W, int H, TColor Color) {
     auto B = std::make_unique<TBitmap>();
@@ -159,11 +152,11 @@ protected:
         Scroller->Lines()->Add("First line");
         Scroller->Lines()->Add("Second line");
         Form->Show();
-        Pump(20);
+        PumpFor(20);
     }
     void TearDown() override {
         if (Form) Form->Free();
-        Pump(20);
+        PumpFor(20);
     }
     TForm* Form = nullptr;
     TMediaScroller* Scroller = nullptr;
@@ -197,7 +190,7 @@ TEST_F(MediaScrollerWinTest, PaintedTextLandsInTheDib) {
     Scroller->SetVertStart(vpTopBottom);
     Scroller->SetVertEnd(vpTopBottom);
     Form->Repaint();
-    Pump(20);
+    PumpFor(20);
     const TDIBBits& Bits = Scroller->DIBCanvas()->Bits();
     int Lit = 0;
     for (int Y = 0; Y < Bits.Height(); ++Y)
@@ -214,7 +207,7 @@ TEST_F(MediaScrollerWinTest, TimerStaysPausedWithoutAutoScroll) {
     Scroller->SetVertStart(vpTopTop);
     Scroller->SetVertEnd(vpBottomBottom);
     const int Before = Scroller->ScrollPosY();
-    Pump(150);
+    PumpFor(150);
     EXPECT_EQ(Scroller->ScrollPosY(), Before);
 }
 
@@ -226,7 +219,7 @@ TEST_F(MediaScrollerWinTest, SharedTimerDrivesTheSteps) {
     Scroller->SetAutoScroll(true);
     EXPECT_EQ(MediaTimer().ClientPauseCount(Scroller->Core().Client()), 0);
     const DWORD Start = GetTickCount();
-    while (Scroller->ScrollPosY() == 100 && GetTickCount() - Start < 3000) Pump(10);
+    while (Scroller->ScrollPosY() == 100 && GetTickCount() - Start < 3000) PumpFor(10);
     EXPECT_LT(Scroller->ScrollPosY(), 100);
 }
 
@@ -238,10 +231,10 @@ TEST_F(MediaScrollerWinTest, FreedWhileScrollingLeavesNoClientBehind) {
     Second->SetScrollStepY(-1);
     Second->SetAutoScroll(true);
     EXPECT_EQ(MediaTimer().ClientCount(), Clients + 1);
-    Pump(100);
+    PumpFor(100);
     Second->Free();
     EXPECT_EQ(MediaTimer().ClientCount(), Clients);
-    Pump(100);  // no step message reaches the freed scroller
+    PumpFor(100);  // no step message reaches the freed scroller
 }
 
 }  // namespace

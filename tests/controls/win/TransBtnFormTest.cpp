@@ -8,6 +8,8 @@
 #include "framework/classes/ClassRegistry.h"
 #include "framework/controls/ScreenCapture.h"
 #include "framework/forms/Forms.h"
+#include "tests/common/win/Pump.h"
+#include "tests/common/win/ProgramFolder.h"
 
 namespace {
 
@@ -23,13 +25,6 @@ public:
     void FlatButtonClick(TObject*) { ++FlatClicks; }
     void DontLinkClick(TObject*) { ++BoxClicks; }
 };
-
-void Pump() {
-    for (int I = 0; I < 5; ++I) {
-        Application->ProcessMessages();
-        Sleep(5);
-    }
-}
 
 LPARAM Pt(int X, int Y) { return MAKELPARAM(X, Y); }
 
@@ -375,11 +370,7 @@ TEST_F(TransBtnFormTest, ScreenshotOfBothControls) {
     Form->DontLink->SetChecked(true);
     Form->Repaint();
     Pump();
-    char Exe[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, Exe, MAX_PATH);
-    std::string Dir = Exe;
-    Dir.erase(Dir.find_last_of("\\/") + 1);
-    const std::string File = Dir + "TransBtnForm.png";
+    const std::string File = TestProgramFolder() + "TransBtnForm.png";
     CaptureWindowToFile(Form->Handle(), File);
     EXPECT_NE(GetFileAttributesA(File.c_str()), INVALID_FILE_ATTRIBUTES);
 }

@@ -34,6 +34,9 @@ public:
     TQToolbarSep* FSep = nullptr;
 
     std::vector<std::string> Events;
+    // WM_NCACTIVATE as the form received it: whether its caption is to
+    // show active.
+    std::vector<bool> CaptionActive;
     int NewClicks = 0, MenuClicks = 0, Dropdowns = 0;
     // What the drop-down handler does: show the menu, and a press to post
     // over the button (as if it closed the menu).
@@ -59,5 +62,11 @@ public:
             PostMessageA(EditBar->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(P.X, P.Y));
             PostMessageA(EditBar->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(P.X, P.Y));
         }
+    }
+
+protected:
+    void WndProc(TMessage& Message) override {
+        if (Message.Msg == WM_NCACTIVATE) CaptionActive.push_back(Message.WParam != 0);
+        TForm::WndProc(Message);
     }
 };

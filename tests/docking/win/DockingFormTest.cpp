@@ -12,6 +12,8 @@
 #include "framework/controls/ScreenCapture.h"
 #include "framework/rtl/Exceptions.h"
 #include "framework/stdctrls/StdCtrls.h"
+#include "tests/common/FormAsText.h"
+#include "tests/common/win/ProgramFolder.h"
 
 namespace {
 
@@ -26,15 +28,6 @@ LPARAM ClientPt(HWND Wnd, TPoint Screen) {
     POINT P{Screen.X, Screen.Y};
     ScreenToClient(Wnd, &P);
     return MAKELPARAM(static_cast<short>(P.x), static_cast<short>(P.y));
-}
-
-std::string FormAsText(TComponent* Root) {
-    TMemoryStream S;
-    TWriter(&S).WriteRootComponent(Root);
-    S.SetPosition(0);
-    TStringStream T;
-    ObjectBinaryToText(&S, &T);
-    return T.DataString();
 }
 
 // The text of one "object" block, up to its own "end" (same indentation).
@@ -295,10 +288,7 @@ TEST_F(DockingFormTest, ScreenshotOfDockedAndFloatingBars) {
     Form->FloatBar->SetBounds(Client.X + 220, Client.Y + 200, Form->FloatBar->Width(), Form->FloatBar->Height());
     Form->Repaint();
     Pump();
-    char Exe[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, Exe, MAX_PATH);
-    std::string Dir = Exe;
-    Dir.erase(Dir.find_last_of("\\/") + 1);
+    const std::string Dir = TestProgramFolder();
     const std::string FormFile = Dir + "DockingForm.png";
     const std::string BarFile = Dir + "DockingFloatingBar.png";
     CaptureWindowToFile(Form->Handle(), FormFile);

@@ -11,6 +11,8 @@
 #include "framework/stdctrls/ExtCtrls.h"
 #include "framework/stdctrls/ListCtrls.h"
 #include "framework/stdctrls/StdCtrls.h"
+#include "tests/common/FormAsText.h"
+#include "tests/common/win/ProgramFolder.h"
 
 #include <commctrl.h>
 
@@ -412,11 +414,9 @@ TEST_F(ComCtrlsTest, ScreenshotOfEveryControl) {
     Place(new TSpeedButton(F), F, 430, 214, 60, 24, "Speed");
     Place(new TScrollBox(F), F, 530, 110, 100, 60, "");
     Pump();
-    char Exe[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, Exe, MAX_PATH);
-    std::string Dir(Exe);
-    Dir = Dir.substr(0, Dir.find_last_of("\\/"));  // testbin
-    Dir = Dir.substr(0, Dir.find_last_of("\\/"));  // the build folder
+    std::string Dir = TestProgramFolder();  // testbin
+    Dir.pop_back();
+    Dir.erase(Dir.find_last_of("\\/"));  // the build folder
     const std::string File = Dir + "\\comctrls-form.png";
     CaptureWindowToFile(F->Handle(), File);
     EXPECT_NE(GetFileAttributesA(File.c_str()), INVALID_FILE_ATTRIBUTES);
@@ -424,12 +424,7 @@ TEST_F(ComCtrlsTest, ScreenshotOfEveryControl) {
 
 TEST_F(ComCtrlsTest, WrittenFormKeepsSheetsCollectionsAndTabs) {
     F->List->Columns()->Items(1)->SetWidth(95);
-    TMemoryStream S;
-    TWriter(&S).WriteRootComponent(F);
-    S.SetPosition(0);
-    TStringStream T;
-    ObjectBinaryToText(&S, &T);
-    const std::string& Text = T.DataString();
+    const std::string Text = FormAsText(F);
     auto Has = [&Text](const std::string& Part) { return Text.find(Part) != std::string::npos; };
     EXPECT_TRUE(Has("  object Pages: TPageControl\r\n"));
     EXPECT_TRUE(Has("    ActivePage = SheetTwo\r\n"));

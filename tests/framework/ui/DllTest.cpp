@@ -3,13 +3,10 @@
 #include <string>
 
 #include "framework/rtl/win/WinApi.h"
+#include "tests/common/win/ProgramFolder.h"
 
 TEST(FrameworkInLibrary, LoadUseAndUnloadFiveTimes) {
-    char Exe[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, Exe, MAX_PATH);
-    std::string Dir(Exe);
-    Dir.resize(Dir.find_last_of("\\/") + 1);
-    const std::string Path = Dir + "ui_test_dll.dll";
+    const std::string Path = TestProgramFolder() + "ui_test_dll.dll";
     for (int Round = 0; Round < 5; ++Round) {
         HMODULE Lib = LoadLibraryA(Path.c_str());
         ASSERT_NE(Lib, nullptr) << Path;
@@ -35,12 +32,7 @@ TEST(FrameworkInLibrary, LoadUseAndUnloadFiveTimes) {
 
 // The test library beside this program.
 static HMODULE LoadUiTestDll() {
-    char Exe[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, Exe, MAX_PATH);
-    std::string Path(Exe);
-    Path.resize(Path.find_last_of("\\/") + 1);
-    Path += "ui_test_dll.dll";
-    return LoadLibraryA(Path.c_str());
+    return LoadLibraryA((TestProgramFolder() + "ui_test_dll.dll").c_str());
 }
 
 TEST(FrameworkInLibrary, TheLibraryRunsItsOwnApplicationLoop) {

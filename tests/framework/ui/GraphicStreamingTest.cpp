@@ -7,6 +7,7 @@
 #include "framework/classes/FormText.h"
 #include "framework/rtl/Streams.h"
 #include "framework/stdctrls/ExtCtrls.h"
+#include "tests/common/FormAsText.h"
 
 namespace {
 
@@ -27,15 +28,6 @@ std::unique_ptr<TBitmap> Pattern() {
     SetPixel(B->Canvas()->Handle(), 1, 2, RGB(200, 10, 30));
     SetPixel(B->Canvas()->Handle(), 4, 0, RGB(5, 160, 70));
     return B;
-}
-
-std::string Written(TComponent* Root) {
-    TMemoryStream S;
-    TWriter(&S).WriteRootComponent(Root);
-    S.SetPosition(0);
-    TStringStream T;
-    ObjectBinaryToText(&S, &T);
-    return T.DataString();
 }
 
 // A form holding an image and a speed button, both empty.
@@ -76,7 +68,7 @@ TEST(GraphicStreaming, PictureAndGlyphSurviveTheFormStream) {
     auto P = Pattern();
     F->Image1->Picture()->SetGraphic(P.get());
     F->Button1->SetGlyph(P.get());
-    const std::string Text = Written(F);
+    const std::string Text = FormAsText(F);
     F->Free();
     // The picture names its graphic's class; the glyph is a bare bitmap
     // whose 32-bit length comes first.
@@ -98,7 +90,7 @@ TEST(GraphicStreaming, PictureAndGlyphSurviveTheFormStream) {
 
 TEST(GraphicStreaming, EmptyPicturesAndGlyphsAreNotWritten) {
     auto* F = MakeForm();
-    const std::string Text = Written(F);
+    const std::string Text = FormAsText(F);
     F->Free();
     EXPECT_EQ(Text.find(".Data"), std::string::npos);
 }
@@ -108,7 +100,7 @@ TEST(GraphicStreaming, AnIconPictureKeepsItsImage) {
     TIcon Icon;
     Icon.SetHandle(CopyIcon(LoadIconA(nullptr, IDI_APPLICATION)));
     F->Image1->Picture()->SetGraphic(&Icon);
-    const std::string Text = Written(F);
+    const std::string Text = FormAsText(F);
     F->Free();
     EXPECT_NE(Text.find("Picture.Data = {\r\n      055449636F6E"), std::string::npos);  // "\5TIcon"
     auto* G = ReadBack(Text);

@@ -2,9 +2,8 @@
 
 #include "UiTestSupport.h"
 #include "framework/classes/ClassRegistry.h"
-#include "framework/classes/Filer.h"
-#include "framework/classes/FormText.h"
 #include "framework/stdctrls/ListCtrls.h"
+#include "tests/common/FormAsText.h"
 
 namespace {
 
@@ -350,12 +349,7 @@ TEST(ListCtrlsStreaming, ListPropertiesArePublished) {
 }
 
 TEST_F(ListCtrls, WrittenFormKeepsItemsAndStyles) {
-    TMemoryStream S;
-    TWriter(&S).WriteRootComponent(F);
-    S.SetPosition(0);
-    TStringStream T;
-    ObjectBinaryToText(&S, &T);
-    const std::string Text = T.DataString();
+    const std::string Text = FormAsText(F);
     for (const char* Expected : {"Sorted = True", "Style = lbOwnerDrawVariable", "Style = csDropDownList",
                                  "ItemIndex = 1", "DropDownCount = 5", "MultiSelect = True", "Max = 50",
                                  "Position = 10", "OnDrawItem = Draw1DrawItem", "Text = 'typed'",

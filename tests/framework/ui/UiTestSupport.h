@@ -5,6 +5,7 @@
 
 #include "framework/controls/Controls.h"
 #include "framework/forms/Forms.h"
+#include "tests/common/win/Pump.h"
 
 // A windowed control that records what reaches it.
 class TProbeControl : public TCustomControl {
@@ -93,25 +94,5 @@ protected:
         Canvas()->FillRect(Rect(0, 0, Width(), Height()));
     }
 };
-
-// Runs the message loop until the queue is empty, a few times over so
-// that messages posted by handlers are handled too.
-inline void Pump() {
-    for (int I = 0; I < 5; ++I) {
-        Application->ProcessMessages();
-        Sleep(5);
-    }
-}
-
-// Pumps until Done() or about Ms milliseconds passed.
-template <class F>
-bool PumpUntil(F Done, int Ms = 2000) {
-    for (int T = 0; T < Ms; T += 10) {
-        Application->ProcessMessages();
-        if (Done()) return true;
-        Sleep(10);
-    }
-    return Done();
-}
 
 inline LPARAM Pt(int X, int Y) { return MAKELPARAM(X, Y); }

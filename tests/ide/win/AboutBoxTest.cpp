@@ -10,24 +10,10 @@
 #include "ide/MyTypes.h"
 #include "ide/win/AboutForm.h"
 #include "ide/win/Splash.h"
+#include "tests/common/win/ProgramFolder.h"
+#include "tests/common/win/Pump.h"
 
 namespace {
-
-void Pump(int Milliseconds) {
-    const DWORD Start = GetTickCount();
-    do {
-        Application->ProcessMessages();
-        Sleep(5);
-    } while (GetTickCount() - Start < static_cast<DWORD>(Milliseconds));
-}
-
-std::string TestOutputDir() {
-    char Exe[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, Exe, MAX_PATH);
-    std::string Dir = Exe;
-    Dir.erase(Dir.find_last_of("\\/") + 1);
-    return Dir;
-}
 
 TEST(SplashForm, ReadsItsFormAndScrollsUpOverThePicture) {
     TSplash* Splash = new TSplash(nullptr);
@@ -48,10 +34,10 @@ TEST(SplashForm, ReadsItsFormAndScrollsUpOverThePicture) {
 
     Splash->Show();
     const DWORD Start = GetTickCount();
-    while (S->ScrollPosY() > S->Model().InnerHeight() - 120 && GetTickCount() - Start < 15000) Pump(20);
+    while (S->ScrollPosY() > S->Model().InnerHeight() - 120 && GetTickCount() - Start < 15000) PumpFor(20);
     EXPECT_LE(S->ScrollPosY(), S->Model().InnerHeight() - 120);
     Splash->Repaint();
-    Pump(20);
+    PumpFor(20);
 
     // Some credits are drawn over the picture, which shows around them.
     const TDIBBits& Bits = S->DIBCanvas()->Bits();
@@ -63,7 +49,7 @@ TEST(SplashForm, ReadsItsFormAndScrollsUpOverThePicture) {
     EXPECT_GT(Differ, 50);
     EXPECT_LT(Differ, Bits.Width() * Bits.Height() / 2);
 
-    const std::string File = TestOutputDir() + "AboutBox.png";
+    const std::string File = TestProgramFolder() + "AboutBox.png";
     DeleteFileA(File.c_str());
     CaptureWindowToFile(Splash->Handle(), File);
     EXPECT_NE(GetFileAttributesA(File.c_str()), INVALID_FILE_ATTRIBUTES);

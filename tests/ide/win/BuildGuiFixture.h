@@ -12,6 +12,7 @@
 #include "framework/forms/Forms.h"
 #include "framework/stdctrls/ListCtrls.h"
 #include "ide/win/BuildController.h"
+#include "tests/common/win/Pump.h"
 #include "tests/ide/win/BuildToolsFixture.h"
 
 class TFakeCodeWindow : public TObject {
@@ -63,12 +64,7 @@ public:
     TFakeCodeWindow* Shown = nullptr;
 };
 
-inline void PumpMessages() {
-    for (int I = 0; I < 5; ++I) {
-        Application->ProcessMessages();
-        Sleep(5);
-    }
-}
+inline void PumpMessages() { Pump(); }
 
 class TBuildGuiTest : public TBuildToolsTest {
 protected:

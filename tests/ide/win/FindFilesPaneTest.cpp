@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -11,13 +10,9 @@
 #include "framework/forms/Forms.h"
 #include "ide/win/FindFilesPane.h"
 #include "tests/common/TestFolder.h"
+#include "tests/common/win/Pump.h"
 
 namespace {
-
-void WriteText(const std::string& Path, const std::string& Text) {
-    std::ofstream Out(Path, std::ios::binary);
-    Out << Text;
-}
 
 class FindFilesPaneTest : public ::testing::Test {
 protected:
@@ -44,14 +39,8 @@ protected:
     void TearDown() override { Form->Free(); }
 
     // Pumps messages until the search ended; false on timeout.
-    bool WaitForEnd(DWORD Timeout = 20000) {
-        const DWORD Start = GetTickCount();
-        while (Pane->Searching()) {
-            if (GetTickCount() - Start > Timeout) return false;
-            Application->ProcessMessages();
-            Sleep(2);
-        }
-        return true;
+    bool WaitForEnd() {
+        return PumpUntil([this] { return !Pane->Searching(); }, 20000);
     }
     std::vector<std::string> Results() {
         std::vector<std::string> R;
@@ -71,12 +60,12 @@ protected:
 void MakeTree(const TTestFolder& Dir) {
     CreateDir(Dir / "sub");
     CreateDir(Dir / "sub\\deep");
-    WriteText(Dir / "a.asm", "mov ax, bx\r\ncall Needle\r\n");
-    WriteText(Dir / "b.inc", "; nothing here\r\n");
-    WriteText(Dir / "c.mac", "line one\r\nlast line NEEDLE");
-    WriteText(Dir / "skip.txt", "Needle\r\n");
-    WriteText(Dir / "sub\\d.asm", "first\r\nsecond\r\nthe needle");
-    WriteText(Dir / "sub\\deep\\e.inc", "needle\r\n");
+    Dir.Write("a.asm", "mov ax, bx\r\ncall Needle\r\n");
+    Dir.Write("b.inc", "; nothing here\r\n");
+    Dir.Write("c.mac", "line one\r\nlast line NEEDLE");
+    Dir.Write("skip.txt", "Needle\r\n");
+    Dir.Write("sub\\d.asm", "first\r\nsecond\r\nthe needle");
+    Dir.Write("sub\\deep\\e.inc", "needle\r\n");
 }
 
 TEST_F(FindFilesPaneTest, StartIsOnlyEnabledWithAProject) {
@@ -152,9 +141,9 @@ TEST_F(FindFilesPaneTest, FailureIsShownInAMessageBoxByDefault) {
 
 TEST_F(FindFilesPaneTest, ClosingMidSearchStopsTheWorker) {
     for (int F = 0; F < 40; ++F) {
-        const std::string Sub = Dir / ("f" + std::to_string(F));
-        CreateDir(Sub);
-        for (int I = 0; I < 25; ++I) WriteText(Sub + "\\x" + std::to_string(I) + ".asm", "nothing\r\nneedle\r\n");
+        const std::string Sub = "f" + std::to_string(F);
+        CreateDir(Dir / Sub);
+        for (int I = 0; I < 25; ++I) Dir.Write(Sub + "\\x" + std::to_string(I) + ".asm", "nothing\r\nneedle\r\n");
     }
     Pane->SetProjectDir(Dir.Path());
     C.FindWhat->SetText("needle");
@@ -162,10 +151,7 @@ TEST_F(FindFilesPaneTest, ClosingMidSearchStopsTheWorker) {
     ASSERT_TRUE(Pane->Searching());
     Form->Free();  // the pane and its searcher go with it
     Form = nullptr;
-    for (int I = 0; I < 20; ++I) {
-        Application->ProcessMessages();
-        Sleep(5);
-    }
+    PumpFor(100);
     EXPECT_TRUE(Failures.empty());
     Form = new TForm(nullptr);  // for TearDown
 }

@@ -7,6 +7,7 @@
 #include "ide/IdeTexts.h"
 #include "ide/ProjectFileIO.h"
 #include "ide/win/QuillMemoCI.h"
+#include "tests/common/win/WinTestHelpers.h"
 
 namespace {
 
@@ -99,13 +100,22 @@ TEST_F(ProjectGui, SaveAllWithoutAnyWindowWritesNothing) {
     EXPECT_FALSE(Form->ProjectUnchanged);
 }
 
-TEST_F(ProjectGui, AfterForceCompileSaveAllLeavesTheProjectFileAlone) {
+TEST_F(ProjectGui, AfterForceCompileSaveAllStillWritesTheProjectFile) {
+    // Force Compile leaves the project's record alone, so Save All keeps
+    // writing it and no project change is lost.
+    const std::string OldKey = SettingsKeyPath();
+    TScratchKey Empty;
+    SetSettingsKeyPathForTesting(Empty.Path() + "\\");
     OpenHello();
-    const std::string Before = ReadAll(ProjectPath());
-    Form->ForceCompileMode = true;
+    const std::string Dir = Form->Project.Dir;
+    Dialogs.Answer(mrOk);  // no assembler path set
+    Form->FileForceCompile1Click(nullptr);
+    SetSettingsKeyPathForTesting(OldKey);
+    EXPECT_EQ(Form->Project.Dir, Dir);
+    EXPECT_EQ(Form->Project.Name, "hello");
     Form->Project.Cpu = "386";
     EXPECT_TRUE(Form->SaveAll());
-    EXPECT_EQ(ReadAll(ProjectPath()), Before);
+    EXPECT_NE(ReadAll(ProjectPath()).find("\r\ncpu 386\r\n"), std::string::npos);
 }
 
 TEST_F(ProjectGui, ClosingAnUnchangedProjectAsksNothing) {

@@ -2,6 +2,7 @@
 // the tests to check that nothing of it stays behind.
 #include "framework/controls/Timer.h"
 #include "framework/forms/Forms.h"
+#include "tests/common/win/Pump.h"
 
 namespace {
 
@@ -35,10 +36,7 @@ extern "C" __declspec(dllexport) int RunDllForm(void** Module) {
         // Left installed on purpose too: unloading must remove it.
         SetFrameworkHook(WH_GETMESSAGE, GetMessageHook);
         F->Show();
-        for (int I = 0; I < 50 && Ticks < 2; ++I) {
-            Application->ProcessMessages();
-            Sleep(5);
-        }
+        PumpUntil([&] { return Ticks >= 2; }, 250);
         *Module = FrameworkInstance();
         const bool IsLib = Application->IsLibrary();
         // Left open on purpose: unloading must clean it up.

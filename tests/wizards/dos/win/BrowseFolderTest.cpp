@@ -20,13 +20,13 @@ protected:
         Owner = new TForm(nullptr);
         Owner->SetBounds(100, 100, 400, 300);
         Owner->Show();
-        PumpMessages();
+        Pump();
         Browser = new TBrowseFolder(Owner);
         Browser->SetTitle("Pick one");
     }
     void TearDown() override {
         Owner->Free();
-        PumpMessages();
+        Pump();
     }
     TForm* Owner = nullptr;
     TBrowseFolder* Browser = nullptr;

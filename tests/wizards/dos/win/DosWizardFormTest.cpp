@@ -32,7 +32,7 @@ protected:
     void TearDown() override {
         F->Free();
         SetModalDialogHook(Old);
-        PumpMessages();
+        Pump();
     }
     void GoToLastPage() {
         F->xdkSteps1->Next();

@@ -31,11 +31,11 @@ protected:
     void SetUp() override {
         F = new TNumberForm(nullptr);
         F->Show();
-        PumpMessages();
+        Pump();
     }
     void TearDown() override {
         F->Free();
-        PumpMessages();
+        Pump();
     }
     void Type(const std::string& Keys) {
         for (char C : Keys) SendMessageA(F->Number->Handle(), WM_CHAR, static_cast<unsigned char>(C), 1);
@@ -46,9 +46,9 @@ protected:
     }
     void LeaveNumber() {
         F->Number->SetFocus();
-        PumpMessages();
+        Pump();
         F->Other->SetFocus();
-        PumpMessages();
+        Pump();
     }
     TNumberForm* F = nullptr;
 };

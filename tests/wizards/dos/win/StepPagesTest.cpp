@@ -48,16 +48,16 @@ protected:
     void SetUp() override {
         F = new TStepsForm(nullptr);
         F->Show();
-        PumpMessages();
+        Pump();
     }
     void TearDown() override {
         if (F) F->Free();
-        PumpMessages();
+        Pump();
     }
     // Clicks a step button the way the mouse would, through its window.
     void Press(TButton* Button) {
         SendMessageA(Button->Handle(), BM_CLICK, 0, 0);
-        PumpMessages();
+        Pump();
     }
     bool NextIsBold() { return F->Steps->NextButton()->Font()->Style().Contains(fsBold); }
     TStepsForm* F = nullptr;
@@ -132,7 +132,7 @@ TEST_F(StepPanelTest, ButtonsStandBelowThePages) {
         EXPECT_EQ(B->Top(), H - 29);
     // A smaller form is made large enough for the panel.
     F->SetClientSize(200, 100);
-    PumpMessages();
+    Pump();
     EXPECT_GE(S->Width(), 360);
     EXPECT_GE(S->Height(), 160);
     EXPECT_GE(F->ClientWidth(), 360);

@@ -7,58 +7,16 @@
 
 #include "framework/rtl/CallConv.h"
 #include "framework/rtl/FileUtils.h"
+#include "tests/wizards/dos/win/TindrelScript.h"
 #include "tests/wizards/dos/win/WizardTestHelpers.h"
 #include "wizards/dos/ProjectGenerator.h"
 #include "wizards/dos/win/WizardTitle.h"
-#include "wizards/dos/win/dll/TindrelTestSeam.h"
 
 namespace {
 
 using TWizzardName = const char*(QRN_CALL*)(char* Buffer);
 using TWizzardVersion = uint16_t(QRN_CALL*)();
 using TExecuteWizzard = const char*(QRN_CALL*)(char* Buffer);
-
-std::string TindrelPath() {
-    char Exe[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, Exe, MAX_PATH);
-    std::string Path = ExtractFilePath(Exe) + QRN_TINDREL_DLL;
-    for (char& C : Path)
-        if (C == '/') C = '\\';
-    return Path;
-}
-
-template <class T>
-T Export(HMODULE Lib, const char* Name) {
-    return reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(Lib, Name)));
-}
-
-// What the test's callback does with the wizard's form.
-struct TScript {
-    std::string Folder;  // "" cancels
-    std::string Name;
-    std::string FirstCaption;
-    int Forms = 0;
-    int Clicks = 0;
-};
-
-int Drive(void* Context, const TWizzardDialogRequest* R) {
-    auto* S = static_cast<TScript*>(Context);
-    if (R->Kind != 1 /* dkModalForm */ || !R->Form) return IDOK;
-    ++S->Forms;
-    S->FirstCaption = R->Caption;
-    if (S->Folder.empty()) {
-        S->Clicks += R->ClickButton(R->Form, "Cancel");
-        return R->ModalResult(R->Form);
-    }
-    S->Clicks += R->ClickButton(R->Form, "< Back");  // not shown on the first step
-    S->Clicks += R->ClickButton(R->Form, "Next >");
-    S->Clicks += R->ClickButton(R->Form, "Next >");
-    S->Clicks += R->ClickButton(R->Form, "Next >");  // now "Finish"
-    R->SetEditText(R->Form, "ppath", S->Folder.c_str());
-    R->SetEditText(R->Form, "pname", S->Name.c_str());
-    S->Clicks += R->ClickButton(R->Form, "Finish");
-    return R->ModalResult(R->Form);
-}
 
 class TindrelLoaderTest : public ::testing::Test {
 protected:
@@ -73,7 +31,7 @@ protected:
     }
     void TearDown() override {
         if (Lib) FreeLibrary(Lib);
-        PumpMessages();
+        Pump();
     }
     HMODULE Lib = nullptr;
     TWizzardName Name = nullptr;
@@ -91,8 +49,8 @@ TEST_F(TindrelLoaderTest, NameAndVersion) {
 
 TEST_F(TindrelLoaderTest, CancelReturnsAnEmptyPathAndWritesNothing) {
     TScratchFolder Folder("qrn_tindrel_cancel");
-    TScript Script;
-    SetHook(Drive, &Script);
+    TTindrelScript Script;
+    SetHook(DriveTindrel, &Script);
     const char* Result = Execute(Buffer);
     ASSERT_NE(Result, nullptr);
     EXPECT_STREQ(Result, "");
@@ -105,10 +63,10 @@ TEST_F(TindrelLoaderTest, CancelReturnsAnEmptyPathAndWritesNothing) {
 
 TEST_F(TindrelLoaderTest, NextNextFinishWritesTheProject) {
     TScratchFolder Folder("qrn_tindrel_finish");
-    TScript Script;
+    TTindrelScript Script;
     Script.Folder = Folder.Path();
     Script.Name = "hello";
-    SetHook(Drive, &Script);
+    SetHook(DriveTindrel, &Script);
     const char* Result = Execute(Buffer);
     const std::string Expected = Folder.Path() + "\\hello.qrn";
     EXPECT_STREQ(Result, Expected.c_str());
@@ -134,8 +92,8 @@ TEST(TindrelLoader, LoadsRunsAndUnloadsFiveTimes) {
         char Buffer[1024] = {};
         EXPECT_STREQ(Export<TWizzardName>(Lib, "WizzardName")(Buffer), "DOS Application Wizzard");
         EXPECT_EQ(Export<TWizzardVersion>(Lib, "WizzardVersion")(), 0x0100);
-        TScript Script;
-        Export<TSetWizzardDialogHook>(Lib, "SetWizzardDialogHook")(Drive, &Script);
+        TTindrelScript Script;
+        Export<TSetWizzardDialogHook>(Lib, "SetWizzardDialogHook")(DriveTindrel, &Script);
         EXPECT_STREQ(Export<TExecuteWizzard>(Lib, "ExecuteWizzard")(Buffer), "") << "round " << Round;
         EXPECT_EQ(Script.Forms, 1);
         ASSERT_TRUE(FreeLibrary(Lib));
@@ -143,7 +101,7 @@ TEST(TindrelLoader, LoadsRunsAndUnloadsFiveTimes) {
         WNDCLASSA C{};
         EXPECT_FALSE(GetClassInfoA(Lib, "TMainForm", &C)) << "round " << Round;
         EXPECT_EQ(FindWindowA("TMainForm", nullptr), nullptr);
-        PumpMessages();
+        Pump();
     }
 }
 

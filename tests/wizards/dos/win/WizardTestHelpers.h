@@ -5,14 +5,7 @@
 
 #include "framework/classes/ClassRegistry.h"
 #include "framework/forms/Forms.h"
-
-// Lets the queued messages of the test's windows run.
-inline void PumpMessages() {
-    for (int I = 0; I < 5; ++I) {
-        Application->ProcessMessages();
-        Sleep(5);
-    }
-}
+#include "tests/common/win/Pump.h"
 
 // A fresh empty folder under the temporary folder, removed with the object.
 class TScratchFolder {
