@@ -39,6 +39,9 @@ void RedrawFrame(HWND Wnd) {
     if (Wnd) SetWindowPos(Wnd, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+constexpr UINT_PTR KeepAboveTimerId = 0x5142;
+constexpr UINT KeepAboveInterval = 250;
+
 }  // namespace
 
 // ---- TFloatingWindowParent
@@ -476,7 +479,27 @@ void TQCustomToolWindow::CreateParams(TCreateParams& Params) {
 
 void TQCustomToolWindow::CreateWnd() {
     TCustomControl::CreateWnd();
-    if (Floating()) UpdateVisibility();
+    if (Floating()) {
+        UpdateVisibility();
+        SetTimer(Handle(), KeepAboveTimerId, KeepAboveInterval, nullptr);
+    }
+}
+
+// A floating bar's owner is its hidden host, owned in turn by the form.
+// Wine restacks a raised form above that chain without any message to
+// react to, leaving the bar hidden behind its form: the bar's timer puts
+// it back just above the form.
+void TQCustomToolWindow::KeepAboveForm() {
+    if (!Floating() || FFloatingMode != fmOnTopOfParentForm || !IsWindowVisible(Handle())) return;
+    TCustomForm* Form = OwnerForm();
+    // Only while the form is the foreground window: it is then on top, so
+    // the top is just above it and no other program's window is covered.
+    if (!Form || !Form->HandleAllocated() || GetForegroundWindow() != Form->Handle()) return;
+    for (HWND W = GetWindow(Handle(), GW_HWNDPREV); W; W = GetWindow(W, GW_HWNDPREV))
+        if (W == Form->Handle()) {
+            SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            return;
+        }
 }
 
 // ---- visibility of a floating bar
@@ -804,6 +827,17 @@ void TQCustomToolWindow::WndProc(TMessage& Message) {
             DrawNonClient();
             Message.Result = 0;
             return;
+        case WM_TIMER:
+            if (Message.WParam == KeepAboveTimerId) {
+                KeepAboveForm();
+                Message.Result = 0;
+                return;
+            }
+            break;
+        case CM_TEXTCHANGED:
+            // The caption is ours to draw: the system does not redraw it.
+            if (HandleAllocated() && Floating()) DrawNonClient();
+            break;
         case WM_NCACTIVATE:
             // The form's caption shows this one's activation.
             DrawNonClient();

@@ -135,6 +135,7 @@ public:
     TFloatingFrame FloatingFrame();
     // Re-evaluates whether a floating bar is to be seen.
     void UpdateVisibility();
+    void KeepAboveForm();
 
     // The drag loop started by a press at Grab (window coordinates), and
     // the floating resize loop started by a press on a border.

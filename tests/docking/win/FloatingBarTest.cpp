@@ -137,3 +137,33 @@ TEST_F(FloatingBarTest, ScreenshotOfTheFormWithDockedAndFloatingBars) {
     GetWindowRect(Form->EditBar->Handle(), &B);
     EXPECT_EQ(Shot.At((B.left + B.right) / 2 - F.left, B.bottom - 1 - F.top), GetSysColor(COLOR_3DDKSHADOW));
 }
+
+TEST_F(FloatingBarTest, AFloatingBarLeftBelowItsForegroundFormComesBackAboveIt) {
+    Form->FloatBar->SetVisible(false);
+    SetForegroundWindow(Form->Handle());
+    Pump();
+    HWND Tools = Form->Tools->Handle();
+    ASSERT_TRUE(IsWindowVisible(Tools));
+    // What a restack without messages leaves behind: the bar under its form.
+    SetWindowPos(Tools, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    auto Above = [&] {
+        for (HWND W = GetWindow(Form->Handle(), GW_HWNDPREV); W; W = GetWindow(W, GW_HWNDPREV))
+            if (W == Tools) return true;
+        return false;
+    };
+    ASSERT_FALSE(Above());
+    EXPECT_TRUE(PumpUntil(Above, 2000));
+}
+
+TEST_F(FloatingBarTest, ANewCaptionIsDrawnOnAFloatingBarAtOnce) {
+    Form->FloatBar->SetVisible(false);
+    Pump();
+    auto CaptionPixels = [&] {
+        const std::string File = TestProgramFolder() + "FloatingCaption.png";
+        return CaptureAsOnScreen(Form, {Form->Tools}, File).Pixels;
+    };
+    const auto Before = CaptionPixels();
+    Form->Tools->SetCaption("A caption long enough to be seen");
+    Pump();
+    EXPECT_NE(CaptionPixels(), Before);
+}

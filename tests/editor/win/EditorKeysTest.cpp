@@ -63,7 +63,7 @@ TEST_F(EditorWindowTest, DisplayOnlyArrowsScrollWithoutACaret) {
     Editor->SetDisplayOnly(true);
     Other->SetFocus();
     Editor->SetFocus();
-    PumpEditor();
+    Pump();
     EXPECT_EQ(Editor->ScrollY(), 0);
     Key(VK_DOWN);
     Key(VK_DOWN);
@@ -127,7 +127,7 @@ TEST_F(EditorWindowTest, MovingTheCaretScrollsItIntoView) {
     Editor->SetScrollBars(ssBoth);
     LoadText(*Editor, Text);
     Editor->SetFocus();
-    PumpEditor();
+    Pump();
     Key(VK_END, kmCtrl);
     EXPECT_GT(Editor->ScrollY(), 0);
     int32_t LH = Editor->EffectiveLineHeight();

@@ -116,12 +116,12 @@ TEST_F(EditorWindowTest, SelectingBeyondTheBottomScrollsFromTheTimer) {
     LoadText(*Editor, Text);
     Mouse(WM_LBUTTONDOWN, PixelOf(0), MK_LBUTTON);
     Mouse(WM_MOUSEMOVE, {20, Editor->ClientHeight() + 40}, MK_LBUTTON);
-    for (int I = 0; I < 40 && Editor->ScrollY() < 3 * Editor->EffectiveLineHeight(); ++I) PumpEditor();
+    for (int I = 0; I < 40 && Editor->ScrollY() < 3 * Editor->EffectiveLineHeight(); ++I) Pump();
     EXPECT_GE(Editor->ScrollY(), 3 * Editor->EffectiveLineHeight());
     EXPECT_LT(Editor->SelLength(), 0);  // the caret is below the anchor
     Mouse(WM_LBUTTONUP, {20, Editor->ClientHeight() + 40}, 0);
     int32_t Y = Editor->ScrollY();
-    PumpEditor();
-    PumpEditor();
+    Pump();
+    Pump();
     EXPECT_EQ(Editor->ScrollY(), Y);
 }

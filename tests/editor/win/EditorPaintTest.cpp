@@ -44,7 +44,7 @@ TEST_F(EditorWindowTest, AKeywordIsPaintedInItsColour) {
     Editor->Keywords()->AddKeyword("mov", koWholeWord, 0, 1, 0, -1, Red);
     LoadText(*Editor, "\tmov eax, 1\r\nplain text");
     Editor->Repaint();
-    PumpEditor();
+    Pump();
     int32_t LH = Editor->EffectiveLineHeight();
     RECT First{0, 0, Editor->ClientWidth(), LH};
     RECT Second{0, LH, Editor->ClientWidth(), 2 * LH};
@@ -55,7 +55,7 @@ TEST_F(EditorWindowTest, AKeywordIsPaintedInItsColour) {
 TEST_F(EditorWindowTest, TheSelectionIsPaintedInverted) {
     LoadText(*Editor, "abc");
     Other->SetFocus();
-    PumpEditor();
+    Pump();
     RECT Line{0, 0, Editor->ClientWidth(), Editor->EffectiveLineHeight()};
     const COLORREF Black = RGB(0, 0, 0);
     int Before = CountPixels(Editor->Handle(), Line, Black, true);
@@ -63,7 +63,7 @@ TEST_F(EditorWindowTest, TheSelectionIsPaintedInverted) {
     Editor->SetSelStart(0);
     Editor->SetSelLength(3);
     Editor->Repaint();
-    PumpEditor();
+    Pump();
     EXPECT_GT(CountPixels(Editor->Handle(), Line, Black, true), Before + 10);
 }
 
@@ -91,7 +91,7 @@ TEST_F(EditorWindowTest, ScreenshotOfHighlightedAssembler) {
     Editor->SetSelStart(70);
     Editor->SetSelLength(8);
     Form->Repaint();
-    PumpEditor();
+    Pump();
     char Exe[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, Exe, MAX_PATH);
     std::string Dir = Exe;

@@ -9,14 +9,9 @@
 #include "editor/win/QuillClipboardWin.h"
 #include "framework/forms/Forms.h"
 #include "framework/stdctrls/StdCtrls.h"
+#include "tests/common/win/Pump.h"
 #include "tests/editor/EditorTestUtil.h"
 
-inline void PumpEditor() {
-    for (int I = 0; I < 5; ++I) {
-        Application->ProcessMessages();
-        Sleep(5);
-    }
-}
 
 // Modifier keys for the keyboard state while a key is handled.
 enum TKeyMods { kmNone = 0, kmShift = 1, kmCtrl = 2, kmAlt = 4 };
@@ -40,14 +35,14 @@ protected:
         Other->SetBounds(8, 220, 200, 22);
         Other->SetTabStop(true);
         Form->Show();
-        PumpEditor();
+        Pump();
         Editor->SetFocus();
-        PumpEditor();
+        Pump();
     }
     void TearDown() override {
         SetMods(kmNone);
         Form->Free();
-        PumpEditor();
+        Pump();
     }
 
     static void SetMods(int Mods) {
@@ -71,14 +66,14 @@ protected:
         LPARAM Data = 1 | (static_cast<LPARAM>(MapVirtualKeyA(Vk, 0)) << 16);
         if (Mods & kmAlt) Data |= 1 << 29;
         PostMessageA(Target, (Mods & kmAlt) ? WM_SYSKEYDOWN : WM_KEYDOWN, Vk, Data);
-        PumpEditor();
+        Pump();
         PostMessageA(Target, (Mods & kmAlt) ? WM_SYSKEYUP : WM_KEYUP, Vk, Data | (1u << 30) | (1u << 31));
-        PumpEditor();
+        Pump();
         SetMods(kmNone);
     }
     void Type(const std::string& S) {
         for (char C : S) PostMessageA(Editor->Handle(), WM_CHAR, static_cast<unsigned char>(C), 1);
-        PumpEditor();
+        Pump();
     }
 
     // Client pixel of a position's character cell (its left edge, mid-line).

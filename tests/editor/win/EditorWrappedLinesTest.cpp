@@ -45,7 +45,7 @@ TEST_F(EditorWindowTest, JustifiedLinePaintsCaretAndHitTestAlike) {
     LoadText(*Editor, WrappedText);
     ASSERT_GE(Editor->LineCount(), 2);
     Editor->Repaint();
-    PumpEditor();
+    Pump();
     std::vector<int> Words = InkRuns(Editor, 0, 5);
     ASSERT_EQ(Words.size(), 4u);
     // The free width went into the spaces: the words spread over the line.

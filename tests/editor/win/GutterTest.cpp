@@ -18,7 +18,7 @@ protected:
         std::string Text;
         for (int I = 0; I < 60; ++I) Text += "line " + std::to_string(I) + "\r\n";
         LoadText(*Editor, Text);
-        PumpEditor();
+        Pump();
     }
     TQuillGutter* Gutter = nullptr;
 };
@@ -101,7 +101,7 @@ TEST_F(GutterTest, FreeingTheEditorEmptiesTheGutter) {
     EXPECT_EQ(Gutter->QuillMemo(), nullptr);
     EXPECT_EQ(Gutter->BookmarkLine(2), -1);
     Gutter->Repaint();
-    PumpEditor();
+    Pump();
 }
 
 TEST_F(GutterTest, AttachedControlsSeeMessagesBeforeTheEditorInOrder) {
@@ -130,9 +130,9 @@ TEST_F(GutterTest, AttachedControlsSeeMessagesBeforeTheEditorInOrder) {
 TEST_F(GutterTest, PaintsNumbersAndIconsInStepWithTheEditor) {
     Gutter->ToggleBookmark(0, 0);
     Form->Repaint();
-    PumpEditor();
+    Pump();
     Editor->Perform(WM_VSCROLL, SB_LINEDOWN, 0);
-    PumpEditor();
+    Pump();
     EXPECT_EQ(Editor->TopLine(), 1);
     // The first row now shows line 2's number in the window's text colour.
     HDC DC = GetDC(Form->Handle());

@@ -43,7 +43,7 @@ TEST_F(CodeWindowGui, CtrlEnterOpensTheIncludeNamedUnderTheCaret) {
     ASSERT_EQ(W->CodeEditor->GetParagraphText(5), "include dos.inc");
     PlaceCaret(W->CodeEditor, 5, 10);
     PressCtrlEnter(W);
-    PumpIde();
+    Pump();
     EXPECT_EQ(Form->CodeWindowCount(), 2);
     TCodeWindow* Inc = Form->FindCodeWindow(ExpandFileName("dos.inc"));
     ASSERT_NE(Inc, nullptr);
@@ -57,7 +57,7 @@ TEST_F(CodeWindowGui, CtrlEnterOnAQuotedNameDropsTheQuotes) {
     W->CodeEditor->SetSelText("include \"print.asm\"\r\n");
     PlaceCaret(W->CodeEditor, 0, 12);
     PressCtrlEnter(W);
-    PumpIde();
+    Pump();
     EXPECT_NE(Form->FindCodeWindow(ExpandFileName("print.asm")), nullptr);
 }
 
@@ -81,7 +81,7 @@ TEST_F(CodeWindowGui, CtrlEnterLooksForAMissingFileWhenAskedTo) {
     Dialogs.Answer(mrYes);
     Dialogs.AnswerFile(Folder / "dos.inc");
     PressCtrlEnter(W);
-    PumpIde();
+    Pump();
     EXPECT_NE(Form->FindCodeWindow(Folder / "dos.inc"), nullptr);
     EXPECT_TRUE(W->Modified());
 }
@@ -180,13 +180,13 @@ TEST_F(CodeWindowGui, CloseQuestionCancelKeepsNoDropsYesSaves) {
     W->SetModified(true);
     Dialogs.Answer(mrCancel);
     W->Close();
-    PumpIde();
+    Pump();
     EXPECT_EQ(Form->CodeWindowCount(), 1);
     EXPECT_EQ(Dialogs.Texts, (Strings{std::string(ListTexts::SaveModifiedQuestion)}));
 
     Dialogs.Answer(mrYes);
     W->Close();
-    PumpIde();
+    Pump();
     EXPECT_EQ(Form->CodeWindowCount(), 0);
     EXPECT_EQ(Form->tabWindowList->Tabs()->Count(), 0);
     EXPECT_TRUE(ReadAll(Folder / "main.asm").starts_with("; changed\r\n"));
@@ -197,7 +197,7 @@ TEST_F(CodeWindowGui, CloseQuestionCancelKeepsNoDropsYesSaves) {
     P->SetModified(true);
     Dialogs.Answer(mrNo);
     P->Close();
-    PumpIde();
+    Pump();
     EXPECT_EQ(Form->CodeWindowCount(), 0);
     EXPECT_EQ(ReadAll(Folder / "print.asm"), PrintBefore);
     (void)Before;
@@ -209,7 +209,7 @@ TEST_F(CodeWindowGui, AFailedSaveAfterYesKeepsTheWindowOpen) {
     Dialogs.Answer(mrYes);
     Dialogs.Answer(mrOk);  // the write error
     W->Close();
-    PumpIde();
+    Pump();
     EXPECT_EQ(Form->CodeWindowCount(), 1);
     EXPECT_TRUE(W->Modified());
 }

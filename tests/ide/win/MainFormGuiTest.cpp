@@ -16,6 +16,8 @@
 #include "ide/MyTypes.h"
 #include "ide/win/FindFilesPane.h"
 #include "ide/win/QuillMemoCI.h"
+#include "framework/controls/ScreenCapture.h"
+#include "tests/common/win/ProgramFolder.h"
 #include "tests/common/win/WinTestHelpers.h"
 #include "tests/ide/win/ProjectGuiFixture.h"
 
@@ -46,7 +48,7 @@ protected:
         Form = new TMainForm(Application);
         Application->SetMainForm(Form);
         Form->Show();
-        PumpIde();
+        Pump();
     }
     std::vector<std::string> Hints(TQCustomToolbar* Bar) const {
         std::vector<std::string> R;
@@ -354,3 +356,19 @@ TEST_F(MainFormGui, CancelWhileClosingKeepsTheIdeOpenAndWritesNoLayout) {
 }
 
 }  // namespace
+
+TEST_F(MainFormGui, WithAProjectOpenTheToolWindowsStayAboveTheWindowForTheScreenshot) {
+    OpenHello();
+    SetForegroundWindow(Form->Handle());
+    // Raising the window must not leave its floating tool windows beneath it.
+    SetWindowPos(Form->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    auto AboveForm = [&](TQToolWindow* W) {
+        for (HWND H = GetWindow(Form->Handle(), GW_HWNDPREV); H; H = GetWindow(H, GW_HWNDPREV))
+            if (H == W->Handle()) return true;
+        return false;
+    };
+    EXPECT_TRUE(PumpUntil([&] { return AboveForm(Form->ProjectManager) && AboveForm(Form->Output); }, 3000));
+    const std::string File = TestProgramFolder() + "MainWindow.png";
+    CaptureWindowToFile(GetDesktopWindow(), File);
+    EXPECT_TRUE(FileExists(File));
+}

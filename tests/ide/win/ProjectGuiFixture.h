@@ -17,6 +17,7 @@
 #include "ide/win/CodeWindow.h"
 #include "ide/win/MainForm.h"
 #include "tests/common/TestFolder.h"
+#include "tests/common/win/Pump.h"
 
 // Answers dialogs in the order they come and remembers what they said.
 // A dialog nobody expected fails the test and is cancelled.
@@ -73,13 +74,6 @@ private:
     std::deque<TAnswer> FAnswers;
 };
 
-inline void PumpIde() {
-    for (int I = 0; I < 5; ++I) {
-        Application->ProcessMessages();
-        Sleep(5);
-    }
-}
-
 class ProjectGui : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -90,7 +84,7 @@ protected:
         FOldMain = Application->MainForm();
         Application->SetMainForm(Form);
         Form->Show();
-        PumpIde();
+        Pump();
     }
     void TearDown() override {
         if (!Form) return;
@@ -99,7 +93,7 @@ protected:
         for (int I = 0; I < Form->CodeWindowCount(); ++I) Form->CodeWindows(I)->SetModified(false);
         Form->Free();
         Application->SetMainForm(FOldMain);
-        PumpIde();
+        Pump();
         SetCurrentDir(FOldDir);
         EXPECT_TRUE(Dialogs.AllUsed());
     }
@@ -107,7 +101,7 @@ protected:
     std::string ProjectPath() const { return Folder / "hello.qrn"; }
     void OpenHello() {
         ASSERT_TRUE(Form->OpenProject(ProjectPath()));
-        PumpIde();
+        Pump();
     }
     TCodeWindow* Window(const std::string& Name) { return Form->FindCodeWindow(Name); }
 

@@ -59,7 +59,7 @@ TEST_F(ProjectGui, ABadKindClosesThePreviousProjectAndOpensNothing) {
     const std::string Path = Folder.Write("bad.qrn", "project bad\r\naddfile main.asm\r\nkind five\r\n");
     Dialogs.Answer(mrOk);  // the conversion error
     EXPECT_FALSE(Form->OpenProject(Path));
-    PumpIde();
+    Pump();
     ASSERT_EQ(Dialogs.Texts.size(), 1u);
     EXPECT_NE(Dialogs.Texts[0].find("five"), std::string::npos);
     EXPECT_FALSE(Form->ProjectOpen);
@@ -90,7 +90,7 @@ TEST_F(ProjectGui, SaveAllWritesTheWindowsAndTheProject) {
 TEST_F(ProjectGui, SaveAllWithoutAnyWindowWritesNothing) {
     OpenHello();
     Window("main.asm")->Close();
-    PumpIde();
+    Pump();
     ASSERT_EQ(Form->CodeWindowCount(), 0);
     const std::string Before = ReadAll(ProjectPath());
     Form->Project.Cpu = "386";
@@ -121,7 +121,7 @@ TEST_F(ProjectGui, AfterForceCompileSaveAllStillWritesTheProjectFile) {
 TEST_F(ProjectGui, ClosingAnUnchangedProjectAsksNothing) {
     OpenHello();
     EXPECT_TRUE(Form->CloseProjectQuery());
-    PumpIde();
+    Pump();
     EXPECT_TRUE(Dialogs.Texts.empty());
     EXPECT_FALSE(Form->ProjectOpen);
     EXPECT_EQ(Form->CodeWindowCount(), 0);
@@ -138,7 +138,7 @@ TEST_F(ProjectGui, ClosingAChangedProjectAsksAndNoDropsTheEdits) {
     Form->ProjectUnchanged = false;
     Dialogs.Answer(mrNo);
     EXPECT_TRUE(Form->CloseProjectQuery());
-    PumpIde();
+    Pump();
     EXPECT_EQ(Dialogs.Texts, (Strings{std::string(IdeTexts::SaveProjectQuestion)}));
     EXPECT_EQ(ReadAll(Folder / "main.asm"), Before);
     EXPECT_EQ(Form->CodeWindowCount(), 0);
@@ -153,7 +153,7 @@ TEST_F(ProjectGui, ClosingAChangedProjectWithYesSavesFirst) {
     Form->ProjectUnchanged = false;
     Dialogs.Answer(mrYes);
     EXPECT_TRUE(Form->CloseProjectQuery());
-    PumpIde();
+    Pump();
     EXPECT_TRUE(ReadAll(Folder / "main.asm").starts_with("; saved on close\r\n"));
     EXPECT_FALSE(Form->ProjectOpen);
 }
@@ -172,7 +172,7 @@ TEST_F(ProjectGui, AddNewAssemblerFileCreatesItWithTheHeaderAndAddsIt) {
     OpenHello();
     Dialogs.AnswerInput("extra");
     Form->AddNewFile(TNewFileKind::Assembler);
-    PumpIde();
+    Pump();
     const std::string Path = Folder / "extra.asm";
     EXPECT_EQ(ReadAll(Path), SourceHeaderText(Folder.Path() + "\\extra.asm"));
     EXPECT_EQ(ItemsOf(Form->Project.Files), (Strings{"main.asm", "print.asm", "extra.asm"}));
@@ -185,7 +185,7 @@ TEST_F(ProjectGui, AddNewIncludeFileIsOpenedButNotAddedToTheProject) {
     OpenHello();
     Dialogs.AnswerInput("macros.inc");
     Form->AddNewFile(TNewFileKind::Include);
-    PumpIde();
+    Pump();
     EXPECT_TRUE(FileExists(Folder / "macros.inc"));
     EXPECT_EQ(Form->Project.Files->Count(), 2);
     EXPECT_TRUE(Form->ProjectUnchanged);
@@ -293,10 +293,10 @@ TEST_F(ProjectGui, DoubleClickFocusesAnOpenWindowOrOpensTheFile) {
     OpenHello();
     Form->FIleList->Items()->Item(1)->SetSelected(true);
     Form->FIleListDblClick(Form->FIleList);
-    PumpIde();
+    Pump();
     EXPECT_EQ(Form->CodeWindowCount(), 2);
     Form->FIleListDblClick(Form->FIleList);
-    PumpIde();
+    Pump();
     EXPECT_EQ(Form->CodeWindowCount(), 2);
     EXPECT_EQ(Form->tabWindowList->Tabs()->Count(), 2);
 }
@@ -318,7 +318,7 @@ TEST_F(ProjectGui, OpenCommandOpensAProjectOrALooseFileByFilter) {
     EXPECT_TRUE(Form->ProjectOpen);
     Dialogs.AnswerFile(Folder / "dos.inc", 3);
     Form->OpenCommand();
-    PumpIde();
+    Pump();
     EXPECT_NE(Window(Folder / "dos.inc"), nullptr);
 }
 

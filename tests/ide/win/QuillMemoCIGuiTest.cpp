@@ -22,7 +22,7 @@ protected:
         Folder.Write("one.asm", "");
         Project = Folder.Write("one.qrn", "project one\r\naddfile one.asm\r\nkind 1\r\n");
         ASSERT_TRUE(Form->OpenProject(Project));
-        PumpIde();
+        Pump();
         W = Window("one.asm");
         ASSERT_NE(W, nullptr);
         E = W->CodeEditor;

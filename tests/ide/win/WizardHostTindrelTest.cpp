@@ -58,7 +58,7 @@ protected:
         });
         Form->FileNewProject1Click(nullptr);
         SetModalDialogHook(Scripted);
-        PumpIde();
+        Pump();
     }
 
     HMODULE Lib = nullptr;

@@ -14,6 +14,19 @@ std::string LongPath(const std::string& Path) {
     return N > 0 && N < MAX_PATH ? std::string(Buf, N) : Path;
 }
 
+// A cold shell may drop the first selection request while it still reads
+// the drives: it is asked again every 250 ms, and after 5 s the dialog is
+// cancelled so that a selection never reached fails instead of hanging.
+std::string GRetryFolder;
+int GRetries = 0;
+void CALLBACK RetrySelection(HWND Dlg, UINT, UINT_PTR, DWORD) {
+    if (++GRetries > 20) {
+        PostMessageA(Dlg, WM_COMMAND, IDCANCEL, 0);
+        return;
+    }
+    SendMessageA(Dlg, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(GRetryFolder.c_str()));
+}
+
 class BrowseFolderTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -55,7 +68,14 @@ TEST_F(BrowseFolderTest, PreselectsTheFolderAndOkStoresTheCheckBox) {
         GetWindowTextA(Button, Text, sizeof(Text));
         EXPECT_STREQ(Text, "Keep it");
         SendMessageA(Button, BM_SETCHECK, BST_CHECKED, 0);
-        PostMessageA(Dlg, WM_COMMAND, IDOK, 0);
+        // The shell may apply the preselection after this event: OK waits
+        // for it (below).
+        GRetryFolder = Folder.Path();
+        GRetries = 0;
+        SetTimer(Dlg, 1, 250, RetrySelection);
+    };
+    Browser->OnSelectionChanged = [&](TObject*, HWND Dlg, const _ITEMIDLIST*, const std::string& Path) {
+        if (AnsiSameText(LongPath(Path), LongPath(Folder.Path()))) PostMessageA(Dlg, WM_COMMAND, IDOK, 0);
     };
     ASSERT_TRUE(Browser->RunDialog());
     ASSERT_NE(Seen, nullptr);
