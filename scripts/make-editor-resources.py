@@ -7,6 +7,8 @@ import struct
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
+from bmp24 import bmp24  # noqa: E402
 OUT = os.path.join(HERE, "..", "editor", "win", "res")
 
 # 3 x 5 digit shapes, one string per row.
@@ -45,15 +47,7 @@ def bookmark_icons():
             for c, ch in enumerate(row):
                 if ch == "#":
                     px[3 + r][ox + 3 + c] = TEXT
-    rows = []
-    for y in reversed(range(h)):  # bottom-up
-        line = b"".join(struct.pack("BBB", b, g, r) for (r, g, b) in px[y])
-        line += b"\0" * ((4 - len(line) % 4) % 4)
-        rows.append(line)
-    data = b"".join(rows)
-    info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(data), 0, 0, 14 + len(info))
-    return header + info + data
+    return bmp24(px)
 
 
 def drag_copy_cursor():

@@ -4,9 +4,11 @@ transparent colour) into MainGlyphs.bmp: the main toolbar's ten button
 glyphs in button order, then the two file-list images (a source file and a
 project). Run it after changing a drawing; the result is kept in the tree."""
 import os
-import struct
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "..", "..", "scripts"))
+from bmp24 import bmp24  # noqa: E402
 SIZE = 16
 
 PALETTE = {
@@ -212,21 +214,9 @@ def glyphs():
 
 
 def bmp(images):
-    w, h = SIZE * len(images), SIZE
-    rows = []
-    for y in reversed(range(h)):  # bottom-up
-        line = b""
-        for img in images:
-            assert img[SIZE - 1][0] == ".", "the bottom-left pixel gives the transparent colour"
-            for ch in img[y]:
-                r, g, b = PALETTE[ch]
-                line += struct.pack("BBB", b, g, r)
-        line += b"\0" * ((4 - len(line) % 4) % 4)
-        rows.append(line)
-    data = b"".join(rows)
-    info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(data), 0, 0, 14 + len(info))
-    return header + info + data
+    for img in images:
+        assert img[SIZE - 1][0] == ".", "the bottom-left pixel gives the transparent colour"
+    return bmp24([[PALETTE[ch] for img in images for ch in img[y]] for y in range(SIZE)])
 
 
 if __name__ == "__main__":

@@ -1,0 +1,16 @@
+"""Writes a 24-bit Windows bitmap from rows of (r, g, b) pixels, top row
+first; shared by the scripts that draw the programs' images."""
+import struct
+
+
+def bmp24(pixels):
+    h, w = len(pixels), len(pixels[0])
+    rows = []
+    for y in reversed(range(h)):  # bottom-up
+        line = b"".join(struct.pack("BBB", b, g, r) for (r, g, b) in pixels[y])
+        line += b"\0" * ((4 - len(line) % 4) % 4)
+        rows.append(line)
+    data = b"".join(rows)
+    info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(data), 2835, 2835, 0, 0)
+    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(data), 0, 0, 14 + len(info))
+    return header + info + data
