@@ -134,15 +134,10 @@ void TQuillMemo::VScroll(int Code) {
             Y = std::max(Y, FScrollY);
             break;
         case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: {
-            SCROLLINFO SI{};
-            SI.cbSize = sizeof(SI);
-            SI.fMask = SIF_TRACKPOS;
-            GetScrollInfo(FHandle, SB_VERT, &SI);
-            Y = SI.nTrackPos * FVUnit;
+        case SB_THUMBPOSITION:
+            Y = ScrollTrackPos(FHandle, SB_VERT, 0) * FVUnit;
             if (HasOption(pmoNoFineScroll)) Y = Y / LH * LH;
             break;
-        }
         case SB_TOP: Y = 0; break;
         case SB_BOTTOM: Y = Bottom * LH; break;
         default: return;
@@ -162,14 +157,9 @@ void TQuillMemo::HScroll(int Code) {
         case SB_PAGELEFT: X -= W - W / 20; break;
         case SB_PAGERIGHT: X += W - W / 20; break;
         case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: {
-            SCROLLINFO SI{};
-            SI.cbSize = sizeof(SI);
-            SI.fMask = SIF_TRACKPOS;
-            GetScrollInfo(FHandle, SB_HORZ, &SI);
-            X = SI.nTrackPos * FHUnit;
+        case SB_THUMBPOSITION:
+            X = ScrollTrackPos(FHandle, SB_HORZ, 0) * FHUnit;
             break;
-        }
         case SB_LEFT: X = 0; break;
         default: return;
     }

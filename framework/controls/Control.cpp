@@ -55,6 +55,13 @@ TShiftState KeyDataToShiftState(LPARAM KeyData) {
     return S;
 }
 
+int ScrollTrackPos(HWND Wnd, int Bar, int Fallback) {
+    SCROLLINFO SI{};
+    SI.cbSize = sizeof(SI);
+    SI.fMask = SIF_TRACKPOS;
+    return GetScrollInfo(Wnd, Bar, &SI) ? SI.nTrackPos : Fallback;
+}
+
 TShiftState GetShiftState() {
     TShiftState S;
     if (GetKeyState(VK_SHIFT) < 0) S.Include(ssShift);

@@ -95,6 +95,11 @@ TShiftState KeysToShiftState(WPARAM Keys);
 TShiftState KeyDataToShiftState(LPARAM KeyData);
 TShiftState GetShiftState();
 
+// The full 32-bit thumb position of a scroll bar being dragged (Bar is
+// SB_HORZ, SB_VERT or SB_CTL); scroll messages carry only 16 bits of it.
+// Fallback when the bar cannot be read.
+int ScrollTrackPos(HWND Wnd, int Bar, int Fallback);
+
 class TControl : public TComponent {
     QRN_CLASS(TControl, TComponent)
 public:

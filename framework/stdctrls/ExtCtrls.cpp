@@ -459,11 +459,8 @@ void TScrollingWinControl::WndProc(TMessage& Message) {
         case WM_VSCROLL:
             if (Message.LParam == 0) {
                 TControlScrollBar* Bar = Message.Msg == WM_HSCROLL ? FHorzScrollBar.get() : FVertScrollBar.get();
-                int Thumb = static_cast<short>(HIWORD(Message.WParam));
-                SCROLLINFO SI{};
-                SI.cbSize = sizeof(SI);
-                SI.fMask = SIF_TRACKPOS;
-                if (GetScrollInfo(FHandle, Message.Msg == WM_HSCROLL ? SB_HORZ : SB_VERT, &SI)) Thumb = SI.nTrackPos;
+                const int Thumb = ScrollTrackPos(FHandle, Message.Msg == WM_HSCROLL ? SB_HORZ : SB_VERT,
+                                                 static_cast<short>(HIWORD(Message.WParam)));
                 Bar->Scroll(LOWORD(Message.WParam), Thumb);
                 Message.Result = 0;
                 return;

@@ -519,12 +519,7 @@ void TScrollBar::DoScroll(TMessage& Message) {
         default: return;
     }
     // Full 32-bit thumb positions come from the window, not the message.
-    if (Code == SB_THUMBPOSITION || Code == SB_THUMBTRACK) {
-        SCROLLINFO SI{};
-        SI.cbSize = sizeof(SI);
-        SI.fMask = SIF_TRACKPOS;
-        if (GetScrollInfo(FHandle, SB_CTL, &SI)) Pos = SI.nTrackPos;
-    }
+    if (Code == SB_THUMBPOSITION || Code == SB_THUMBTRACK) Pos = ScrollTrackPos(FHandle, SB_CTL, Pos);
     Pos = std::clamp(Pos, FMin, FMax);
     Scroll(SC, Pos);
     SetPosition(Pos);

@@ -64,7 +64,6 @@ public:
     TFakeCodeWindow* Shown = nullptr;
 };
 
-inline void PumpMessages() { Pump(); }
 
 class TBuildGuiTest : public TBuildToolsTest {
 protected:
@@ -93,7 +92,7 @@ protected:
         // before the controller goes, as in the main form.
         Form->Free();
         Ctl.reset();
-        PumpMessages();
+        Pump();
         TBuildToolsTest::TearDown();
     }
 

@@ -31,20 +31,20 @@ protected:
         FOldMain = Application->MainForm();
         Application->SetMainForm(Form);
         Form->Show();
-        PumpMessages();
+        Pump();
     }
     void TearDown() override {
         Form->ProjectUnchanged = true;
         for (int I = 0; I < Form->CodeWindowCount(); ++I) Form->CodeWindows(I)->SetModified(false);
         Form->Free();
         Application->SetMainForm(FOldMain);
-        PumpMessages();
+        Pump();
         SetModalDialogHook(FOldHook);
         TBuildToolsTest::TearDown();
     }
     void OpenHello() {
         ASSERT_TRUE(Form->OpenProject(Proj / "hello.qrn"));
-        PumpMessages();
+        Pump();
     }
     std::string Last(TListBox* List) const {
         const int N = List->Items()->Count();
@@ -101,11 +101,11 @@ TEST_F(BuildGuiMainForm, DoubleClickOnAnErrorPutsTheCaretOnItsLineInTheOpenWindo
     ASSERT_EQ(Form->Messages->Items()->Strings(Index),
               "**Error** " + ShortSource("main.asm") + "(4) Undefined symbol: NOWHERE");
     if (Progress()) Progress()->Close();
-    PumpMessages();
+    Pump();
 
     Form->Messages->SetItemIndex(Index);
     Form->Messages->DblClick();
-    PumpMessages();
+    Pump();
     EXPECT_EQ(Form->CodeWindowCount(), Windows);
     EXPECT_EQ(Main->CodeEditor->CaretLine(), 3);
     EXPECT_TRUE(Boxes.empty());
@@ -114,7 +114,7 @@ TEST_F(BuildGuiMainForm, DoubleClickOnAnErrorPutsTheCaretOnItsLineInTheOpenWindo
     Form->Messages->Items()->Add("*Warning* " + ShortSource("print.asm") + "(2) Reserved word");
     Form->Messages->SetItemIndex(Index + 1);
     Form->Messages->DblClick();
-    PumpMessages();
+    Pump();
     EXPECT_EQ(Form->CodeWindowCount(), Windows + 1);
     TCodeWindow* Active = Form->ActiveCodeWindow();
     ASSERT_NE(Active, nullptr);

@@ -101,7 +101,7 @@ TEST_F(BuildGuiPanes, ClosingTheProgressFormEnablesTheMainWindowAndTheViewForget
     EXPECT_FALSE(MainEnabled());
     Ctl->View()->SetProgressButton("Done", true);
     Progress()->Button->Click();
-    PumpMessages();
+    Pump();
     EXPECT_EQ(Progress(), nullptr);
     EXPECT_TRUE(MainEnabled());
     // Later reports of a build whose form the user closed go nowhere.

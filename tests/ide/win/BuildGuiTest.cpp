@@ -65,7 +65,7 @@ TEST_F(BuildGui, CleanTwoFileBuildFillsBothPanesAndEndsWithDone) {
 
     // The button closes the form.
     Progress()->Button->Click();
-    PumpMessages();
+    Pump();
     EXPECT_EQ(Progress(), nullptr);
     EXPECT_TRUE(MainEnabled());
 }
@@ -241,6 +241,6 @@ TEST_F(BuildGui, TheMainWindowIsEnabledAgainWhenTheBuildThrows) {
     // A form the user can still close.
     EXPECT_TRUE(Progress()->Button->Enabled());
     Progress()->Button->Click();
-    PumpMessages();
+    Pump();
     EXPECT_EQ(Progress(), nullptr);
 }

@@ -13,11 +13,11 @@ protected:
     void SetUp() override {
         Dialog = new TCompilerOptions(nullptr);
         Dialog->Show();
-        PumpMessages();
+        Pump();
     }
     void TearDown() override {
         Dialog->Free();
-        PumpMessages();
+        Pump();
     }
     int KeyIn(TWinControl* Control, uint16_t Key) {
         Dialog->SetModalResult(mrNone);
