@@ -56,7 +56,8 @@ qrn_start_env() {
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
   export WINEARCH=win64
-  local n=91
+  # QRN_DISPLAY_FROM lets parallel runs on one machine start their search apart.
+  local n=${QRN_DISPLAY_FROM:-91}
   while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
   Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
   QRN_XVFB_PID=$!
