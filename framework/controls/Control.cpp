@@ -1,6 +1,7 @@
 // TControl: bounds, appearance, messages and mouse events.
 #include <algorithm>
 
+#include "framework/controls/AppWindow.h"
 #include "framework/controls/Controls.h"
 #include "framework/forms/Forms.h"
 #include "framework/menus/Menus.h"
@@ -8,6 +9,7 @@
 #include "framework/uicore/CursorNames.h"
 
 void (*ApplicationHandleExceptionProc)(TObject* Sender) = nullptr;
+HWND (*ApplicationHandleProc)() = nullptr;
 
 void HandleCallbackException(TObject* Sender) noexcept {
     try {

@@ -1,6 +1,7 @@
 // TWinControl: the window, children, painting, focus, keys and alignment.
 #include <algorithm>
 
+#include "framework/controls/AppWindow.h"
 #include "framework/controls/Controls.h"
 #include "framework/forms/Forms.h"
 #include "framework/menus/Menus.h"
@@ -682,12 +683,18 @@ bool TWinControl::DoKeyUp(TMessage& Message) {
     return Key == 0;
 }
 
+// A key no menu of the control's own form takes goes on to the application,
+// which offers it to the main form's menu: a code window (an MDI child) or a
+// floating tool window has no menu of its own.
 bool TWinControl::IsMenuKey(TMessage& Message) {
-    if (ComponentState().Contains(csDesigning)) return false;
-    for (TControl* C = this; C; C = C->Parent())
-        if (C->PopupMenu() && C->PopupMenu()->IsShortCut(Message)) return true;
-    TCustomForm* Form = GetParentForm(this);
-    return Form && Form->IsShortCut(Message);
+    if (!ComponentState().Contains(csDesigning)) {
+        for (TControl* C = this; C; C = C->Parent())
+            if (C->PopupMenu() && C->PopupMenu()->IsShortCut(Message)) return true;
+        TCustomForm* Form = GetParentForm(this);
+        if (Form && Form->IsShortCut(Message)) return true;
+    }
+    HWND App = ApplicationHandleProc ? ApplicationHandleProc() : nullptr;
+    return App && SendMessageA(App, CM_APPKEYDOWN, Message.WParam, Message.LParam) != 0;
 }
 
 // Menu short-cuts come first; then a dialog key (tab, arrows, enter,

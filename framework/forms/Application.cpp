@@ -2,7 +2,9 @@
 // module's globals.
 #include <algorithm>
 
+#include "framework/controls/AppWindow.h"
 #include "framework/forms/Forms.h"
+#include "framework/menus/Menus.h"
 #include "framework/rtl/Exceptions.h"
 #include "framework/rtl/FileUtils.h"
 #include "framework/uicore/HintText.h"
@@ -27,6 +29,7 @@ const char* const AppClassName = "TApplication";
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
     FIsLibrary = FrameworkInstance() != GetModuleHandleA(nullptr);
     FTitle = ChangeFileExt(ExtractFileName(ExeName()), "");
+    ApplicationHandleProc = []() -> HWND { return Application ? Application->Handle() : nullptr; };
     ApplicationHandleExceptionProc = [](TObject* Sender) {
         if (Application) Application->HandleException(Sender);
         else throw;
@@ -58,6 +61,13 @@ LRESULT CALLBACK TApplication::AppWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPA
             if (const auto* Handler = reinterpret_cast<const TFindMessageHandler*>(FR->lCustData); Handler && *Handler)
                 (*Handler)();
             return 0;
+        }
+        // A key no control's own form took: the main form's menu may, unless
+        // a modal window (or a build) has disabled the main form.
+        if (Msg == CM_APPKEYDOWN) {
+            TMessage Key{Msg, WParam, LParam, 0};
+            TCustomForm* Main = Application ? Application->MainForm() : nullptr;
+            return Main && Main->HandleAllocated() && IsWindowEnabled(Main->Handle()) && Main->IsShortCut(Key) ? 1 : 0;
         }
         if (Msg == WM_SYSCOLORCHANGE && Screen)
             for (int I = 0; I < Screen->FormCount(); ++I) Screen->Forms(I)->Perform(CM_SYSCOLORCHANGE, 0, 0);
@@ -184,6 +194,16 @@ bool TApplication::IsDlgMsg(MSG& Msg) {
 
 bool TApplication::IsMDIMsg(MSG& Msg) {
     if (!FMainForm || FMainForm->FormStyle() != fsMDIForm || !FMainForm->ActiveMDIChild()) return false;
+    // A key the main menu has as a short-cut (Ctrl+Shift+F4) is the menu's,
+    // not the MDI client's "close the child".
+    if ((Msg.message == WM_KEYDOWN || Msg.message == WM_SYSKEYDOWN) && FMainForm->Menu()) {
+        TShiftState Shift;
+        if (GetKeyState(VK_SHIFT) < 0) Shift.Include(ssShift);
+        if (GetKeyState(VK_CONTROL) < 0) Shift.Include(ssCtrl);
+        if (Msg.lParam & 0x20000000) Shift.Include(ssAlt);
+        const TShortCut Key = ::ShortCut(static_cast<uint16_t>(Msg.wParam & 0xFF), Shift);
+        if (FMainForm->Menu()->FindItem(Key, fkShortCut)) return false;
+    }
     return TranslateMDISysAccel(FMainForm->ClientHandle(), &Msg) != 0;
 }
 
