@@ -84,8 +84,8 @@ void TQuillMemo::CopyToClipboard() {
 }
 
 void TQuillMemo::CutToClipboard() {
-    if (FSelLength == 0) return;
-    CopyToClipboard();
+    // What the clipboard did not take stays in the text.
+    if (FSelLength == 0 || !FClipboard || !FClipboard->SetText(GetSelText())) return;
     ClearSelection();
 }
 

@@ -34,5 +34,6 @@ public:
     virtual bool HasText() = 0;
     // The clipboard's text, bounded by its memory size.
     virtual std::string GetText() = 0;
-    virtual void SetText(const std::string& Text) = 0;
+    // False when the clipboard did not take the text.
+    virtual bool SetText(const std::string& Text) = 0;
 };

@@ -41,19 +41,21 @@ std::string TQuillClipboardWin::GetText() {
     return Result;
 }
 
-void TQuillClipboardWin::SetText(const std::string& Text) {
+bool TQuillClipboardWin::SetText(const std::string& Text) {
     TOpenClipboard C(static_cast<HWND>(OwnerWindow));
-    if (!C.Open) return;
+    if (!C.Open) return false;
     HGLOBAL H = GlobalAlloc(GMEM_MOVEABLE, Text.size() + 1);
-    if (!H) return;
+    if (!H) return false;
     char* P = static_cast<char*>(GlobalLock(H));
     if (!P) {
         GlobalFree(H);
-        return;
+        return false;
     }
     std::memcpy(P, Text.c_str(), Text.size() + 1);
     GlobalUnlock(H);
     EmptyClipboard();
     // The clipboard owns the block once it is accepted.
-    if (!SetClipboardData(CF_TEXT, H)) GlobalFree(H);
+    if (SetClipboardData(CF_TEXT, H)) return true;
+    GlobalFree(H);
+    return false;
 }

@@ -8,7 +8,7 @@ public:
     explicit TQuillClipboardWin(void* AOwnerWindow = nullptr) : OwnerWindow(AOwnerWindow) {}
     bool HasText() override;
     std::string GetText() override;
-    void SetText(const std::string& Text) override;
+    bool SetText(const std::string& Text) override;
 
 private:
     void* OwnerWindow;

@@ -4,9 +4,10 @@
 
 #include "editor/QuillHighlighter.h"
 #include "editor/QuillMemo.h"
+#include "editor/win/QuillClipboardWin.h"
 #include "editor/win/QuillGutter.h"
-#include "framework/classes/ClassRegistry.h"
 #include "editor/win/QuillWindowSideWin.h"
+#include "framework/classes/ClassRegistry.h"
 
 // ---- window-side properties
 
@@ -59,6 +60,10 @@ void TQuillMemo::CreateHandle() {
         FSide = std::make_unique<TQuillWindowSide>(this);
         FWindow = FSide.get();
     }
+    // The system clipboard, unless another was set; it keeps no state, so
+    // every editor shares one.
+    static TQuillClipboardWin SystemClipboard;
+    if (!FClipboard) FClipboard = &SystemClipboard;
     try {
         Perform(QM_FONTCHANGED, 0, 0);
     } catch (...) {

@@ -268,6 +268,21 @@ TEST(Clipboard, CopyCutAndPasteGoThroughTheClipboardInterface) {
     EXPECT_EQ(All(M), "aQcd");
 }
 
+TEST(Clipboard, CutKeepsWhatNoClipboardTook) {
+    TQuillMemo M(nullptr);
+    LoadText(M, "abcd");
+    M.SetSelStart(1);
+    M.SetSelLength(2);
+    M.CutToClipboard();  // no clipboard at all
+    EXPECT_EQ(All(M), "abcd");
+    TFakeClipboard C;
+    C.Refuses = true;
+    M.SetClipboard(&C);
+    M.CutToClipboard();
+    EXPECT_EQ(All(M), "abcd");
+    EXPECT_EQ(M.SelLength(), 2);
+}
+
 TEST(Find, ForwardFindsTheNextOccurrenceAfterAHit) {
     TQuillMemo M(nullptr);
     LoadText(M, "abc abc\r\nxx abc");

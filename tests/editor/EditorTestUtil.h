@@ -90,11 +90,14 @@ class TFakeClipboard : public IQuillClipboard {
 public:
     bool HasText() override { return Has; }
     std::string GetText() override { return Text; }
-    void SetText(const std::string& T) override {
+    bool SetText(const std::string& T) override {
+        if (Refuses) return false;
         Text = T;
         Has = true;
+        return true;
     }
     bool Has = false;
+    bool Refuses = false;  // as a clipboard another program holds open
     std::string Text;
 };
 

@@ -9,12 +9,9 @@
 #include "editor/win/QuillClipboardWin.h"
 #include "framework/forms/Forms.h"
 #include "framework/stdctrls/StdCtrls.h"
+#include "tests/common/win/KeyInput.h"
 #include "tests/common/win/Pump.h"
 #include "tests/editor/EditorTestUtil.h"
-
-
-// Modifier keys for the keyboard state while a key is handled.
-enum TKeyMods { kmNone = 0, kmShift = 1, kmCtrl = 2, kmAlt = 4 };
 
 class EditorWindowTest : public ::testing::Test {
 protected:
@@ -45,31 +42,13 @@ protected:
         Pump();
     }
 
-    static void SetMods(int Mods) {
-        BYTE State[256] = {};
-        GetKeyboardState(State);
-        auto Set = [&](int Vk, bool Down) { State[Vk] = Down ? 0x80 : 0; };
-        Set(VK_SHIFT, Mods & kmShift);
-        Set(VK_LSHIFT, Mods & kmShift);
-        Set(VK_CONTROL, Mods & kmCtrl);
-        Set(VK_LCONTROL, Mods & kmCtrl);
-        Set(VK_MENU, Mods & kmAlt);
-        SetKeyboardState(State);
-    }
+    static void SetMods(int Mods) { SetKeyMods(Mods); }
 
-    // Posts key down and key up to the focused window, through the
-    // application's message loop (dialog keys and translation included).
+    // Posts key down and key up to the focused window.
     void Key(WORD Vk, int Mods = kmNone) {
         HWND Target = GetFocus();
         ASSERT_NE(Target, nullptr);
-        SetMods(Mods);
-        LPARAM Data = 1 | (static_cast<LPARAM>(MapVirtualKeyA(Vk, 0)) << 16);
-        if (Mods & kmAlt) Data |= 1 << 29;
-        PostMessageA(Target, (Mods & kmAlt) ? WM_SYSKEYDOWN : WM_KEYDOWN, Vk, Data);
-        Pump();
-        PostMessageA(Target, (Mods & kmAlt) ? WM_SYSKEYUP : WM_KEYUP, Vk, Data | (1u << 30) | (1u << 31));
-        Pump();
-        SetMods(kmNone);
+        PressKey(Target, Vk, Mods);
     }
     void Type(const std::string& S) {
         for (char C : S) PostMessageA(Editor->Handle(), WM_CHAR, static_cast<unsigned char>(C), 1);
