@@ -1,5 +1,6 @@
 #include "ide/BuildPipeline.h"
 
+#include <exception>
 #include <utility>
 
 #include "framework/rtl/FileUtils.h"
@@ -121,12 +122,12 @@ TBuildProject ProjectForBuild(const TProjectInfo& Info) {
 }
 
 TMainWindowGuard::TMainWindowGuard(std::function<void(bool)> SetMainWindowEnabled)
-    : FSetEnabled(std::move(SetMainWindowEnabled)) {
+    : FSetEnabled(std::move(SetMainWindowEnabled)), FUncaught(std::uncaught_exceptions()) {
     if (FSetEnabled) FSetEnabled(false);
 }
 
 TMainWindowGuard::~TMainWindowGuard() {
-    if (!FSetEnabled) return;
+    if (!FSetEnabled || std::uncaught_exceptions() == FUncaught) return;
     try {
         FSetEnabled(true);
     } catch (...) {

@@ -67,8 +67,9 @@ public:
     virtual void AddMessage(const std::string& Text) = 0;
 };
 
-// Disables the main window while it lives and enables it again however the
-// scope is left, exceptions included.
+// Disables the main window for a build. The main window stays disabled
+// after the build, until the user closes the progress form; only a build
+// that ends in an exception enables it again on the way out.
 class TMainWindowGuard {
 public:
     explicit TMainWindowGuard(std::function<void(bool Enabled)> SetMainWindowEnabled);
@@ -78,6 +79,7 @@ public:
 
 private:
     std::function<void(bool)> FSetEnabled;
+    int FUncaught;
 };
 
 // One synthesised keyboard event.

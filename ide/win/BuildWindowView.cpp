@@ -23,6 +23,9 @@ void TBuildWindowView::ShowProgress(const std::string& ProjectText) {
 void TBuildWindowView::ShowMessagesPage() { FHost.ShowMessagesPage(); }
 
 void TBuildWindowView::SetMainWindowEnabled(bool Enabled) {
+    // Only closing the progress form enables the main window again after a
+    // build; with no form to close, it must not be disabled at all.
+    if (!Enabled && !FProgress) return;
     if (FMainForm) FMainForm->SetEnabled(Enabled);
     // The build is over, however it ended: the progress form must be
     // closable even when a failure cut the steps short.

@@ -98,11 +98,11 @@ TEST_F(BuildTest, CleanBuildAssemblesEachFileThenLinksAndSucceeds) {
     EXPECT_TRUE(SameFileName(GetCurrentDir(), StartDir()));
 }
 
-TEST_F(BuildTest, SavesShowsProgressAndDisablesTheMainWindowOnlyForTheBuild) {
+TEST_F(BuildTest, SavesShowsProgressAndLeavesTheMainWindowDisabledForTheProgressForm) {
     Build();
-    const std::vector<std::string> Events{"save", "progress", "main disabled", "messages page", "main enabled"};
+    const std::vector<std::string> Events{"save", "progress", "main disabled", "messages page"};
     EXPECT_EQ(View.Events, Events);
-    EXPECT_TRUE(View.MainEnabled);
+    EXPECT_FALSE(View.MainEnabled);
 }
 
 TEST_F(BuildTest, AnErrorInTheFirstFileStopsBeforeTheSecondAndTheLinker) {
@@ -116,7 +116,7 @@ TEST_F(BuildTest, AnErrorInTheFirstFileStopsBeforeTheSecondAndTheLinker) {
     EXPECT_EQ(View.Panel(TProgressPanel::Compiling), IdeTexts::CompilingGotErrors);
     EXPECT_EQ(View.ButtonCaption, "Ok");
     EXPECT_TRUE(View.ButtonEnabled);
-    EXPECT_TRUE(View.MainEnabled);
+    EXPECT_FALSE(View.MainEnabled);
     EXPECT_TRUE(InProjectFolder());
 }
 
@@ -234,18 +234,27 @@ TEST_F(BuildTest, TheMainWindowIsEnabledAgainWhenAToolThrows) {
     EXPECT_TRUE(View.MainEnabled);
 }
 
-TEST(MainWindowGuard, EnablesOnEveryWayOutAndSwallowsItsOwnFailure) {
+TEST(MainWindowGuard, EnablesOnlyWhenAnExceptionLeavesAndSwallowsItsOwnFailure) {
     std::vector<bool> Calls;
     {
         TMainWindowGuard Guard([&](bool E) { Calls.push_back(E); });
         EXPECT_EQ(Calls, std::vector<bool>{false});
     }
-    EXPECT_EQ(Calls, (std::vector<bool>{false, true}));
-    EXPECT_NO_THROW({
-        TMainWindowGuard Guard([](bool E) {
-            if (E) throw std::runtime_error("window gone");
-        });
-    });
+    EXPECT_EQ(Calls, std::vector<bool>{false});
+    try {
+        TMainWindowGuard Guard([&](bool E) { Calls.push_back(E); });
+        throw std::runtime_error("tool gone");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(Calls, (std::vector<bool>{false, false, true}));
+    EXPECT_THROW(
+        {
+            TMainWindowGuard Guard([](bool E) {
+                if (E) throw std::logic_error("window gone");
+            });
+            throw std::runtime_error("tool gone");
+        },
+        std::runtime_error);
 }
 
 TEST_F(BuildTest, TheLinkerWindowIsLookedForByTheLinkerPathAfterTheWait) {
@@ -331,7 +340,7 @@ TEST_F(BuildTest, ForceCompileAssemblesAndLinksTheOneFile) {
     EXPECT_TRUE(View.ButtonEnabled);
     EXPECT_FALSE(FileExists(Folder / "solo.obj"));
     EXPECT_TRUE(SameFileName(GetCurrentDir(), StartDir()));
-    EXPECT_TRUE(View.MainEnabled);
+    EXPECT_FALSE(View.MainEnabled);
 }
 
 TEST_F(BuildTest, ForceCompileWithoutLinkingStartsNoLinker) {

@@ -57,7 +57,7 @@ TEST_F(BuildGui, CleanTwoFileBuildFillsBothPanesAndEndsWithDone) {
     EXPECT_EQ(Progress()->Button->Caption(), "Done");
     EXPECT_TRUE(Progress()->Button->Enabled());
     EXPECT_TRUE(Progress()->Showing());
-    EXPECT_TRUE(MainEnabled());
+    EXPECT_FALSE(MainEnabled());
     EXPECT_EQ(Ide.Saves, 1);
     EXPECT_EQ(Ide.MessagePages, 1);
     EXPECT_TRUE(Ide.Built);
@@ -88,7 +88,7 @@ TEST_F(BuildGui, AnErrorInTheFirstFileStopsBeforeTheLinkAndItsLineIsReachedByDou
     EXPECT_EQ(Progress()->Button->Caption(), "Ok");
     EXPECT_TRUE(Progress()->Button->Enabled());
     EXPECT_FALSE(Ide.Built);
-    EXPECT_TRUE(MainEnabled());
+    EXPECT_FALSE(MainEnabled());
 
     DoubleClickMessage(Messages->Items()->Count() - 1);
     EXPECT_EQ(Ide.Shown, Main);

@@ -64,7 +64,7 @@ TEST_F(EndToEnd, CleanTwoFileBuildAssemblesBothLinksAndSucceeds) {
     for (const char* F : {"main.obj", "util.obj", "main.map", "main.exe"}) EXPECT_TRUE(FileExists(Proj / F)) << F;
     EXPECT_TRUE(CurrentIs(GetCurrentDir()));
     EXPECT_EQ(View.ButtonCaption, "Done");
-    EXPECT_TRUE(View.MainEnabled);
+    EXPECT_FALSE(View.MainEnabled);
 }
 
 TEST_F(EndToEnd, AnErrorInTheFirstFileStopsTheBuildInTheProjectFolder) {
@@ -78,7 +78,7 @@ TEST_F(EndToEnd, AnErrorInTheFirstFileStopsTheBuildInTheProjectFolder) {
     EXPECT_FALSE(FileExists(Proj / "util.obj"));
     EXPECT_FALSE(FileExists(Proj / "main.exe"));
     EXPECT_TRUE(CurrentIs(Proj.Path()));
-    EXPECT_TRUE(View.MainEnabled);
+    EXPECT_FALSE(View.MainEnabled);
 }
 
 TEST_F(EndToEnd, WarningsAloneStillLink) {

@@ -104,7 +104,7 @@ TEST_F(ForceCompileGui, AssemblesAndLinksALooseFileWithTheConfirmedSwitches) {
     EXPECT_EQ(Progress()->LinkingSt->Caption(), IdeTexts::LinkingDone);
     EXPECT_EQ(Progress()->Button->Caption(), "Ok");
     EXPECT_TRUE(Progress()->Button->Enabled());
-    EXPECT_TRUE(MainEnabled());
+    EXPECT_FALSE(MainEnabled());
     EXPECT_EQ(Ide.Saves, 1);
     // The open project is left as it was, and so is its built state.
     EXPECT_EQ(Ide.Proj.Dir, Proj.Path());
