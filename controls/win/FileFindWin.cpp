@@ -2,22 +2,8 @@
 #include <string>
 
 #include "controls/FileFindPlatform.h"
+#include "controls/win/SystemErrorText.h"
 #include "framework/rtl/win/WinApi.h"
-
-namespace {
-
-std::string SystemMessage(DWORD Code) {
-    char* Buffer = nullptr;
-    const DWORD Length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                            FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, Code, 0, reinterpret_cast<LPSTR>(&Buffer), 0, nullptr);
-    std::string Text = Length && Buffer ? std::string(Buffer, Length) : "System error " + std::to_string(Code);
-    if (Buffer) LocalFree(Buffer);
-    while (!Text.empty() && (Text.back() == '\r' || Text.back() == '\n' || Text.back() == ' ')) Text.pop_back();
-    return Text;
-}
-
-}  // namespace
 
 void ApplyCurrentThreadPriority(TThreadPriority Priority) {
     static const int Values[] = {THREAD_PRIORITY_IDLE,   THREAD_PRIORITY_LOWEST,  THREAD_PRIORITY_BELOW_NORMAL,
@@ -31,11 +17,11 @@ void ApplyCurrentThreadPriority(TThreadPriority Priority) {
 bool CanEnterFolder(const std::string& Dir, std::string& ErrorText) {
     const DWORD Attr = GetFileAttributesA(Dir.c_str());
     if (Attr == INVALID_FILE_ATTRIBUTES) {
-        ErrorText = SystemMessage(GetLastError());
+        ErrorText = SystemErrorText(GetLastError());
         return false;
     }
     if ((Attr & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-        ErrorText = SystemMessage(ERROR_DIRECTORY);
+        ErrorText = SystemErrorText(ERROR_DIRECTORY);
         return false;
     }
     return true;

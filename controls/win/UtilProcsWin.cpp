@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "controls/UtilProcs.h"
+#include "framework/rtl/Exceptions.h"
 #include "framework/rtl/FileUtils.h"
 #include "framework/rtl/StrUtils.h"
 #include "framework/rtl/StringList.h"
@@ -47,17 +48,46 @@ private:
     HANDLE FHandle;
 };
 
-// Deletes a file when it goes out of scope, whatever happened before.
+// How long a handle left open by a finished child's console is waited for.
+// Under Wine a console program's console host keeps the capture file open
+// some 40-60 ms after the program has ended.
+constexpr DWORD HeldFileWaitMs = 2000;
+constexpr DWORD HeldFileRetryMs = 20;
+
+bool IsSharingFailure(DWORD Error) {
+    return Error == ERROR_SHARING_VIOLATION || Error == ERROR_LOCK_VIOLATION || Error == ERROR_ACCESS_DENIED;
+}
+
+// Deletes a file when it goes out of scope, whatever happened before; a
+// file another process still holds open is retried for a bounded time.
 class TFileRemover {
 public:
     explicit TFileRemover(std::string Path) : FPath(std::move(Path)) {}
-    ~TFileRemover() { DeleteFileA(FPath.c_str()); }
+    ~TFileRemover() {
+        const DWORD Start = GetTickCount();
+        while (!DeleteFileA(FPath.c_str()) && IsSharingFailure(GetLastError()) &&
+               GetTickCount() - Start < HeldFileWaitMs)
+            Sleep(HeldFileRetryMs);
+    }
     TFileRemover(const TFileRemover&) = delete;
     TFileRemover& operator=(const TFileRemover&) = delete;
 
 private:
     std::string FPath;
 };
+
+// The whole file, read with full sharing so that a handle still open in
+// another process cannot refuse it.
+bool ReadSharedFile(const std::string& Path, std::string& Text) {
+    TWinHandle File(CreateFileA(Path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!File.Valid()) return false;
+    Text.clear();
+    char Buf[16384];
+    DWORD Got = 0;
+    while (ReadFile(File.Get(), Buf, sizeof(Buf), &Got, nullptr) && Got > 0) Text.append(Buf, Got);
+    return true;
+}
 
 // The running program's file; empty when it cannot be told.
 std::string ExePath() {
@@ -163,7 +193,9 @@ bool RunAndCapture(const std::string& CommandLine, TStrings& Lines) {
                                         &Process) != FALSE;
     if (Created) WaitAndRelease(Process, true);
     Output.Close();
-    Lines.LoadFromFile(TempName);
+    std::string Text;
+    if (!ReadSharedFile(TempName, Text)) throw EFOpenError("Cannot open file \"" + TempName + "\"");
+    Lines.SetText(Text);
     return Created;
 }
 
