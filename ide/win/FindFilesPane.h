@@ -9,6 +9,7 @@
 #include <string>
 
 #include "controls/FileFind.h"
+#include "controls/win/TransBtn.h"
 #include "controls/win/UiJobWindow.h"
 #include "framework/controls/Timer.h"
 #include "framework/stdctrls/ListCtrls.h"
@@ -17,7 +18,7 @@
 struct TFindFilesControls {
     TEdit* FindWhat = nullptr;
     TCheckBox* FindCase = nullptr;
-    TButton* btnFindStart = nullptr;
+    TTransparentButton* btnFindStart = nullptr;
     TLabel* findstat = nullptr;
     TListBox* SearchResults = nullptr;
 };

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "controls/UtilProcs.h"
+#include "controls/win/TransBtn.h"
 #include "docking/win/DockingControls.h"
 #include "editor/QuillMemo.h"
 #include "framework/classes/ClassRegistry.h"
@@ -22,6 +23,7 @@
 #include "ide/IdeTexts.h"
 #include "ide/ToolsFile.h"
 #include "ide/win/CodeWindow.h"
+#include "ide/win/MdiClientClicks.h"
 #include "ide/win/QuillMemoCI.h"
 
 TMainForm* MainForm = nullptr;
@@ -50,7 +52,7 @@ void RegisterMainFormClasses() {
     RegisterDockingControls();
     RegisterClasses({TMainMenu::StaticClass(), TPopupMenu::StaticClass(), TMenuItem::StaticClass(),
                      TTimer::StaticClass(), TOpenDialog::StaticClass(), TSaveDialog::StaticClass(),
-                     TFindDialog::StaticClass(), TImageList::StaticClass()});
+                     TFindDialog::StaticClass(), TImageList::StaticClass(), TTransparentButton::StaticClass()});
 }
 
 std::unique_ptr<TBitmap> GlyphCell(TBitmap* Strip, int Index) {
@@ -229,6 +231,12 @@ void TMainForm::PlaceMdiClient() {
     if (!ClientHandle() || FMdiClientRect.Right <= FMdiClientRect.Left) return;
     MoveWindow(ClientHandle(), FMdiClientRect.Left, FMdiClientRect.Top, FMdiClientRect.Right - FMdiClientRect.Left,
                FMdiClientRect.Bottom - FMdiClientRect.Top, TRUE);
+}
+
+void TMainForm::CreateWnd() {
+    TForm::CreateWnd();
+    if (!FClientClicks) FClientClicks = std::make_unique<TMdiClientClicks>([this] { DblClick(); });
+    FClientClicks->Watch(ClientHandle());
 }
 
 void TMainForm::WndProc(TMessage& Message) {

@@ -23,6 +23,7 @@ class TListView;
 class TListItem;
 class TPanel;
 class TButton;
+class TTransparentButton;
 class TSplitter;
 class TTimer;
 class TOpenDialog;
@@ -37,6 +38,7 @@ class TQToolbarButton;
 class TQToolbarSep;
 class TQToolWindow;
 class TFindFilesPane;
+class TMdiClientClicks;
 
 // An error box with an OK button.
 void ProjectErrorBox(const std::string& Text);
@@ -128,9 +130,9 @@ public:
     // The two floating tool windows.
     TQToolWindow* ProjectManager = nullptr;
     TPanel* PmButtons = nullptr;
-    TButton* btnAddFile = nullptr;
-    TButton* btnDelFile = nullptr;
-    TButton* btnPmOptions = nullptr;
+    TTransparentButton* btnAddFile = nullptr;
+    TTransparentButton* btnDelFile = nullptr;
+    TTransparentButton* btnPmOptions = nullptr;
     TListView* FIleList = nullptr;
     TPopupMenu* PmanagerPopup = nullptr;
     TMenuItem* PmanagerMinimize1 = nullptr;
@@ -290,8 +292,11 @@ public:
 protected:
     void AlignControls(TControl* AControl, TRect& Rect) override;
     void WndProc(TMessage& Message) override;
+    void CreateWnd() override;
 
 private:
+    // The main window's double-click event comes from its MDI client area.
+    std::unique_ptr<TMdiClientClicks> FClientClicks;
     void LoadGlyphs();
     void ToolButtonClick(TObject* Sender);
     TCodeWindow* NewCodeWindow(const std::string& FilePath, const std::string& Caption);

@@ -253,10 +253,12 @@ private:
         C.FindCase->SetParent(Bar);
         C.FindCase->SetBounds(320, 8, 110, 17);
         C.FindCase->SetCaption("Case Sensitive");
-        C.btnFindStart = new TButton(this);
+        C.btnFindStart = new TTransparentButton(this);
         C.btnFindStart->SetParent(Bar);
         C.btnFindStart->SetBounds(436, 4, 75, 25);
         C.btnFindStart->SetCaption("Start");
+        C.btnFindStart->SetFrameStyle(fsRegular);
+        C.btnFindStart->SetTransparent(false);
         C.findstat = new TLabel(this);
         C.findstat->SetParent(Bar);
         C.findstat->SetBounds(520, 10, 240, 13);

@@ -1,5 +1,6 @@
 // The open project: opening, closing, saving and the code windows of its
 // files.
+#include "controls/win/SystemErrorText.h"
 #include "editor/QuillMemo.h"
 #include "framework/comctrls/ComCtrls.h"
 #include "framework/dialogs/Dialogs.h"
@@ -7,6 +8,7 @@
 #include "framework/rtl/FileUtils.h"
 #include "framework/rtl/StringList.h"
 #include "framework/rtl/Streams.h"
+#include "framework/rtl/win/WinApi.h"
 #include "ide/IdeTexts.h"
 #include "ide/ProjectFileIO.h"
 #include "ide/win/CodeWindow.h"
@@ -43,8 +45,11 @@ bool TMainForm::OpenProject(const std::string& Path) {
     Project.Dir = ExtractFilePath(Path);
     OpenProjectFile(Project.Files->Strings(0));
     if (!SetCurrentDir(Project.Dir)) {
-        ProjectErrorBox("Cannot make " + Project.Dir + " the current folder !");
-        return true;
+        // The system's reason; the project goes again with what it opened.
+        ProjectErrorBox(SystemErrorText(GetLastError()));
+        CloseAllCodeWindows(true);
+        ResetProject();
+        return false;
     }
     AddRecentFile(Path);
     return true;

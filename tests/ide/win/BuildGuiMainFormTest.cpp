@@ -12,6 +12,7 @@
 #include "ide/win/ProgressForm.h"
 #include "ide/win/QuillMemoCI.h"
 #include "tests/ide/win/BuildGuiFixture.h"
+#include "tests/ide/win/ProjectGuiFixture.h"
 
 namespace {
 
@@ -19,10 +20,7 @@ class BuildGuiMainForm : public TBuildToolsTest {
 protected:
     void SetUp() override {
         TBuildToolsTest::SetUp();
-        for (const char* Name : {"hello.qrn", "main.asm", "print.asm", "dos.inc"}) {
-            std::filesystem::remove(Proj / Name);
-            std::filesystem::copy_file(std::string(QRN_SOURCE_DIR) + "/examples/hello/" + Name, Proj / Name);
-        }
+        CopyHelloExample(Proj.Path());
         FOldHook = SetModalDialogHook([this](const TDialogRequest& R) -> std::optional<int> {
             Boxes.push_back(R.Text);
             return R.Kind == dkMessageBox ? IDOK : static_cast<int>(mrOk);
@@ -79,7 +77,7 @@ TEST_F(BuildGuiMainForm, BuildProjectFromTheMenuBuildsTheOpenProject) {
     EXPECT_TRUE(Form->ProjectBuilt);
     ASSERT_NE(Progress(), nullptr);
     EXPECT_EQ(Progress()->Project->Caption(), "   Project : hello");
-    EXPECT_TRUE(IsWindowEnabled(Form->Handle()));
+    EXPECT_FALSE(IsWindowEnabled(Form->Handle()));
     EXPECT_TRUE(Boxes.empty());
 
     Form->ProjectRunProject1Click(nullptr);

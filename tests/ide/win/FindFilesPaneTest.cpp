@@ -21,7 +21,7 @@ protected:
         Form->SetBounds(40, 40, 400, 300);
         C.FindWhat = new TEdit(Form);
         C.FindCase = new TCheckBox(Form);
-        C.btnFindStart = new TButton(Form);
+        C.btnFindStart = new TTransparentButton(Form);
         C.findstat = new TLabel(Form);
         C.SearchResults = new TListBox(Form);
         TControl* All[] = {C.FindWhat, C.FindCase, C.btnFindStart, C.findstat, C.SearchResults};

@@ -74,12 +74,20 @@ private:
     std::deque<TAnswer> FAnswers;
 };
 
+// Copies examples/hello (project file and sources) into Folder, replacing
+// what is there.
+inline void CopyHelloExample(const std::string& Folder) {
+    for (const char* Name : {"hello.qrn", "main.asm", "print.asm", "dos.inc"})
+        std::filesystem::copy_file(std::string(QRN_SOURCE_DIR) + "/examples/hello/" + Name,
+                                   std::filesystem::path(Folder) / Name,
+                                   std::filesystem::copy_options::overwrite_existing);
+}
+
 class ProjectGui : public ::testing::Test {
 protected:
     void SetUp() override {
         FOldDir = GetCurrentDir();
-        for (const char* Name : {"hello.qrn", "main.asm", "print.asm", "dos.inc"})
-            std::filesystem::copy_file(std::string(QRN_SOURCE_DIR) + "/examples/hello/" + Name, Folder / Name);
+        CopyHelloExample(Folder.Path());
         Form = new TMainForm(Application);
         FOldMain = Application->MainForm();
         Application->SetMainForm(Form);
