@@ -72,9 +72,21 @@ qrn_start_env() {
   # if the first test program started them, ctest would wait on them.
   [ -f "$WINEPREFIX/system.reg" ] || qrn_say "preparing the Wine prefix"
   "$QRN_WINE" wineboot --init </dev/null >/dev/null 2>&1 || true
+  qrn_install_marlett
   # Without a window manager, Wine waits on every hidden managed window;
   # unmanaged windows keep GUI tests quick.
   "$QRN_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1 || true
+}
+
+# Caption buttons (Wine's own frames and the tool windows) are Marlett
+# glyphs; a prefix without that font shows them as letters.
+qrn_install_marlett() {
+  local src=/usr/share/wine/fonts/marlett.ttf
+  local fonts=$WINEPREFIX/drive_c/windows/Fonts
+  [ -f "$src" ] || src=$(dpkg -L fonts-wine wine64 libwine 2>/dev/null | grep -i '/marlett\.ttf$' | head -n 1)
+  [ -n "$src" ] && [ -f "$src" ] || return 0
+  mkdir -p "$fonts"
+  [ -f "$fonts/marlett.ttf" ] || cp "$src" "$fonts/marlett.ttf"
 }
 
 qrn_stop_env() {
