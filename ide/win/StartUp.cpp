@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "controls/UtilProcs.h"
+#include "controls/win/MediaCursors.h"
 #include "framework/dialogs/Dialogs.h"
 #include "framework/forms/Forms.h"
 #include "framework/rtl/FileUtils.h"
@@ -21,6 +22,7 @@ TCustomForm* StartUp(const std::string& ProgramFolder, const std::function<TCust
         // creation of the main window.
         Application->ProcessMessages();
         Application->SetTitle("Quorlen");
+        InstallMediaCursors();
         Main = CreateMainForm();
     }
     CheckKeywordData(ProgramFolder);
