@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "controls/Brkapart.h"
+#include "framework/rtl/FileScan.h"
 #include "framework/rtl/FileUtils.h"
 #include "framework/rtl/StringList.h"
 
@@ -18,8 +19,6 @@ std::atomic<int> GLangType{ltFrench};
 
 bool IsSeparatorChar(char C) { return C == '\\' || C == PathDelim; }
 
-bool IsDotEntry(const std::string& Name) { return Name == "." || Name == ".."; }
-
 }  // namespace
 
 // State the worker shares with the searcher that started it; one per
@@ -27,7 +26,7 @@ bool IsDotEntry(const std::string& Name) { return Name == "." || Name == ".."; }
 struct TFindShared {
     std::mutex Lock;
     std::vector<std::string> Pending;  // found, not yet taken over
-    int Count = 0;
+    int Count = 0;                     // found so far, including hits held back for their order
     std::exception_ptr Error;
     std::atomic<bool> Stop{false};
 };
@@ -69,14 +68,22 @@ std::string TrimStartDir(std::string_view Entry) {
 
 namespace {
 
+// One walk of each start folder serves every pattern: each folder is
+// listed once and its entries are matched against the patterns in memory.
+// The results still come grouped by pattern, each pattern's in depth-first
+// folder order: the first pattern's hits go out as they are found, the
+// others' are held until their start folder has been walked.
 class TSearcher {
 public:
-    TSearcher(const TFindRequest& Request, const std::function<void(const std::string&)>& Found,
-              const std::function<bool()>& ShouldStop)
-        : R(Request), Found(Found), ShouldStop(ShouldStop) {
+    TSearcher(const TFindRequest& Request, const TFoundPath& Found, const std::function<bool()>& ShouldStop,
+              const std::function<void()>& Matched)
+        : R(Request), Found(Found), ShouldStop(ShouldStop), Matched(Matched) {
         Matcher.CaseSensitive = R.MatchCaseSensitive;
         Matcher.SetPattern(R.MatchString);
         TestContents = R.MatchEnabled && !R.MatchString.empty();
+        // As FindFirst with the attribute mask: hidden, system, volume and
+        // folder entries only when asked for.
+        ExcludeAttr = ~R.AttrMask & (faHidden | faSysFile | faVolumeID | faDirectory);
     }
 
     void Run() {
@@ -85,65 +92,93 @@ public:
             const std::string Abs = ExpandFileName(Folder);
             std::string Error;
             if (!CanEnterFolder(Abs, Error)) throw EFileFindChDir(Error);
-            const std::string F = IncludeTrailingPathDelimiter(Abs);
-            for (const std::string& Pattern : R.Patterns) {
-                SearchFolder(F, Pattern);
-                if (ShouldStop()) return;
+            Held.assign(R.Patterns.size(), {});
+            try {
+                Walk(IncludeTrailingPathDelimiter(Abs));
+            } catch (...) {
+                // What was found before the error stays found.
+                ReleaseHeld();
+                throw;
             }
+            ReleaseHeld();
         }
     }
 
 private:
-    void SearchFolder(const std::string& F, const std::string& Pattern) {
-        {
-            TSearchRec Rec;
-            for (int Rc = FindFirst(F + Pattern, R.AttrMask, Rec); Rc == 0; Rc = FindNext(Rec)) {
-                if (ShouldStop()) return;
-                if (IsDotEntry(Rec.Name)) continue;
-                TestAndAdd(F + Rec.Name, (Rec.Attr & faDirectory) != 0);
-            }
-        }
-        if (!R.Recursive) return;
+    void Walk(const std::string& F) {
+        std::vector<TFolderEntry> Entries;
+        // A subfolder that cannot be listed has nothing to show.
+        if (!ListFolder(F, Entries)) return;
         std::vector<std::string> Subfolders;
-        {
-            TSearchRec Rec;
-            for (int Rc = FindFirst(F + "*.*", faDirectory, Rec); Rc == 0; Rc = FindNext(Rec))
-                if ((Rec.Attr & faDirectory) != 0 && !IsDotEntry(Rec.Name)) Subfolders.push_back(Rec.Name);
+        for (const TFolderEntry& E : Entries) {
+            if (ShouldStop()) return;
+            if ((E.Attr & ExcludeAttr) == 0) Visit(F, E);
+            // The walk enters what a "*.*" folder listing would return.
+            if (R.Recursive && (E.Attr & faDirectory) != 0 && (E.Attr & (faHidden | faSysFile | faVolumeID)) == 0)
+                Subfolders.push_back(E.Name);
         }
         for (const std::string& Sub : Subfolders) {
             if (ShouldStop()) return;
-            SearchFolder(F + Sub + PathDelim, Pattern);
+            Walk(F + Sub + PathDelim);
         }
     }
 
-    void TestAndAdd(const std::string& Path, bool IsFolder) {
-        try {
-            if (TestContents) {
-                // A folder has no lines to match.
-                if (IsFolder) return;
-                const std::string Contents = R.ReadFile ? R.ReadFile(Path) : ReadFileToString(Path);
-                if (!AnyLineMatches(Contents, Matcher.InternalPattern(), Matcher.CaseSensitive)) return;
+    // Tests the entry at most once, however many patterns it matches.
+    void Visit(const std::string& F, const TFolderEntry& E) {
+        int Passed = -1;  // not yet tested
+        for (size_t P = 0; P < R.Patterns.size(); ++P) {
+            if (!MatchesMask(E.Name, R.Patterns[P])) continue;
+            try {
+                const std::string Path = F + E.Name;
+                if (Passed < 0) Passed = Passes(Path, E) ? 1 : 0;
+                if (Passed == 0) return;
+                if (Matched) Matched();
+                if (P == 0)
+                    Found(Path);
+                else
+                    Held[P].push_back(Path);
+            } catch (const EOutOfResources&) {
+                throw EFileFindOutOfResources(FileFindOutOfResourcesText());
+            } catch (const std::bad_alloc&) {
+                throw EFileFindOutOfResources(FileFindOutOfResourcesText());
             }
-            Found(Path);
-        } catch (const EOutOfResources&) {
-            throw EFileFindOutOfResources(FileFindOutOfResourcesText());
-        } catch (const std::bad_alloc&) {
-            throw EFileFindOutOfResources(FileFindOutOfResourcesText());
+        }
+    }
+
+    bool Passes(const std::string& Path, const TFolderEntry& E) {
+        if (!TestContents) return true;
+        // A folder has no lines to match.
+        if ((E.Attr & faDirectory) != 0) return false;
+        if (R.ReadFile)
+            Contents = R.ReadFile(Path);
+        else
+            ReadWholeFile(Path, Contents, E.Size);
+        return AnyLineMatches(Contents, Matcher.InternalPattern(), Matcher.CaseSensitive);
+    }
+
+    void ReleaseHeld() {
+        for (std::vector<std::string>& Paths : Held) {
+            for (const std::string& Path : Paths) Found(Path);
+            Paths.clear();
         }
     }
 
     const TFindRequest& R;
-    const std::function<void(const std::string&)>& Found;
+    const TFoundPath& Found;
     const std::function<bool()>& ShouldStop;
+    const std::function<void()>& Matched;
     TMatchCore Matcher;
     bool TestContents = false;
+    int ExcludeAttr = 0;
+    std::vector<std::vector<std::string>> Held;  // per pattern; the first is never held
+    std::string Contents;                        // reused for every file read
 };
 
 }  // namespace
 
-void RunFileSearch(const TFindRequest& Request, const std::function<void(const std::string&)>& Found,
-                   const std::function<bool()>& ShouldStop) {
-    TSearcher(Request, Found, ShouldStop).Run();
+void RunFileSearch(const TFindRequest& Request, const TFoundPath& Found, const std::function<bool()>& ShouldStop,
+                   const std::function<void()>& Matched) {
+    TSearcher(Request, Found, ShouldStop, Matched).Run();
 }
 
 // ---- TFindThread ----
@@ -164,9 +199,12 @@ void WorkerBody(const TFindRequest& Request, const std::shared_ptr<TFindShared>&
             [&Shared](const std::string& Path) {
                 std::lock_guard<std::mutex> Guard(Shared->Lock);
                 Shared->Pending.push_back(Path);
-                ++Shared->Count;
             },
-            [&Shared] { return Shared->Stop.load(); });
+            [&Shared] { return Shared->Stop.load(); },
+            [&Shared] {
+                std::lock_guard<std::mutex> Guard(Shared->Lock);
+                ++Shared->Count;
+            });
     } catch (...) {
         std::lock_guard<std::mutex> Guard(Shared->Lock);
         Shared->Error = std::current_exception();

@@ -76,15 +76,20 @@ struct TFindRequest {
     TFindFileReader ReadFile;  // empty: read from disk
 };
 
+using TFoundPath = std::function<void(const std::string& Path)>;
+
 // The search itself, on the calling thread: Found gets every path in
 // order (grouped by start folder, then pattern, then folder depth first).
-// ShouldStop is asked between entries; true ends the search quietly.
-// Raises EFileFindChDir for a start folder that cannot be entered,
-// EFileFindOutOfResources when memory runs out and the reader's error for
-// a file that cannot be read. Relative folders are taken against the
-// current directory, which is never changed.
-void RunFileSearch(const TFindRequest& Request, const std::function<void(const std::string&)>& Found,
-                   const std::function<bool()>& ShouldStop);
+// To keep that order from a single walk, paths of a later pattern reach
+// Found only when their start folder has been walked (or the search ends
+// in an error); Matched, when given, is called as each path is found, for
+// a running count. ShouldStop is asked between entries; true ends the
+// search quietly. Raises EFileFindChDir for a start folder that cannot be
+// entered, EFileFindOutOfResources when memory runs out and the reader's
+// error for a file that cannot be read. Relative folders are taken
+// against the current directory, which is never changed.
+void RunFileSearch(const TFindRequest& Request, const TFoundPath& Found, const std::function<bool()>& ShouldStop,
+                   const std::function<void()>& Matched = {});
 
 using TUiThreadPoster = std::function<void(std::function<void()> Job)>;
 
