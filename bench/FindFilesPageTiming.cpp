@@ -23,7 +23,7 @@ std::string WriteBenchProject(const std::string& Tree) {
     return Dir + "bench.qrn";
 }
 
-void Click(TControl* Button) {
+void Click(TWinControl* Button) {
     const LPARAM At = MAKELPARAM(Button->Width() / 2, Button->Height() / 2);
     PostMessageA(Button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At);
     PostMessageA(Button->Handle(), WM_LBUTTONUP, 0, At);

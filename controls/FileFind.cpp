@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "controls/Brkapart.h"
-#include "framework/rtl/FileScan.h"
 #include "framework/rtl/FileUtils.h"
 #include "framework/rtl/StringList.h"
 
@@ -64,121 +63,6 @@ std::string TrimStartDir(std::string_view Entry) {
     const bool RootAlone = S.size() == 1 && IsSeparatorChar(S[0]);
     if (!S.empty() && IsSeparatorChar(S.back()) && !DriveRoot && !RootAlone) S.pop_back();
     return S;
-}
-
-namespace {
-
-// One walk of each start folder serves every pattern: each folder is
-// listed once and its entries are matched against the patterns in memory.
-// The results still come grouped by pattern, each pattern's in depth-first
-// folder order: the first pattern's hits go out as they are found, the
-// others' are held until their start folder has been walked.
-class TSearcher {
-public:
-    TSearcher(const TFindRequest& Request, const TFoundPath& Found, const std::function<bool()>& ShouldStop,
-              const std::function<void()>& Matched)
-        : R(Request), Found(Found), ShouldStop(ShouldStop), Matched(Matched) {
-        Matcher.CaseSensitive = R.MatchCaseSensitive;
-        Matcher.SetPattern(R.MatchString);
-        TestContents = R.MatchEnabled && !R.MatchString.empty();
-        // As FindFirst with the attribute mask: hidden, system, volume and
-        // folder entries only when asked for.
-        ExcludeAttr = ~R.AttrMask & (faHidden | faSysFile | faVolumeID | faDirectory);
-    }
-
-    void Run() {
-        for (const std::string& Folder : R.Folders) {
-            if (ShouldStop()) return;
-            const std::string Abs = ExpandFileName(Folder);
-            std::string Error;
-            if (!CanEnterFolder(Abs, Error)) throw EFileFindChDir(Error);
-            Held.assign(R.Patterns.size(), {});
-            try {
-                Walk(IncludeTrailingPathDelimiter(Abs));
-            } catch (...) {
-                // What was found before the error stays found.
-                ReleaseHeld();
-                throw;
-            }
-            ReleaseHeld();
-        }
-    }
-
-private:
-    void Walk(const std::string& F) {
-        std::vector<TFolderEntry> Entries;
-        // A subfolder that cannot be listed has nothing to show.
-        if (!ListFolder(F, Entries)) return;
-        std::vector<std::string> Subfolders;
-        for (const TFolderEntry& E : Entries) {
-            if (ShouldStop()) return;
-            if ((E.Attr & ExcludeAttr) == 0) Visit(F, E);
-            // The walk enters what a "*.*" folder listing would return.
-            if (R.Recursive && (E.Attr & faDirectory) != 0 && (E.Attr & (faHidden | faSysFile | faVolumeID)) == 0)
-                Subfolders.push_back(E.Name);
-        }
-        for (const std::string& Sub : Subfolders) {
-            if (ShouldStop()) return;
-            Walk(F + Sub + PathDelim);
-        }
-    }
-
-    // Tests the entry at most once, however many patterns it matches.
-    void Visit(const std::string& F, const TFolderEntry& E) {
-        int Passed = -1;  // not yet tested
-        for (size_t P = 0; P < R.Patterns.size(); ++P) {
-            if (!MatchesMask(E.Name, R.Patterns[P])) continue;
-            try {
-                const std::string Path = F + E.Name;
-                if (Passed < 0) Passed = Passes(Path, E) ? 1 : 0;
-                if (Passed == 0) return;
-                if (Matched) Matched();
-                if (P == 0)
-                    Found(Path);
-                else
-                    Held[P].push_back(Path);
-            } catch (const EOutOfResources&) {
-                throw EFileFindOutOfResources(FileFindOutOfResourcesText());
-            } catch (const std::bad_alloc&) {
-                throw EFileFindOutOfResources(FileFindOutOfResourcesText());
-            }
-        }
-    }
-
-    bool Passes(const std::string& Path, const TFolderEntry& E) {
-        if (!TestContents) return true;
-        // A folder has no lines to match.
-        if ((E.Attr & faDirectory) != 0) return false;
-        if (R.ReadFile)
-            Contents = R.ReadFile(Path);
-        else
-            ReadWholeFile(Path, Contents, E.Size);
-        return AnyLineMatches(Contents, Matcher.InternalPattern(), Matcher.CaseSensitive);
-    }
-
-    void ReleaseHeld() {
-        for (std::vector<std::string>& Paths : Held) {
-            for (const std::string& Path : Paths) Found(Path);
-            Paths.clear();
-        }
-    }
-
-    const TFindRequest& R;
-    const TFoundPath& Found;
-    const std::function<bool()>& ShouldStop;
-    const std::function<void()>& Matched;
-    TMatchCore Matcher;
-    bool TestContents = false;
-    int ExcludeAttr = 0;
-    std::vector<std::vector<std::string>> Held;  // per pattern; the first is never held
-    std::string Contents;                        // reused for every file read
-};
-
-}  // namespace
-
-void RunFileSearch(const TFindRequest& Request, const TFoundPath& Found, const std::function<bool()>& ShouldStop,
-                   const std::function<void()>& Matched) {
-    TSearcher(Request, Found, ShouldStop, Matched).Run();
 }
 
 // ---- TFindThread ----
@@ -368,6 +252,7 @@ void TFileFind::Execute() {
     Request.MatchCaseSensitive = FMatchCaseSensitive;
     Request.Recursive = FRecursive;
     Request.ReadFile = ReadFile;
+    Request.Priority = FThreadPriority;
 
     FFoundFiles->Clear();
     FLastError = nullptr;
