@@ -12,7 +12,7 @@
 #include <atomic>
 #include <exception>
 #include <new>
-#include <system_error>
+#include <mutex>
 #include <thread>
 
 #include "controls/FileFind.h"
@@ -40,7 +40,7 @@ void ForEachOnThreads(size_t Count, TThreadPriority Priority, const TJob& Job) {
             ApplyCurrentThreadPriority(Priority);
             Work(T);
         });
-    } catch (const std::system_error&) {
+    } catch (...) {
         // No more threads to be had: the ones running finish the work.
     }
     Work(0);
@@ -114,15 +114,19 @@ private:
     void ListTree() {
         std::vector<size_t> Depth = {0};
         while (!Depth.empty() && !ShouldStop()) {
+            std::mutex Lock;
+            std::exception_ptr Error;
             ForEachOnThreads(Depth.size(), R.Priority, [&](size_t I, size_t) {
                 TFolderNode& Node = Nodes[Depth[I]];
-                // A subfolder that cannot be listed has nothing to show.
                 try {
+                    // A subfolder that cannot be listed has nothing to show.
                     if (!ListFolder(Node.Path, Node.Entries)) Node.Entries.clear();
                 } catch (...) {
-                    Node.Entries.clear();
+                    std::lock_guard<std::mutex> Guard(Lock);
+                    if (!Error) Error = std::current_exception();
                 }
             });
+            if (Error) std::rethrow_exception(Error);
             std::vector<size_t> Next;
             for (size_t N : Depth) {
                 if (!R.Recursive) break;
