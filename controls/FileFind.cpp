@@ -18,8 +18,6 @@ std::atomic<int> GLangType{ltFrench};
 
 bool IsSeparatorChar(char C) { return C == '\\' || C == PathDelim; }
 
-bool IsDotEntry(const std::string& Name) { return Name == "." || Name == ".."; }
-
 }  // namespace
 
 // State the worker shares with the searcher that started it; one per
@@ -27,7 +25,7 @@ bool IsDotEntry(const std::string& Name) { return Name == "." || Name == ".."; }
 struct TFindShared {
     std::mutex Lock;
     std::vector<std::string> Pending;  // found, not yet taken over
-    int Count = 0;
+    int Count = 0;                     // found so far, including hits held back for their order
     std::exception_ptr Error;
     std::atomic<bool> Stop{false};
 };
@@ -67,85 +65,6 @@ std::string TrimStartDir(std::string_view Entry) {
     return S;
 }
 
-namespace {
-
-class TSearcher {
-public:
-    TSearcher(const TFindRequest& Request, const std::function<void(const std::string&)>& Found,
-              const std::function<bool()>& ShouldStop)
-        : R(Request), Found(Found), ShouldStop(ShouldStop) {
-        Matcher.CaseSensitive = R.MatchCaseSensitive;
-        Matcher.SetPattern(R.MatchString);
-        TestContents = R.MatchEnabled && !R.MatchString.empty();
-    }
-
-    void Run() {
-        for (const std::string& Folder : R.Folders) {
-            if (ShouldStop()) return;
-            const std::string Abs = ExpandFileName(Folder);
-            std::string Error;
-            if (!CanEnterFolder(Abs, Error)) throw EFileFindChDir(Error);
-            const std::string F = IncludeTrailingPathDelimiter(Abs);
-            for (const std::string& Pattern : R.Patterns) {
-                SearchFolder(F, Pattern);
-                if (ShouldStop()) return;
-            }
-        }
-    }
-
-private:
-    void SearchFolder(const std::string& F, const std::string& Pattern) {
-        {
-            TSearchRec Rec;
-            for (int Rc = FindFirst(F + Pattern, R.AttrMask, Rec); Rc == 0; Rc = FindNext(Rec)) {
-                if (ShouldStop()) return;
-                if (IsDotEntry(Rec.Name)) continue;
-                TestAndAdd(F + Rec.Name, (Rec.Attr & faDirectory) != 0);
-            }
-        }
-        if (!R.Recursive) return;
-        std::vector<std::string> Subfolders;
-        {
-            TSearchRec Rec;
-            for (int Rc = FindFirst(F + "*.*", faDirectory, Rec); Rc == 0; Rc = FindNext(Rec))
-                if ((Rec.Attr & faDirectory) != 0 && !IsDotEntry(Rec.Name)) Subfolders.push_back(Rec.Name);
-        }
-        for (const std::string& Sub : Subfolders) {
-            if (ShouldStop()) return;
-            SearchFolder(F + Sub + PathDelim, Pattern);
-        }
-    }
-
-    void TestAndAdd(const std::string& Path, bool IsFolder) {
-        try {
-            if (TestContents) {
-                // A folder has no lines to match.
-                if (IsFolder) return;
-                const std::string Contents = R.ReadFile ? R.ReadFile(Path) : ReadFileToString(Path);
-                if (!AnyLineMatches(Contents, Matcher.InternalPattern(), Matcher.CaseSensitive)) return;
-            }
-            Found(Path);
-        } catch (const EOutOfResources&) {
-            throw EFileFindOutOfResources(FileFindOutOfResourcesText());
-        } catch (const std::bad_alloc&) {
-            throw EFileFindOutOfResources(FileFindOutOfResourcesText());
-        }
-    }
-
-    const TFindRequest& R;
-    const std::function<void(const std::string&)>& Found;
-    const std::function<bool()>& ShouldStop;
-    TMatchCore Matcher;
-    bool TestContents = false;
-};
-
-}  // namespace
-
-void RunFileSearch(const TFindRequest& Request, const std::function<void(const std::string&)>& Found,
-                   const std::function<bool()>& ShouldStop) {
-    TSearcher(Request, Found, ShouldStop).Run();
-}
-
 // ---- TFindThread ----
 
 struct TFindThread::TImpl {
@@ -164,9 +83,12 @@ void WorkerBody(const TFindRequest& Request, const std::shared_ptr<TFindShared>&
             [&Shared](const std::string& Path) {
                 std::lock_guard<std::mutex> Guard(Shared->Lock);
                 Shared->Pending.push_back(Path);
-                ++Shared->Count;
             },
-            [&Shared] { return Shared->Stop.load(); });
+            [&Shared] { return Shared->Stop.load(); },
+            [&Shared] {
+                std::lock_guard<std::mutex> Guard(Shared->Lock);
+                ++Shared->Count;
+            });
     } catch (...) {
         std::lock_guard<std::mutex> Guard(Shared->Lock);
         Shared->Error = std::current_exception();
@@ -330,6 +252,7 @@ void TFileFind::Execute() {
     Request.MatchCaseSensitive = FMatchCaseSensitive;
     Request.Recursive = FRecursive;
     Request.ReadFile = ReadFile;
+    Request.Priority = FThreadPriority;
 
     FFoundFiles->Clear();
     FLastError = nullptr;

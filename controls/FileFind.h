@@ -74,17 +74,25 @@ struct TFindRequest {
     bool MatchCaseSensitive = false;
     bool Recursive = true;
     TFindFileReader ReadFile;  // empty: read from disk
+    TThreadPriority Priority = tpNormal;  // of the threads that help the search
 };
+
+using TFoundPath = std::function<void(const std::string& Path)>;
 
 // The search itself, on the calling thread: Found gets every path in
 // order (grouped by start folder, then pattern, then folder depth first).
-// ShouldStop is asked between entries; true ends the search quietly.
-// Raises EFileFindChDir for a start folder that cannot be entered,
-// EFileFindOutOfResources when memory runs out and the reader's error for
-// a file that cannot be read. Relative folders are taken against the
-// current directory, which is never changed.
-void RunFileSearch(const TFindRequest& Request, const std::function<void(const std::string&)>& Found,
-                   const std::function<bool()>& ShouldStop);
+// To keep that order from a single walk, paths of a later pattern reach
+// Found only when their start folder has been walked (or the search ends
+// in an error); Matched, when given, is called as each path is found, for
+// a running count. Files are read on a few threads at once (one at a
+// time, in order, when the request has its own reader): ShouldStop and
+// Matched may be called from any of them. ShouldStop true ends the search
+// quietly. Raises EFileFindChDir for a start folder that cannot be
+// entered, EFileFindOutOfResources when memory runs out and the reader's
+// error for a file that cannot be read. Relative folders are taken
+// against the current directory, which is never changed.
+void RunFileSearch(const TFindRequest& Request, const TFoundPath& Found, const std::function<bool()>& ShouldStop,
+                   const std::function<void()>& Matched = {});
 
 using TUiThreadPoster = std::function<void(std::function<void()> Job)>;
 

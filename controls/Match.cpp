@@ -4,6 +4,10 @@
 
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 char FoldAscii(char C) { return C >= 'a' && C <= 'z' ? static_cast<char>(C - 'a' + 'A') : C; }
@@ -23,31 +27,47 @@ std::string_view PlainInfix(std::string_view Pattern) {
     return Inner;
 }
 
+bool IsAsciiLetter(char C) { return (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z'); }
+
+// Whether Needle is at At (which has room for it).
+bool SameTextAt(const char* At, std::string_view Needle, bool CaseSensitive) {
+    if (CaseSensitive) return std::memcmp(At, Needle.data(), Needle.size()) == 0;
+    for (size_t I = 0; I < Needle.size(); ++I)
+        if (FoldAscii(At[I]) != FoldAscii(Needle[I])) return false;
+    return true;
+}
+
 // Whether Needle occurs in Text; without CaseSensitive ASCII letters fold.
+// Sixteen places at a time are tested for the needle's first and last
+// character (for a letter, both cases at once: they differ only in bit
+// 0x20); only places that pass both are compared in full.
 bool ContainsText(std::string_view Text, std::string_view Needle, bool CaseSensitive) {
-    if (Text.size() < Needle.size()) return false;
-    if (CaseSensitive) return Text.find(Needle) != std::string_view::npos;
-    const char First = FoldAscii(Needle.front());
-    const char Lower = First >= 'A' && First <= 'Z' ? static_cast<char>(First - 'A' + 'a') : First;
-    const char* End = Text.data() + Text.size();
-    // The next place of each case of the first character at or after P;
-    // each is searched again only once P passed it.
-    auto Next = [End](const char* From, char C) {
-        return static_cast<const char*>(std::memchr(From, C, static_cast<size_t>(End - From)));
-    };
+    const size_t M = Needle.size();
+    if (Text.size() < M) return false;
     const char* P = Text.data();
-    const char* A = Next(P, First);
-    const char* B = Lower != First ? Next(P, Lower) : nullptr;
-    while (A || B) {
-        const char* Hit = !A ? B : !B ? A : (A < B ? A : B);
-        if (static_cast<size_t>(End - Hit) < Needle.size()) return false;
-        size_t I = 1;
-        while (I < Needle.size() && FoldAscii(Hit[I]) == FoldAscii(Needle[I])) ++I;
-        if (I == Needle.size()) return true;
-        P = Hit + 1;
-        if (A && A < P) A = Next(P, First);
-        if (B && B < P) B = Next(P, Lower);
+    const char* const Last = Text.data() + (Text.size() - M);  // the last place the needle fits
+#ifdef __SSE2__
+    auto Probe = [CaseSensitive](char C, __m128i& Value, __m128i& Fold) {
+        const bool Letter = !CaseSensitive && IsAsciiLetter(C);
+        Fold = _mm_set1_epi8(Letter ? 0x20 : 0);
+        Value = _mm_set1_epi8(static_cast<char>(Letter ? (C | 0x20) : C));
+    };
+    __m128i First, FirstFold, End, EndFold;
+    Probe(Needle.front(), First, FirstFold);
+    Probe(Needle.back(), End, EndFold);
+    for (; P + 16 <= Last + 1; P += 16) {
+        const __m128i A = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(P)), FirstFold);
+        const __m128i B = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(P + M - 1)), EndFold);
+        unsigned Bits = static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(A, First),
+                                                                               _mm_cmpeq_epi8(B, End))));
+        while (Bits) {
+            if (SameTextAt(P + __builtin_ctz(Bits), Needle, CaseSensitive)) return true;
+            Bits &= Bits - 1;
+        }
     }
+#endif
+    for (; P <= Last; ++P)
+        if (SameChar(Needle.front(), *P, CaseSensitive) && SameTextAt(P, Needle, CaseSensitive)) return true;
     return false;
 }
 

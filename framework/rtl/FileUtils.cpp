@@ -8,6 +8,7 @@
 #include <string>
 
 #include "framework/rtl/Exceptions.h"
+#include "framework/rtl/FileScan.h"
 #include "framework/rtl/StrUtils.h"
 
 namespace {
@@ -180,21 +181,35 @@ void WriteFileAtomic(const std::string& Path, std::string_view Data) {
 }
 
 std::string ReadFileToString(const std::string& Path) {
-    THandle h = FileOpen(Path, fmOpenRead | fmShareDenyNone);
-    if (h == INVALID_FILE_HANDLE) throw EFOpenError("Cannot open file \"" + Path + "\"");
     std::string data;
-    char buf[65536];
+    ReadWholeFile(Path, data);
+    return data;
+}
+
+void ReadWholeFile(const std::string& Path, std::string& Data, int64_t SizeHint) {
+    Data.clear();
+    THandle h = FileOpenForReading(Path, SizeHint, SizeHint);
+    if (h == INVALID_FILE_HANDLE) throw EFOpenError("Cannot open file \"" + Path + "\"");
+    // One byte more than the expected size: a read that comes back short
+    // has reached the end, so a file of known size takes a single read.
+    constexpr size_t MinBlock = 65536;
+    size_t want = SizeHint >= 0 ? static_cast<size_t>(SizeHint) + 1 : MinBlock;
     for (;;) {
-        const int32_t n = FileRead(h, buf, sizeof buf);
+        const size_t used = Data.size();
+        want = std::min<size_t>(want, INT32_MAX);
+        Data.resize(used + want);
+        const int32_t n = FileRead(h, Data.data() + used, static_cast<int32_t>(want));
         if (n < 0) {
             FileClose(h);
+            Data.clear();
             throw EReadError("Stream read error");
         }
-        if (n == 0) break;
-        data.append(buf, static_cast<size_t>(n));
+        Data.resize(used + static_cast<size_t>(n));
+        if (n == 0 || (SizeHint >= 0 && static_cast<size_t>(n) < want)) break;
+        // The file grew, or its size is unknown: read on until its end.
+        want = std::max(MinBlock, Data.size());
     }
     FileClose(h);
-    return data;
 }
 
 TSearchRec::TSearchRec(TSearchRec&& Other) noexcept

@@ -32,6 +32,7 @@ public:
     void BeforeDestruction() override;
 
     TFileFind* FileFinder() const { return FFileFinder; }
+    const TFindFilesControls& Controls() const { return FControls; }
     // The open project's folder; empty while no project is open ("Start"
     // is then disabled).
     void SetProjectDir(const std::string& Dir);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -13,6 +14,10 @@
 #include "framework/rtl/FileUtils.h"
 #include "framework/rtl/StringList.h"
 #include "tests/common/TestFolder.h"
+
+#ifdef _WIN32
+#include "framework/rtl/win/WinApi.h"
+#endif
 
 namespace {
 
@@ -194,6 +199,24 @@ TEST_F(FileFindTest, FoldersMatchingThePatternAreListedButNeverRead) {
     Finder->SetMatchString("needle");
     EXPECT_EQ(Search(), (std::vector<std::string>{P("y.asm")}));
     EXPECT_TRUE(Finder->LastErrorMessage().empty());
+}
+
+TEST_F(FileFindTest, HiddenEntriesNeedTheirAttributeAndHiddenFoldersAreNotEntered) {
+    Make("v.asm");
+    Make(".h.asm");  // a dot-name is hidden natively
+    Make(".hs/x.asm");
+#ifdef _WIN32
+    SetFileAttributesA(P(".h.asm").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesA(P(".hs").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY);
+#endif
+    Finder->SetStartDir(Root);
+    Finder->SetFilePattern("*.asm");
+    Finder->SetFileType(TFileType{ftArchive});
+    EXPECT_EQ(Search(), std::vector<std::string>{P("v.asm")});
+    Finder->SetFileType(TFileType{ftNormal});
+    std::vector<std::string> Found = Search();
+    std::sort(Found.begin(), Found.end());
+    EXPECT_EQ(Found, (std::vector<std::string>{P(".h.asm"), P("v.asm")}));
 }
 
 TEST_F(FileFindTest, MissingStartFolderEndsTheSearchAndKeepsEarlierResults) {

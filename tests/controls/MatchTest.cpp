@@ -167,6 +167,19 @@ TEST(MatchLines, PlainTextPatternsAgreeWithTheLineByLineTest) {
                     << T << " / " << P << " / " << Case;
 }
 
+TEST(MatchLines, PlainTextIsFoundAtEveryPlaceOfALongerText) {
+    // Places on both sides of every 16-byte step of the block-wise search,
+    // and characters one case bit apart that are not letters.
+    for (size_t At = 0; At + 6 <= 70; ++At) {
+        std::string Text(70, '.');
+        Text.replace(At, 6, "Ne@dL_");
+        for (const char* P : {"*ne@dl_*", "*Ne@dL_*", "*ne`dl_*", "*n*", "*_*", "*L_.*"})
+            for (bool Case : {false, true})
+                EXPECT_EQ(AnyLineMatches(Text, P, Case), AnyLineMatches(Text, std::string("*") + P, Case))
+                    << At << " / " << P << " / " << Case;
+    }
+}
+
 TEST(MatchLines, CaseFoldingSkipsToEitherCaseOfTheFirstLetter) {
     std::string Big(100000, 'f');
     Big += "FINDme";

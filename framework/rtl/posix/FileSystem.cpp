@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "framework/rtl/DateUtils.h"
+#include "framework/rtl/FileScan.h"
 #include "framework/rtl/FileUtils.h"
 #include "framework/rtl/StrUtils.h"
 
@@ -79,6 +80,19 @@ THandle FileOpen(const std::string& FileName, unsigned Mode) {
         close(fd);
         return INVALID_FILE_HANDLE;
     }
+    return fd;
+}
+
+THandle FileOpenForReading(const std::string& FileName, int64_t SizeHint, int64_t& Size) {
+    const int fd = open(Native(FileName).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return INVALID_FILE_HANDLE;
+    // The look that tells a folder from a file gives the size as well.
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        close(fd);
+        return INVALID_FILE_HANDLE;
+    }
+    Size = S_ISREG(st.st_mode) ? static_cast<int64_t>(st.st_size) : SizeHint;
     return fd;
 }
 
@@ -299,4 +313,32 @@ int FindNext(TSearchRec& F) {
 void FindClose(TSearchRec& F) {
     F.Pending.clear();
     F.FindHandle = -1;
+}
+
+bool ListFolder(const std::string& Dir, std::vector<TFolderEntry>& Entries) {
+    Entries.clear();
+    const std::string native = Native(Dir);
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(native.empty() ? "." : native.c_str()), closedir);
+    if (!dir) return false;
+    while (struct dirent* e = readdir(dir.get())) {
+        const std::string_view name = e->d_name;
+        if (name == "." || name == "..") continue;
+        TFolderEntry entry;
+        entry.Name = name;
+        if (e->d_type == DT_DIR) {
+            entry.Attr = faDirectory;
+        } else if (e->d_type == DT_LNK || e->d_type == DT_UNKNOWN) {
+            // Only a link's target, or a file system that does not tell the
+            // kind in its listing, needs a look of its own.
+            struct stat st {};
+            if (fstatat(dirfd(dir.get()), e->d_name, &st, 0) != 0) continue;  // dangling link
+            if (S_ISDIR(st.st_mode)) entry.Attr = faDirectory;
+            else entry.Size = static_cast<int64_t>(st.st_size);
+        }
+        if (name[0] == '.') entry.Attr |= faHidden;
+        Entries.push_back(std::move(entry));
+    }
+    std::sort(Entries.begin(), Entries.end(),
+              [](const TFolderEntry& A, const TFolderEntry& B) { return NameBefore(A.Name, B.Name); });
+    return true;
 }

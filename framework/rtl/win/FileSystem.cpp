@@ -1,6 +1,7 @@
 // Files and folders through the Win32 API.
 #include <vector>
 
+#include "framework/rtl/FileScan.h"
 #include "framework/rtl/FileUtils.h"
 #include "framework/rtl/win/WinApi.h"
 
@@ -30,6 +31,14 @@ THandle FileOpen(const std::string& FileName, unsigned Mode) {
     HANDLE h =
         CreateFileA(FileName.c_str(), access[a], share[s], nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     return h == INVALID_HANDLE_VALUE ? INVALID_FILE_HANDLE : reinterpret_cast<THandle>(h);
+}
+
+THandle FileOpenForReading(const std::string& FileName, int64_t SizeHint, int64_t& Size) {
+    const THandle h = FileOpen(FileName, fmOpenRead | fmShareDenyNone);
+    Size = SizeHint;
+    LARGE_INTEGER n;
+    if (h != INVALID_FILE_HANDLE && Size < 0 && GetFileSizeEx(H(h), &n)) Size = n.QuadPart;
+    return h;
 }
 
 THandle FileCreate(const std::string& FileName) {
@@ -213,4 +222,29 @@ void FindClose(TSearchRec& F) {
         ::FindClose(reinterpret_cast<HANDLE>(F.FindHandle));
         F.FindHandle = -1;
     }
+}
+
+bool ListFolder(const std::string& Dir, std::vector<TFolderEntry>& Entries) {
+    Entries.clear();
+    const std::string pattern = IncludeTrailingPathDelimiter(Dir) + "*";
+    WIN32_FIND_DATAA d;
+    // The basic level skips the short names and the large fetch asks for
+    // big batches: both cut the trips to the file system.
+    HANDLE h = FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &d, FindExSearchNameMatch, nullptr,
+                                FIND_FIRST_EX_LARGE_FETCH);
+    if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_INVALID_PARAMETER)  // older systems
+        h = FindFirstFileExA(pattern.c_str(), FindExInfoStandard, &d, FindExSearchNameMatch, nullptr, 0);
+    if (h == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND;
+    do {
+        const std::string_view name = d.cFileName;
+        if (name == "." || name == "..") continue;
+        TFolderEntry entry;
+        entry.Name = name;
+        entry.Attr = static_cast<int>(d.dwFileAttributes & 0xFF);
+        entry.Size = (entry.Attr & faDirectory) ? 0 : (static_cast<int64_t>(d.nFileSizeHigh) << 32) | d.nFileSizeLow;
+        Entries.push_back(std::move(entry));
+    } while (FindNextFileA(h, &d));
+    const bool complete = GetLastError() == ERROR_NO_MORE_FILES;
+    ::FindClose(h);
+    return complete;
 }
