@@ -17,7 +17,7 @@
 #include "editor/QuillTypes.h"
 #include "editor/QuillWindowSide.h"
 #include "framework/rtl/Events.h"
-#include "framework/uicore/UiTypes.h"
+#include "framework/classes/UiTypes.h"
 
 class TStream;
 class TStrings;

@@ -1,5 +1,5 @@
-// The root classes. Their class records live here; the machinery of the
-// records is in framework/classes/TypeInfo.cpp.
+// The root classes, declared in framework/rtl/Object.h. Their class records
+// live beside the machinery that builds them (TypeInfo.cpp).
 #include "framework/rtl/Object.h"
 
 #include <atomic>
