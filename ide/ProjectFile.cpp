@@ -5,7 +5,7 @@
 namespace {
 
 constexpr std::string_view CrLf = "\r\n";
-constexpr int MaxProjectKind = 6;
+constexpr int MaxProjectKind = pkWin32Dll;
 
 std::string AsciiLower(std::string_view S) {
     std::string R(S);
@@ -85,7 +85,7 @@ void ReadLine(std::string_view Line, int LineNo, TProjectData& P) {
         case TKey::AddFile: P.Files.push_back(std::move(Value)); break;
         case TKey::Cpu: P.Cpu = std::move(Value); break;
         case TKey::AddForm: P.Forms.push_back(std::move(Value)); break;
-        case TKey::Kind: P.Kind = ParseKind(Value, LineNo); break;
+        case TKey::Kind: P.Kind = static_cast<ProjectKind>(ParseKind(Value, LineNo)); break;
         case TKey::Directives: P.Directives = std::move(Value); break;
         }
         return;

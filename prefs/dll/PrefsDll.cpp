@@ -5,7 +5,7 @@
 #include "framework/rtl/StrUtils.h"
 #include "framework/rtl/StringList.h"
 #include "framework/stdctrls/StdCtrls.h"
-#include "ide/MyTypes.h"
+#include "product/Settings.h"
 #include "prefs/dll/PrefsTestSeam.h"
 #include "prefs/win/PrefsForm.h"
 

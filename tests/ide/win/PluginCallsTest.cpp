@@ -6,8 +6,8 @@
 #include <stdexcept>
 
 #include "framework/forms/Forms.h"
-#include "ide/MyTypes.h"
 #include "ide/win/PluginCalls.h"
+#include "product/ProjectKind.h"
 
 namespace {
 
