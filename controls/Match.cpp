@@ -1,15 +1,14 @@
 #include "controls/Match.h"
 
 #include "controls/Brkapart.h"
+#include "framework/rtl/StrUtils.h"
 
 #include <cstring>
 
 namespace {
 
-char FoldAscii(char C) { return C >= 'a' && C <= 'z' ? static_cast<char>(C - 'a' + 'A') : C; }
-
 bool SameChar(char P, char T, bool CaseSensitive) {
-    return CaseSensitive ? P == T : FoldAscii(P) == FoldAscii(T);
+    return CaseSensitive ? P == T : AsciiUpper(P) == AsciiUpper(T);
 }
 
 constexpr std::string_view FileSeparator = ";";
@@ -27,7 +26,7 @@ std::string_view PlainInfix(std::string_view Pattern) {
 bool ContainsText(std::string_view Text, std::string_view Needle, bool CaseSensitive) {
     if (Text.size() < Needle.size()) return false;
     if (CaseSensitive) return Text.find(Needle) != std::string_view::npos;
-    const char First = FoldAscii(Needle.front());
+    const char First = AsciiUpper(Needle.front());
     const char Lower = First >= 'A' && First <= 'Z' ? static_cast<char>(First - 'A' + 'a') : First;
     const char* End = Text.data() + Text.size();
     // The next place of each case of the first character at or after P;
@@ -42,7 +41,7 @@ bool ContainsText(std::string_view Text, std::string_view Needle, bool CaseSensi
         const char* Hit = !A ? B : !B ? A : (A < B ? A : B);
         if (static_cast<size_t>(End - Hit) < Needle.size()) return false;
         size_t I = 1;
-        while (I < Needle.size() && FoldAscii(Hit[I]) == FoldAscii(Needle[I])) ++I;
+        while (I < Needle.size() && AsciiUpper(Hit[I]) == AsciiUpper(Needle[I])) ++I;
         if (I == Needle.size()) return true;
         P = Hit + 1;
         if (A && A < P) A = Next(P, First);

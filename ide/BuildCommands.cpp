@@ -2,20 +2,15 @@
 
 #include "controls/UtilProcs.h"
 #include "framework/rtl/FileUtils.h"
+#include "framework/rtl/StrUtils.h"
 #include "ide/ProjectFile.h"
 
 namespace {
 
 // Tool paths are lower-cased ASCII only; other characters of a short name
 // stay as the system gave them.
-std::string LowerAscii(std::string S) {
-    for (char& C : S)
-        if (C >= 'A' && C <= 'Z') C = static_cast<char>(C - 'A' + 'a');
-    return S;
-}
-
 std::string LowerShort(const TShortPathFunc& ShortPath, std::string_view Path) {
-    return LowerAscii(ShortPath(std::string(Path)));
+    return LowerCase(ShortPath(std::string(Path)));
 }
 
 // "/L<library> /j<objects> " as far as the folders are set.
