@@ -1,7 +1,7 @@
 #pragma once
 // The arithmetic of the bitmap check box: state order, cell counts and
 // where caption and box go. Kept free of Windows so it is tested natively.
-#include "framework/uicore/UiTypes.h"
+#include "framework/classes/UiTypes.h"
 
 // The states, numbered as the framework's check-box state.
 namespace BitCheck {

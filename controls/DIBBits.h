@@ -11,7 +11,7 @@
 #include "controls/MediaRoutines.h"
 #include "framework/rtl/Exceptions.h"
 #include "framework/uicore/Colors.h"
-#include "framework/uicore/UiTypes.h"
+#include "framework/classes/UiTypes.h"
 
 QRN_DECLARE_EXCEPTION(EMediaDIBError, Exception)
 

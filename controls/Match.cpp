@@ -1,6 +1,7 @@
 #include "controls/Match.h"
 
 #include "controls/Brkapart.h"
+#include "framework/rtl/StrUtils.h"
 
 #include <cstring>
 
@@ -10,10 +11,8 @@
 
 namespace {
 
-char FoldAscii(char C) { return C >= 'a' && C <= 'z' ? static_cast<char>(C - 'a' + 'A') : C; }
-
 bool SameChar(char P, char T, bool CaseSensitive) {
-    return CaseSensitive ? P == T : FoldAscii(P) == FoldAscii(T);
+    return CaseSensitive ? P == T : AsciiUpper(P) == AsciiUpper(T);
 }
 
 constexpr std::string_view FileSeparator = ";";
@@ -33,7 +32,7 @@ bool IsAsciiLetter(char C) { return (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 
 bool SameTextAt(const char* At, std::string_view Needle, bool CaseSensitive) {
     if (CaseSensitive) return std::memcmp(At, Needle.data(), Needle.size()) == 0;
     for (size_t I = 0; I < Needle.size(); ++I)
-        if (FoldAscii(At[I]) != FoldAscii(Needle[I])) return false;
+        if (AsciiUpper(At[I]) != AsciiUpper(Needle[I])) return false;
     return true;
 }
 

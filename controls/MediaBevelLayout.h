@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "framework/uicore/Colors.h"
-#include "framework/uicore/UiTypes.h"
+#include "framework/classes/UiTypes.h"
 
 // Same order as the framework's panel bevel kinds (none, lowered, raised).
 enum TMediaRingKind { mrkNone, mrkLowered, mrkRaised };

@@ -12,7 +12,7 @@
 
 #include "controls/MediaTimer.h"
 #include "framework/classes/TypeInfo.h"
-#include "framework/uicore/UiTypes.h"
+#include "framework/classes/UiTypes.h"
 
 enum TMediaHorizPos { hpLeftLeft, hpLeftRight, hpCenter, hpRightLeft, hpRightRight, hpUser };
 QRN_ENUM(TMediaHorizPos, hpLeftLeft, hpLeftRight, hpCenter, hpRightLeft, hpRightRight, hpUser)

@@ -4,7 +4,7 @@
 // presses change the pressed look. Kept free of Windows so it is tested
 // natively.
 #include "framework/classes/TypeInfo.h"
-#include "framework/uicore/UiTypes.h"
+#include "framework/classes/UiTypes.h"
 
 enum TFrameStyle { fsRegular, fsIndent, fsExplorer, fsNone, fsLight, fsDark, fsMono };
 QRN_ENUM(TFrameStyle, fsRegular, fsIndent, fsExplorer, fsNone, fsLight, fsDark, fsMono)

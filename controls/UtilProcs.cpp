@@ -1,7 +1,6 @@
 #include "controls/UtilProcs.h"
 
 #include <algorithm>
-#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -62,11 +61,6 @@ std::string ExtractFileBaseName(const std::string& Path) {
     return Name;
 }
 
-std::string FormatTitleString(TDateTime ProgramDate, const TFormatSettings& Settings) {
-    const TDateTime TimeOfDay = ProgramDate - std::floor(ProgramDate);
-    return "Quorlen PRO v1.0a (Merivel " + FormatDateTime(Settings.LongTimeFormat, TimeOfDay, Settings) + ")";
-}
-
 int64_t FileSizeByName(const std::string& Path) {
     TSearchRec Found;
     int64_t Size = 0;
@@ -123,6 +117,20 @@ void WipeFile(const std::string& Path) {
         }
     }
     RemoveFile(Path);
+}
+
+void DeleteFilesByMask(const std::string& Folder, const std::string& Mask) {
+    TSearchRec Found;
+    if (FindFirst(Folder + Mask, faAnyFile, Found) == 0) {
+        do {
+            // Folders cannot be wiped; and the search also matches longer
+            // extensions through their short names ("*.map" finds "a.mapx").
+            if ((Found.Attr & faDirectory) == 0 && MatchesMask(Found.Name, Mask)) {
+                WipeFile(Folder + Found.Name);
+            }
+        } while (FindNext(Found) == 0);
+    }
+    FindClose(Found);
 }
 
 bool CopyFileKeepDate(const std::string& Source, const std::string& Dest) {

@@ -36,19 +36,12 @@ char LastChar(const std::string& S);
 void DeleteLastChar(std::string& S);
 // File name of Path without its extension.
 std::string ExtractFileBaseName(const std::string& Path);
+// The running program's file; empty when it cannot be told.
+std::string GetExePath();
 // Folder of the running program, ending in '\'.
 std::string GetExeDir();
 // Short (8.3) form of Path; Path unchanged when there is none.
 std::string GetShortPath(const std::string& Path);
-
-// The version string that heads the files the IDE and its wizard write:
-// "Quorlen PRO v1.0a (Merivel " + the time of day of ProgramDate in the
-// long time format of Settings + ")". The date itself never shows.
-std::string FormatTitleString(TDateTime ProgramDate, const TFormatSettings& Settings);
-// The version string of the running program's file (its last
-// modification), in the user's locale. Safe while static objects are
-// being initialised.
-std::string ProgramTitleString();
 
 // File routines.
 
@@ -59,6 +52,8 @@ TDateTime GetFileDate(const std::string& Path);
 // Overwrites the whole file with 'X' and deletes it (the delete is tried
 // even when the file cannot be opened).
 void WipeFile(const std::string& Path);
+// Wipes every file of Folder (ending in a backslash) matching Mask.
+void DeleteFilesByMask(const std::string& Folder, const std::string& Mask);
 // Copies Source to Dest and gives Dest Source's date. False when Source
 // cannot be opened, Dest cannot be created or a read or write fails.
 bool CopyFileKeepDate(const std::string& Source, const std::string& Dest);

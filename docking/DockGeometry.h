@@ -3,7 +3,7 @@
 // rectangles are the framework's portable ones (same layout as the system's
 // POINT and RECT); a plain width/height pair is added here because the
 // framework's TSize is the system's SIZE and lives behind windows.h.
-#include "framework/uicore/UiTypes.h"
+#include "framework/classes/UiTypes.h"
 
 struct TExtent {
     int Width = 0;

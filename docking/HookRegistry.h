@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "framework/uicore/UiTypes.h"
+#include "framework/classes/UiTypes.h"
 
 // What a callback wants to hear of.
 enum THookKind {

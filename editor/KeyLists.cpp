@@ -232,7 +232,7 @@ void TStartStopKeyList::Prepare(const TSeparators& Sep) {
         if (!(K.Options & koMatchCase)) {
             auto HasLetter = [](const char* P) {
                 for (; *P; ++P)
-                    if (QuillUpper(*P) != *P || (*P >= 'A' && *P <= 'Z')) return true;
+                    if (AsciiUpper(*P) != *P || (*P >= 'A' && *P <= 'Z')) return true;
                 return false;
             };
             if (HasLetter(K.StartKey) || HasLetter(K.StopKey)) FNeedsUpper = true;

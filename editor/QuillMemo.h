@@ -16,8 +16,8 @@
 #include "editor/QuillNavigator.h"
 #include "editor/QuillTypes.h"
 #include "editor/QuillWindowSide.h"
+#include "framework/classes/UiTypes.h"
 #include "framework/rtl/Events.h"
-#include "framework/uicore/UiTypes.h"
 
 class TStream;
 class TStrings;
@@ -147,7 +147,7 @@ public:
     virtual int32_t XToColumn(TParagraph& Par, int32_t ParNb, bool KeepColumn, int32_t X, int32_t LineInPar);
     virtual int32_t LineToPixel(int32_t N) const;
     virtual int32_t PixelToLine(int32_t Y, int32_t* Remainder = nullptr) const;
-    // The handler of message 1025: one background layout slice.
+    // The handler of QM_FORMATSTEP: one background layout slice.
     void FormatInBackground(bool ProcessOthers);
     bool BackgroundActive() const { return FBackgroundActive; }
     int Progress() const { return FProgress; }

@@ -2,7 +2,8 @@
 // Character helpers shared by matching and search.
 #include <cstdint>
 
-inline char QuillUpper(char C) { return (C >= 'a' && C <= 'z') ? static_cast<char>(C - 32) : C; }
+#include "framework/rtl/StrUtils.h"
+
 inline void QuillUpperInPlace(char* P, int32_t N) {
-    for (int32_t i = 0; i < N; ++i) P[i] = QuillUpper(P[i]);
+    for (int32_t i = 0; i < N; ++i) P[i] = AsciiUpper(P[i]);
 }

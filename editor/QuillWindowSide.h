@@ -21,7 +21,7 @@ public:
     virtual void PlaceCaret() {}
     // The view offsets changed from (OldY, OldX) to the editor's ScrollY/ScrollX.
     virtual void ViewScrolled(int32_t /*OldY*/, int32_t /*OldX*/) {}
-    // Posts message 1025 (WParam 1) to the editor's window.
+    // Posts QM_FORMATSTEP (WParam 1) to the editor's window.
     virtual void PostFormatMessage() {}
     virtual void ProcessMessages() {}
     virtual bool Terminating() { return false; }

@@ -2,24 +2,15 @@
 
 #include "controls/UtilProcs.h"
 #include "framework/rtl/FileUtils.h"
+#include "framework/rtl/StrUtils.h"
 #include "ide/ProjectFile.h"
 
 namespace {
 
-constexpr int KindDosCom = 2;
-constexpr int KindWin32Exe = 5;
-constexpr int KindWin32Dll = 6;
-
 // Tool paths are lower-cased ASCII only; other characters of a short name
 // stay as the system gave them.
-std::string LowerAscii(std::string S) {
-    for (char& C : S)
-        if (C >= 'A' && C <= 'Z') C = static_cast<char>(C - 'A' + 'a');
-    return S;
-}
-
 std::string LowerShort(const TShortPathFunc& ShortPath, std::string_view Path) {
-    return LowerAscii(ShortPath(std::string(Path)));
+    return LowerCase(ShortPath(std::string(Path)));
 }
 
 // "/L<library> /j<objects> " as far as the folders are set.
@@ -39,10 +30,10 @@ std::string IncludeSwitch(const TToolSettings& S, const TShortPathFunc& ShortPat
 
 std::string FolderPartOf(std::string_view Path) { return ExtractFilePath(std::string(Path)); }
 
-std::string AssemblerCommandLine(const TToolSettings& S, int Kind, std::string_view Dir,
+std::string AssemblerCommandLine(const TToolSettings& S, ProjectKind Kind, std::string_view Dir,
                                  std::string_view FileName, bool DebugBuild, const TShortPathFunc& ShortPath) {
     std::string R = "command.com /c ";
-    if (Kind == KindWin32Exe)
+    if (Kind == pkWin32Exe)
         R += FolderPartOf(S.TasmPath) + "tasm32.exe /mx /c ";
     else
         R += S.TasmPath + " /ml ";
@@ -54,15 +45,15 @@ std::string AssemblerCommandLine(const TToolSettings& S, int Kind, std::string_v
     return R;
 }
 
-std::string LinkerCommandLine(const TToolSettings& S, int Kind, const std::vector<std::string>& Files,
+std::string LinkerCommandLine(const TToolSettings& S, ProjectKind Kind, const std::vector<std::string>& Files,
                               bool DebugBuild, const TShortPathFunc& ShortPath) {
-    std::string R = Kind == KindWin32Exe ? FolderPartOf(S.TLinkPath) + "tlink32.exe " : S.TLinkPath + " ";
+    std::string R = Kind == pkWin32Exe ? FolderPartOf(S.TLinkPath) + "tlink32.exe " : S.TLinkPath + " ";
     R += LinkerFolders(S, ShortPath);
     for (size_t I = 0; I < Files.size(); ++I) {
         if (I > 0) R += '+';
         R += ExtractFileBaseName(Files[I]);
     }
-    if (Kind == KindWin32Exe) R += " import32.lib -Tpe -aa";
+    if (Kind == pkWin32Exe) R += " import32.lib -Tpe -aa";
     if (DebugBuild) R += "/v ";
     R += S.TLinkParams;
     return R;
@@ -86,17 +77,17 @@ std::string ForceLinkerCommandLine(const TToolSettings& S, std::string_view Swit
     return R;
 }
 
-std::optional<std::string> RunTargetPath(int Kind, std::string_view Dir, const std::vector<std::string>& Files) {
-    if (Kind == KindWin32Dll || Files.empty()) return std::nullopt;
+std::optional<std::string> RunTargetPath(ProjectKind Kind, std::string_view Dir, const std::vector<std::string>& Files) {
+    if (Kind == pkWin32Dll || Files.empty()) return std::nullopt;
     // The linker names its output after the first object file.
-    return std::string(Dir) + "\\" + ChangeFileExt(Files.front(), Kind == KindDosCom ? ".com" : ".exe");
+    return std::string(Dir) + "\\" + ChangeFileExt(Files.front(), Kind == pkDosCom ? ".com" : ".exe");
 }
 
 std::string RunCommandLine(std::string_view TargetPath) { return "\"" + std::string(TargetPath) + "\""; }
 
-std::string DebuggerCommandLine(const TToolSettings& S, int Kind, std::string_view TargetPath,
+std::string DebuggerCommandLine(const TToolSettings& S, ProjectKind Kind, std::string_view TargetPath,
                                 const TShortPathFunc& ShortPath) {
-    std::string R = Kind == KindWin32Exe ? FolderPartOf(S.TdPath) + "td32.exe " : S.TdPath;
+    std::string R = Kind == pkWin32Exe ? FolderPartOf(S.TdPath) + "td32.exe " : S.TdPath;
     std::string Target = ShortPath(std::string(TargetPath));
     if (Target.find(' ') != std::string::npos) Target = "\"" + Target + "\"";
     return R + " " + Target;

@@ -9,30 +9,20 @@
 #include <string_view>
 #include <vector>
 
+#include "product/ProjectKind.h"
+#include "product/Settings.h"
+
 // Returns the short form of a path, or the path unchanged when it has none.
 using TShortPathFunc = std::function<std::string(const std::string&)>;
 
-// The tool settings a command line needs (read from the registry once per
-// command by the caller).
-struct TToolSettings {
-    std::string TasmPath;
-    std::string TLinkPath;
-    std::string TdPath;
-    std::string Includes;
-    std::string Objects;
-    std::string Library;
-    std::string TasmParams;
-    std::string TLinkParams;
-};
-
 // "command.com /c <assembler> ..." for one project file; Dir ends in a
-// backslash. Kind 5 uses tasm32.exe from the configured assembler's folder.
-std::string AssemblerCommandLine(const TToolSettings& S, int Kind, std::string_view Dir,
+// backslash. pkWin32Exe uses tasm32.exe from the configured assembler's folder.
+std::string AssemblerCommandLine(const TToolSettings& S, ProjectKind Kind, std::string_view Dir,
                                  std::string_view FileName, bool DebugBuild, const TShortPathFunc& ShortPath);
 
 // The linker over every project file's object (base names joined by "+").
-// Kind 5 uses tlink32.exe from the configured linker's folder.
-std::string LinkerCommandLine(const TToolSettings& S, int Kind, const std::vector<std::string>& Files,
+// pkWin32Exe uses tlink32.exe from the configured linker's folder.
+std::string LinkerCommandLine(const TToolSettings& S, ProjectKind Kind, const std::vector<std::string>& Files,
                               bool DebugBuild, const TShortPathFunc& ShortPath);
 
 // Force Compile of one file (its full name as the code window shows it),
@@ -43,18 +33,18 @@ std::string ForceLinkerCommandLine(const TToolSettings& S, std::string_view Swit
                                    std::string_view FileName, const TShortPathFunc& ShortPath);
 
 // The program a build of the project produces, Dir + "\" + the first file's
-// name with ".com" (kind 2) or ".exe" in place of its extension. No target
-// for a DLL project (kind 6) or a project without files.
-std::optional<std::string> RunTargetPath(int Kind, std::string_view Dir, const std::vector<std::string>& Files);
+// name with ".com" (pkDosCom) or ".exe" in place of its extension. No target
+// for a DLL project (pkWin32Dll) or a project without files.
+std::optional<std::string> RunTargetPath(ProjectKind Kind, std::string_view Dir, const std::vector<std::string>& Files);
 
 // The built program's command line: its path in double quotes, so a folder
 // with blanks still names one program.
 std::string RunCommandLine(std::string_view TargetPath);
 
-// The debugger started on the run target's short form; kind 5 uses td32.exe
+// The debugger started on the run target's short form; pkWin32Exe uses td32.exe
 // from the configured debugger's folder. A target whose short form still
 // holds blanks is quoted.
-std::string DebuggerCommandLine(const TToolSettings& S, int Kind, std::string_view TargetPath,
+std::string DebuggerCommandLine(const TToolSettings& S, ProjectKind Kind, std::string_view TargetPath,
                                 const TShortPathFunc& ShortPath);
 
 // What Force Compile works on. A code window opened as a project file shows

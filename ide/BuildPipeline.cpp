@@ -3,12 +3,13 @@
 #include <exception>
 #include <utility>
 
+#include "controls/UtilProcs.h"
 #include "framework/rtl/FileUtils.h"
 #include "framework/rtl/StringList.h"
 #include "ide/IdeTexts.h"
-#include "ide/MyTypes.h"
 #include "ide/ProjectFile.h"
 #include "ide/ToolMessages.h"
+#include "product/ProjectInfo.h"
 
 namespace {
 
@@ -182,9 +183,7 @@ TBuildResult BuildProject(const TBuildProject& Project, const TBuildSettings& Se
     TMainWindowGuard Guard([&View](bool Enabled) { View.SetMainWindowEnabled(Enabled); });
     if (!DebugBuild) View.ShowMessagesPage();
 
-    const std::string KindName = Project.Kind >= 0 && Project.Kind < ProjectKindCount
-                                     ? ProjectKindNames[static_cast<size_t>(Project.Kind)]
-                                     : ProjectKindNames[pkUnknown];
+    const std::string& KindName = ProjectKindName(Project.Kind);
     TStringList Output;  // reused for every file
     for (const std::string& File : Project.Files) {
         const std::string Line =

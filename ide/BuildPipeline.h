@@ -21,7 +21,7 @@ struct TBuildSettings {
 // The open project as a build needs it.
 struct TBuildProject {
     std::string Name;
-    int Kind = 0;
+    ProjectKind Kind = pkUnknown;
     std::string Dir;  // the project folder, ends in a backslash
     std::vector<std::string> Files;
 };

@@ -3,7 +3,7 @@
 #include "controls/UtilProcs.h"
 #include "framework/rtl/FileUtils.h"
 #include "ide/ProjectFile.h"
-#include "ide/TextLines.h"
+#include "product/TextLines.h"
 
 std::vector<THotItem> ParseHotFiles(std::string_view Text) {
     std::vector<THotItem> Items;

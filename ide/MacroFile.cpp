@@ -3,7 +3,7 @@
 #include "framework/rtl/Exceptions.h"
 #include "framework/rtl/FileUtils.h"
 #include "framework/rtl/StrUtils.h"
-#include "ide/TextLines.h"
+#include "product/TextLines.h"
 
 namespace {
 

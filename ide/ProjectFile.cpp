@@ -2,17 +2,12 @@
 
 #include <array>
 
+#include "framework/rtl/StrUtils.h"
+
 namespace {
 
 constexpr std::string_view CrLf = "\r\n";
-constexpr int MaxProjectKind = 6;
-
-std::string AsciiLower(std::string_view S) {
-    std::string R(S);
-    for (char& C : R)
-        if (C >= 'A' && C <= 'Z') C = static_cast<char>(C - 'A' + 'a');
-    return R;
-}
+constexpr int MaxProjectKind = pkWin32Dll;
 
 // Splits at CR LF, LF or CR, each one break; a last line without a break
 // still counts.
@@ -78,14 +73,14 @@ constexpr std::array<TKeyword, 6> Keywords{{
 void ReadLine(std::string_view Line, int LineNo, TProjectData& P) {
     if (Line.empty() || Line.front() == '#') return;
     for (const TKeyword& K : Keywords) {
-        if (Line.size() < K.Word.size() || AsciiLower(Line.substr(0, K.Word.size())) != K.Word) continue;
+        if (Line.size() < K.Word.size() || LowerCase(Line.substr(0, K.Word.size())) != K.Word) continue;
         std::string Value(Line.size() > K.Word.size() + 1 ? Line.substr(K.Word.size() + 1) : std::string_view());
         switch (K.Key) {
         case TKey::Project: P.Name = std::move(Value); break;
         case TKey::AddFile: P.Files.push_back(std::move(Value)); break;
         case TKey::Cpu: P.Cpu = std::move(Value); break;
         case TKey::AddForm: P.Forms.push_back(std::move(Value)); break;
-        case TKey::Kind: P.Kind = ParseKind(Value, LineNo); break;
+        case TKey::Kind: P.Kind = static_cast<ProjectKind>(ParseKind(Value, LineNo)); break;
         case TKey::Directives: P.Directives = std::move(Value); break;
         }
         return;

@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "framework/rtl/Exceptions.h"
+#include "product/ProjectKind.h"
 
 // The contents of a project file as plain values. TProjectInfo holds the
 // same data with lists the main form owns; ProjectFileIO.h converts.
 struct TProjectData {
     std::string Name;
-    int Kind = 0;
+    ProjectKind Kind = pkUnknown;
     std::string Cpu;
     std::vector<std::string> Files;
     std::vector<std::string> Forms;

@@ -37,7 +37,7 @@ TProjectData ProjectDataOf(const TProjectInfo& Info) {
 void CommitProjectData(const TProjectData& Project, const std::string& FileName, TProjectInfo& Info) {
     if (!Info.Files || !Info.Forms) throw EInvalidOperation("The project's file lists do not exist");
     Info.Name = Project.Name;
-    Info.Kind = static_cast<short>(Project.Kind);
+    Info.Kind = Project.Kind;
     Info.Cpu = Project.Cpu;
     ReplaceItems(*Info.Files, Project.Files);
     ReplaceItems(*Info.Forms, Project.Forms);

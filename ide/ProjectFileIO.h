@@ -4,8 +4,9 @@
 // reading a project as a whole and writing it whole or not at all.
 #include <string>
 
-#include "ide/MyTypes.h"
 #include "ide/ProjectFile.h"
+#include "product/ProductTitle.h"
+#include "product/ProjectInfo.h"
 
 class TStrings;
 

@@ -3,7 +3,7 @@
 #include "controls/UtilProcs.h"
 #include "framework/rtl/FileUtils.h"
 #include "framework/rtl/StrUtils.h"
-#include "ide/TextLines.h"
+#include "product/TextLines.h"
 
 bool IsProjectFileName(std::string_view Path) { return ExtractFileExt(Path) == ".qrn"; }
 

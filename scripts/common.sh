@@ -4,11 +4,12 @@
 QRN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 QRN_BUILD=${QRN_BUILD:-$QRN_ROOT/build}
 QRN_WINE=/usr/lib/wine/wine64
-QRN_JOBS=$(nproc 2>/dev/null || echo 4)
+QRN_JOBS=${QRN_JOBS:-$(nproc 2>/dev/null || echo 4)}
 
 qrn_packages=(cmake ninja-build g++ clang googletest
               g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-              wine64 xvfb xauth x11-utils xdotool fonts-wine fonts-liberation imagemagick)
+              wine64 xvfb xauth x11-utils xdotool fonts-wine fonts-liberation imagemagick
+              python3)
 
 qrn_say() { printf '== %s\n' "$*"; }
 

@@ -8,7 +8,6 @@
 #include "framework/rtl/FileUtils.h"
 #include "framework/rtl/StrUtils.h"
 #include "framework/rtl/StringList.h"
-#include "framework/rtl/win/LocaleFormat.h"
 #include "framework/rtl/win/Registry.h"
 #include "framework/rtl/win/WinApi.h"
 
@@ -89,8 +88,14 @@ bool ReadSharedFile(const std::string& Path, std::string& Text) {
     return true;
 }
 
+// Attempts at a temporary name before giving up: each failure means a file
+// with the wanted extension already holds that name.
+constexpr int TempNameAttempts = 1024;
+
+}  // namespace
+
 // The running program's file; empty when it cannot be told.
-std::string ExePath() {
+std::string GetExePath() {
     std::vector<char> Buf(MAX_PATH);
     for (;;) {
         const DWORD Len = GetModuleFileNameA(nullptr, Buf.data(), static_cast<DWORD>(Buf.size()));
@@ -100,21 +105,7 @@ std::string ExePath() {
     }
 }
 
-// Attempts at a temporary name before giving up: each failure means a file
-// with the wanted extension already holds that name.
-constexpr int TempNameAttempts = 1024;
-
-}  // namespace
-
-std::string GetExeDir() { return ExtractFilePath(ExePath()); }
-
-std::string ProgramTitleString() {
-    // From the locale directly: the global settings may not be set up yet
-    // while static objects are being initialised.
-    TFormatSettings Settings;
-    GetLocaleFormatSettings(Settings);
-    return FormatTitleString(GetFileDate(ExePath()), Settings);
-}
+std::string GetExeDir() { return ExtractFilePath(GetExePath()); }
 
 std::string GetShortPath(const std::string& Path) {
     char Buf[256];

@@ -3,7 +3,7 @@
 // desktop, and the guard that gives back capture, cursor clipping, the
 // update lock and the device context on every way out of a loop.
 #include "framework/rtl/win/WinApi.h"
-#include "framework/uicore/UiTypes.h"
+#include "framework/classes/UiTypes.h"
 
 class TDesktopOutline {
 public:

@@ -28,7 +28,7 @@
 
 #include "framework/classes/TypeInfo.h"
 #include "framework/rtl/Object.h"
-#include "framework/uicore/UiTypes.h"
+#include "framework/classes/UiTypes.h"
 
 class TReader;
 class TWriter;

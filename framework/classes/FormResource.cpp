@@ -4,6 +4,7 @@
 
 #include "framework/classes/Filer.h"
 #include "framework/classes/FormText.h"
+#include "framework/rtl/StrUtils.h"
 #include "framework/rtl/Streams.h"
 
 namespace {
@@ -11,9 +12,7 @@ bool StartsWithWord(const char* P, size_t Size, const char* Word) {
     size_t N = std::strlen(Word);
     if (Size < N) return false;
     for (size_t I = 0; I < N; ++I) {
-        char C = P[I];
-        if (C >= 'A' && C <= 'Z') C = static_cast<char>(C + 32);
-        if (C != Word[I]) return false;
+        if (AsciiLower(P[I]) != Word[I]) return false;
     }
     return true;
 }

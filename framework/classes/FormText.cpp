@@ -708,11 +708,6 @@ std::string ReadAll(TStream* Input) {
     return S;
 }
 
-std::string UpperAscii(std::string S) {
-    for (char& C : S)
-        if (C >= 'a' && C <= 'z') C = static_cast<char>(C - 32);
-    return S;
-}
 
 }  // namespace
 
@@ -755,7 +750,7 @@ std::string ObjectTextToBinary(const std::string& Text) {
 void WriteResourceHeader(TStream* Stream, const std::string& Name, uint32_t StreamSize) {
     std::string H = "\xFF\x0A";
     H.push_back('\0');
-    H += UpperAscii(Name.substr(0, 63));
+    H += UpperCase(Name.substr(0, 63));
     H.push_back('\0');
     H += "\x30\x10";
     qrn_stream::PutLE(H, StreamSize, 4);

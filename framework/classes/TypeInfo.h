@@ -66,7 +66,7 @@
 #include "framework/classes/ClassErrors.h"
 #include "framework/rtl/Events.h"
 #include "framework/rtl/Object.h"
-#include "framework/uicore/UiTypes.h"
+#include "framework/classes/UiTypes.h"
 
 class TComponent;
 class TCollection;

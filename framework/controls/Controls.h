@@ -17,7 +17,7 @@
 #include "framework/classes/Component.h"
 #include "framework/controls/Messages.h"
 #include "framework/graphics/Graphics.h"
-#include "framework/uicore/UiTypes.h"
+#include "framework/classes/UiTypes.h"
 
 class TControl;
 class TWinControl;

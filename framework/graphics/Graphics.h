@@ -12,7 +12,7 @@
 #include "framework/rtl/Object.h"
 #include "framework/rtl/win/WinApi.h"
 #include "framework/uicore/Colors.h"
-#include "framework/uicore/UiTypes.h"
+#include "framework/classes/UiTypes.h"
 
 class TGraphic;
 class TBitmap;

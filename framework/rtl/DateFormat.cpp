@@ -2,17 +2,16 @@
 #include <cmath>
 
 #include "framework/rtl/DateUtils.h"
+#include "framework/rtl/StrUtils.h"
 
 namespace {
 
 std::string Pad2(int V) { return V < 10 ? "0" + std::to_string(V) : std::to_string(V); }
 
-char Upper(char C) { return (C >= 'a' && C <= 'z') ? static_cast<char>(C - 32) : C; }
-
 bool StartsNoCase(std::string_view S, size_t At, std::string_view Prefix) {
     if (S.size() - At < Prefix.size()) return false;
     for (size_t i = 0; i < Prefix.size(); ++i)
-        if (Upper(S[At + i]) != Upper(Prefix[i])) return false;
+        if (AsciiUpper(S[At + i]) != AsciiUpper(Prefix[i])) return false;
     return true;
 }
 
@@ -30,7 +29,7 @@ public:
         size_t p = 0;
         while (p < Fmt.size()) {
             const char starter = Fmt[p];
-            char token = Upper(starter);
+            char token = AsciiUpper(starter);
             if (token >= 'A' && token <= 'Z') {
                 if (token == 'M' && lastToken == 'H') token = 'N';  // "m" after an hour is minutes
                 lastToken = token;

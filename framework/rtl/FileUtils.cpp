@@ -102,17 +102,11 @@ std::string IncludeTrailingPathDelimiter(std::string_view S) { return IncludeTra
 std::string ExcludeTrailingPathDelimiter(std::string_view S) { return ExcludeTrailingBackslash(S); }
 
 namespace {
-char FoldCase(char C) {
-    // Names compare case-insensitively like the Windows file system; only
-    // ASCII folds, which is what the native file system can promise.
-    return (C >= 'a' && C <= 'z') ? static_cast<char>(C - 'a' + 'A') : C;
-}
-
 bool WildMatch(std::string_view Name, std::string_view Mask) {
     size_t n = 0, m = 0;
     size_t starM = std::string_view::npos, starN = 0;
     while (n < Name.size()) {
-        if (m < Mask.size() && (Mask[m] == '?' || FoldCase(Mask[m]) == FoldCase(Name[n]))) {
+        if (m < Mask.size() && (Mask[m] == '?' || AsciiUpper(Mask[m]) == AsciiUpper(Name[n]))) {
             ++n;
             ++m;
         } else if (m < Mask.size() && Mask[m] == '*') {

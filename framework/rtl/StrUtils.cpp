@@ -45,8 +45,6 @@ std::string StringOfChar(char Ch, int Count) {
 
 namespace {
 bool IsBlank(char C) { return static_cast<unsigned char>(C) <= ' '; }
-char AsciiUpper(char C) { return (C >= 'a' && C <= 'z') ? static_cast<char>(C - 'a' + 'A') : C; }
-char AsciiLower(char C) { return (C >= 'A' && C <= 'Z') ? static_cast<char>(C - 'A' + 'a') : C; }
 }  // namespace
 
 std::string Trim(std::string_view S) { return TrimRight(TrimLeft(S)); }

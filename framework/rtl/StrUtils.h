@@ -23,6 +23,9 @@ std::string TrimLeft(std::string_view S);
 std::string TrimRight(std::string_view S);
 
 // ASCII-only case mapping.
+// Case folding of ASCII letters only; every other byte stays as it is.
+constexpr char AsciiUpper(char C) { return (C >= 'a' && C <= 'z') ? static_cast<char>(C - 'a' + 'A') : C; }
+constexpr char AsciiLower(char C) { return (C >= 'A' && C <= 'Z') ? static_cast<char>(C - 'A' + 'a') : C; }
 std::string UpperCase(std::string_view S);
 std::string LowerCase(std::string_view S);
 // Case mapping in the current ANSI locale (platform file).

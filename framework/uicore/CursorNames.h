@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "framework/uicore/UiTypes.h"
+#include "framework/classes/UiTypes.h"
 
 bool CursorToIdent(int Cursor, std::string& Ident);
 bool IdentToCursor(const std::string& Ident, int& Cursor);

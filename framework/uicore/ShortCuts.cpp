@@ -27,8 +27,7 @@ std::string KeyToText(uint16_t Key) {
 
 uint16_t TextToKey(const std::string& Text) {
     if (Text.size() == 1) {
-        char C = Text[0];
-        if (C >= 'a' && C <= 'z') C = static_cast<char>(C - 'a' + 'A');
+        const char C = AsciiUpper(Text[0]);
         if ((C >= '0' && C <= '9') || (C >= 'A' && C <= 'Z')) return static_cast<uint16_t>(C);
     }
     for (const auto& K : KeyNames)

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/uicore/UiTypes.h"
+#include "framework/classes/UiTypes.h"
 
 using TShortCut = uint16_t;
 

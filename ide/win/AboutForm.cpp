@@ -1,7 +1,7 @@
 #include "ide/win/AboutForm.h"
 
-#include "ide/MyTypes.h"
 #include "ide/win/Splash.h"
+#include "product/ProductTitle.h"
 
 std::string AboutMusicPath(const std::string& ExeDir) { return ExeDir + "back.mid"; }
 

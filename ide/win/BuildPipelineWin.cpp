@@ -3,7 +3,7 @@
 #include "controls/UtilProcs.h"
 #include "framework/rtl/win/WinApi.h"
 #include "ide/BuildPipeline.h"
-#include "ide/MyTypes.h"
+#include "product/Settings.h"
 
 namespace {
 
@@ -50,14 +50,7 @@ ILinkerWindowInput& DefaultLinkerWindowInput() {
 
 TBuildSettings ReadBuildSettings() {
     TBuildSettings S;
-    S.Tools.TasmPath = GetTasmPath();
-    S.Tools.TLinkPath = GetTLinkPath();
-    S.Tools.TdPath = GetTdPath();
-    S.Tools.Includes = GetIncludesPath();
-    S.Tools.Objects = GetObjectsPath();
-    S.Tools.Library = GetLibraryPath();
-    S.Tools.TasmParams = GetTasmParams();
-    S.Tools.TLinkParams = GetTLinkParams();
+    S.Tools = ReadToolSettings();
     S.CleanFiles = GetCleanFiles();
     return S;
 }

@@ -17,9 +17,9 @@
 #include "ide/CodeWindowText.h"
 #include "ide/ListTexts.h"
 #include "ide/MacroFile.h"
-#include "ide/TextLines.h"
 #include "ide/win/MainForm.h"
 #include "ide/win/QuillMemoCI.h"
+#include "product/TextLines.h"
 
 namespace {
 

@@ -21,10 +21,11 @@
 #include "framework/stdctrls/ListCtrls.h"
 #include "framework/stdctrls/StdCtrls.h"
 #include "ide/IdeTexts.h"
-#include "ide/ToolsFile.h"
 #include "ide/win/CodeWindow.h"
 #include "ide/win/MdiClientClicks.h"
 #include "ide/win/QuillMemoCI.h"
+#include "product/ProductTitle.h"
+#include "product/ToolsFile.h"
 
 TMainForm* MainForm = nullptr;
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "framework/forms/Forms.h"
-#include "ide/MyTypes.h"
 #include "ide/ProjectFile.h"
+#include "product/ProjectInfo.h"
 
 class TMainMenu;
 class TMenuItem;

@@ -5,8 +5,8 @@
 #include "docking/win/DockingControls.h"
 #include "framework/comctrls/ComCtrls.h"
 #include "framework/rtl/StrUtils.h"
-#include "ide/MyTypes.h"
 #include "ide/win/MainForm.h"
+#include "product/Settings.h"
 
 namespace {
 

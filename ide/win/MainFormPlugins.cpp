@@ -2,11 +2,11 @@
 // wizard plug-ins), Options (prefs.dll) and Form Designer (Pelmora.dll).
 #include "controls/UtilProcs.h"
 #include "framework/rtl/StringList.h"
-#include "ide/ToolsFile.h"
 #include "ide/win/MainForm.h"
 #include "ide/win/PluginCalls.h"
 #include "ide/win/QuillMemoCI.h"
 #include "ide/win/WizardHost.h"
+#include "product/ToolsFile.h"
 
 void TMainForm::FileNewProject1Click(TObject*) {
     const std::unique_ptr<TStringList> Files = ListWizzards();

@@ -1,7 +1,7 @@
 #include "ide/win/PluginCalls.h"
 
 #include "framework/forms/Forms.h"
-#include "ide/MyTypes.h"
+#include "product/ProjectKind.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ void SetPluginEntryPoints(const TPluginEntryPoints& Points) { EntryPoints() = Po
 
 const TPluginEntryPoints& PluginEntryPoints() { return EntryPoints(); }
 
-bool CallFormDesigner(bool ProjectOpen, short Kind, const std::string& ProjectFile,
+bool CallFormDesigner(bool ProjectOpen, ProjectKind Kind, const std::string& ProjectFile,
                       const std::function<void()>& FocusEditor) {
     if (!ProjectOpen || Kind != pkWin32Exe) return false;
     const TPelmoraExecuteProc Execute = EntryPoints().PelmoraExecute;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "framework/rtl/CallConv.h"
+#include "product/ProjectKind.h"
 
 using TPelmoraExecuteProc = bool(QRN_CALL*)(const char* ProjectFile);
 using TPrefsExecuteProc = void(QRN_CALL*)();
@@ -25,7 +26,7 @@ const TPluginEntryPoints& PluginEntryPoints();
 // designer runs on ProjectFile and returns when its window has closed;
 // then FocusEditor gives the keyboard focus back to the active code
 // window. Returns whether the designer was called.
-bool CallFormDesigner(bool ProjectOpen, short Kind, const std::string& ProjectFile,
+bool CallFormDesigner(bool ProjectOpen, ProjectKind Kind, const std::string& ProjectFile,
                       const std::function<void()>& FocusEditor);
 
 // Options: the library's dialog, then the tools toolbar is loaded again

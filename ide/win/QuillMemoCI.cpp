@@ -9,9 +9,9 @@
 #include "framework/rtl/Exceptions.h"
 #include "framework/rtl/win/WinApi.h"
 #include "framework/stdctrls/ListCtrls.h"
-#include "ide/CodeTemplates.h"
 #include "ide/ListTexts.h"
 #include "ide/MacroFile.h"
+#include "product/CodeTemplates.h"
 
 namespace {
 

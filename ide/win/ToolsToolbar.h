@@ -8,7 +8,7 @@
 #include <string>
 
 #include "framework/rtl/win/WinApi.h"
-#include "ide/ToolsFile.h"
+#include "product/ToolsFile.h"
 
 // What the loader asks of the main window.
 struct TToolsToolbarHost {

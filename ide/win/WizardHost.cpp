@@ -2,6 +2,8 @@
 
 #include "controls/UtilProcs.h"
 #include "framework/forms/Forms.h"
+#include "framework/rtl/FileUtils.h"
+#include "framework/rtl/StrUtils.h"
 #include "framework/rtl/StringList.h"
 #include "framework/rtl/win/WinApi.h"
 #include "ide/win/WizardPicker.h"
@@ -87,6 +89,22 @@ std::vector<TWizzardEntry> CollectWizzards(const std::string& Folder, const TStr
 }
 
 std::string WizzardFolder() { return GetExeDir() + "wizzards\\"; }
+
+std::unique_ptr<TStringList> ListWizzards() {
+    auto Result = std::make_unique<TStringList>();
+    TSearchRec Found;
+    if (FindFirst(WizzardFolder() + "*.dll", faAnyFile, Found) == 0) {
+        do {
+            // A search for "*.dll" also matches longer extensions through
+            // their short names; and a folder is no plug-in.
+            if ((Found.Attr & faDirectory) == 0 && SameText(ExtractFileExt(Found.Name), ".dll")) {
+                Result->Add(Found.Name);
+            }
+        } while (FindNext(Found) == 0);
+    }
+    FindClose(Found);
+    return Result;
+}
 
 void NewProjectFromWizzard(TComponent* Owner, const std::string& Folder, const TStrings& FileNames,
                            const std::function<void()>& CloseProject,

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 
 class TComponent;
 class TStrings;
+class TStringList;
 
 // The plug-in exports. The buffers are the host's, WizzardBufferSize bytes.
 using TWizzardNameProc = const char*(QRN_CALL*)(char* Buffer);
@@ -36,6 +38,10 @@ std::vector<TWizzardEntry> CollectWizzards(const std::string& Folder, const TStr
 
 // The program's "wizzards" folder, ending in a backslash.
 std::string WizzardFolder();
+
+// File names (no folder) of the plug-ins in WizzardFolder, in directory
+// order.
+std::unique_ptr<TStringList> ListWizzards();
 
 // The New Project command on the libraries of Folder: the picker lists
 // them; on OK with an entry chosen, CloseProject runs (its answer does not

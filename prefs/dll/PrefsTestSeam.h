@@ -2,7 +2,8 @@
 // The options library's test seam: a test that loads prefs.dll by path
 // cannot reach the library's own copy of the framework, so the library
 // takes the settings key, the data folder and the answers to its dialogs
-// from this record (export "SetPrefsTestSeam"; null restores the defaults).
+// from this record (export "SetPrefsTestSeam", in test builds only; null
+// restores the defaults).
 #include "framework/rtl/CallConv.h"
 
 struct TPrefsTestSeam {

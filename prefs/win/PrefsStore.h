@@ -4,7 +4,7 @@
 // dialog (tools.dat and templates.dat).
 #include <string>
 
-#include "ide/BuildCommands.h"
+#include "product/Settings.h"
 
 struct TPrefsValues {
     // The tool paths, folders and switches, as the build reads them.

@@ -27,6 +27,9 @@ public:
 
     // The folder, ending in the path separator.
     const std::string& Path() const { return FPath; }
+    // The folder without the separator at its end, as a user would type it.
+    std::string Dir() const { return FPath.substr(0, FPath.size() - 1); }
+    bool Empty() const { return std::filesystem::is_empty(FPath); }
     std::string operator/(const std::string& Name) const { return FPath + Name; }
 
     std::string Write(const std::string& Name, const std::string& Data) const {

@@ -45,7 +45,7 @@ const std::string Dir = "C:\\My Projects\\Demo\\";
 const std::vector<std::string> TwoFiles{"Main.asm", "Util.asm"};
 
 // Kinds other than 5 share the 16-bit tools.
-class AssemblerLine16 : public ::testing::TestWithParam<int> {};
+class AssemblerLine16 : public ::testing::TestWithParam<ProjectKind> {};
 
 TEST_P(AssemblerLine16, NormalWithoutSettings) {
     EXPECT_EQ(AssemblerCommandLine(EmptySettings(), GetParam(), Dir, "Main.asm", false, FakeShortPath),
@@ -69,29 +69,30 @@ TEST_P(AssemblerLine16, DebugWithSettings) {
               "c:\\myproj~1\\demo\\main.asm  /zi/w2");
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, AssemblerLine16, ::testing::Values(0, 1, 2, 3, 4, 6));
+INSTANTIATE_TEST_SUITE_P(Kinds, AssemblerLine16,
+                         ::testing::Values(pkUnknown, pkDosExe, pkDosCom, pkWin16Exe, pkWin16Dll, pkWin32Dll));
 
 TEST(AssemblerLine32, UsesTasm32FromTheConfiguredFolder) {
     TToolSettings S = EmptySettings();
     S.TasmPath = "D:\\Tools\\Whatever.exe";
-    EXPECT_EQ(AssemblerCommandLine(S, 5, Dir, "Main.asm", false, FakeShortPath),
+    EXPECT_EQ(AssemblerCommandLine(S, pkWin32Exe, Dir, "Main.asm", false, FakeShortPath),
               "command.com /c D:\\Tools\\tasm32.exe /mx /c c:\\myproj~1\\demo\\main.asm ");
-    EXPECT_EQ(AssemblerCommandLine(S, 5, Dir, "Main.asm", true, FakeShortPath),
+    EXPECT_EQ(AssemblerCommandLine(S, pkWin32Exe, Dir, "Main.asm", true, FakeShortPath),
               "command.com /c D:\\Tools\\tasm32.exe /mx /c c:\\myproj~1\\demo\\main.asm  /zi");
 }
 
 TEST(AssemblerLine32, WithSettings) {
-    EXPECT_EQ(AssemblerCommandLine(FullSettings(), 5, Dir, "Main.asm", true, FakeShortPath),
+    EXPECT_EQ(AssemblerCommandLine(FullSettings(), pkWin32Exe, Dir, "Main.asm", true, FakeShortPath),
               "command.com /c C:\\TASM\\BIN\\tasm32.exe /mx /c  /ic:\\progra~1\\tasm\\include "
               "c:\\myproj~1\\demo\\main.asm  /zi/w2");
 }
 
 TEST(AssemblerLine, PathWithoutShortFormIsLowerCasedAsItIs) {
-    EXPECT_EQ(AssemblerCommandLine(EmptySettings(), 1, "D:\\SRC\\", "Hello World.ASM", false, FakeShortPath),
+    EXPECT_EQ(AssemblerCommandLine(EmptySettings(), pkDosExe, "D:\\SRC\\", "Hello World.ASM", false, FakeShortPath),
               "command.com /c C:\\TASM\\BIN\\TASM.EXE /ml d:\\src\\\\hello world.asm ");
 }
 
-class LinkerLine16 : public ::testing::TestWithParam<int> {};
+class LinkerLine16 : public ::testing::TestWithParam<ProjectKind> {};
 
 TEST_P(LinkerLine16, NormalWithoutSettings) {
     EXPECT_EQ(LinkerCommandLine(EmptySettings(), GetParam(), TwoFiles, false, FakeShortPath),
@@ -110,24 +111,25 @@ TEST_P(LinkerLine16, WithSettings) {
               "C:\\TASM\\BIN\\TLINK.EXE /Lc:\\progra~1\\tasm\\lib /jc:\\progra~1\\tasm\\obj Main+Util/v /m");
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, LinkerLine16, ::testing::Values(0, 1, 2, 3, 4, 6));
+INSTANTIATE_TEST_SUITE_P(Kinds, LinkerLine16,
+                         ::testing::Values(pkUnknown, pkDosExe, pkDosCom, pkWin16Exe, pkWin16Dll, pkWin32Dll));
 
 TEST(LinkerLine32, UsesTlink32AndTheWindowsTail) {
     TToolSettings S = EmptySettings();
     S.TLinkPath = "D:\\Tools\\link.exe";
-    EXPECT_EQ(LinkerCommandLine(S, 5, TwoFiles, false, FakeShortPath),
+    EXPECT_EQ(LinkerCommandLine(S, pkWin32Exe, TwoFiles, false, FakeShortPath),
               "D:\\Tools\\tlink32.exe Main+Util import32.lib -Tpe -aa");
-    EXPECT_EQ(LinkerCommandLine(S, 5, TwoFiles, true, FakeShortPath),
+    EXPECT_EQ(LinkerCommandLine(S, pkWin32Exe, TwoFiles, true, FakeShortPath),
               "D:\\Tools\\tlink32.exe Main+Util import32.lib -Tpe -aa/v ");
-    EXPECT_EQ(LinkerCommandLine(FullSettings(), 5, TwoFiles, true, FakeShortPath),
+    EXPECT_EQ(LinkerCommandLine(FullSettings(), pkWin32Exe, TwoFiles, true, FakeShortPath),
               "C:\\TASM\\BIN\\tlink32.exe /Lc:\\progra~1\\tasm\\lib /jc:\\progra~1\\tasm\\obj "
               "Main+Util import32.lib -Tpe -aa/v /m");
 }
 
 TEST(LinkerLine, ObjectNamesAreBaseNames) {
-    EXPECT_EQ(LinkerCommandLine(EmptySettings(), 1, {"a.bc.asm", "sub\\x.asm", "noext"}, false, FakeShortPath),
+    EXPECT_EQ(LinkerCommandLine(EmptySettings(), pkDosExe, {"a.bc.asm", "sub\\x.asm", "noext"}, false, FakeShortPath),
               "C:\\TASM\\BIN\\TLINK.EXE a.bc+x+noext");
-    EXPECT_EQ(LinkerCommandLine(EmptySettings(), 1, {"one.asm"}, false, FakeShortPath),
+    EXPECT_EQ(LinkerCommandLine(EmptySettings(), pkDosExe, {"one.asm"}, false, FakeShortPath),
               "C:\\TASM\\BIN\\TLINK.EXE one");
 }
 
@@ -166,16 +168,17 @@ TEST(ForceCompileTarget, FolderComesFromTheNameOrTheProject) {
 
 TEST(RunTarget, ComForKindTwoExeOtherwiseNoneForDll) {
     const std::vector<std::string> Files{"hello.asm", "b.asm"};
-    EXPECT_EQ(RunTargetPath(2, "C:\\P\\", Files), "C:\\P\\\\hello.com");
-    for (int Kind : {0, 1, 3, 4, 5}) EXPECT_EQ(RunTargetPath(Kind, "C:\\P\\", Files), "C:\\P\\\\hello.exe") << Kind;
-    EXPECT_FALSE(RunTargetPath(6, "C:\\P\\", Files).has_value());
-    EXPECT_FALSE(RunTargetPath(1, "C:\\P\\", {}).has_value());
+    EXPECT_EQ(RunTargetPath(pkDosCom, "C:\\P\\", Files), "C:\\P\\\\hello.com");
+    for (ProjectKind Kind : {pkUnknown, pkDosExe, pkWin16Exe, pkWin16Dll, pkWin32Exe})
+        EXPECT_EQ(RunTargetPath(Kind, "C:\\P\\", Files), "C:\\P\\\\hello.exe") << Kind;
+    EXPECT_FALSE(RunTargetPath(pkWin32Dll, "C:\\P\\", Files).has_value());
+    EXPECT_FALSE(RunTargetPath(pkDosExe, "C:\\P\\", {}).has_value());
 }
 
 TEST(RunTarget, ExtensionOfTheFirstFileIsReplaced) {
-    EXPECT_EQ(RunTargetPath(1, "C:\\P\\", {"HELLO.ASM"}), "C:\\P\\\\HELLO.exe");
-    EXPECT_EQ(RunTargetPath(1, "C:\\P\\", {"a.s"}), "C:\\P\\\\a.exe");
-    EXPECT_EQ(RunTargetPath(2, "C:\\P\\", {"plain"}), "C:\\P\\\\plain.com");
+    EXPECT_EQ(RunTargetPath(pkDosExe, "C:\\P\\", {"HELLO.ASM"}), "C:\\P\\\\HELLO.exe");
+    EXPECT_EQ(RunTargetPath(pkDosExe, "C:\\P\\", {"a.s"}), "C:\\P\\\\a.exe");
+    EXPECT_EQ(RunTargetPath(pkDosCom, "C:\\P\\", {"plain"}), "C:\\P\\\\plain.com");
 }
 
 TEST(RunCommand, TargetIsQuoted) {
@@ -184,7 +187,7 @@ TEST(RunCommand, TargetIsQuoted) {
 
 TEST(DebuggerLine, ShortTargetNotLowerCased) {
     const std::string Target = "C:\\My Projects\\Demo\\\\Main.exe";
-    for (int Kind : {0, 1, 2, 3, 4})
+    for (ProjectKind Kind : {pkUnknown, pkDosExe, pkDosCom, pkWin16Exe, pkWin16Dll})
         EXPECT_EQ(DebuggerCommandLine(EmptySettings(), Kind, Target, FakeShortPath),
                   "C:\\TASM\\BIN\\TD.EXE C:\\MYPROJ~1\\DEMO\\MAIN.EXE")
             << Kind;
@@ -193,12 +196,12 @@ TEST(DebuggerLine, ShortTargetNotLowerCased) {
 TEST(DebuggerLine, Kind5UsesTd32WithTwoBlanks) {
     TToolSettings S = EmptySettings();
     S.TdPath = "E:\\Debug\\td.exe";
-    EXPECT_EQ(DebuggerCommandLine(S, 5, "C:\\My Projects\\Demo\\\\Main.exe", FakeShortPath),
+    EXPECT_EQ(DebuggerCommandLine(S, pkWin32Exe, "C:\\My Projects\\Demo\\\\Main.exe", FakeShortPath),
               "E:\\Debug\\td32.exe  C:\\MYPROJ~1\\DEMO\\MAIN.EXE");
 }
 
 TEST(DebuggerLine, TargetWithoutShortFormIsQuotedWhenItHoldsBlanks) {
-    EXPECT_EQ(DebuggerCommandLine(EmptySettings(), 1, "C:\\No Short\\\\a.exe", FakeShortPath),
+    EXPECT_EQ(DebuggerCommandLine(EmptySettings(), pkDosExe, "C:\\No Short\\\\a.exe", FakeShortPath),
               "C:\\TASM\\BIN\\TD.EXE \"C:\\No Short\\\\a.exe\"");
 }
 

@@ -7,7 +7,7 @@
 #include "framework/rtl/FileUtils.h"
 #include "ide/BuildPipeline.h"
 #include "ide/IdeTexts.h"
-#include "ide/MyTypes.h"
+#include "product/ProjectInfo.h"
 #include "tests/common/TestFolder.h"
 #include "tests/ide/BuildRecorders.h"
 

@@ -1,4 +1,4 @@
-#include "ide/CodeTemplates.h"
+#include "product/CodeTemplates.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ide/CodeAssist.h"
-#include "ide/TextLines.h"
+#include "product/TextLines.h"
 
 namespace {
 

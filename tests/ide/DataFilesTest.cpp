@@ -7,7 +7,7 @@
 #include "ide/HotFiles.h"
 #include "ide/ProjectFile.h"
 #include "ide/RecentFiles.h"
-#include "ide/ToolsFile.h"
+#include "product/ToolsFile.h"
 #include "tests/common/TestFolder.h"
 
 namespace {

@@ -32,7 +32,7 @@ protected:
 
 TEST_F(ProjectFileOnDisk, WrittenRecordReadsBackTheSame) {
     Info.Name = "demo";
-    Info.Kind = 2;
+    Info.Kind = pkDosCom;
     Info.Cpu = "80486";
     Files.Add("main.asm");
     Files.Add("io.asm");

@@ -9,7 +9,7 @@ const std::string Title = "Quorlen PRO v1.0a (Merivel 10:20:30)";
 TProjectData SampleProject() {
     TProjectData P;
     P.Name = "demo";
-    P.Kind = 5;
+    P.Kind = pkWin32Exe;
     P.Cpu = "80386";
     P.Files = {"main.asm", "util.asm"};
     P.Forms = {"main.zfm"};
@@ -56,7 +56,7 @@ TEST(ProjectFileRoundTrip, ValuesKeepTheirBlanksAndCase) {
     P.Cpu = "Pentium MMX";
     P.Files = {"Main File.ASM", " lead.asm"};
     P.Directives = "  ";
-    P.Kind = 6;
+    P.Kind = pkWin32Dll;
     EXPECT_EQ(ParseProjectFileText(ProjectFileText(P, Title)), P);
 }
 
@@ -97,7 +97,7 @@ TEST(ProjectFileReader, AcceptsLfOnlyCrOnlyAndMixedLineEnds) {
         TProjectData P;
         P.Name = "p";
         P.Files = {"a.asm", "b.asm"};
-        P.Kind = 1;
+        P.Kind = pkDosExe;
         return P;
     }();
     EXPECT_EQ(ParseProjectFileText("project p\naddfile a.asm\naddfile b.asm\nkind 1\nend\n"), Expected);

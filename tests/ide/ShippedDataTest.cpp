@@ -9,10 +9,10 @@
 
 #include "framework/rtl/FileUtils.h"
 #include "ide/CodeAssist.h"
-#include "ide/CodeTemplates.h"
 #include "ide/MacroFile.h"
-#include "ide/TextLines.h"
-#include "ide/ToolsFile.h"
+#include "product/CodeTemplates.h"
+#include "product/TextLines.h"
+#include "product/ToolsFile.h"
 
 namespace {
 

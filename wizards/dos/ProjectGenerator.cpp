@@ -4,6 +4,7 @@
 
 #include "controls/UtilProcs.h"
 #include "framework/rtl/Exceptions.h"
+#include "product/ProjectKind.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ std::string ProjectText(const TDosWizardChoices& C, std::string_view Title) {
     AddLine(Out, "project ", C.ProjectName);
     AddLine(Out, "addfile " + C.ProjectName, ".asm");
     AddLine(Out, "cpu ", CpuNames[static_cast<size_t>(C.Cpu)]);
-    AddLine(Out, "kind ", C.ComFile ? "2" : "1");
+    AddLine(Out, "kind ", std::to_string(C.ComFile ? pkDosCom : pkDosExe));
     AddLine(Out, "end;");
     return Out;
 }

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <set>
 
-#include "TempFolder.h"
+#include "tests/common/TestFolder.h"
 
 TEST(PathHelpers, DriveLetterPaths) {
     EXPECT_EQ(ExtractFilePath("C:\\dir\\file.txt"), "C:\\dir\\");
@@ -103,7 +103,7 @@ protected:
         return found;
     }
 
-    TempFolder Tmp;
+    TTestFolder Tmp;
 };
 
 TEST_F(DirectorySearch, WildcardsMatchCaseInsensitively) {
@@ -165,7 +165,7 @@ TEST_F(DirectorySearch, NativeListingIsInCaseInsensitiveNameOrder) {
 #endif
 
 TEST(FileSystem, FoldersAndFiles) {
-    TempFolder tmp;
+    TTestFolder tmp;
     const std::string deep = tmp / "a" + PathDelim + "b" + PathDelim + "c";
     EXPECT_TRUE(ForceDirectories(deep));
     EXPECT_TRUE(DirectoryExists(deep));
@@ -193,10 +193,10 @@ TEST(FileSystem, FoldersAndFiles) {
 }
 
 TEST(FileSystem, CurrentFolder) {
-    TempFolder tmp;
+    TTestFolder tmp;
     const std::string saved = GetCurrentDir();
-    ASSERT_TRUE(SetCurrentDir(tmp.Path));
-    EXPECT_TRUE(SameFileName(GetCurrentDir(), ExcludeTrailingPathDelimiter(tmp.Path)));
+    ASSERT_TRUE(SetCurrentDir(tmp.Path()));
+    EXPECT_TRUE(SameFileName(GetCurrentDir(), ExcludeTrailingPathDelimiter(tmp.Path())));
     WriteFileAtomic("rel.txt", "r");
     EXPECT_TRUE(FileExists(tmp / "rel.txt"));
     EXPECT_TRUE(SameFileName(ExpandFileName("rel.txt"), tmp / "rel.txt"));
@@ -205,7 +205,7 @@ TEST(FileSystem, CurrentFolder) {
 }
 
 TEST(FileSystem, WriteFileAtomicReplacesWhole) {
-    TempFolder tmp;
+    TTestFolder tmp;
     const std::string f = tmp / "atomic.bin";
     const std::string big(300000, 'b');
     WriteFileAtomic(f, big);
@@ -218,7 +218,7 @@ TEST(FileSystem, WriteFileAtomicReplacesWhole) {
 }
 
 TEST(FileHandles, ReadWriteSeekThroughHandles) {
-    TempFolder tmp;
+    TTestFolder tmp;
     const std::string f = tmp / "h.bin";
     THandle h = FileCreate(f);
     ASSERT_NE(h, INVALID_FILE_HANDLE);
@@ -231,11 +231,11 @@ TEST(FileHandles, ReadWriteSeekThroughHandles) {
     EXPECT_EQ(FileSeek(h, 0, 1), 5);
     FileClose(h);
     EXPECT_EQ(FileOpen(tmp / "none", fmOpenRead), INVALID_FILE_HANDLE);
-    EXPECT_EQ(FileOpen(tmp.Path, fmOpenRead), INVALID_FILE_HANDLE) << "a folder does not open as a file";
+    EXPECT_EQ(FileOpen(tmp.Path(), fmOpenRead), INVALID_FILE_HANDLE) << "a folder does not open as a file";
 }
 
 TEST(FileHandles, DatesRoundTripInTwoSecondSteps) {
-    TempFolder tmp;
+    TTestFolder tmp;
     const std::string f = tmp / "dated.txt";
     WriteFileAtomic(f, "x");
     const int32_t stamp = DateTimeToFileDate(EncodeDate(2021, 3, 10) + EncodeTime(14, 25, 31, 0));
@@ -252,11 +252,11 @@ TEST(FileHandles, DatesRoundTripInTwoSecondSteps) {
     EXPECT_EQ(FileSetDate(f, other), 0);
     EXPECT_EQ(FileAge(f), other);
     EXPECT_EQ(FileAge(tmp / "missing"), -1);
-    EXPECT_EQ(FileAge(tmp.Path), -1) << "folders have no file age";
+    EXPECT_EQ(FileAge(tmp.Path()), -1) << "folders have no file age";
 }
 
 TEST(FileSystem, CreateNewRefusesAnExistingFile) {
-    TempFolder tmp;
+    TTestFolder tmp;
     const std::string f = tmp / "once.txt";
     THandle h = FileCreateNew(f);
     ASSERT_NE(h, INVALID_FILE_HANDLE);
@@ -268,7 +268,7 @@ TEST(FileSystem, CreateNewRefusesAnExistingFile) {
 }
 
 TEST(FileSystem, RepeatedAtomicWritesLeaveOnlyTheTarget) {
-    TempFolder tmp;
+    TTestFolder tmp;
     for (int i = 0; i < 50; ++i) WriteFileAtomic(tmp / "t.txt", std::to_string(i));
     EXPECT_EQ(ReadFileToString(tmp / "t.txt"), "49");
     int entries = 0;

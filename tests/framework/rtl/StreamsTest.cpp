@@ -1,13 +1,13 @@
 #include "framework/rtl/Exceptions.h"
 #include "framework/rtl/FileUtils.h"
-#include "framework/rtl/StringList.h"
 #include "framework/rtl/Streams.h"
+#include "framework/rtl/StringList.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "TempFolder.h"
+#include "tests/common/TestFolder.h"
 
 namespace {
 std::string Contents(TMemoryStream& M) {
@@ -121,7 +121,7 @@ TEST(StringStream, ReadWriteAndSize) {
 }
 
 TEST(FileStream, CreateWriteReopenAndRead) {
-    TempFolder tmp;
+    TTestFolder tmp;
     const std::string name = tmp / "data.bin";
     {
         TFileStream f(name, fmCreate);
@@ -148,7 +148,7 @@ TEST(FileStream, CreateWriteReopenAndRead) {
 }
 
 TEST(FileStream, OpenAndCreateErrorsNameTheFile) {
-    TempFolder tmp;
+    TTestFolder tmp;
     const std::string missing = tmp / "missing.txt";
     try {
         TFileStream f(missing, fmOpenRead);
@@ -166,7 +166,7 @@ TEST(FileStream, OpenAndCreateErrorsNameTheFile) {
 }
 
 TEST(MemoryStream, FileRoundTrip) {
-    TempFolder tmp;
+    TTestFolder tmp;
     TMemoryStream m;
     const char data[] = "binary\0data\r\n";
     m.WriteBuffer(data, sizeof data);
@@ -192,20 +192,20 @@ int CountEntries(const std::string& Folder) {
 }  // namespace
 
 TEST(StringListFiles, SaveToFileWritesWholeFileAndLeavesNoTempFiles) {
-    TempFolder tmp;
+    TTestFolder tmp;
     const std::string name = tmp / "list.txt";
     TStringList l;
     for (int i = 0; i < 1000; ++i) l.Add("line " + std::to_string(i));
     l.SaveToFile(name);
     EXPECT_EQ(ReadFileToString(name), l.Text());
-    EXPECT_EQ(CountEntries(tmp.Path), 1);
+    EXPECT_EQ(CountEntries(tmp.Path()), 1);
 
     // Replacing a longer file leaves no tail of the old one.
     TStringList shorter;
     shorter.Add("short");
     shorter.SaveToFile(name);
     EXPECT_EQ(ReadFileToString(name), "short\r\n");
-    EXPECT_EQ(CountEntries(tmp.Path), 1);
+    EXPECT_EQ(CountEntries(tmp.Path()), 1);
 
     TStringList back;
     back.LoadFromFile(name);
@@ -213,14 +213,14 @@ TEST(StringListFiles, SaveToFileWritesWholeFileAndLeavesNoTempFiles) {
 }
 
 TEST(StringListFiles, FailedSaveKeepsTheOldFileAndRaises) {
-    TempFolder tmp;
+    TTestFolder tmp;
     const std::string target = tmp / "sub";
     ASSERT_TRUE(CreateDir(target));  // a folder where the file should go: the rename must fail
     TStringList l;
     l.Add("x");
     EXPECT_THROW(l.SaveToFile(target), EFCreateError);
     EXPECT_TRUE(DirectoryExists(target));
-    EXPECT_EQ(CountEntries(tmp.Path), 1) << "the temp file is cleaned up";
+    EXPECT_EQ(CountEntries(tmp.Path()), 1) << "the temp file is cleaned up";
     EXPECT_THROW(l.SaveToFile(tmp / "missing" + PathDelim + "f.txt"), EFCreateError);
     EXPECT_THROW(l.LoadFromFile(tmp / "missing.txt"), EFOpenError);
 }

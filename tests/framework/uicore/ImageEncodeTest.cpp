@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "framework/uicore/ImageEncode.h"
-#include "framework/uicore/UiTypes.h"
 
 namespace {
 uint32_t BE32(const std::string& S, size_t At) {
@@ -57,17 +56,4 @@ TEST(ImageEncode, BmpRowsArePaddedAndBottomUp) {
 TEST(ImageEncode, MismatchedSizeIsRefused) {
     EXPECT_THROW(EncodePng(2, 2, std::vector<uint32_t>(3)), std::invalid_argument);
     EXPECT_THROW(EncodeBmp(0, 1, {}), std::invalid_argument);
-}
-
-TEST(UiTypes, RectHelpers) {
-    TRect R = Bounds(10, 20, 30, 40);
-    EXPECT_EQ(R.Right, 40);
-    EXPECT_TRUE(R.Contains(Point(10, 20)));
-    EXPECT_FALSE(R.Contains(Point(40, 20)));
-    EXPECT_EQ(IntersectRect(R, Rect(0, 0, 15, 25)), Rect(10, 20, 15, 25));
-    EXPECT_TRUE(IntersectRect(R, Rect(0, 0, 5, 5)).IsEmpty());
-    TShiftState S{ssShift, ssDouble};
-    EXPECT_TRUE(S.Contains(ssDouble));
-    S -= TShiftState{ssShift};
-    EXPECT_EQ(S, TShiftState{ssDouble});
 }

@@ -7,9 +7,9 @@
 #include "framework/controls/ModalHook.h"
 #include "framework/controls/ScreenCapture.h"
 #include "framework/forms/Forms.h"
-#include "ide/MyTypes.h"
 #include "ide/win/AboutForm.h"
 #include "ide/win/Splash.h"
+#include "product/ProductTitle.h"
 #include "tests/common/win/ProgramFolder.h"
 #include "tests/common/win/Pump.h"
 

@@ -12,7 +12,7 @@
 
 #include "controls/UtilProcs.h"
 #include "framework/rtl/FileUtils.h"
-#include "ide/MyTypes.h"
+#include "product/Settings.h"
 #include "tests/common/TestFolder.h"
 #include "tests/common/win/WinTestHelpers.h"
 

@@ -6,8 +6,8 @@
 #include <stdexcept>
 
 #include "framework/forms/Forms.h"
-#include "ide/MyTypes.h"
 #include "ide/win/PluginCalls.h"
+#include "product/ProjectKind.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ TEST_F(PluginCallsTest, DesignerOnlyForAnOpenWin32ExeProjectThenFocusToTheEditor
     EXPECT_TRUE(CallFormDesigner(true, pkWin32Exe, "C:\\p\\a.qrn", Note("focus")));
     EXPECT_EQ(Log, (std::vector<std::string>{"designer C:\\p\\a.qrn", "focus"}));
     Log.clear();
-    for (short Kind : {pkUnknown, pkDosExe, pkDosCom, pkWin16Exe, pkWin16Dll, pkWin32Dll})
+    for (ProjectKind Kind : {pkUnknown, pkDosExe, pkDosCom, pkWin16Exe, pkWin16Dll, pkWin32Dll})
         EXPECT_FALSE(CallFormDesigner(true, Kind, "C:\\p\\a.qrn", Note("focus"))) << Kind;
     EXPECT_FALSE(CallFormDesigner(false, pkWin32Exe, "C:\\p\\a.qrn", Note("focus")));
     EXPECT_TRUE(Log.empty());

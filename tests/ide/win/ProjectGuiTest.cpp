@@ -7,6 +7,7 @@
 #include "ide/IdeTexts.h"
 #include "ide/ProjectFileIO.h"
 #include "ide/win/QuillMemoCI.h"
+#include "product/Settings.h"
 #include "tests/common/win/WinTestHelpers.h"
 
 namespace {

@@ -5,8 +5,8 @@
 
 #include "framework/comctrls/ComCtrls.h"
 #include "framework/stdctrls/ListCtrls.h"
-#include "ide/CodeTemplates.h"
 #include "ide/win/QuillMemoCI.h"
+#include "product/CodeTemplates.h"
 
 namespace {
 

@@ -7,10 +7,11 @@
 
 #include "framework/comctrls/ComCtrls.h"
 #include "framework/stdctrls/ListCtrls.h"
-#include "ide/MyTypes.h"
 #include "ide/win/QuillMemoCI.h"
 #include "ide/win/WizardHost.h"
 #include "ide/win/WizardPicker.h"
+#include "product/ProductTitle.h"
+#include "product/ProjectKind.h"
 #include "tests/ide/win/ProjectGuiFixture.h"
 #include "tests/wizards/dos/win/TindrelScript.h"
 

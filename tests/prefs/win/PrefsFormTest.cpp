@@ -7,9 +7,9 @@
 
 #include "controls/UtilProcs.h"
 #include "framework/rtl/FileUtils.h"
-#include "ide/MyTypes.h"
 #include "prefs/win/PrefsFolderBrowse.h"
 #include "prefs/win/PrefsForm.h"
+#include "product/Settings.h"
 #include "tests/common/TestFolder.h"
 #include "tests/common/win/WinTestHelpers.h"
 
@@ -87,21 +87,21 @@ TEST_F(PrefsFormTest, OkWritesEverySettingTheIdeReads) {
     });
     EXPECT_TRUE(RunPrefsDialog(Data.Path()));
     // Read back through the IDE's own accessors.
-    EXPECT_EQ(GetTasmPath(), "C:\\t\\tasm.exe");
-    EXPECT_EQ(GetTLinkPath(), "C:\\t\\tlink.exe");
-    EXPECT_EQ(GetTdPath(), "C:\\t\\td.exe");
-    EXPECT_EQ(GetIncludesPath(), "C:\\t\\inc");
-    EXPECT_EQ(GetObjectsPath(), "C:\\t\\obj");
-    EXPECT_EQ(GetLibraryPath(), "C:\\t\\lib");
-    EXPECT_EQ(GetTasmParams(), "/zi");
-    EXPECT_EQ(GetTLinkParams(), "/v /m");
+    EXPECT_EQ(ReadToolSettings().TasmPath, "C:\\t\\tasm.exe");
+    EXPECT_EQ(ReadToolSettings().TLinkPath, "C:\\t\\tlink.exe");
+    EXPECT_EQ(ReadToolSettings().TdPath, "C:\\t\\td.exe");
+    EXPECT_EQ(ReadToolSettings().Includes, "C:\\t\\inc");
+    EXPECT_EQ(ReadToolSettings().Objects, "C:\\t\\obj");
+    EXPECT_EQ(ReadToolSettings().Library, "C:\\t\\lib");
+    EXPECT_EQ(ReadToolSettings().TasmParams, "/zi");
+    EXPECT_EQ(ReadToolSettings().TLinkParams, "/v /m");
     EXPECT_EQ(Stored("CleanFiles"), "1");
     EXPECT_EQ(GetCleanFiles(), 1);
 
     Answer(mrOk, [](TPrefsForm& F) { F.CleanFilesCheck->SetChecked(false); });
     EXPECT_TRUE(RunPrefsDialog(Data.Path()));
     EXPECT_EQ(Stored("CleanFiles"), "0");
-    EXPECT_EQ(GetTasmPath(), "C:\\t\\tasm.exe");
+    EXPECT_EQ(ReadToolSettings().TasmPath, "C:\\t\\tasm.exe");
     // Untouched data files were not created.
     EXPECT_EQ(FilesIn(Data.Path()), 0);
 }

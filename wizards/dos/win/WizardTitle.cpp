@@ -1,6 +1,6 @@
 #include "wizards/dos/win/WizardTitle.h"
 
-#include "controls/UtilProcs.h"
+#include "product/ProductTitle.h"
 
 namespace {
 

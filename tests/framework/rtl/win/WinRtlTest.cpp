@@ -11,7 +11,7 @@
 
 #include <set>
 
-#include "../TempFolder.h"
+#include "tests/common/TestFolder.h"
 
 namespace {
 // The ANSI code page decides which bytes are letters.
@@ -44,7 +44,7 @@ TEST(WinAnsiCase, LocaleComparisonIsConsistent) {
 }
 
 TEST(WinFiles, ExclusiveOpenDeniesOthers) {
-    TempFolder tmp;
+    TTestFolder tmp;
     const std::string f = tmp / "locked.txt";
     WriteFileAtomic(f, "data");
     THandle h = FileOpen(f, fmOpenReadWrite | fmShareExclusive);
@@ -61,7 +61,7 @@ TEST(WinFiles, ExclusiveOpenDeniesOthers) {
 }
 
 TEST(WinFiles, HiddenAndSystemEntriesOnlyWhenAskedFor) {
-    TempFolder tmp;
+    TTestFolder tmp;
     WriteFileAtomic(tmp / "plain.txt", "p");
     WriteFileAtomic(tmp / "hidden.txt", "h");
     WriteFileAtomic(tmp / "system.txt", "s");
@@ -94,7 +94,7 @@ TEST(WinFiles, HiddenAndSystemEntriesOnlyWhenAskedFor) {
 }
 
 TEST(WinFiles, FileDatesAgreeWithTheWin32Clock) {
-    TempFolder tmp;
+    TTestFolder tmp;
     const std::string f = tmp / "d.txt";
     WriteFileAtomic(f, "x");
     const int32_t stamp = DateTimeToFileDate(EncodeDate(2015, 8, 20) + EncodeTime(9, 30, 12, 0));

@@ -46,8 +46,8 @@ protected:
 };
 
 TEST_F(BrowseFolderTest, PreselectsTheFolderAndOkStoresTheCheckBox) {
-    TScratchFolder Folder("qrn_browse_folder_test");
-    Browser->SetDirectory(Folder.Path());
+    TTestFolder Folder;
+    Browser->SetDirectory(Folder.Dir());
     Browser->SetCustomButtonVisible(true);
     Browser->SetCustomButtonType(btCheckBox);
     Browser->SetCustomButtonCaption("Keep");
@@ -70,19 +70,19 @@ TEST_F(BrowseFolderTest, PreselectsTheFolderAndOkStoresTheCheckBox) {
         SendMessageA(Button, BM_SETCHECK, BST_CHECKED, 0);
         // The shell may apply the preselection after this event: OK waits
         // for it (below).
-        GRetryFolder = Folder.Path();
+        GRetryFolder = Folder.Dir();
         GRetries = 0;
         SetTimer(Dlg, 1, 250, RetrySelection);
     };
     Browser->OnSelectionChanged = [&](TObject*, HWND Dlg, const _ITEMIDLIST*, const std::string& Path) {
-        if (AnsiSameText(LongPath(Path), LongPath(Folder.Path()))) PostMessageA(Dlg, WM_COMMAND, IDOK, 0);
+        if (AnsiSameText(LongPath(Path), LongPath(Folder.Dir()))) PostMessageA(Dlg, WM_COMMAND, IDOK, 0);
     };
     ASSERT_TRUE(Browser->RunDialog());
     ASSERT_NE(Seen, nullptr);
     EXPECT_FALSE(IsWindow(Seen));
     EXPECT_EQ(ButtonText, "Keep");
     EXPECT_TRUE(Browser->CustomButtonChecked());
-    EXPECT_TRUE(AnsiSameText(LongPath(Browser->Directory()), LongPath(Folder.Path()))) << Browser->Directory();
+    EXPECT_TRUE(AnsiSameText(LongPath(Browser->Directory()), LongPath(Folder.Dir()))) << Browser->Directory();
     EXPECT_EQ(Browser->LastSelectedFolder(), Browser->Directory());
     EXPECT_EQ(Browser->DialogHandle(), nullptr);
 }

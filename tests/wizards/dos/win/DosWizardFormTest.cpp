@@ -82,8 +82,8 @@ TEST_F(DosWizardFormTest, TheStackIsForExeFilesOnly) {
 }
 
 TEST_F(DosWizardFormTest, FinishWritesBothFilesAndCloses) {
-    TScratchFolder Folder("qrn_wizard_form_finish");
-    F->ppath->SetText(Folder.Path());
+    TTestFolder Folder;
+    F->ppath->SetText(Folder.Dir());
     F->pname->SetText("hello");
     F->cf->SetChecked(true);
     F->cpu->SetItemIndex(6);
@@ -93,29 +93,29 @@ TEST_F(DosWizardFormTest, FinishWritesBothFilesAndCloses) {
     Finish();
     EXPECT_TRUE(Asked.empty());
     EXPECT_EQ(F->ModalResult(), mrOk);
-    const std::string Expected = Folder.Path() + "\\hello\\hello.qrn";
+    const std::string Expected = Folder.Dir() + "\\hello\\hello.qrn";
     EXPECT_EQ(F->ProjectFilePath(), Expected);
-    EXPECT_EQ(F->ProjectFolder(), Folder.Path() + "\\hello");
+    EXPECT_EQ(F->ProjectFolder(), Folder.Dir() + "\\hello");
     TDosWizardChoices C;
     C.Cpu = 6;
     C.Model = 1;
     C.Stack = "65535";
     C.ProjectName = "hello";
-    C.ProjectPath = Folder.Path();
+    C.ProjectPath = Folder.Dir();
     C.CreateFolder = true;
     const TDosProject P = GenerateDosProject(C, WizardTitleString());
     EXPECT_EQ(ReadFileToString(Expected), P.ProjectText);
-    EXPECT_EQ(ReadFileToString(Folder.Path() + "\\hello\\hello.asm"), P.SourceText);
+    EXPECT_EQ(ReadFileToString(Folder.Dir() + "\\hello\\hello.asm"), P.SourceText);
 }
 
 TEST_F(DosWizardFormTest, FinishIsRefusedWithAMessageForBadNamesAndFolders) {
-    TScratchFolder Folder("qrn_wizard_form_refused");
+    TTestFolder Folder;
     GoToLastPage();
     struct TCase {
         const char* Name;
         std::string Path;
     };
-    for (const TCase& Case : {TCase{"", Folder.Path()}, TCase{"a*b", Folder.Path()}, TCase{"..", Folder.Path()},
+    for (const TCase& Case : {TCase{"", Folder.Dir()}, TCase{"a*b", Folder.Dir()}, TCase{"..", Folder.Dir()},
                               TCase{"ok", ""}}) {
         Asked.clear();
         F->pname->SetText(Case.Name);
@@ -131,8 +131,8 @@ TEST_F(DosWizardFormTest, FinishIsRefusedWithAMessageForBadNamesAndFolders) {
 }
 
 TEST_F(DosWizardFormTest, AFileThatCannotBeWrittenKeepsTheFormOpen) {
-    TScratchFolder Folder("qrn_wizard_form_unwritable");
-    F->ppath->SetText(Folder.Path() + "\\missing\\deeper");
+    TTestFolder Folder;
+    F->ppath->SetText(Folder.Dir() + "\\missing\\deeper");
     F->cf->SetChecked(true);
     GoToLastPage();
     Finish();

@@ -48,7 +48,7 @@ TEST_F(TindrelLoaderTest, NameAndVersion) {
 }
 
 TEST_F(TindrelLoaderTest, CancelReturnsAnEmptyPathAndWritesNothing) {
-    TScratchFolder Folder("qrn_tindrel_cancel");
+    TTestFolder Folder;
     TTindrelScript Script;
     SetHook(DriveTindrel, &Script);
     const char* Result = Execute(Buffer);
@@ -62,22 +62,22 @@ TEST_F(TindrelLoaderTest, CancelReturnsAnEmptyPathAndWritesNothing) {
 }
 
 TEST_F(TindrelLoaderTest, NextNextFinishWritesTheProject) {
-    TScratchFolder Folder("qrn_tindrel_finish");
+    TTestFolder Folder;
     TTindrelScript Script;
-    Script.Folder = Folder.Path();
+    Script.Folder = Folder.Dir();
     Script.Name = "hello";
     SetHook(DriveTindrel, &Script);
     const char* Result = Execute(Buffer);
-    const std::string Expected = Folder.Path() + "\\hello.qrn";
+    const std::string Expected = Folder.Dir() + "\\hello.qrn";
     EXPECT_STREQ(Result, Expected.c_str());
     EXPECT_EQ(Script.Clicks, 3);  // Back and the third Next found nothing to click
     TDosWizardChoices C;
     C.ProjectName = "hello";
-    C.ProjectPath = Folder.Path();
+    C.ProjectPath = Folder.Dir();
     // The library's title is built from the same host executable.
     const TDosProject P = GenerateDosProject(C, WizardTitleString());
     EXPECT_EQ(ReadFileToString(Expected), P.ProjectText);
-    EXPECT_EQ(ReadFileToString(Folder.Path() + "\\hello.asm"), P.SourceText);
+    EXPECT_EQ(ReadFileToString(Folder.Dir() + "\\hello.asm"), P.SourceText);
     // The text stays until the next call, which replaces it.
     EXPECT_STREQ(Result, Expected.c_str());
     Script.Folder.clear();

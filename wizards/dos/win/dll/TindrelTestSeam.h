@@ -3,7 +3,7 @@
 // framework, and so its own modal dialog hook; a test program installs a
 // plain callback into it through the export SetWizzardDialogHook and
 // drives the wizard's form through the functions the request carries.
-// No host calls this export.
+// No host calls this export; only test builds have it.
 #include "framework/rtl/CallConv.h"
 
 struct TWizzardDialogRequest {

@@ -1,4 +1,4 @@
-#include "ide/TextLines.h"
+#include "product/TextLines.h"
 
 std::vector<std::string> SplitTextLines(std::string_view Text) {
     std::vector<std::string> Lines;

@@ -12,7 +12,8 @@
 #include "framework/rtl/StrUtils.h"
 #include "framework/rtl/StringList.h"
 #include "framework/rtl/win/LocaleFormat.h"
-#include "ide/MyTypes.h"
+#include "product/ProductTitle.h"
+#include "product/Settings.h"
 #include "tests/common/win/WinTestHelpers.h"
 
 namespace {
@@ -66,7 +67,7 @@ TEST(Settings, DefaultKeyIsTheProducts) {
     EXPECT_EQ(SettingsKeyPath(), "Software\\Quorlen PRO\\");
 }
 
-TEST_F(SettingsTest, EachAccessorReadsItsOwnValue) {
+TEST_F(SettingsTest, EachToolSettingReadsItsOwnValue) {
     Store("Includes", "inc");
     Store("Objects", "obj");
     Store("Library", "lib");
@@ -75,27 +76,27 @@ TEST_F(SettingsTest, EachAccessorReadsItsOwnValue) {
     Store("TdPath", "td");
     Store("TasmParams", "/zi");
     Store("TLinkParams", "/v");
-    EXPECT_EQ(GetIncludesPath(), "inc");
-    EXPECT_EQ(GetObjectsPath(), "obj");
-    EXPECT_EQ(GetLibraryPath(), "lib");
-    EXPECT_EQ(GetTasmPath(), "tasm");
-    EXPECT_EQ(GetTLinkPath(), "tlink");
-    EXPECT_EQ(GetTdPath(), "td");
-    EXPECT_EQ(GetTasmParams(), "/zi");
-    EXPECT_EQ(GetTLinkParams(), "/v");
+    EXPECT_EQ(ReadToolSettings().Includes, "inc");
+    EXPECT_EQ(ReadToolSettings().Objects, "obj");
+    EXPECT_EQ(ReadToolSettings().Library, "lib");
+    EXPECT_EQ(ReadToolSettings().TasmPath, "tasm");
+    EXPECT_EQ(ReadToolSettings().TLinkPath, "tlink");
+    EXPECT_EQ(ReadToolSettings().TdPath, "td");
+    EXPECT_EQ(ReadToolSettings().TasmParams, "/zi");
+    EXPECT_EQ(ReadToolSettings().TLinkParams, "/v");
 }
 
 TEST_F(SettingsTest, MissingValuesAreEmpty) {
-    EXPECT_EQ(GetTasmPath(), "");
-    EXPECT_EQ(GetTdPath(), "");
+    EXPECT_EQ(ReadToolSettings().TasmPath, "");
+    EXPECT_EQ(ReadToolSettings().TdPath, "");
     EXPECT_EQ(GetCleanFiles(), 0);
 }
 
 TEST_F(SettingsTest, ValuesAreReadOnEveryCall) {
     Store("TasmPath", "first");
-    EXPECT_EQ(GetTasmPath(), "first");
+    EXPECT_EQ(ReadToolSettings().TasmPath, "first");
     Store("TasmPath", "second");
-    EXPECT_EQ(GetTasmPath(), "second");
+    EXPECT_EQ(ReadToolSettings().TasmPath, "second");
 }
 
 TEST_F(SettingsTest, CleanFilesIsAnIntegerOrZero) {
@@ -109,43 +110,11 @@ TEST_F(SettingsTest, CleanFilesIsAnIntegerOrZero) {
     EXPECT_EQ(GetCleanFiles(), 0);
 }
 
-TEST(ListWizzards, ListsTheDllNamesInSearchOrder) {
-    // The folder may hold real plug-ins built beside the tests: leave them.
-    const std::string Folder = GetExeDir() + "wizzards\\";
-    const bool Existed = std::filesystem::exists(Folder);
-    std::filesystem::create_directory(Folder);
-    const std::vector<std::string> Ours = {"qrn-zeta.dll", "qrn-Alpha.DLL", "qrn-beta.dll",
-                                           "qrn-notes.txt", "qrn-gamma.dllx"};
-    for (const std::string& Name : Ours) std::ofstream(Folder + Name) << "x";
-    std::filesystem::create_directory(Folder + "qrn-sub.dll");
-
-    // Every .dll file in the order the directory search gives, whatever it is.
-    std::vector<std::string> Expected;
-    WIN32_FIND_DATAA Data;
-    HANDLE Find = FindFirstFileA((Folder + "*").c_str(), &Data);
-    ASSERT_NE(Find, INVALID_HANDLE_VALUE);
-    do {
-        const std::string Name = Data.cFileName;
-        if (SameText(ExtractFileExt(Name), ".dll") && !(Data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-            Expected.push_back(Name);
-        }
-    } while (FindNextFileA(Find, &Data));
-    FindClose(Find);
-
-    const std::unique_ptr<TStringList> List = ListWizzards();
-
-    std::error_code Ignored;
-    for (const std::string& Name : Ours) std::filesystem::remove(Folder + Name, Ignored);
-    std::filesystem::remove(Folder + "qrn-sub.dll", Ignored);
-    if (!Existed) std::filesystem::remove(Folder, Ignored);
-
-    std::vector<std::string> Got;
-    for (int I = 0; I < List->Count(); ++I) Got.push_back((*List)[I]);
-    EXPECT_EQ(Got, Expected);
-    for (const char* Name : {"qrn-zeta.dll", "qrn-Alpha.DLL", "qrn-beta.dll"}) {
-        EXPECT_NE(std::find(Got.begin(), Got.end(), Name), Got.end()) << Name;
-    }
-    for (const char* Name : {"qrn-notes.txt", "qrn-gamma.dllx"}) {
-        EXPECT_EQ(std::find(Got.begin(), Got.end(), Name), Got.end()) << Name;
-    }
+TEST_F(SettingsTest, WrittenToolSettingsReadBackUnderTheirNames) {
+    TToolSettings S{"tasm", "tlink", "td", "inc", "obj", "lib", "/zi", "/v"};
+    WriteToolSettings(S);
+    WriteCleanFiles(true);
+    EXPECT_EQ(ReadToolSettings(), S);
+    EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, Key.Path() + "\\TLinkParams"), "/v");
+    EXPECT_EQ(GetCleanFiles(), 1);
 }

@@ -1,8 +1,8 @@
-#include "ide/ToolsFile.h"
+#include "product/ToolsFile.h"
 
 #include "framework/rtl/FileUtils.h"
 #include "framework/rtl/StrUtils.h"
-#include "ide/TextLines.h"
+#include "product/TextLines.h"
 
 TToolEntry SplitToolLine(std::string_view Line) {
     TToolEntry T;

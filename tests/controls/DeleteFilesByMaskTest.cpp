@@ -2,23 +2,9 @@
 
 #include <filesystem>
 
+#include "controls/UtilProcs.h"
 #include "framework/rtl/FileUtils.h"
-#include "ide/MyTypes.h"
 #include "tests/common/TestFolder.h"
-
-TEST(ProjectKindNames, AreTheSevenKindsInFileOrder) {
-    ASSERT_EQ(ProjectKindNames.size(), 7u);
-    EXPECT_EQ(ProjectKindNames[pkUnknown], "Unknown");
-    EXPECT_EQ(ProjectKindNames[pkDosCom], "Dos Com");
-    EXPECT_EQ(ProjectKindNames[pkWin16Dll], "Win16 Dll");
-    EXPECT_EQ(ProjectKindNames[pkWin32Dll], "Win32 Dll");
-}
-
-TEST(TitleString, NamesTheProductVersion) {
-    EXPECT_EQ(TitleString.rfind("Quorlen PRO v1.0a (Merivel", 0), 0u);
-    ASSERT_FALSE(TitleString.empty());
-    EXPECT_EQ(TitleString.back(), ')');
-}
 
 TEST(DeleteFilesByMask, WipesOnlyMatchingFiles) {
     TTestFolder Dir;

@@ -1,5 +1,5 @@
-// The root classes. Their class records live here; the machinery of the
-// records is in framework/classes/TypeInfo.cpp.
+// The root classes, declared in framework/rtl/Object.h. Their class records
+// live beside the machinery that builds them (TypeInfo.cpp).
 #include "framework/rtl/Object.h"
 
 #include <atomic>
@@ -7,6 +7,7 @@
 
 #include "framework/classes/TypeInfo.h"
 #include "framework/rtl/Exceptions.h"
+#include "framework/rtl/StrUtils.h"
 
 namespace {
 std::atomic<TObject::TDestroyHook> GDestroyHook{nullptr};
@@ -33,17 +34,7 @@ const TClass* TObject::ClassType() const { return StaticClass(); }
 
 std::string TObject::ClassName() const { return ClassType()->Name(); }
 
-bool TObject::ClassNameIs(const std::string& Name) const {
-    const std::string& N = ClassType()->Name();
-    if (N.size() != Name.size()) return false;
-    for (size_t I = 0; I < N.size(); ++I) {
-        char A = N[I], B = Name[I];
-        if (A >= 'a' && A <= 'z') A = static_cast<char>(A - 32);
-        if (B >= 'a' && B <= 'z') B = static_cast<char>(B - 32);
-        if (A != B) return false;
-    }
-    return true;
-}
+bool TObject::ClassNameIs(const std::string& Name) const { return SameText(ClassType()->Name(), Name); }
 
 const TClass* TObject::ClassParent() const { return ClassType()->Parent(); }
 

@@ -2,7 +2,7 @@
 // day of the program's date shows, in the given long time format.
 #include <gtest/gtest.h>
 
-#include "controls/UtilProcs.h"
+#include "product/ProductTitle.h"
 
 TEST(FormatTitleString, ShowsTheTimeOfDayOnly) {
     TFormatSettings S;
@@ -27,4 +27,10 @@ TEST(FormatTitleString, NoDateGivesMidnight) {
     TFormatSettings S;
     S.LongTimeFormat = "hh:nn:ss";
     EXPECT_EQ(FormatTitleString(0, S), "Quorlen PRO v1.0a (Merivel 00:00:00)");
+}
+
+TEST(TitleString, NamesTheProductVersion) {
+    EXPECT_EQ(TitleString.rfind("Quorlen PRO v1.0a (Merivel", 0), 0u);
+    ASSERT_FALSE(TitleString.empty());
+    EXPECT_EQ(TitleString.back(), ')');
 }

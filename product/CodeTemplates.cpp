@@ -1,8 +1,8 @@
-#include "ide/CodeTemplates.h"
+#include "product/CodeTemplates.h"
 
 #include "framework/rtl/FileUtils.h"
 #include "framework/rtl/StrUtils.h"
-#include "ide/TextLines.h"
+#include "product/TextLines.h"
 
 namespace {
 constexpr std::string_view StartMark = "_TEMPLATESTART_";
