@@ -29,6 +29,14 @@ inline std::string ProjectFileVanished(std::string_view Name) {
 inline std::string LooseFileVanished(std::string_view Path) {
     return "It seems that " + std::string(Path) + " has been somehow erased while i was trying to open it :(";
 }
+// A project file that cannot be used names itself, and the line at fault.
+inline std::string ProjectFileEmpty(std::string_view Path) {
+    return "The project file " + std::string(Path) + " is empty !";
+}
+inline std::string ProjectFileErrorAt(std::string_view Path, int Line, std::string_view Error) {
+    return "Error in the project file " + std::string(Path) + ", line " + std::to_string(Line) + " : " +
+           std::string(Error);
+}
 inline std::string ProjectManagerCaption(std::string_view Name, std::string_view Cpu) {
     return "Project Manager - " + std::string(Name) + " (" + std::string(Cpu) + ")";
 }

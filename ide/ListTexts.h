@@ -23,6 +23,17 @@ inline constexpr std::string_view ReadOnlyPanel = "Read-Only";
 inline std::string NotFoundQuestion(std::string_view Name) {
     return "File " + std::string(Name) + " was not found in the current directory.Do you want to look for it ?";
 }
+// A file holding a NUL byte is shown up to it; saving would cut it there.
+inline std::string NotLoadedWhole(std::string_view Name) {
+    return std::string(Name) +
+           " holds a NUL byte: only the text before it was loaded. The window is read-only, so that saving "
+           "cannot shorten the file.";
+}
+inline std::string ShortenQuestion(std::string_view Name) {
+    return std::string(Name) +
+           " was not loaded whole: saving it will keep only the text shown and shorten the file. Allow editing "
+           "and saving it anyway ?";
+}
 inline std::string ExpandCaption(std::string_view Word) { return "Expand from " + std::string(Word) + " ..."; }
 inline std::string RowPanel(int CaretLine) { return "Row : " + std::to_string(CaretLine + 1); }
 inline std::string ColumnPanel(int CaretColumn) { return "Column : " + std::to_string(CaretColumn + 1); }

@@ -3,6 +3,7 @@
 #include "framework/rtl/Exceptions.h"
 #include "framework/rtl/FileUtils.h"
 #include "framework/rtl/StringList.h"
+#include "ide/IdeTexts.h"
 
 namespace {
 
@@ -47,7 +48,15 @@ void CommitProjectData(const TProjectData& Project, const std::string& FileName,
 }
 
 TProjectData LoadProjectFile(const std::string& FileName) {
-    return ParseProjectFileText(ReadFileToString(FileName));
+    const std::string Text = ReadFileToString(FileName);
+    if (Text.find_first_not_of(" \t\r\n") == std::string::npos)
+        throw EProjectFileError(IdeTexts::ProjectFileEmpty(FileName), 0);
+    try {
+        return ParseProjectFileText(Text);
+    } catch (const EProjectFileError& E) {
+        // The bare conversion error does not tell the user where to look.
+        throw EProjectFileError(IdeTexts::ProjectFileErrorAt(FileName, E.Line, E.Message), E.Line);
+    }
 }
 
 void WriteProjectFile(const TProjectInfo& Info) {

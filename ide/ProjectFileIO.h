@@ -21,7 +21,8 @@ TProjectData ProjectDataOf(const TProjectInfo& Info);
 void CommitProjectData(const TProjectData& Project, const std::string& FileName, TProjectInfo& Info);
 
 // Reads a project file. Raises EFOpenError when it cannot be read and
-// EProjectFileError when its contents are unusable.
+// EProjectFileError when it is empty (nothing but blanks and line ends) or
+// its contents are unusable; the message names the file and the line.
 TProjectData LoadProjectFile(const std::string& FileName);
 
 // Writes the record to its FileName (header lines with TitleString),

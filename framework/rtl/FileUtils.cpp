@@ -106,12 +106,14 @@ bool WildMatch(std::string_view Name, std::string_view Mask) {
     size_t n = 0, m = 0;
     size_t starM = std::string_view::npos, starN = 0;
     while (n < Name.size()) {
-        if (m < Mask.size() && (Mask[m] == '?' || AsciiUpper(Mask[m]) == AsciiUpper(Name[n]))) {
-            ++n;
-            ++m;
-        } else if (m < Mask.size() && Mask[m] == '*') {
+        // A '*' in the mask is always a wildcard, even against a '*' in the
+        // name: taking it literally would lose the backtrack point.
+        if (m < Mask.size() && Mask[m] == '*') {
             starM = m++;
             starN = n;
+        } else if (m < Mask.size() && (Mask[m] == '?' || AsciiUpper(Mask[m]) == AsciiUpper(Name[n]))) {
+            ++n;
+            ++m;
         } else if (starM != std::string_view::npos) {
             m = starM + 1;
             n = ++starN;

@@ -72,7 +72,29 @@ void TCodeWindow::SetFileName(const std::string& Value) {
 
 void TCodeWindow::LoadFile(const std::string& Path) {
     TFileStream Stream(Path, fmOpenRead | fmShareDenyWrite);
-    CodeEditor->LoadFromStream(&Stream);
+    FLoading = true;
+    try {
+        CodeEditor->LoadFromStream(&Stream);
+    } catch (...) {
+        FLoading = false;
+        throw;
+    }
+    FLoading = false;
+    // The editor leaves the stream where its text ended.
+    FLoadedWhole = Stream.Position() >= Stream.Size();
+    FShortenConfirmed = false;
+}
+
+void TCodeWindow::GuardPartialText() {
+    if (FLoadedWhole) return;
+    SetReadOnly(true);
+    MessageDlg(ListTexts::NotLoadedWhole(FileName()), mtWarning, {mbOK}, 0);
+}
+
+void TCodeWindow::SetReadOnly(bool Value) {
+    ContextReadOnly1->SetChecked(Value);
+    CodeEditor->SetReadOnly(Value);
+    Status->Panels()->Items(ReadOnlyPanel)->SetText(Value ? std::string(ListTexts::ReadOnlyPanel) : std::string());
 }
 
 void TCodeWindow::FocusEditor() {
@@ -88,14 +110,16 @@ void TCodeWindow::WndProc(TMessage& Message) {
 
 void TCodeWindow::CodeEditorClick(TObject*) { FocusEditor(); }
 
-void TCodeWindow::CodeEditorKeyPress(TObject*, char&) {
+// The modified flag follows the text: keys that change nothing (caret
+// moves, Copy) leave it as it is.
+void TCodeWindow::CodeEditorChange(TObject*) {
+    if (FLoading) return;
     if (Main()) Main()->ProjectUnchanged = false;
     SetModified(true);
 }
 
 void TCodeWindow::CodeEditorKeyDown(TObject*, uint16_t& Key, TShiftState Shift) {
     if (Key == VK_RETURN && Shift.Contains(ssCtrl)) OpenFileUnderCaret();
-    else SetModified(true);
 }
 
 std::string TCodeWindow::LookForFile(const std::string& Name, bool PresetName, bool& Asked) {
@@ -115,14 +139,11 @@ void TCodeWindow::OpenFileUnderCaret() {
         // The window keeps the full path, so that saving it later does not
         // depend on the current folder.
         Main()->OpenFile(ExpandFileName(Name));
-        SetModified(true);
         return;
     }
     bool Asked = false;
     const std::string Chosen = LookForFile(Name, false, Asked);
-    if (!Asked) return;
     if (!Chosen.empty()) Main()->OpenFile(Chosen);
-    SetModified(true);
 }
 
 // ---- context menu
@@ -141,10 +162,12 @@ void TCodeWindow::UpdateContextMenu() {
 void TCodeWindow::ContextMenuPopup(TObject*) { UpdateContextMenu(); }
 
 void TCodeWindow::ContextReadOnly1Click(TObject*) {
-    ContextReadOnly1->SetChecked(!ContextReadOnly1->Checked());
-    CodeEditor->SetReadOnly(ContextReadOnly1->Checked());
-    Status->Panels()->Items(ReadOnlyPanel)
-        ->SetText(ContextReadOnly1->Checked() ? std::string(ListTexts::ReadOnlyPanel) : std::string());
+    const bool Clearing = ContextReadOnly1->Checked();
+    if (Clearing && !MayWriteBack()) {
+        if (MessageDlg(ListTexts::ShortenQuestion(FileName()), mtConfirmation, {mbYes, mbNo}, 0) != mrYes) return;
+        FShortenConfirmed = true;
+    }
+    SetReadOnly(!Clearing);
 }
 
 std::string TCodeWindow::IncludeFolder() const {
@@ -233,7 +256,7 @@ QRN_PUBLISHED(TCodeWindow) {
     B.Handler("FormClose", &TCodeWindow::FormClose);
     B.Handler("CodeEditorClick", &TCodeWindow::CodeEditorClick);
     B.Handler("CodeEditorKeyDown", &TCodeWindow::CodeEditorKeyDown);
-    B.Handler("CodeEditorKeyPress", &TCodeWindow::CodeEditorKeyPress);
+    B.Handler("CodeEditorChange", &TCodeWindow::CodeEditorChange);
     B.Handler("ContextMenuPopup", &TCodeWindow::ContextMenuPopup);
     B.Handler("ContextReadOnly1Click", &TCodeWindow::ContextReadOnly1Click);
     B.Handler("ContextCollapse1Click", &TCodeWindow::ContextCollapse1Click);

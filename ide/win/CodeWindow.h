@@ -5,7 +5,7 @@
 // file named under the caret, and the save question on closing.
 //
 // The window's caption and hint are its file name; its Tag is its
-// modified flag (1 modified, 0 saved).
+// modified flag (1 modified, 0 saved), set when the editor's text changes.
 #include <string>
 
 #include "framework/forms/Forms.h"
@@ -49,7 +49,19 @@ public:
     bool Closing() const { return FClosing; }
 
     // Reads the file into the editor (read-only access); raises on failure.
+    // The text ends at the file's first NUL byte.
     void LoadFile(const std::string& Path);
+    // False when the file holds more than the editor shows (it stopped at
+    // a NUL byte).
+    bool LoadedWhole() const { return FLoadedWhole; }
+    // A window not loaded whole: tells the user, once, and turns Read Only
+    // on. Nothing happens for a window that holds its whole file.
+    void GuardPartialText();
+    // Whether saving may replace the file with the editor's text: a file not
+    // loaded whole is written back only after the user agreed to shorten it.
+    bool MayWriteBack() const { return FLoadedWhole || FShortenConfirmed; }
+    // Read Only: the context-menu check, the editor and the status panel.
+    void SetReadOnly(bool Value);
     void FocusEditor();
 
     // Ctrl+Enter: opens the file named under the caret.
@@ -64,7 +76,7 @@ public:
     void FormClose(TObject* Sender, TCloseAction& Action);
     void CodeEditorClick(TObject* Sender);
     void CodeEditorKeyDown(TObject* Sender, uint16_t& Key, TShiftState Shift);
-    void CodeEditorKeyPress(TObject* Sender, char& Key);
+    void CodeEditorChange(TObject* Sender);
     void ContextMenuPopup(TObject* Sender);
     void ContextReadOnly1Click(TObject* Sender);
     void ContextCollapse1Click(TObject* Sender);
@@ -83,4 +95,7 @@ private:
     void InsertIncludeFile(const std::string& Path);
 
     bool FClosing = false;
+    bool FLoading = false;
+    bool FLoadedWhole = true;
+    bool FShortenConfirmed = false;
 };

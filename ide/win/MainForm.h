@@ -169,10 +169,13 @@ public:
     TCodeWindow* OpenFile(const std::string& Path);
     // The first code window, in MDI child order, whose file name is Text.
     TCodeWindow* FindCodeWindow(const std::string& Text);
-    // False (after a message) when the file could not be written.
+    // False (after a message) when the file could not be written. A window
+    // whose file was not loaded whole is not written (result true) until
+    // the user agreed to shorten the file.
     bool SaveCodeWindow(TCodeWindow* Window);
-    // False when no code window is open (nothing is written then) or a
-    // file could not be written.
+    // Writes the changed windows and the project file. False when no code
+    // window is open (nothing is written then) or a file could not be
+    // written.
     bool SaveAll();
     TSaveAllResult SaveAllFiles();
     // Where a code window's file lives: its name when that holds a folder,

@@ -108,6 +108,7 @@ TCodeWindow* TMainForm::NewCodeWindow(const std::string& FilePath, const std::st
     W->FocusEditor();
     AddWindowTab(W);
     AddRecentFile(FilePath);
+    W->GuardPartialText();
     return W;
 }
 
@@ -142,6 +143,10 @@ std::string TMainForm::CodeWindowPath(const TCodeWindow* Window) const {
 }
 
 bool TMainForm::SaveCodeWindow(TCodeWindow* Window) {
+    // The file holds more than the window shows: writing would cut it.
+    // Nothing the user typed is lost, as the window is read-only until the
+    // user agrees to the shortening.
+    if (!Window->MayWriteBack()) return true;
     try {
         TMemoryStream Stream;
         Window->CodeEditor->SaveToStream(&Stream);
@@ -158,8 +163,11 @@ TSaveAllResult TMainForm::SaveAllFiles() {
     const int Count = CodeWindowCount();
     if (Count == 0) return TSaveAllResult::NothingOpen;
     bool Failed = false;
+    // An unchanged window matches its file already; every build runs Save
+    // All, and rewriting would still change line ends or drop bytes the
+    // editor does not keep.
     for (int I = 0; I < Count; ++I)
-        if (!SaveCodeWindow(CodeWindows(I))) Failed = true;
+        if (TCodeWindow* W = CodeWindows(I); W->Modified() && !SaveCodeWindow(W)) Failed = true;
     // Loose files may be open without a project; there is no project file
     // to write then.
     if (ProjectOpen) {

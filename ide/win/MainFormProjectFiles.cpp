@@ -84,6 +84,9 @@ void TMainForm::FIleListEdited(TObject*, TListItem* Item, std::string& S) {
     for (int I = 0; I < CodeWindowCount(); ++I)
         if (TCodeWindow* W = CodeWindows(I); W->FileName() == Old) {
             W->SetFileName(S);
+            // Save All writes changed windows only; this one has a file to
+            // create under the new name.
+            W->SetModified(true);
             RenameWindowTab(W);
             Shown = true;
         }

@@ -85,6 +85,27 @@ TEST_F(ProjectFileOnDisk, BadKindLeavesTheRecordUntouched) {
     EXPECT_EQ(Files[0], "keep.asm");
 }
 
+TEST_F(ProjectFileOnDisk, ErrorsNameTheFileAndTheLineAndAnEmptyFileSaysSo) {
+    const std::string Bad = PathOf("bad.qrn");
+    WriteFileAtomic(Bad, "project p\r\naddfile x.asm\r\nkind abc\r\n");
+    try {
+        LoadProjectFile(Bad);
+        FAIL() << "the bad kind was accepted";
+    } catch (const EProjectFileError& E) {
+        EXPECT_EQ(E.Message, "Error in the project file " + Bad + ", line 3 : 'abc' is not a valid integer value");
+    }
+    for (const char* Text : {"", "\r\n \r\n\t"}) {
+        const std::string Empty = PathOf("empty.qrn");
+        WriteFileAtomic(Empty, Text);
+        try {
+            LoadProjectFile(Empty);
+            FAIL() << "an empty project was accepted";
+        } catch (const EProjectFileError& E) {
+            EXPECT_EQ(E.Message, "The project file " + Empty + " is empty !");
+        }
+    }
+}
+
 TEST_F(ProjectFileOnDisk, MissingFileRaisesOpenError) {
     EXPECT_THROW(LoadProjectFile(PathOf("none.qrn")), EFOpenError);
 }

@@ -82,6 +82,9 @@ TEST(Wildcards, MatchLikeWindowsIgnoringCase) {
     EXPECT_TRUE(MatchesMask("a.b.c", "*.c"));
     EXPECT_TRUE(MatchesMask("aXbXc", "*X*X*"));
     EXPECT_FALSE(MatchesMask("", "?"));
+    // A '*' in the name does not use up the mask's '*'.
+    EXPECT_TRUE(MatchesMask("***", "**"));
+    EXPECT_TRUE(MatchesMask("a*b", "a*"));
 }
 
 class DirectorySearch : public ::testing::Test {

@@ -48,7 +48,7 @@ TEST_F(CodeWindowGui, CtrlEnterOpensTheIncludeNamedUnderTheCaret) {
     TCodeWindow* Inc = Form->FindCodeWindow(ExpandFileName("dos.inc"));
     ASSERT_NE(Inc, nullptr);
     EXPECT_TRUE(SameFileName(Inc->FileName(), Folder / "dos.inc"));
-    EXPECT_TRUE(W->Modified());
+    EXPECT_FALSE(W->Modified());  // opening another file changes no text here
     EXPECT_TRUE(Dialogs.Texts.empty());
 }
 
@@ -83,7 +83,7 @@ TEST_F(CodeWindowGui, CtrlEnterLooksForAMissingFileWhenAskedTo) {
     PressCtrlEnter(W);
     Pump();
     EXPECT_NE(Form->FindCodeWindow(Folder / "dos.inc"), nullptr);
-    EXPECT_TRUE(W->Modified());
+    EXPECT_FALSE(W->Modified());
 }
 
 TEST_F(CodeWindowGui, WithoutASelectionTheMenuOffersNeitherCollapseNorExpand) {
@@ -163,15 +163,24 @@ TEST_F(CodeWindowGui, ReadOnlyTogglesTheEditorAndThePanel) {
     EXPECT_EQ(W->Status->Panels()->Items(2)->Text(), "");
 }
 
-TEST_F(CodeWindowGui, TypingMarksTheWindowAndTheProjectChanged) {
-    char C = 'x';
-    W->CodeEditorKeyPress(W->CodeEditor, C);
+TEST_F(CodeWindowGui, TheModifiedFlagFollowsTheTextNotTheKeys) {
+    const HWND Editor = W->CodeEditor->Handle();
+    for (WPARAM Key : {VK_DOWN, VK_RIGHT, VK_END, VK_NEXT, VK_HOME}) SendMessageA(Editor, WM_KEYDOWN, Key, 0);
+    SendMessageA(Editor, WM_CHAR, 3, 0);  // what Ctrl+C types
+    Pump();
+    EXPECT_FALSE(W->Modified());
+    EXPECT_TRUE(Form->ProjectUnchanged);
+    W->SetReadOnly(true);
+    SendMessageA(Editor, WM_CHAR, 'x', 0);
+    EXPECT_FALSE(W->Modified());
+    W->SetReadOnly(false);
+    SendMessageA(Editor, WM_CHAR, 'x', 0);
     EXPECT_TRUE(W->Modified());
     EXPECT_FALSE(Form->ProjectUnchanged);
-    W->SetModified(false);
-    uint16_t Key = VK_LEFT;
-    W->CodeEditorKeyDown(W->CodeEditor, Key, TShiftState{});
-    EXPECT_TRUE(W->Modified());
+    // Saving clears it; moving on afterwards does not set it again.
+    ASSERT_TRUE(Form->SaveCodeWindow(W));
+    SendMessageA(Editor, WM_KEYDOWN, VK_UP, 0);
+    EXPECT_FALSE(W->Modified());
 }
 
 TEST_F(CodeWindowGui, CloseQuestionCancelKeepsNoDropsYesSaves) {

@@ -3,8 +3,10 @@
 #include "tests/ide/win/ProjectGuiFixture.h"
 
 #include "framework/comctrls/ComCtrls.h"
+#include "framework/menus/Menus.h"
 #include "framework/rtl/StringList.h"
 #include "ide/IdeTexts.h"
+#include "ide/ListTexts.h"
 #include "ide/ProjectFileIO.h"
 #include "ide/win/QuillMemoCI.h"
 #include "product/Settings.h"
@@ -25,6 +27,7 @@ std::vector<std::string> ItemsOf(TStrings* S) {
 }
 
 using Strings = std::vector<std::string>;
+using namespace std::string_literals;
 
 TEST_F(ProjectGui, OpeningShowsTheFilesAndOpensTheFirstOne) {
     OpenHello();
@@ -86,6 +89,51 @@ TEST_F(ProjectGui, SaveAllWritesTheWindowsAndTheProject) {
     EXPECT_EQ(Saved.Cpu, "386");
     EXPECT_EQ(Saved.Files, (Strings{"main.asm", "print.asm"}));
     EXPECT_TRUE(ReadAll(ProjectPath()).starts_with("# " + TitleString + " Automatically Generated Project.\r\n"));
+}
+
+TEST_F(ProjectGui, FilesNotLoadedWholeAreReadOnlyAndSaveAllLeavesEveryUnchangedFile) {
+    const std::string Text = "mov ax,1\r\n\0junk after the NUL\r\nret\r\n"s;
+    const std::string Binary = "MZ\x90\0\x03\0\0\0\x04\0\xff\xff\r\n\x1a"s;
+    const std::string LfOnly = "; lf\nmov ax,2\n";
+    Folder.Write("zero.asm", Text);
+    Folder.Write("prog.exe", Binary);
+    Folder.Write("lf.asm", LfOnly);
+    const std::string Path =
+        Folder.Write("odd.qrn", "project odd\r\naddfile zero.asm\r\naddfile prog.exe\r\naddfile lf.asm\r\nkind 1\r\n");
+    Dialogs.Answer(mrOk);
+    ASSERT_TRUE(Form->OpenProject(Path));
+    Dialogs.Answer(mrOk);
+    Form->OpenProjectFile("prog.exe");
+    Form->OpenProjectFile("lf.asm");
+    Pump();
+    EXPECT_EQ(Dialogs.Texts, (Strings{ListTexts::NotLoadedWhole("zero.asm"), ListTexts::NotLoadedWhole("prog.exe")}));
+    TCodeWindow* Nul = Window("zero.asm");
+    ASSERT_NE(Nul, nullptr);
+    EXPECT_TRUE(Nul->CodeEditor->ReadOnly());
+    EXPECT_TRUE(Nul->ContextReadOnly1->Checked());
+    EXPECT_EQ(Nul->Status->Panels()->Items(2)->Text(), std::string(ListTexts::ReadOnlyPanel));
+    EXPECT_TRUE(Window("lf.asm")->LoadedWhole());
+    EXPECT_FALSE(Window("lf.asm")->CodeEditor->ReadOnly());
+
+    // What every build runs first.
+    Form->ProjectUnchanged = false;
+    EXPECT_TRUE(Form->SaveAll());
+    EXPECT_EQ(ReadAll(Folder / "zero.asm"), Text);
+    EXPECT_EQ(ReadAll(Folder / "prog.exe"), Binary);
+    EXPECT_EQ(ReadAll(Folder / "lf.asm"), LfOnly);
+
+    // Only after clearing Read Only and agreeing is the shortened text written.
+    Dialogs.Answer(mrNo);
+    Nul->ContextReadOnly1Click(nullptr);
+    EXPECT_TRUE(Nul->CodeEditor->ReadOnly());
+    Dialogs.Answer(mrYes);
+    Nul->ContextReadOnly1Click(nullptr);
+    EXPECT_EQ(Dialogs.Texts.back(), ListTexts::ShortenQuestion("zero.asm"));
+    EXPECT_FALSE(Nul->CodeEditor->ReadOnly());
+    Nul->CodeEditor->SetSelText("; ");
+    EXPECT_TRUE(Form->SaveAll());
+    EXPECT_EQ(ReadAll(Folder / "zero.asm"), "; mov ax,1\r\n");
+    EXPECT_EQ(ReadAll(Folder / "prog.exe"), Binary);
 }
 
 TEST_F(ProjectGui, SaveAllWithoutAnyWindowWritesNothing) {
