@@ -231,23 +231,22 @@ const TTypeInfo* FloatInfo(TFloatType Type) {
     return Type == ftSingle ? Single : Double;
 }
 
+namespace {
+const TTypeInfo* KindInfo(TTypeKind Kind, const char* Name) {
+    TTypeInfo& T = NewInfo();
+    T.Kind = Kind;
+    T.Name = Name;
+    return &T;
+}
+}  // namespace
+
 const TTypeInfo* StringInfo() {
-    static const TTypeInfo* Info = [] {
-        TTypeInfo& T = NewInfo();
-        T.Kind = tkLString;
-        T.Name = "string";
-        return &T;
-    }();
+    static const TTypeInfo* Info = KindInfo(tkLString, "string");
     return Info;
 }
 
 const TTypeInfo* VariantInfo() {
-    static const TTypeInfo* Info = [] {
-        TTypeInfo& T = NewInfo();
-        T.Kind = tkVariant;
-        T.Name = "Variant";
-        return &T;
-    }();
+    static const TTypeInfo* Info = KindInfo(tkVariant, "Variant");
     return Info;
 }
 

@@ -491,8 +491,8 @@ extern bool (*DesignMessageHook)(TControl* Sender, TMessage& Message);
 inline bool IsChildMouseMsg(uint32_t Msg) {
     return Msg >= WM_MOUSEFIRST && Msg <= WM_MBUTTONDBLCLK && Msg != WM_MOUSEWHEEL;
 }
-// True while the control (or the form it is designed on) is designed:
-// disabled controls then stay enabled windows, so they can be selected.
+// True while the control is designed: a disabled control then keeps an
+// enabled window, so that the designer can still select it.
 inline bool KeepsEnabledForDesign(const TComponent* Control) {
     return Control->ComponentState().Contains(csDesigning);
 }

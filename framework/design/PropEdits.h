@@ -71,7 +71,8 @@ public:
     TFormDesigner* Designer() const { return FDesigner; }
     int PropCount() const { return static_cast<int>(FProps.size()); }
     TPersistent* GetComponent(int Index) const { return FProps.at(static_cast<size_t>(Index)).Instance; }
-    const TPropInfo* GetPropInfo() const { return FProps.front().Prop; }
+    // The property as the component at Index publishes it.
+    const TPropInfo* GetPropInfo(int Index = 0) const { return FProps.at(static_cast<size_t>(Index)).Prop; }
     const TTypeInfo* GetPropType() const { return GetPropInfo()->PropType; }
 
     virtual std::string GetName();
@@ -238,25 +239,47 @@ public:
     void Edit() override;
 };
 
-// Colours by name (clBtnFace) or $00BBGGRR; Edit opens the colour dialog.
-class TColorProperty : public TIntegerProperty {
+// Integers with constant names: a value shows its name when it has one,
+// and the names are offered; a descendant supplies the names.
+class TIdentIntegerProperty : public TIntegerProperty {
 public:
     using TIntegerProperty::TIntegerProperty;
-    TPropertyAttributes GetAttributes() override;
     std::string GetValue() override;
     void GetValues(TGetStrProc Proc) override;
     void SetValue(const std::string& Value) override;
+
+protected:
+    virtual bool ToIdent(int64_t Value, std::string& Ident) = 0;
+    virtual bool FromIdent(const std::string& Ident, int64_t& Value) = 0;
+    virtual void ListIdents(const TGetStrProc& Proc) = 0;
+    // The text of a value without a name (decimal by default).
+    virtual std::string ValueText(int64_t Value) { return std::to_string(Value); }
+};
+
+// Colours by name (clBtnFace) or $00BBGGRR; Edit opens the colour dialog.
+class TColorProperty : public TIdentIntegerProperty {
+public:
+    using TIdentIntegerProperty::TIdentIntegerProperty;
+    TPropertyAttributes GetAttributes() override;
     void Edit() override;
+
+protected:
+    bool ToIdent(int64_t Value, std::string& Ident) override;
+    bool FromIdent(const std::string& Ident, int64_t& Value) override;
+    void ListIdents(const TGetStrProc& Proc) override;
+    std::string ValueText(int64_t Value) override;
 };
 
 // Cursors by name (crDefault).
-class TCursorProperty : public TIntegerProperty {
+class TCursorProperty : public TIdentIntegerProperty {
 public:
-    using TIntegerProperty::TIntegerProperty;
+    using TIdentIntegerProperty::TIdentIntegerProperty;
     TPropertyAttributes GetAttributes() override;
-    std::string GetValue() override;
-    void GetValues(TGetStrProc Proc) override;
-    void SetValue(const std::string& Value) override;
+
+protected:
+    bool ToIdent(int64_t Value, std::string& Ident) override;
+    bool FromIdent(const std::string& Ident, int64_t& Value) override;
+    void ListIdents(const TGetStrProc& Proc) override;
 };
 
 // A font name, the screen's fonts offered.
@@ -291,13 +314,15 @@ public:
 };
 
 // Modal results by name (mrOk), else the number.
-class TModalResultProperty : public TIntegerProperty {
+class TModalResultProperty : public TIdentIntegerProperty {
 public:
-    using TIntegerProperty::TIntegerProperty;
+    using TIdentIntegerProperty::TIdentIntegerProperty;
     TPropertyAttributes GetAttributes() override;
-    std::string GetValue() override;
-    void GetValues(TGetStrProc Proc) override;
-    void SetValue(const std::string& Value) override;
+
+protected:
+    bool ToIdent(int64_t Value, std::string& Ident) override;
+    bool FromIdent(const std::string& Ident, int64_t& Value) override;
+    void ListIdents(const TGetStrProc& Proc) override;
 };
 
 // Short-cuts as text ("Ctrl+S"), "(None)" for none.
@@ -318,13 +343,15 @@ public:
 };
 
 // Character sets by name (DEFAULT_CHARSET), else the number.
-class TFontCharsetProperty : public TIntegerProperty {
+class TFontCharsetProperty : public TIdentIntegerProperty {
 public:
-    using TIntegerProperty::TIntegerProperty;
+    using TIdentIntegerProperty::TIdentIntegerProperty;
     TPropertyAttributes GetAttributes() override;
-    std::string GetValue() override;
-    void GetValues(TGetStrProc Proc) override;
-    void SetValue(const std::string& Value) override;
+
+protected:
+    bool ToIdent(int64_t Value, std::string& Ident) override;
+    bool FromIdent(const std::string& Ident, int64_t& Value) override;
+    void ListIdents(const TGetStrProc& Proc) override;
 };
 
 // An input method editor's name, the installed ones offered.

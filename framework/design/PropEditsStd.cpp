@@ -49,7 +49,7 @@ bool FromIdent(const TIdent (&Table)[N], const std::string& Ident, int64_t& Valu
 }
 
 template <size_t N>
-void ListIdents(const TIdent (&Table)[N], const TGetStrProc& Proc) {
+void ListTable(const TIdent (&Table)[N], const TGetStrProc& Proc) {
     for (const TIdent& I : Table) Proc(I.Name);
 }
 
@@ -184,7 +184,7 @@ void TSetProperty::GetProperties(TGetPropEditProc Proc) {
     if (!Element) return;
     for (int I = 0; I < static_cast<int>(Element->EnumNames.size()) && I < 32; ++I) {
         auto E = std::make_unique<TSetElementProperty>(Designer(), PropCount());
-        for (int J = 0; J < PropCount(); ++J) E->SetPropEntry(J, GetComponent(J), GetPropInfo());
+        for (int J = 0; J < PropCount(); ++J) E->SetPropEntry(J, GetComponent(J), GetPropInfo(J));
         E->SetElement(I);
         Proc(std::move(E));
     }
@@ -316,35 +316,44 @@ void TMethodProperty::Edit() {
 
 // ---- named types
 
+std::string TIdentIntegerProperty::GetValue() {
+    const int64_t V = GetOrdValue();
+    std::string Ident;
+    return ToIdent(V, Ident) ? Ident : ValueText(V);
+}
+void TIdentIntegerProperty::GetValues(TGetStrProc Proc) { ListIdents(Proc); }
+void TIdentIntegerProperty::SetValue(const std::string& Value) {
+    int64_t V = 0;
+    if (FromIdent(Trim(Value), V)) SetOrdValue(V);
+    else TIntegerProperty::SetValue(Value);
+}
+
 TPropertyAttributes TColorProperty::GetAttributes() {
     return {paMultiSelect, paDialog, paValueList, paRevertable};
 }
-std::string TColorProperty::GetValue() { return ColorToString(static_cast<TColor>(GetOrdValue())); }
-void TColorProperty::GetValues(TGetStrProc Proc) { GetColorValues(Proc); }
-void TColorProperty::SetValue(const std::string& Value) {
+bool TColorProperty::ToIdent(int64_t Value, std::string& Ident) { return ColorToIdent(static_cast<TColor>(Value), Ident); }
+bool TColorProperty::FromIdent(const std::string& Ident, int64_t& Value) {
     TColor C = 0;
-    if (IdentToColor(Trim(Value), C)) {
-        SetOrdValue(C);
-        return;
-    }
-    TIntegerProperty::SetValue(Value);
+    if (!IdentToColor(Ident, C)) return false;
+    Value = C;
+    return true;
 }
+void TColorProperty::ListIdents(const TGetStrProc& Proc) { GetColorValues(Proc); }
+std::string TColorProperty::ValueText(int64_t Value) { return ColorToString(static_cast<TColor>(Value)); }
 void TColorProperty::Edit() {
     int32_t C = static_cast<int32_t>(GetOrdValue());
     if (EditColorProc && EditColorProc(C)) SetOrdValue(C);
 }
 
 TPropertyAttributes TCursorProperty::GetAttributes() { return {paMultiSelect, paValueList, paSortList, paRevertable}; }
-std::string TCursorProperty::GetValue() { return CursorToString(static_cast<TCursor>(GetOrdValue())); }
-void TCursorProperty::GetValues(TGetStrProc Proc) { GetCursorValues(Proc); }
-void TCursorProperty::SetValue(const std::string& Value) {
+bool TCursorProperty::ToIdent(int64_t Value, std::string& Ident) { return CursorToIdent(static_cast<int>(Value), Ident); }
+bool TCursorProperty::FromIdent(const std::string& Ident, int64_t& Value) {
     int C = 0;
-    if (IdentToCursor(Trim(Value), C)) {
-        SetOrdValue(C);
-        return;
-    }
-    TIntegerProperty::SetValue(Value);
+    if (!IdentToCursor(Ident, C)) return false;
+    Value = C;
+    return true;
 }
+void TCursorProperty::ListIdents(const TGetStrProc& Proc) { GetCursorValues(Proc); }
 
 TPropertyAttributes TFontNameProperty::GetAttributes() { return {paMultiSelect, paValueList, paSortList, paRevertable}; }
 void TFontNameProperty::GetValues(TGetStrProc Proc) {
@@ -362,28 +371,14 @@ void TFontProperty::Edit() {
 }
 
 TPropertyAttributes TModalResultProperty::GetAttributes() { return {paMultiSelect, paValueList, paRevertable}; }
-std::string TModalResultProperty::GetValue() {
-    std::string Ident;
-    return ModalResultToIdent(GetOrdValue(), Ident) ? Ident : TIntegerProperty::GetValue();
-}
-void TModalResultProperty::GetValues(TGetStrProc Proc) { ListIdents(ModalResults, Proc); }
-void TModalResultProperty::SetValue(const std::string& Value) {
-    int64_t V = 0;
-    if (IdentToModalResult(Trim(Value), V)) SetOrdValue(V);
-    else TIntegerProperty::SetValue(Value);
-}
+bool TModalResultProperty::ToIdent(int64_t Value, std::string& Ident) { return ModalResultToIdent(Value, Ident); }
+bool TModalResultProperty::FromIdent(const std::string& Ident, int64_t& Value) { return IdentToModalResult(Ident, Value); }
+void TModalResultProperty::ListIdents(const TGetStrProc& Proc) { ListTable(ModalResults, Proc); }
 
 TPropertyAttributes TFontCharsetProperty::GetAttributes() { return {paMultiSelect, paSortList, paValueList}; }
-std::string TFontCharsetProperty::GetValue() {
-    std::string Ident;
-    return CharsetToIdent(GetOrdValue(), Ident) ? Ident : TIntegerProperty::GetValue();
-}
-void TFontCharsetProperty::GetValues(TGetStrProc Proc) { ListIdents(Charsets, Proc); }
-void TFontCharsetProperty::SetValue(const std::string& Value) {
-    int64_t V = 0;
-    if (IdentToCharset(Trim(Value), V)) SetOrdValue(V);
-    else TIntegerProperty::SetValue(Value);
-}
+bool TFontCharsetProperty::ToIdent(int64_t Value, std::string& Ident) { return CharsetToIdent(Value, Ident); }
+bool TFontCharsetProperty::FromIdent(const std::string& Ident, int64_t& Value) { return IdentToCharset(Ident, Value); }
+void TFontCharsetProperty::ListIdents(const TGetStrProc& Proc) { ListTable(Charsets, Proc); }
 
 TPropertyAttributes TShortCutProperty::GetAttributes() { return {paMultiSelect, paValueList, paRevertable}; }
 std::string TShortCutProperty::GetValue() {
