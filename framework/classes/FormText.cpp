@@ -278,8 +278,19 @@ public:
         Next();
         W.WriteSignature();
         ConvertObject();
-        if (Token != toEOF) Fail("End of file expected");
+        // The designer's clipboard holds one block per copied component:
+        // the conversion stops before the next block, the caller converts
+        // that one next.
+        if (Token == toEOF)
+            Consumed = Src.size();
+        else if (Token == toSymbol && (SymbolIs("object") || SymbolIs("inherited") || SymbolIs("inline")))
+            Consumed = TokenStart;
+        else
+            Fail("End of file expected");
     }
+
+    // How much of the text the converted block took (up to the next block).
+    size_t Consumed = 0;
 
     // The class and object name of the root, for the resource header.
     std::string RootName;
@@ -315,6 +326,7 @@ private:
 
     void Next() {
         SkipBlanks();
+        TokenStart = P;
         Text.clear();
         Wide.clear();
         if (P >= Src.size()) {
@@ -691,6 +703,7 @@ private:
 
     std::string Src;
     size_t P = 0;
+    size_t TokenStart = 0;
     int Line = 1;
     TToken Token = toEOF;
     std::string Text;
@@ -717,8 +730,10 @@ void ObjectBinaryToText(TStream* Input, TStream* Output) {
 }
 
 void ObjectTextToBinary(TStream* Input, TStream* Output) {
+    const int64_t Start = Input->Position();
     TTextToBinary Conv(ReadAll(Input), Output);
     Conv.Run();
+    Input->SetPosition(Start + static_cast<int64_t>(Conv.Consumed));
 }
 
 void ObjectResourceToText(TStream* Input, TStream* Output) {

@@ -10,7 +10,10 @@ class TStream;
 // writes its text form to Output. Raises EReadError on malformed input.
 void ObjectBinaryToText(TStream* Input, TStream* Output);
 // Parses a text form from Input's position and writes the binary form.
-// Raises EParserError "... on line N" on malformed input.
+// Raises EParserError "... on line N" on malformed input. Text holding
+// several "object ... end" blocks (the designer's clipboard) converts one
+// block per call: Input is left at the start of the next block, or at its
+// end after the last one (trailing blanks and a NUL included).
 void ObjectTextToBinary(TStream* Input, TStream* Output);
 // The same with a resource header in front of the binary form.
 void ObjectResourceToText(TStream* Input, TStream* Output);

@@ -433,6 +433,9 @@ TComponent* TReader::ReadComponent(TComponent* Component) {
     try {
         if (Created) {
             if (FRoot && FRoot->ComponentState().Contains(csDesigning)) Result->SetDesigning(true);
+            // Loading before naming: a control's caption does not follow a
+            // name it is given by the stream.
+            Result->FComponentState.Include(csLoading);
             std::string NewName = Name;
             if (OnSetName) OnSetName(this, Result, NewName);
             Result->SetName(NewName);
@@ -739,6 +742,7 @@ void TReader::ReadPropValue(TPersistent* Instance, const TPropInfo* Prop) {
         Prop->SetFloat(Instance, ReadFloat());
         return;
     case tkString:
+    case tkLString:
         RequireWritable();
         Prop->SetStr(Instance, ReadString());
         return;

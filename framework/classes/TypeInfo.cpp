@@ -231,13 +231,22 @@ const TTypeInfo* FloatInfo(TFloatType Type) {
     return Type == ftSingle ? Single : Double;
 }
 
+namespace {
+const TTypeInfo* KindInfo(TTypeKind Kind, const char* Name) {
+    TTypeInfo& T = NewInfo();
+    T.Kind = Kind;
+    T.Name = Name;
+    return &T;
+}
+}  // namespace
+
 const TTypeInfo* StringInfo() {
-    static const TTypeInfo* Info = [] {
-        TTypeInfo& T = NewInfo();
-        T.Kind = tkString;
-        T.Name = "string";
-        return &T;
-    }();
+    static const TTypeInfo* Info = KindInfo(tkLString, "string");
+    return Info;
+}
+
+const TTypeInfo* VariantInfo() {
+    static const TTypeInfo* Info = KindInfo(tkVariant, "Variant");
     return Info;
 }
 
@@ -288,6 +297,8 @@ TPropBuilder& TPropBuilder::Type(const TTypeInfo* Info) {
 TClass::TClass(const char* Name, const TClass* Parent, TInit Init) : FName(Name), FParent(Parent) {
     if (Init) Init(*this);
     if (FParent) FAllProps = FParent->FAllProps;
+    for (const std::string& Name : FUnpublished)
+        std::erase_if(FAllProps, [&](const TPropInfo* P) { return SameText(P->Name, Name); });
     for (auto& P : FOwnProps) {
         bool Replaced = false;
         for (auto& Existing : FAllProps) {
@@ -431,6 +442,7 @@ bool IsDefaultPropValue(TObject* Instance, const TPropInfo* Prop) {
     case tkFloat:
         return GetFloatProp(Instance, Prop) == Prop->FloatDefault;
     case tkString:
+    case tkLString:
         return GetStrProp(Instance, Prop) == Prop->StrDefault;
     case tkMethod:
         return !GetMethodProp(Instance, Prop).Assigned();
@@ -556,6 +568,20 @@ bool ParseInt(const std::string& S, int64_t& V) {
 }
 }  // namespace
 
+std::string CharPropText(int64_t Value) {
+    if (Value > 32 && Value < 127) return std::string(1, static_cast<char>(Value));
+    return "#" + std::to_string(Value);
+}
+
+bool CharPropValue(const std::string& Text, int64_t& Value) {
+    if (Text.size() == 1) {
+        Value = static_cast<unsigned char>(Text[0]);
+        return true;
+    }
+    if (Text.size() < 2 || Text[0] != '#' || !ParseInt(Text.substr(1), Value)) return false;
+    return Value >= 0 && Value <= 255;
+}
+
 std::string GetPropValue(TObject* Instance, std::string_view Path) {
     auto [T, P] = Resolve(Instance, Path);
     switch (P->Kind()) {
@@ -567,7 +593,7 @@ std::string GetPropValue(TObject* Instance, std::string_view Path) {
         return std::to_string(V);
     }
     case tkChar:
-        return std::string(1, static_cast<char>(GetOrdProp(T, P)));
+        return CharPropText(GetOrdProp(T, P));
     case tkEnumeration:
         return GetEnumProp(T, P);
     case tkSet:
@@ -575,12 +601,17 @@ std::string GetPropValue(TObject* Instance, std::string_view Path) {
     case tkFloat:
         return FloatText(GetFloatProp(T, P));
     case tkString:
+    case tkLString:
         return GetStrProp(T, P);
+    case tkVariant:
+        return P->GetVar(T).AsString();
     case tkClass: {
+        // A reference to another component shows its name; an object the
+        // property owns shows the type the property is declared with.
         TObject* O = GetObjectProp(T, P);
         if (!O) return {};
-        if (auto* C = dynamic_cast<TComponent*>(O)) return C->Name();
-        return "(" + O->ClassName() + ")";
+        if (auto* C = dynamic_cast<TComponent*>(O); C && !C->ComponentStyle().Contains(csSubComponent)) return C->Name();
+        return "(" + P->PropType->TypeName() + ")";
     }
     case tkMethod:
         return GetMethodProp(T, P).Name;
@@ -606,10 +637,12 @@ void SetPropValue(TObject* Instance, std::string_view Path, const std::string& V
         SetOrdProp(T, P, V);
         return;
     }
-    case tkChar:
-        if (Value.size() != 1) throw EPropertyError("Invalid property value");
-        SetOrdProp(T, P, static_cast<unsigned char>(Value[0]));
+    case tkChar: {
+        int64_t V;
+        if (!CharPropValue(Value, V)) throw EPropertyError("Invalid property value");
+        SetOrdProp(T, P, V);
         return;
+    }
     case tkEnumeration:
         SetEnumProp(T, P, Trimmed(Value));
         return;
@@ -626,7 +659,12 @@ void SetPropValue(TObject* Instance, std::string_view Path, const std::string& V
         return;
     }
     case tkString:
+    case tkLString:
         SetStrProp(T, P, Value);
+        return;
+    case tkVariant:
+        if (!P->SetVar) throw EPropertyError("Property " + P->Name + " is read-only");
+        P->SetVar(T, Variant(Value));
         return;
     default:
         throw EPropertyError("Invalid property type: " + P->Name);

@@ -67,12 +67,26 @@
 #include "framework/rtl/Events.h"
 #include "framework/rtl/Object.h"
 #include "framework/classes/UiTypes.h"
+#include "framework/rtl/Variant.h"
 
 class TComponent;
 class TCollection;
 class TCollectionItem;
 
-enum TTypeKind { tkUnknown, tkInteger, tkChar, tkEnumeration, tkFloat, tkString, tkSet, tkClass, tkMethod, tkInt64 };
+// Kinds of published types. std::string properties are tkLString (a long
+// string); tkString, tkWChar and tkInterface are kinds no property of this
+// framework has, kept so that kind filters name the same sets the
+// designer's inspector pages are defined by.
+enum TTypeKind {
+    tkUnknown, tkInteger, tkChar, tkEnumeration, tkFloat, tkString, tkSet, tkClass, tkMethod, tkWChar, tkLString,
+    tkVariant, tkInterface, tkInt64
+};
+using TTypeKinds = TSmallSet<TTypeKind>;
+// Every kind.
+constexpr TTypeKinds tkAny = TTypeKinds::FromMask((1u << (tkInt64 + 1)) - 1);
+// The kinds whose values are ordinal numbers, and the string kinds.
+constexpr TTypeKinds tkOrdinal{tkInteger, tkChar, tkEnumeration, tkSet, tkWChar, tkInt64};
+constexpr TTypeKinds tkStrings{tkString, tkLString};
 enum TFloatType { ftSingle, ftDouble, ftExtended, ftComp, ftCurr };
 
 // The description of one type. Named identities (TColor, TCaption, ...)
@@ -96,7 +110,7 @@ struct TTypeInfo {
     std::string TypeName() const;
     const TClass* ClassType() const { return ClassFn ? ClassFn() : nullptr; }
     const TTypeInfo* CompType() const { return CompTypeFn ? CompTypeFn() : nullptr; }
-    bool IsOrdinal() const { return Kind == tkInteger || Kind == tkChar || Kind == tkEnumeration || Kind == tkSet; }
+    bool IsOrdinal() const { return tkOrdinal.Contains(Kind) && Kind != tkInt64; }
     // True when this type is Other or a named identity standing on it.
     bool IsA(const TTypeInfo* Other) const;
 };
@@ -128,6 +142,7 @@ const TTypeInfo* BooleanInfo();
 const TTypeInfo* CharInfo();
 const TTypeInfo* FloatInfo(TFloatType Type);
 const TTypeInfo* StringInfo();
+const TTypeInfo* VariantInfo();
 const TTypeInfo* MakeClassInfo(const TClass* (*ClassFn)());
 const TTypeInfo* MakeSetInfo(const char* Name, const TTypeInfo* (*CompTypeFn)());
 const TTypeInfo* MakeMethodInfo(const char* Name, const std::type_info* Signature);
@@ -169,6 +184,10 @@ struct TTypeInfoOf<double> {
 template <>
 struct TTypeInfoOf<std::string> {
     static const TTypeInfo* Get() { return qrn_rtti::StringInfo(); }
+};
+template <>
+struct TTypeInfoOf<Variant> {
+    static const TTypeInfo* Get() { return qrn_rtti::VariantInfo(); }
 };
 template <class T>
 struct TTypeInfoOf<T*, std::enable_if_t<std::is_base_of_v<TObject, T>>> {
@@ -236,6 +255,7 @@ QRN_NAMED_TYPE(TCaption, std::string)
 QRN_NAMED_TYPE(TShortCut, uint16_t)
 QRN_NAMED_TYPE(TFontName, std::string)
 QRN_NAMED_TYPE(TFontCharset, uint8_t)
+QRN_NAMED_TYPE(TImeName, std::string)
 QRN_NAMED_TYPE(TModalResult, int)
 QRN_NAMED_TYPE(TComponentName, std::string)
 QRN_NAMED_TYPE(TTabOrder, int)
@@ -272,9 +292,11 @@ public:
     std::function<void(TObject*, TObject*)> SetObj;
     std::function<TMethod(TObject*)> GetMeth;
     std::function<void(TObject*, const TMethod&)> SetMeth;
+    std::function<Variant(TObject*)> GetVar;
+    std::function<void(TObject*, const Variant&)> SetVar;
 
     TTypeKind Kind() const { return PropType ? PropType->Kind : tkUnknown; }
-    bool Writable() const { return SetOrd || SetFloat || SetStr || SetObj || SetMeth; }
+    bool Writable() const { return SetOrd || SetFloat || SetStr || SetObj || SetMeth || SetVar; }
     bool IsStored(TObject* Instance) const { return StoredFn ? StoredFn(Instance) : StoredConst; }
 };
 
@@ -326,6 +348,7 @@ public:
     std::vector<THandlerInfo> FHandlers;
     std::vector<TFieldInfo> FFields;
     std::vector<std::pair<uint32_t, std::function<void(TObject*, void*)>>> FMessages;
+    std::vector<std::string> FUnpublished;
     std::function<TComponent*(TComponent*)> FCreateComponent;
     std::function<TCollectionItem*(TCollection*)> FCreateItem;
     std::function<TObject*()> FCreateObject;
@@ -374,9 +397,13 @@ TMethod GetMethodProp(TObject* Instance, std::string_view Path);
 void SetMethodProp(TObject* Instance, std::string_view Path, const TMethod& Value);
 // Any property as text, as the inspector shows it: integers in decimal (or
 // their constant name), enumerations by name, sets "[a,b]", floats, strings
-// unquoted, objects by component name or "(TClassName)", events by handler
-// name. SetPropValue parses the same forms back (not for objects/events).
+// unquoted, a referenced component by name, an owned object as its declared
+// type "(TStrings)", events by handler name. SetPropValue parses the same forms back (not for objects/events).
 std::string GetPropValue(TObject* Instance, std::string_view Path);
+// A character as the inspector shows it: itself when printable (33-126),
+// else "#n"; CharPropValue reads either form back.
+std::string CharPropText(int64_t Value);
+bool CharPropValue(const std::string& Text, int64_t& Value);
 void SetPropValue(TObject* Instance, std::string_view Path, const std::string& Value);
 
 // ---- Declaring the tables ----
@@ -458,6 +485,9 @@ public:
     // A message handler: void (C::*)(M&) where M starts with the number.
     template <class C2, class M>
     void Message(uint32_t Msg, void (C2::*Method)(M&));
+    // Takes an inherited property out of this class and its descendants
+    // (neither streamed nor shown by the designer).
+    void Unpublish(std::string Name) { Cls.FUnpublished.push_back(std::move(Name)); }
 
 private:
     template <class T, class GetFn, class SetFn>

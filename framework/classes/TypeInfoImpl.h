@@ -18,7 +18,9 @@ constexpr TTypeKind KindOf() {
     else if constexpr (std::is_floating_point_v<T>)
         return tkFloat;
     else if constexpr (std::is_same_v<T, std::string>)
-        return tkString;
+        return tkLString;
+    else if constexpr (std::is_same_v<T, Variant>)
+        return tkVariant;
     else if constexpr (std::is_pointer_v<T>)
         return tkClass;
     else if constexpr (IsEvent<T>::value)
@@ -106,7 +108,10 @@ TPropBuilder TClassBuilder<C>::AddProp(std::string Name, GetFn Get, SetFn Set, b
     } else if constexpr (K == tkFloat) {
         P->GetFloat = [Get](TObject* O) -> double { return static_cast<double>(Get(static_cast<C*>(O))); };
         if (HasSetter) P->SetFloat = [Set](TObject* O, double V) { Set(static_cast<C*>(O), static_cast<T>(V)); };
-    } else if constexpr (K == tkString) {
+    } else if constexpr (K == tkVariant) {
+        P->GetVar = [Get](TObject* O) -> Variant { return Get(static_cast<C*>(O)); };
+        if (HasSetter) P->SetVar = [Set](TObject* O, const Variant& V) { Set(static_cast<C*>(O), V); };
+    } else if constexpr (K == tkLString) {
         P->GetStr = [Get](TObject* O) -> std::string { return Get(static_cast<C*>(O)); };
         if (HasSetter) P->SetStr = [Set](TObject* O, const std::string& V) { Set(static_cast<C*>(O), V); };
     } else if constexpr (K == tkClass) {

@@ -329,7 +329,8 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo* Prop) {
             WriteFloat(V);
         return;
     }
-    case tkString: {
+    case tkString:
+    case tkLString: {
         std::string V = Prop->GetStr(Instance);
         if (V == (Anc ? Prop->GetStr(Anc) : Prop->StrDefault)) return;
         WritePropName(Prop->Name);

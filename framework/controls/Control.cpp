@@ -112,8 +112,10 @@ TCustomForm* GetParentForm(TControl* Control) {
 
 // ---- TControl
 
+bool (*DesignMessageHook)(TControl* Sender, TMessage& Message) = nullptr;
+
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner), FFont(std::make_unique<TFont>()) {
-    WindowProc = [this](TMessage& M) { WndProc(M); };
+    WindowProc = [this](TMessage& M) { FilterAndWndProc(M); };
     FFont->OnChange = TNotifyEvent(this, &TControl::FontChanged);
 }
 
@@ -135,6 +137,25 @@ void TControl::BeforeDestruction() {
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {
     inherited::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == static_cast<TComponent*>(FPopupMenu)) FPopupMenu = nullptr;
+}
+
+void TControl::ChangeName(const std::string& NewName) {
+    const auto Loading = [](const TComponent* C) { return C && C->ComponentState().Contains(csLoading); };
+    const bool FollowName = FControlStyle.Contains(csSetCaption) && !Loading(this) &&
+                            !(dynamic_cast<TControl*>(Owner()) && Loading(Owner())) && Name() == GetText();
+    inherited::ChangeName(NewName);
+    if (FollowName) SetText(NewName);
+}
+
+void TControl::FilterAndWndProc(TMessage& Message) {
+    if (DesignMessageHook && ComponentState().Contains(csDesigning)) {
+        // A windowless child under the mouse gets the message first, so
+        // the designer sees the child as its target rather than this one.
+        auto* W = dynamic_cast<TWinControl*>(this);
+        if (W && IsChildMouseMsg(Message.Msg) && W->IsControlMouseMsg(Message)) return;
+        if (DesignMessageHook(this, Message)) return;
+    }
+    WndProc(Message);
 }
 
 TComponent* TControl::GetParentComponent() const { return FParent; }
@@ -398,10 +419,6 @@ void TControl::CheckPopup(TMessage& Message) {
 }
 
 void TControl::WndProc(TMessage& Message) {
-    if (ComponentState().Contains(csDesigning)) {
-        TCustomForm* Form = GetParentForm(this);
-        if (Form && Form->Designer() && Form->Designer()->IsDesignMsg(this, Message)) return;
-    }
     switch (Message.Msg) {
         case WM_LBUTTONDOWN:
             if (BeginAutoDrag()) return;

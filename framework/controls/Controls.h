@@ -239,6 +239,9 @@ protected:
     void Loaded() override;
     void ReadState(TReader* Reader) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    // With csSetCaption, a text that equals the old name follows a rename
+    // (not while loading).
+    void ChangeName(const std::string& NewName) override;
     void FontChanged(TObject* Sender);
     // Source side of a drag.
     virtual void DoStartDrag(TDragObject*& DragObject);
@@ -275,6 +278,8 @@ protected:
 private:
     friend class TWinControl;
     friend struct TDragAccess;
+    // The default WindowProc: the design filter, then WndProc.
+    void FilterAndWndProc(TMessage& Message);
     void DoMouseDown(TMessage& Message, TMouseButton Button, TShiftState Shift);
     void DoMouseUp(TMessage& Message, TMouseButton Button);
     void CheckPopup(TMessage& Message);
@@ -476,6 +481,21 @@ TControl* GetCaptureControl();
 void SetCaptureControl(TControl* Control);
 // The form a control sits on (nullptr when it sits on none).
 TCustomForm* GetParentForm(TControl* Control);
+// Design time: every message of a csDesigning control is offered to this
+// hook first, before the control's own WndProc (overrides included) sees
+// it; true when the designer took it. The forms layer sets it (the
+// nearest form's designer); nullptr: nothing is designed.
+extern bool (*DesignMessageHook)(TControl* Sender, TMessage& Message);
+// Mouse messages a windowed control hands to the windowless child under
+// the mouse.
+inline bool IsChildMouseMsg(uint32_t Msg) {
+    return Msg >= WM_MOUSEFIRST && Msg <= WM_MBUTTONDBLCLK && Msg != WM_MOUSEWHEEL;
+}
+// True while the control is designed: a disabled control then keeps an
+// enabled window, so that the designer can still select it.
+inline bool KeepsEnabledForDesign(const TComponent* Control) {
+    return Control->ComponentState().Contains(csDesigning);
+}
 // The module whose code this is: the executable, or the DLL that holds
 // this copy of the framework.
 HINSTANCE FrameworkInstance();

@@ -98,7 +98,7 @@ void TWinControl::CreateParams(TCreateParams& Params) {
     Params.Caption = FText;
     Params.Style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
     if (FParent && FVisible) Params.Style |= WS_VISIBLE;
-    if (!FEnabled) Params.Style |= WS_DISABLED;
+    if (!FEnabled && !KeepsEnabledForDesign(this)) Params.Style |= WS_DISABLED;
     if (FTabStop) Params.Style |= WS_TABSTOP;
     Params.X = FLeft;
     Params.Y = FTop;
@@ -735,8 +735,10 @@ bool TWinControl::IsControlMouseMsg(TMessage& Message) {
     if (Capture && Capture->Parent() == this && !dynamic_cast<TWinControl*>(Capture)) {
         Control = Capture;
     } else if (!Capture || Capture == this) {
+        // At design time a windowless child is picked even when disabled:
+        // the designer selects it through the messages it receives.
         TPoint P{static_cast<short>(LOWORD(Message.LParam)), static_cast<short>(HIWORD(Message.LParam))};
-        Control = ControlAtPos(P, false);
+        Control = ControlAtPos(P, ComponentState().Contains(csDesigning));
     }
     if (!Control) return false;
     const int X = static_cast<short>(LOWORD(Message.LParam)) - Control->Left();
@@ -865,7 +867,7 @@ void TWinControl::WndProc(TMessage& Message) {
             Perform(CM_SYSCOLORCHANGE, 0, 0);
             break;
         case CM_ENABLEDCHANGED:
-            if (FHandle) EnableWindow(FHandle, FEnabled);
+            if (FHandle) EnableWindow(FHandle, FEnabled || KeepsEnabledForDesign(this));
             Invalidate();
             return;
         case CM_VISIBLECHANGED:
@@ -907,9 +909,7 @@ void TWinControl::WndProc(TMessage& Message) {
             Broadcast(Message);
             return;
         default:
-            if (Message.Msg >= WM_MOUSEFIRST && Message.Msg <= WM_MBUTTONDBLCLK && Message.Msg != WM_MOUSEWHEEL &&
-                !ComponentState().Contains(csDesigning) && IsControlMouseMsg(Message))
-                return;
+            if (IsChildMouseMsg(Message.Msg) && IsControlMouseMsg(Message)) return;
             break;
     }
     TControl::WndProc(Message);

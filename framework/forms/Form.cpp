@@ -7,6 +7,22 @@
 #include "framework/rtl/Exceptions.h"
 #include "framework/rtl/StrUtils.h"
 
+void (*FormBeforeDestructionHook)(TCustomForm* Form) = nullptr;
+
+namespace {
+
+// The nearest form up the parent chain that has a designer takes the
+// messages of its designed controls (a form embedded in another control
+// designs its own controls).
+bool FormDesignerMessage(TControl* Sender, TMessage& Message) {
+    for (TControl* C = Sender; C; C = C->Parent())
+        if (auto* Form = dynamic_cast<TCustomForm*>(C); Form && Form->Designer())
+            return Form->Designer()->IsDesignMessage(Sender, Message);
+    return false;
+}
+
+}  // namespace
+
 TCustomForm::TCustomForm(TComponent* AOwner) : TCustomControl(AOwner), FIcon(std::make_unique<TIcon>()) {
     FVisible = false;
     FColor = clBtnFace;
@@ -31,6 +47,7 @@ TCustomForm::~TCustomForm() {
 }
 
 void TCustomForm::BeforeDestruction() {
+    if (FormBeforeDestructionHook) FormBeforeDestructionHook(this);
     if (OnDestroy) {
         try {
             OnDestroy(this);
@@ -75,13 +92,25 @@ void TCustomForm::Loaded() {
 
 void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
     inherited::Notification(AComponent, Operation);
-    if (Operation != opRemove) return;
-    if (AComponent == FMenu) {
-        if (FHandle && FFormStyle != fsMDIChild) ::SetMenu(FHandle, nullptr);
-        FMenu = nullptr;
+    if (Operation == opRemove) {
+        if (AComponent == FMenu) {
+            if (FHandle && FFormStyle != fsMDIChild) ::SetMenu(FHandle, nullptr);
+            FMenu = nullptr;
+        }
+        if (AComponent == FActiveControl) FActiveControl = nullptr;
+        if (AComponent == FFocusedControl) FFocusedControl = nullptr;
     }
-    if (AComponent == FActiveControl) FActiveControl = nullptr;
-    if (AComponent == FFocusedControl) FFocusedControl = nullptr;
+    if (FDesigner) FDesigner->ComponentNotification(AComponent, Operation);
+}
+
+void TCustomForm::ValidateRename(TComponent* AComponent, const std::string& CurName, const std::string& NewName) {
+    inherited::ValidateRename(AComponent, CurName, NewName);
+    if (FDesigner) FDesigner->NotifyRename(AComponent, CurName, NewName);
+}
+
+void TCustomForm::SetDesigner(IDesignerHook* Value) {
+    FDesigner = Value;
+    if (Value) DesignMessageHook = FormDesignerMessage;
 }
 
 // ---- window
@@ -133,7 +162,7 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
         if (FVisible) Params.Style |= WS_VISIBLE;
         return;
     }
-    if (!FEnabled) Params.Style |= WS_DISABLED;
+    if (!FEnabled && !KeepsEnabledForDesign(this)) Params.Style |= WS_DISABLED;
     if (FFormStyle == fsMDIChild) {
         TCustomForm* Frame = Application ? Application->MainForm() : nullptr;
         if (!Frame || Frame->FormStyle() != fsMDIForm)
@@ -553,7 +582,11 @@ void TCustomForm::Previous() {
 }
 
 void TCustomForm::Paint() {
-    if (OnPaint) OnPaint(this);
+    // A designed form shows the designer's grid instead of its own painting.
+    if (FDesigner && ComponentState().Contains(csDesigning))
+        FDesigner->PaintGrid();
+    else if (OnPaint)
+        OnPaint(this);
 }
 
 // ---- messages

@@ -20,6 +20,7 @@
 #include "framework/controls/Controls.h"
 #include "framework/controls/ModalHook.h"
 #include "framework/graphics/Bitmap.h"
+#include "framework/uicore/DesignerHook.h"
 
 class TMainMenu;
 class TMenuItem;
@@ -67,20 +68,6 @@ using TDropFilesEvent = TEvent<void(TObject* Sender, const std::vector<std::stri
 // releases the drop handle, in every case (also when reading fails).
 std::vector<std::string> TakeDroppedFiles(HDROP Drop, TPoint& Pos);
 
-// What the form designer library plugs into a designed form.
-class IDesignerHook {
-public:
-    virtual ~IDesignerHook() = default;
-    // True when the designer took the message of a designed control.
-    virtual bool IsDesignMsg(TControl* Sender, TMessage& Message) = 0;
-    virtual void Modified() = 0;
-    virtual void Notification(TComponent* AComponent, TOperation Operation) = 0;
-    virtual void PaintGrid() = 0;
-    virtual void ValidateRename(TComponent* AComponent, const std::string& CurName, const std::string& NewName) = 0;
-    virtual std::string UniqueName(const std::string& BaseName) = 0;
-    virtual TComponent* GetRoot() = 0;
-};
-
 class TCustomForm : public TCustomControl {
     QRN_CLASS(TCustomForm, TCustomControl)
 public:
@@ -110,8 +97,14 @@ public:
     void SetModalResult(TModalResult Value) { FModalResult = Value; }
     TFormState FormState() const { return FFormState; }
     bool Active() const { return FActive; }
-    IDesignerHook* Designer() const { return FDesigner; }
-    void SetDesigner(IDesignerHook* Value) { FDesigner = Value; }
+    // The designer of a designed form (nullptr when none), typed as the
+    // caller needs it: Designer<TFormDesigner>() (nullptr for another kind).
+    template <class T = IDesignerHook>
+    T* Designer() const {
+        return dynamic_cast<T*>(FDesigner);
+    }
+    // Also routes the messages of the form's designed controls to it.
+    void SetDesigner(IDesignerHook* Value);
     int PixelsPerInch() const { return FPixelsPerInch; }
     void SetPixelsPerInch(int Value) { FPixelsPerInch = Value; }
     // Whether files dropped from the shell reach OnDropFiles; kept when
@@ -174,7 +167,10 @@ protected:
     // window of their own (a floating bar) but name the form as their
     // parent: writing the form keeps them too.
     void GetChildren(TGetChildProc Proc, TComponent* Root) override;
+    // Both also tell the designer (its component notification and its
+    // rename notification, which may refuse the name by raising).
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    void ValidateRename(TComponent* AComponent, const std::string& CurName, const std::string& NewName) override;
     virtual void DoClose(TCloseAction& Action);
     virtual void DropFiles(const std::vector<std::string>& Files, int X, int Y);
     void WMDropFiles(TMessage& Message);
@@ -208,6 +204,11 @@ protected:
     bool FCreated = false;
     bool FAcceptFiles = false;
 };
+
+// Called first when a form is freed (before OnDestroy), so that the
+// designer library can leave design mode; nullptr when nobody listens.
+// Must not raise.
+extern void (*FormBeforeDestructionHook)(TCustomForm* Form);
 
 class TForm : public TCustomForm {
     QRN_CLASS(TForm, TCustomForm)

@@ -15,6 +15,10 @@ class TStream;
 class TStrings : public TPersistent {
 public:
     ~TStrings() override = default;
+    // Class records of their own, so that a property typed TStrings shows
+    // that type in the designer.
+    static const TClass* StaticClass();
+    const TClass* ClassType() const override;
 
     // The storage a descendant provides.
     virtual std::string Get(int Index) const = 0;
@@ -106,6 +110,8 @@ class TStringList : public TStrings {
 public:
     TStringList() = default;
     ~TStringList() override;
+    static const TClass* StaticClass();
+    const TClass* ClassType() const override;
 
     std::string Get(int Index) const override;
     int GetCount() const override { return static_cast<int>(FList.size()); }

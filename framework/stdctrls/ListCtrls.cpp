@@ -225,7 +225,11 @@ void TListWindowControl::WndProc(TMessage& Message) {
 
 // ---- list box
 
-TListBox::TListBox(TComponent* AOwner) : TListWindowControl(AOwner) { SetBounds(0, 0, 121, 97); }
+TListBox::TListBox(TComponent* AOwner) : TListWindowControl(AOwner) {
+    // A list shows items, not a caption: renaming it leaves its text alone.
+    FControlStyle.Exclude(csSetCaption);
+    SetBounds(0, 0, 121, 97);
+}
 
 const TListWindowControl::TItemMessages& TListBox::Msgs() const {
     static const TItemMessages M{LB_ADDSTRING,   LB_INSERTSTRING, LB_DELETESTRING,   LB_RESETCONTENT, LB_GETCOUNT,
@@ -458,7 +462,7 @@ void TComboBox::WndProc(TMessage& Message) {
 // ---- scroll bar
 
 TScrollBar::TScrollBar(TComponent* AOwner) : TWinControl(AOwner) {
-    FControlStyle.Exclude(csClickEvents).Exclude(csDoubleClicks);
+    FControlStyle.Exclude(csClickEvents).Exclude(csDoubleClicks).Exclude(csSetCaption);
     FTabStop = true;
     SetBounds(0, 0, 121, GetSystemMetrics(SM_CYHSCROLL));
 }
@@ -539,6 +543,7 @@ void TScrollBar::WndProc(TMessage& Message) {
 QRN_PUBLISHED(TListWindowControl) {}
 
 QRN_PUBLISHED(TListBox) {
+    B.Unpublish("Caption");
     B.Prop("Style", &TListBox::Style, &TListBox::SetStyle).Default(lbStandard);
     B.Prop("MultiSelect", &TListBox::MultiSelect, &TListBox::SetMultiSelect).Default(false);
     B.Prop("Sorted", &TListBox::Sorted, &TListBox::SetSorted).Default(false);
@@ -551,6 +556,7 @@ QRN_PUBLISHED(TListBox) {
 }
 
 QRN_PUBLISHED(TComboBox) {
+    B.Unpublish("Caption");
     B.Prop("Style", &TComboBox::Style, &TComboBox::SetStyle).Default(csDropDown);
     B.Prop("DropDownCount", &TComboBox::DropDownCount, &TComboBox::SetDropDownCount).Default(8);
     B.Prop("Sorted", &TComboBox::Sorted, &TComboBox::SetSorted).Default(false);
@@ -565,6 +571,7 @@ QRN_PUBLISHED(TComboBox) {
 }
 
 QRN_PUBLISHED(TScrollBar) {
+    B.Unpublish("Caption");
     B.Prop("Kind", &TScrollBar::Kind, &TScrollBar::SetKind).Default(sbHorizontal);
     B.Prop("Min", &TScrollBar::Min, &TScrollBar::SetMin).Default(0);
     B.Prop("Max", &TScrollBar::Max, &TScrollBar::SetMax).Default(100);

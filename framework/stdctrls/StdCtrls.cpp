@@ -426,6 +426,10 @@ void TMemoStrings::SetTextStr(std::string_view Value) {
 // ---- published properties
 
 QRN_PUBLISHED(TLabel) {
+    // A label's frame does not depend on Ctl3D: the generated code gives
+    // labels and buttons a fixed Ctl3D symbol of their own.
+    B.Unpublish("Ctl3D");
+    B.Unpublish("ParentCtl3D");
     B.Prop("Alignment", &TLabel::Alignment, &TLabel::SetAlignment).Default(taLeftJustify);
     B.Prop("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize).Default(true);
     B.Prop("FocusControl", &TLabel::FocusControl, &TLabel::SetFocusControl);
@@ -441,18 +445,17 @@ QRN_PUBLISHED(TCustomEdit) {
     B.Prop("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength).Default(0);
     B.Prop("PasswordChar", &TCustomEdit::PasswordChar, &TCustomEdit::SetPasswordChar).Default('\0');
     B.Prop("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly).Default(false);
-    // An edit's caption is its text: store it once, as Text.
-    B.Prop("Caption", &TCustomEdit::Caption, &TCustomEdit::SetCaption).Type(QRN_TYPE(TCaption)).Stored(false);
-    // A memo's text is stored as its lines.
-    B.Prop("Text", &TCustomEdit::Text, &TCustomEdit::SetText).Stored([](TObject* O) {
-        return dynamic_cast<TMemo*>(O) == nullptr;
-    });
+    // An edit's caption is its text: it has Text only.
+    B.Unpublish("Caption");
+    B.Prop("Text", &TCustomEdit::Text, &TCustomEdit::SetText);
     B.Event("OnChange", &TCustomEdit::OnChange);
 }
 
 QRN_PUBLISHED(TEdit) {}
 
 QRN_PUBLISHED(TMemo) {
+    // A memo's text is its lines.
+    B.Unpublish("Text");
     B.Prop("Lines", &TMemo::Lines, &TMemo::SetLines);
     B.Prop("ScrollBars", &TMemo::ScrollBars, &TMemo::SetScrollBars).Default(ssNone);
     B.Prop("WantReturns", &TMemo::WantReturns, &TMemo::SetWantReturns).Default(true);

@@ -192,6 +192,9 @@ void TRadioButton::WndProc(TMessage& Message) {
 QRN_PUBLISHED(TButtonControl) {}
 
 QRN_PUBLISHED(TButton) {
+    // See TLabel: buttons get their Ctl3D symbol from the generated code.
+    B.Unpublish("Ctl3D");
+    B.Unpublish("ParentCtl3D");
     B.Prop("Cancel", &TButton::Cancel, &TButton::SetCancel).Default(false);
     B.Prop("Default", &TButton::Default, &TButton::SetDefault).Default(false);
     B.Prop("ModalResult", &TButton::ModalResult, &TButton::SetModalResult).Type(QRN_TYPE(TModalResult)).Default(0);

@@ -258,7 +258,7 @@ TEST(Persistent, AssignWithoutSupportRaises) {
         F.Assign(&L);
         FAIL();
     } catch (const EConvertError& E) {
-        EXPECT_EQ(E.Message, "Cannot assign a TPersistent to a TTestFont");
+        EXPECT_EQ(E.Message, "Cannot assign a TStringList to a TTestFont");
     }
     try {
         F.Assign(nullptr);

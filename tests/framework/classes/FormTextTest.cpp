@@ -138,6 +138,20 @@ TEST(FormText, MalformedTextRaisesParserErrorsWithLineNumbers) {
     EXPECT_EQ(ParseError(DeepObjects), "Nesting too deep on line 201");
 }
 
+TEST(FormText, ClipboardTextConvertsOneBlockPerCall) {
+    // Two copied components, as the clipboard gives them: NUL-terminated.
+    std::string Text = "object A: TB\r\n  X = 1\r\nend\r\nobject C: TD\r\nend\r\n";
+    Text.push_back('\0');
+    TStringStream In(Text);
+    std::vector<std::string> Blocks;
+    while (In.Position() < In.Size()) {
+        TStringStream Out;
+        ObjectTextToBinary(&In, &Out);
+        Blocks.push_back(ObjectBinaryToText(Out.DataString()));
+    }
+    EXPECT_EQ(Blocks, (std::vector<std::string>{"object A: TB\r\n  X = 1\r\nend\r\n", "object C: TD\r\nend\r\n"}));
+}
+
 TEST(FormText, ResourceConversionsBothWays) {
     std::string Text = "object Main: TMainForm\r\n  X = 1\r\nend\r\n";
     TStringStream In(Text), Res;

@@ -87,7 +87,7 @@ TEST(TypeInfo, KindsAndNamedTypeIdentities) {
     EXPECT_EQ(C->FindProperty("Enabled")->Kind(), tkEnumeration);
     EXPECT_EQ(C->FindProperty("Styles")->Kind(), tkSet);
     EXPECT_EQ(C->FindProperty("Ratio")->Kind(), tkFloat);
-    EXPECT_EQ(C->FindProperty("Text")->Kind(), tkString);
+    EXPECT_EQ(C->FindProperty("Text")->Kind(), tkLString);  // std::string properties are long strings
     EXPECT_EQ(C->FindProperty("Font")->Kind(), tkClass);
     EXPECT_EQ(C->FindProperty("Link")->Kind(), tkClass);
     EXPECT_EQ(C->FindProperty("OnClick")->Kind(), tkMethod);

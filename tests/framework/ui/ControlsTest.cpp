@@ -427,17 +427,15 @@ TEST_F(ControlsTest, AChildDeletedWithoutFreeLeavesNoTraceInItsParent) {
 TEST_F(ControlsTest, DesignedControlsAskTheFormsDesignerFirst) {
     struct TFakeDesigner : IDesignerHook {
         std::vector<uint32_t> Taken;
-        bool IsDesignMsg(TControl*, TMessage& M) override {
+        bool IsDesignMessage(TControl*, TMessage& M) override {
             if (M.Msg != WM_LBUTTONDOWN) return false;
             Taken.push_back(M.Msg);
             return true;
         }
-        void Modified() override {}
-        void Notification(TComponent*, TOperation) override {}
+        void NotifyModified() override {}
+        void ComponentNotification(TComponent*, TOperation) override {}
         void PaintGrid() override {}
-        void ValidateRename(TComponent*, const std::string&, const std::string&) override {}
-        std::string UniqueName(const std::string& B) override { return B + "1"; }
-        TComponent* GetRoot() override { return nullptr; }
+        void NotifyRename(TComponent*, const std::string&, const std::string&) override {}
     } Designer;
     auto* Probe = AddProbe("Probe", 0);
     int Downs = 0;
