@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "TempFolder.h"
+#include "tests/common/TestFolder.h"
 #include "framework/rtl/Exceptions.h"
 
 namespace {
@@ -16,7 +16,7 @@ struct TListed {
 };
 
 TEST(FileScan, ListsWhatFindFirstReportsInTheSameOrder) {
-    TempFolder Tmp;
+    TTestFolder Tmp;
     for (const char* Name : {"b.asm", "A.inc", "c.mac", ".hidden"}) WriteFileAtomic(Tmp / Name, Name);
     ASSERT_TRUE(CreateDir(Tmp / "sub"));
 #ifndef _WIN32
@@ -30,7 +30,7 @@ TEST(FileScan, ListsWhatFindFirstReportsInTheSameOrder) {
         if (Rec.Name != "." && Rec.Name != "..") Expected.push_back({Rec.Name, Rec.Attr & (faDirectory | faHidden)});
 
     std::vector<TFolderEntry> Entries;
-    ASSERT_TRUE(ListFolder(Tmp.Path, Entries));
+    ASSERT_TRUE(ListFolder(Tmp.Path(), Entries));
     std::vector<TListed> Listed;
     for (const TFolderEntry& E : Entries) Listed.push_back({E.Name, E.Attr & (faDirectory | faHidden)});
     EXPECT_EQ(Listed, Expected);
@@ -39,7 +39,7 @@ TEST(FileScan, ListsWhatFindFirstReportsInTheSameOrder) {
 }
 
 TEST(FileScan, ReadsWholeFilesWhateverTheSizeHintSays) {
-    TempFolder Tmp;
+    TTestFolder Tmp;
     std::string Big(200000, 'x');
     Big += "end";
     WriteFileAtomic(Tmp / "big", Big);
