@@ -3,19 +3,20 @@
 #include "designer/support/SortedList.h"
 
 namespace {
-void FreeItem(void* Item) {
-    if (Item) static_cast<TObject*>(Item)->Free();
+// Takes item 0 out (through the list's own Delete) and frees it, until the
+// list is empty.
+template <class L>
+void TakeOutAndFree(L* List) {
+    if (!List) return;
+    while (List->Count() > 0) {
+        void* Item = List->Items(0);
+        List->Delete(0);
+        if (Item) static_cast<TObject*>(Item)->Free();
+    }
 }
 }  // namespace
 
-void FreeListItems(TList* List) {
-    if (!List) return;
-    while (List->Count() > 0) {
-        void* Item = List->Get(0);
-        List->Delete(0);
-        FreeItem(Item);
-    }
-}
+void FreeListItems(TList* List) { TakeOutAndFree(List); }
 
 void FreeListAndItems(std::unique_ptr<TList>& List) {
     if (!List) return;
@@ -23,14 +24,7 @@ void FreeListAndItems(std::unique_ptr<TList>& List) {
     List.reset();
 }
 
-void ClearSortedList(TCustomSortedList* List) {
-    if (!List) return;
-    while (List->Count() > 0) {
-        void* Item = List->Items(0);
-        List->Delete(0);
-        FreeItem(Item);
-    }
-}
+void ClearSortedList(TCustomSortedList* List) { TakeOutAndFree(List); }
 
 void FreeSortedList(std::unique_ptr<TCustomSortedList>& List) {
     if (!List) return;

@@ -1,4 +1,5 @@
 #include "designer/support/SortedList.h"
+#include "designer/support/ListHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -52,4 +53,29 @@ TEST(SortedList, SearchesGiveInsertionPointAndUnsortedFallsBack) {
     EXPECT_EQ(L.IndexOf(P(1)), 2);
     EXPECT_FALSE(L.FindItem(P(99), Index));
     EXPECT_EQ(Index, -1);
+}
+
+TEST(SortedList, ListHelpersFreeTheItemsThroughTheListsOwnDelete) {
+    struct TCountingList : TSortedList {
+        int Deletes = 0;
+        void Delete(int Index) override {
+            ++Deletes;
+            TSortedList::Delete(Index);
+        }
+    } Sorted;
+    TList Plain;
+    for (int I = 0; I < 3; ++I) {
+        Sorted.Add(new TObject());
+        Plain.Add(new TObject());
+    }
+    TList Copy;
+    CopyListItems(&Plain, &Copy);
+    EXPECT_TRUE(SameListItems(Plain, Copy));
+    Copy.Delete(0);
+    EXPECT_FALSE(SameListItems(Plain, Copy));
+    EXPECT_TRUE(ListsShareItem(Plain, Copy));
+    FreeListItems(&Plain);  // the sanitizers catch a leak or a double free
+    ClearSortedList(&Sorted);
+    EXPECT_EQ(Plain.Count(), 0);
+    EXPECT_EQ(Sorted.Deletes, 3);
 }
