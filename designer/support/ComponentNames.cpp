@@ -34,6 +34,18 @@ void SetPropValueByName(TObject* Instance, const std::string& PropName, const Va
     if (Instance) SetPropertyFromVariant(Instance, GetPropInfo(Instance, PropName), Value);
 }
 
+bool ObjectInheritsFromName(const TObject* Obj, const std::string& ClassName) {
+    if (!Obj) return false;
+    for (const TClass* C = Obj->ClassType(); C; C = C->Parent())
+        if (SameText(C->Name(), ClassName)) return true;
+    return false;
+}
+
+TPersistent* OwnerOfPersistent(TObject* Obj) {
+    auto* P = dynamic_cast<TPersistent*>(Obj);
+    return P ? P->GetOwner() : nullptr;
+}
+
 const TClass* CommonAncestorClass(const std::vector<TObject*>& Objects) {
     const TClass* Result = nullptr;
     for (const TObject* Obj : Objects) {

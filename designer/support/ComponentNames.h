@@ -20,5 +20,9 @@ bool IsNameFree(const TComponent* Root, const std::string& Name);
 std::string MakeUniqueName(const TComponent* Root, const std::string& BaseName);
 // Sets the named published property from a Variant; nil does nothing.
 void SetPropValueByName(TObject* Instance, const std::string& PropName, const Variant& Value);
+// True when the object's class or an ancestor has that name (any case).
+bool ObjectInheritsFromName(const TObject* Obj, const std::string& ClassName);
+// The owner of a persistent object; nil for anything else.
+TPersistent* OwnerOfPersistent(TObject* Obj);
 // The nearest class every object is an instance of (nil for none).
 const TClass* CommonAncestorClass(const std::vector<TObject*>& Objects);

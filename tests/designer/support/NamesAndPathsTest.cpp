@@ -3,6 +3,7 @@
 #include "designer/support/ComponentNames.h"
 #include "designer/support/DesignStrings.h"
 #include "designer/support/FormFileHeader.h"
+#include "designer/support/RectLayout.h"
 #include "framework/classes/FormText.h"
 #include "framework/rtl/Streams.h"
 #include "tests/designer/support/SupportTestClasses.h"
@@ -37,6 +38,33 @@ TEST(NamesAndPaths, CommonAncestorClass) {
     EXPECT_EQ(CommonAncestorClass({&Child}), TSupportChild::StaticClass());
     EXPECT_EQ(CommonAncestorClass({&Child, &Props}), TSupportProps::StaticClass());
     EXPECT_EQ(CommonAncestorClass({&Child, &Other}), TComponent::StaticClass());
+    EXPECT_TRUE(ObjectInheritsFromName(&Child, "tsupportprops"));
+    EXPECT_FALSE(ObjectInheritsFromName(&Props, "TSupportChild"));
+    TComponent Owner(nullptr);
+    auto* Owned = new TComponent(&Owner);
+    TObject Plain;
+    EXPECT_EQ(OwnerOfPersistent(Owned), &Owner);
+    EXPECT_EQ(OwnerOfPersistent(&Plain), nullptr);
+}
+
+TEST(NamesAndPaths, AlignRectInRectPerAxis) {
+    const TRect Box{0, 0, 40, 10};
+    const TRect Bounds{100, 200, 200, 300};
+    const TRect Near = AlignRectInRect(Box, Bounds, 1, 1, 70, 0);
+    EXPECT_EQ(Near.Left, 100);
+    EXPECT_EQ(Near.Right, 130);  // no later than the end margin
+    EXPECT_EQ(Near.Bottom, 210);
+    const TRect Centre = AlignRectInRect(Box, Bounds, 2, 2, 0, 0);
+    EXPECT_EQ(Centre.Left, 130);
+    EXPECT_EQ(Centre.Top, 245);
+    const TRect Far = AlignRectInRect(Box, Bounds, 3, 0, 0, 80);
+    EXPECT_EQ(Far.Left, 180);  // no earlier than the start margin
+    EXPECT_EQ(Far.Right, 200);
+    EXPECT_EQ(Far.Top, 200);
+    EXPECT_EQ(Far.Bottom, 300);  // other values: the whole extent
+    const TRect Clipped = AlignRectInRect({0, 0, 300, 10}, Bounds, 2, 1, 0, 0);
+    EXPECT_EQ(Clipped.Left, 100);
+    EXPECT_EQ(Clipped.Right, 200);
 }
 
 TEST(NamesAndPaths, StringAndPathRoutines) {
