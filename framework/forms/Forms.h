@@ -24,6 +24,7 @@
 
 class TMainMenu;
 class TMenuItem;
+class TDataModule;
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 QRN_ENUM(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin)
@@ -360,6 +361,9 @@ public:
     TCustomForm* Forms(int Index) const { return FForms.at(static_cast<size_t>(Index)); }
     TCustomForm* ActiveForm() const { return FActiveForm; }
     TWinControl* ActiveControl() const { return FActiveControl; }
+    // The data modules alive in this binary, oldest first.
+    int DataModuleCount() const;
+    TDataModule* DataModules(int Index) const;  // EListError when out of range
     // The cursor over the whole application (crDefault: each control's own).
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor Value);

@@ -2,7 +2,12 @@
 // the screen's size.
 #include <algorithm>
 
+#include "framework/classes/DataModule.h"
 #include "framework/forms/Forms.h"
+
+int TScreen::DataModuleCount() const { return ::DataModuleCount(); }
+
+TDataModule* TScreen::DataModules(int Index) const { return ::DataModules(Index); }
 
 TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {
     if (HDC DC = GetDC(nullptr)) {

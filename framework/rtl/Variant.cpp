@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "framework/rtl/DateUtils.h"
 #include "framework/rtl/Exceptions.h"
 #include "framework/rtl/StrUtils.h"
 
@@ -21,7 +22,9 @@ int NumericRank(TVarType T) {
         case varEmpty:
         case varBoolean:
         case varInteger: return 1;
-        case varDouble: return 2;
+        case varDouble:
+        case varDate:
+        case varCurrency: return 2;
         default: return 0;
     }
 }
@@ -33,6 +36,18 @@ Variant Variant::Null() {
     return v;
 }
 
+Variant Variant::Date(double Value) {
+    Variant v(Value);
+    v.FType = varDate;
+    return v;
+}
+
+Variant Variant::Currency(double Value) {
+    Variant v(Value);
+    v.FType = varCurrency;
+    return v;
+}
+
 const char* VarTypeName(TVarType T) {
     switch (T) {
         case varEmpty: return "Empty";
@@ -41,6 +56,8 @@ const char* VarTypeName(TVarType T) {
         case varBoolean: return "Boolean";
         case varDouble: return "Double";
         case varString: return "String";
+        case varDate: return "Date";
+        case varCurrency: return "Currency";
     }
     return "Unknown";
 }
@@ -51,6 +68,8 @@ int64_t Variant::AsInt64() const {
         case varInteger: return FInt;
         case varBoolean: return FInt ? -1 : 0;  // True is all bits set, as in the framework's Booleans
         case varDouble:
+        case varDate:
+        case varCurrency:
             if (!std::isfinite(FDouble) || FDouble >= 9.2233720368547758e18 || FDouble < -9.2233720368547758e18)
                 InvalidConversion();
             return static_cast<int64_t>(std::llround(FDouble));
@@ -79,7 +98,9 @@ bool Variant::AsBoolean() const {
         case varEmpty: return false;
         case varInteger:
         case varBoolean: return FInt != 0;
-        case varDouble: return FDouble != 0;
+        case varDouble:
+        case varDate:
+        case varCurrency: return FDouble != 0;
         case varString: {
             bool b;
             if (StringToBool(FString, b)) return b;
@@ -97,7 +118,9 @@ double Variant::AsDouble() const {
         case varEmpty: return 0;
         case varInteger: return static_cast<double>(FInt);
         case varBoolean: return FInt ? -1 : 0;
-        case varDouble: return FDouble;
+        case varDouble:
+        case varDate:
+        case varCurrency: return FDouble;
         case varString: {
             double d;
             if (TryStrToFloat(FString, d)) return d;
@@ -117,7 +140,9 @@ std::string Variant::AsString() const {
         case varEmpty: return {};
         case varInteger: return IntToStr(FInt);
         case varBoolean: return FInt ? "True" : "False";
-        case varDouble: return FloatToStr(FDouble);
+        case varDouble:
+        case varCurrency: return FloatToStr(FDouble);
+        case varDate: return DateTimeToStr(FDouble);
         case varString: return FString;
         case varNull: break;
     }

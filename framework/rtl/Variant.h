@@ -1,12 +1,14 @@
 #pragma once
-// A small variant: empty, null, integer, Boolean, floating point or string,
-// converting between them. Impossible conversions raise EVariantError
+// A small variant: empty, null, integer, Boolean, floating point, string,
+// date-time or currency, converting between them. Dates and currency are
+// numbers that remember their kind (the registry stores each in its own
+// 8-byte form). Impossible conversions raise EVariantError
 // "Invalid variant type conversion".
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-enum TVarType { varEmpty, varNull, varInteger, varBoolean, varDouble, varString };
+enum TVarType { varEmpty, varNull, varInteger, varBoolean, varDouble, varString, varDate, varCurrency };
 
 class Variant {
 public:
@@ -19,6 +21,9 @@ public:
     Variant(std::string V) : FType(varString), FString(std::move(V)) {}
     Variant(std::string_view V) : FType(varString), FString(V) {}
     static Variant Null();
+    // A date-time (days since 30 Dec 1899, as TDateTime) and a currency amount.
+    static Variant Date(double Value);
+    static Variant Currency(double Value);
 
     TVarType VarType() const { return FType; }
     bool IsEmpty() const { return FType == varEmpty; }

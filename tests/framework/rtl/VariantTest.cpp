@@ -1,4 +1,5 @@
 #include "framework/rtl/Exceptions.h"
+#include "framework/rtl/DateUtils.h"
 #include "framework/rtl/Variant.h"
 
 #include <gtest/gtest.h>
@@ -62,4 +63,16 @@ TEST(Variant, Comparison) {
     Variant v(5);
     v.Clear();
     EXPECT_TRUE(v.IsEmpty());
+}
+
+TEST(Variant, DatesAndCurrencyAreNumbersThatKeepTheirKind) {
+    const Variant D = Variant::Date(36526.5);  // 1 Jan 2000, noon
+    const Variant C = Variant::Currency(12.34);
+    EXPECT_EQ(D.VarType(), varDate);
+    EXPECT_EQ(C.VarType(), varCurrency);
+    EXPECT_EQ(D.AsDouble(), 36526.5);
+    EXPECT_EQ(C, Variant(12.34));
+    EXPECT_LT(Variant(1), D);
+    EXPECT_EQ(D.AsString(), DateTimeToStr(36526.5));
+    EXPECT_STREQ(VarTypeName(C.VarType()), "Currency");
 }

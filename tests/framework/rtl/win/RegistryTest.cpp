@@ -127,3 +127,47 @@ TEST(Registry, ChangingTheRootClosesTheKey) {
     EXPECT_EQ(Reg.CurrentPath(), "");
     EXPECT_EQ(Reg.RootKey(), HKEY_LOCAL_MACHINE);
 }
+
+TEST(Registry, BooleansEightByteValuesAndBinaryBlocks) {
+    TScratchKey Key;
+    TRegistry Reg;
+    ASSERT_TRUE(Reg.OpenKey(Key.Path(), true));
+    Reg.WriteBool("On", true);
+    Reg.WriteFloat("Ratio", 0.25);
+    Reg.WriteDateTime("When", 36526.5);
+    Reg.WriteCurrency("Price", 12.3456);
+    EXPECT_EQ(Reg.ReadInteger("On"), 1);
+    EXPECT_TRUE(Reg.ReadBool("On"));
+    EXPECT_EQ(Reg.ReadFloat("Ratio"), 0.25);
+    EXPECT_EQ(Reg.ReadDateTime("When"), 36526.5);
+    EXPECT_EQ(Reg.ReadCurrency("Price"), 12.3456);
+    EXPECT_EQ(Reg.GetDataSize("Price"), 8);
+    EXPECT_EQ(Reg.GetDataSize("Missing"), -1);
+    EXPECT_THROW(Reg.ReadFloat("On"), ERegistryException);  // another data kind
+    EXPECT_THROW(Reg.ReadInteger("Ratio"), ERegistryException);
+
+    std::string Block(5000, 'x');
+    Block[4999] = 'z';
+    Reg.WriteBinaryData("Block", Block.data(), static_cast<int>(Block.size()));
+    std::string Back(6000, '\0');
+    EXPECT_EQ(Reg.ReadBinaryData("Block", Back.data(), 6000), 5000);
+    EXPECT_EQ(Back.substr(0, 5000), Block);
+    char Head[3] = {};
+    EXPECT_EQ(Reg.ReadBinaryData("Block", Head, 3), 3);
+    EXPECT_EQ(Reg.ReadBinaryData("Missing", Head, 3), 0);
+}
+
+TEST(Registry, FirstSubKeyAndReadOnlyKeys) {
+    TScratchKey Key;
+    TRegistry Reg;
+    ASSERT_TRUE(Reg.OpenKey(Key.Path() + "\\Lib\\2.0", true));
+    Reg.WriteString("", "Sample Library");
+    ASSERT_TRUE(Reg.OpenKeyReadOnly("\\" + Key.Path() + "\\Lib"));
+    EXPECT_EQ(Reg.FirstKeyName(), "2.0");
+    ASSERT_TRUE(Reg.OpenKeyReadOnly("2.0"));
+    EXPECT_EQ(Reg.ReadString(""), "Sample Library");
+    EXPECT_EQ(Reg.FirstKeyName(), "");
+    EXPECT_FALSE(Reg.OpenKeyReadOnly("\\" + Key.Path() + "\\Missing"));
+    Reg.SetRootKey(HKEY_CLASSES_ROOT);
+    EXPECT_TRUE(Reg.OpenKeyReadOnly("\\CLSID"));
+}

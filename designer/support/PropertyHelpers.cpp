@@ -1,0 +1,77 @@
+#include "designer/support/PropertyHelpers.h"
+
+#include "framework/rtl/StrUtils.h"
+
+namespace {
+bool IsOrdinalKind(TTypeKind Kind) {
+    return Kind == tkInteger || Kind == tkChar || Kind == tkEnumeration || Kind == tkSet || Kind == tkInt64;
+}
+
+bool HasSetterFor(const TPropInfo* Prop) {
+    switch (Prop->Kind()) {
+        case tkFloat: return static_cast<bool>(Prop->SetFloat);
+        case tkString: return static_cast<bool>(Prop->SetStr);
+        case tkClass: return static_cast<bool>(Prop->SetObj);
+        default: return IsOrdinalKind(Prop->Kind()) && static_cast<bool>(Prop->SetOrd);
+    }
+}
+}  // namespace
+
+void CopyObjectProperties(TObject* Source, TObject* Dest, const TStrings* Exclude) {
+    if (!Source || !Dest || Source == Dest) return;
+    for (const TPropInfo* Prop : Source->ClassType()->Properties())
+        if (!Exclude || Exclude->IndexOf(Prop->Name) < 0) CopyObjectProperty(Source, Dest, Prop->Name);
+}
+
+void CopyObjectProperty(TObject* Source, TObject* Dest, const std::string& Name) {
+    const TPropInfo* From = Source->ClassType()->FindProperty(Name);
+    const TPropInfo* To = Dest->ClassType()->FindProperty(Name);
+    if (!From || !To || From->Kind() != To->Kind() || !HasSetterFor(To)) return;
+    switch (From->Kind()) {
+        case tkFloat: SetFloatProp(Dest, To, GetFloatProp(Source, From)); break;
+        case tkString: SetStrProp(Dest, To, GetStrProp(Source, From)); break;
+        case tkClass: SetObjectProp(Dest, To, GetObjectProp(Source, From)); break;
+        default:
+            if (IsOrdinalKind(From->Kind())) SetOrdProp(Dest, To, GetOrdProp(Source, From));
+            break;
+    }
+}
+
+Variant GetPropertyAsVariant(TObject* Instance, const TPropInfo* Prop) {
+    if (!Prop) return {};
+    if (IsOrdinalKind(Prop->Kind())) return Variant(GetOrdProp(Instance, Prop));
+    if (Prop->Kind() == tkFloat) return Variant(GetFloatProp(Instance, Prop));
+    if (Prop->Kind() == tkString) return Variant(GetStrProp(Instance, Prop));
+    return {};
+}
+
+void SetPropertyFromVariant(TObject* Instance, const TPropInfo* Prop, const Variant& Value) {
+    if (!Prop) return;
+    if (IsOrdinalKind(Prop->Kind())) {
+        int64_t Ord = 0;
+        if (Value.VarType() == varString)
+            Ord = StrToInt64(Value.AsString());
+        else if (Value.VarType() == varBoolean)
+            Ord = Value.AsBoolean() ? 1 : 0;
+        else
+            Ord = Value.AsInt64();
+        SetOrdProp(Instance, Prop, Ord);
+    } else if (Prop->Kind() == tkFloat) {
+        SetFloatProp(Instance, Prop, Value.AsDouble());
+    } else if (Prop->Kind() == tkString) {
+        SetStrProp(Instance, Prop, Value.AsString());
+    }
+}
+
+void ForEachPropertyOfKinds(TObject* Instance, TTypeKinds Kinds, bool StoredOnly, const TPropertyProc& Proc) {
+    if (!Instance || !Proc) return;
+    for (const TPropInfo* Prop : Instance->ClassType()->Properties()) {
+        if (!Kinds.Contains(Prop->Kind())) continue;
+        if (StoredOnly && !Prop->IsStored(Instance)) continue;
+        Proc(Instance, Prop);
+    }
+}
+
+void ForEachProperty(TObject* Instance, bool StoredOnly, const TPropertyProc& Proc) {
+    ForEachPropertyOfKinds(Instance, TTypeKinds::FromMask(~0u), StoredOnly, Proc);
+}

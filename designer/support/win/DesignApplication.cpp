@@ -1,0 +1,48 @@
+#include "designer/support/win/DesignApplication.h"
+
+#include "designer/support/ListHelpers.h"
+#include "designer/support/MessageBus.h"
+#include "designer/support/win/ActiveXSupport.h"
+#include "designer/support/win/AxControlInfo.h"
+#include "designer/support/win/RegistryValues.h"
+
+QRN_PUBLISHED(TAxControlInfo) {}
+
+TZelApplication* DesignApplication = nullptr;
+
+namespace {
+constexpr const char* KnownActiveXsValue = "KnownActiveXs";
+}
+
+TZelApplication::TZelApplication() { DesignApplication = this; }
+
+TZelApplication::~TZelApplication() {
+    if (DesignApplication == this) DesignApplication = nullptr;
+}
+
+TStringList* TZelApplication::KnownActiveXs() {
+    if (!FKnownActiveXs) {
+        auto List = CreateSortedStringList();
+        LoadStringsFromRegistry(KnownActiveXsValue, List.get());
+        FKnownActiveXs = std::move(List);
+    }
+    return FKnownActiveXs.get();
+}
+
+bool TZelApplication::IsKnownActiveX(const GUID& Id) { return KnownActiveXs()->IndexOf(CLSIDToString(Id)) >= 0; }
+
+void TZelApplication::AddKnownActiveX(TAxControlInfo* Info) {
+    KnownActiveXs()->Add(CLSIDToString(Info->TypeLibID));
+    BroadcastToListeners(nullptr, ActiveXAddedMessage, reinterpret_cast<intptr_t>(Info), 0);
+    SaveKnownActiveXs();
+}
+
+void TZelApplication::RemoveKnownActiveX(TAxControlInfo* Info) {
+    const int Index = KnownActiveXs()->IndexOf(CLSIDToString(Info->TypeLibID));
+    if (Index < 0) return;
+    KnownActiveXs()->Delete(Index);
+    BroadcastToListeners(nullptr, ActiveXRemovedMessage, reinterpret_cast<intptr_t>(Info), 0);
+    SaveKnownActiveXs();
+}
+
+void TZelApplication::SaveKnownActiveXs() { SaveStringsToRegistry(KnownActiveXsValue, FKnownActiveXs.get()); }
