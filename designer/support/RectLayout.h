@@ -1,6 +1,6 @@
 #pragma once
 // Placing a box inside a frame, as the designer's dialogs draw captions.
-#include "framework/uicore/UiTypes.h"
+#include "framework/classes/UiTypes.h"
 
 // Box's size inside Bounds, across by HAlign and down by VAlign: 1 starts
 // at the near edge and ends no later than EndMargin before the far edge,

@@ -5,7 +5,7 @@
 // Width and Height). Every live data module of this binary is listed (the
 // screen shows the list as its data modules).
 #include "framework/classes/Component.h"
-#include "framework/uicore/UiTypes.h"
+#include "framework/classes/UiTypes.h"
 
 class TDataModule : public TComponent {
     QRN_CLASS(TDataModule, TComponent)

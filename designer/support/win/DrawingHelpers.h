@@ -2,7 +2,7 @@
 // Painting text into a rectangle without painting any pixel twice.
 #include <string>
 
-#include "framework/uicore/UiTypes.h"
+#include "framework/classes/UiTypes.h"
 
 class TCanvas;
 
