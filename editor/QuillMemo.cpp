@@ -242,7 +242,13 @@ void TQuillMemo::SetHighlighter(TQuillHighlighter* H) {
 void TQuillMemo::FullRelayout() {
     StartFullFormat();
     if (FWindow) {
+        if (FLineHeightPx > 0) {
+            int32_t MaxTop = std::max(FLineCount - VisibleLines() + 1, 0);
+            if (TopLine() > MaxTop) ScrollTo(MaxTop * FLineHeightPx, FScrollX);
+        }
         FWindow->InvalidateAll();
+        FWindow->UpdateScrollRanges();
+        FWindow->PaintNow();
         FWindow->PlaceCaret();
     }
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "editor/KeyLists.h"
+#include "editor/KeywordIndex.h"
 #include "editor/ParagraphsList.h"
 #include "editor/QuillMemoBase.h"
 #include "editor/QuillNavigator.h"
@@ -43,6 +44,9 @@ constexpr uint32_t QM_VSCROLLED = 0x402;    // the view scrolled vertically
 constexpr uint32_t QM_CONTEXTCLICK = 0x403; // WParam context, LParam std::string*
 constexpr uint32_t QM_FONTCHANGED = 0xB00E; // the editor's font changed
 constexpr uint32_t QM_TEXTCHANGED = 0xB012; // the editor's text changed
+// Timer identifiers of the editor's window.
+constexpr uintptr_t QuillAutoScrollTimer = 1;
+constexpr uintptr_t QuillFormatTimer = 2;
 
 enum TUpdateMode { umImmediate, umOnNeed, umBackground };
 enum TQuillAlignment { qaLeftJustify, qaRightJustify, qaCenter };
@@ -357,6 +361,7 @@ private:
     int32_t BackIndentStart(int32_t Pos, std::string* Pad);
     bool CaretAtLineEnd();
     void VScroll(int Code);
+    void FormatTimerTick();
     void HScroll(int Code);
     void ViewScrolled(int32_t OldY, int32_t OldX);
     void SetFocusCaret(bool Focused);
@@ -364,6 +369,8 @@ private:
     bool KeyDownDisplayOnly(uint16_t Key, TShiftState Shift);
     bool KeyDownMove(uint16_t Key, TShiftState Shift);
     bool KeyDownEdit(uint16_t Key, TShiftState Shift);
+    // True when the selection lies within one display line, given in Line.
+    bool SelectionOnOneLine(int32_t* Line);
     void MoveCaret(int32_t NewPos, bool Extend, bool KeepX = false, bool AtLineEnd = false);
     int32_t StepLeft(int32_t Pos);
     int32_t StepRight(int32_t Pos);
@@ -445,6 +452,8 @@ private:
     void BreakParagraph(int32_t Par, int32_t FromLine);
     void MeasureFont();
     void ApplyLineDelta(int32_t AfterPar, int32_t Delta);
+    // Keeps the view on TopNavigator's line after lines above it changed.
+    void KeepTopLine();
     void FullRelayout();
     void NotifyProgress(int64_t& LastCall, bool Force);
     int64_t Now() const;
@@ -496,6 +505,7 @@ private:
     std::string FScratchText, FScratchUpper;
     std::vector<TFormatStop> FScratchStops, FScratchPassStops, FScratchParStops;
     std::vector<TMatch> FScratchMatches;
+    TKeywordIndex FKeywordIndex;
     std::vector<TDisplayLine> FScratchLines;
     // Paragraph texts of a load live in large blocks until edited.
     std::vector<std::unique_ptr<char[]>> FTextPool;

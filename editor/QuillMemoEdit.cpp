@@ -25,14 +25,15 @@ std::string ClosingCodes(uint8_t Bits) {
     return S;
 }
 
-// Splits at every CR (CR LF is one end); a lone LF stays a character.
+// Splits at line ends as loading does: CR, LF, CR LF and LF CR each end
+// one paragraph.
 std::vector<std::string_view> SplitPieces(std::string_view T) {
     std::vector<std::string_view> Pieces;
     size_t Start = 0;
     for (size_t i = 0; i < T.size(); ++i) {
-        if (T[i] == '\r') {
+        if (T[i] == '\r' || T[i] == '\n') {
             Pieces.push_back(T.substr(Start, i - Start));
-            if (i + 1 < T.size() && T[i + 1] == '\n') ++i;
+            if (i + 1 < T.size() && (T[i + 1] == '\r' || T[i + 1] == '\n') && T[i + 1] != T[i]) ++i;
             Start = i + 1;
         }
     }

@@ -146,6 +146,17 @@ void TQuillMemo::BreakParagraph(int32_t Par, int32_t /*FromLine*/) {
 void TQuillMemo::ApplyLineDelta(int32_t AfterPar, int32_t /*Delta*/) {
     RenumberFrom(std::clamp(AfterPar, 0, ParagraphCount() - 1));
     for (TQuillNavigator* N : FNavigators) N->LineInPar = QuillUnknown;
+    KeepTopLine();
+}
+
+void TQuillMemo::KeepTopLine() {
+    if (!FWindow || FLineHeightPx <= 0) return;
+    // The view stays on the text it shows when lines above it change.
+    int32_t Line = TopNavigator()->GetLineNb();
+    if (Line == TopLine()) return;
+    FScrollY = Line * FLineHeightPx + FScrollY % FLineHeightPx;
+    FWindow->InvalidateAll();
+    FWindow->UpdateScrollRanges();
 }
 
 void TQuillMemo::LayoutLines() {
@@ -186,7 +197,7 @@ void TQuillMemo::LayoutLines() {
                 FormatRange(First, Last, false);
             else if (FUpdateMode == umBackground && !FBackgroundActive) {
                 FBackgroundActive = true;
-                FWindow->PostFormatMessage();
+                FWindow->ScheduleFormatStep();
             }
         }
         FWindow->PlaceCaret();
@@ -201,10 +212,12 @@ void TQuillMemo::FormatRange(int32_t First, int32_t Last, bool Force) {
     if (First > Last) return;
     if (FWindow) FWidthForLayout = FWindow->ClientWidth();
     int64_t LastProgress = Now();
+    bool Any = false;
     for (int32_t p = First; p <= Last; ++p) {
         if (!Paragraph(p).Highlighted) EnsureHighlighted(p);
         if (Force || !Paragraph(p).Formatted) {
             FormatParagraph(p, 0);
+            Any = true;
             if (OnProgress) {
                 FProgress = static_cast<int>(static_cast<int64_t>(p) * 100 / Count);
                 if (FProgress >= 100) FProgress = 99;
@@ -212,7 +225,7 @@ void TQuillMemo::FormatRange(int32_t First, int32_t Last, bool Force) {
             }
         }
     }
-    ApplyLineDelta(First, 0);
+    if (Any) ApplyLineDelta(First, 0);
     if (First == FLayoutFrontier) {
         FLayoutFrontier = Last + 1;
         if (FLayoutEnd >= 0 && FLayoutFrontier > FLayoutEnd) {
@@ -240,7 +253,7 @@ void TQuillMemo::StartFullFormat() {
         FLayoutFrontier = Count;
     } else if (FUpdateMode == umBackground && !FBackgroundActive) {
         FBackgroundActive = true;
-        FWindow->PostFormatMessage();
+        FWindow->ScheduleFormatStep();
     }
 }
 
@@ -278,7 +291,8 @@ void TQuillMemo::FormatInBackground(bool ProcessOthers) {
         ApplyLineDelta(StartPar, FLineCount - OldLines);
         if (FWindow) {
             FWindow->UpdateScrollRanges();
-            FWindow->InvalidateAll();
+            // Only what moved in the view is painted again.
+            FWindow->InvalidateLines(Paragraph(StartPar).FirstLine, INT32_MAX);
             FWindow->PlaceCaret();
         }
     }
@@ -292,7 +306,7 @@ void TQuillMemo::FormatInBackground(bool ProcessOthers) {
         // Posting the next slice yields to the message loop; no nested
         // message processing happens here.
         (void)ProcessOthers;
-        if (FUpdateMode == umBackground && FWindow && !FWindow->Terminating()) FWindow->PostFormatMessage();
+        if (FUpdateMode == umBackground && FWindow && !FWindow->Terminating()) FWindow->ScheduleFormatStep();
     }
 }
 
@@ -382,7 +396,11 @@ void TQuillMemo::ScrollCaretIntoView() {
     if (FUpdateCount > 0 || !FWindow) return;
     TQuillNavigator* C = Caret();
     int32_t P = C->LocatePar();
-    if (!Paragraph(P).Formatted) FormatRange(P, P, false);
+    // The paragraphs a window's height around the caret are laid out first,
+    // so the lines counted to place the view are the lines it shows.
+    int32_t Around = VisibleLines();
+    FormatRange(std::max(P - Around, 0), std::min(P + Around, ParagraphCount() - 1), false);
+    P = C->LocatePar();
     int32_t NewX = FScrollX, NewY = FScrollY;
     int32_t ClientW = FWindow->ClientWidth();
     if (FWordWrap || (FAlignment != qaLeftJustify && FScrollX == 0))

@@ -17,13 +17,17 @@ public:
     // Effects on the window; all may do nothing.
     virtual void InvalidateLines(int32_t /*FirstLine*/, int32_t /*LastLine*/) {}
     virtual void InvalidateAll() {}
+    // Paints what is invalid now, without waiting for the message loop.
+    virtual void PaintNow() {}
     virtual void UpdateScrollRanges() {}
     virtual void PlaceCaret() {}
     // The view offsets changed from (OldY, OldX) to the editor's ScrollY/ScrollX.
     virtual void ViewScrolled(int32_t /*OldY*/, int32_t /*OldX*/) {}
-    // Posts message 1025 (WParam 1) to the editor's window.
-    virtual void PostFormatMessage() {}
-    virtual void ProcessMessages() {}
+    // Asks for one background layout slice once the window's input and
+    // painting have been handled (a timer: posted messages would go first).
+    virtual void ScheduleFormatStep() {}
+    // True when input or painting waits: background layout then yields.
+    virtual bool InputPending() { return false; }
     virtual bool Terminating() { return false; }
 };
 

@@ -275,6 +275,14 @@ bool TQuillMemo::KeyDownMove(uint16_t Key, TShiftState Shift) {
     return false;
 }
 
+bool TQuillMemo::SelectionOnOneLine(int32_t* Line) {
+    TQuillNavigator A(this), B(this);
+    A.SetPos(SelStartNav()->Pos);
+    B.SetPos(std::max(SelEndNav()->Pos - 1, SelStartNav()->Pos));
+    *Line = A.GetLineNb();
+    return B.GetLineNb() == *Line;
+}
+
 bool TQuillMemo::KeyDownEdit(uint16_t Key, TShiftState Shift) {
     bool Ctrl = Shift.Contains(ssCtrl), Sh = Shift.Contains(ssShift), Alt = Shift.Contains(ssAlt);
     int32_t Pos = Caret()->Pos;
@@ -321,10 +329,12 @@ bool TQuillMemo::KeyDownEdit(uint16_t Key, TShiftState Shift) {
             if (Sh) {
                 if (FSelLength != 0) CutToClipboard();
                 else if (Pos > 0) DeleteRange(StepLeft(Pos), Pos);
+            } else if (int32_t Line = -1; Ctrl && (FSelLength == 0 || SelectionOnOneLine(&Line))) {
+                // From the selection's start (or the caret) to the end of its display line.
+                if (FSelLength == 0) Line = CaretDisplayLine();
+                DeleteRange(SelStartNav()->Pos, LineEndPos(Line));
             } else if (FSelLength != 0) {
                 ClearSelection();
-            } else if (Ctrl) {
-                DeleteRange(Pos, LineEndPos(CaretDisplayLine()));
             } else {
                 int32_t To = Pos;
                 while (FStaticFormat && To < FCharCount && IsStyleCode(CharAt(To))) ++To;

@@ -39,10 +39,16 @@ void TQuillMemo::Paint(HDC DC, const RECT& Inv) {
         FillSolid(DC, Inv.left, Inv.top, Inv.right, Inv.bottom, Back);
         return;
     }
-    int32_t Top = TopLine();
     int32_t FirstRel = std::max(PixelToLine(Inv.top), 0);
     int32_t LastRel = PixelToLine(std::max<int32_t>(Inv.bottom - 1, 0));
-    EnsureLinesLaidOut(Top + FirstRel, Top + LastRel);
+    // Laying out the top paragraph may move the top line (the view keeps
+    // its text): lay out again until the lines to paint stay put.
+    int32_t Top = TopLine();
+    for (int Round = 0; Round < 4; ++Round) {
+        EnsureLinesLaidOut(Top + FirstRel, Top + LastRel);
+        if (TopLine() == Top) break;
+        Top = TopLine();
+    }
     int32_t Y = LineToPixel(FirstRel);
     for (int32_t Rel = FirstRel; Y < Inv.bottom && Top + Rel < FLineCount; ++Rel, Y += LH) {
         PaintLine(FLineDC, Top + Rel, ClientW, 0, false);

@@ -70,6 +70,10 @@ void TQuillWindowSide::InvalidateAll() {
     if (!Printing() && FMemo->HandleAllocated()) InvalidateRect(FMemo->Handle(), nullptr, FALSE);
 }
 
+void TQuillWindowSide::PaintNow() {
+    if (!Printing() && FMemo->HandleAllocated()) UpdateWindow(FMemo->Handle());
+}
+
 void TQuillWindowSide::UpdateScrollRanges() {
     if (!Printing()) FMemo->UpdateScrollBars();
 }
@@ -80,8 +84,13 @@ void TQuillWindowSide::PlaceCaret() {
 
 void TQuillWindowSide::ViewScrolled(int32_t OldY, int32_t OldX) { FMemo->ViewScrolled(OldY, OldX); }
 
-void TQuillWindowSide::PostFormatMessage() {
-    if (FMemo->HandleAllocated()) PostMessageA(FMemo->Handle(), QM_FORMATSTEP, 1, 0);
+void TQuillWindowSide::ScheduleFormatStep() {
+    // WM_TIMER comes after input and WM_PAINT; a posted message would not.
+    if (FMemo->HandleAllocated()) SetTimer(FMemo->Handle(), QuillFormatTimer, USER_TIMER_MINIMUM, nullptr);
+}
+
+bool TQuillWindowSide::InputPending() {
+    return HIWORD(GetQueueStatus(QS_INPUT | QS_PAINT | QS_POSTMESSAGE | QS_SENDMESSAGE | QS_HOTKEY)) != 0;
 }
 
 bool TQuillWindowSide::Terminating() { return Application && Application->Terminated(); }

@@ -44,10 +44,12 @@ public:
     int32_t ClientHeight() override;
     void InvalidateLines(int32_t FirstLine, int32_t LastLine) override;
     void InvalidateAll() override;
+    void PaintNow() override;
     void UpdateScrollRanges() override;
     void PlaceCaret() override;
     void ViewScrolled(int32_t OldY, int32_t OldX) override;
-    void PostFormatMessage() override;
+    void ScheduleFormatStep() override;
+    bool InputPending() override;
     bool Terminating() override;
 
     // The measuring context (a memory context: usable before the window shows).

@@ -13,9 +13,16 @@ TEST(Edit, InsertingLineBreaksSplitsParagraphs) {
     LoadText(M, "abcdef");
     M.SetSelStart(3);
     M.InsertTextAtSelection("1\r\n2\r3\n4");
-    EXPECT_EQ(Paragraphs(M), (std::vector<std::string>{"abc1", "2", "3\n4def"}));
-    EXPECT_EQ(M.GetSelStart(), 3 + 1 + 2 + 1 + 2 + 3);
+    // Every kind of line end splits, as loading does.
+    EXPECT_EQ(Paragraphs(M), (std::vector<std::string>{"abc1", "2", "3", "4def"}));
+    EXPECT_EQ(M.GetSelStart(), 3 + 1 + 2 + 1 + 2 + 1 + 2 + 1);
     M.CheckIntegrity();
+    M.SetSelStart(0);
+    M.InsertTextAtSelection("a\n\rb\n\nc\r\rd\n");
+    EXPECT_EQ(Paragraphs(M), (std::vector<std::string>{"a", "b", "", "c", "", "d", "abc1", "2", "3", "4def"}));
+    M.CheckIntegrity();
+    M.Undo();
+    EXPECT_EQ(Paragraphs(M), (std::vector<std::string>{"abc1", "2", "3", "4def"}));
 }
 
 TEST(Edit, ReplacingASelectionAcrossParagraphsJoinsThem) {

@@ -77,12 +77,14 @@ public:
     int32_t FontLineHeight() override { return 15; }
     int32_t ClientWidth() override { return Width; }
     int32_t ClientHeight() override { return Height; }
-    void PostFormatMessage() override { ++Posted; }
+    void ScheduleFormatStep() override { ++Scheduled; }
     void InvalidateAll() override { ++Invalidated; }
+    void PaintNow() override { ++Painted; }
     int32_t Width = 200;
     int32_t Height = 160;
-    int Posted = 0;
+    int Scheduled = 0;
     int Invalidated = 0;
+    int Painted = 0;
     uint8_t Style = 0;
 };
 

@@ -83,7 +83,7 @@ struct TStepClock {
 };
 }  // namespace
 
-TEST(Background, SlicesEndAfterTwentyFiveMillisecondsAndPostTheNextOne) {
+TEST(Background, SlicesEndAfterTwentyFiveMillisecondsAndScheduleTheNextOne) {
     TQuillMemo M(nullptr);
     TFakeWindow W;
     auto Clock = std::make_shared<TStepClock>();
@@ -93,7 +93,7 @@ TEST(Background, SlicesEndAfterTwentyFiveMillisecondsAndPostTheNextOne) {
     for (int i = 0; i < 1000; ++i) T += "word word word word word word\r\n";
     LoadText(M, T);
     EXPECT_TRUE(M.BackgroundActive());
-    EXPECT_EQ(W.Posted, 1);
+    EXPECT_EQ(W.Scheduled, 1);
     int Progress = -1, Calls = 0;
     M.OnProgress = [&](TObject*) {
         Progress = M.Progress();
@@ -103,7 +103,7 @@ TEST(Background, SlicesEndAfterTwentyFiveMillisecondsAndPostTheNextOne) {
     int32_t After = M.LayoutFrontier();
     EXPECT_GT(After, 0);
     EXPECT_LT(After, 30);  // the clock allowed only a few paragraphs
-    EXPECT_EQ(W.Posted, 2);
+    EXPECT_EQ(W.Scheduled, 2);
     M.CheckIntegrity();
     int Slices = 1;
     while (M.BackgroundActive() && Slices < 10000) {
