@@ -217,7 +217,7 @@ void TQuillMemo::HighlightStartStop(TQuillNavigator* From, TQuillNavigator* To) 
     }
     if (Changed) {
         FLayoutCurrent = false;
-        InvalidateNavigators(Paragraph(PF).Start - 1, LastDone + 1);
+        InvalidateNavigators(ParagraphStart(PF) - 1, LastDone + 1);
     }
 }
 
@@ -388,7 +388,7 @@ void TQuillMemo::HighlightParagraphKeywords(int32_t Par) {
     while (s < StopCount) Out.push_back(Stops[s++]);
     SetParagraphStops(P, Out);
     P.Formatted = 0;
-    InvalidateNavigators(P.Start - 1, Par);
+    InvalidateNavigators(ParagraphStart(Par) - 1, Par);
 }
 
 void TQuillMemo::ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, bool MarkLayout, bool Highlighting,
@@ -410,10 +410,10 @@ void TQuillMemo::ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, bool
         TParagraph& Pr = Paragraph(p);
         Pr.Formatted = 0;
         int32_t Idx = p == PF ? From->GetStopIndex() : 0;
-        int32_t Limit = p == PT ? EndPos - Pr.Start : Pr.Length + 1;
+        int32_t Limit = p == PT ? EndPos - ParagraphStart(p) : Pr.Length + 1;
         while (Idx < Pr.StopCount && Pr.StopOffset(Idx) <= Limit) {
             Previous = Pr.Stops[Idx];
-            PrevAt = Pr.Start + Previous.Offset;
+            PrevAt = ParagraphStart(p) + Previous.Offset;
             DeleteParagraphStop(Pr, Idx);
         }
         if (p > PF) SetParagraphContext(Pr, New);

@@ -11,6 +11,8 @@ public:
     // Measuring, in the font of the given style bits (bit 5: the alternate font).
     virtual void SelectStyle(uint8_t Style) = 0;
     virtual int32_t TextWidth(const char* Text, int32_t Length) = 0;
+    // One character's width in the selected font (a window may cache it).
+    virtual int32_t CharWidth(char C) { return TextWidth(&C, 1); }
     virtual int32_t FontLineHeight() = 0;
     virtual int32_t ClientWidth() = 0;
     virtual int32_t ClientHeight() = 0;

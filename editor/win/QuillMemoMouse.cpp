@@ -236,12 +236,12 @@ TFormatStop TQuillMemo::StopAt(int32_t Pos, int32_t* RegionStart, int32_t* Regio
     if (RegionStart) {
         int32_t Start = 0;
         if (Idx > 0)
-            Start = Par.Start + Par.Stops[Idx - 1].Offset;
+            Start = ParagraphStart(P) + Par.Stops[Idx - 1].Offset;
         else
             for (int32_t k = P - 1; k >= 0; --k)
                 if (Paragraph(k).StopCount > 0) {
                     TParagraph& Q = Paragraph(k);
-                    Start = Q.Start + Q.Stops[Q.StopCount - 1].Offset;
+                    Start = ParagraphStart(k) + Q.Stops[Q.StopCount - 1].Offset;
                     break;
                 }
         *RegionStart = Start;
@@ -249,11 +249,11 @@ TFormatStop TQuillMemo::StopAt(int32_t Pos, int32_t* RegionStart, int32_t* Regio
     if (RegionEnd) {
         int32_t End = FCharCount;
         if (Idx < Par.StopCount)
-            End = Par.Start + Par.Stops[Idx].Offset;
+            End = ParagraphStart(P) + Par.Stops[Idx].Offset;
         else
             for (int32_t k = P + 1; k < ParagraphCount(); ++k)
                 if (Paragraph(k).StopCount > 0) {
-                    End = Paragraph(k).Start + Paragraph(k).Stops[0].Offset;
+                    End = ParagraphStart(k) + Paragraph(k).Stops[0].Offset;
                     break;
                 }
         *RegionEnd = End;

@@ -52,6 +52,17 @@ int32_t TQuillWindowSide::TextWidth(const char* Text, int32_t Length) {
     return S.cx;
 }
 
+int32_t TQuillWindowSide::CharWidth(char C) {
+    if (FSelected < 0) return TextWidth(&C, 1);
+    if (FWidths.empty()) {
+        FWidths.resize(64);
+        for (auto& W : FWidths) W.fill(-1);
+    }
+    int32_t& W = FWidths[static_cast<size_t>(FSelected)][static_cast<unsigned char>(C)];
+    if (W < 0) W = TextWidth(&C, 1);
+    return W;
+}
+
 int32_t TQuillWindowSide::FontLineHeight() {
     SelectStyle(0);
     TEXTMETRICA TM{};

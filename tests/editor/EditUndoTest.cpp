@@ -318,14 +318,14 @@ TEST(Find, WholeWordNeedsSeparatorsOnBothSides) {
 TEST(Integrity, ReportsABrokenInvariant) {
     TQuillMemo M(nullptr);
     LoadText(M, "ab\r\ncd");
-    M.Paragraph(1).Start = 3;
+    M.Paragraph(1).StartBase = 3;
     try {
         M.CheckIntegrity();
         FAIL();
     } catch (const Exception& E) {
         EXPECT_EQ(E.Message, "Error 2 in " + M.Version());
     }
-    M.Paragraph(1).Start = 4;
+    M.Paragraph(1).StartBase = 4;
 }
 
 TEST(Properties, DefaultsAtCreation) {

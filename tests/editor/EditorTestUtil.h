@@ -73,7 +73,10 @@ private:
 class TFakeWindow : public IQuillWindowSide {
 public:
     void SelectStyle(uint8_t S) override { Style = S; }
-    int32_t TextWidth(const char*, int32_t Length) override { return Length * 8; }
+    int32_t TextWidth(const char*, int32_t Length) override {
+        Measured += Length;
+        return Length * 8;
+    }
     int32_t FontLineHeight() override { return 15; }
     int32_t ClientWidth() override { return Width; }
     int32_t ClientHeight() override { return Height; }
@@ -85,6 +88,7 @@ public:
     int Scheduled = 0;
     int Invalidated = 0;
     int Painted = 0;
+    int64_t Measured = 0;  // characters measured
     uint8_t Style = 0;
 };
 

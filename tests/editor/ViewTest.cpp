@@ -37,14 +37,14 @@ TEST(View, TheTopLineKeepsItsTextWhenLinesAboveItAreLaidOutAgain) {
         M.SetWindowSide(&W);
         LoadText(M, WrappedParagraphs(300));
         RunBackground(M);
-        ASSERT_EQ(M.Paragraph(1).FirstLine, 3);
-        M.ScrollTo(M.Paragraph(150).FirstLine * M.EffectiveLineHeight(), 0);
+        ASSERT_EQ(M.ParagraphFirstLine(1), 3);
+        M.ScrollTo(M.ParagraphFirstLine(150) * M.EffectiveLineHeight(), 0);
         W.Width = 400;
         M.SetLeftMargin(4);  // everything is laid out again, narrower paragraphs first
         RunBackground(M);
-        EXPECT_EQ(M.Paragraph(1).FirstLine, 2) << Mode;
+        EXPECT_EQ(M.ParagraphFirstLine(1), 2) << Mode;
         EXPECT_EQ(TopPlace(M), std::make_pair(150, 0)) << Mode;
-        EXPECT_EQ(M.TopLine(), M.Paragraph(150).FirstLine) << Mode;
+        EXPECT_EQ(M.TopLine(), M.ParagraphFirstLine(150)) << Mode;
         M.CheckIntegrity();
         M.SetWindowSide(nullptr);
     }
