@@ -112,6 +112,8 @@ TKeywordInfo TKeywordList::GetKeywordInfo(int I) const {
 }
 
 void TKeywordList::Rebuild() {
+    static uint64_t Rebuilds = 0;
+    FGeneration = ++Rebuilds;
     FCompiled.clear();
     FRecords.clear();
     FMaxKeyLength = 0;

@@ -62,6 +62,9 @@ public:
     // Item I's record, or none (cached on every change).
     TKeyword* Record(int I) const { return FRecords[static_cast<size_t>(I)]; }
     int MaxKeyLength() const { return FMaxKeyLength; }
+    // Changes with every rebuild of any list: data derived from the
+    // compiled keywords is current while it stays the same.
+    uint64_t Generation() const { return FGeneration; }
     bool AnyCaseless() const { return FAnyCaseless; }
 
     // "Strings" stream format, over any reader/writer with the framework's
@@ -80,6 +83,7 @@ private:
     std::vector<TKeyword*> FRecords;
     int FMaxKeyLength = 0;
     bool FAnyCaseless = false;
+    uint64_t FGeneration = 0;
 };
 
 struct TStartStopKey {

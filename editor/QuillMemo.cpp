@@ -112,6 +112,8 @@ void TQuillMemo::InitialParagraph() {
     FParagraphs->AddPar(P);
     FCharCount = 0;
     FLineCount = 1;
+    FShiftFrom = INT32_MAX;
+    FShiftChars = FShiftLines = 0;
 }
 
 void TQuillMemo::ClearParagraphs() {
@@ -119,8 +121,11 @@ void TQuillMemo::ClearParagraphs() {
     FParagraphs->SetCount(0);
     FParagraphs->SetCapacity(4);
     FTextPool.clear();
+    FRebreak.Par = -1;
     FCharCount = 0;
     FLineCount = 0;
+    FShiftFrom = INT32_MAX;
+    FShiftChars = FShiftLines = 0;
     for (TQuillNavigator* N : FNavigators) N->ResetCache();
     ClearUndo();
 }
@@ -242,7 +247,13 @@ void TQuillMemo::SetHighlighter(TQuillHighlighter* H) {
 void TQuillMemo::FullRelayout() {
     StartFullFormat();
     if (FWindow) {
+        if (FLineHeightPx > 0) {
+            int32_t MaxTop = std::max(FLineCount - VisibleLines() + 1, 0);
+            if (TopLine() > MaxTop) ScrollTo(MaxTop * FLineHeightPx, FScrollX);
+        }
         FWindow->InvalidateAll();
+        FWindow->UpdateScrollRanges();
+        FWindow->PaintNow();
         FWindow->PlaceCaret();
     }
 }

@@ -3,6 +3,7 @@
 // of paragraphs; positions count every paragraph end as CR LF. Everything a
 // window would do goes through IQuillWindowSide, which is absent without one.
 #include <chrono>
+#include <climits>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "editor/KeyLists.h"
+#include "editor/KeywordIndex.h"
 #include "editor/ParagraphsList.h"
 #include "editor/QuillMemoBase.h"
 #include "editor/QuillNavigator.h"
@@ -43,6 +45,9 @@ constexpr uint32_t QM_VSCROLLED = 0x402;    // the view scrolled vertically
 constexpr uint32_t QM_CONTEXTCLICK = 0x403; // WParam context, LParam std::string*
 constexpr uint32_t QM_FONTCHANGED = 0xB00E; // the editor's font changed
 constexpr uint32_t QM_TEXTCHANGED = 0xB012; // the editor's text changed
+// Timer identifiers of the editor's window.
+constexpr uintptr_t QuillAutoScrollTimer = 1;
+constexpr uintptr_t QuillFormatTimer = 2;
 
 enum TUpdateMode { umImmediate, umOnNeed, umBackground };
 enum TQuillAlignment { qaLeftJustify, qaRightJustify, qaCenter };
@@ -92,7 +97,8 @@ public:
     std::string GetParagraphText(int32_t I) const;
     std::unique_ptr<char[]> CopyParagraphText(int32_t I) const;
     void SetParagraphText(int32_t I, std::string_view Text);
-    int32_t ParagraphStart(int32_t I) const { return Paragraph(I).Start; }
+    int32_t ParagraphStart(int32_t I) const { return Paragraph(I).StartBase + (I >= FShiftFrom ? FShiftChars : 0); }
+    int32_t ParagraphFirstLine(int32_t I) const { return Paragraph(I).FirstLineBase + (I >= FShiftFrom ? FShiftLines : 0); }
     void SetCaretParagraph(int32_t I);
     int32_t CaretParagraph();
     int32_t GetSelStart() { return Caret()->Pos; }
@@ -357,6 +363,7 @@ private:
     int32_t BackIndentStart(int32_t Pos, std::string* Pad);
     bool CaretAtLineEnd();
     void VScroll(int Code);
+    void FormatTimerTick();
     void HScroll(int Code);
     void ViewScrolled(int32_t OldY, int32_t OldX);
     void SetFocusCaret(bool Focused);
@@ -364,6 +371,8 @@ private:
     bool KeyDownDisplayOnly(uint16_t Key, TShiftState Shift);
     bool KeyDownMove(uint16_t Key, TShiftState Shift);
     bool KeyDownEdit(uint16_t Key, TShiftState Shift);
+    // True when the selection lies within one display line, given in Line.
+    bool SelectionOnOneLine(int32_t* Line);
     void MoveCaret(int32_t NewPos, bool Extend, bool KeepX = false, bool AtLineEnd = false);
     int32_t StepLeft(int32_t Pos);
     int32_t StepRight(int32_t Pos);
@@ -438,18 +447,37 @@ private:
     void DeleteUndoFrom(int32_t I);
     void DeleteOldestUndo();
     void FreeParagraphRange(int32_t First, int32_t Last);
-    void RenumberFrom(int32_t Par);
+    // Positions and line numbers of paragraphs First..Last again from
+    // First's; every later paragraph shifts with them (lazily).
+    void RenumberRange(int32_t First, int32_t Last);
+    // Makes the shift apply from paragraph I on, updating the bases between.
+    void MoveShift(int32_t I);
     // highlighting helpers
     void HighlightParagraphStartStop(int32_t Par, std::vector<TFormatStop>& Out, TFormatStop& EndState);
     void HighlightParagraphKeywords(int32_t Par);
     void BreakParagraph(int32_t Par, int32_t FromLine);
+    // Keeps the display lines of a paragraph about to change inside itself,
+    // so that breaking it again can start near the change and stop where
+    // the old lines resume.
+    void KeepLinesForRebreak(int32_t Par, int32_t OA, int32_t OB, int32_t Delta, int32_t Inserted);
+    // True when the paragraph's widths depend on its characters alone.
+    bool WidthsFollowText(const TParagraph& P) const;
     void MeasureFont();
-    void ApplyLineDelta(int32_t AfterPar, int32_t Delta);
+    // Numbers paragraphs FirstPar..LastPar again after their layout changed.
+    void ApplyLineDelta(int32_t FirstPar, int32_t LastPar);
+    // Keeps the view on TopNavigator's line after lines above it changed.
+    void KeepTopLine();
     void FullRelayout();
     void NotifyProgress(int64_t& LastCall, bool Force);
     int64_t Now() const;
 
     std::unique_ptr<TParagraphsList> FParagraphs;
+    // Paragraphs from FShiftFrom on start FShiftChars positions and
+    // FShiftLines display lines later than their bases say: an edit moves
+    // this boundary to itself instead of renumbering every later paragraph.
+    int32_t FShiftFrom = INT32_MAX;
+    int32_t FShiftChars = 0;
+    int32_t FShiftLines = 0;
     int32_t FCharCount = 0;
     int32_t FLineCount = 1;
     std::vector<TQuillNavigator*> FNavigators;
@@ -496,7 +524,20 @@ private:
     std::string FScratchText, FScratchUpper;
     std::vector<TFormatStop> FScratchStops, FScratchPassStops, FScratchParStops;
     std::vector<TMatch> FScratchMatches;
+    TKeywordIndex FKeywordIndex;
     std::vector<TDisplayLine> FScratchLines;
+    // The old lines of the one paragraph an edit changed (Par -1: none):
+    // starts, ends and tab offsets from FirstReusable on are moved to the
+    // new text; breaking restarts at FromLine and stops at a line end past
+    // EditEnd that an old line shares.
+    struct TRebreakHint {
+        int32_t Par = -1;
+        int32_t FromLine = 0;
+        int32_t FirstReusable = 0;
+        int32_t EditEnd = 0;
+        int32_t Length = 0;
+        std::vector<TDisplayLine> Lines;
+    } FRebreak;
     // Paragraph texts of a load live in large blocks until edited.
     std::vector<std::unique_ptr<char[]>> FTextPool;
 

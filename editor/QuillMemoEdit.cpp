@@ -25,14 +25,15 @@ std::string ClosingCodes(uint8_t Bits) {
     return S;
 }
 
-// Splits at every CR (CR LF is one end); a lone LF stays a character.
+// Splits at line ends as loading does: CR, LF, CR LF and LF CR each end
+// one paragraph.
 std::vector<std::string_view> SplitPieces(std::string_view T) {
     std::vector<std::string_view> Pieces;
     size_t Start = 0;
     for (size_t i = 0; i < T.size(); ++i) {
-        if (T[i] == '\r') {
+        if (T[i] == '\r' || T[i] == '\n') {
             Pieces.push_back(T.substr(Start, i - Start));
-            if (i + 1 < T.size() && T[i + 1] == '\n') ++i;
+            if (i + 1 < T.size() && (T[i + 1] == '\r' || T[i + 1] == '\n') && T[i + 1] != T[i]) ++i;
             Start = i + 1;
         }
     }
@@ -61,17 +62,79 @@ uint8_t FirstLineStyle(const TParagraph& P) { return ParagraphLine(P, 0).Style()
 
 }  // namespace
 
-void TQuillMemo::RenumberFrom(int32_t Par) {
-    int64_t Run = Paragraph(Par).Start;
-    int64_t Line = Paragraph(Par).FirstLine;
-    FParagraphs->ForEachFrom(Par, [&](TParagraph& P) {
-        P.Start = static_cast<int32_t>(Run);
-        P.FirstLine = static_cast<int32_t>(Line);
+void TQuillMemo::MoveShift(int32_t I) {
+    int32_t Count = ParagraphCount();
+    I = std::clamp(I, 0, Count);
+    if (FShiftChars == 0 && FShiftLines == 0) {
+        FShiftFrom = I;
+        return;
+    }
+    int32_t From = std::min(FShiftFrom, Count);
+    // Paragraphs between the old and the new boundary change sides.
+    for (int32_t p = From; p < I; ++p) {
+        Paragraph(p).StartBase += FShiftChars;
+        Paragraph(p).FirstLineBase += FShiftLines;
+    }
+    for (int32_t p = I; p < From; ++p) {
+        Paragraph(p).StartBase -= FShiftChars;
+        Paragraph(p).FirstLineBase -= FShiftLines;
+    }
+    FShiftFrom = I;
+    if (I >= Count) FShiftChars = FShiftLines = 0;
+}
+
+void TQuillMemo::RenumberRange(int32_t First, int32_t Last) {
+    int32_t Count = ParagraphCount();
+    Last = std::min(Last, Count - 1);
+    MoveShift(Last + 1);
+    int64_t Run = Paragraph(First).StartBase;
+    int64_t Line = Paragraph(First).FirstLineBase;
+    for (int32_t p = First; p <= Last; ++p) {
+        TParagraph& P = Paragraph(p);
+        P.StartBase = static_cast<int32_t>(Run);
+        P.FirstLineBase = static_cast<int32_t>(Line);
         Run += P.Length + 2;
         Line += P.LineCount();
-    });
-    FCharCount = static_cast<int32_t>(Run - 2);
-    FLineCount = static_cast<int32_t>(Line);
+    }
+    if (Last + 1 < Count) {
+        auto DC = static_cast<int32_t>(Run - ParagraphStart(Last + 1));
+        auto DL = static_cast<int32_t>(Line - ParagraphFirstLine(Last + 1));
+        FShiftChars += DC;
+        FShiftLines += DL;
+        FCharCount += DC;
+        FLineCount += DL;
+    } else {
+        FCharCount = static_cast<int32_t>(Run - 2);
+        FLineCount = static_cast<int32_t>(Line);
+    }
+}
+
+void TQuillMemo::KeepLinesForRebreak(int32_t Par, int32_t OA, int32_t OB, int32_t Delta, int32_t Inserted) {
+    const TParagraph& P = Paragraph(Par);
+    TRebreakHint& H = FRebreak;
+    int32_t N = P.LineCount();
+    H.Lines.resize(static_cast<size_t>(N));
+    int32_t Edited = 0;
+    H.FirstReusable = N;
+    for (int32_t l = 0; l < N; ++l) {
+        TDisplayLine DL = ParagraphLine(P, l);
+        if (DL.Start <= OA) Edited = l;
+        // Old lines from the edit on stand where their text now is.
+        if (DL.End >= OB) {
+            H.FirstReusable = std::min(H.FirstReusable, l);
+            DL.End += Delta;
+            if (DL.Start >= OB) {
+                DL.Start += Delta;
+                DL.JustifyFrom += Delta;
+            }
+        }
+        H.Lines[static_cast<size_t>(l)] = DL;
+    }
+    // The line before may take up the edited line's first word.
+    H.FromLine = std::max(Edited - 1, 0);
+    H.EditEnd = OA + Inserted;
+    H.Length = P.Length + Delta;
+    H.Par = Par;
 }
 
 void TQuillMemo::InsertTextAtSelection(std::string_view Text) {
@@ -96,8 +159,8 @@ void TQuillMemo::InsertTextAtSelection(std::string_view Text) {
         PB = PA;
         OB = OA;
     }
-    int32_t A = Paragraph(PA).Start + OA;
-    int32_t B = Paragraph(PB).Start + OB;
+    int32_t A = ParagraphStart(PA) + OA;
+    int32_t B = ParagraphStart(PB) + OB;
     std::string Removed = A < B ? GetTextRange(A, B) : std::string();
 
     std::string Codes;
@@ -128,6 +191,10 @@ void TQuillMemo::InsertTextAtSelection(std::string_view Text) {
 
     RecordUndo(A, Ins, Removed, A != B);
     MarkLayoutPending(PA, 0, PB);
+    FRebreak.Par = -1;
+    // Paragraphs up to PB get exact numbers; later ones keep theirs under
+    // the shift, whose boundary moves with the slots below.
+    MoveShift(PB + 1);
 
     bool WasHighlighted = PAr.Highlighted != 0;
     bool WasParsed = PAr.Parsed != 0;
@@ -151,6 +218,7 @@ void TQuillMemo::InsertTextAtSelection(std::string_view Text) {
             } else if (St.Offset < OA || OA == OB)
                 Stops.push_back(St);
         }
+        if (P.Formatted && FWindow) KeepLinesForRebreak(PA, OA, OB, Delta, static_cast<int32_t>(Pieces[0].size()));
         StoreParagraphText(P, S);
         SetParagraphStops(P, Stops);
         OneLine(P, FirstLineStyle(P));
@@ -189,6 +257,7 @@ void TQuillMemo::InsertTextAtSelection(std::string_view Text) {
             FParagraphs->InsertSlots(PB + 1, N - OldSpan);
         else if (N < OldSpan)
             FParagraphs->DeleteSlots(PA + N, OldSpan - N);
+        FShiftFrom = PA + N;
         for (int32_t k = 1; k < N; ++k) {
             TParagraph& P = Paragraph(PA + k);
             P = TParagraph();
@@ -205,7 +274,7 @@ void TQuillMemo::InsertTextAtSelection(std::string_view Text) {
         if (FParagraphs->Capacity() > Count + Count / 16 + 8) FParagraphs->SetCapacity(Count + Count / 32 + 4);
     }
     int32_t ParDelta = ParagraphCount() - OldCount;
-    RenumberFrom(PA);
+    RenumberRange(PA, PA + N - 1);
     int32_t Delta = Ins - (B - A);
 
     // Layout bookkeeping follows the paragraphs that moved.
@@ -228,7 +297,7 @@ void TQuillMemo::InsertTextAtSelection(std::string_view Text) {
             if (Known) {
                 Nv->ParNb = NewNb;
                 Nv->Par = &Paragraph(NewNb);
-                Nv->ParOffset = Nv->Pos - Nv->Par->Start;
+                Nv->ParOffset = Nv->Pos - ParagraphStart(NewNb);
                 Nv->Rebind();
             } else
                 Nv->ResetCache();
@@ -248,9 +317,9 @@ void TQuillMemo::InsertTextAtSelection(std::string_view Text) {
                 TQuillNavigator* F = FNav[3].get();
                 TQuillNavigator* T = FNav[4].get();
                 F->ResetCache();
-                F->Pos = Paragraph(PA).Start;
+                F->Pos = ParagraphStart(PA);
                 T->ResetCache();
-                T->Pos = Paragraph(PA + N - 1).Start + Paragraph(PA + N - 1).Length;
+                T->Pos = ParagraphStart(PA + N - 1) + Paragraph(PA + N - 1).Length;
                 HighlightStartStop(F, T);
                 if (WasParsed)
                     for (int32_t k = PA; k < PA + N; ++k)

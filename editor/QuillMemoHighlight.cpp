@@ -217,7 +217,7 @@ void TQuillMemo::HighlightStartStop(TQuillNavigator* From, TQuillNavigator* To) 
     }
     if (Changed) {
         FLayoutCurrent = false;
-        InvalidateNavigators(Paragraph(PF).Start - 1, LastDone + 1);
+        InvalidateNavigators(ParagraphStart(PF) - 1, LastDone + 1);
     }
 }
 
@@ -289,10 +289,34 @@ void TQuillMemo::HighlightParagraphKeywords(int32_t Par) {
     if (!AnyAllowed) return;
     std::vector<TMatch>& Matches = FScratchMatches;
     Matches.clear();
+    FKeywordIndex.Prepare(KW, FSeparators);
     const auto& Compiled = KW.Compiled();
-    for (int k = 0; k < KW.GetCount(); ++k) {
+    // A keyword claims its text: nothing later can match inside it.
+    auto Claim = [&](int32_t At, int32_t Len, int32_t k) {
+        Matches.push_back({At, k, Len});
+        std::memset(Text.data() + At, 5, static_cast<size_t>(Len));
+        if (!Upper.empty()) std::memset(Upper.data() + At, 5, static_cast<size_t>(Len));
+    };
+    for (const TKeywordIndex::TGroup& G : FKeywordIndex.Groups()) {
+        if (G.Words) {
+            const std::string& Cased = Upper.empty() ? Text : Upper;
+            int32_t i = 0;
+            while (i < L) {
+                while (i < L && FSeparators[static_cast<unsigned char>(Text[static_cast<size_t>(i)])]) ++i;
+                int32_t j = i;
+                while (j < L && !FSeparators[static_cast<unsigned char>(Text[static_cast<size_t>(j)])]) ++j;
+                if (j > i) {
+                    auto N = static_cast<size_t>(j - i);
+                    int32_t k = FKeywordIndex.Find(G, std::string_view(Text).substr(static_cast<size_t>(i), N),
+                                                   std::string_view(Cased).substr(static_cast<size_t>(i), N));
+                    if (k >= 0) Claim(i, j - i, k);
+                }
+                i = j;
+            }
+            continue;
+        }
+        int32_t k = G.First;
         TKeyword* K = KW.Record(k);
-        if (!K || K->Context == 0 || Compiled[static_cast<size_t>(k)].empty()) continue;
         const std::string& Key = Compiled[static_cast<size_t>(k)];
         bool MatchCase = (K->Options & koMatchCase) != 0;
         std::string& Buf = MatchCase ? Text : Upper;
@@ -309,13 +333,7 @@ void TQuillMemo::HighlightParagraphKeywords(int32_t Par) {
                 bool After = Qi + Len >= L || FSeparators[static_cast<unsigned char>(Buf[Q + Key.size()])];
                 Ok = Before && After;
             }
-            if (Ok) {
-                Matches.push_back({Qi, k, Len});
-                for (int32_t i = Qi; i < Qi + Len; ++i) {
-                    Text[static_cast<size_t>(i)] = 5;
-                    if (!Upper.empty()) Upper[static_cast<size_t>(i)] = 5;
-                }
-            }
+            if (Ok) Claim(Qi, Len, k);
             From = Q + Key.size();
         }
     }
@@ -370,7 +388,7 @@ void TQuillMemo::HighlightParagraphKeywords(int32_t Par) {
     while (s < StopCount) Out.push_back(Stops[s++]);
     SetParagraphStops(P, Out);
     P.Formatted = 0;
-    InvalidateNavigators(P.Start - 1, Par);
+    InvalidateNavigators(ParagraphStart(Par) - 1, Par);
 }
 
 void TQuillMemo::ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, bool MarkLayout, bool Highlighting,
@@ -392,10 +410,10 @@ void TQuillMemo::ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, bool
         TParagraph& Pr = Paragraph(p);
         Pr.Formatted = 0;
         int32_t Idx = p == PF ? From->GetStopIndex() : 0;
-        int32_t Limit = p == PT ? EndPos - Pr.Start : Pr.Length + 1;
+        int32_t Limit = p == PT ? EndPos - ParagraphStart(p) : Pr.Length + 1;
         while (Idx < Pr.StopCount && Pr.StopOffset(Idx) <= Limit) {
             Previous = Pr.Stops[Idx];
-            PrevAt = Pr.Start + Previous.Offset;
+            PrevAt = ParagraphStart(p) + Previous.Offset;
             DeleteParagraphStop(Pr, Idx);
         }
         if (p > PF) SetParagraphContext(Pr, New);

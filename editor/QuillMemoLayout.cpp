@@ -9,6 +9,8 @@
 
 namespace {
 constexpr int64_t SliceMs = 25;
+// Words longer than this are measured by their characters' widths.
+constexpr int32_t LongWord = 256;
 }
 
 void TQuillMemo::MeasureFont() {
@@ -34,7 +36,7 @@ void TQuillMemo::MeasureFont() {
 void TQuillMemo::MarkLayoutPending(int32_t FirstPar, int32_t LineInFirstPar, int32_t LastPar) {
     FirstPar = std::clamp(FirstPar, 0, ParagraphCount() - 1);
     LastPar = std::clamp(LastPar, FirstPar, ParagraphCount() - 1);
-    int32_t Line = Paragraph(FirstPar).FirstLine + LineInFirstPar;
+    int32_t Line = ParagraphFirstLine(FirstPar) + LineInFirstPar;
     if (FPendLastPar < 0) {
         FPendFirstPar = FirstPar;
         FPendLastPar = LastPar;
@@ -53,12 +55,33 @@ void TQuillMemo::FormatParagraph(int32_t Par, int32_t FromLine) {
     BreakParagraph(Par, FromLine);
 }
 
-void TQuillMemo::BreakParagraph(int32_t Par, int32_t /*FromLine*/) {
+bool TQuillMemo::WidthsFollowText(const TParagraph& P) const {
+    auto FontBits = [](TStopState S) {
+        const TFormatStop& F = StopState(S);
+        return IsHighlightingStop(F) && (F.Kind & 0x2F) != 0;
+    };
+    if ((ParagraphLine(P, 0).Style() & 0x2F) != 0 || FontBits(P.StartContext.Id)) return false;
+    for (int32_t k = 0; k < P.StopCount; ++k)
+        if (FontBits(P.StopStateAt(k))) return false;
+    if (FStaticFormat)
+        for (int32_t i = 0; i < P.Length; ++i)
+            if (IsStyleCode(P.Text[i])) return false;
+    return true;
+}
+
+void TQuillMemo::BreakParagraph(int32_t Par, int32_t FromLine) {
     TParagraph& P = Paragraph(Par);
     if (!P.Parsed && (FApplyKeyWords || FHighlighter)) HighlightParagraphKeywords(Par);
     P.Parsed = 1;
     P.Formatted = 1;
     uint8_t Style = ParagraphLine(P, 0).Style();
+    // The old lines of an edited paragraph serve when one font measures
+    // all of it: then a line's breaks follow from its own text alone.
+    TRebreakHint& Hint = FRebreak;
+    bool Resume = Hint.Par == Par && Hint.Length == P.Length && FromLine == Hint.FromLine && FWindow &&
+                  FromLine < static_cast<int32_t>(Hint.Lines.size()) && WidthsFollowText(P);
+    Hint.Par = -1;
+    if (!Resume) FromLine = 0;
     if (!FWindow) {
         // Without a window a paragraph is one display line of width 0.
         SetPlainLine(P, Style);
@@ -74,7 +97,13 @@ void TQuillMemo::BreakParagraph(int32_t Par, int32_t /*FromLine*/) {
     int32_t L = P.Length;
     int64_t X = 0;
     int32_t LineStart = 0, Spaces = 0, JustifyFrom = 0;
+    if (FromLine > 0) {
+        Lines.assign(Hint.Lines.begin(), Hint.Lines.begin() + FromLine);
+        LineStart = JustifyFrom = Hint.Lines[static_cast<size_t>(FromLine)].Start;
+    }
     uint8_t LineStyle = Style;
+    size_t Old = static_cast<size_t>(std::max(FromLine, Hint.FirstReusable));
+    bool Done = false;
     int32_t StopIdx = 0;
     auto EffStyle = [&](int32_t At) {
         while (StopIdx < P.StopCount && P.StopOffset(StopIdx) <= At) ++StopIdx;
@@ -102,9 +131,18 @@ void TQuillMemo::BreakParagraph(int32_t Par, int32_t /*FromLine*/) {
         X = 0;
         Spaces = 0;
         JustifyFrom = End;
+        if (Resume && End >= Hint.EditEnd) {
+            // Past the edit a line end that an old line shares: the old
+            // lines after it are what breaking would make again.
+            while (Old < Hint.Lines.size() && Hint.Lines[Old].End < End) ++Old;
+            if (Old + 1 < Hint.Lines.size() && Hint.Lines[Old].End == End) {
+                Lines.insert(Lines.end(), Hint.Lines.begin() + static_cast<std::ptrdiff_t>(Old) + 1, Hint.Lines.end());
+                Done = true;
+            }
+        }
     };
-    int32_t i = 0;
-    while (i < L) {
+    int32_t i = LineStart;
+    while (i < L && !Done) {
         char C = T[i];
         if (C == ' ') {
             X += FSpaceWidth;
@@ -121,31 +159,60 @@ void TQuillMemo::BreakParagraph(int32_t Par, int32_t /*FromLine*/) {
             int32_t j = i;
             while (j < L && T[j] != ' ' && T[j] != '\t' && !(FStaticFormat && IsStyleCode(T[j]))) ++j;
             FWindow->SelectStyle(EffStyle(i));
-            int64_t Wd = std::max<int64_t>(0, static_cast<int64_t>(FWindow->TextWidth(T + i, j - i)) - FOverhang);
+            // A long word is measured a character at a time, and only as
+            // far as the line it starts on: breaking it never measures the
+            // same characters twice.
+            int64_t Wd = 0;
+            if (j - i > LongWord) {
+                for (int32_t k = i; k < j && X + Wd - FOverhang <= W; ++k) Wd += FWindow->CharWidth(T[k]);
+            } else
+                Wd = FWindow->TextWidth(T + i, j - i);
+            Wd = std::max<int64_t>(0, Wd - FOverhang);
             if (X + Wd > W && i > LineStart) {
                 EndLine(i);
                 continue;
             }
             if (Wd > W) {
-                // A word wider than the line is broken where it stops fitting.
-                int32_t k = 1;
-                while (i + k < j && FWindow->TextWidth(T + i, k + 1) - FOverhang <= W) ++k;
-                X = FWindow->TextWidth(T + i, k);
-                i += k;
-                if (i < L) EndLine(i);
+                // A word wider than the line is broken where it stops
+                // fitting, each line keeping one character at least.
+                for (; i < j && !Done; ++i) {
+                    int32_t C = FWindow->CharWidth(T[i]);
+                    if (i > LineStart && X + C - FOverhang > W) EndLine(i);
+                    X += C;
+                }
+                X = std::max<int64_t>(0, X - FOverhang);
                 continue;
             }
             X += Wd;
             i = j;
         }
     }
-    if (LineStart < L || Lines.empty()) EndLine(L);
+    if (!Done && (LineStart < L || Lines.empty())) EndLine(L);
+    if (Done) {
+        // Stops may have moved past the kept lines' starts.
+        int32_t Before = 0;
+        for (TDisplayLine& DL : Lines) {
+            while (Before < P.StopCount && P.StopOffset(Before) < DL.Start) ++Before;
+            DL.StopsBefore = Before;
+        }
+    }
     SetParagraphLines(P, Lines.data(), static_cast<int32_t>(Lines.size()));
 }
 
-void TQuillMemo::ApplyLineDelta(int32_t AfterPar, int32_t /*Delta*/) {
-    RenumberFrom(std::clamp(AfterPar, 0, ParagraphCount() - 1));
+void TQuillMemo::ApplyLineDelta(int32_t FirstPar, int32_t LastPar) {
+    RenumberRange(std::clamp(FirstPar, 0, ParagraphCount() - 1), LastPar);
     for (TQuillNavigator* N : FNavigators) N->LineInPar = QuillUnknown;
+    KeepTopLine();
+}
+
+void TQuillMemo::KeepTopLine() {
+    if (!FWindow || FLineHeightPx <= 0) return;
+    // The view stays on the text it shows when lines above it change.
+    int32_t Line = TopNavigator()->GetLineNb();
+    if (Line == TopLine()) return;
+    FScrollY = Line * FLineHeightPx + FScrollY % FLineHeightPx;
+    FWindow->InvalidateAll();
+    FWindow->UpdateScrollRanges();
 }
 
 void TQuillMemo::LayoutLines() {
@@ -153,9 +220,8 @@ void TQuillMemo::LayoutLines() {
     int32_t Count = ParagraphCount();
     int32_t First = std::clamp(FPendFirstPar, 0, Count - 1);
     int32_t Last = std::clamp(FPendLastPar, First, Count - 1);
-    int32_t OldLines = FLineCount;
     if (FWindow) FWidthForLayout = FWindow->ClientWidth();
-    FormatParagraph(First, 0);
+    FormatParagraph(First, FRebreak.Par == First && First == Last ? FRebreak.FromLine : 0);
     int32_t Visible = 0;
     if (FWindow && FLineHeightPx > 0) {
         Visible = FWindow->ClientHeight() / FLineHeightPx + 1;
@@ -168,7 +234,7 @@ void TQuillMemo::LayoutLines() {
         bool InView = FWindow && p >= Top && p <= Top + Visible;
         if (FUpdateMode == umImmediate || InView) FormatParagraph(p, 0);
     }
-    ApplyLineDelta(First, FLineCount - OldLines);
+    ApplyLineDelta(First, Last);
     FPendLastPar = -1;
     FPendFirstPar = Count;
     FPendFirstLine = FLineCount;
@@ -176,7 +242,7 @@ void TQuillMemo::LayoutLines() {
         FWindow->UpdateScrollRanges();
         // Highlighting may have changed every later paragraph: everything
         // from the first changed line down is painted again.
-        FWindow->InvalidateLines(std::min(FPendFirstLine, Paragraph(First).FirstLine), INT32_MAX);
+        FWindow->InvalidateLines(std::min(FPendFirstLine, ParagraphFirstLine(First)), INT32_MAX);
         bool More = false;
         for (int32_t p = First; p <= Last && !More; ++p) More = !Paragraph(p).Formatted;
         if (More) {
@@ -186,7 +252,7 @@ void TQuillMemo::LayoutLines() {
                 FormatRange(First, Last, false);
             else if (FUpdateMode == umBackground && !FBackgroundActive) {
                 FBackgroundActive = true;
-                FWindow->PostFormatMessage();
+                FWindow->ScheduleFormatStep();
             }
         }
         FWindow->PlaceCaret();
@@ -201,10 +267,12 @@ void TQuillMemo::FormatRange(int32_t First, int32_t Last, bool Force) {
     if (First > Last) return;
     if (FWindow) FWidthForLayout = FWindow->ClientWidth();
     int64_t LastProgress = Now();
+    bool Any = false;
     for (int32_t p = First; p <= Last; ++p) {
         if (!Paragraph(p).Highlighted) EnsureHighlighted(p);
         if (Force || !Paragraph(p).Formatted) {
             FormatParagraph(p, 0);
+            Any = true;
             if (OnProgress) {
                 FProgress = static_cast<int>(static_cast<int64_t>(p) * 100 / Count);
                 if (FProgress >= 100) FProgress = 99;
@@ -212,7 +280,7 @@ void TQuillMemo::FormatRange(int32_t First, int32_t Last, bool Force) {
             }
         }
     }
-    ApplyLineDelta(First, 0);
+    if (Any) ApplyLineDelta(First, Last);
     if (First == FLayoutFrontier) {
         FLayoutFrontier = Last + 1;
         if (FLayoutEnd >= 0 && FLayoutFrontier > FLayoutEnd) {
@@ -229,6 +297,7 @@ void TQuillMemo::FormatRange(int32_t First, int32_t Last, bool Force) {
 void TQuillMemo::StartFullFormat() {
     int32_t Count = ParagraphCount();
     for (int32_t i = 0; i < Count; ++i) Paragraph(i).Formatted = 0;
+    FRebreak.Par = -1;
     FMaxWidth = 0;
     FWidestPar = -1;
     FLayoutFrontier = 0;
@@ -240,7 +309,7 @@ void TQuillMemo::StartFullFormat() {
         FLayoutFrontier = Count;
     } else if (FUpdateMode == umBackground && !FBackgroundActive) {
         FBackgroundActive = true;
-        FWindow->PostFormatMessage();
+        FWindow->ScheduleFormatStep();
     }
 }
 
@@ -256,7 +325,6 @@ void TQuillMemo::FormatInBackground(bool ProcessOthers) {
     if (FWindow) FWidthForLayout = FWindow->ClientWidth();
     int64_t Limit = Now() + SliceMs;
     int32_t StartPar = FLayoutFrontier;
-    int32_t OldLines = FLineCount;
     bool Any = false;
     int64_t LastProgress = Now();
     while (FLayoutEnd >= FLayoutFrontier && Now() < Limit) {
@@ -275,10 +343,11 @@ void TQuillMemo::FormatInBackground(bool ProcessOthers) {
         if (FLayoutFrontier > FLayoutEnd && !Paragraph(FLayoutFrontier).Formatted) ++FLayoutEnd;
     }
     if (Any) {
-        ApplyLineDelta(StartPar, FLineCount - OldLines);
+        ApplyLineDelta(StartPar, FLayoutFrontier - 1);
         if (FWindow) {
             FWindow->UpdateScrollRanges();
-            FWindow->InvalidateAll();
+            // Only what moved in the view is painted again.
+            FWindow->InvalidateLines(ParagraphFirstLine(StartPar), INT32_MAX);
             FWindow->PlaceCaret();
         }
     }
@@ -292,7 +361,7 @@ void TQuillMemo::FormatInBackground(bool ProcessOthers) {
         // Posting the next slice yields to the message loop; no nested
         // message processing happens here.
         (void)ProcessOthers;
-        if (FUpdateMode == umBackground && FWindow && !FWindow->Terminating()) FWindow->PostFormatMessage();
+        if (FUpdateMode == umBackground && FWindow && !FWindow->Terminating()) FWindow->ScheduleFormatStep();
     }
 }
 
@@ -382,7 +451,11 @@ void TQuillMemo::ScrollCaretIntoView() {
     if (FUpdateCount > 0 || !FWindow) return;
     TQuillNavigator* C = Caret();
     int32_t P = C->LocatePar();
-    if (!Paragraph(P).Formatted) FormatRange(P, P, false);
+    // The paragraphs a window's height around the caret are laid out first,
+    // so the lines counted to place the view are the lines it shows.
+    int32_t Around = VisibleLines();
+    FormatRange(std::max(P - Around, 0), std::min(P + Around, ParagraphCount() - 1), false);
+    P = C->LocatePar();
     int32_t NewX = FScrollX, NewY = FScrollY;
     int32_t ClientW = FWindow->ClientWidth();
     if (FWordWrap || (FAlignment != qaLeftJustify && FScrollX == 0))
@@ -459,7 +532,7 @@ int32_t TQuillMemo::PositionAt(int32_t X, int32_t Y, int32_t* LineOut) {
     const TDisplayLine& DL = W->SetLineNb(Line);
     int32_t Col = XToColumn(*W->Par, W->ParNb, false, X, W->LineInPar);
     if (LineOut) *LineOut = Line;
-    return W->Par->Start + DL.Start + Col;
+    return ParagraphStart(W->ParNb) + DL.Start + Col;
 }
 
 void TQuillMemo::Change() {
@@ -474,8 +547,8 @@ void TQuillMemo::CheckIntegrity() {
     int64_t Line = 0, Pos = 0, Total = 0;
     for (int32_t i = 0; i < ParagraphCount(); ++i) {
         TParagraph& P = Paragraph(i);
-        if (P.FirstLine != Line) throw Exception("Error 1");
-        if (P.Start != Pos) throw Exception("Error 2 in " + V);
+        if (ParagraphFirstLine(i) != Line) throw Exception("Error 1");
+        if (ParagraphStart(i) != Pos) throw Exception("Error 2 in " + V);
         int32_t Prev = 0;
         for (int32_t l = 0; l < P.LineCount(); ++l) {
             const TDisplayLine DL = ParagraphLine(P, l);

@@ -58,8 +58,8 @@ public:
         }
         P.Length = L;
         P.Style0 = StyleAtStart;
-        P.FirstLine = List.Count();
-        P.Start = static_cast<int32_t>(CharCount);
+        P.FirstLineBase = List.Count();
+        P.StartBase = static_cast<int32_t>(CharCount);
         List.AddPar(P);
         CharCount += Added;
         Current.clear();

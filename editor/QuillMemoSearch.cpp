@@ -32,7 +32,7 @@ bool TQuillMemo::FindText(std::string_view Text, bool Forward, bool WholeWord, b
                 if (Q == std::string::npos) break;
                 if (WordOk(S, Q)) {
                     // Selected backward: the next forward search starts after it.
-                    SetSelStart(Paragraph(P).Start + static_cast<int32_t>(Q) + Len);
+                    SetSelStart(ParagraphStart(P) + static_cast<int32_t>(Q) + Len);
                     SetSelLength(-Len);
                     return true;
                 }
@@ -54,7 +54,7 @@ bool TQuillMemo::FindText(std::string_view Text, bool Forward, bool WholeWord, b
             size_t Q = S.rfind(Pattern, From);
             if (Q == std::string::npos) break;
             if (WordOk(S, Q)) {
-                SetSelStart(Paragraph(P).Start + static_cast<int32_t>(Q));
+                SetSelStart(ParagraphStart(P) + static_cast<int32_t>(Q));
                 SetSelLength(Len);
                 return true;
             }

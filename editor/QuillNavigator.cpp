@@ -6,6 +6,23 @@
 #include "editor/QuillMemo.h"
 #include "framework/rtl/Exceptions.h"
 
+namespace {
+// The last paragraph whose key (its start or its first line, both growing
+// with the index) is at or before V.
+template <class TKey>
+int32_t LastAtOrBefore(int32_t Count, int32_t V, TKey Key) {
+    int32_t Lo = 0, Hi = Count - 1;
+    while (Lo < Hi) {
+        int32_t Mid = Lo + (Hi - Lo + 1) / 2;
+        if (Key(Mid) <= V)
+            Lo = Mid;
+        else
+            Hi = Mid - 1;
+    }
+    return Lo;
+}
+}  // namespace
+
 TQuillNavigator::TQuillNavigator(TObject* AEditor) {
     if (AEditor) {
         Editor = dynamic_cast<TQuillMemo*>(AEditor);
@@ -33,7 +50,7 @@ void TQuillNavigator::PlaceAt(int32_t ParIndex, int32_t Offset) {
     Par = &Editor->Paragraph(ParIndex);
     ParNb = ParIndex;
     ParOffset = Offset;
-    Pos = Par->Start + Offset;
+    Pos = Editor->ParagraphStart(ParIndex) + Offset;
     ForgetStopAndLine();
     Rebind();
 }
@@ -41,24 +58,10 @@ void TQuillNavigator::PlaceAt(int32_t ParIndex, int32_t Offset) {
 int32_t TQuillNavigator::LocatePar() {
     if (Par) return ParNb;
     ForgetStopAndLine();
-    int32_t Count = Editor->ParagraphCount();
-    int32_t CharCount = Editor->CharCount();
-    int64_t Est = 0;
-    // A proportional estimate: near-uniform paragraphs cost a few steps.
-    if (CharCount > 0) Est = static_cast<int64_t>(Pos) * (Count - 2) / CharCount;
-    Est = std::clamp<int64_t>(Est, 0, Count - 1);
-    auto I = static_cast<int32_t>(Est);
-    while (I > 0 && Pos < Editor->Paragraph(I).Start) --I;
-    while (I < Count - 1) {
-        const TParagraph& P = Editor->Paragraph(I);
-        if (static_cast<int64_t>(P.Start) + P.Length + 1 < Pos)
-            ++I;
-        else
-            break;
-    }
-    ParNb = I;
-    Par = &Editor->Paragraph(I);
-    ParOffset = Pos - Par->Start;
+    int32_t Lo = LastAtOrBefore(Editor->ParagraphCount(), Pos, [&](int32_t I) { return Editor->ParagraphStart(I); });
+    ParNb = Lo;
+    Par = &Editor->Paragraph(Lo);
+    ParOffset = Pos - Editor->ParagraphStart(Lo);
     Rebind();
     return ParNb;
 }
@@ -95,23 +98,17 @@ int32_t TQuillNavigator::GetLineInPar() {
     return LineInPar;
 }
 
-int32_t TQuillNavigator::GetLineNb() { return GetLineInPar() + Par->FirstLine; }
+int32_t TQuillNavigator::GetLineNb() { return GetLineInPar() + Editor->ParagraphFirstLine(ParNb); }
 
 TDisplayLine TQuillNavigator::SetLineNb(int32_t Line) {
-    int32_t LineCount = Editor->LineCount();
-    int32_t Count = Editor->ParagraphCount();
-    if (Line > LineCount - 1) Line = LineCount - 1;
-    if (Line < 0) Line = 0;
-    int64_t Est = LineCount > 0 ? static_cast<int64_t>(Line) * Count / LineCount : 0;
-    auto I = static_cast<int32_t>(std::clamp<int64_t>(Est, 0, Count - 1));
-    while (I > 0 && Line < Editor->Paragraph(I).FirstLine) --I;
-    while (I < Count - 1 && Line >= Editor->Paragraph(I).FirstLine + Editor->Paragraph(I).LineCount()) ++I;
-    ParNb = I;
-    Par = &Editor->Paragraph(I);
-    LineInPar = std::clamp(Line - Par->FirstLine, 0, Par->LineCount() - 1);
+    Line = std::clamp(Line, 0, Editor->LineCount() - 1);
+    int32_t Lo = LastAtOrBefore(Editor->ParagraphCount(), Line, [&](int32_t I) { return Editor->ParagraphFirstLine(I); });
+    ParNb = Lo;
+    Par = &Editor->Paragraph(Lo);
+    LineInPar = std::clamp(Line - Editor->ParagraphFirstLine(Lo), 0, Par->LineCount() - 1);
     TDisplayLine DL = ParagraphLine(*Par, LineInPar);
     ParOffset = DL.Start;
-    Pos = Par->Start + ParOffset;
+    Pos = Editor->ParagraphStart(Lo) + ParOffset;
     StopIndex = QuillUnknown;
     Rebind();
     return DL;
@@ -126,7 +123,7 @@ int32_t TQuillNavigator::SetColumn(int32_t Col) {
     int32_t L = GetLineInPar();
     const TDisplayLine DL = ParagraphLine(*Par, L);
     int32_t Off = DL.Start + std::min(std::max(Col, 0), DL.End - DL.Start);
-    Pos = Par->Start + Off;
+    Pos = Editor->ParagraphStart(ParNb) + Off;
     ParOffset = Off;
     StopIndex = QuillUnknown;
     return Pos;
@@ -137,18 +134,19 @@ void TQuillNavigator::SetPos(int32_t NewPos) {
         Pos = NewPos;
         return;
     }
-    int64_t Last = static_cast<int64_t>(Par->Start) + Par->Length + 1;
+    int32_t Start = Editor->ParagraphStart(ParNb);
+    int64_t Last = static_cast<int64_t>(Start) + Par->Length + 1;
     if (NewPos < Pos || NewPos > Last) {
         ForgetStopAndLine();
         Pos = NewPos;
-        if (NewPos >= Par->Start && NewPos <= Last)
-            ParOffset = NewPos - Par->Start;
+        if (NewPos >= Start && NewPos <= Last)
+            ParOffset = NewPos - Start;
         else
             ResetCache();
         return;
     }
     Pos = NewPos;
-    ParOffset = NewPos - Par->Start;
+    ParOffset = NewPos - Start;
     if (StopIndex != QuillUnknown)
         while (StopIndex < Par->StopCount && Par->StopOffset(StopIndex) < ParOffset) ++StopIndex;
     if (LineInPar != QuillUnknown)
@@ -186,7 +184,7 @@ void TQuillNavigator::MoveOntoStop(int32_t N, int32_t Idx) {
     Par = &Editor->Paragraph(N);
     ParNb = N;
     ParOffset = Par->StopOffset(Idx);
-    Pos = Par->Start + ParOffset;
+    Pos = Editor->ParagraphStart(N) + ParOffset;
     StopIndex = Idx;
     LineInPar = QuillUnknown;
     Rebind();
@@ -199,11 +197,11 @@ bool TQuillNavigator::NextStop(int32_t Limit) {
     while (true) {
         TParagraph& P = Editor->Paragraph(N);
         if (Idx < P.StopCount) {
-            if (P.Start + P.StopOffset(Idx) > Limit) return false;
+            if (Editor->ParagraphStart(N) + P.StopOffset(Idx) > Limit) return false;
             MoveOntoStop(N, Idx);
             return true;
         }
-        if (N >= Editor->ParagraphCount() - 1 || static_cast<int64_t>(P.Start) + P.Length + 2 > Limit) return false;
+        if (N >= Editor->ParagraphCount() - 1 || static_cast<int64_t>(Editor->ParagraphStart(N)) + P.Length + 2 > Limit) return false;
         ++N;
         Idx = 0;
     }
@@ -216,11 +214,11 @@ bool TQuillNavigator::PrevStop(int32_t Limit) {
     while (true) {
         TParagraph& P = Editor->Paragraph(N);
         if (Idx >= 0 && Idx < P.StopCount) {
-            if (P.Start + P.StopOffset(Idx) < Limit) return false;
+            if (Editor->ParagraphStart(N) + P.StopOffset(Idx) < Limit) return false;
             MoveOntoStop(N, Idx);
             return true;
         }
-        if (N == 0 || P.Start <= Limit) return false;
+        if (N == 0 || Editor->ParagraphStart(N) <= Limit) return false;
         --N;
         Idx = Editor->Paragraph(N).StopCount - 1;
     }

@@ -133,8 +133,11 @@ struct TParagraphExtra {
 struct TParagraph {
     char* Text = nullptr;  // zero-terminated; none when never held text
     int32_t Length = 0;
-    int32_t FirstLine = 0;
-    int32_t Start = 0;
+    // First display line and first position, both without the paragraph
+    // list's pending shift: read them through the editor's
+    // ParagraphFirstLine and ParagraphStart.
+    int32_t FirstLineBase = 0;
+    int32_t StartBase = 0;
     int32_t StopCount = 0;
     TStopArray Stops;           // sorted by offset
     TContextRef StartContext;   // state in force at the paragraph start

@@ -11,19 +11,25 @@ public:
     // Measuring, in the font of the given style bits (bit 5: the alternate font).
     virtual void SelectStyle(uint8_t Style) = 0;
     virtual int32_t TextWidth(const char* Text, int32_t Length) = 0;
+    // One character's width in the selected font (a window may cache it).
+    virtual int32_t CharWidth(char C) { return TextWidth(&C, 1); }
     virtual int32_t FontLineHeight() = 0;
     virtual int32_t ClientWidth() = 0;
     virtual int32_t ClientHeight() = 0;
     // Effects on the window; all may do nothing.
     virtual void InvalidateLines(int32_t /*FirstLine*/, int32_t /*LastLine*/) {}
     virtual void InvalidateAll() {}
+    // Paints what is invalid now, without waiting for the message loop.
+    virtual void PaintNow() {}
     virtual void UpdateScrollRanges() {}
     virtual void PlaceCaret() {}
     // The view offsets changed from (OldY, OldX) to the editor's ScrollY/ScrollX.
     virtual void ViewScrolled(int32_t /*OldY*/, int32_t /*OldX*/) {}
-    // Posts QM_FORMATSTEP (WParam 1) to the editor's window.
-    virtual void PostFormatMessage() {}
-    virtual void ProcessMessages() {}
+    // Asks for one background layout slice once the window's input and
+    // painting have been handled (a timer: posted messages would go first).
+    virtual void ScheduleFormatStep() {}
+    // True when input or painting waits: background layout then yields.
+    virtual bool InputPending() { return false; }
     virtual bool Terminating() { return false; }
 };
 

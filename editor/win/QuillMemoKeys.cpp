@@ -34,18 +34,18 @@ int32_t TQuillMemo::StepLeft(int32_t Pos) {
     int32_t P = N.LocatePar();
     int32_t Off = N.ParOffset;
     TParagraph& Par = Paragraph(P);
-    if (Off > Par.Length) return Par.Start + Par.Length;
+    if (Off > Par.Length) return ParagraphStart(P) + Par.Length;
     if (Off == 0) {
         TParagraph& Prev = Paragraph(P - 1);
         int32_t E = Prev.Length;
         if (HasOption(pmoDiscardTrailingSpaces))
             while (E > 0 && IsBlank(Prev.Text[E - 1])) --E;
-        return Prev.Start + E;
+        return ParagraphStart(P - 1) + E;
     }
     --Off;
     if (FStaticFormat && FPassOverCodes)
         while (Off > 0 && IsStyleCode(Par.Text[Off])) --Off;
-    return Par.Start + Off;
+    return ParagraphStart(P) + Off;
 }
 
 int32_t TQuillMemo::StepRight(int32_t Pos) {
@@ -57,12 +57,12 @@ int32_t TQuillMemo::StepRight(int32_t Pos) {
     TParagraph& Par = Paragraph(P);
     bool RestBlank = HasOption(pmoDiscardTrailingSpaces);
     for (int32_t k = Off; RestBlank && k < Par.Length; ++k) RestBlank = IsBlank(Par.Text[k]);
-    if (Off >= Par.Length || RestBlank) return P + 1 < ParagraphCount() ? Paragraph(P + 1).Start : FCharCount;
+    if (Off >= Par.Length || RestBlank) return P + 1 < ParagraphCount() ? ParagraphStart(P + 1) : FCharCount;
     bool Codes = FStaticFormat && FPassOverCodes;
     while (Codes && Off < Par.Length && IsStyleCode(Par.Text[Off])) ++Off;
     if (Off < Par.Length) ++Off;
     while (Codes && Off < Par.Length && IsStyleCode(Par.Text[Off])) ++Off;
-    return Par.Start + Off;
+    return ParagraphStart(P) + Off;
 }
 
 int32_t TQuillMemo::WordRight(int32_t Pos) {
@@ -108,7 +108,7 @@ int32_t TQuillMemo::LineEndPos(int32_t Line, bool* Wrapped) {
     TQuillNavigator N(this);
     const TDisplayLine DL = N.SetLineNb(Line);
     if (Wrapped) *Wrapped = N.LineInPar < N.Par->LineCount() - 1 && DL.End > DL.Start;
-    return N.Par->Start + DL.End;
+    return ParagraphStart(N.ParNb) + DL.End;
 }
 
 int32_t TQuillMemo::LineAtX(int32_t Line, int32_t X, int32_t* Virtual, bool* AtLineEnd) {
@@ -126,7 +126,7 @@ int32_t TQuillMemo::LineAtX(int32_t Line, int32_t X, int32_t* Virtual, bool* AtL
             if (X > EndX) *Virtual = (X - EndX) / std::max(FAvgCharWidth, 1);
         }
     }
-    return N.Par->Start + DL.Start + Col;
+    return ParagraphStart(N.ParNb) + DL.Start + Col;
 }
 
 // Backspace in a line's indentation goes back to the indentation of the
@@ -159,7 +159,7 @@ int32_t TQuillMemo::BackIndentStart(int32_t Pos, std::string* Pad) {
     int32_t From = Off;
     while (From > 0 && IndentColumns(Par.Text, From, Tab) > Target) --From;
     Pad->assign(static_cast<size_t>(Target - IndentColumns(Par.Text, From, Tab)), ' ');
-    return Par.Start + From;
+    return ParagraphStart(P) + From;
 }
 
 void TQuillMemo::MoveCaret(int32_t NewPos, bool Extend, bool KeepX, bool AtLineEnd) {
@@ -275,6 +275,14 @@ bool TQuillMemo::KeyDownMove(uint16_t Key, TShiftState Shift) {
     return false;
 }
 
+bool TQuillMemo::SelectionOnOneLine(int32_t* Line) {
+    TQuillNavigator A(this), B(this);
+    A.SetPos(SelStartNav()->Pos);
+    B.SetPos(std::max(SelEndNav()->Pos - 1, SelStartNav()->Pos));
+    *Line = A.GetLineNb();
+    return B.GetLineNb() == *Line;
+}
+
 bool TQuillMemo::KeyDownEdit(uint16_t Key, TShiftState Shift) {
     bool Ctrl = Shift.Contains(ssCtrl), Sh = Shift.Contains(ssShift), Alt = Shift.Contains(ssAlt);
     int32_t Pos = Caret()->Pos;
@@ -321,10 +329,12 @@ bool TQuillMemo::KeyDownEdit(uint16_t Key, TShiftState Shift) {
             if (Sh) {
                 if (FSelLength != 0) CutToClipboard();
                 else if (Pos > 0) DeleteRange(StepLeft(Pos), Pos);
+            } else if (int32_t Line = -1; Ctrl && (FSelLength == 0 || SelectionOnOneLine(&Line))) {
+                // From the selection's start (or the caret) to the end of its display line.
+                if (FSelLength == 0) Line = CaretDisplayLine();
+                DeleteRange(SelStartNav()->Pos, LineEndPos(Line));
             } else if (FSelLength != 0) {
                 ClearSelection();
-            } else if (Ctrl) {
-                DeleteRange(Pos, LineEndPos(CaretDisplayLine()));
             } else {
                 int32_t To = Pos;
                 while (FStaticFormat && To < FCharCount && IsStyleCode(CharAt(To))) ++To;

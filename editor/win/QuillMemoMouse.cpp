@@ -8,7 +8,6 @@
 #include "framework/forms/Forms.h"
 
 namespace {
-constexpr UINT_PTR AutoScrollTimer = 1;
 // Milliseconds between scroll steps for speeds 1 to 7; faster beyond.
 constexpr UINT StepDelays[] = {400, 400, 300, 200, 130, 78, 48, 30};
 constexpr int DragEdge = 24;
@@ -143,7 +142,7 @@ void TQuillMemo::MouseMove(TShiftState Shift, int X, int Y) {
     if (FDragging) Edge = Y < DragEdge || Y >= H - DragEdge || X < DragEdge || X >= W - DragEdge;
     if (Edge && !FAutoScrolling && (FDragging || FMouseSelecting)) {
         FAutoScrolling = true;
-        SetTimer(FHandle, AutoScrollTimer, 1, nullptr);
+        SetTimer(FHandle, QuillAutoScrollTimer, 1, nullptr);
     }
     if (FDragging) {
         FDropPos = PositionAt(X, std::clamp(Y, 0, std::max(H - 1, 0)));
@@ -158,13 +157,13 @@ void TQuillMemo::MouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TQuillMemo::StopAutoScroll() {
-    if (FAutoScrolling && HandleAllocated()) KillTimer(FHandle, AutoScrollTimer);
+    if (FAutoScrolling && HandleAllocated()) KillTimer(FHandle, QuillAutoScrollTimer);
     FAutoScrolling = false;
 }
 
 void TQuillMemo::AutoScrollTick() {
     if (!FAutoScrolling || !HandleAllocated()) return;
-    KillTimer(FHandle, AutoScrollTimer);
+    KillTimer(FHandle, QuillAutoScrollTimer);
     if (!FDragging && !FMouseSelecting) {
         FAutoScrolling = false;
         return;
@@ -197,7 +196,7 @@ void TQuillMemo::AutoScrollTick() {
     else
         ExtendMouseSelection(X, Y);
     UINT Delay = Speed >= 1 && Speed <= 7 ? StepDelays[Speed] : (Speed < 1 ? StepDelays[0] : USER_TIMER_MINIMUM);
-    SetTimer(FHandle, AutoScrollTimer, Delay, nullptr);
+    SetTimer(FHandle, QuillAutoScrollTimer, Delay, nullptr);
 }
 
 void TQuillMemo::DropSelection(int32_t At, bool Copy) {
@@ -237,12 +236,12 @@ TFormatStop TQuillMemo::StopAt(int32_t Pos, int32_t* RegionStart, int32_t* Regio
     if (RegionStart) {
         int32_t Start = 0;
         if (Idx > 0)
-            Start = Par.Start + Par.Stops[Idx - 1].Offset;
+            Start = ParagraphStart(P) + Par.Stops[Idx - 1].Offset;
         else
             for (int32_t k = P - 1; k >= 0; --k)
                 if (Paragraph(k).StopCount > 0) {
                     TParagraph& Q = Paragraph(k);
-                    Start = Q.Start + Q.Stops[Q.StopCount - 1].Offset;
+                    Start = ParagraphStart(k) + Q.Stops[Q.StopCount - 1].Offset;
                     break;
                 }
         *RegionStart = Start;
@@ -250,11 +249,11 @@ TFormatStop TQuillMemo::StopAt(int32_t Pos, int32_t* RegionStart, int32_t* Regio
     if (RegionEnd) {
         int32_t End = FCharCount;
         if (Idx < Par.StopCount)
-            End = Par.Start + Par.Stops[Idx].Offset;
+            End = ParagraphStart(P) + Par.Stops[Idx].Offset;
         else
             for (int32_t k = P + 1; k < ParagraphCount(); ++k)
                 if (Paragraph(k).StopCount > 0) {
-                    End = Paragraph(k).Start + Paragraph(k).Stops[0].Offset;
+                    End = ParagraphStart(k) + Paragraph(k).Stops[0].Offset;
                     break;
                 }
         *RegionEnd = End;

@@ -39,10 +39,16 @@ void TQuillMemo::Paint(HDC DC, const RECT& Inv) {
         FillSolid(DC, Inv.left, Inv.top, Inv.right, Inv.bottom, Back);
         return;
     }
-    int32_t Top = TopLine();
     int32_t FirstRel = std::max(PixelToLine(Inv.top), 0);
     int32_t LastRel = PixelToLine(std::max<int32_t>(Inv.bottom - 1, 0));
-    EnsureLinesLaidOut(Top + FirstRel, Top + LastRel);
+    // Laying out the top paragraph may move the top line (the view keeps
+    // its text): lay out again until the lines to paint stay put.
+    int32_t Top = TopLine();
+    for (int Round = 0; Round < 4; ++Round) {
+        EnsureLinesLaidOut(Top + FirstRel, Top + LastRel);
+        if (TopLine() == Top) break;
+        Top = TopLine();
+    }
     int32_t Y = LineToPixel(FirstRel);
     for (int32_t Rel = FirstRel; Y < Inv.bottom && Top + Rel < FLineCount; ++Rel, Y += LH) {
         PaintLine(FLineDC, Top + Rel, ClientW, 0, false);
@@ -68,6 +74,7 @@ void TQuillMemo::PaintLine(HDC DC, int32_t Line, int32_t ClientW, int32_t Y0, bo
     const TDisplayLine DL = W->SetLineNb(Line);
     TParagraph& P = *W->Par;
     int32_t ParNb = W->ParNb;
+    int32_t PStart = ParagraphStart(ParNb);
     int32_t LineInPar = W->LineInPar;
     bool LastLine = LineInPar == P.LineCount() - 1;
     COLORREF Back = ColorToRGB(P.BackColor() != -1 ? P.BackColor() : Color());
@@ -86,7 +93,7 @@ void TQuillMemo::PaintLine(HDC DC, int32_t Line, int32_t ClientW, int32_t Y0, bo
 
     // The selection's span on this line.
     bool WinColors = HasOption(pmoWindowsSelColors);
-    int32_t LineStart = P.Start + DL.Start, LineEnd = P.Start + DL.End;
+    int32_t LineStart = PStart + DL.Start, LineEnd = PStart + DL.End;
     int32_t SS = SelStartNav()->Pos, SE = SelEndNav()->Pos;
     bool ShowSel = !Printing && FSelLength != 0 && (!FHideSelection || (HandleAllocated() && GetFocus() == FHandle));
     bool Meets = ShowSel && SS < (LastLine ? LineEnd + 2 : LineEnd) && SE > LineStart;
@@ -119,7 +126,7 @@ void TQuillMemo::PaintLine(HDC DC, int32_t Line, int32_t ClientW, int32_t Y0, bo
         const TFormatStop& S = StopIdx > 0 ? P.Stops[StopIdx - 1] : *P.StartContext;
         bool HStop = IsHighlightingStop(S);
         uint8_t Eff = HStop ? static_cast<uint8_t>(S.Kind & 0x3F) : Style;
-        bool Selected = WinColors && Meets && P.Start + i >= SS && P.Start + i < SE;
+        bool Selected = WinColors && Meets && PStart + i >= SS && PStart + i < SE;
         TColor Fg;
         TColor Bg = clNone;
         if (Eff & qsHighlight) {
@@ -150,8 +157,8 @@ void TQuillMemo::PaintLine(HDC DC, int32_t Line, int32_t ClientW, int32_t Y0, bo
         if (StopIdx < P.StopCount) Limit = std::min(Limit, P.Stops[StopIdx].Offset);
         if (Justify && DL.JustifyFrom > i) Limit = std::min(Limit, DL.JustifyFrom);
         if (WinColors && Meets) {
-            if (SS - P.Start > i) Limit = std::min(Limit, SS - P.Start);
-            if (SE - P.Start > i) Limit = std::min(Limit, SE - P.Start);
+            if (SS - PStart > i) Limit = std::min(Limit, SS - PStart);
+            if (SE - PStart > i) Limit = std::min(Limit, SE - PStart);
         }
         int32_t j = i + 1;
         if (!(Spread && C == ' '))

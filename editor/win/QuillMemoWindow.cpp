@@ -76,6 +76,8 @@ void TQuillMemo::DestroyWindowHandle() {
     FLastV = FLastH = SCROLLINFO{};
     FHasCaret = false;
     StopAutoScroll();
+    // The window's timers go with it: the next window starts layout afresh.
+    FBackgroundActive = false;
     TQuillMemoBase::DestroyWindowHandle();
 }
 
@@ -215,6 +217,16 @@ void TQuillMemo::UpdateCaret(bool Recreate) {
 
 // ---- the window procedure
 
+void TQuillMemo::FormatTimerTick() {
+    KillTimer(FHandle, QuillFormatTimer);
+    // Slices follow each other while nothing else waits, so layout runs at
+    // full speed when the user does nothing and yields within one slice.
+    int64_t Until = Now() + 250;
+    do
+        FormatInBackground(true);
+    while (FBackgroundActive && FUpdateMode == umBackground && FWindow && !FWindow->InputPending() && Now() < Until);
+}
+
 void TQuillMemo::WndProc(TMessage& Message) {
     if (!FAttached.empty()) {
         FRelay = Message;
@@ -263,7 +275,10 @@ void TQuillMemo::WndProc(TMessage& Message) {
             HScroll(LOWORD(Message.WParam));
             return;
         case WM_TIMER:
-            AutoScrollTick();
+            if (Message.WParam == QuillFormatTimer)
+                FormatTimerTick();
+            else
+                AutoScrollTick();
             return;
         case WM_SETCURSOR:
             if (FShownCursor && LOWORD(Message.LParam) == HTCLIENT) {

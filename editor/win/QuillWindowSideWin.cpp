@@ -52,6 +52,17 @@ int32_t TQuillWindowSide::TextWidth(const char* Text, int32_t Length) {
     return S.cx;
 }
 
+int32_t TQuillWindowSide::CharWidth(char C) {
+    if (FSelected < 0) return TextWidth(&C, 1);
+    if (FWidths.empty()) {
+        FWidths.resize(64);
+        for (auto& W : FWidths) W.fill(-1);
+    }
+    int32_t& W = FWidths[static_cast<size_t>(FSelected)][static_cast<unsigned char>(C)];
+    if (W < 0) W = TextWidth(&C, 1);
+    return W;
+}
+
 int32_t TQuillWindowSide::FontLineHeight() {
     SelectStyle(0);
     TEXTMETRICA TM{};
@@ -70,6 +81,10 @@ void TQuillWindowSide::InvalidateAll() {
     if (!Printing() && FMemo->HandleAllocated()) InvalidateRect(FMemo->Handle(), nullptr, FALSE);
 }
 
+void TQuillWindowSide::PaintNow() {
+    if (!Printing() && FMemo->HandleAllocated()) UpdateWindow(FMemo->Handle());
+}
+
 void TQuillWindowSide::UpdateScrollRanges() {
     if (!Printing()) FMemo->UpdateScrollBars();
 }
@@ -80,8 +95,13 @@ void TQuillWindowSide::PlaceCaret() {
 
 void TQuillWindowSide::ViewScrolled(int32_t OldY, int32_t OldX) { FMemo->ViewScrolled(OldY, OldX); }
 
-void TQuillWindowSide::PostFormatMessage() {
-    if (FMemo->HandleAllocated()) PostMessageA(FMemo->Handle(), QM_FORMATSTEP, 1, 0);
+void TQuillWindowSide::ScheduleFormatStep() {
+    // WM_TIMER comes after input and WM_PAINT; a posted message would not.
+    if (FMemo->HandleAllocated()) SetTimer(FMemo->Handle(), QuillFormatTimer, USER_TIMER_MINIMUM, nullptr);
+}
+
+bool TQuillWindowSide::InputPending() {
+    return HIWORD(GetQueueStatus(QS_INPUT | QS_PAINT | QS_POSTMESSAGE | QS_SENDMESSAGE | QS_HOTKEY)) != 0;
 }
 
 bool TQuillWindowSide::Terminating() { return Application && Application->Terminated(); }

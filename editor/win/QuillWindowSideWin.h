@@ -1,7 +1,9 @@
 #pragma once
 // The editor's window side: the fonts of its style combinations and the
 // measuring and window effects the text model asks for.
+#include <array>
 #include <cstdint>
+#include <vector>
 
 #include "editor/QuillWindowSide.h"
 #include "framework/graphics/Graphics.h"
@@ -39,20 +41,26 @@ public:
 
     void SelectStyle(uint8_t Style) override;
     int32_t TextWidth(const char* Text, int32_t Length) override;
+    int32_t CharWidth(char C) override;
     int32_t FontLineHeight() override;
     int32_t ClientWidth() override;
     int32_t ClientHeight() override;
     void InvalidateLines(int32_t FirstLine, int32_t LastLine) override;
     void InvalidateAll() override;
+    void PaintNow() override;
     void UpdateScrollRanges() override;
     void PlaceCaret() override;
     void ViewScrolled(int32_t OldY, int32_t OldX) override;
-    void PostFormatMessage() override;
+    void ScheduleFormatStep() override;
+    bool InputPending() override;
     bool Terminating() override;
 
     // The measuring context (a memory context: usable before the window shows).
     HDC DC() const { return FDC; }
-    void ForgetFont() { FSelected = -1; }
+    void ForgetFont() {
+        FSelected = -1;
+        FWidths.clear();
+    }
     // While printing, layout sees the page's width and the window is left
     // alone; 0 ends it.
     void SetPrintWidth(int32_t W) { FPrintWidth = W; }
@@ -63,5 +71,7 @@ private:
     HDC FDC = nullptr;
     HGDIOBJ FOldFont = nullptr;
     int FSelected = -1;
+    // Widths of single characters per selected font, -1 until measured.
+    std::vector<std::array<int32_t, 256>> FWidths;
     int32_t FPrintWidth = 0;
 };

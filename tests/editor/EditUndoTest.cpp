@@ -13,9 +13,16 @@ TEST(Edit, InsertingLineBreaksSplitsParagraphs) {
     LoadText(M, "abcdef");
     M.SetSelStart(3);
     M.InsertTextAtSelection("1\r\n2\r3\n4");
-    EXPECT_EQ(Paragraphs(M), (std::vector<std::string>{"abc1", "2", "3\n4def"}));
-    EXPECT_EQ(M.GetSelStart(), 3 + 1 + 2 + 1 + 2 + 3);
+    // Every kind of line end splits, as loading does.
+    EXPECT_EQ(Paragraphs(M), (std::vector<std::string>{"abc1", "2", "3", "4def"}));
+    EXPECT_EQ(M.GetSelStart(), 3 + 1 + 2 + 1 + 2 + 1 + 2 + 1);
     M.CheckIntegrity();
+    M.SetSelStart(0);
+    M.InsertTextAtSelection("a\n\rb\n\nc\r\rd\n");
+    EXPECT_EQ(Paragraphs(M), (std::vector<std::string>{"a", "b", "", "c", "", "d", "abc1", "2", "3", "4def"}));
+    M.CheckIntegrity();
+    M.Undo();
+    EXPECT_EQ(Paragraphs(M), (std::vector<std::string>{"abc1", "2", "3", "4def"}));
 }
 
 TEST(Edit, ReplacingASelectionAcrossParagraphsJoinsThem) {
@@ -326,14 +333,14 @@ TEST(Find, WholeWordNeedsSeparatorsOnBothSides) {
 TEST(Integrity, ReportsABrokenInvariant) {
     TQuillMemo M(nullptr);
     LoadText(M, "ab\r\ncd");
-    M.Paragraph(1).Start = 3;
+    M.Paragraph(1).StartBase = 3;
     try {
         M.CheckIntegrity();
         FAIL();
     } catch (const Exception& E) {
         EXPECT_EQ(E.Message, "Error 2 in " + M.Version());
     }
-    M.Paragraph(1).Start = 4;
+    M.Paragraph(1).StartBase = 4;
 }
 
 TEST(Properties, DefaultsAtCreation) {

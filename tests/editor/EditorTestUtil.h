@@ -73,16 +73,22 @@ private:
 class TFakeWindow : public IQuillWindowSide {
 public:
     void SelectStyle(uint8_t S) override { Style = S; }
-    int32_t TextWidth(const char*, int32_t Length) override { return Length * 8; }
+    int32_t TextWidth(const char*, int32_t Length) override {
+        Measured += Length;
+        return Length * 8;
+    }
     int32_t FontLineHeight() override { return 15; }
     int32_t ClientWidth() override { return Width; }
     int32_t ClientHeight() override { return Height; }
-    void PostFormatMessage() override { ++Posted; }
+    void ScheduleFormatStep() override { ++Scheduled; }
     void InvalidateAll() override { ++Invalidated; }
+    void PaintNow() override { ++Painted; }
     int32_t Width = 200;
     int32_t Height = 160;
-    int Posted = 0;
+    int Scheduled = 0;
     int Invalidated = 0;
+    int Painted = 0;
+    int64_t Measured = 0;  // characters measured
     uint8_t Style = 0;
 };
 

@@ -236,3 +236,54 @@ TEST(Separators, DefaultAndListedInCodeOrder) {
     M.SetSeparators("z a");
     EXPECT_EQ(M.Separators(), " az");
 }
+
+namespace {
+// Which keyword claims each character: every keyword in list order,
+// searched on its own, with earlier claims blanked out.
+std::vector<int> PlainSearch(const std::vector<std::pair<std::string, uint8_t>>& Keys, std::string Text,
+                             const TSeparators& Seps) {
+    std::vector<int> Owner(Text.size(), -1);
+    std::string Upper = Text;
+    for (char& C : Upper) C = (C >= 'a' && C <= 'z') ? static_cast<char>(C - 32) : C;
+    for (size_t k = 0; k < Keys.size(); ++k) {
+        auto [Key, Opt] = Keys[k];
+        if (!(Opt & koMatchCase))
+            for (char& C : Key) C = (C >= 'a' && C <= 'z') ? static_cast<char>(C - 32) : C;
+        const std::string& Buf = (Opt & koMatchCase) ? Text : Upper;
+        auto Sep = [&](size_t I) { return Seps[static_cast<unsigned char>(Buf[I])]; };
+        for (size_t Q = Buf.find(Key); Q != std::string::npos; Q = Buf.find(Key, Q + Key.size())) {
+            if ((Opt & koWholeWord) && !((Q == 0 || Sep(Q - 1)) && (Q + Key.size() >= Buf.size() || Sep(Q + Key.size()))))
+                continue;
+            for (size_t i = Q; i < Q + Key.size(); ++i) {
+                Owner[i] = static_cast<int>(k);
+                Text[i] = Upper[i] = 5;
+            }
+        }
+    }
+    return Owner;
+}
+}  // namespace
+
+TEST(Highlight, KeywordsFoundInOnePassAgreeWithASearchPerKeyword) {
+    uint32_t Seed = 7;
+    auto Rand = [&](uint32_t N) { return ((Seed = Seed * 1103515245u + 12345u) >> 16) % N; };
+    const std::string Alphabet = "abAB, .;:";
+    for (int Round = 0; Round < 60; ++Round) {
+        TQuillMemo M(nullptr);
+        std::vector<std::pair<std::string, uint8_t>> Keys;
+        for (int k = 0; k < 8; ++k) {
+            std::string Key;
+            for (uint32_t n = 1 + Rand(3); n > 0; --n) Key += Alphabet[Rand(Round % 3 == 0 ? 9 : 4)];
+            auto Opt = static_cast<uint8_t>(Rand(4));
+            Keys.emplace_back(Key, Opt);
+            M.Keywords()->AddKeyword(Key, Opt, 0, 1, 0, -1, k);
+        }
+        std::string Line;
+        for (int i = 0; i < 60; ++i) Line += Alphabet[Rand(9)];
+        LoadText(M, Line);
+        HighlightAll(M);
+        std::vector<int> Want = PlainSearch(Keys, Line, M.SeparatorSet());
+        std::vector<int32_t> Got = Colours(M, 0);
+        for (size_t i = 0; i < Line.size(); ++i) ASSERT_EQ(Got[i], Want[i] < 0 ? -2 : Want[i]) << Round << " at " << i << " in " << Line;
+    }
+}

@@ -67,7 +67,7 @@ TEST(Layout, EditingRelayoutsTheChangedParagraph) {
     M.SetSelStart(5);
     M.InsertTextAtSelection(" and a much longer tail that wraps");
     EXPECT_GT(M.Paragraph(0).LineCount(), 1);
-    EXPECT_EQ(M.Paragraph(1).FirstLine, M.Paragraph(0).LineCount());
+    EXPECT_EQ(M.ParagraphFirstLine(1), M.Paragraph(0).LineCount());
     M.CheckIntegrity();
     M.Undo();
     EXPECT_EQ(M.LineCount(), 2);
@@ -83,7 +83,7 @@ struct TStepClock {
 };
 }  // namespace
 
-TEST(Background, SlicesEndAfterTwentyFiveMillisecondsAndPostTheNextOne) {
+TEST(Background, SlicesEndAfterTwentyFiveMillisecondsAndScheduleTheNextOne) {
     TQuillMemo M(nullptr);
     TFakeWindow W;
     auto Clock = std::make_shared<TStepClock>();
@@ -93,7 +93,7 @@ TEST(Background, SlicesEndAfterTwentyFiveMillisecondsAndPostTheNextOne) {
     for (int i = 0; i < 1000; ++i) T += "word word word word word word\r\n";
     LoadText(M, T);
     EXPECT_TRUE(M.BackgroundActive());
-    EXPECT_EQ(W.Posted, 1);
+    EXPECT_EQ(W.Scheduled, 1);
     int Progress = -1, Calls = 0;
     M.OnProgress = [&](TObject*) {
         Progress = M.Progress();
@@ -103,7 +103,7 @@ TEST(Background, SlicesEndAfterTwentyFiveMillisecondsAndPostTheNextOne) {
     int32_t After = M.LayoutFrontier();
     EXPECT_GT(After, 0);
     EXPECT_LT(After, 30);  // the clock allowed only a few paragraphs
-    EXPECT_EQ(W.Posted, 2);
+    EXPECT_EQ(W.Scheduled, 2);
     M.CheckIntegrity();
     int Slices = 1;
     while (M.BackgroundActive() && Slices < 10000) {
@@ -143,4 +143,47 @@ TEST(Layout, CaretLineAndLineTextFollowDisplayLines) {
     EXPECT_EQ(M.GetLineText(-1), "");
     M.SetCaretParagraph(99);
     EXPECT_EQ(M.CaretParagraph(), 2);
+}
+
+TEST(Layout, AWordWiderThanTheWindowCostsItsLengthToOpenAndToTypeIn) {
+    TQuillMemo M(nullptr);
+    TFakeWindow W;
+    M.SetUpdateMode(umImmediate);
+    M.SetWindowSide(&W);
+    std::string Line = "table db ";
+    while (Line.size() < 40000) Line += "0,1,2,";
+    auto Bound = static_cast<int64_t>(3 * Line.size());
+    W.Measured = 0;
+    LoadText(M, Line);
+    EXPECT_LE(W.Measured, Bound);
+    EXPECT_GT(M.Paragraph(0).LineCount(), 1000);
+    W.Measured = 0;
+    M.SetSelStart(20000);
+    M.InsertTextAtSelection("9");
+    EXPECT_LE(W.Measured, Bound);
+    M.CheckIntegrity();
+    M.SetWindowSide(nullptr);
+}
+
+TEST(Layout, AnEditBreaksAgainFromTheLineBeforeAndStopsWhereTheOldLinesResume) {
+    TQuillMemo M(nullptr);
+    TFakeWindow W;
+    M.SetUpdateMode(umImmediate);
+    M.SetWindowSide(&W);
+    std::string Par;
+    while (Par.size() < 40000) Par += "abc de ";
+    LoadText(M, "first\r\n" + Par + "\r\nlast");
+    int32_t Lines = M.Paragraph(1).LineCount();
+    for (int32_t At : {20000, 7, 39990}) {
+        W.Measured = 0;
+        M.SetSelStart(M.ParagraphStart(1) + At);
+        M.InsertTextAtSelection("x");
+        EXPECT_LE(W.Measured, 200) << At;
+        M.SetSelStart(M.ParagraphStart(1) + At);
+        M.SetSelLength(1);
+        M.ClearSelection();
+        EXPECT_EQ(M.Paragraph(1).LineCount(), Lines);
+    }
+    M.CheckIntegrity();
+    M.SetWindowSide(nullptr);
 }

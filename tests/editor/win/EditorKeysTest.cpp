@@ -142,3 +142,16 @@ TEST_F(EditorWindowTest, MovingTheCaretScrollsItIntoView) {
     Key(VK_HOME, kmCtrl);
     EXPECT_EQ(Editor->ScrollY(), 0);
 }
+
+TEST_F(EditorWindowTest, CtrlDeleteClearsFromTheSelectionStartToTheEndOfItsLine) {
+    LoadText(*Editor, "hello world\r\nnext line");
+    Editor->SetSelStart(2);
+    Editor->SetSelLength(3);
+    Key(VK_DELETE, kmCtrl);
+    EXPECT_EQ(SavedText(*Editor), "he\r\nnext line");
+    // A selection over two lines is deleted as it is.
+    Editor->SetSelStart(1);
+    Editor->SetSelLength(6);
+    Key(VK_DELETE, kmCtrl);
+    EXPECT_EQ(SavedText(*Editor), "ht line");
+}

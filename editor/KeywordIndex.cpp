@@ -1,0 +1,90 @@
+#include "editor/KeywordIndex.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "editor/QuillText.h"
+
+namespace {
+uint32_t HashText(std::string_view T) {
+    uint32_t H = 2166136261u;
+    for (char C : T) H = (H ^ static_cast<unsigned char>(C)) * 16777619u;
+    return H;
+}
+
+// Upper-casing must not move a word's edges for one scan to serve both
+// kinds of key.
+bool CaseKeepsSeparators(const TSeparators& S) {
+    for (int C = 0; C < 256; ++C)
+        if (S[static_cast<size_t>(C)] != S[static_cast<unsigned char>(QuillUpper(static_cast<char>(C)))]) return false;
+    return true;
+}
+}  // namespace
+
+void TKeywordIndex::Insert(std::vector<int32_t>& Table, int32_t Index, std::string_view Text) const {
+    size_t Mask = Table.size() - 1;
+    for (size_t Slot = HashText(Text) & Mask;; Slot = (Slot + 1) & Mask) {
+        int32_t& E = Table[Slot];
+        if (E < 0) {
+            E = Index;
+            return;
+        }
+        if (FList->Compiled()[static_cast<size_t>(E)] == Text) return;  // the earlier keyword keeps it
+    }
+}
+
+int32_t TKeywordIndex::Lookup(const std::vector<int32_t>& Table, std::string_view Text) const {
+    if (Table.empty()) return -1;
+    size_t Mask = Table.size() - 1;
+    const auto& Compiled = FList->Compiled();
+    for (size_t Slot = HashText(Text) & Mask;; Slot = (Slot + 1) & Mask) {
+        int32_t E = Table[Slot];
+        if (E < 0) return -1;
+        const std::string& K = Compiled[static_cast<size_t>(E)];
+        if (K.size() == Text.size() && std::memcmp(K.data(), Text.data(), Text.size()) == 0) return E;
+    }
+}
+
+int32_t TKeywordIndex::Find(const TGroup& G, std::string_view Word, std::string_view Upper) const {
+    if (static_cast<int32_t>(Word.size()) > G.MaxLength) return -1;
+    int32_t A = Lookup(G.MatchCase, Word);
+    int32_t B = Lookup(G.Caseless, Upper);
+    if (A < 0) return B;
+    return B < 0 ? A : std::min(A, B);
+}
+
+void TKeywordIndex::Prepare(const TKeywordList& List, const TSeparators& Separators) {
+    if (FList == &List && FGeneration == List.Generation() && FSeparators == Separators) return;
+    FList = &List;
+    FGeneration = List.Generation();
+    FSeparators = Separators;
+    FGroups.clear();
+    const auto& Compiled = List.Compiled();
+    bool WordsPossible = CaseKeepsSeparators(Separators);
+    std::vector<std::vector<int32_t>> Members;
+    for (int32_t k = 0; k < static_cast<int32_t>(Compiled.size()); ++k) {
+        TKeyword* K = List.Record(k);
+        const std::string& T = Compiled[static_cast<size_t>(k)];
+        if (!K || K->Context == 0 || T.empty()) continue;  // never applied
+        bool Word = WordsPossible && (K->Options & koWholeWord) &&
+                    std::none_of(T.begin(), T.end(), [&](char C) { return C == 5 || Separators[static_cast<unsigned char>(C)]; });
+        if (!Word || FGroups.empty() || !FGroups.back().Words) {
+            FGroups.push_back(TGroup{Word, k, 0, {}, {}});
+            Members.emplace_back();
+        }
+        FGroups.back().MaxLength = std::max(FGroups.back().MaxLength, static_cast<int32_t>(T.size()));
+        Members.back().push_back(k);
+    }
+    for (size_t g = 0; g < FGroups.size(); ++g) {
+        TGroup& G = FGroups[g];
+        if (!G.Words) continue;
+        size_t Cap = 8;
+        while (Cap < Members[g].size() * 2) Cap *= 2;
+        for (int32_t k : Members[g]) {
+            bool MatchCase = (List.Record(k)->Options & koMatchCase) != 0;
+            std::vector<int32_t>& Table = MatchCase ? G.MatchCase : G.Caseless;
+            if (Table.empty()) Table.assign(Cap, -1);
+            Insert(Table, k, Compiled[static_cast<size_t>(k)]);
+        }
+    }
+}
