@@ -16,7 +16,7 @@ uint32_t HashText(std::string_view T) {
 // kinds of key.
 bool CaseKeepsSeparators(const TSeparators& S) {
     for (int C = 0; C < 256; ++C)
-        if (S[static_cast<size_t>(C)] != S[static_cast<unsigned char>(QuillUpper(static_cast<char>(C)))]) return false;
+        if (S[static_cast<size_t>(C)] != S[static_cast<unsigned char>(AsciiUpper(static_cast<char>(C)))]) return false;
     return true;
 }
 }  // namespace
