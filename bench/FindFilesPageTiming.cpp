@@ -23,10 +23,12 @@ std::string WriteBenchProject(const std::string& Tree) {
     return Dir + "bench.qrn";
 }
 
-void Click(TWinControl* Button) {
-    const LPARAM At = MAKELPARAM(Button->Width() / 2, Button->Height() / 2);
-    PostMessageA(Button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At);
-    PostMessageA(Button->Handle(), WM_LBUTTONUP, 0, At);
+// A press and release in the middle of a windowless button, sent to the
+// window it is drawn on, as the mouse would.
+void Click(TControl* Button) {
+    const LPARAM At = MAKELPARAM(Button->Left() + Button->Width() / 2, Button->Top() + Button->Height() / 2);
+    PostMessageA(Button->Parent()->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At);
+    PostMessageA(Button->Parent()->Handle(), WM_LBUTTONUP, 0, At);
 }
 
 }  // namespace

@@ -26,7 +26,9 @@ std::string_view PlainInfix(std::string_view Pattern) {
     return Inner;
 }
 
+#ifdef __SSE2__
 bool IsAsciiLetter(char C) { return (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z'); }
+#endif
 
 // Whether Needle is at At (which has room for it).
 bool SameTextAt(const char* At, std::string_view Needle, bool CaseSensitive) {

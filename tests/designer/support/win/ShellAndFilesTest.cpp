@@ -8,7 +8,7 @@
 #include "framework/rtl/Exceptions.h"
 #include "framework/rtl/FileUtils.h"
 #include "framework/rtl/StrUtils.h"
-#include "tests/framework/rtl/TempFolder.h"
+#include "tests/common/TestFolder.h"
 
 namespace {
 std::string ErrorOf(const std::function<void()>& Do) {
@@ -48,7 +48,7 @@ TEST(ActiveX, RegistrationFailuresNameTheFileAndFreeTheLibrary) {
 }
 
 TEST(Win32FileSystem, TemporaryNamesRenameDeleteAndReadOnly) {
-    TempFolder Folder;
+    TTestFolder Folder;
     TWin32FileSystem Files(nullptr);
     const std::string Form = Folder / "form.wfm";
     const std::string Temp = Files.GetTempFileName(Form);
