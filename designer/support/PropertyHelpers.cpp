@@ -3,16 +3,16 @@
 #include "framework/rtl/StrUtils.h"
 
 namespace {
-bool IsOrdinalKind(TTypeKind Kind) {
-    return Kind == tkInteger || Kind == tkChar || Kind == tkEnumeration || Kind == tkSet || Kind == tkInt64;
-}
+bool IsOrdinalKind(TTypeKind Kind) { return tkOrdinal.Contains(Kind); }
+bool IsStringKind(TTypeKind Kind) { return tkStrings.Contains(Kind); }
 
 bool HasSetterFor(const TPropInfo* Prop) {
     switch (Prop->Kind()) {
         case tkFloat: return static_cast<bool>(Prop->SetFloat);
-        case tkString: return static_cast<bool>(Prop->SetStr);
         case tkClass: return static_cast<bool>(Prop->SetObj);
-        default: return IsOrdinalKind(Prop->Kind()) && static_cast<bool>(Prop->SetOrd);
+        default:
+            if (IsStringKind(Prop->Kind())) return static_cast<bool>(Prop->SetStr);
+            return IsOrdinalKind(Prop->Kind()) && static_cast<bool>(Prop->SetOrd);
     }
 }
 }  // namespace
@@ -29,10 +29,12 @@ void CopyObjectProperty(TObject* Source, TObject* Dest, const std::string& Name)
     if (!From || !To || From->Kind() != To->Kind() || !HasSetterFor(To)) return;
     switch (From->Kind()) {
         case tkFloat: SetFloatProp(Dest, To, GetFloatProp(Source, From)); break;
-        case tkString: SetStrProp(Dest, To, GetStrProp(Source, From)); break;
         case tkClass: SetObjectProp(Dest, To, GetObjectProp(Source, From)); break;
         default:
-            if (IsOrdinalKind(From->Kind())) SetOrdProp(Dest, To, GetOrdProp(Source, From));
+            if (IsStringKind(From->Kind()))
+                SetStrProp(Dest, To, GetStrProp(Source, From));
+            else if (IsOrdinalKind(From->Kind()))
+                SetOrdProp(Dest, To, GetOrdProp(Source, From));
             break;
     }
 }
@@ -41,7 +43,7 @@ Variant GetPropertyAsVariant(TObject* Instance, const TPropInfo* Prop) {
     if (!Prop) return {};
     if (IsOrdinalKind(Prop->Kind())) return Variant(GetOrdProp(Instance, Prop));
     if (Prop->Kind() == tkFloat) return Variant(GetFloatProp(Instance, Prop));
-    if (Prop->Kind() == tkString) return Variant(GetStrProp(Instance, Prop));
+    if (IsStringKind(Prop->Kind())) return Variant(GetStrProp(Instance, Prop));
     return {};
 }
 
@@ -58,7 +60,7 @@ void SetPropertyFromVariant(TObject* Instance, const TPropInfo* Prop, const Vari
         SetOrdProp(Instance, Prop, Ord);
     } else if (Prop->Kind() == tkFloat) {
         SetFloatProp(Instance, Prop, Value.AsDouble());
-    } else if (Prop->Kind() == tkString) {
+    } else if (IsStringKind(Prop->Kind())) {
         SetStrProp(Instance, Prop, Value.AsString());
     }
 }

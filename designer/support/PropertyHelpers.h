@@ -7,8 +7,6 @@
 #include "framework/rtl/StringList.h"
 #include "framework/rtl/Variant.h"
 
-using TTypeKinds = TSmallSet<TTypeKind>;
-
 // Copies every published property of Source whose name is not in Exclude
 // (nil: none excluded) into the property of that name of Dest. Nothing
 // when Source is Dest or either is nil.

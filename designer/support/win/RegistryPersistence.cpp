@@ -31,7 +31,7 @@ void WithComponent(TPersistent* Obj, Work&& Do) {
 }
 
 // Plain properties: every kind the registry stores (events have none).
-const TTypeKinds PlainKinds{tkInteger, tkChar, tkEnumeration, tkFloat, tkString, tkSet, tkInt64};
+const TTypeKinds PlainKinds{tkInteger, tkChar, tkEnumeration, tkFloat, tkString, tkLString, tkSet, tkInt64};
 }  // namespace
 
 void SaveComponentToRegistry(const std::string& Path, TPersistent* Obj, bool AsText) {

@@ -56,7 +56,7 @@ TEST(PropertyHelpers, VariantConversionsByKind) {
     EXPECT_TRUE(GetPropertyAsVariant(&P, nullptr).IsEmpty());
 
     std::vector<std::string> Floats;
-    ForEachPropertyOfKinds(&P, {tkFloat, tkString}, true,
+    ForEachPropertyOfKinds(&P, {tkFloat, tkLString}, true,
                            [&](TObject*, const TPropInfo* Prop) { Floats.push_back(Prop->Name); });
     EXPECT_EQ(Floats, (std::vector<std::string>{"Ratio", "Text"}));
 }
