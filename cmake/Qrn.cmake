@@ -10,6 +10,13 @@ set(QRN_ROOT ${CMAKE_SOURCE_DIR})
 # Every warning of -Wall -Wextra is an error: the code builds clean with
 # each of the three compilers, and stays so.
 add_compile_options(-Wall -Wextra -Werror)
+# Optimised builds inline the standard library deep enough for GCC's
+# flow-based overlap/overflow checks to report paths that cannot run; they
+# stay warnings there so that benchmark builds are not blocked by them.
+if(NOT CMAKE_BUILD_TYPE STREQUAL "Debug" AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  add_compile_options(-Wno-error=restrict -Wno-error=stringop-overflow
+                      -Wno-error=array-bounds -Wno-error=maybe-uninitialized)
+endif()
 include_directories(${QRN_ROOT})
 
 if(WIN32)
