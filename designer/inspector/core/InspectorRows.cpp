@@ -1,4 +1,4 @@
-#include "designer/inspector/rows/InspectorRows.h"
+#include "designer/inspector/core/InspectorRows.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "designer/inspector/rows/PropertyDescriptions.h"
+#include "designer/inspector/core/PropertyDescriptions.h"
 
 #include "framework/rtl/StrUtils.h"
 

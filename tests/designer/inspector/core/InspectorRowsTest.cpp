@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "designer/inspector/rows/InspectorRows.h"
+#include "designer/inspector/core/InspectorRows.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "designer/inspector/rows/InspectorAliases.h"
+#include "designer/inspector/core/InspectorAliases.h"
 
 #include <algorithm>
 

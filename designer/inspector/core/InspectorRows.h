@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "designer/inspector/rows/InspectorAliases.h"
+#include "designer/inspector/core/InspectorAliases.h"
 #include "framework/design/PropEdits.h"
 
 // One row. Group header rows have no property editor.

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "designer/inspector/rows/InspectorOptions.h"
-#include "designer/inspector/rows/PropertyDescriptions.h"
+#include "designer/inspector/core/InspectorColors.h"
+#include "designer/inspector/core/InspectorOptions.h"
+#include "designer/inspector/core/PropertyDescriptions.h"
 #include "framework/classes/Component.h"
 
 namespace {
@@ -25,6 +26,32 @@ TEST(PropertyDescriptions, ClassThenAncestorsThenName) {
     EXPECT_EQ(FindPropertyDescription(Lines, TComponent::StaticClass(), "Name"), "an ancestor's");
     EXPECT_EQ(FindPropertyDescription(Lines, TObject::StaticClass(), "Name"), "any name");
     EXPECT_EQ(FindPropertyDescription(Lines, TComponent::StaticClass(), "Left"), "");
+}
+
+}  // namespace
+
+namespace {
+
+// The two presets set every colour, and each changed colour is reported
+// once; a custom style keeps the colours.
+TEST(InspectorColors, StylePresets) {
+    TOIColors C;
+    int Changes = 0;
+    C.OnChange = TNotifyEvent([&](TObject*) { ++Changes; });
+    TStyleLook Look = ApplyStyleColors(C, isVB);
+    EXPECT_EQ(Look.Color, clWindow);
+    EXPECT_EQ(Look.LineStyle, SolidLine);
+    EXPECT_EQ(C.HorzLineColor(), 0xC0C0C0);
+    EXPECT_EQ(C.Col1Color(), clBlack);
+    EXPECT_EQ(Changes, 5);  // Col0Color and HighlightColor stay black
+    C.SetCol0Color(clRed);
+    Look = ApplyStyleColors(C, isCustom);
+    EXPECT_EQ(C.Col0Color(), clRed);
+    Look = ApplyStyleColors(C, isOstrel);
+    EXPECT_EQ(Look.LineStyle, DottedLine);
+    EXPECT_EQ(C.BackColor(), clBtnFace);
+    EXPECT_EQ(C.Col1Color(), clNavy);
+    EXPECT_EQ(C.VertLineColor(), clBtnShadow);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "designer/inspector/rows/InspectorAliases.h"
+#include "designer/inspector/core/InspectorAliases.h"
 
 namespace {
 
