@@ -213,6 +213,15 @@ int main(int argc, char** argv) {
     M.InsertTextAtSelection("x");
     auto T7 = std::chrono::steady_clock::now();
     std::printf("keystroke (mid): %8.3f ms\n", Ms(T6, T7));
+    // Enter in the middle, again and again: paragraphs open there.
+    double EnterWorst = 0;
+    auto T8 = std::chrono::steady_clock::now();
+    for (int I = 0; I < 100; ++I) {
+        auto K0 = std::chrono::steady_clock::now();
+        M.InsertTextAtSelection("\r\n");
+        EnterWorst = std::max(EnterWorst, Ms(K0, std::chrono::steady_clock::now()));
+    }
+    std::printf("enter (mid):     %8.3f ms per key, worst %.3f ms\n", Ms(T8, std::chrono::steady_clock::now()) / 100, EnterWorst);
     double Peak = PeakMegabytes();
     std::remove(Path.c_str());
 #ifdef _WIN32

@@ -118,8 +118,7 @@ void TQuillMemo::InitialParagraph() {
 
 void TQuillMemo::ClearParagraphs() {
     for (int32_t i = 0; i < ParagraphCount(); ++i) FreeParagraph(Paragraph(i));
-    FParagraphs->SetCount(0);
-    FParagraphs->SetCapacity(4);
+    FParagraphs->Clear();
     FTextPool.clear();
     FRebreak.Par = -1;
     FCharCount = 0;
