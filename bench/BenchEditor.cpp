@@ -146,10 +146,17 @@ void BenchWindow(const std::string& Text) {
         E->LoadFromStream(&S);
     }
     auto T1 = std::chrono::steady_clock::now();
-    UpdateWindow(E->Handle());
+    // The first screen comes through the message loop, as a user sees it:
+    // background layout must let the painting through.
+    MSG Msg;
+    while (GetUpdateRect(E->Handle(), nullptr, FALSE) && GetMessageA(&Msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&Msg);
+        DispatchMessageA(&Msg);
+    }
     auto T2 = std::chrono::steady_clock::now();
     std::printf("window load:     %8.1f ms\n", Ms(T0, T1));
-    std::printf("first paint:     %8.1f ms (load to painted screen %.1f ms)\n", Ms(T1, T2), Ms(T0, T2));
+    std::printf("first paint:     %8.1f ms through the message loop (load to painted screen %.1f ms)\n", Ms(T1, T2),
+                Ms(T0, T2));
     E->SetFocus();
     Application->ProcessMessages();
     SendMessageA(E->Handle(), WM_KEYDOWN, VK_END, 0);
