@@ -332,8 +332,8 @@ void TQuillMemo::InsertTextAtSelection(std::string_view Text) {
         if (OnParse) OnParse(this, A, A + Ins);
         if (FUpdateCount == 1) {
             if (WasHighlighted) {
-                TQuillNavigator* F = FNav[3].get();
-                TQuillNavigator* T = FNav[4].get();
+                TQuillNavigator* F = FNav.EditFrom.get();
+                TQuillNavigator* T = FNav.EditTo.get();
                 F->ResetCache();
                 F->Pos = ParagraphStart(PA);
                 T->ResetCache();
@@ -375,7 +375,7 @@ void TQuillMemo::SetSelLength(int32_t N) {
     FSelLength = T - C;
     FSelectionMoved = true;
     if (FWindow && FUpdateCount == 0) {
-        TQuillNavigator* W = FNav[5].get();
+        TQuillNavigator* W = FNav.SelectionLines.get();
         W->ResetCache();
         W->Pos = std::min(OldEnd, T);
         int32_t L1 = W->GetLineNb();
@@ -390,7 +390,7 @@ std::string TQuillMemo::GetTextRange(int32_t From, int32_t To) {
     To = std::min(To, FCharCount);
     std::string R;
     if (From >= To) return R;
-    TQuillNavigator* W = FNav[6].get();
+    TQuillNavigator* W = FNav.TextRange.get();
     W->ResetCache();
     W->Pos = From;
     int32_t P = W->LocatePar();
@@ -453,7 +453,7 @@ int32_t TQuillMemo::CaretLine() { return Caret()->GetLineNb(); }
 void TQuillMemo::SetCaretLine(int32_t Line) {
     while (Line >= FLineCount && FLayoutEnd >= 0 && FLayoutFrontier < ParagraphCount())
         FormatRange(FLayoutFrontier, std::min(FLayoutFrontier + 64, ParagraphCount() - 1), false);
-    TQuillNavigator* W = FNav[7].get();
+    TQuillNavigator* W = FNav.LineLookup.get();
     W->ResetCache();
     W->SetLineNb(std::max(Line, 0));
     SetSelStart(W->Pos);
@@ -466,7 +466,7 @@ std::string TQuillMemo::GetLineText(int32_t Line) {
     while (Line >= FLineCount && FLayoutEnd >= 0 && FLayoutFrontier < ParagraphCount())
         FormatRange(FLayoutFrontier, std::min(FLayoutFrontier + 64, ParagraphCount() - 1), false);
     if (Line >= FLineCount) return {};
-    TQuillNavigator* W = FNav[7].get();
+    TQuillNavigator* W = FNav.LineLookup.get();
     W->ResetCache();
     const TDisplayLine& L = W->SetLineNb(Line);
     if (L.End <= L.Start) return {};

@@ -73,8 +73,8 @@ void TQuillMemo::HighlightParagraphStartStop(int32_t Par, std::vector<TFormatSto
         if (!FHighlighter || Pos == HookedAt) return false;
         HookedAt = Pos;
         SetParagraphStops(P, Out);
-        TQuillNavigator* F = FNav[9].get();
-        TQuillNavigator* T = FNav[10].get();
+        TQuillNavigator* F = FNav.HookFrom.get();
+        TQuillNavigator* T = FNav.HookTo.get();
         F->PlaceAt(Par, Pos);
         T->PlaceAt(Par, Limit);
         bool Done = Start ? FHighlighter->FindStart(F, T, KeyCount) : FHighlighter->FindStop(F, T, KeyCount);
@@ -248,7 +248,7 @@ void TQuillMemo::HighlightStartStop(TQuillNavigator* From, TQuillNavigator* To) 
 
 void TQuillMemo::EnsureHighlighted(int32_t Par) {
     Par = std::min(Par, ParagraphCount() - 1);
-    TQuillNavigator* F = FNav[8].get();
+    TQuillNavigator* F = FNav.HighlightWalk.get();
     while (FHighlightFrontier < Par) {
         int32_t P = FHighlightFrontier + 1;
         if (Paragraph(P).Highlighted) {
@@ -271,8 +271,8 @@ void TQuillMemo::HighlightParagraphKeywords(int32_t Par) {
     if (!Paragraph(Par).Highlighted) EnsureHighlighted(Par);
     TParagraph& P = Paragraph(Par);
     if (FHighlighter) {
-        TQuillNavigator* F = FNav[9].get();
-        TQuillNavigator* T = FNav[10].get();
+        TQuillNavigator* F = FNav.HookFrom.get();
+        TQuillNavigator* T = FNav.HookTo.get();
         F->PlaceAt(Par, 0);
         T->PlaceAt(Par, P.Length);
         FHighlighter->ParseKeywords(F, T, FKeywords->GetCount());
@@ -445,7 +445,7 @@ void TQuillMemo::ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, bool
     }
     Previous.KeyLength = static_cast<uint8_t>(std::max(0, Previous.KeyLength - (EndPos - PrevAt)));
     if (EndPos < FCharCount && (Highlighting || IsHighlightingStop(Previous))) {
-        TQuillNavigator* W = FNav[11].get();
+        TQuillNavigator* W = FNav.StopRangeEnd.get();
         W->ResetCache();
         W->Pos = EndPos;
         W->SkipStopsAtPos();

@@ -565,7 +565,7 @@ int32_t TQuillMemo::VisibleLines() const {
 
 void TQuillMemo::EnsureLinesLaidOut(int32_t First, int32_t Last) {
     if (!FWindow || FUpdateCount > 0) return;
-    TQuillNavigator* W = FNav[12].get();
+    TQuillNavigator* W = FNav.LayoutWalk.get();
     W->ResetCache();
     W->SetLineNb(std::max(First, 0));
     int32_t P = W->ParNb;
@@ -588,7 +588,7 @@ int32_t TQuillMemo::PositionAt(int32_t X, int32_t Y, int32_t* LineOut) {
         if (LineOut) *LineOut = FLineCount - 1;
         return FCharCount;
     }
-    TQuillNavigator* W = FNav[13].get();
+    TQuillNavigator* W = FNav.Probe.get();
     W->ResetCache();
     const TDisplayLine& DL = W->SetLineNb(Line);
     int32_t Col = XToColumn(*W->Par, W->ParNb, false, X, W->LineInPar);
