@@ -46,9 +46,9 @@ int32_t TKeywordIndex::Lookup(const std::vector<int32_t>& Table, std::string_vie
 }
 
 int32_t TKeywordIndex::Find(const TGroup& G, std::string_view Word, std::string_view Upper) const {
-    if (static_cast<int32_t>(Word.size()) > G.MaxLength) return -1;
-    int32_t A = Lookup(G.MatchCase, Word);
-    int32_t B = Lookup(G.Caseless, Upper);
+    if (static_cast<int32_t>(Word.size()) > G.MaxLength || Word.empty()) return -1;
+    int32_t A = G.MatchCaseFirst[static_cast<unsigned char>(Word[0])] ? Lookup(G.MatchCase, Word) : -1;
+    int32_t B = G.CaselessFirst[static_cast<unsigned char>(Upper[0])] ? Lookup(G.Caseless, Upper) : -1;
     if (A < 0) return B;
     return B < 0 ? A : std::min(A, B);
 }
@@ -69,7 +69,7 @@ void TKeywordIndex::Prepare(const TKeywordList& List, const TSeparators& Separat
         bool Word = WordsPossible && (K->Options & koWholeWord) &&
                     std::none_of(T.begin(), T.end(), [&](char C) { return C == 5 || Separators[static_cast<unsigned char>(C)]; });
         if (!Word || FGroups.empty() || !FGroups.back().Words) {
-            FGroups.push_back(TGroup{Word, k, 0, {}, {}});
+            FGroups.push_back(TGroup{Word, k, 0, {}, {}, {}, {}});
             Members.emplace_back();
         }
         FGroups.back().MaxLength = std::max(FGroups.back().MaxLength, static_cast<int32_t>(T.size()));
@@ -84,7 +84,9 @@ void TKeywordIndex::Prepare(const TKeywordList& List, const TSeparators& Separat
             bool MatchCase = (List.Record(k)->Options & koMatchCase) != 0;
             std::vector<int32_t>& Table = MatchCase ? G.MatchCase : G.Caseless;
             if (Table.empty()) Table.assign(Cap, -1);
-            Insert(Table, k, Compiled[static_cast<size_t>(k)]);
+            const std::string& Key = Compiled[static_cast<size_t>(k)];
+            Insert(Table, k, Key);
+            (MatchCase ? G.MatchCaseFirst : G.CaselessFirst).set(static_cast<unsigned char>(Key[0]));
         }
     }
 }

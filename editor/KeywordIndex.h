@@ -4,6 +4,7 @@
 // word by word in hash tables; any other keyword is searched on its own.
 // Keywords keep their list order: a run of word keywords forms one group,
 // and an earlier group or keyword claims its text before a later one.
+#include <bitset>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,9 @@ public:
         // Open-addressed tables of (text, keyword index) for keys that
         // match case and for keys that do not (upper-cased text).
         std::vector<int32_t> MatchCase, Caseless;
+        // First characters of the keys of either table: most words of a
+        // line (numbers, labels) are dismissed without hashing.
+        std::bitset<256> MatchCaseFirst, CaselessFirst;
     };
 
     // Rebuilds the groups when the list or the separators changed.

@@ -4,6 +4,9 @@
 #include "editor/DynArray.h"
 #include "editor/QuillTypes.h"
 
+// The paragraph records keep a gap (free slots) where paragraphs were last
+// inserted or deleted: Enter pressed again and again in the middle of a big
+// file moves only the records between the old place and the new one.
 class TParagraphsList : public TDynArray2 {
 public:
     static constexpr int16_t ParStride = static_cast<int16_t>((sizeof(TParagraph) + 7) / 8 * 8);
@@ -12,22 +15,26 @@ public:
     // Items with the block size known here: no run-time division.
     TParagraph& Par(int32_t I) const {
         if (I < 0 || I >= FCount) IndexError();
-        return *reinterpret_cast<TParagraph*>(FBlocks[static_cast<size_t>(I / ParPerBlock)] +
-                                              static_cast<size_t>(I % ParPerBlock) * ParStride);
-    }
-    // Calls F for every paragraph from I on, a block at a time.
-    template <class TFunc> void ForEachFrom(int32_t I, TFunc F) {
-        for (int32_t B = I / ParPerBlock; I < FCount; ++B) {
-            auto* Recs = reinterpret_cast<TParagraph*>(FBlocks[static_cast<size_t>(B)]);
-            int32_t End = std::min(FCount, (B + 1) * ParPerBlock);
-            for (; I < End; ++I) F(*reinterpret_cast<TParagraph*>(reinterpret_cast<char*>(Recs) + static_cast<size_t>(I % ParPerBlock) * ParStride));
-        }
+        size_t Ph = static_cast<size_t>(I < FGapAt ? I : I + FGapLen);
+        return *reinterpret_cast<TParagraph*>(FBlocks[Ph / ParPerBlock] + Ph % ParPerBlock * ParStride);
     }
     // Appends a copy of P; returns its record.
     TParagraph& AddPar(const TParagraph& P);
     // Opens N fresh slots at I (later records move up) / closes N slots at I.
     void InsertSlots(int32_t I, int32_t N);
     void DeleteSlots(int32_t I, int32_t N);
+    // No records, room for a few.
+    void Clear();
+    // Gives back memory once far more slots are free than used.
+    void Trim();
+
+private:
+    // Moves the gap to logical index To.
+    void MoveGap(int32_t To);
+    // At the end the gap is only spare room.
+    void GapToEnd();
+    int32_t FGapAt = 0;
+    int32_t FGapLen = 0;
 };
 
 class TLinesList : public TObject {

@@ -21,7 +21,7 @@ TQuillMemo::TQuillMemo(TComponent* AOwner) : TQuillMemoBase(AOwner), FHighlightB
     FKeywords = std::make_unique<TKeywordList>();
     FStartStopKeys = std::make_unique<TStartStopKeyList>();
     InitialParagraph();
-    for (auto& N : FNav) N = std::make_unique<TQuillNavigator>(this);
+    FNav.ForEach([this](std::unique_ptr<TQuillNavigator>& N) { N = std::make_unique<TQuillNavigator>(this); });
     FParaStrings = std::make_unique<TQuillParaStrings>(this);
     FLinesStrings = std::make_unique<TQuillLinesStrings>(this);
 #if QRN_QUILL_WINDOWED
@@ -52,7 +52,7 @@ TQuillMemo::~TQuillMemo() {
     FWindow = nullptr;
 #endif
     SetHighlighter(nullptr);
-    for (auto& N : FNav) N.reset();
+    FNav.ForEach([](std::unique_ptr<TQuillNavigator>& N) { N.reset(); });
     // Navigators owned elsewhere outlive the editor detached.
     for (TQuillNavigator* N : FNavigators) {
         N->Editor = nullptr;
@@ -118,8 +118,7 @@ void TQuillMemo::InitialParagraph() {
 
 void TQuillMemo::ClearParagraphs() {
     for (int32_t i = 0; i < ParagraphCount(); ++i) FreeParagraph(Paragraph(i));
-    FParagraphs->SetCount(0);
-    FParagraphs->SetCapacity(4);
+    FParagraphs->Clear();
     FTextPool.clear();
     FRebreak.Par = -1;
     FCharCount = 0;

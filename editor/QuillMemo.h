@@ -85,7 +85,6 @@ struct TUndoRecord {
 class TQuillMemo : public TQuillMemoBase {
     QRN_CLASS(TQuillMemo, TQuillMemoBase)
 public:
-    static constexpr int OwnNavigatorCount = 14;
     explicit TQuillMemo(TComponent* AOwner = nullptr);
     ~TQuillMemo() override;
 
@@ -108,9 +107,9 @@ public:
     void RegisterNavigator(TQuillNavigator* N);
     void UnregisterNavigator(TQuillNavigator* N);
     void InvalidateNavigators(int32_t From, int32_t ToPar);
-    TQuillNavigator* SelStartNav() const { return FNav[0].get(); }
-    TQuillNavigator* SelEndNav() const { return FNav[1].get(); }
-    TQuillNavigator* TopNavigator() const { return FNav[2].get(); }
+    TQuillNavigator* SelStartNav() const { return FNav.SelStart.get(); }
+    TQuillNavigator* SelEndNav() const { return FNav.SelEnd.get(); }
+    TQuillNavigator* TopNavigator() const { return FNav.Top.get(); }
     TQuillNavigator* Caret() const { return FSelLength > 0 ? SelStartNav() : SelEndNav(); }
     TStrings* Lines() const;
     TStrings* ParaStrings() const;
@@ -481,7 +480,27 @@ private:
     int32_t FCharCount = 0;
     int32_t FLineCount = 1;
     std::vector<TQuillNavigator*> FNavigators;
-    std::unique_ptr<TQuillNavigator> FNav[OwnNavigatorCount];
+    // The editor's own navigators, each with one use, so that no two
+    // operations that may nest share one.
+    struct TOwnNavigators {
+        std::unique_ptr<TQuillNavigator> SelStart, SelEnd;
+        std::unique_ptr<TQuillNavigator> Top;                  // the view's top line
+        std::unique_ptr<TQuillNavigator> EditFrom, EditTo;     // an edit's paragraphs, highlighted again
+        std::unique_ptr<TQuillNavigator> SelectionLines;       // repainting a selection's lines
+        std::unique_ptr<TQuillNavigator> TextRange;            // copying text out
+        std::unique_ptr<TQuillNavigator> LineLookup;           // caret line and line texts
+        std::unique_ptr<TQuillNavigator> HighlightWalk;        // the highlighting frontier
+        std::unique_ptr<TQuillNavigator> HookFrom, HookTo;     // what the highlighter's hooks get
+        std::unique_ptr<TQuillNavigator> StopRangeEnd;         // where ApplyStopRange restores the state
+        std::unique_ptr<TQuillNavigator> LayoutWalk;           // lines about to be shown
+        std::unique_ptr<TQuillNavigator> PaintWalk;            // the line being painted
+        std::unique_ptr<TQuillNavigator> Probe;                // hit tests and single characters
+        template <class TFunc> void ForEach(TFunc F) {
+            for (auto* N : {&SelStart, &SelEnd, &Top, &EditFrom, &EditTo, &SelectionLines, &TextRange, &LineLookup,
+                            &HighlightWalk, &HookFrom, &HookTo, &StopRangeEnd, &LayoutWalk, &PaintWalk, &Probe})
+                F(*N);
+        }
+    } FNav;
     int FUpdateCount = 0;
     int32_t FSelLength = 0;
     int32_t FVirtualColumns = 0;

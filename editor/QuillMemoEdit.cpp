@@ -56,6 +56,26 @@ void StoreParagraphText(TParagraph& P, const std::string& S) {
     P.Length = L;
 }
 
+// Replaces the text from OA to OB by Piece: in place while the buffer
+// keeps its size, so a keystroke in a long line copies only what follows.
+void SpliceParagraphText(TParagraph& P, int32_t OA, int32_t OB, std::string_view Piece) {
+    auto NewLen = static_cast<int32_t>(OA + static_cast<int64_t>(Piece.size()) + (P.Length - OB));
+    int32_t Cap = ParagraphTextCapacity(P);
+    if (Cap >= NewLen + 1 && Cap - (NewLen + 1) <= (NewLen + 1) / 8) {
+        std::memmove(P.Text + OA + Piece.size(), P.Text + OB, static_cast<size_t>(P.Length - OB));
+        if (!Piece.empty()) std::memcpy(P.Text + OA, Piece.data(), Piece.size());
+        P.Text[NewLen] = 0;
+        P.Length = NewLen;
+        return;
+    }
+    std::string S;
+    S.reserve(static_cast<size_t>(NewLen));
+    S.append(P.Text ? P.Text : "", static_cast<size_t>(OA));
+    S.append(Piece);
+    if (P.Length > OB) S.append(P.Text + OB, static_cast<size_t>(P.Length - OB));
+    StoreParagraphText(P, S);
+}
+
 void OneLine(TParagraph& P, uint8_t Style) { SetPlainLine(P, Style); }
 
 uint8_t FirstLineStyle(const TParagraph& P) { return ParagraphLine(P, 0).Style(); }
@@ -203,11 +223,6 @@ void TQuillMemo::InsertTextAtSelection(std::string_view Text) {
     if (N == 1 && PA == PB) {
         TParagraph& P = Paragraph(PA);
         int32_t NewLen = OA + static_cast<int32_t>(Pieces[0].size()) + (P.Length - OB);
-        std::string S;
-        S.reserve(static_cast<size_t>(NewLen));
-        S.append(P.Text ? P.Text : "", static_cast<size_t>(OA));
-        S.append(Pieces[0]);
-        if (P.Length > OB) S.append(P.Text + OB, static_cast<size_t>(P.Length - OB));
         int32_t Delta = NewLen - P.Length;
         std::vector<TFormatStop> Stops;
         for (int32_t k = 0; k < P.StopCount; ++k) {
@@ -219,7 +234,7 @@ void TQuillMemo::InsertTextAtSelection(std::string_view Text) {
                 Stops.push_back(St);
         }
         if (P.Formatted && FWindow) KeepLinesForRebreak(PA, OA, OB, Delta, static_cast<int32_t>(Pieces[0].size()));
-        StoreParagraphText(P, S);
+        SpliceParagraphText(P, OA, OB, Pieces[0]);
         SetParagraphStops(P, Stops);
         OneLine(P, FirstLineStyle(P));
         P.Formatted = P.Highlighted = P.Parsed = 0;
@@ -270,8 +285,7 @@ void TQuillMemo::InsertTextAtSelection(std::string_view Text) {
                 for (char C : Pieces[static_cast<size_t>(k)]) Style = ApplyStyleCode(Style, C);
             if (k == N - 1) SetParagraphStops(P, LastStops);
         }
-        int32_t Count = ParagraphCount();
-        if (FParagraphs->Capacity() > Count + Count / 16 + 8) FParagraphs->SetCapacity(Count + Count / 32 + 4);
+        FParagraphs->Trim();
     }
     int32_t ParDelta = ParagraphCount() - OldCount;
     RenumberRange(PA, PA + N - 1);
@@ -306,6 +320,10 @@ void TQuillMemo::InsertTextAtSelection(std::string_view Text) {
             Nv->ResetCache();
         } else if (Nv->Par && Nv->ParNb >= PA) {
             Nv->ResetCache();
+        } else if (Nv->Par) {
+            // Records move with the paragraph list's gap, earlier ones too.
+            Nv->Par = &Paragraph(Nv->ParNb);
+            Nv->Rebind();
         }
     }
 
@@ -314,8 +332,8 @@ void TQuillMemo::InsertTextAtSelection(std::string_view Text) {
         if (OnParse) OnParse(this, A, A + Ins);
         if (FUpdateCount == 1) {
             if (WasHighlighted) {
-                TQuillNavigator* F = FNav[3].get();
-                TQuillNavigator* T = FNav[4].get();
+                TQuillNavigator* F = FNav.EditFrom.get();
+                TQuillNavigator* T = FNav.EditTo.get();
                 F->ResetCache();
                 F->Pos = ParagraphStart(PA);
                 T->ResetCache();
@@ -357,7 +375,7 @@ void TQuillMemo::SetSelLength(int32_t N) {
     FSelLength = T - C;
     FSelectionMoved = true;
     if (FWindow && FUpdateCount == 0) {
-        TQuillNavigator* W = FNav[5].get();
+        TQuillNavigator* W = FNav.SelectionLines.get();
         W->ResetCache();
         W->Pos = std::min(OldEnd, T);
         int32_t L1 = W->GetLineNb();
@@ -372,7 +390,7 @@ std::string TQuillMemo::GetTextRange(int32_t From, int32_t To) {
     To = std::min(To, FCharCount);
     std::string R;
     if (From >= To) return R;
-    TQuillNavigator* W = FNav[6].get();
+    TQuillNavigator* W = FNav.TextRange.get();
     W->ResetCache();
     W->Pos = From;
     int32_t P = W->LocatePar();
@@ -435,7 +453,7 @@ int32_t TQuillMemo::CaretLine() { return Caret()->GetLineNb(); }
 void TQuillMemo::SetCaretLine(int32_t Line) {
     while (Line >= FLineCount && FLayoutEnd >= 0 && FLayoutFrontier < ParagraphCount())
         FormatRange(FLayoutFrontier, std::min(FLayoutFrontier + 64, ParagraphCount() - 1), false);
-    TQuillNavigator* W = FNav[7].get();
+    TQuillNavigator* W = FNav.LineLookup.get();
     W->ResetCache();
     W->SetLineNb(std::max(Line, 0));
     SetSelStart(W->Pos);
@@ -448,7 +466,7 @@ std::string TQuillMemo::GetLineText(int32_t Line) {
     while (Line >= FLineCount && FLayoutEnd >= 0 && FLayoutFrontier < ParagraphCount())
         FormatRange(FLayoutFrontier, std::min(FLayoutFrontier + 64, ParagraphCount() - 1), false);
     if (Line >= FLineCount) return {};
-    TQuillNavigator* W = FNav[7].get();
+    TQuillNavigator* W = FNav.LineLookup.get();
     W->ResetCache();
     const TDisplayLine& L = W->SetLineNb(Line);
     if (L.End <= L.Start) return {};

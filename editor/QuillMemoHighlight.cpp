@@ -37,11 +37,12 @@ void TQuillMemo::HighlightParagraphStartStop(int32_t Par, std::vector<TFormatSto
     State.Offset = 0;
     TStartStopKeyList& Keys = *FStartStopKeys;
     int32_t KeyCount = Keys.Count();
-    if (!FApplyStartStopKeys || KeyCount == 0) {
+    bool UseKeys = FApplyStartStopKeys && KeyCount > 0;
+    if (!UseKeys && !FHighlighter) {
         EndState = State;
         return;
     }
-    if (!Keys.Prepared()) Keys.Prepare(FSeparators);
+    if (UseKeys && !Keys.Prepared()) Keys.Prepare(FSeparators);
     const int32_t L = P.Length;
     TParCopies C{std::string_view(P.Text ? P.Text : "", static_cast<size_t>(L)), std::move(FScratchUpper)};
     C.UseText = !Keys.NeedsUpperCopy();
@@ -64,8 +65,31 @@ void TQuillMemo::HighlightParagraphStartStop(int32_t Par, std::vector<TFormatSto
             Out.push_back(S);
     };
     int32_t Pos = 0;
+    // The highlighter's hooks see the stops made so far in the paragraph
+    // and may add their own; a hook that reports success hands the walk on
+    // from the last stop it left. Each place asks the hooks once.
+    int32_t HookedAt = -1;
+    auto AskHook = [&](bool Start, int32_t Limit) {
+        if (!FHighlighter || Pos == HookedAt) return false;
+        HookedAt = Pos;
+        SetParagraphStops(P, Out);
+        TQuillNavigator* F = FNav.HookFrom.get();
+        TQuillNavigator* T = FNav.HookTo.get();
+        F->PlaceAt(Par, Pos);
+        T->PlaceAt(Par, Limit);
+        bool Done = Start ? FHighlighter->FindStart(F, T, KeyCount) : FHighlighter->FindStop(F, T, KeyCount);
+        if (!Done) return false;
+        UnpackStops(Paragraph(Par), Out);
+        if (!Out.empty() && Out.back().Offset >= Pos) {
+            State = Out.back();
+            Pos = std::min(L, State.Offset + State.KeyLength);
+        }
+        return true;
+    };
     while (true) {
+        if (!InStartStopRegion(State) && State.Kind >= qkRegion && AskHook(false, L)) continue;
         if (InStartStopRegion(State)) {
+            if (!UseKeys) break;
             int32_t KIdx = State.Stack[State.Depth] + 32768;
             if (KIdx >= KeyCount) {  // the key went away: the region ends here
                 TFormatStop E = PlainEndStop();
@@ -143,7 +167,7 @@ void TQuillMemo::HighlightParagraphStartStop(int32_t Par, std::vector<TFormatSto
         // keys in the list first at the same place.
         if (StopContext(State) + 1 >= QuillMaxDepth) break;
         int32_t FoundAt = -1, FoundKey = -1;
-        for (int32_t Q = Pos; Q < L && FoundAt < 0; ++Q) {
+        for (int32_t Q = Pos; UseKeys && Q < L && FoundAt < 0; ++Q) {
             if (!Keys.CanStartKey(static_cast<unsigned char>(C.Text[static_cast<size_t>(Q)]))) continue;
             for (int32_t k = 0; k < KeyCount; ++k) {
                 const TStartStopKey& K = Keys.Key(k);
@@ -157,6 +181,7 @@ void TQuillMemo::HighlightParagraphStartStop(int32_t Par, std::vector<TFormatSto
                 break;
             }
         }
+        if (AskHook(true, FoundAt < 0 ? L : FoundAt)) continue;
         if (FoundAt < 0) break;
         const TStartStopKey& K = Keys.Key(FoundKey);
         TFormatStop R = State;
@@ -223,7 +248,7 @@ void TQuillMemo::HighlightStartStop(TQuillNavigator* From, TQuillNavigator* To) 
 
 void TQuillMemo::EnsureHighlighted(int32_t Par) {
     Par = std::min(Par, ParagraphCount() - 1);
-    TQuillNavigator* F = FNav[8].get();
+    TQuillNavigator* F = FNav.HighlightWalk.get();
     while (FHighlightFrontier < Par) {
         int32_t P = FHighlightFrontier + 1;
         if (Paragraph(P).Highlighted) {
@@ -246,8 +271,8 @@ void TQuillMemo::HighlightParagraphKeywords(int32_t Par) {
     if (!Paragraph(Par).Highlighted) EnsureHighlighted(Par);
     TParagraph& P = Paragraph(Par);
     if (FHighlighter) {
-        TQuillNavigator* F = FNav[9].get();
-        TQuillNavigator* T = FNav[10].get();
+        TQuillNavigator* F = FNav.HookFrom.get();
+        TQuillNavigator* T = FNav.HookTo.get();
         F->PlaceAt(Par, 0);
         T->PlaceAt(Par, P.Length);
         FHighlighter->ParseKeywords(F, T, FKeywords->GetCount());
@@ -420,7 +445,7 @@ void TQuillMemo::ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, bool
     }
     Previous.KeyLength = static_cast<uint8_t>(std::max(0, Previous.KeyLength - (EndPos - PrevAt)));
     if (EndPos < FCharCount && (Highlighting || IsHighlightingStop(Previous))) {
-        TQuillNavigator* W = FNav[11].get();
+        TQuillNavigator* W = FNav.StopRangeEnd.get();
         W->ResetCache();
         W->Pos = EndPos;
         W->SkipStopsAtPos();

@@ -104,12 +104,34 @@ void TQuillMemo::BreakParagraph(int32_t Par, int32_t FromLine) {
     uint8_t LineStyle = Style;
     size_t Old = static_cast<size_t>(std::max(FromLine, Hint.FirstReusable));
     bool Done = false;
+    int32_t i = LineStart;
+    // Stops up to the walk's position give the style in force there.
     int32_t StopIdx = 0;
-    auto EffStyle = [&](int32_t At) {
-        while (StopIdx < P.StopCount && P.StopOffset(StopIdx) <= At) ++StopIdx;
-        const TFormatStop& S = StopState(StopIdx > 0 ? P.StopStateAt(StopIdx - 1) : P.StartContext.Id);
+    auto StyleAt = [&](int32_t At, int32_t& Idx) {
+        while (Idx < P.StopCount && P.StopOffset(Idx) <= At) ++Idx;
+        const TFormatStop& S = StopState(Idx > 0 ? P.StopStateAt(Idx - 1) : P.StartContext.Id);
         return IsHighlightingStop(S) ? static_cast<uint8_t>(S.Kind & 0x3F) : Style;
     };
+    // A run of one font ends at the next stop or at the word's end.
+    auto RunEnd = [&](int32_t Idx, int32_t WordEnd) {
+        return Idx < P.StopCount ? std::min(WordEnd, P.StopOffset(Idx)) : WordEnd;
+    };
+    // Widths of single characters in the font selected for a long word.
+    int32_t CharW[256];
+    int Cached = -1;
+    auto SelectFor = [&](uint8_t S, bool Chars) {
+        FWindow->SelectStyle(S);
+        if (Chars && Cached != S) {
+            std::fill(std::begin(CharW), std::end(CharW), -1);
+            Cached = S;
+        }
+    };
+    auto Width = [&](char C) {
+        int32_t& Wd = CharW[static_cast<unsigned char>(C)];
+        if (Wd < 0) Wd = FWindow->CharWidth(C);
+        return Wd;
+    };
+    int32_t Before = 0;
     auto EndLine = [&](int32_t End) {
         TDisplayLine DL;
         DL.Start = LineStart;
@@ -118,7 +140,6 @@ void TQuillMemo::BreakParagraph(int32_t Par, int32_t FromLine) {
         DL.SpaceCount = Spaces;
         DL.JustifyFrom = JustifyFrom;
         DL.StyleWord = LineStyle;
-        int32_t Before = 0;
         while (Before < P.StopCount && P.StopOffset(Before) < LineStart) ++Before;
         DL.StopsBefore = Before;
         Lines.push_back(DL);
@@ -141,7 +162,49 @@ void TQuillMemo::BreakParagraph(int32_t Par, int32_t FromLine) {
             }
         }
     };
-    int32_t i = LineStart;
+    // The width of the word from At to End in runs of one font (a format
+    // stop inside a word changes the font); a long word only until it
+    // passes Budget, beyond which it cannot fit on the line anyway.
+    auto WordWidth = [&](int32_t At, int32_t End, int64_t Budget) {
+        int64_t Wd = 0;
+        int32_t Idx = StopIdx;
+        bool Long = Budget < INT64_MAX;
+        while (At < End && Wd <= Budget) {
+            SelectFor(StyleAt(At, Idx), Long);
+            int32_t R = RunEnd(Idx, End);
+            if (!Long) {
+                Wd += FWindow->TextWidth(T + At, R - At);
+                At = R;
+            } else
+                for (; At < R && Wd <= Budget; ++At) Wd += Width(T[At]);
+        }
+        return Wd;
+    };
+    // A word wider than the line is broken where it stops fitting, each
+    // line keeping one character at least. A run whose characters are all
+    // as wide fills whole lines by arithmetic: a long word of one width
+    // costs one look at each character and nothing per character placed.
+    auto BreakWord = [&](int32_t End) {
+        int32_t Idx = StopIdx;
+        while (i < End && !Done) {
+            SelectFor(StyleAt(i, Idx), true);
+            int32_t R = RunEnd(Idx, End);
+            int32_t C = Width(T[i]);
+            bool Even = C > 0;
+            for (int32_t k = i + 1; k < R && Even; ++k) Even = Width(T[k]) == C;
+            while (i < R && !Done) {
+                int32_t Cw = Even ? C : Width(T[i]);
+                if (i > LineStart && X + Cw - FOverhang > W) {
+                    EndLine(i);
+                    continue;
+                }
+                int64_t Room = W + FOverhang - X;
+                int32_t N = Even && Room >= C ? static_cast<int32_t>(std::min<int64_t>(Room / C, R - i)) : 1;
+                X += static_cast<int64_t>(N) * Cw;
+                i += N;
+            }
+        }
+    };
     while (i < L && !Done) {
         char C = T[i];
         if (C == ' ') {
@@ -158,28 +221,18 @@ void TQuillMemo::BreakParagraph(int32_t Par, int32_t FromLine) {
         } else {
             int32_t j = i;
             while (j < L && T[j] != ' ' && T[j] != '\t' && !(FStaticFormat && IsStyleCode(T[j]))) ++j;
-            FWindow->SelectStyle(EffStyle(i));
+            StyleAt(i, StopIdx);
             // A long word is measured a character at a time, and only as
             // far as the line it starts on: breaking it never measures the
             // same characters twice.
-            int64_t Wd = 0;
-            if (j - i > LongWord) {
-                for (int32_t k = i; k < j && X + Wd - FOverhang <= W; ++k) Wd += FWindow->CharWidth(T[k]);
-            } else
-                Wd = FWindow->TextWidth(T + i, j - i);
+            int64_t Wd = WordWidth(i, j, j - i > LongWord ? W - X + FOverhang : INT64_MAX);
             Wd = std::max<int64_t>(0, Wd - FOverhang);
             if (X + Wd > W && i > LineStart) {
                 EndLine(i);
                 continue;
             }
             if (Wd > W) {
-                // A word wider than the line is broken where it stops
-                // fitting, each line keeping one character at least.
-                for (; i < j && !Done; ++i) {
-                    int32_t C = FWindow->CharWidth(T[i]);
-                    if (i > LineStart && X + C - FOverhang > W) EndLine(i);
-                    X += C;
-                }
+                BreakWord(j);
                 X = std::max<int64_t>(0, X - FOverhang);
                 continue;
             }
@@ -190,7 +243,7 @@ void TQuillMemo::BreakParagraph(int32_t Par, int32_t FromLine) {
     if (!Done && (LineStart < L || Lines.empty())) EndLine(L);
     if (Done) {
         // Stops may have moved past the kept lines' starts.
-        int32_t Before = 0;
+        Before = 0;
         for (TDisplayLine& DL : Lines) {
             while (Before < P.StopCount && P.StopOffset(Before) < DL.Start) ++Before;
             DL.StopsBefore = Before;
@@ -433,18 +486,26 @@ int32_t TQuillMemo::ColumnToX(TParagraph& Par, int32_t /*ParNb*/, int32_t Column
     return static_cast<int32_t>(std::clamp<int64_t>(X, INT32_MIN, INT32_MAX));
 }
 
-int32_t TQuillMemo::XToColumn(TParagraph& Par, int32_t ParNb, bool /*KeepColumn*/, int32_t X, int32_t LineInPar) {
+int32_t TQuillMemo::XToColumn(TParagraph& Par, int32_t ParNb, bool KeepColumn, int32_t X, int32_t LineInPar) {
     LineInPar = std::clamp(LineInPar, 0, Par.LineCount() - 1);
     const TDisplayLine DL = ParagraphLine(Par, LineInPar);
-    int32_t Len = DL.End - DL.Start;
-    int32_t Col = 0;
-    while (Col < Len) {
-        int32_t A = ColumnToX(Par, ParNb, Col, LineInPar);
-        int32_t B = ColumnToX(Par, ParNb, Col + 1, LineInPar);
-        if ((A + B) / 2 > X) break;
-        ++Col;
+    // The middles of successive characters only grow to the right: the
+    // first one right of X is found by halving, so a click on a long
+    // unwrapped line measures it a few times, not once per column.
+    int32_t Lo = 0, Hi = DL.End - DL.Start;
+    while (Lo < Hi) {
+        int32_t Mid = Lo + (Hi - Lo) / 2;
+        int64_t A = ColumnToX(Par, ParNb, Mid, LineInPar);
+        int64_t B = ColumnToX(Par, ParNb, Mid + 1, LineInPar);
+        if ((A + B) / 2 > X)
+            Hi = Mid;
+        else
+            Lo = Mid + 1;
     }
-    return Col;
+    // A TAB whose span reaches beyond X keeps the column before it; the
+    // caller turns the rest into virtual columns.
+    if (KeepColumn && Lo > 0 && Par.Text[DL.Start + Lo - 1] == '\t' && ColumnToX(Par, ParNb, Lo, LineInPar) > X) --Lo;
+    return Lo;
 }
 
 void TQuillMemo::ScrollCaretIntoView() {
@@ -504,7 +565,7 @@ int32_t TQuillMemo::VisibleLines() const {
 
 void TQuillMemo::EnsureLinesLaidOut(int32_t First, int32_t Last) {
     if (!FWindow || FUpdateCount > 0) return;
-    TQuillNavigator* W = FNav[12].get();
+    TQuillNavigator* W = FNav.LayoutWalk.get();
     W->ResetCache();
     W->SetLineNb(std::max(First, 0));
     int32_t P = W->ParNb;
@@ -527,7 +588,7 @@ int32_t TQuillMemo::PositionAt(int32_t X, int32_t Y, int32_t* LineOut) {
         if (LineOut) *LineOut = FLineCount - 1;
         return FCharCount;
     }
-    TQuillNavigator* W = FNav[13].get();
+    TQuillNavigator* W = FNav.Probe.get();
     W->ResetCache();
     const TDisplayLine& DL = W->SetLineNb(Line);
     int32_t Col = XToColumn(*W->Par, W->ParNb, false, X, W->LineInPar);

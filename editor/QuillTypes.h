@@ -128,8 +128,8 @@ struct TParagraphExtra {
     TDisplayLine* Lines() { return reinterpret_cast<TDisplayLine*>(this + 1); }
 };
 
-// One paragraph. Records never move once placed in the paragraph list
-// (they only shift when paragraphs are inserted or deleted before them).
+// One paragraph. Records move only when paragraphs are inserted or
+// deleted (the paragraph list's gap passes over them).
 struct TParagraph {
     char* Text = nullptr;  // zero-terminated; none when never held text
     int32_t Length = 0;

@@ -19,7 +19,7 @@ int32_t IndentColumns(const char* T, int32_t N, int32_t Tab) {
 
 char TQuillMemo::CharAt(int32_t Pos) {
     if (Pos < 0 || Pos >= FCharCount) return 0;
-    TQuillNavigator* N = FNav[13].get();
+    TQuillNavigator* N = FNav.Probe.get();
     N->ResetCache();
     N->Pos = Pos;
     N->LocatePar();

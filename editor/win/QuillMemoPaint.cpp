@@ -69,7 +69,7 @@ void TQuillMemo::Paint(HDC DC, const RECT& Inv) {
 
 void TQuillMemo::PaintLine(HDC DC, int32_t Line, int32_t ClientW, int32_t Y0, bool Printing) {
     int32_t LH = FLineHeightPx;
-    TQuillNavigator* W = FNav[12].get();
+    TQuillNavigator* W = FNav.PaintWalk.get();
     W->ResetCache();
     const TDisplayLine DL = W->SetLineNb(Line);
     TParagraph& P = *W->Par;

@@ -1,6 +1,7 @@
 // MessageDlg, ShowMessage, InputQuery: our own modal forms, so that any
 // set of buttons can be offered (no system message box has No + Ignore).
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "framework/dialogs/Dialogs.h"
@@ -21,16 +22,63 @@ const WORD DlgIcons[] = {32515 /*exclamation*/, 32513 /*hand*/, 32516 /*asterisk
 
 HFONT DialogFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
-// The size Text takes when wrapped at MaxWidth in the dialog font.
+// The right edge of the ink Text leaves when drawn into a box of Size as a
+// static text control draws it (unclipped, on a white bitmap with room to
+// spare): -1 without ink.
+int InkRight(HDC Ref, const std::string& Text, SIZE Size, UINT Flags) {
+    const int Spare = 64;
+    BITMAPINFO Info{};
+    Info.bmiHeader.biSize = sizeof(Info.bmiHeader);
+    Info.bmiHeader.biWidth = Size.cx + Spare;
+    Info.bmiHeader.biHeight = -Size.cy;  // top-down rows
+    Info.bmiHeader.biPlanes = 1;
+    Info.bmiHeader.biBitCount = 32;
+    void* Bits = nullptr;
+    HBITMAP Bitmap = CreateDIBSection(Ref, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0);
+    HDC DC = CreateCompatibleDC(Ref);
+    int Right = -1;
+    if (Bitmap && DC && Bits) {
+        HGDIOBJ OldBitmap = SelectObject(DC, Bitmap);
+        HGDIOBJ OldFont = SelectObject(DC, DialogFont());
+        const int W = Size.cx + Spare;
+        auto* Px = static_cast<uint32_t*>(Bits);
+        std::fill(Px, Px + static_cast<size_t>(W) * static_cast<size_t>(Size.cy), 0xFFFFFFFFu);
+        SetTextColor(DC, RGB(0, 0, 0));
+        SetBkMode(DC, TRANSPARENT);
+        RECT R{0, 0, Size.cx, Size.cy};
+        GdiFlush();
+        DrawTextA(DC, Text.c_str(), -1, &R, Flags | DT_NOCLIP);
+        GdiFlush();
+        for (int y = 0; y < Size.cy; ++y)
+            for (int x = W - 1; x > Right; --x)
+                if ((Px[static_cast<size_t>(y) * static_cast<size_t>(W) + static_cast<size_t>(x)] & 0xFFFFFFu) != 0xFFFFFFu) {
+                    Right = x;
+                    break;
+                }
+        SelectObject(DC, OldFont);
+        SelectObject(DC, OldBitmap);
+    }
+    if (DC) DeleteDC(DC);
+    if (Bitmap) DeleteObject(Bitmap);
+    return Right;
+}
+
+// The size Text takes when wrapped at MaxWidth in the dialog font. The
+// measured width can fall short of what drawing covers (Wine draws some
+// lines a few pixels wider than it measures them), so the box also holds
+// the ink the text leaves when drawn.
 SIZE MeasureText(const std::string& Text, int MaxWidth, bool Wrap) {
+    const std::string Shown = Text.empty() ? " " : Text;
+    const UINT Flags = DT_NOPREFIX | (Wrap ? DT_WORDBREAK : DT_SINGLELINE);
     HDC DC = GetDC(nullptr);
     HGDIOBJ Old = SelectObject(DC, DialogFont());
     RECT R{0, 0, MaxWidth, 0};
-    DrawTextA(DC, Text.empty() ? " " : Text.c_str(), -1, &R,
-              DT_CALCRECT | DT_NOPREFIX | (Wrap ? DT_WORDBREAK : DT_SINGLELINE));
+    DrawTextA(DC, Shown.c_str(), -1, &R, DT_CALCRECT | Flags);
     SelectObject(DC, Old);
+    SIZE Size{R.right - R.left, R.bottom - R.top};
+    Size.cx = std::max<LONG>(Size.cx, InkRight(DC, Shown, Size, Flags) + 2);
     ReleaseDC(nullptr, DC);
-    return SIZE{R.right - R.left, R.bottom - R.top};
+    return Size;
 }
 
 HWND AddChild(HWND Parent, const char* Class, const std::string& Text, DWORD Style, int X, int Y, int W, int H, int Id) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "editor/DynArray.h"
 #include "editor/ParagraphsList.h"
 
@@ -70,6 +73,34 @@ TEST(ParagraphsList, InsertAndDeleteSlotsMoveLaterRecords) {
     L.DeleteSlots(2, 3);
     ASSERT_EQ(L.Count(), 5);
     EXPECT_EQ(L.Par(2).Length, 2);
+    // Insertions and deletions here and there, across blocks, against a
+    // plain vector; appending after them lands at the end.
+    std::vector<int32_t> Model{0, 1, 2, 3, 4};
+    uint32_t X = 7;
+    int32_t Next = 100;
+    for (int Step = 0; Step < 3000; ++Step) {
+        X = X * 1103515245u + 12345u;
+        auto At = static_cast<int32_t>((X >> 8) % (Model.size() + 1));
+        if ((X >> 4) % 3 != 0 || Model.empty()) {
+            int32_t N = 1 + static_cast<int32_t>((X >> 20) % 3);
+            L.InsertSlots(At, N);
+            for (int32_t k = 0; k < N; ++k) {
+                L.Par(At + k).Length = Next;
+                Model.insert(Model.begin() + At + k, Next++);
+            }
+        } else {
+            At = std::min<int32_t>(At, static_cast<int32_t>(Model.size()) - 1);
+            L.DeleteSlots(At, 1);
+            Model.erase(Model.begin() + At);
+        }
+        if (Step % 500 == 0) L.Trim();
+    }
+    TParagraph P;
+    P.Length = -1;
+    L.AddPar(P);
+    Model.push_back(-1);
+    ASSERT_EQ(L.Count(), static_cast<int32_t>(Model.size()));
+    for (int32_t i = 0; i < L.Count(); ++i) ASSERT_EQ(L.Par(i).Length, Model[static_cast<size_t>(i)]) << i;
 }
 
 TEST(LinesList, OnePlainLineNeedsNoStorageOfItsOwn) {

@@ -3,6 +3,18 @@
 #include "EditorTestUtil.h"
 #include "editor/QuillMemo.h"
 
+namespace {
+// Bold characters are twice as wide; an 'i' is half as wide.
+class TUnevenWindow : public TFakeWindow {
+public:
+    int32_t TextWidth(const char* Text, int32_t Length) override {
+        int32_t W = 0;
+        for (int32_t k = 0; k < Length; ++k) W += Text[k] == 'i' ? 4 : 8;
+        return (Style & qsBold) ? 2 * W : W;
+    }
+};
+}  // namespace
+
 TEST(Layout, WithoutAWindowEveryParagraphIsOneLineOfWidthZero) {
     TQuillMemo M(nullptr);
     LoadText(M, std::string(500, 'w') + "\r\nshort");
@@ -185,5 +197,68 @@ TEST(Layout, AnEditBreaksAgainFromTheLineBeforeAndStopsWhereTheOldLinesResume) {
         EXPECT_EQ(M.Paragraph(1).LineCount(), Lines);
     }
     M.CheckIntegrity();
+    M.SetWindowSide(nullptr);
+}
+
+TEST(Layout, AFormatStopInsideAWordMeasuresEachPartInItsOwnFont) {
+    TQuillMemo M(nullptr);
+    TUnevenWindow W;
+    M.SetUpdateMode(umImmediate);
+    M.SetWindowSide(&W);
+    M.Keywords()->AddKeyword("MOV", 0, qsBold, 1, 0, -1, 65535);
+    LoadText(M, "xMOVx");
+    const TDisplayLine DL = ParagraphLine(M.Paragraph(0), 0);
+    EXPECT_EQ(DL.Width, 8 + 48 + 8);
+    // The caret and a click use the same measures as the layout.
+    EXPECT_EQ(M.ColumnToX(M.Paragraph(0), 0, 5, 0), M.LeftMargin() + DL.Width);
+    EXPECT_EQ(M.XToColumn(M.Paragraph(0), 0, false, M.LeftMargin() + 8 + 16 + 13, 0), 3);
+    M.SetWindowSide(nullptr);
+}
+
+TEST(Layout, ALongWordOfUnevenWidthsFillsEveryLineAndTypingInItAgreesWithAFreshLayout) {
+    TUnevenWindow W;  // 184 px for text
+    auto Check = [](TQuillMemo& M) {
+        const TParagraph& P = M.Paragraph(0);
+        for (int32_t l = 1; l + 1 < P.LineCount(); ++l) {
+            const TDisplayLine DL = ParagraphLine(P, l);
+            EXPECT_LE(DL.Width, 184) << l;
+            EXPECT_GT(DL.Width + (P.Text[DL.End] == 'i' ? 4 : 8), 184) << l;
+        }
+    };
+    std::string Word;
+    for (int k = 0; k < 3000; ++k) Word += k % 7 < 3 ? 'i' : 'w';
+    TQuillMemo M(nullptr);
+    M.SetUpdateMode(umImmediate);
+    M.SetWindowSide(&W);
+    LoadText(M, "table " + Word);
+    Check(M);
+    for (int32_t At : {1500, 40, 2900}) {
+        M.SetSelStart(At);
+        M.InsertTextAtSelection(At == 40 ? "ii" : "w");
+    }
+    Check(M);
+    TQuillMemo Fresh(nullptr);
+    Fresh.SetUpdateMode(umImmediate);
+    Fresh.SetWindowSide(&W);
+    LoadText(Fresh, M.GetTextRange(0, M.CharCount()));
+    ASSERT_EQ(M.Paragraph(0).LineCount(), Fresh.Paragraph(0).LineCount());
+    for (int32_t l = 0; l < M.Paragraph(0).LineCount(); ++l)
+        EXPECT_EQ(ParagraphLine(M.Paragraph(0), l).End, ParagraphLine(Fresh.Paragraph(0), l).End) << l;
+    M.CheckIntegrity();
+    Fresh.SetWindowSide(nullptr);
+    M.SetWindowSide(nullptr);
+}
+
+TEST(Layout, KeepingTheColumnAClickOnATabStaysBeforeIt) {
+    TQuillMemo M(nullptr);
+    TFakeWindow W;  // tabs every 64 px
+    M.SetUpdateMode(umImmediate);
+    M.SetWindowSide(&W);
+    LoadText(M, "a\tb");
+    // Columns at 8, 16, 72 and 80: x 60 lies in the TAB's span, nearer its end.
+    EXPECT_EQ(M.XToColumn(M.Paragraph(0), 0, false, 60, 0), 2);
+    EXPECT_EQ(M.XToColumn(M.Paragraph(0), 0, true, 60, 0), 1);
+    EXPECT_EQ(M.XToColumn(M.Paragraph(0), 0, true, 78, 0), 3);
+    EXPECT_EQ(M.XToColumn(M.Paragraph(0), 0, true, 500, 0), 3);
     M.SetWindowSide(nullptr);
 }

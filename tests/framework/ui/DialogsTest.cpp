@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <set>
 
 #include "UiTestSupport.h"
@@ -88,6 +90,54 @@ TEST_F(DialogsTest, RealMessageDialogReturnsTheClickedButton) {
     });
     EXPECT_EQ(MessageDlg("Disk not ready.", mtError, mbAbortRetryIgnore, 0), mrRetry);
     EXPECT_EQ(Kinds, (std::vector<TDialogKind>{dkMessageDlg, dkModalForm}));
+}
+
+// The message text as its static control paints it, and whether any of
+// it reaches the control's last column (a glyph cut off at the edge).
+bool TextReachesRightEdge(HWND Static) {
+    RECT R{};
+    GetClientRect(Static, &R);
+    HDC Screen = GetDC(nullptr);
+    HDC DC = CreateCompatibleDC(Screen);
+    HBITMAP B = CreateCompatibleBitmap(Screen, R.right, R.bottom);
+    HGDIOBJ Old = SelectObject(DC, B);
+    SendMessageA(Static, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(DC), PRF_CLIENT | PRF_ERASEBKGND);
+    // The background is the colour most pixels have.
+    std::map<COLORREF, int> Counts;
+    for (int y = 0; y < R.bottom; ++y)
+        for (int x = 0; x < R.right; ++x) ++Counts[GetPixel(DC, x, y)];
+    COLORREF Back = std::max_element(Counts.begin(), Counts.end(), [](auto& A, auto& B) { return A.second < B.second; })->first;
+    bool Ink = false;
+    for (int y = 0; y < R.bottom; ++y) Ink = Ink || GetPixel(DC, R.right - 1, y) != Back;
+    EXPECT_GT(Counts.size(), 1u);  // the text was drawn at all
+    SelectObject(DC, Old);
+    DeleteObject(B);
+    DeleteDC(DC);
+    ReleaseDC(nullptr, Screen);
+    return Ink;
+}
+
+TEST_F(DialogsTest, NoLineOfTheMessageIsCutAtTheRightEdge) {
+    int Checked = 0;
+    SetModalDialogHook([&](const TDialogRequest& R) -> std::optional<int> {
+        if (R.Kind != dkModalForm) return std::nullopt;
+        for (HWND C = GetWindow(R.Form->Handle(), GW_CHILD); C; C = GetWindow(C, GW_HWNDNEXT)) {
+            char Class[32] = {}, Text[8] = {};
+            GetClassNameA(C, Class, sizeof(Class));
+            GetWindowTextA(C, Text, sizeof(Text));
+            if (lstrcmpiA(Class, "Static") != 0 || !Text[0]) continue;
+            EXPECT_FALSE(TextReachesRightEdge(C));
+            ++Checked;
+        }
+        return mrOk;
+    });
+    // The keys.dat warning: two lines parted by a lone CR.
+    MessageDlg("The keyword data was not found ! You will not be able to use syntax highlighting.\r"
+               "It is likely you have erased keys.dat or the file is corrupted !",
+               mtError, TMsgDlgButtons{mbOK}, 0);
+    MessageDlg("The file C:\\Projects\\Hello\\HELLO.ASM cannot be found ! It may have been moved or deleted.",
+               mtWarning, TMsgDlgButtons{mbOK}, 0);
+    EXPECT_EQ(Checked, 2);
 }
 
 TEST_F(DialogsTest, NoAndIgnoreShowExactlyThoseButtons) {
