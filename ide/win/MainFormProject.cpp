@@ -15,8 +15,6 @@
 #include "ide/win/MainForm.h"
 #include "ide/win/QuillMemoCI.h"
 
-void ProjectErrorBox(const std::string& Text) { MessageDlg(Text, mtError, {mbOK}, 0); }
-
 // ---- opening and closing
 
 bool TMainForm::OpenProject(const std::string& Path) {
@@ -96,7 +94,7 @@ void TMainForm::RefreshFileList() {
 // ---- code windows of files
 
 TCodeWindow* TMainForm::NewCodeWindow(const std::string& FilePath, const std::string& Caption) {
-    auto* W = new TCodeWindow(this);
+    auto* W = new TCodeWindow(this, this);
     try {
         W->LoadFile(FilePath);
     } catch (...) {

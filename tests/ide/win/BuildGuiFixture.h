@@ -15,7 +15,7 @@
 #include "tests/common/win/Pump.h"
 #include "tests/ide/win/BuildToolsFixture.h"
 
-class TFakeCodeWindow : public TObject {
+class TFakeCodeWindow : public TObject, public ICodeWindow {
 public:
     explicit TFakeCodeWindow(std::string APath) : Path(std::move(APath)) {}
     std::string Path;
@@ -32,18 +32,18 @@ public:
     void SaveAll() override { ++Saves; }
     void ShowMessagesPage() override { ++MessagePages; }
 
-    std::vector<TObject*> CodeWindows() override {
-        std::vector<TObject*> R;
+    std::vector<ICodeWindow*> CodeWindows() override {
+        std::vector<ICodeWindow*> R;
         for (auto& W : Windows) R.push_back(W.get());
         return R;
     }
-    std::string CodeWindowPath(TObject* Window) override { return static_cast<TFakeCodeWindow*>(Window)->Path; }
-    TObject* OpenFile(const std::string& Path) override {
+    std::string CodeWindowPath(ICodeWindow* Window) override { return static_cast<TFakeCodeWindow*>(Window)->Path; }
+    ICodeWindow* OpenFile(const std::string& Path) override {
         Opened.push_back(Path);
         if (!FileExists(Path)) return nullptr;
         return AddWindow(Path);
     }
-    void ShowCodeLine(TObject* Window, int Line) override {
+    void ShowCodeLine(ICodeWindow* Window, int Line) override {
         Shown = static_cast<TFakeCodeWindow*>(Window);
         Shown->ShownLine = Line;
     }
