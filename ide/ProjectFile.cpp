@@ -3,30 +3,12 @@
 #include <array>
 
 #include "framework/rtl/StrUtils.h"
+#include "product/TextLines.h"
 
 namespace {
 
 constexpr std::string_view CrLf = "\r\n";
 constexpr int MaxProjectKind = pkWin32Dll;
-
-// Splits at CR LF, LF or CR, each one break; a last line without a break
-// still counts.
-std::vector<std::string_view> SplitLines(std::string_view Text) {
-    std::vector<std::string_view> Lines;
-    size_t Start = 0;
-    size_t I = 0;
-    while (I < Text.size()) {
-        char C = Text[I];
-        if (C == '\r' || C == '\n') {
-            Lines.push_back(Text.substr(Start, I - Start));
-            if (C == '\r' && I + 1 < Text.size() && Text[I + 1] == '\n') ++I;
-            Start = I + 1;
-        }
-        ++I;
-    }
-    if (Start < Text.size()) Lines.push_back(Text.substr(Start));
-    return Lines;
-}
 
 // The kind must be a plain decimal number (blanks around it are tolerated)
 // naming one of the project kinds.
@@ -113,7 +95,7 @@ std::string ProjectFileText(const TProjectData& Project, std::string_view Title)
 TProjectData ParseProjectFileText(std::string_view Text) {
     TProjectData P;
     int LineNo = 0;
-    for (std::string_view Line : SplitLines(Text)) ReadLine(Line, ++LineNo, P);
+    for (const std::string& Line : SplitTextLines(Text)) ReadLine(Line, ++LineNo, P);
     return P;
 }
 
