@@ -52,7 +52,7 @@ constexpr std::array<TKeyword, 6> Keywords{{
     {"directives", TKey::Directives},
 }};
 
-void ReadLine(std::string_view Line, int LineNo, TProjectData& P) {
+void ReadLine(std::string_view Line, int LineNo, TProjectInfo& P) {
     if (Line.empty() || Line.front() == '#') return;
     for (const TKeyword& K : Keywords) {
         if (Line.size() < K.Word.size() || LowerCase(Line.substr(0, K.Word.size())) != K.Word) continue;
@@ -77,7 +77,7 @@ void AddLine(std::string& Out, std::string_view A, std::string_view B = {}) {
 
 }  // namespace
 
-std::string ProjectFileText(const TProjectData& Project, std::string_view Title) {
+std::string ProjectFileText(const TProjectInfo& Project, std::string_view Title) {
     std::string Out;
     AddLine(Out, "# " + std::string(Title), " Automatically Generated Project.");
     AddLine(Out, "# DO NOT MODIFY ANYTHING BELOW THIS LINE !");
@@ -92,8 +92,8 @@ std::string ProjectFileText(const TProjectData& Project, std::string_view Title)
     return Out;
 }
 
-TProjectData ParseProjectFileText(std::string_view Text) {
-    TProjectData P;
+TProjectInfo ParseProjectFileText(std::string_view Text) {
+    TProjectInfo P;
     int LineNo = 0;
     for (const std::string& Line : SplitTextLines(Text)) ReadLine(Line, ++LineNo, P);
     return P;

@@ -312,8 +312,6 @@ private:
     bool AskOverwrite(const std::string& Path);
     void PlaceMdiClient();
 
-    std::unique_ptr<TStringList> FProjectFiles;
-    std::unique_ptr<TStringList> FProjectForms;
 
     std::vector<TCodeWindow*> FWindowTabs;  // parallel to tabWindowList's tabs
     TRect FMdiClientRect{};

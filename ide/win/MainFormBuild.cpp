@@ -19,7 +19,7 @@ public:
 
     // IBuildHost
     bool ProjectOpen() override { return FForm->ProjectOpen; }
-    TBuildProject Project() override { return ProjectForBuild(FForm->Project); }
+    TProjectInfo Project() override { return FForm->Project; }
     bool ProjectBuilt() override { return FForm->ProjectBuilt; }
     void SetProjectBuilt(bool Value) override { FForm->ProjectBuilt = Value; }
     std::string ActiveCodeWindowFileName() override {

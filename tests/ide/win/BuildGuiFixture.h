@@ -25,7 +25,7 @@ public:
 class TFakeIde : public IBuildHost, public ICodeWindowHost {
 public:
     bool ProjectOpen() override { return Open; }
-    TBuildProject Project() override { return Proj; }
+    TProjectInfo Project() override { return Proj; }
     bool ProjectBuilt() override { return Built; }
     void SetProjectBuilt(bool Value) override { Built = Value; }
     std::string ActiveCodeWindowFileName() override { return ActiveFile; }
@@ -56,7 +56,7 @@ public:
 
     bool Open = true;
     bool Built = false;
-    TBuildProject Proj;
+    TProjectInfo Proj;
     std::string ActiveFile;
     int Saves = 0, MessagePages = 0, Focuses = 0;
     std::vector<std::unique_ptr<TFakeCodeWindow, TObjectFree>> Windows;
