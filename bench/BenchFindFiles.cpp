@@ -8,8 +8,10 @@
 // natively, from here. Prints the medians and the three ratios.
 //
 // Windows build, the worker: bench_findfiles.exe TREE [--text T]
-// [--runs N] prints one "finder MS FOUND" line per run, then one
-// "page MS FOUND" line per run of the main window's Find In Files page.
+// [--runs N] prints one "finder MS FOUND" and one "floor MS OPENED" line
+// per run (the searcher, then only listing the folders and opening and
+// closing the selected files), then one "page MS FOUND" line per run of the
+// main window's Find In Files page.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -62,6 +64,8 @@ int RunWorker(const TOptions& O) {
     for (int Run = 0; Run < O.Runs; ++Run) {
         const TFindTiming T = TimeFileFinder(O.Case);
         std::printf("finder %.3f %d\n", T.Ms, T.Found);
+        const TFindTiming F = TimeOpenCloseFloor(O.Case);
+        std::printf("floor %.3f %d\n", F.Ms, F.Found);
         std::fflush(stdout);
     }
     for (const TFindTiming& T : TimeFindInFilesPage(O.Case, O.Runs)) std::printf("page %.3f %d\n", T.Ms, T.Found);
@@ -112,8 +116,8 @@ std::string WinePath(std::string Path) {
 }
 
 // Runs the Windows worker under Wine; false when it could not be run.
-bool RunWine(const TOptions& O, std::vector<double>& Finder, std::vector<double>& Page, int& FinderFound,
-             int& PageFound) {
+bool RunWine(const TOptions& O, std::vector<double>& Finder, std::vector<double>& Floor, std::vector<double>& Page,
+             int& FinderFound, int& PageFound) {
     const char* Wine = std::getenv("QRN_WINE");
     std::string Cmd = std::string(Wine ? Wine : "wine") + " '" + O.WinExe + "' '" + WinePath(O.Case.Tree) +
                       "' --runs " + std::to_string(O.Runs) + " --text '" + O.Case.Text + "' 2>/dev/null";
@@ -128,6 +132,8 @@ bool RunWine(const TOptions& O, std::vector<double>& Finder, std::vector<double>
         if (std::strcmp(Kind, "finder") == 0) {
             Finder.push_back(Ms);
             FinderFound = Found;
+        } else if (std::strcmp(Kind, "floor") == 0) {
+            Floor.push_back(Ms);
         } else if (std::strcmp(Kind, "page") == 0) {
             Page.push_back(Ms);
             PageFound = Found;
@@ -160,15 +166,20 @@ int RunDriver(const TOptions& O) {
                 GrepMs / NativeMs);
     if (O.WinExe.empty()) return 0;
 
-    std::vector<double> Finder, Page;
+    std::vector<double> Finder, Floor, Page;
     int FinderFound = 0, PageFound = 0;
-    if (!RunWine(O, Finder, Page, FinderFound, PageFound)) {
+    if (!RunWine(O, Finder, Floor, Page, FinderFound, PageFound)) {
         std::fprintf(stderr, "the Windows build could not be run under Wine\n");
         return 1;
     }
     const double WineMs = Median(Finder);
     std::printf("finder, Windows on Wine  %9.1f ms  %d files  %.2fx grep's throughput\n", WineMs, FinderFound,
                 GrepMs / WineMs);
+    if (!Floor.empty()) {
+        const double FloorMs = Median(Floor);
+        std::printf("open+close only, on Wine %9.1f ms  (%.2fx grep's throughput at best; the finder takes %.2fx this)\n",
+                    FloorMs, GrepMs / FloorMs, WineMs / FloorMs);
+    }
     if (Page.empty()) {
         std::fprintf(stderr, "the Find In Files page could not be timed\n");
         return 1;

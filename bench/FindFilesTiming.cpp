@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "controls/FileFind.h"
+#include "framework/rtl/FileScan.h"
 #include "framework/rtl/StringList.h"
 
 TFindTiming TimeFileFinder(const TFindBenchCase& Case) {
@@ -32,6 +33,33 @@ TFindTiming TimeFileFinder(const TFindBenchCase& Case) {
     }
     const auto T1 = std::chrono::steady_clock::now();
     return {std::chrono::duration<double, std::milli>(T1 - T0).count(), Finder.FoundFiles()->Count()};
+}
+
+TFindTiming TimeOpenCloseFloor(const TFindBenchCase& Case) {
+    const auto T0 = std::chrono::steady_clock::now();
+    int Opened = 0;
+    std::vector<std::string> Folders = {Case.Tree};
+    std::vector<TFolderEntry> Entries;
+    while (!Folders.empty()) {
+        const std::string Dir = IncludeTrailingPathDelimiter(Folders.back());
+        Folders.pop_back();
+        if (!ListFolder(Dir, Entries)) continue;
+        for (const TFolderEntry& E : Entries) {
+            if (E.Attr & faDirectory) {
+                Folders.push_back(Dir + E.Name);
+                continue;
+            }
+            if (!MatchesMask(E.Name, "*.asm") && !MatchesMask(E.Name, "*.inc") && !MatchesMask(E.Name, "*.mac"))
+                continue;
+            int64_t Size = 0;
+            const THandle H = FileOpenForReading(Dir + E.Name, E.Size, Size);
+            if (H == INVALID_FILE_HANDLE) continue;
+            FileClose(H);
+            ++Opened;
+        }
+    }
+    const auto T1 = std::chrono::steady_clock::now();
+    return {std::chrono::duration<double, std::milli>(T1 - T0).count(), Opened};
 }
 
 double Median(std::vector<double> Values) {

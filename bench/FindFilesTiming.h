@@ -26,4 +26,10 @@ TFindTiming TimeFileFinder(const TFindBenchCase& Case);
 // window. Windows build only.
 std::vector<TFindTiming> TimeFindInFilesPage(const TFindBenchCase& Case, int Runs);
 
+// The least any program must do for the same search: list every folder
+// once and open and close every file the patterns select, reading nothing.
+// Under Wine this is bound by the round trips to its server, so it shows
+// how far the searcher is from what the platform allows.
+TFindTiming TimeOpenCloseFloor(const TFindBenchCase& Case);
+
 double Median(std::vector<double> Values);
