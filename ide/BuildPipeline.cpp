@@ -112,16 +112,6 @@ void ReportSuccess(IBuildView& View) {
 
 }  // namespace
 
-TBuildProject ProjectForBuild(const TProjectInfo& Info) {
-    TBuildProject P;
-    P.Name = Info.Name;
-    P.Kind = Info.Kind;
-    P.Dir = Info.Dir;
-    if (Info.Files)
-        for (int I = 0; I < Info.Files->Count(); ++I) P.Files.push_back((*Info.Files)[I]);
-    return P;
-}
-
 TMainWindowGuard::TMainWindowGuard(std::function<void(bool)> SetMainWindowEnabled)
     : FSetEnabled(std::move(SetMainWindowEnabled)), FUncaught(std::uncaught_exceptions()) {
     if (FSetEnabled) FSetEnabled(false);
@@ -171,7 +161,7 @@ void CleanIntermediateFiles(const std::string& Folder, IBuildView& View) {
     View.AddMessage(Str(IdeTexts::DoneCleaning));
 }
 
-TBuildResult BuildProject(const TBuildProject& Project, const TBuildSettings& Settings, bool DebugBuild,
+TBuildResult BuildProject(const TProjectInfo& Project, const TBuildSettings& Settings, bool DebugBuild,
                           TBuildServices& Svc) {
     TBuildResult Result;
     Result.Refusal = MissingBuildToolMessage(Settings.Tools);
@@ -248,7 +238,7 @@ bool ForceCompile(const TForceCompileTarget& Target, const TForceCompileOptions&
     return true;
 }
 
-TLaunchPlan PlanRunProject(const TBuildProject& Project, bool ProjectBuilt) {
+TLaunchPlan PlanRunProject(const TProjectInfo& Project, bool ProjectBuilt) {
     TLaunchPlan Plan;
     if (!ProjectBuilt) {
         Plan.Refusal = Str(IdeTexts::ProjectNotBuilt);
@@ -262,7 +252,7 @@ TLaunchPlan PlanRunProject(const TBuildProject& Project, bool ProjectBuilt) {
     return Plan;
 }
 
-TLaunchPlan PlanRunInDebugger(const TBuildProject& Project, const TToolSettings& S,
+TLaunchPlan PlanRunInDebugger(const TProjectInfo& Project, const TToolSettings& S,
                               const TShortPathFunc& ShortPath) {
     TLaunchPlan Plan;
     if (S.TdPath.empty()) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ide/BuildCommands.h"
+#include "product/ProjectInfo.h"
 
 class TStrings;
 
@@ -17,19 +18,6 @@ struct TBuildSettings {
     TToolSettings Tools;
     int CleanFiles = 0;
 };
-
-// The open project as a build needs it.
-struct TBuildProject {
-    std::string Name;
-    ProjectKind Kind = pkUnknown;
-    std::string Dir;  // the project folder, ends in a backslash
-    std::vector<std::string> Files;
-};
-
-struct TProjectInfo;
-// The open project's record as a build reads it (a record without a file
-// list gives a project without files).
-TBuildProject ProjectForBuild(const TProjectInfo& Info);
 
 // Starts the external programs.
 class IToolRunner {
@@ -133,7 +121,7 @@ struct TBuildResult {
 // Build Project (DebugBuild false) or Build Debug Project (true). The
 // current directory is the project folder after a failed step and the one
 // found at the start after a successful build.
-TBuildResult BuildProject(const TBuildProject& Project, const TBuildSettings& Settings, bool DebugBuild,
+TBuildResult BuildProject(const TProjectInfo& Project, const TBuildSettings& Settings, bool DebugBuild,
                           TBuildServices& Services);
 
 // Force Compile.
@@ -175,8 +163,8 @@ struct TLaunchPlan {
     std::string CommandLine;
 };
 
-TLaunchPlan PlanRunProject(const TBuildProject& Project, bool ProjectBuilt);
-TLaunchPlan PlanRunInDebugger(const TBuildProject& Project, const TToolSettings& S,
+TLaunchPlan PlanRunProject(const TProjectInfo& Project, bool ProjectBuilt);
+TLaunchPlan PlanRunInDebugger(const TProjectInfo& Project, const TToolSettings& S,
                               const TShortPathFunc& ShortPath);
 
 // Carries out a plan that was not refused; false when the folder could not

@@ -7,8 +7,8 @@ TJumpResult JumpToMessage(std::string_view Line, ICodeWindowHost& Host, const TL
     if (!Location || Location->File.empty()) return TJumpResult::NoLocation;
 
     const std::string Wanted = LongPath(Location->File);
-    TObject* Window = nullptr;
-    for (TObject* Candidate : Host.CodeWindows()) {
+    ICodeWindow* Window = nullptr;
+    for (ICodeWindow* Candidate : Host.CodeWindows()) {
         if (SameMessageFileName(LongPath(Host.CodeWindowPath(Candidate)), Wanted)) {
             Window = Candidate;
             break;

@@ -6,24 +6,29 @@
 #include <string_view>
 #include <vector>
 
-class TObject;
+// A code window as the panes hold it: they only hand it back to the host
+// (TCodeWindow is one; tests have their own).
+class ICodeWindow {
+protected:
+    ~ICodeWindow() = default;
+};
 
 // What the Messages and Full Output panes need of the main window.
 class ICodeWindowHost {
 public:
     virtual ~ICodeWindowHost() = default;
     // The open code windows, in MDI child order.
-    virtual std::vector<TObject*> CodeWindows() = 0;
+    virtual std::vector<ICodeWindow*> CodeWindows() = 0;
     // The path of the file a code window shows; a name the window holds
     // relative to the project comes with the project folder in front.
-    virtual std::string CodeWindowPath(TObject* Window) = 0;
+    virtual std::string CodeWindowPath(ICodeWindow* Window) = 0;
     // Opens Path in a new code window; null when it could not be opened
     // (the user has been told why).
-    virtual TObject* OpenFile(const std::string& Path) = 0;
+    virtual ICodeWindow* OpenFile(const std::string& Path) = 0;
     // Puts the window's caret at the start of display line Line (from 0),
     // brings the window to the front, focuses its editor and scrolls the
     // caret into view.
-    virtual void ShowCodeLine(TObject* Window, int Line) = 0;
+    virtual void ShowCodeLine(ICodeWindow* Window, int Line) = 0;
     // Gives the keyboard focus to the active code window, if there is one.
     virtual void FocusActiveCodeWindow() = 0;
 };

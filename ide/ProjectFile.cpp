@@ -3,30 +3,12 @@
 #include <array>
 
 #include "framework/rtl/StrUtils.h"
+#include "product/TextLines.h"
 
 namespace {
 
 constexpr std::string_view CrLf = "\r\n";
 constexpr int MaxProjectKind = pkWin32Dll;
-
-// Splits at CR LF, LF or CR, each one break; a last line without a break
-// still counts.
-std::vector<std::string_view> SplitLines(std::string_view Text) {
-    std::vector<std::string_view> Lines;
-    size_t Start = 0;
-    size_t I = 0;
-    while (I < Text.size()) {
-        char C = Text[I];
-        if (C == '\r' || C == '\n') {
-            Lines.push_back(Text.substr(Start, I - Start));
-            if (C == '\r' && I + 1 < Text.size() && Text[I + 1] == '\n') ++I;
-            Start = I + 1;
-        }
-        ++I;
-    }
-    if (Start < Text.size()) Lines.push_back(Text.substr(Start));
-    return Lines;
-}
 
 // The kind must be a plain decimal number (blanks around it are tolerated)
 // naming one of the project kinds.
@@ -70,7 +52,7 @@ constexpr std::array<TKeyword, 6> Keywords{{
     {"directives", TKey::Directives},
 }};
 
-void ReadLine(std::string_view Line, int LineNo, TProjectData& P) {
+void ReadLine(std::string_view Line, int LineNo, TProjectInfo& P) {
     if (Line.empty() || Line.front() == '#') return;
     for (const TKeyword& K : Keywords) {
         if (Line.size() < K.Word.size() || LowerCase(Line.substr(0, K.Word.size())) != K.Word) continue;
@@ -95,7 +77,7 @@ void AddLine(std::string& Out, std::string_view A, std::string_view B = {}) {
 
 }  // namespace
 
-std::string ProjectFileText(const TProjectData& Project, std::string_view Title) {
+std::string ProjectFileText(const TProjectInfo& Project, std::string_view Title) {
     std::string Out;
     AddLine(Out, "# " + std::string(Title), " Automatically Generated Project.");
     AddLine(Out, "# DO NOT MODIFY ANYTHING BELOW THIS LINE !");
@@ -110,10 +92,10 @@ std::string ProjectFileText(const TProjectData& Project, std::string_view Title)
     return Out;
 }
 
-TProjectData ParseProjectFileText(std::string_view Text) {
-    TProjectData P;
+TProjectInfo ParseProjectFileText(std::string_view Text) {
+    TProjectInfo P;
     int LineNo = 0;
-    for (std::string_view Line : SplitLines(Text)) ReadLine(Line, ++LineNo, P);
+    for (const std::string& Line : SplitTextLines(Text)) ReadLine(Line, ++LineNo, P);
     return P;
 }
 

@@ -7,20 +7,7 @@
 #include <vector>
 
 #include "framework/rtl/Exceptions.h"
-#include "product/ProjectKind.h"
-
-// The contents of a project file as plain values. TProjectInfo holds the
-// same data with lists the main form owns; ProjectFileIO.h converts.
-struct TProjectData {
-    std::string Name;
-    ProjectKind Kind = pkUnknown;
-    std::string Cpu;
-    std::vector<std::string> Files;
-    std::vector<std::string> Forms;
-    std::string Directives;
-
-    bool operator==(const TProjectData&) const = default;
-};
+#include "product/ProjectInfo.h"
 
 // A project file that cannot be taken as a whole. Line is the 1-based line
 // that stopped the reading.
@@ -32,14 +19,16 @@ public:
 
 // The file's text: CR LF after every line, the two '#' lines first (Title is
 // TitleString), values written as they are.
-std::string ProjectFileText(const TProjectData& Project, std::string_view Title);
+// Dir and FileName are not written.
+std::string ProjectFileText(const TProjectInfo& Project, std::string_view Title);
 
 // Reads a project file's text (lines end in CR LF, LF or CR). Keywords match
 // on a prefix of the line, case-insensitively; a repeated single-valued
 // keyword keeps its last value; unknown lines are ignored. Raises
 // EProjectFileError when a "kind" value is not a decimal integer 0 to 6;
-// nothing is returned then, so a caller never sees half a project.
-TProjectData ParseProjectFileText(std::string_view Text);
+// nothing is returned then, so a caller never sees half a project. Dir and
+// FileName stay empty.
+TProjectInfo ParseProjectFileText(std::string_view Text);
 
 // True for a file entry that names its own place: a drive path ("C:\x"),
 // a UNC or rooted path ("\\server\x", "\x"; natively also "/x"). Hot files

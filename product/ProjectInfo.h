@@ -1,18 +1,20 @@
 #pragma once
-// The open project as the IDE holds it.
+// The open project: what its project file holds and where it lives. The
+// project file, the build and the main form all work on this one record.
 #include <string>
+#include <vector>
 
 #include "product/ProjectKind.h"
-
-class TStringList;
 
 struct TProjectInfo {
     std::string Name;
     ProjectKind Kind = pkUnknown;
     std::string Cpu;
-    TStringList* Files = nullptr;  // owned by the main form
-    TStringList* Forms = nullptr;  // owned by the main form
-    std::string Dir;               // ends in a backslash
+    std::vector<std::string> Files;  // relative to Dir, in project order
+    std::vector<std::string> Forms;
+    std::string Dir;                 // ends in a backslash
     std::string FileName;
     std::string Directives;
+
+    bool operator==(const TProjectInfo&) const = default;
 };

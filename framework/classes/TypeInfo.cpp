@@ -282,6 +282,17 @@ void RaiseWrongClass(const TClass* Expected, TObject* Value) {
 
 }  // namespace qrn_rtti
 
+TPropBuilder& TPropBuilder::OfClass(const TClass* (*ClassFn)()) {
+    P.PropType = qrn_rtti::MakeClassInfo(ClassFn);
+    if (auto Set = P.SetObj)
+        P.SetObj = [Set, ClassFn](TObject* Instance, TObject* Value) {
+            const TClass* Wanted = ClassFn();
+            if (Value && (!Wanted || !Value->InheritsFrom(Wanted))) qrn_rtti::RaiseWrongClass(Wanted, Value);
+            Set(Instance, Value);
+        };
+    return *this;
+}
+
 TPropBuilder& TPropBuilder::Type(const TTypeInfo* Info) {
     if (!Info) return *this;
     bool Compatible = Info->Kind == P.Kind() || (Info->IsOrdinal() && P.PropType && P.PropType->IsOrdinal()) ||

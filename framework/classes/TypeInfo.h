@@ -427,6 +427,10 @@ public:
         }
         return *this;
     }
+    // An object property whose class sits in a layer above the class that
+    // publishes it: the accessors pass a TComponent*, the class record comes
+    // from ClassFn when asked, and only its instances are accepted.
+    TPropBuilder& OfClass(const TClass* (*ClassFn)());
     TPropBuilder& NoDefault() {
         P.HasDefault = false;
         return *this;

@@ -3,13 +3,18 @@
 
 #include "framework/controls/AppWindow.h"
 #include "framework/controls/Controls.h"
-#include "framework/forms/Forms.h"
-#include "framework/menus/Menus.h"
+#include "framework/controls/FormSite.h"
+#include "framework/controls/ModalHook.h"
+#include "framework/controls/PopupMenuLink.h"
+#include "framework/controls/ScreenCursors.h"
 #include "framework/rtl/Exceptions.h"
 #include "framework/uicore/CursorNames.h"
 
 void (*ApplicationHandleExceptionProc)(TObject* Sender) = nullptr;
 HWND (*ApplicationHandleProc)() = nullptr;
+void (*ApplicationControlDestroyedProc)(TControl* Control) = nullptr;
+const TClass* (*PopupMenuClassProc)() = nullptr;
+IScreenCursors* ScreenCursors = nullptr;
 
 void HandleCallbackException(TObject* Sender) noexcept {
     try {
@@ -105,9 +110,9 @@ void SetCaptureControl(TControl* Control) {
     }
 }
 
-TCustomForm* GetParentForm(TControl* Control) {
+IFormSite* FormSiteOf(TControl* Control) {
     while (Control && Control->Parent()) Control = Control->Parent();
-    return dynamic_cast<TCustomForm*>(Control);
+    return dynamic_cast<IFormSite*>(Control);
 }
 
 // ---- TControl
@@ -122,21 +127,24 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner), FFont(std::make_uni
 TControl::~TControl() {
     DragControlDestroyed(this);
     if (CaptureControl == this) SetCaptureControl(nullptr);
-    if (Application) Application->ControlDestroyed(this);
+    if (ApplicationControlDestroyedProc) ApplicationControlDestroyedProc(this);
     if (FParent) FParent->RemoveControl(this);
 }
 
 void TControl::BeforeDestruction() {
     DragControlDestroyed(this);
     if (CaptureControl == this) SetCaptureControl(nullptr);
-    if (Application) Application->ControlDestroyed(this);
+    if (ApplicationControlDestroyedProc) ApplicationControlDestroyedProc(this);
     inherited::BeforeDestruction();
     if (FParent) FParent->RemoveControl(this);
 }
 
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {
     inherited::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == static_cast<TComponent*>(FPopupMenu)) FPopupMenu = nullptr;
+    if (Operation == opRemove && AComponent == FPopupMenu) {
+        FPopupMenu = nullptr;
+        FPopupLink = nullptr;
+    }
 }
 
 void TControl::ChangeName(const std::string& NewName) {
@@ -308,8 +316,9 @@ void TControl::SetParentShowHint(bool Value) {
     if (FParent && Value) Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
 }
 
-void TControl::SetPopupMenu(TPopupMenu* Value) {
+void TControl::SetPopupMenuComponent(TComponent* Value) {
     FPopupMenu = Value;
+    FPopupLink = dynamic_cast<IControlPopupMenu*>(Value);
     if (Value) Value->FreeNotification(this);
 }
 
@@ -410,11 +419,10 @@ void TControl::DoMouseUp(TMessage& Message, TMouseButton Button) {
 }
 
 void TControl::CheckPopup(TMessage& Message) {
-    if (!FPopupMenu || !FPopupMenu->AutoPopup()) return;
+    if (!FPopupLink || !FPopupLink->AutoPopup()) return;
     TPoint P{static_cast<short>(LOWORD(Message.LParam)), static_cast<short>(HIWORD(Message.LParam))};
     P = ClientToScreen(P);
-    FPopupMenu->SetPopupComponent(this);
-    FPopupMenu->Popup(P.X, P.Y);
+    FPopupLink->PopupFor(this, P.X, P.Y);
     Message.Result = 1;
 }
 
@@ -531,7 +539,8 @@ QRN_PUBLISHED(TControl) {
     B.Prop("ParentCtl3D", &TControl::ParentCtl3D, &TControl::SetParentCtl3D).Default(true);
     B.Prop("ParentFont", &TControl::ParentFont, &TControl::SetParentFont).Default(true);
     B.Prop("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint).Default(true);
-    B.Prop("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu);
+    B.Prop("PopupMenu", &TControl::PopupMenuComponent, &TControl::SetPopupMenuComponent)
+        .OfClass([]() -> const TClass* { return PopupMenuClassProc ? PopupMenuClassProc() : nullptr; });
     B.Prop("ShowHint", &TControl::ShowHint, &TControl::SetShowHint).Stored([](TObject* O) {
         return !static_cast<TControl*>(O)->ParentShowHint();
     });

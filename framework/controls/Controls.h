@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "framework/classes/Component.h"
@@ -22,7 +23,7 @@
 class TControl;
 class TWinControl;
 class TPopupMenu;
-class TCustomForm;
+class IControlPopupMenu;
 
 QRN_ENUM(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient)
 QRN_ENUM(TMouseButton, mbLeft, mbRight, mbMiddle)
@@ -164,8 +165,18 @@ public:
     void SetShowHint(bool Value);
     bool ParentShowHint() const { return FParentShowHint; }
     void SetParentShowHint(bool Value);
-    TPopupMenu* PopupMenu() const { return FPopupMenu; }
-    void SetPopupMenu(TPopupMenu* Value);
+    // The pop-up menu's class sits in the menus layer, above this one: the
+    // typed accessors compile where that class is complete.
+    template <class M = TPopupMenu>
+    M* PopupMenu() const {
+        return static_cast<M*>(FPopupMenu);
+    }
+    template <class M = TPopupMenu>
+    void SetPopupMenu(std::type_identity_t<M>* Value) {
+        SetPopupMenuComponent(Value);
+    }
+    TComponent* PopupMenuComponent() const { return FPopupMenu; }
+    void SetPopupMenuComponent(TComponent* Value);
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor Value);
     TControlStyle ControlStyle() const { return FControlStyle; }
@@ -266,7 +277,8 @@ protected:
     std::string FHint;
     bool FShowHint = false;
     bool FParentShowHint = true;
-    TPopupMenu* FPopupMenu = nullptr;
+    TComponent* FPopupMenu = nullptr;
+    IControlPopupMenu* FPopupLink = nullptr;  // the same menu, as a control uses it
     TCursor FCursor = crDefault;
     TControlStyle FControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
     TControlState FControlState;
@@ -479,8 +491,6 @@ void DragControlDestroyed(TControl* Control);
 // The control holding the mouse capture, windowless ones included.
 TControl* GetCaptureControl();
 void SetCaptureControl(TControl* Control);
-// The form a control sits on (nullptr when it sits on none).
-TCustomForm* GetParentForm(TControl* Control);
 // Design time: every message of a csDesigning control is offered to this
 // hook first, before the control's own WndProc (overrides included) sees
 // it; true when the designer took it. The forms layer sets it (the

@@ -7,7 +7,8 @@
 #include <cstdlib>
 
 #include "framework/controls/Controls.h"
-#include "framework/forms/Forms.h"
+#include "framework/controls/FormSite.h"
+#include "framework/controls/ScreenCursors.h"
 #include "framework/rtl/Exceptions.h"
 
 // Reaches the source's protected drag steps from the drag's own code.
@@ -51,7 +52,7 @@ LRESULT SendDragMessage(const TDragSession& S, TControl* Target, TDragMessage Ki
     return Target->Perform(CM_DRAG, Kind, reinterpret_cast<LPARAM>(&Rec));
 }
 
-HCURSOR CursorHandle(TCursor C) { return Screen ? Screen->Cursors(C) : LoadCursorA(nullptr, IDC_ARROW); }
+HCURSOR CursorHandle(TCursor C) { return ScreenCursors ? ScreenCursors->Cursors(C) : LoadCursorA(nullptr, IDC_ARROW); }
 
 void ShowDragCursor(TPoint Pos) {
     if (!Drag.Control || !Drag.Started) return;
@@ -99,7 +100,7 @@ void DragDone(bool Drop, TPoint Pos) {
     } Guard;
     // Gives the mouse back (WM_CAPTURECHANGED finds no drag running).
     if (S.Capture) DestroyWindow(S.Capture);
-    ::SetCursor(CursorHandle(Screen && Screen->Cursor() != crDefault ? Screen->Cursor() : crArrow));
+    ::SetCursor(CursorHandle(ScreenCursors && ScreenCursors->Cursor() != crDefault ? ScreenCursors->Cursor() : crArrow));
     TControl* DropTarget = nullptr;
     if (S.Target && S.Started) {
         if (Drop && S.Accepted) {
@@ -214,7 +215,7 @@ void DragControlDestroyed(TControl* Control) {
 bool TControl::Dragging() const { return Drag.Control == this; }
 
 void TControl::BeginDrag(bool Immediate, int Threshold) {
-    if (dynamic_cast<TCustomForm*>(this)) throw EInvalidOperation("A form cannot be dragged");
+    if (dynamic_cast<IFormSite*>(this)) throw EInvalidOperation("A form cannot be dragged");
     if (Drag.Control || Ending) return;
     if (Threshold < 0) Threshold = std::max(GetSystemMetrics(SM_CXDRAG), 1);
     FControlState.Exclude(csClicked).Exclude(csLButtonDown);

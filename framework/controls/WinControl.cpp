@@ -3,8 +3,9 @@
 
 #include "framework/controls/AppWindow.h"
 #include "framework/controls/Controls.h"
-#include "framework/forms/Forms.h"
-#include "framework/menus/Menus.h"
+#include "framework/controls/FormSite.h"
+#include "framework/controls/PopupMenuLink.h"
+#include "framework/controls/ScreenCursors.h"
 #include "framework/rtl/Exceptions.h"
 
 namespace {
@@ -402,7 +403,7 @@ void TWinControl::RemoveControl(TControl* AControl) {
     auto It = std::find(FControls.begin(), FControls.end(), AControl);
     if (It == FControls.end()) return;
     if (auto* W = dynamic_cast<TWinControl*>(AControl)) {
-        if (TCustomForm* Form = GetParentForm(this)) Form->DefocusControl(W, true);
+        if (IFormSite* Form = FormSiteOf(this)) Form->DefocusControl(W, true);
         W->DestroyHandle();
     } else {
         AControl->InvalidateControl(AControl->Visible(), false);
@@ -621,12 +622,12 @@ bool TWinControl::Focused() { return FHandle && GetFocus() == FHandle; }
 
 void TWinControl::SetFocus() {
     if (!CanFocus()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
-    if (TCustomForm* Form = GetParentForm(this); Form && Form != this) Form->FocusControl(this);
+    if (IFormSite* Form = FormSiteOf(this); Form && Form->FormControl() != this) Form->FocusControl(this);
     else ::SetFocus(Handle());
 }
 
 void TWinControl::WMSetFocus(TMessage&) {
-    if (TCustomForm* Form = GetParentForm(this)) Form->SetFocusedControl(this);
+    if (IFormSite* Form = FormSiteOf(this)) Form->SetFocusedControl(this);
 }
 
 void TWinControl::WMKillFocus(TMessage&) {}
@@ -654,8 +655,8 @@ void TWinControl::KeyUp(uint16_t& Key, TShiftState Shift) {
 }
 
 bool TWinControl::DoKeyDown(TMessage& Message) {
-    TCustomForm* Form = GetParentForm(this);
-    if (Form && Form != this && Form->KeyPreview() && static_cast<TWinControl*>(Form)->DoKeyDown(Message)) return true;
+    IFormSite* Form = FormSiteOf(this);
+    if (Form && Form->FormControl() != this && Form->KeyPreview() && Form->FormControl()->DoKeyDown(Message)) return true;
     if (FControlStyle.Contains(csNoStdEvents)) return false;
     uint16_t Key = static_cast<uint16_t>(Message.WParam);
     KeyDown(Key, KeyDataToShiftState(Message.LParam));
@@ -664,8 +665,8 @@ bool TWinControl::DoKeyDown(TMessage& Message) {
 }
 
 bool TWinControl::DoKeyPress(TMessage& Message) {
-    TCustomForm* Form = GetParentForm(this);
-    if (Form && Form != this && Form->KeyPreview() && static_cast<TWinControl*>(Form)->DoKeyPress(Message)) return true;
+    IFormSite* Form = FormSiteOf(this);
+    if (Form && Form->FormControl() != this && Form->KeyPreview() && Form->FormControl()->DoKeyPress(Message)) return true;
     if (FControlStyle.Contains(csNoStdEvents)) return false;
     char Ch = static_cast<char>(Message.WParam);
     KeyPress(Ch);
@@ -674,8 +675,8 @@ bool TWinControl::DoKeyPress(TMessage& Message) {
 }
 
 bool TWinControl::DoKeyUp(TMessage& Message) {
-    TCustomForm* Form = GetParentForm(this);
-    if (Form && Form != this && Form->KeyPreview() && static_cast<TWinControl*>(Form)->DoKeyUp(Message)) return true;
+    IFormSite* Form = FormSiteOf(this);
+    if (Form && Form->FormControl() != this && Form->KeyPreview() && Form->FormControl()->DoKeyUp(Message)) return true;
     if (FControlStyle.Contains(csNoStdEvents)) return false;
     uint16_t Key = static_cast<uint16_t>(Message.WParam);
     KeyUp(Key, KeyDataToShiftState(Message.LParam));
@@ -689,8 +690,8 @@ bool TWinControl::DoKeyUp(TMessage& Message) {
 bool TWinControl::IsMenuKey(TMessage& Message) {
     if (!ComponentState().Contains(csDesigning)) {
         for (TControl* C = this; C; C = C->Parent())
-            if (C->PopupMenu() && C->PopupMenu()->IsShortCut(Message)) return true;
-        TCustomForm* Form = GetParentForm(this);
+            if (C->FPopupLink && C->FPopupLink->IsShortCut(Message)) return true;
+        IFormSite* Form = FormSiteOf(this);
         if (Form && Form->IsShortCut(Message)) return true;
     }
     HWND App = ApplicationHandleProc ? ApplicationHandleProc() : nullptr;
@@ -720,8 +721,8 @@ void TWinControl::CNKeyDown(TMessage& Message) {
         // but not Tab (DLGC_WANTALLKEYS without DLGC_WANTTAB) lets Tab move on.
         if (Mask != 0 && Perform(CM_WANTSPECIALKEY, Message.WParam, 0) == 0 &&
             (Perform(WM_GETDLGCODE, 0, 0) & Mask) == 0) {
-            TCustomForm* Form = GetParentForm(this);
-            if (Form && Form->Perform(CM_DIALOGKEY, Message.WParam, Message.LParam) != 0) return;
+            IFormSite* Form = FormSiteOf(this);
+            if (Form && Form->FormControl()->Perform(CM_DIALOGKEY, Message.WParam, Message.LParam) != 0) return;
         }
     }
     Message.Result = 0;
@@ -786,8 +787,8 @@ void TWinControl::WndProc(TMessage& Message) {
             return;
         case CN_SYSCHAR:
             if (Message.WParam != VK_SPACE) {
-                if (TCustomForm* Form = GetParentForm(this))
-                    Message.Result = Form->Perform(CM_DIALOGCHAR, Message.WParam, Message.LParam);
+                if (IFormSite* Form = FormSiteOf(this))
+                    Message.Result = Form->FormControl()->Perform(CM_DIALOGCHAR, Message.WParam, Message.LParam);
             }
             return;
         case CN_CHAR:
@@ -847,8 +848,8 @@ void TWinControl::WndProc(TMessage& Message) {
             UpdateBounds();
             break;
         case WM_SETCURSOR:
-            if (LOWORD(Message.LParam) == HTCLIENT && Screen) {
-                TCursor Cur = Screen->Cursor();
+            if (LOWORD(Message.LParam) == HTCLIENT && ScreenCursors) {
+                TCursor Cur = ScreenCursors->Cursor();
                 if (Cur == crDefault) {
                     POINT P{};
                     GetCursorPos(&P);
@@ -857,7 +858,7 @@ void TWinControl::WndProc(TMessage& Message) {
                     Cur = (C ? C : this)->Cursor();
                 }
                 if (Cur != crDefault) {
-                    ::SetCursor(Screen->Cursors(Cur));
+                    ::SetCursor(ScreenCursors->Cursors(Cur));
                     Message.Result = 1;
                     return;
                 }

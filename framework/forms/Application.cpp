@@ -30,6 +30,9 @@ TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
     FIsLibrary = FrameworkInstance() != GetModuleHandleA(nullptr);
     FTitle = ChangeFileExt(ExtractFileName(ExeName()), "");
     ApplicationHandleProc = []() -> HWND { return Application ? Application->Handle() : nullptr; };
+    ApplicationControlDestroyedProc = [](TControl* Control) {
+        if (Application) Application->ControlDestroyed(Control);
+    };
     ApplicationHandleExceptionProc = [](TObject* Sender) {
         if (Application) Application->HandleException(Sender);
         else throw;
@@ -378,6 +381,7 @@ struct TFrameworkGlobals {
     TFrameworkGlobals() {
         TouchFrameworkRegistries();
         Screen = new TScreen(nullptr);
+        ScreenCursors = Screen;
         Application = new TApplication(nullptr);
     }
     ~TFrameworkGlobals() {

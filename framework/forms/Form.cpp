@@ -23,6 +23,8 @@ bool FormDesignerMessage(TControl* Sender, TMessage& Message) {
 
 }  // namespace
 
+TCustomForm* GetParentForm(TControl* Control) { return dynamic_cast<TCustomForm*>(FormSiteOf(Control)); }
+
 TCustomForm::TCustomForm(TComponent* AOwner) : TCustomControl(AOwner), FIcon(std::make_unique<TIcon>()) {
     FVisible = false;
     FColor = clBtnFace;

@@ -18,7 +18,9 @@
 #include <vector>
 
 #include "framework/controls/Controls.h"
+#include "framework/controls/FormSite.h"
 #include "framework/controls/ModalHook.h"
+#include "framework/controls/ScreenCursors.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/uicore/DesignerHook.h"
 
@@ -65,11 +67,14 @@ using TShortCutEvent = TEvent<void(TMessage& Msg, bool& Handled)>;
 // the form's client coordinates.
 using TDropFilesEvent = TEvent<void(TObject* Sender, const std::vector<std::string>& Files, int X, int Y)>;
 
+// The form a control sits on (nullptr when it sits on none).
+TCustomForm* GetParentForm(TControl* Control);
+
 // Reads the names and the drop point of a shell drop (WM_DROPFILES) and
 // releases the drop handle, in every case (also when reading fails).
 std::vector<std::string> TakeDroppedFiles(HDROP Drop, TPoint& Pos);
 
-class TCustomForm : public TCustomControl {
+class TCustomForm : public TCustomControl, public IFormSite {
     QRN_CLASS(TCustomForm, TCustomControl)
 public:
     explicit TCustomForm(TComponent* AOwner);
@@ -87,7 +92,7 @@ public:
     void SetWindowState(TWindowState Value);
     TPosition Position() const { return FPosition; }
     void SetPosition(TPosition Value);
-    bool KeyPreview() const { return FKeyPreview; }
+    bool KeyPreview() const override { return FKeyPreview; }
     void SetKeyPreview(bool Value) { FKeyPreview = Value; }
     TWinControl* ActiveControl() const { return FActiveControl; }
     void SetActiveControl(TWinControl* Control);
@@ -123,10 +128,11 @@ public:
     // Frees the form once the messages being handled are done.
     void Release();
     void BringToFront();
-    void FocusControl(TWinControl* Control);
-    bool SetFocusedControl(TWinControl* Control);
-    void DefocusControl(TWinControl* Control, bool Removing);
-    virtual bool IsShortCut(TMessage& Message);
+    TWinControl* FormControl() override { return this; }
+    void FocusControl(TWinControl* Control) override;
+    bool SetFocusedControl(TWinControl* Control) override;
+    void DefocusControl(TWinControl* Control, bool Removing) override;
+    bool IsShortCut(TMessage& Message) override;
 
     // MDI frame.
     HWND ClientHandle() const { return FClientHandle; }
@@ -350,7 +356,7 @@ private:
     friend class TCustomForm;
 };
 
-class TScreen : public TComponent {
+class TScreen : public TComponent, public IScreenCursors {
     QRN_CLASS(TScreen, TComponent)
 public:
     explicit TScreen(TComponent* AOwner);
@@ -365,10 +371,10 @@ public:
     int DataModuleCount() const;
     TDataModule* DataModules(int Index) const;  // EListError when out of range
     // The cursor over the whole application (crDefault: each control's own).
-    TCursor Cursor() const { return FCursor; }
+    TCursor Cursor() const override { return FCursor; }
     void SetCursor(TCursor Value);
     // The cursor for a TCursor value; unknown ones give the arrow.
-    HCURSOR Cursors(int Index);
+    HCURSOR Cursors(int Index) override;
     void SetCursors(int Index, HCURSOR Handle);
     // Adds a cursor resource of Instance under Index.
     void LoadCursor(int Index, HINSTANCE Instance, const std::string& ResName);

@@ -349,6 +349,17 @@ void TMainMenu::Notification(TComponent* AComponent, TOperation Operation) {
 
 // ---- TPopupMenu
 
+namespace {
+// A control's PopupMenu property accepts pop-up menus once this file is
+// linked in (controls sit below menus and cannot name the class).
+const bool PopupMenuClassLinked = (PopupMenuClassProc = &TPopupMenu::StaticClass, true);
+}  // namespace
+
+void TPopupMenu::PopupFor(TControl* Control, int X, int Y) {
+    SetPopupComponent(Control);
+    Popup(X, Y);
+}
+
 void TPopupMenu::Popup(int X, int Y) {
     if (OnPopup) OnPopup(this);
     HWND Owner = FWindowHandle;

@@ -7,6 +7,7 @@
 
 #include "framework/classes/Component.h"
 #include "framework/controls/Messages.h"
+#include "framework/controls/PopupMenuLink.h"
 #include "framework/rtl/Events.h"
 #include "framework/rtl/win/WinApi.h"
 #include "framework/uicore/Hotkeys.h"
@@ -153,14 +154,16 @@ QRN_ENUM(TPopupAlignment, paLeft, paRight, paCenter)
 // menu with TrackPopupMenu themselves pass too).
 constexpr UINT PopupTrackButton = TPM_RIGHTBUTTON;
 
-class TPopupMenu : public TMenu {
+class TPopupMenu : public TMenu, public IControlPopupMenu {
     QRN_CLASS(TPopupMenu, TMenu)
 public:
     explicit TPopupMenu(TComponent* AOwner) : TMenu(AOwner) {}
     // Shows the menu at a screen point (after OnPopup) and runs the chosen
     // item's click.
     virtual void Popup(int X, int Y);
-    bool AutoPopup() const { return FAutoPopup; }
+    void PopupFor(TControl* Control, int X, int Y) override;
+    bool IsShortCut(TMessage& Message) override { return TMenu::IsShortCut(Message); }
+    bool AutoPopup() const override { return FAutoPopup; }
     void SetAutoPopup(bool Value) { FAutoPopup = Value; }
     TPopupAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TPopupAlignment Value) { FAlignment = Value; }

@@ -2,7 +2,7 @@
 
 #include "controls/UtilProcs.h"
 #include "ide/win/ForceCompileDialog.h"
-#include "ide/win/MainForm.h"
+#include "ide/win/ErrorBox.h"
 
 TBuildController::TBuildController(TCustomForm* MainForm, TListBox* Messages, TListBox* Output, IBuildHost& Host,
                                    ICodeWindowHost& Windows, IToolRunner& Runner,

@@ -13,7 +13,7 @@ class IBuildHost {
 public:
     virtual ~IBuildHost() = default;
     virtual bool ProjectOpen() = 0;
-    virtual TBuildProject Project() = 0;
+    virtual TProjectInfo Project() = 0;
     // Set by a successful build, cleared by opening a project; Run needs it.
     virtual bool ProjectBuilt() = 0;
     virtual void SetProjectBuilt(bool Value) = 0;

@@ -17,7 +17,8 @@
 #include "ide/CodeWindowText.h"
 #include "ide/ListTexts.h"
 #include "ide/MacroFile.h"
-#include "ide/win/MainForm.h"
+#include "ide/win/CodeWindowSite.h"
+#include "ide/win/ErrorBox.h"
 #include "ide/win/QuillMemoCI.h"
 #include "product/TextLines.h"
 
@@ -54,7 +55,7 @@ void ReplaceEditorText(TQuillMemo* E, const std::vector<std::string>& Lines, int
 
 }  // namespace
 
-TCodeWindow::TCodeWindow(TComponent* AOwner) : TForm(AOwner) {
+TCodeWindow::TCodeWindow(TComponent* AOwner, ICodeWindowSite* Site) : TForm(AOwner), FSite(Site) {
     RegisterCodeWindowClasses();
     ReadFormResource("CODEWINDOW");
     CodeEditor->SetProcsFile(MacroFilePath(GetExeDir()));
@@ -62,8 +63,6 @@ TCodeWindow::TCodeWindow(TComponent* AOwner) : TForm(AOwner) {
 }
 
 TCodeWindow::~TCodeWindow() = default;
-
-TMainForm* TCodeWindow::Main() const { return MainForm; }
 
 void TCodeWindow::SetFileName(const std::string& Value) {
     SetHint(Value);
@@ -102,7 +101,7 @@ void TCodeWindow::FocusEditor() {
 }
 
 void TCodeWindow::WndProc(TMessage& Message) {
-    if (Message.Msg == WM_SETFOCUS && Main()) Main()->SelectWindowTab(this);
+    if (Message.Msg == WM_SETFOCUS && FSite) FSite->CodeWindowFocused(this);
     TForm::WndProc(Message);
 }
 
@@ -114,7 +113,7 @@ void TCodeWindow::CodeEditorClick(TObject*) { FocusEditor(); }
 // moves, Copy) leave it as it is.
 void TCodeWindow::CodeEditorChange(TObject*) {
     if (FLoading) return;
-    if (Main()) Main()->ProjectUnchanged = false;
+    if (FSite) FSite->CodeWindowEdited(this);
     SetModified(true);
 }
 
@@ -134,16 +133,16 @@ std::string TCodeWindow::LookForFile(const std::string& Name, bool PresetName, b
 
 void TCodeWindow::OpenFileUnderCaret() {
     const std::string Name = IncludeNameAt(CodeEditor->CaretLineText(), CodeEditor->CaretColumn(), CodeSeparators);
-    if (Name.empty() || !Main()) return;
+    if (Name.empty() || !FSite) return;
     if (FileExists(Name)) {
         // The window keeps the full path, so that saving it later does not
         // depend on the current folder.
-        Main()->OpenFile(ExpandFileName(Name));
+        FSite->OpenFile(ExpandFileName(Name));
         return;
     }
     bool Asked = false;
     const std::string Chosen = LookForFile(Name, false, Asked);
-    if (!Chosen.empty()) Main()->OpenFile(Chosen);
+    if (!Chosen.empty()) FSite->OpenFile(Chosen);
 }
 
 // ---- context menu
@@ -171,7 +170,7 @@ void TCodeWindow::ContextReadOnly1Click(TObject*) {
 }
 
 std::string TCodeWindow::IncludeFolder() const {
-    const std::string Dir = Main() ? Main()->Project.Dir : std::string();
+    const std::string Dir = FSite ? FSite->ProjectFolder() : std::string();
     return ::IncludeFolder(Dir, FileName(), IncludeTrailingBackslash(GetCurrentDir()));
 }
 
@@ -226,7 +225,7 @@ void TCodeWindow::FormCloseQuery(TObject*, bool& CanClose) {
         const TModalResult Answer =
             MessageDlg(std::string(ListTexts::SaveModifiedQuestion), mtConfirmation, mbYesNoCancel, 0);
         // A file that could not be saved keeps its window.
-        if (Answer == mrCancel || Answer == mrNone || (Answer == mrYes && Main() && !Main()->SaveCodeWindow(this))) {
+        if (Answer == mrCancel || Answer == mrNone || (Answer == mrYes && FSite && !FSite->SaveCodeWindow(this))) {
             CanClose = false;
             return;
         }
@@ -235,7 +234,7 @@ void TCodeWindow::FormCloseQuery(TObject*, bool& CanClose) {
 }
 
 void TCodeWindow::FormClose(TObject*, TCloseAction& Action) {
-    if (Main()) Main()->RemoveWindowTab(this);
+    if (FSite) FSite->CodeWindowClosed(this);
     FClosing = true;
     Action = caFree;
 }

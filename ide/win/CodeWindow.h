@@ -9,18 +9,21 @@
 #include <string>
 
 #include "framework/forms/Forms.h"
+#include "ide/MessageJump.h"
 
 class TQuillMemoCI;
 class TQuillGutter;
 class TStatusBar;
 class TPopupMenu;
 class TMenuItem;
-class TMainForm;
+class ICodeWindowSite;
 
-class TCodeWindow : public TForm {
+class TCodeWindow : public TForm, public ICodeWindow {
     QRN_CLASS(TCodeWindow, TForm)
 public:
-    explicit TCodeWindow(TComponent* AOwner);
+    // Site: the main window the code window reports to (none in a window
+    // made on its own).
+    explicit TCodeWindow(TComponent* AOwner, ICodeWindowSite* Site = nullptr);
     ~TCodeWindow() override;
 
     TQuillGutter* Gutter = nullptr;
@@ -86,7 +89,6 @@ protected:
     void WndProc(TMessage& Message) override;
 
 private:
-    TMainForm* Main() const;
     // The folder include files are written to and read from.
     std::string IncludeFolder() const;
     // Asks "File ... was not found ... look for it ?" and shows the open
@@ -94,6 +96,7 @@ private:
     std::string LookForFile(const std::string& Name, bool PresetName, bool& Asked);
     void InsertIncludeFile(const std::string& Path);
 
+    ICodeWindowSite* FSite;
     bool FClosing = false;
     bool FLoading = false;
     bool FLoadedWhole = true;

@@ -68,10 +68,6 @@ std::unique_ptr<TBitmap> GlyphCell(TBitmap* Strip, int Index) {
 
 TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner) {
     MainForm = this;
-    FProjectFiles = std::make_unique<TStringList>();
-    FProjectForms = std::make_unique<TStringList>();
-    Project.Files = FProjectFiles.get();
-    Project.Forms = FProjectForms.get();
     RegisterMainFormClasses();
     ReadFormResource("MAINFORM");
 }
@@ -134,7 +130,7 @@ void TMainForm::FormClose(TObject*, TCloseAction& Action) {
         CloseAllCodeWindows(true);
     }
     FWindowTabs.clear();
-    Project.Files->Clear();
+    Project.Files.clear();
     SaveLayout();
 }
 

@@ -10,6 +10,8 @@
 
 #include "framework/forms/Forms.h"
 #include "ide/ProjectFile.h"
+#include "ide/win/CodeWindowSite.h"
+#include "ide/win/ErrorBox.h"
 #include "product/ProjectInfo.h"
 
 class TMainMenu;
@@ -40,12 +42,9 @@ class TQToolWindow;
 class TFindFilesPane;
 class TMdiClientClicks;
 
-// An error box with an OK button.
-void ProjectErrorBox(const std::string& Text);
-
 enum class TSaveAllResult { NothingOpen, Saved, Failed };
 
-class TMainForm : public TForm {
+class TMainForm : public TForm, public ICodeWindowSite {
     QRN_CLASS(TMainForm, TForm)
 public:
     explicit TMainForm(TComponent* AOwner);
@@ -166,13 +165,13 @@ public:
     // A new code window for a project file (Name relative to Dir) or a
     // loose file (full path); none after a message.
     TCodeWindow* OpenProjectFile(const std::string& Name);
-    TCodeWindow* OpenFile(const std::string& Path);
+    TCodeWindow* OpenFile(const std::string& Path) override;
     // The first code window, in MDI child order, whose file name is Text.
     TCodeWindow* FindCodeWindow(const std::string& Text);
     // False (after a message) when the file could not be written. A window
     // whose file was not loaded whole is not written (result true) until
     // the user agreed to shorten the file.
-    bool SaveCodeWindow(TCodeWindow* Window);
+    bool SaveCodeWindow(TCodeWindow* Window) override;
     // Writes the changed windows and the project file. False when no code
     // window is open (nothing is written then) or a file could not be
     // written.
@@ -204,6 +203,12 @@ public:
     void RemoveWindowTab(TCodeWindow* Window);
     void SelectWindowTab(TCodeWindow* Window);
     void RenameWindowTab(TCodeWindow* Window);
+
+    // ---- what the code windows tell the main window
+    void CodeWindowFocused(TCodeWindow* Window) override { SelectWindowTab(Window); }
+    void CodeWindowEdited(TCodeWindow*) override { ProjectUnchanged = false; }
+    void CodeWindowClosed(TCodeWindow* Window) override { RemoveWindowTab(Window); }
+    std::string ProjectFolder() const override { return Project.Dir; }
 
     // ---- menu and control handlers of this unit
     void FormCreate(TObject* Sender);
@@ -307,8 +312,6 @@ private:
     bool AskOverwrite(const std::string& Path);
     void PlaceMdiClient();
 
-    std::unique_ptr<TStringList> FProjectFiles;
-    std::unique_ptr<TStringList> FProjectForms;
 
     std::vector<TCodeWindow*> FWindowTabs;  // parallel to tabWindowList's tabs
     TRect FMdiClientRect{};

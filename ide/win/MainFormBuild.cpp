@@ -19,7 +19,7 @@ public:
 
     // IBuildHost
     bool ProjectOpen() override { return FForm->ProjectOpen; }
-    TBuildProject Project() override { return ProjectForBuild(FForm->Project); }
+    TProjectInfo Project() override { return FForm->Project; }
     bool ProjectBuilt() override { return FForm->ProjectBuilt; }
     void SetProjectBuilt(bool Value) override { FForm->ProjectBuilt = Value; }
     std::string ActiveCodeWindowFileName() override {
@@ -30,19 +30,17 @@ public:
     void ShowMessagesPage() override { FForm->DownPage->SetActivePage(FForm->tsMessages); }
 
     // ICodeWindowHost
-    std::vector<TObject*> CodeWindows() override {
-        std::vector<TObject*> R;
+    std::vector<ICodeWindow*> CodeWindows() override {
+        std::vector<ICodeWindow*> R;
         for (int I = 0; I < FForm->CodeWindowCount(); ++I) R.push_back(FForm->CodeWindows(I));
         return R;
     }
-    std::string CodeWindowPath(TObject* Window) override {
-        auto* W = dynamic_cast<TCodeWindow*>(Window);
-        return W ? FForm->CodeWindowPath(W) : std::string();
+    std::string CodeWindowPath(ICodeWindow* Window) override {
+        return FForm->CodeWindowPath(static_cast<TCodeWindow*>(Window));
     }
-    TObject* OpenFile(const std::string& Path) override { return FForm->OpenFile(Path); }
-    void ShowCodeLine(TObject* Window, int Line) override {
-        auto* W = dynamic_cast<TCodeWindow*>(Window);
-        if (!W) return;
+    ICodeWindow* OpenFile(const std::string& Path) override { return FForm->OpenFile(Path); }
+    void ShowCodeLine(ICodeWindow* Window, int Line) override {
+        auto* W = static_cast<TCodeWindow*>(Window);
         W->BringToFront();
         W->CodeEditor->SetCaretLine(Line);
         W->FocusEditor();

@@ -158,10 +158,10 @@ public:
     }
     void HotAddToProject(TObject*) {
         TListItem* Item = HotFiles->Selected();
-        if (!Item || !F->ProjectOpen || !F->Project.Files) return;
+        if (!Item || !F->ProjectOpen) return;
         // The full path stays as it is: joining it with the project folder
         // leaves an absolute entry alone.
-        F->Project.Files->Add(ProjectEntryForHotFile({Item->Caption(), ItemPath(Item), Item->ImageIndex()}));
+        F->Project.Files.push_back(ProjectEntryForHotFile({Item->Caption(), ItemPath(Item), Item->ImageIndex()}));
         F->ProjectUnchanged = false;
         F->RefreshFileList();
     }

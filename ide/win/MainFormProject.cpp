@@ -15,13 +15,11 @@
 #include "ide/win/MainForm.h"
 #include "ide/win/QuillMemoCI.h"
 
-void ProjectErrorBox(const std::string& Text) { MessageDlg(Text, mtError, {mbOK}, 0); }
-
 // ---- opening and closing
 
 bool TMainForm::OpenProject(const std::string& Path) {
     if (ProjectOpen && !CloseProjectQuery()) return false;
-    TProjectData Data;
+    TProjectInfo Data;
     try {
         // Read as a whole first: a file that cannot be taken leaves no half
         // of it behind.
@@ -36,14 +34,14 @@ bool TMainForm::OpenProject(const std::string& Path) {
     ProjectBuilt = false;
     SetProjectManagerCaption(IdeTexts::ProjectManagerCaption(Project.Name, Project.Cpu));
     RefreshFileList();
-    if (Project.Files->Count() == 0) {
+    if (Project.Files.empty()) {
         ProjectErrorBox(std::string(IdeTexts::ProjectHasNoFiles));
         ResetProject();
         return false;
     }
     SetCaption(TitleString + " " + Project.Name);
     Project.Dir = ExtractFilePath(Path);
-    OpenProjectFile(Project.Files->Strings(0));
+    OpenProjectFile(Project.Files.front());
     if (!SetCurrentDir(Project.Dir)) {
         // The system's reason; the project goes again with what it opened.
         ProjectErrorBox(SystemErrorText(GetLastError()));
@@ -74,14 +72,7 @@ bool TMainForm::CloseProjectQuery() {
 
 void TMainForm::ResetProject() {
     ProjectOpen = false;
-    Project.Name.clear();
-    Project.Cpu.clear();
-    Project.Dir.clear();
-    Project.FileName.clear();
-    Project.Directives.clear();
-    Project.Kind = pkUnknown;
-    Project.Files->Clear();
-    Project.Forms->Clear();
+    Project = TProjectInfo();
     FIleList->Items()->Clear();
 }
 
@@ -89,14 +80,14 @@ void TMainForm::RefreshFileList() {
     TListItems* Items = FIleList->Items();
     Items->BeginUpdate();
     Items->Clear();
-    for (int I = 0; I < Project.Files->Count(); ++I) Items->Add()->SetCaption(Project.Files->Strings(I));
+    for (const std::string& File : Project.Files) Items->Add()->SetCaption(File);
     Items->EndUpdate();
 }
 
 // ---- code windows of files
 
 TCodeWindow* TMainForm::NewCodeWindow(const std::string& FilePath, const std::string& Caption) {
-    auto* W = new TCodeWindow(this);
+    auto* W = new TCodeWindow(this, this);
     try {
         W->LoadFile(FilePath);
     } catch (...) {

@@ -1,5 +1,7 @@
 // Changing the project's file list: Add file, Add new file, Del File and
 // renaming in the Project Manager's list.
+#include <algorithm>
+
 #include "controls/UtilProcs.h"
 #include "framework/comctrls/ComCtrls.h"
 #include "framework/dialogs/Dialogs.h"
@@ -36,7 +38,7 @@ void TMainForm::AddExistingFile() {
             return;
         }
     }
-    Project.Files->Add(Name);
+    Project.Files.push_back(Name);
     RefreshFileList();
     ProjectUnchanged = false;
     FocusActiveEditor();
@@ -55,7 +57,7 @@ void TMainForm::AddNewFile(TNewFileKind Kind) {
     if (FileExists(Path) && !AskOverwrite(Path)) return;
     WriteSourceHeader(Path);
     if (Kind == TNewFileKind::Assembler) {
-        Project.Files->Add(Name);
+        Project.Files.push_back(Name);
         RefreshFileList();
         ProjectUnchanged = false;
     }
@@ -65,11 +67,8 @@ void TMainForm::AddNewFile(TNewFileKind Kind) {
 void TMainForm::DeleteSelectedFile() {
     TListItem* Item = FIleList->Selected();
     if (!Item) return;
-    for (int I = 0; I < Project.Files->Count(); ++I)
-        if (Project.Files->Strings(I) == Item->Caption()) {
-            Project.Files->Delete(I);
-            break;
-        }
+    auto& Files = Project.Files;
+    if (auto It = std::find(Files.begin(), Files.end(), Item->Caption()); It != Files.end()) Files.erase(It);
     RefreshFileList();
     ProjectUnchanged = false;
     FocusActiveEditor();
@@ -77,8 +76,8 @@ void TMainForm::DeleteSelectedFile() {
 
 void TMainForm::FIleListEdited(TObject*, TListItem* Item, std::string& S) {
     const int Index = Item->Index();
-    if (Index < 0 || Index >= Project.Files->Count()) return;
-    const std::string Old = Project.Files->Strings(Index);
+    if (Index < 0 || Index >= static_cast<int>(Project.Files.size())) return;
+    const std::string Old = Project.Files[static_cast<size_t>(Index)];
     if (S == Old) return;
     bool Shown = false;
     for (int I = 0; I < CodeWindowCount(); ++I)
@@ -94,7 +93,7 @@ void TMainForm::FIleListEdited(TObject*, TListItem* Item, std::string& S) {
     // The file on disk keeps its name; only a window that will save under
     // the new one carries the rename into the project. Without one the
     // list goes on showing the name the project holds.
-    if (Shown) Project.Files->Put(Index, S);
+    if (Shown) Project.Files[static_cast<size_t>(Index)] = S;
     else S = Old;
 }
 

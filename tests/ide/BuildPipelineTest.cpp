@@ -42,7 +42,7 @@ protected:
     bool InProjectFolder() const { return SameFileName(IncludeTrailingPathDelimiter(GetCurrentDir()), Folder.Path()); }
 
     TTestFolder Folder;
-    TBuildProject Project;
+    TProjectInfo Project;
     TBuildSettings Settings = Tools();
     TRecordingView View;
     TScriptedRunner Runner;
@@ -363,8 +363,19 @@ TEST_F(BuildTest, ForceCompileErrorsLeaveTheFilesFolderCurrent) {
 
 // Run and debugger.
 
+namespace {
+TProjectInfo HelloProject(ProjectKind Kind, const std::string& Dir) {
+    TProjectInfo P;
+    P.Name = "Hello";
+    P.Kind = Kind;
+    P.Files = {"hello.asm"};
+    P.Dir = Dir;
+    return P;
+}
+}  // namespace
+
 TEST(PlanRunProject, RefusesUnbuiltAndDllProjectsAndQuotesTheTarget) {
-    TBuildProject P{"Hello", pkDosCom, "C:\\My Proj\\", {"hello.asm"}};
+    TProjectInfo P = HelloProject(pkDosCom, "C:\\My Proj\\");
     EXPECT_EQ(PlanRunProject(P, false).Refusal, IdeTexts::ProjectNotBuilt);
     const TLaunchPlan Plan = PlanRunProject(P, true);
     EXPECT_EQ(Plan.Refusal, "");
@@ -378,7 +389,7 @@ TEST(PlanRunProject, RefusesUnbuiltAndDllProjectsAndQuotesTheTarget) {
 }
 
 TEST(PlanRunInDebugger, RefusesWithoutDebuggerOrForADllAndStartsInTheProjectFolder) {
-    TBuildProject P{"Hello", pkDosExe, "C:\\P\\", {"hello.asm"}};
+    TProjectInfo P = HelloProject(pkDosExe, "C:\\P\\");
     TToolSettings S = Tools().Tools;
     S.TdPath.clear();
     EXPECT_EQ(PlanRunInDebugger(P, S, Same).Refusal, IdeTexts::TdPathMissing);
@@ -412,22 +423,4 @@ TEST(AssemblerCommandLine, AFileAddedByItsFullPathIsNotPutUnderTheProjectFolder)
               "command.com /c C:\\TASM\\BIN\\TASM.EXE /ml d:\\lib\\x.asm ");
     EXPECT_EQ(AssemblerCommandLine(S, pkDosExe, "C:\\P\\", "x.asm", false, Same),
               "command.com /c C:\\TASM\\BIN\\TASM.EXE /ml c:\\p\\\\x.asm ");
-}
-
-TEST(ProjectForBuild, CopiesTheRecordsValuesAndFiles) {
-    TStringList Files;
-    Files.Add("main.asm");
-    Files.Add("util.asm");
-    TProjectInfo Info;
-    Info.Name = "Demo";
-    Info.Kind = pkWin32Exe;
-    Info.Dir = "C:\\P\\";
-    Info.Files = &Files;
-    const TBuildProject P = ProjectForBuild(Info);
-    EXPECT_EQ(P.Name, "Demo");
-    EXPECT_EQ(P.Kind, pkWin32Exe);
-    EXPECT_EQ(P.Dir, "C:\\P\\");
-    EXPECT_EQ(P.Files, (std::vector<std::string>{"main.asm", "util.asm"}));
-    Info.Files = nullptr;
-    EXPECT_TRUE(ProjectForBuild(Info).Files.empty());
 }

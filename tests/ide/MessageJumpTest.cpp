@@ -12,7 +12,7 @@
 
 namespace {
 
-class TWindow : public TObject {
+class TWindow : public TObject, public ICodeWindow {
 public:
     explicit TWindow(std::string APath) : Path(std::move(APath)) {}
     std::string Path;
@@ -20,17 +20,17 @@ public:
 
 class TFakeWindows : public ICodeWindowHost {
 public:
-    std::vector<TObject*> CodeWindows() override {
-        std::vector<TObject*> R;
+    std::vector<ICodeWindow*> CodeWindows() override {
+        std::vector<ICodeWindow*> R;
         for (auto& W : Windows) R.push_back(W.get());
         return R;
     }
-    std::string CodeWindowPath(TObject* W) override { return static_cast<TWindow*>(W)->Path; }
-    TObject* OpenFile(const std::string& Path) override {
+    std::string CodeWindowPath(ICodeWindow* W) override { return static_cast<TWindow*>(W)->Path; }
+    ICodeWindow* OpenFile(const std::string& Path) override {
         Opened.push_back(Path);
         return OpenFails ? nullptr : Add(Path);
     }
-    void ShowCodeLine(TObject* W, int Line) override {
+    void ShowCodeLine(ICodeWindow* W, int Line) override {
         Shown = W;
         ShownLine = Line;
     }
@@ -44,7 +44,7 @@ public:
     std::vector<std::unique_ptr<TWindow, TObjectFree>> Windows;
     std::vector<std::string> Opened;
     bool OpenFails = false;
-    TObject* Shown = nullptr;
+    ICodeWindow* Shown = nullptr;
     int ShownLine = -99;
 };
 

@@ -6,8 +6,8 @@ namespace {
 
 const std::string Title = "Quorlen PRO v1.0a (Merivel 10:20:30)";
 
-TProjectData SampleProject() {
-    TProjectData P;
+TProjectInfo SampleProject() {
+    TProjectInfo P;
     P.Name = "demo";
     P.Kind = pkWin32Exe;
     P.Cpu = "80386";
@@ -33,7 +33,7 @@ TEST(ProjectFileWriter, WritesTheExactBytes) {
 }
 
 TEST(ProjectFileWriter, EmptyValuesLeaveTheBlankAfterTheKeyword) {
-    TProjectData P;
+    TProjectInfo P;
     EXPECT_EQ(ProjectFileText(P, "T"),
               "# T Automatically Generated Project.\r\n"
               "# DO NOT MODIFY ANYTHING BELOW THIS LINE !\r\n"
@@ -46,12 +46,12 @@ TEST(ProjectFileWriter, EmptyValuesLeaveTheBlankAfterTheKeyword) {
 }
 
 TEST(ProjectFileRoundTrip, ReadingTheWrittenFileGivesTheSameProject) {
-    TProjectData P = SampleProject();
+    TProjectInfo P = SampleProject();
     EXPECT_EQ(ParseProjectFileText(ProjectFileText(P, Title)), P);
 }
 
 TEST(ProjectFileRoundTrip, ValuesKeepTheirBlanksAndCase) {
-    TProjectData P;
+    TProjectInfo P;
     P.Name = "  My Project ";
     P.Cpu = "Pentium MMX";
     P.Files = {"Main File.ASM", " lead.asm"};
@@ -61,12 +61,12 @@ TEST(ProjectFileRoundTrip, ValuesKeepTheirBlanksAndCase) {
 }
 
 TEST(ProjectFileRoundTrip, EmptyProjectSurvives) {
-    TProjectData P;
+    TProjectInfo P;
     EXPECT_EQ(ParseProjectFileText(ProjectFileText(P, Title)), P);
 }
 
 TEST(ProjectFileReader, CapitalisedKeywordsReadLikeLowerCase) {
-    TProjectData P = ParseProjectFileText("PROJECT Big\r\nKind 2\r\nAddFile A.asm\r\nCPU 8086\r\nADDFORM f.zfm\r\n"
+    TProjectInfo P = ParseProjectFileText("PROJECT Big\r\nKind 2\r\nAddFile A.asm\r\nCPU 8086\r\nADDFORM f.zfm\r\n"
                                           "Directives x\r\n");
     EXPECT_EQ(P.Name, "Big");
     EXPECT_EQ(P.Kind, 2);
@@ -85,7 +85,7 @@ TEST(ProjectFileReader, KeywordIsMatchedOnAPrefixAndTheValueStartsAfterItsBlank)
 }
 
 TEST(ProjectFileReader, KeywordWithoutValueGivesEmptyValue) {
-    TProjectData P = ParseProjectFileText("project\r\ncpu\r\naddfile\r\ndirectives\r\n");
+    TProjectInfo P = ParseProjectFileText("project\r\ncpu\r\naddfile\r\ndirectives\r\n");
     EXPECT_EQ(P.Name, "");
     EXPECT_EQ(P.Cpu, "");
     EXPECT_EQ(P.Files, std::vector<std::string>{""});
@@ -93,8 +93,8 @@ TEST(ProjectFileReader, KeywordWithoutValueGivesEmptyValue) {
 }
 
 TEST(ProjectFileReader, AcceptsLfOnlyCrOnlyAndMixedLineEnds) {
-    const TProjectData Expected = [] {
-        TProjectData P;
+    const TProjectInfo Expected = [] {
+        TProjectInfo P;
         P.Name = "p";
         P.Files = {"a.asm", "b.asm"};
         P.Kind = pkDosExe;
@@ -106,7 +106,7 @@ TEST(ProjectFileReader, AcceptsLfOnlyCrOnlyAndMixedLineEnds) {
 }
 
 TEST(ProjectFileReader, RepeatedSingleValuesKeepTheLastAndListsCollectAll) {
-    TProjectData P = ParseProjectFileText(
+    TProjectInfo P = ParseProjectFileText(
         "project one\r\nproject two\r\ncpu 8086\r\ncpu 80486\r\nkind 1\r\nkind 3\r\n"
         "directives a\r\ndirectives b\r\naddfile x.asm\r\naddfile x.asm\r\naddform f\r\naddform g\r\n");
     EXPECT_EQ(P.Name, "two");
@@ -118,7 +118,7 @@ TEST(ProjectFileReader, RepeatedSingleValuesKeepTheLastAndListsCollectAll) {
 }
 
 TEST(ProjectFileReader, IgnoresCommentsBlankLinesAndUnknownLines) {
-    TProjectData P = ParseProjectFileText(
+    TProjectInfo P = ParseProjectFileText(
         "#project hidden\r\n\r\n\r\nopts compile.opt\r\n project indented\r\nend;\r\nend\r\nkind 2\r\n");
     EXPECT_EQ(P.Name, "");
     EXPECT_EQ(P.Kind, 2);
@@ -126,7 +126,7 @@ TEST(ProjectFileReader, IgnoresCommentsBlankLinesAndUnknownLines) {
 }
 
 TEST(ProjectFileReader, ReadsTheWizardsSubset) {
-    TProjectData P = ParseProjectFileText(
+    TProjectInfo P = ParseProjectFileText(
         "# T Automatically Generated Project.\r\n# DO NOT MODIFY ANYTHING BELOW THIS LINE !\r\n"
         "project dos_app\r\naddfile dos_app.asm\r\ncpu PentiumMMX\r\nkind 2\r\nend;\r\n");
     EXPECT_EQ(P.Name, "dos_app");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "framework/classes/ClassErrors.h"
 #include "framework/controls/Messages.h"
 #include "framework/menus/Menus.h"
 #include "framework/rtl/Exceptions.h"
@@ -247,4 +248,19 @@ TEST(PopupMenu, AlignmentFlagAndAForgottenPopupComponent) {
     F.Menu->SetPopupComponent(P);
     P->Free();
     EXPECT_EQ(F.Menu->PopupComponent(), nullptr);
+}
+
+TEST(PopupMenu, AControlsPopupMenuPropertyTakesOnlyPopupMenusAndForgetsAFreedOne) {
+    TPopupFixture F;
+    auto* P = new TProbeControl(F.Form);
+    const TPropInfo* Prop = P->ClassType()->FindProperty("PopupMenu");
+    ASSERT_NE(Prop, nullptr);
+    EXPECT_EQ(Prop->PropType->ClassType(), TPopupMenu::StaticClass());
+    auto* Main = new TMainMenu(F.Form);
+    EXPECT_THROW(SetObjectProp(P, Prop, Main), EPropertyError);
+    SetObjectProp(P, Prop, F.Menu);
+    EXPECT_EQ(P->PopupMenu(), F.Menu);
+    F.Menu->Free();
+    EXPECT_EQ(P->PopupMenu(), nullptr);
+    EXPECT_EQ(GetObjectProp(P, Prop), nullptr);
 }

@@ -15,7 +15,7 @@
 #include "tests/common/win/Pump.h"
 #include "tests/ide/win/BuildToolsFixture.h"
 
-class TFakeCodeWindow : public TObject {
+class TFakeCodeWindow : public TObject, public ICodeWindow {
 public:
     explicit TFakeCodeWindow(std::string APath) : Path(std::move(APath)) {}
     std::string Path;
@@ -25,25 +25,25 @@ public:
 class TFakeIde : public IBuildHost, public ICodeWindowHost {
 public:
     bool ProjectOpen() override { return Open; }
-    TBuildProject Project() override { return Proj; }
+    TProjectInfo Project() override { return Proj; }
     bool ProjectBuilt() override { return Built; }
     void SetProjectBuilt(bool Value) override { Built = Value; }
     std::string ActiveCodeWindowFileName() override { return ActiveFile; }
     void SaveAll() override { ++Saves; }
     void ShowMessagesPage() override { ++MessagePages; }
 
-    std::vector<TObject*> CodeWindows() override {
-        std::vector<TObject*> R;
+    std::vector<ICodeWindow*> CodeWindows() override {
+        std::vector<ICodeWindow*> R;
         for (auto& W : Windows) R.push_back(W.get());
         return R;
     }
-    std::string CodeWindowPath(TObject* Window) override { return static_cast<TFakeCodeWindow*>(Window)->Path; }
-    TObject* OpenFile(const std::string& Path) override {
+    std::string CodeWindowPath(ICodeWindow* Window) override { return static_cast<TFakeCodeWindow*>(Window)->Path; }
+    ICodeWindow* OpenFile(const std::string& Path) override {
         Opened.push_back(Path);
         if (!FileExists(Path)) return nullptr;
         return AddWindow(Path);
     }
-    void ShowCodeLine(TObject* Window, int Line) override {
+    void ShowCodeLine(ICodeWindow* Window, int Line) override {
         Shown = static_cast<TFakeCodeWindow*>(Window);
         Shown->ShownLine = Line;
     }
@@ -56,7 +56,7 @@ public:
 
     bool Open = true;
     bool Built = false;
-    TBuildProject Proj;
+    TProjectInfo Proj;
     std::string ActiveFile;
     int Saves = 0, MessagePages = 0, Focuses = 0;
     std::vector<std::unique_ptr<TFakeCodeWindow, TObjectFree>> Windows;

@@ -37,7 +37,7 @@ protected:
         return FakeToolsDir() + "tasm.exe /ml " + ShortSource(File) + Tail;
     }
 
-    TBuildProject Project;
+    TProjectInfo Project;
     TRecordingView View;
     TRecordingDesktop Desktop;
 };

@@ -20,12 +20,6 @@ std::vector<std::string> ListCaptions(TListView* L) {
     return R;
 }
 
-std::vector<std::string> ItemsOf(TStrings* S) {
-    std::vector<std::string> R;
-    for (int I = 0; I < S->Count(); ++I) R.push_back(S->Strings(I));
-    return R;
-}
-
 using Strings = std::vector<std::string>;
 using namespace std::string_literals;
 
@@ -67,7 +61,7 @@ TEST_F(ProjectGui, ABadKindClosesThePreviousProjectAndOpensNothing) {
     ASSERT_EQ(Dialogs.Texts.size(), 1u);
     EXPECT_NE(Dialogs.Texts[0].find("five"), std::string::npos);
     EXPECT_FALSE(Form->ProjectOpen);
-    EXPECT_EQ(Form->Project.Files->Count(), 0);
+    EXPECT_TRUE(Form->Project.Files.empty());
     EXPECT_EQ(Form->CodeWindowCount(), 0);
 }
 
@@ -85,7 +79,7 @@ TEST_F(ProjectGui, SaveAllWritesTheWindowsAndTheProject) {
     EXPECT_TRUE(ReadAll(Folder / "main.asm").starts_with("; edited\r\n; main.asm"));
     EXPECT_FALSE(W->Modified());
     EXPECT_TRUE(Form->ProjectUnchanged);
-    const TProjectData Saved = LoadProjectFile(ProjectPath());
+    const TProjectInfo Saved = LoadProjectFile(ProjectPath());
     EXPECT_EQ(Saved.Cpu, "386");
     EXPECT_EQ(Saved.Files, (Strings{"main.asm", "print.asm"}));
     EXPECT_TRUE(ReadAll(ProjectPath()).starts_with("# " + TitleString + " Automatically Generated Project.\r\n"));
@@ -224,7 +218,7 @@ TEST_F(ProjectGui, AddNewAssemblerFileCreatesItWithTheHeaderAndAddsIt) {
     Pump();
     const std::string Path = Folder / "extra.asm";
     EXPECT_EQ(ReadAll(Path), SourceHeaderText(Folder.Path() + "\\extra.asm"));
-    EXPECT_EQ(ItemsOf(Form->Project.Files), (Strings{"main.asm", "print.asm", "extra.asm"}));
+    EXPECT_EQ(Form->Project.Files, (Strings{"main.asm", "print.asm", "extra.asm"}));
     EXPECT_EQ(ListCaptions(Form->FIleList).back(), "extra.asm");
     EXPECT_FALSE(Form->ProjectUnchanged);
     EXPECT_NE(Window("extra.asm"), nullptr);
@@ -236,7 +230,7 @@ TEST_F(ProjectGui, AddNewIncludeFileIsOpenedButNotAddedToTheProject) {
     Form->AddNewFile(TNewFileKind::Include);
     Pump();
     EXPECT_TRUE(FileExists(Folder / "macros.inc"));
-    EXPECT_EQ(Form->Project.Files->Count(), 2);
+    EXPECT_EQ(Form->Project.Files.size(), 2u);
     EXPECT_TRUE(Form->ProjectUnchanged);
     EXPECT_NE(Window("macros.inc"), nullptr);
 }
@@ -249,7 +243,7 @@ TEST_F(ProjectGui, AddNewFileOverAnExistingOneAsksAndNoKeepsIt) {
     Form->AddNewFile(TNewFileKind::Assembler);
     EXPECT_TRUE(Dialogs.Saw(std::string(IdeTexts::FileExistsOverwrite)));
     EXPECT_EQ(ReadAll(Folder / "print.asm"), Before);
-    EXPECT_EQ(Form->Project.Files->Count(), 2);
+    EXPECT_EQ(Form->Project.Files.size(), 2u);
 }
 
 TEST_F(ProjectGui, AddNewFileWithAnEmptyNameIsRefused) {
@@ -268,7 +262,7 @@ TEST_F(ProjectGui, AddFileCopiesTheChosenFileIntoTheProjectFolder) {
     Dialogs.AnswerFile(Source);
     Form->AddExistingFile();
     EXPECT_EQ(ReadAll(Folder / "util.asm"), "; util\r\n");
-    EXPECT_EQ(ItemsOf(Form->Project.Files), (Strings{"main.asm", "print.asm", "util.asm"}));
+    EXPECT_EQ(Form->Project.Files, (Strings{"main.asm", "print.asm", "util.asm"}));
     EXPECT_EQ(ListCaptions(Form->FIleList).size(), 3u);
     EXPECT_FALSE(Form->ProjectUnchanged);
     EXPECT_EQ(Form->OpenDialog->Filter(), std::string(IdeTexts::OpenFilter));
@@ -283,7 +277,7 @@ TEST_F(ProjectGui, AddFileOfANameAlreadyThereAsksBeforeReplacing) {
     Form->AddExistingFile();
     EXPECT_TRUE(Dialogs.Saw(std::string(IdeTexts::FileExistsOverwrite)));
     EXPECT_EQ(ReadAll(Folder / "print.asm"), Before);
-    EXPECT_EQ(Form->Project.Files->Count(), 2);
+    EXPECT_EQ(Form->Project.Files.size(), 2u);
 
     Dialogs.AnswerFile(Elsewhere / "print.asm");
     Dialogs.Answer(mrIgnore);
@@ -296,19 +290,19 @@ TEST_F(ProjectGui, AddFileFromTheProjectFolderAddsItWithoutCopying) {
     Dialogs.AnswerFile(Folder / "dos.inc");
     Form->AddExistingFile();
     EXPECT_EQ(Dialogs.Texts.size(), 1u);  // only the open dialog
-    EXPECT_EQ(ItemsOf(Form->Project.Files).back(), "dos.inc");
+    EXPECT_EQ(Form->Project.Files.back(), "dos.inc");
     EXPECT_EQ(ReadAll(Folder / "dos.inc"), ReadAll(std::string(QRN_SOURCE_DIR) + "/examples/hello/dos.inc"));
 }
 
 TEST_F(ProjectGui, DelFileRemovesTheSelectedEntryOnly) {
     OpenHello();
     Form->DeleteSelectedFile();  // nothing selected
-    EXPECT_EQ(Form->Project.Files->Count(), 2);
+    EXPECT_EQ(Form->Project.Files.size(), 2u);
     EXPECT_TRUE(Form->ProjectUnchanged);
 
     Form->FIleList->Items()->Item(1)->SetSelected(true);
     Form->DeleteSelectedFile();
-    EXPECT_EQ(ItemsOf(Form->Project.Files), (Strings{"main.asm"}));
+    EXPECT_EQ(Form->Project.Files, (Strings{"main.asm"}));
     EXPECT_EQ(ListCaptions(Form->FIleList), (Strings{"main.asm"}));
     EXPECT_TRUE(FileExists(Folder / "print.asm"));
     EXPECT_FALSE(Form->ProjectUnchanged);
@@ -319,7 +313,7 @@ TEST_F(ProjectGui, RenamingAShownFileRenamesItsWindowAndEntry) {
     std::string NewName = "start.asm";
     Form->FIleListEdited(Form->FIleList, Form->FIleList->Items()->Item(0), NewName);
     EXPECT_EQ(NewName, "start.asm");
-    EXPECT_EQ(ItemsOf(Form->Project.Files), (Strings{"start.asm", "print.asm"}));
+    EXPECT_EQ(Form->Project.Files, (Strings{"start.asm", "print.asm"}));
     TCodeWindow* W = Window("start.asm");
     ASSERT_NE(W, nullptr);
     EXPECT_EQ(W->Caption(), "start.asm");
@@ -335,7 +329,7 @@ TEST_F(ProjectGui, RenamingAFileWithoutWindowKeepsTheProjectsName) {
     std::string NewName = "other.asm";
     Form->FIleListEdited(Form->FIleList, Form->FIleList->Items()->Item(1), NewName);
     EXPECT_EQ(NewName, "print.asm");
-    EXPECT_EQ(ItemsOf(Form->Project.Files), (Strings{"main.asm", "print.asm"}));
+    EXPECT_EQ(Form->Project.Files, (Strings{"main.asm", "print.asm"}));
 }
 
 TEST_F(ProjectGui, DoubleClickFocusesAnOpenWindowOrOpensTheFile) {

@@ -1,0 +1,5 @@
+#include "ide/win/ErrorBox.h"
+
+#include "framework/dialogs/Dialogs.h"
+
+void ProjectErrorBox(const std::string& Text) { MessageDlg(Text, mtError, {mbOK}, 0); }
