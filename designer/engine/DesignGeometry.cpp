@@ -1,0 +1,107 @@
+#include "designer/engine/DesignGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+int SnapToGrid(int Value, int Step) {
+    if (Step <= 0) return Value;
+    // nearbyint rounds halves to even in the default rounding mode.
+    return Step * static_cast<int>(std::nearbyint(static_cast<double>(Value) / Step));
+}
+
+TRect SnapRectToGrid(const TRect& R, int StepX, int StepY) {
+    return {SnapToGrid(R.Left, StepX), SnapToGrid(R.Top, StepY), SnapToGrid(R.Right, StepX),
+            SnapToGrid(R.Bottom, StepY)};
+}
+
+TPoint HandlePoint(THandlePosition Position, int Width, int Height, bool BorderX, bool BorderY) {
+    const int Right = Width - (BorderX ? 2 : 0);
+    const int Bottom = Height - (BorderY ? 2 : 0);
+    switch (Position) {
+        case THandlePosition::TopLeft: return {0, 0};
+        case THandlePosition::Top: return {Width / 2, 0};
+        case THandlePosition::TopRight: return {Right, 0};
+        case THandlePosition::Left: return {0, Height / 2};
+        case THandlePosition::Right: return {Right, Height / 2};
+        case THandlePosition::BottomLeft: return {0, Bottom};
+        case THandlePosition::Bottom: return {Width / 2, Bottom};
+        case THandlePosition::BottomRight: return {Right, Bottom};
+    }
+    return {};
+}
+
+TRect ResizeByHandle(const TRect& R, THandlePosition Position, TPoint P) {
+    TRect N = R;
+    switch (Position) {
+        case THandlePosition::TopLeft: N.Top = P.Y; N.Left = P.X; break;
+        case THandlePosition::Top: N.Top = P.Y; break;
+        case THandlePosition::TopRight: N.Top = P.Y; N.Right = P.X; break;
+        case THandlePosition::Left: N.Left = P.X; break;
+        case THandlePosition::Right: N.Right = P.X; break;
+        case THandlePosition::BottomLeft: N.Bottom = P.Y; N.Left = P.X; break;
+        case THandlePosition::Bottom: N.Bottom = P.Y; break;
+        case THandlePosition::BottomRight: N.Bottom = P.Y; N.Right = P.X; break;
+    }
+    return N;
+}
+
+TRect NormalizeRect(const TRect& R) {
+    return {std::min(R.Left, R.Right), std::min(R.Top, R.Bottom), std::max(R.Left, R.Right),
+            std::max(R.Top, R.Bottom)};
+}
+
+TPoint DecodeMessagePos(uint32_t Pos) {
+    return {static_cast<int16_t>(Pos & 0xFFFF), static_cast<int16_t>(Pos >> 16)};
+}
+
+TPoint IconPosFromDesignInfo(int32_t DesignInfo) { return DecodeMessagePos(static_cast<uint32_t>(DesignInfo)); }
+
+int32_t DesignInfoFromIconPos(TPoint Pos) {
+    const uint32_t Low = static_cast<uint16_t>(Pos.X);
+    const uint32_t High = static_cast<uint16_t>(Pos.Y);
+    return static_cast<int32_t>(Low | (High << 16));
+}
+
+int NearestInDirection(const TRect& Reference, const std::vector<TRect>& Candidates, TDirection Direction) {
+    constexpr int Far = 100000;
+    int Best = -1;
+    int BestValue = 0;
+    for (size_t I = 0; I < Candidates.size(); ++I) {
+        const TRect& C = Candidates[I];
+        int Value = 0;
+        bool Fits = false, Closer = false;
+        switch (Direction) {
+            case TDirection::Up:
+                Value = C.Bottom;
+                Fits = Value < Reference.Top && Value > 0;
+                Closer = Value > BestValue;
+                break;
+            case TDirection::Down:
+                Value = C.Top;
+                Fits = Value > Reference.Bottom && Value < Far;
+                Closer = Value < BestValue;
+                break;
+            case TDirection::Left:
+                Value = C.Right;
+                Fits = Value < Reference.Left && Value > 0;
+                Closer = Value > BestValue;
+                break;
+            case TDirection::Right:
+                Value = C.Left;
+                Fits = Value > Reference.Right && Value < Far;
+                Closer = Value < BestValue;
+                break;
+        }
+        if (Fits && (Best < 0 || Closer)) {
+            Best = static_cast<int>(I);
+            BestValue = Value;
+        }
+    }
+    return Best;
+}
+
+TPoint PastePosition(const TRect& Stored, bool FirstOfPaste, int Count, int StepX, int StepY, int W, int H) {
+    const int Shift = FirstOfPaste ? Count : 0;
+    return {std::min(Stored.Left + StepX * Shift, W - Stored.Width()),
+            std::min(Stored.Top + StepY * Shift, H - Stored.Height())};
+}
