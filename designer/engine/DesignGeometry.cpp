@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
-int SnapToGrid(int Value, int Step) {
+int RoundToGrid(int Value, int Step) {
     if (Step <= 0) return Value;
     // nearbyint rounds halves to even in the default rounding mode.
     return Step * static_cast<int>(std::nearbyint(static_cast<double>(Value) / Step));
 }
 
-TRect SnapRectToGrid(const TRect& R, int StepX, int StepY) {
-    return {SnapToGrid(R.Left, StepX), SnapToGrid(R.Top, StepY), SnapToGrid(R.Right, StepX),
-            SnapToGrid(R.Bottom, StepY)};
+TRect RoundRectToGrid(const TRect& R, int StepX, int StepY) {
+    return {RoundToGrid(R.Left, StepX), RoundToGrid(R.Top, StepY), RoundToGrid(R.Right, StepX),
+            RoundToGrid(R.Bottom, StepY)};
 }
 
 TPoint HandlePoint(THandlePosition Position, int Width, int Height, bool BorderX, bool BorderY) {

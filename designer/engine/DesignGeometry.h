@@ -9,8 +9,8 @@
 #include "framework/classes/UiTypes.h"
 
 // Value rounded to a multiple of Step (halves to the even multiple).
-int SnapToGrid(int Value, int Step);
-TRect SnapRectToGrid(const TRect& R, int StepX, int StepY);
+int RoundToGrid(int Value, int Step);
+TRect RoundRectToGrid(const TRect& R, int StepX, int StepY);
 
 // A grab handle's place, numbered 1..8 from the top-left corner along the
 // rows: 1 2 3 / 4 5 / 6 7 8.

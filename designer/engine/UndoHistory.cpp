@@ -13,6 +13,14 @@ void TUndoHistory::Clear() {
     FRedo.clear();
 }
 
+void TUndoHistory::Rename(const std::string& OldName, const std::string& NewName) {
+    for (auto* List : {&FUndo, &FRedo})
+        for (TUndoInfo& I : *List) {
+            if (I.Name == OldName) I.Name = NewName;
+            if (I.Parent == OldName) I.Parent = NewName;
+        }
+}
+
 void TUndoHistory::Undo(bool Allowed, const TReplay& Replay) {
     // Swapping makes the replay's reverse records land on the redo side.
     std::swap(FUndo, FRedo);

@@ -28,6 +28,8 @@ public:
 
     void Record(TUndoInfo Info);
     void Clear();
+    // Records of a renamed component follow its new name.
+    void Rename(const std::string& OldName, const std::string& NewName);
     bool Replaying() const { return FReplaying; }
     // Nothing happens with Allowed false or an empty list.
     void Undo(bool Allowed, const TReplay& Replay);

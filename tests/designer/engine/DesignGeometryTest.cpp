@@ -6,12 +6,12 @@
 #include "designer/engine/DesignGeometry.h"
 
 TEST(DesignGeometry, GridRoundsHalvesToTheEvenMultiple) {
-    EXPECT_EQ(SnapToGrid(11, 8), 8);
-    EXPECT_EQ(SnapToGrid(13, 8), 16);
-    EXPECT_EQ(SnapToGrid(12, 8), 16);  // 1.5 steps -> 2
-    EXPECT_EQ(SnapToGrid(4, 8), 0);    // 0.5 steps -> 0
-    EXPECT_EQ(SnapToGrid(-12, 8), -16);
-    EXPECT_EQ(SnapRectToGrid(Rect(3, 5, 21, 30), 8, 10), Rect(0, 0, 24, 30));
+    EXPECT_EQ(RoundToGrid(11, 8), 8);
+    EXPECT_EQ(RoundToGrid(13, 8), 16);
+    EXPECT_EQ(RoundToGrid(12, 8), 16);  // 1.5 steps -> 2
+    EXPECT_EQ(RoundToGrid(4, 8), 0);    // 0.5 steps -> 0
+    EXPECT_EQ(RoundToGrid(-12, 8), -16);
+    EXPECT_EQ(RoundRectToGrid(Rect(3, 5, 21, 30), 8, 10), Rect(0, 0, 24, 30));
 }
 
 TEST(DesignGeometry, HandlesSitOnCornersAndMidpointsInsideABorder) {
