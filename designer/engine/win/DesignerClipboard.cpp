@@ -98,6 +98,8 @@ std::vector<TComponent*> TZelFormDesigner::ReadComponents(const std::string& Bin
         Reader.ReadComponents(Holder.get(), Container, [&](TComponent* C) { Top.push_back(C); });
     }
     // Hand every component over to the root, renamed where its name is taken.
+    std::vector<std::string> StoredNames;
+    for (TComponent* C : Top) StoredNames.push_back(C->Name());
     while (Holder->ComponentCount() > 0) {
         TComponent* C = Holder->Components(0);
         Holder->RemoveComponent(C);
@@ -106,12 +108,16 @@ std::vector<TComponent*> TZelFormDesigner::ReadComponents(const std::string& Bin
     }
     const int W = Container->ClientWidth(), H = Container->ClientHeight();
     bool First = true;
-    for (TComponent* C : Top) {
+    for (size_t I = 0; I < Top.size(); ++I) {
+        TComponent* C = Top[I];
         // Pasting one component again and again steps each copy on.
         if (!FromUndo) {
-            const std::string Stored = C->Name();
-            if (Stored == FLastPastedName) ++FPasteCount;
-            else FPasteCount = 0, FLastPastedName = Stored;
+            if (StoredNames[I] == FLastPastedName) {
+                ++FPasteCount;
+            } else {
+                FPasteCount = 0;
+                FLastPastedName = StoredNames[I];
+            }
         }
         if (First) ClearSelection();
         const int Count = FromUndo ? 0 : FPasteCount;

@@ -187,9 +187,16 @@ void TZelFormDesigner::DeleteComponents(std::vector<TComponent*> Components) {
             if (TComponent* P = C->GetParentComponent(); P && P != GetDesignRoot()) Info.Parent = P->Name();
             FUndo.Record(std::move(Info));
         }
-        // The snapshot loses every entry freed meanwhile, so nothing is
-        // freed twice.
-        FDeleteSnapshot = Components;
+        // Child controls outlive a freed parent here, so they go first, the
+        // deepest first. The snapshot loses every entry freed meanwhile, so
+        // nothing is freed twice.
+        FDeleteSnapshot.clear();
+        std::function<void(TComponent*)> AddWithChildren = [&](TComponent* C) {
+            FDeleteSnapshot.push_back(C);
+            if (auto* W = dynamic_cast<TWinControl*>(C))
+                for (int I = 0; I < W->ControlCount(); ++I) AddWithChildren(W->Controls(I));
+        };
+        for (TComponent* C : Components) AddWithChildren(C);
         FDeleting = true;
         struct TDone {
             TZelFormDesigner* D;
