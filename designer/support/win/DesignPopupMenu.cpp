@@ -1,5 +1,6 @@
 #include "designer/support/win/DesignPopupMenu.h"
 
+#include "designer/support/FormFileHeader.h"
 #include "designer/support/win/PropertyVerbs.h"
 #include "framework/classes/Filer.h"
 #include "framework/controls/Controls.h"
@@ -42,6 +43,13 @@ void FreeItem(TMenuItem* Root, int Index) {
     Item->Free();
 }
 
+void GiveOwner(TMenuItem* Parent, TComponent* Owner) {
+    for (int I = 0; I < Parent->Count(); ++I) {
+        Owner->InsertComponent(Parent->Items(I));
+        GiveOwner(Parent->Items(I), Owner);
+    }
+}
+
 void CleanSeparators(TMenuItem* Root) {
     while (Root->Count() > 0 && Root->Items(0)->IsLine()) FreeItem(Root, 0);
     while (Root->Count() > 0 && Root->Items(Root->Count() - 1)->IsLine()) FreeItem(Root, Root->Count() - 1);
@@ -52,6 +60,7 @@ void CleanSeparators(TMenuItem* Root) {
 
 void CopyMenuThroughStream(TPopupMenu* DefaultMenu, TPopupMenu* Menu) {
     Menu->Items()->Clear();
+    RegisterClassOnce(TMenuItem::StaticClass());  // the copies are made by class name
     TComponent* Owner = DefaultMenu->Owner();
     TMemoryStream Stream;
     {
@@ -61,8 +70,10 @@ void CopyMenuThroughStream(TPopupMenu* DefaultMenu, TPopupMenu* Menu) {
     }
     Stream.SetPosition(0);
     {
+        // Read without an owner: the reader would take an owned component of
+        // the same name (the original item) instead of making a copy. The
+        // copies join the owner once they are unnamed.
         TReader Reader(&Stream);
-        Reader.SetOwner(Owner);
         Reader.SetRoot(Owner);
         Reader.OnSetName = [](TReader*, TComponent*, std::string& Name) { Name.clear(); };
         // Handlers the owner does not publish keep their names only; the
@@ -70,6 +81,7 @@ void CopyMenuThroughStream(TPopupMenu* DefaultMenu, TPopupMenu* Menu) {
         Reader.OnFindMethod = [](TReader*, const std::string&, TMethod&, bool& Error) { Error = false; };
         Reader.ReadComponent(Menu);
     }
+    if (Owner) GiveOwner(Menu->Items(), Owner);
     TMenuItem* Source = DefaultMenu->Items();
     TMenuItem* Copy = Menu->Items();
     for (int I = 0; I < Copy->Count() && I < Source->Count(); ++I) Copy->Items(I)->OnClick = Source->Items(I)->OnClick;
