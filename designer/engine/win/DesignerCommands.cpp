@@ -4,6 +4,7 @@
 
 #include "designer/engine/AlignLayout.h"
 #include "designer/engine/win/ZelFormDesigner.h"
+#include "designer/support/win/DesignPopupMenu.h"
 #include "framework/classes/DataModule.h"
 #include "framework/dialogs/Dialogs.h"
 #include "framework/forms/Forms.h"
@@ -237,6 +238,7 @@ void TZelFormDesigner::DeleteComponents(std::vector<TComponent*> Components) {
 
 void TZelFormDesigner::BuildDefaultMenu() {
     FDefaultMenu = new TPopupMenu(FMenuOwner.get());
+    FVerbMenu = new TPopupMenu(FMenuOwner.get());
     using TCommand = void (TZelFormDesigner::*)();
     const TCommand Commands[] = {&TZelFormDesigner::AlignToGrid, &TZelFormDesigner::BringToFront,
                                  &TZelFormDesigner::SendToBack,  nullptr,
@@ -260,8 +262,17 @@ void TZelFormDesigner::BuildDefaultMenu() {
     }
 }
 
+void TZelFormDesigner::EditComponent(TComponent* Component) {
+    FComponentEditor.reset();
+    FComponentEditor = GetComponentEditor(Component, this);
+    FComponentEditor->Edit();
+}
+
 void TZelFormDesigner::ShowPopupMenu(int X, int Y) {
     TComponent* Clicked = ClickedComponent(FTarget);
+    FComponentEditor.reset();
+    if (FSelection.size() < 2 && Clicked && CanEditProperty(Clicked, ""))
+        FComponentEditor = GetComponentEditor(Clicked, this);
     // A right click on a multiple selection keeps only the clicked
     // component's siblings.
     if (FSelection.size() > 1 && Clicked) {
@@ -276,7 +287,9 @@ void TZelFormDesigner::ShowPopupMenu(int X, int Y) {
         for (size_t I = 0; I < std::size(DefaultMenuTable); ++I)
             Menu->Items()->Items(static_cast<int>(I))->SetVisible(!DataModule || DefaultMenuTable[I].ForDataModule);
     }
-    Menu->SetPopupComponent(Clicked);
-    if (ShowPopup) ShowPopup(Menu, X, Y);
-    else Menu->Popup(X, Y);
+    if (Menu->OnPopup) Menu->OnPopup(Menu);
+    BuildDesignPopupMenu(Menu, FVerbMenu, FComponentEditor.get());
+    FVerbMenu->SetPopupComponent(Clicked);
+    if (ShowPopup) ShowPopup(FVerbMenu, X, Y);
+    else FVerbMenu->Popup(X, Y);
 }

@@ -115,7 +115,10 @@ void TZelFormDesigner::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
         if (PaletteClass && GetDesignContainer() && !Inside(FContainer, GetDesignContainer())) return;
         TComponent* Clicked = ClickedComponent(Target);
         TComponent* Top = GetDesignContainer() ? static_cast<TComponent*>(GetDesignContainer()) : GetDesignRoot();
-        if (Shift.Contains(ssDouble) && !Shift.Contains(ssShift)) return;  // no component editors here
+        if (Shift.Contains(ssDouble) && !Shift.Contains(ssShift)) {
+            if (Clicked != GetDesignContainer()) EditComponent(Clicked);
+            return;
+        }
         const bool Ctrl = Shift.Contains(ssCtrl);
         const bool OnTop = Clicked == GetDesignRoot() || Clicked == GetDesignContainer();
         if (OnTop && !Shift.Contains(ssShift) && !Ctrl) {

@@ -4,6 +4,7 @@
 
 #include "designer/support/MessageBus.h"
 #include "framework/classes/DataModule.h"
+#include "framework/design/ComponentEditors.h"
 #include "framework/forms/Forms.h"
 #include "framework/menus/Menus.h"
 
@@ -196,7 +197,14 @@ bool TZelFormDesigner::FilterDesignMessage(TComponent* Sender, TMessage& Message
 bool TZelFormDesigner::HandleFormMessage(TMessage& Message, TShiftState, int, int, bool& Consumed) {
     Consumed = true;
     switch (Message.Msg) {
-        case WM_COMMAND: return true;
+        case WM_COMMAND:
+            // A command of the designed form's main menu opens that item's
+            // editor (not for a top item that only opens its sub-items).
+            if (TMainMenu* Menu = Form()->Menu()) {
+                TMenuItem* Item = Menu->FindItem(LOWORD(Message.WParam), fkCommand);
+                if (Item && !(Item->Parent() == Menu->Items() && Item->Count() > 0)) EditComponent(Item);
+            }
+            return true;
         case WM_SETFOCUS: SelectionChanged(); return true;
         case WM_KILLFOCUS: EndDrag(false); return true;
         case WM_CAPTURECHANGED:

@@ -21,6 +21,7 @@
 #include "designer/support/win/FDesigner.h"
 
 class TPopupMenu;
+class TComponentEditor;
 class TDesignerBusListener;
 
 // What the designer component may forbid per component (the limits).
@@ -91,8 +92,10 @@ public:
     // Band in the container's client coordinates (a band under 10 pixels
     // keeps the class's size); Centred places it in the form's middle.
     TComponent* InsertComponent(const std::string& ClassName, TWinControl* Container, TRect Band, bool Centred);
-    // The component shown by a popup click, for tests and the verbs.
+    // The default menu, and the menu a right click pops up (the chosen
+    // menu's items with the component editor's verbs).
     TPopupMenu* DefaultPopupMenu() const { return FDefaultMenu; }
+    TPopupMenu* VerbMenu() const { return FVerbMenu; }
 
     // ---- options
     int GridStepX = 8;
@@ -178,6 +181,8 @@ private:
     void RemoveIcon(TComponent* Component);
     void FollowIcons();
     void ShowPopupMenu(int X, int Y);
+    // Opens the component editor of Component and runs its default action.
+    void EditComponent(TComponent* Component);
     void BuildDefaultMenu();
     void HandlesStartSizing();
     void HandlesSized();
@@ -216,6 +221,8 @@ private:
     std::string FLastPastedName;
     int FPasteCount = 0;
     TPopupMenu* FDefaultMenu = nullptr;
+    TPopupMenu* FVerbMenu = nullptr;
+    std::unique_ptr<TComponentEditor> FComponentEditor;  // the one opened last
     std::unique_ptr<TComponent, TObjectFree> FMenuOwner;
     std::unique_ptr<TDesignerBusListener> FListener;
 };

@@ -100,7 +100,10 @@ protected:
         Timer1->SetDesignInfo(DesignInfoFromIconPos({400, 200}));
         Designer = std::make_unique<TZelFormDesigner>();
         Designer->SetForm(Form.get());
-        Designer->ShowPopup = [this](TPopupMenu*, int, int) { ++Popups; };
+        Designer->ShowPopup = [this](TPopupMenu* Menu, int, int) {
+            ++Popups;
+            Shown = Menu;
+        };
         Designer->SetActive(true);
         Form->Show();
         SetForegroundWindow(Form->Handle());
@@ -131,6 +134,7 @@ protected:
     TTimer* Timer1 = nullptr;
     std::unique_ptr<TZelFormDesigner> Designer;
     int Popups = 0;
+    TPopupMenu* Shown = nullptr;
 };
 
 }  // namespace
@@ -379,11 +383,18 @@ TEST_F(DesignedFormTest, TheFilterKeepsTheFormOpenAndShowsOnePopupPerRightClick)
     Button(MOUSEEVENTF_RIGHTDOWN);
     Button(MOUSEEVENTF_RIGHTUP);
     EXPECT_EQ(Popups, 1);
-    // The default menu's entries, in order.
-    TMenuItem* Items = Designer->DefaultPopupMenu()->Items();
-    ASSERT_EQ(Items->Count(), 7);
-    EXPECT_EQ(Items->Items(0)->Caption(), "Align To &Grid");
-    EXPECT_EQ(Items->Items(6)->Caption(), "Scal&e...");
+    // The default menu's entries, in order, copied into the menu shown.
+    ASSERT_EQ(Shown, Designer->VerbMenu());
+    EXPECT_EQ(Shown->PopupComponent(), Button2);
+    std::vector<std::string> Captions;
+    for (int I = 0; I < Shown->Items()->Count(); ++I) Captions.push_back(Shown->Items()->Items(I)->Caption());
+    EXPECT_EQ(Captions, (std::vector<std::string>{"Align To &Grid", "Bring To &Front", "Send To &Back", "-",
+                                                  "&Align...", "&Size...", "Scal&e..."}));
+    // Its items run the designer's commands.
+    Designer->SelectSingle(Edit1);
+    Edit1->SetLeft(243);
+    Shown->Items()->Items(0)->Click();
+    EXPECT_EQ(Edit1->Left(), 240);
 
     // While a menu loop runs, a right press first clears the selection.
     Designer->SelectSingle(Button2);
