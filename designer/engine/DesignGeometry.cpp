@@ -64,34 +64,21 @@ int32_t DesignInfoFromIconPos(TPoint Pos) {
 
 int NearestInDirection(const TRect& Reference, const std::vector<TRect>& Candidates, TDirection Direction) {
     constexpr int Far = 100000;
+    // Up and left look for the largest far edge before the reference's
+    // near edge; down and right for the smallest near edge after its far one.
+    const bool Backward = Direction == TDirection::Up || Direction == TDirection::Left;
+    const auto EdgeOf = [Direction](const TRect& R, bool Near) {
+        const bool Vertical = Direction == TDirection::Up || Direction == TDirection::Down;
+        if (Vertical) return Near ? R.Top : R.Bottom;
+        return Near ? R.Left : R.Right;
+    };
+    const int Edge = EdgeOf(Reference, Backward);
     int Best = -1;
     int BestValue = 0;
     for (size_t I = 0; I < Candidates.size(); ++I) {
-        const TRect& C = Candidates[I];
-        int Value = 0;
-        bool Fits = false, Closer = false;
-        switch (Direction) {
-            case TDirection::Up:
-                Value = C.Bottom;
-                Fits = Value < Reference.Top && Value > 0;
-                Closer = Value > BestValue;
-                break;
-            case TDirection::Down:
-                Value = C.Top;
-                Fits = Value > Reference.Bottom && Value < Far;
-                Closer = Value < BestValue;
-                break;
-            case TDirection::Left:
-                Value = C.Right;
-                Fits = Value < Reference.Left && Value > 0;
-                Closer = Value > BestValue;
-                break;
-            case TDirection::Right:
-                Value = C.Left;
-                Fits = Value > Reference.Right && Value < Far;
-                Closer = Value < BestValue;
-                break;
-        }
+        const int Value = EdgeOf(Candidates[I], !Backward);
+        const bool Fits = Backward ? Value < Edge && Value > 0 : Value > Edge && Value < Far;
+        const bool Closer = Backward ? Value > BestValue : Value < BestValue;
         if (Fits && (Best < 0 || Closer)) {
             Best = static_cast<int>(I);
             BestValue = Value;

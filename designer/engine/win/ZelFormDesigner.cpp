@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "designer/support/MessageBus.h"
+#include "designer/support/win/DesignerLookups.h"
 #include "framework/classes/DataModule.h"
 #include "framework/design/ComponentEditors.h"
 #include "framework/forms/Forms.h"
@@ -113,22 +114,7 @@ void TZelFormDesigner::SetActive(bool Value) {
     if (!F->ComponentState().Contains(csDestroying)) F->Invalidate();
 }
 
-bool TZelFormDesigner::IsActiveAndTopmost() {
-    if (!FActive || !Form()) return false;
-    HWND W = Form()->Handle();
-    if (!IsWindowVisible(W)) return false;
-    // The topmost visible form of the screen, tool windows (the palette)
-    // passed over.
-    for (int I = 0; Screen && I < Screen->FormCount(); ++I) {
-        TCustomForm* S = Screen->Forms(I);
-        if (!S->HandleAllocated() || !IsWindowVisible(S->Handle())) continue;
-        if (S == Form()) return true;
-        TZelMessage Q{ToolWindowQueryMessage, 0, 0, 0};
-        S->Dispatch(&Q);
-        if (S != Application->MainForm() && Q.Result == 0) return false;
-    }
-    return true;
-}
+bool TZelFormDesigner::IsActiveAndTopmost() { return FActive && IsTopmostVisibleForm(Form()); }
 
 void TZelFormDesigner::DoCloseForm() {
     if (HideOnClose) {
