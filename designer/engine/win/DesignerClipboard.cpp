@@ -209,6 +209,7 @@ void TZelFormDesigner::HandlesStartSizing() {
 }
 
 void TZelFormDesigner::HandlesSized() {
+    HideDragHint();
     if (!FSizingComponent || FSizingComponent != FHandles->Control()) return;
     InSelectionUpdate([&] {
         // The record holds the bounds from before the drag.

@@ -78,7 +78,22 @@ void TZelFormDesigner::DrawMoveFrames() const {
     }
 }
 
+void TZelFormDesigner::ShowDragHint(const std::string& Text, TPoint Screen) {
+    if (!ShowHints) return;
+    if (!FHint) FHint.reset(new THintWindow(nullptr));
+    FHintText = Text;
+    TRect R = FHint->CalcHintRect(300, Text);
+    R.Offset(Screen.X + 12, Screen.Y + 16);
+    FHint->ActivateHint(R, Text);
+}
+
+void TZelFormDesigner::HideDragHint() {
+    FHintText.clear();
+    if (FHint) FHint->ReleaseHandle();
+}
+
 void TZelFormDesigner::EndDrag(bool Apply) {
+    HideDragHint();
     if (FRubberBanding) {
         if (Apply) {
             EndRubberBand();
@@ -173,6 +188,7 @@ void TZelFormDesigner::MouseMove(TShiftState Shift, int X, int Y) {
             FBand.Right = CX;
             FBand.Bottom = CY;
             DrawDragFrame(BandRect(), FContainerRect, false);
+            ShowDragHint(std::to_string(BandRect().Width()) + " x " + std::to_string(BandRect().Height()), {CX, CY});
         } else if (FMoving) {
             // The first selected control's corner lands on the grid; the
             // others keep their places relative to it.
@@ -195,6 +211,9 @@ void TZelFormDesigner::MouseMove(TShiftState Shift, int X, int Y) {
                 FMoveDelta = Delta;
                 DrawMoveFrames();
             }
+            if (auto* C = dynamic_cast<TControl*>(First); C && C != Form())
+                ShowDragHint(std::to_string(C->Left() + FMoveDelta.X) + ", " + std::to_string(C->Top() + FMoveDelta.Y),
+                             {X, Y});
         }
     });
 }

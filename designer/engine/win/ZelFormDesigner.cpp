@@ -68,6 +68,7 @@ TZelFormDesigner::~TZelFormDesigner() {
     FUndo.Clear();
     FIcons.clear();
     FHandles.reset();
+    FHint.reset();
     // Inspectors let go of a selection that is about to go away.
     BroadcastToListeners(nullptr, SelectionChangedMessage, 0, 0);
 }
@@ -85,6 +86,9 @@ void TZelFormDesigner::SetActive(bool Value) {
             FHandles->FilterMessage = [this](TControl* Sender, TMessage& M) { return FilterDesignMessage(Sender, M); };
             FHandles->OnStartSizeChanging = [this](TControlHandles*) { HandlesStartSizing(); };
             FHandles->OnSizeChanged = [this](TControlHandles*, int, int) { HandlesSized(); };
+            FHandles->OnSizeChanging = [this](TControlHandles* H, int Width, int Height) {
+                ShowDragHint(std::to_string(Width) + " x " + std::to_string(Height), H->SizingRect().BottomRight());
+            };
             FHandles->OnValidateRect = [this](TControlHandles*, TRect& R) { ValidateSizingRect(R); };
             F->SetDesigner(this);
             F->SetDesigning(true);
@@ -244,6 +248,7 @@ bool TZelFormDesigner::HandleControlMessage(TComponent* Sender, TMessage& Messag
         case WM_SYSKEYDOWN: {
             if (FHandles && FHandles->Sizing() && Message.WParam == VK_ESCAPE) {
                 FHandles->Cancel();
+                HideDragHint();
                 return true;
             }
             uint16_t Key = LOWORD(Message.WParam);

@@ -21,6 +21,7 @@
 #include "designer/support/win/FDesigner.h"
 
 class TPopupMenu;
+class THintWindow;
 class TComponentEditor;
 class TDesignerBusListener;
 
@@ -143,6 +144,8 @@ public:
     const TUndoHistory& History() const { return FUndo; }
     int UndoGroup() const { return FUndoGroup; }
     TWinControl* InsertionContainer() const { return FContainer; }
+    // The text of the drag hint shown now ("" when hidden).
+    const std::string& DragHintText() const { return FHintText; }
 
 private:
     friend class TDesignerBusListener;
@@ -184,6 +187,9 @@ private:
     // Opens the component editor of Component and runs its default action.
     void EditComponent(TComponent* Component);
     void BuildDefaultMenu();
+    // With ShowHints: the size or position of a drag beside the cursor.
+    void ShowDragHint(const std::string& Text, TPoint Screen);
+    void HideDragHint();
     void HandlesStartSizing();
     void HandlesSized();
     void ValidateSizingRect(TRect& R);
@@ -225,6 +231,8 @@ private:
     std::unique_ptr<TComponentEditor> FComponentEditor;  // the one opened last
     std::unique_ptr<TComponent, TObjectFree> FMenuOwner;
     std::unique_ptr<TDesignerBusListener> FListener;
+    std::unique_ptr<THintWindow, TObjectFree> FHint;  // made on first use
+    std::string FHintText;
 };
 
 // The palette's chosen class name ("" when none; "{" begins an ActiveX

@@ -168,6 +168,7 @@ TEST_F(DesignedFormTest, ClicksSelectAndADragMovesByGridStepsUntilUndone) {
 }
 
 TEST_F(DesignedFormTest, EscOrLostCaptureEndsAMoveWithoutApplyingIt) {
+    Designer->ShowHints = true;
     Click(At(Button2, 10, 10));
     MouseTo(At(Button2, 10, 10));
     Button(MOUSEEVENTF_LEFTDOWN);
@@ -175,7 +176,9 @@ TEST_F(DesignedFormTest, EscOrLostCaptureEndsAMoveWithoutApplyingIt) {
     ASSERT_TRUE(Designer->Moving());
     EXPECT_EQ(GetCapture(), Form->Handle());
     EXPECT_EQ(Designer->MoveFrameRect().TopLeft(), At(Form.get(), 280, 48));  // tracked, on the grid
+    EXPECT_EQ(Designer->DragHintText(), "280, 48");
     Press(VK_ESCAPE);
+    EXPECT_EQ(Designer->DragHintText(), "");
     EXPECT_FALSE(Designer->Moving());
     EXPECT_EQ(GetCapture(), nullptr);
     Button(MOUSEEVENTF_LEFTUP);
@@ -193,9 +196,11 @@ TEST_F(DesignedFormTest, EscOrLostCaptureEndsAMoveWithoutApplyingIt) {
 }
 
 TEST_F(DesignedFormTest, ARubberBandInsideAPanelSelectsItsChildren) {
+    Designer->ShowHints = true;
     PostButton(At(Panel, 2, 2), WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL);
     MouseTo(At(Panel, 40, 70));
     EXPECT_TRUE(Designer->RubberBanding());
+    EXPECT_EQ(Designer->DragHintText(), "38 x 68");
     EXPECT_EQ(Designer->BandRect(),
               Rect(At(Panel, 2, 2).X, At(Panel, 2, 2).Y, At(Panel, 40, 70).X, At(Panel, 40, 70).Y));
     Button(MOUSEEVENTF_LEFTUP);
