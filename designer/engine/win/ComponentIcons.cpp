@@ -28,7 +28,7 @@ HWND CreateIconWindow(WNDPROC Proc, void* Owner) {
 
 TComponentContainer::TComponentContainer(TComponent* Component, TWinControl* Form, bool ShowCaption, TFilter Filter)
     : FComponent(Component), FForm(Form), FFilter(std::move(Filter)), FShowCaption(ShowCaption),
-      FCaptionColor(GetSysColor(COLOR_BTNFACE)) {
+      FCaptionColor(GetSysColor(COLOR_BTNFACE)), FGlyph(new TBitmap) {
     FWindow = CreateIconWindow(&TComponentContainer::WindowProcedure, this);
     FCaption = CreateIconWindow(&TComponentContainer::WindowProcedure, this);
     SetParent(FWindow, FForm->Handle());
@@ -90,11 +90,6 @@ void TComponentContainer::SetCaptionColor(COLORREF Color) {
 
 void TComponentContainer::UpdateCaption() { Place(); }
 
-void TComponentContainer::SetGlyph(TBitmap* Glyph) {
-    FGlyph = Glyph;
-    InvalidateRect(FWindow, nullptr, TRUE);
-}
-
 LRESULT CALLBACK TComponentContainer::WindowProcedure(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
     auto* Self = reinterpret_cast<TComponentContainer*>(GetWindowLongPtrA(Wnd, GWLP_USERDATA));
     if (!Self) return DefWindowProcA(Wnd, Msg, WParam, LParam);
@@ -135,7 +130,7 @@ void TComponentContainer::PaintIcon() {
     PAINTSTRUCT PS;
     HDC DC = BeginPaint(FWindow, &PS);
     const RECT R{0, 0, IconSize, IconSize};
-    if (FGlyph && !FGlyph->Empty()) {
+    if (!FGlyph->Empty()) {
         HDC Mem = CreateCompatibleDC(DC);
         HGDIOBJ Old = SelectObject(Mem, FGlyph->Handle());
         FillRect(DC, &R, GetSysColorBrush(COLOR_BTNFACE));

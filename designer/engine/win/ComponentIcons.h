@@ -3,6 +3,7 @@
 // window with its name underneath. Its position lives in the component's
 // design information, so it survives saving and loading.
 #include <functional>
+#include <memory>
 
 #include "designer/engine/DesignGeometry.h"
 #include "framework/controls/Controls.h"
@@ -32,8 +33,8 @@ public:
     void SetCaptionColor(COLORREF Color);
     // The name changed: the caption follows.
     void UpdateCaption();
-    // The glyph painted in the icon (owned by the caller, may be null).
-    void SetGlyph(TBitmap* Glyph);
+    // The glyph painted in the icon (a grey square while it is empty).
+    TBitmap* Glyph() const { return FGlyph.get(); }
 
 private:
     static LRESULT CALLBACK WindowProcedure(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
@@ -50,7 +51,7 @@ private:
     bool FSelected = false;
     bool FMarksShown = false;
     COLORREF FCaptionColor;
-    TBitmap* FGlyph = nullptr;
+    std::unique_ptr<TBitmap, TObjectFree> FGlyph;
     HWND FWindow = nullptr;
     HWND FCaption = nullptr;
 };

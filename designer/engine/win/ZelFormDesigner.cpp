@@ -462,8 +462,14 @@ void TZelFormDesigner::CreateIcon(TComponent* Component, TPoint Position) {
     if (!ShowComponents || IconOf(Component) || dynamic_cast<TControl*>(Component) || !Allowed(Component, atShow))
         return;
     if (Position.X >= 0 && Position.Y >= 0) Component->SetDesignInfo(DesignInfoFromIconPos(Position));
-    FIcons[Component] = std::make_unique<TComponentContainer>(
+    auto Icon = std::make_unique<TComponentContainer>(
         Component, Form(), ShowCaptions, [this](TComponent* Sender, TMessage& M) { return FilterDesignMessage(Sender, M); });
+    GetComponentGlyph(Component->ClassType(), Icon->Glyph());
+    FIcons[Component] = std::move(Icon);
+}
+
+void TZelFormDesigner::GetComponentGlyph(const TClass* ClassType, TBitmap* Bitmap) {
+    if (OnGetComponentGlyph) OnGetComponentGlyph(ClassType, Bitmap);
 }
 
 void TZelFormDesigner::RemoveIcon(TComponent* Component) { FIcons.erase(Component); }

@@ -89,6 +89,9 @@ public:
     void PasteText(const std::string& Text);
     void Undo();
     void Redo();
+    // The glyph of a class for its component icon: the get-glyph event
+    // fills Bitmap when it is set.
+    void GetComponentGlyph(const TClass* ClassType, TBitmap* Bitmap);
     // Inserts a component of the class (palette name) into Container with
     // Band in the container's client coordinates (a band under 10 pixels
     // keeps the class's size); Centred places it in the form's middle.
@@ -127,6 +130,7 @@ public:
     std::function<void(TShiftState, int, int)> OnMouseMove;
     std::function<void(TMouseButton, TShiftState, int, int)> OnMouseUp;
     std::function<void(uint16_t&, TShiftState)> OnKeyDown;
+    std::function<void(const TClass* ClassType, TBitmap* Bitmap)> OnGetComponentGlyph;
     // The align and size dialogs: true with the chosen codes when accepted.
     std::function<bool(int& Horz, int& Vert)> AlignDialog;
     std::function<bool(int& Width, int& Height)> SizeDialog;

@@ -13,6 +13,7 @@
 #include "framework/controls/Clipboard.h"
 #include "framework/controls/ScreenCapture.h"
 #include "framework/controls/Timer.h"
+#include "framework/graphics/Bitmap.h"
 #include "framework/menus/Menus.h"
 #include "framework/stdctrls/StdCtrls.h"
 #include "tests/common/win/KeyInput.h"
@@ -413,6 +414,52 @@ TEST_F(DesignedFormTest, TheFilterKeepsTheFormOpenAndShowsOnePopupPerRightClick)
     Designer->OnMouseUp = [&](TMouseButton, TShiftState, int X, int Y) { Up = {X, Y}; };
     SendMessageA(Form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(50, 50));
     EXPECT_EQ(Up, Point(0, 0));
+}
+
+TEST_F(DesignedFormTest, ANonVisualComponentIsAnIconAtItsDesignPosition) {
+    Designer->OnGetComponentGlyph = [](const TClass* Class, TBitmap* Glyph) {
+        if (Class != TTimer::StaticClass()) return;
+        Glyph->SetSize(16, 16);
+        Glyph->Canvas()->Brush()->SetColor(clRed);
+        Glyph->Canvas()->FillRect(Rect(0, 0, 16, 16));
+    };
+    Designer->SetActive(false);
+    Designer->SetActive(true);
+    Pump();
+    TComponentContainer* Icon = Designer->IconOf(Timer1);
+    ASSERT_NE(Icon, nullptr);
+    RECT R;
+    GetWindowRect(Icon->Window(), &R);
+    EXPECT_EQ(Point(R.left, R.top), At(Form.get(), 400, 200));
+    EXPECT_EQ(R.right - R.left, 28);
+    HDC DC = GetDC(Icon->Window());
+    EXPECT_EQ(GetPixel(DC, 14, 14), RGB(255, 0, 0));
+    ReleaseDC(Icon->Window(), DC);
+    // The caption is centred under the icon.
+    RECT C;
+    GetWindowRect(Icon->CaptionWindow(), &C);
+    EXPECT_LE(std::abs((C.left + C.right) / 2 - (R.left + R.right) / 2), 1);
+    EXPECT_EQ(C.top, R.top + 30);
+    // Clicked, it is selected; moved by a key, its position is stored.
+    Click({R.left + 5, R.top + 5});
+    EXPECT_EQ(Selected(), std::vector<std::string>{"Timer1"});
+    Press(VK_RIGHT, kmCtrl | kmShift);
+    EXPECT_EQ(IconPosFromDesignInfo(Timer1->DesignInfo()), Point(408, 200));
+    Press('Z', kmCtrl);
+    EXPECT_EQ(IconPosFromDesignInfo(Timer1->DesignInfo()), Point(400, 200));
+}
+
+TEST_F(DesignedFormTest, AFormEmbeddedInAnotherStillRoutesToItsDesigner) {
+    std::unique_ptr<TForm, TObjectFree> Host(new TForm(nullptr));
+    Host->SetBorderStyle(bsNone);
+    Host->SetBounds(560, 40, 500, 340);
+    Host->Show();
+    Form->SetParent(Host.get());
+    Form->SetBounds(0, 0, 480, 320);
+    Pump();
+    Click(At(Button2, 10, 10));
+    EXPECT_EQ(Selected(), std::vector<std::string>{"Button2"});
+    Form->SetParent(nullptr);
 }
 
 TEST_F(DesignedFormTest, ADataModuleRefusesControls) {
