@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "framework/design/PropEdits.h"
+
 QRN_PUBLISHED(TObjectParamListItem) {}
 QRN_PUBLISHED(TObjectParamList) {}
 
@@ -54,11 +56,20 @@ void ShutdownObjectParams() { GParams.reset(); }
 
 void SetObjectParamsModule(intptr_t Module) { GModule = Module; }
 
+intptr_t ObjectParamsModule() { return GModule; }
+
+void RemoveObjectParamsOfGroup(int Group) {
+    if (!GParams) return;
+    for (int I = GParams->Count() - 1; I >= 0; --I)
+        if (GParams->Entries(I)->EditorGroup == Group) GParams->Delete(I);
+}
+
 TObjectParamListItem* AddObjectParams(const TClass* ObjectClass, TParamValues Params, bool Enabled) {
     auto* Entry = static_cast<TObjectParamListItem*>(ObjectParamList().Add());
     Entry->ObjectClass = ObjectClass;
     Entry->Enabled = Enabled;
     Entry->Module = GModule;
+    Entry->EditorGroup = CurrentEditorGroup();
     for (const TParamValue& P : Params) Entry->Params[P.Name] = P.Value;
     return Entry;
 }

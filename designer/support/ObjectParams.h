@@ -26,6 +26,9 @@ public:
     bool Enabled = true;
     // The package being loaded when the entry was made (0 outside loading).
     intptr_t Module = 0;
+    // The framework's editor group open when the entry was made: freeing
+    // that group removes the entry.
+    int EditorGroup = 0;
     std::map<std::string, Variant, TParamNameLess> Params;
 };
 
@@ -52,6 +55,9 @@ TObjectParamList& ObjectParamList();
 void ShutdownObjectParams();
 // The module recorded in new entries (the package loader sets it).
 void SetObjectParamsModule(intptr_t Module);
+intptr_t ObjectParamsModule();
+// Removes the entries made under an editor group.
+void RemoveObjectParamsOfGroup(int Group);
 
 // A name given twice keeps its last value.
 TObjectParamListItem* AddObjectParams(const TClass* ObjectClass, TParamValues Params, bool Enabled = true);

@@ -285,6 +285,9 @@ int NewEditorGroup() {
 int CurrentEditorGroup() { return Registry().CurrentGroup; }
 
 void FreeEditorGroup(int Group) {
+    // Freeing the open group closes it: later registrations stand in no
+    // group until the next one is opened.
+    if (Registry().CurrentGroup == Group) Registry().CurrentGroup = 0;
     std::erase_if(Registry().Entries, [Group](const TEditorEntry& E) { return E.Group == Group; });
     FreeComponentEditorGroup(Group);
     if (FreeEditorGroupHandler) FreeEditorGroupHandler(Group);

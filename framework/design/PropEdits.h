@@ -426,6 +426,7 @@ void GetComponentProperties(const TDesignerSelectionList& Components, TTypeKinds
 // stamped with the current group. NewEditorGroup starts a group (a package
 // being loaded); FreeEditorGroup drops its registrations and then calls
 // FreeEditorGroupHandler with the group (other registries drop theirs).
+// Freeing the current group leaves none open (CurrentEditorGroup 0).
 int NewEditorGroup();
 int CurrentEditorGroup();
 void FreeEditorGroup(int Group);

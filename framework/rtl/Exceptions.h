@@ -37,3 +37,5 @@ QRN_DECLARE_EXCEPTION(EFCreateError, EStreamError)
 QRN_DECLARE_EXCEPTION(EFOpenError, EStreamError)
 QRN_DECLARE_EXCEPTION(EReadError, EStreamError)
 QRN_DECLARE_EXCEPTION(EWriteError, EStreamError)
+// A typed reference of the wrong class ("Invalid class typecast").
+QRN_DECLARE_EXCEPTION(EInvalidCast, Exception)

@@ -1,9 +1,14 @@
 #include "designer/support/win/DesignApplication.h"
 
+#include "designer/support/ClassItems.h"
 #include "designer/support/ListHelpers.h"
+#include "designer/support/PropertyVerbList.h"
 #include "designer/support/MessageBus.h"
 #include "designer/support/win/ActiveXSupport.h"
 #include "designer/support/win/AxControlInfo.h"
+#include "designer/support/win/CommonPropEditors.h"
+#include "designer/support/win/ComponentRegistration.h"
+#include "designer/support/win/DesignPopupMenu.h"
 #include "designer/support/win/RegistryValues.h"
 
 QRN_PUBLISHED(TAxControlInfo) {}
@@ -14,10 +19,26 @@ namespace {
 constexpr const char* KnownActiveXsValue = "KnownActiveXs";
 }
 
-TZelApplication::TZelApplication() { DesignApplication = this; }
+TZelApplication::TZelApplication() {
+    DesignApplication = this;
+    HookComponentRegistration();
+    RegisterStandardPropertyEditors();
+}
 
 TZelApplication::~TZelApplication() {
+    UnhookComponentRegistration();
+    FreeDesignPopupTarget();
     if (DesignApplication == this) DesignApplication = nullptr;
+}
+
+TClassItems* TZelApplication::ClassItems() {
+    if (!FClassItems) FClassItems.reset(new TClassItems());
+    return FClassItems.get();
+}
+
+TActionsList* TZelApplication::ActionsList() {
+    if (!FActionsList) FActionsList.reset(new TActionsList());
+    return FActionsList.get();
 }
 
 TStringList* TZelApplication::KnownActiveXs() {

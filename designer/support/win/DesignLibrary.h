@@ -10,6 +10,11 @@ void StartDesignLibrary();
 void EndDesignLibrary();
 bool DesignLibraryStarted();
 
+// The framework's editor-group handler while the library runs: drops the
+// library's named entries of the group, tells the registries
+// (ModuleUnloadingMessage), then calls the handler installed before.
+void ModuleClassesUnregistering(int Group);
+
 // The one-time guard of the palette, editors, designers and inspector:
 // starts the library when nothing has.
 void InitDesignLibrary();

@@ -80,7 +80,7 @@ void TVerbListItem::Bind() {
     FAssignProc = Assign;
     FGetStateProc = GetState;
     FExecuteProc = Run;
-    FEditorGroup = Verb->Module;
+    FEditorGroup = Verb->EditorGroup;
     UpdateState();
 }
 

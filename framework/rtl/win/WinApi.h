@@ -63,3 +63,4 @@
 #undef DefWindowProc
 #undef CallWindowProc
 #undef CreateProcess
+#undef SetForm
