@@ -3,9 +3,11 @@
 #include "designer/support/ClassItems.h"
 #include "designer/support/EditorClassRegistry.h"
 #include "designer/support/MessageBus.h"
+#include "designer/support/PCNotifiers.h"
 #include "designer/support/PropertyVerbList.h"
 #include "framework/classes/ClassRegistry.h"
 #include "framework/design/PropEdits.h"
+#include "framework/rtl/List.h"
 #include "tests/designer/support/SupportTestClasses.h"
 
 namespace {
@@ -71,4 +73,23 @@ TEST_F(RegistriesTest, PropertyVerbsMatchByClassInListOrder) {
     EXPECT_EQ(Verbs.MatchingCount(&Child), 3);
     EXPECT_EQ(Verbs.Matching(&Child, 0)->PropName, "Text");
     EXPECT_EQ(Verbs.Matching(&Child, 3), nullptr);
+}
+
+TEST_F(RegistriesTest, ModifiedObjectsReachTheirNotifiers) {
+    CreatePCNotifiers();
+    TSupportProps A(nullptr), B(nullptr);
+    std::vector<TPersistent*> Heard;
+    PCNotifiers()->Add(&A, [&](TPersistent* P) { Heard.push_back(P); });
+    PCNotifiers()->Add(&B, [&](TPersistent* P) {
+        Heard.push_back(P);
+        PCNotifiers()->Remove(&B);  // one call only
+    });
+    TList Modified;
+    Modified.Add(static_cast<TPersistent*>(&B));
+    Modified.Add(static_cast<TPersistent*>(&A));
+    BroadcastToListeners(nullptr, DesignerModifiedMessage, reinterpret_cast<intptr_t>(&Modified), 0);
+    BroadcastToListeners(nullptr, DesignerModifiedMessage, reinterpret_cast<intptr_t>(&Modified), 0);
+    EXPECT_EQ(Heard, (std::vector<TPersistent*>{&B, &A, &A}));
+    FreePCNotifiers();
+    EXPECT_EQ(ListenerCount(), 0);
 }
