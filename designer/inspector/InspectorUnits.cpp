@@ -3,9 +3,18 @@
 #include "designer/inspector/PopupLists.h"
 #include "designer/inspector/PropEdit.h"
 #include "designer/inspector/ReaderErrorDlg.h"
+#include "designer/inspector/StringsEditForm.h"
 #include "designer/inspector/ZelEdit.h"
 #include "designer/support/FormFileHeader.h"
 #include "designer/support/FormFiler.h"
+#include "designer/support/win/DesignLibrary.h"
+
+namespace {
+// Every string list edits in the string-list editor.
+void RegisterStringListEditor() {
+    RegisterPropertyEditor(TTypeInfoOf<TStrings*>::Get(), nullptr, "", PropertyEditorClass<TStringListEdit>());
+}
+}  // namespace
 
 void InitInspectorUnits() {
     static bool Done = false;
@@ -14,7 +23,8 @@ void InitInspectorUnits() {
     for (const TClass* C : {TZelSimpleEdit::StaticClass(), TDummyEditSource::StaticClass(), TDummyPopup::StaticClass(),
                             TPopupListBox::StaticClass(), TPopupColorBox::StaticClass(),
                             TPopupBrushBox::StaticClass(), TPopupPenBox::StaticClass(),
-                            TZelPropEditor::StaticClass()})
+                            TZelPropEditor::StaticClass(), TOpenDialog::StaticClass(), TSaveDialog::StaticClass(),
+                            TSpeedButton::StaticClass()})
         RegisterClassOnce(C);
     ReaderErrorProc = ReaderErrorCallback;
     // The value lists by property type; Boolean rows get no drop-down.
@@ -23,4 +33,5 @@ void InitInspectorUnits() {
     RegisterInspectorPopupClass(TTypeInfoOf<TPenStyle>::Get(), TPopupPenBox::StaticClass());
     RegisterInspectorPopupClass(TTypeInfoOf<TBrushStyle>::Get(), TPopupBrushBox::StaticClass());
     RegisterInspectorPopupClass(TTypeInfoOf<bool>::Get(), nullptr);
+    CallRegisterProc(RegisterStringListEditor);
 }

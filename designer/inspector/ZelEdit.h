@@ -48,7 +48,6 @@ class TZelSimpleEdit : public TCustomEdit {
     QRN_CLASS(TZelSimpleEdit, TCustomEdit)
 public:
     explicit TZelSimpleEdit(TComponent* AOwner);
-    void WndProc(TMessage& Message) override;
 
 protected:
     void CreateParams(TCreateParams& Params) override;

@@ -156,13 +156,6 @@ void TZelSimpleEdit::CreateParams(TCreateParams& Params) {
     Params.ExStyle &= ~static_cast<DWORD>(WS_EX_CLIENTEDGE);
 }
 
-void TZelSimpleEdit::WndProc(TMessage& Message) {
-    // Entering by the keyboard selects everything; a click places the caret.
-    if (Message.Msg == CM_ENTER && !(GetKeyState(VK_LBUTTON) < 0) && HandleAllocated())
-        SendMessageA(Handle(), EM_SETSEL, 0, -1);
-    inherited::WndProc(Message);
-}
-
 QRN_PUBLISHED(TZelSimpleEdit) {
     B.Prop("CharCase", &TZelSimpleEdit::CharCase, &TZelSimpleEdit::SetCharCase).Default(ecNormal);
     B.Prop("Color", &TZelSimpleEdit::Color, &TZelSimpleEdit::SetColor).Type(QRN_TYPE(TColor)).Default(clWindow);
