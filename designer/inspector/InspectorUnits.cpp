@@ -1,5 +1,6 @@
 #include "designer/inspector/InspectorUnits.h"
 
+#include "designer/inspector/GraphicEdits.h"
 #include "designer/inspector/PopupLists.h"
 #include "designer/inspector/PropEdit.h"
 #include "designer/inspector/ReaderErrorDlg.h"
@@ -24,7 +25,7 @@ void InitInspectorUnits() {
                             TPopupListBox::StaticClass(), TPopupColorBox::StaticClass(),
                             TPopupBrushBox::StaticClass(), TPopupPenBox::StaticClass(),
                             TZelPropEditor::StaticClass(), TOpenDialog::StaticClass(), TSaveDialog::StaticClass(),
-                            TSpeedButton::StaticClass()})
+                            TSpeedButton::StaticClass(), TColorEdit::StaticClass(), TCheckEdit::StaticClass()})
         RegisterClassOnce(C);
     ReaderErrorProc = ReaderErrorCallback;
     // The value lists by property type; Boolean rows get no drop-down.
@@ -33,5 +34,7 @@ void InitInspectorUnits() {
     RegisterInspectorPopupClass(TTypeInfoOf<TPenStyle>::Get(), TPopupPenBox::StaticClass());
     RegisterInspectorPopupClass(TTypeInfoOf<TBrushStyle>::Get(), TPopupBrushBox::StaticClass());
     RegisterInspectorPopupClass(TTypeInfoOf<bool>::Get(), nullptr);
+    RegisterInspectorEditClass(QRN_TYPE(TColor), TColorEdit::StaticClass());
+    RegisterInspectorEditClass(TTypeInfoOf<bool>::Get(), TCheckEdit::StaticClass());
     CallRegisterProc(RegisterStringListEditor);
 }

@@ -305,23 +305,30 @@ void TCustomZelEdit::SetFocusRepaint(bool Value) {
 
 // ---- text
 
-std::string TCustomZelEdit::GetText() {
+// A system edit holds its text in its window; a painted value control
+// answers the text messages itself, window or not.
+bool TCustomZelEdit::TextByMessage() {
     auto* Win = dynamic_cast<TWinControl*>(FEdit);
+    return Win && (Win->HandleAllocated() || dynamic_cast<TCustomControl*>(Win));
+}
+
+std::string TCustomZelEdit::GetText() {
     if (!FEdit) return {};
-    if (!Win || !Win->HandleAllocated()) return FEdit->Text();
+    if (!TextByMessage()) return FEdit->Text();
     // Read with its real length: values may be longer than any fixed buffer.
-    const LRESULT Length = SendMessageA(Win->Handle(), WM_GETTEXTLENGTH, 0, 0);
-    std::string Text(static_cast<size_t>(Length) + 1, '\0');
-    const LRESULT Got = SendMessageA(Win->Handle(), WM_GETTEXT, Text.size(), reinterpret_cast<LPARAM>(Text.data()));
-    Text.resize(static_cast<size_t>(Got));
+    const LRESULT Length = FEdit->Perform(WM_GETTEXTLENGTH, 0, 0);
+    std::string Text(static_cast<size_t>(Length > 0 ? Length : 0) + 1, '\0');
+    const LRESULT Got = FEdit->Perform(WM_GETTEXT, Text.size(), reinterpret_cast<LPARAM>(Text.data()));
+    Text.resize(static_cast<size_t>(Got > 0 ? Got : 0));
     return Text;
 }
 
 void TCustomZelEdit::SetText(const std::string& Value) {
     if (!FEdit || GetText() == Value) return;
     FTextCache = Value;
-    if (auto* Win = dynamic_cast<TWinControl*>(FEdit); Win && Win->HandleAllocated())
-        SendMessageA(Win->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Value.c_str()));
+    // Performed, not sent: a value the inner control refuses raises to the caller.
+    if (TextByMessage())
+        FEdit->Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Value.c_str()));
     else
         FEdit->SetText(Value);
     FEdit->Perform(CM_TEXTCHANGED, 0, 0);

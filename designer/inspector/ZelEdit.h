@@ -201,6 +201,7 @@ protected:
     int FReparenting = 0;
 
 private:
+    bool TextByMessage();
     void SubclassEdit();
     void RestoreEditProc();
     void PrepareEdit(TControl* NewEdit);

@@ -3,8 +3,10 @@
 #include <memory>
 #include <vector>
 
+#include "designer/inspector/GraphicEdits.h"
 #include "designer/inspector/PopupLists.h"
 #include "designer/inspector/ZelEdit.h"
+#include "framework/rtl/Exceptions.h"
 #include "tests/common/win/Pump.h"
 
 namespace {
@@ -63,4 +65,35 @@ TEST(PopupLists, ValueListsFillThemselvesInTheirOrder) {
     Plain->HandleNeeded();
     Plain->Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>("x"));
     EXPECT_EQ(Plain->ClientHeight(), Plain->ItemHeight());
+}
+
+TEST(PopupLists, PaintedValueEditsReadTheirText) {
+    std::unique_ptr<TForm, TObjectFree> Form(new TForm(nullptr));
+    auto* Edit = new TCustomZelEdit(Form.get());
+    Edit->SetParent(Form.get());
+    Form->HandleNeeded();
+
+    Edit->SetEditClass(TCheckEdit::StaticClass());
+    auto* Check = static_cast<TCheckEdit*>(Edit->Edit());
+    for (const char* True : {"True", "Yes", "T"}) {
+        Edit->SetText("False");
+        Edit->SetText(True);
+        EXPECT_TRUE(Check->Value()) << True;
+    }
+    // An empty text, or any other first letter, is False.
+    for (const char* False : {"", "true", "No"}) {
+        Check->Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>("True"));
+        Check->Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(False));
+        EXPECT_FALSE(Check->Value()) << '"' << False << '"';
+    }
+    EXPECT_EQ(Edit->GetText(), "False");
+    Edit->SetReadOnly(true);
+    Check->Toggle();
+    EXPECT_FALSE(Check->Value());
+
+    Edit->SetEditClass(TColorEdit::StaticClass());
+    EXPECT_EQ(Edit->GetText(), "clBlack");
+    Edit->SetText("clRed");
+    EXPECT_THROW(Edit->SetText("clNoSuchColour"), EConvertError);
+    EXPECT_EQ(Edit->GetText(), "clRed");
 }
