@@ -5,6 +5,7 @@
 #include <cstring>
 #include <limits>
 
+#include "framework/classes/ClassPatches.h"
 #include "framework/classes/Collection.h"
 #include "framework/classes/Filer.h"
 #include "framework/classes/StreamValues.h"
@@ -225,7 +226,9 @@ void TWriter::WriteData(TComponent* Instance) {
         (!Ancestor || FAncestorList[static_cast<size_t>(FAncestorPos)] != Ancestor))
         Flags |= ffChildPos;
     WritePrefix(Flags, FChildPos);
-    WriteStr(Instance == FRoot && !RootClassName.empty() ? RootClassName : Instance->ClassName());
+    std::string ClassName = Instance->ClassName();
+    if (const char* Patched = ClassNamePatch(Instance->ClassType())) ClassName = Patched;
+    WriteStr(Instance == FRoot && !RootClassName.empty() ? RootClassName : ClassName);
     WriteStr(Instance->Name());
     std::string SavedPath = FPropPath;
     FPropPath.clear();

@@ -1,0 +1,46 @@
+#include "designer/inspector/InputLineForm.h"
+
+#include <memory>
+
+#include "designer/inspector/InspectorTexts.h"
+#include "designer/inspector/InspectorUnits.h"
+
+TInputLineForm::TInputLineForm(TComponent* AOwner) : TForm(AOwner) {
+    InitInspectorUnits();
+    ReadFormResource("INPUTLINEFORM");
+    SetCaption(SGoToLineCaption);
+    InputLabel->SetCaption(SEnterLineNumber);
+    OkBut->SetCaption(SOk);
+    CancelBut->SetCaption(SCancel);
+    HelpBut->SetCaption(SHelp);
+    PropEdit->SetComponent(this);
+}
+
+QRN_PUBLISHED(TInputLineForm) {
+    B.Field("OkBut", &TInputLineForm::OkBut);
+    B.Field("CancelBut", &TInputLineForm::CancelBut);
+    B.Field("HelpBut", &TInputLineForm::HelpBut);
+    B.Field("Panel1", &TInputLineForm::Panel1);
+    B.Field("InputLabel", &TInputLineForm::InputLabel);
+    B.Field("PropEdit", &TInputLineForm::PropEdit);
+    B.Prop("IntProp", &TInputLineForm::IntProp);
+    B.Prop("StrProp", &TInputLineForm::StrProp);
+}
+
+// The dialogs have no help to show: the help context goes nowhere.
+TInputLineForm* CreateInputLine(const std::string& Caption, const std::string& Prompt, int) {
+    auto* Form = new TInputLineForm(Application);
+    Form->SetCaption(Caption);
+    Form->InputLabel->SetCaption(Prompt);
+    return Form;
+}
+
+bool ShowScaleDialog(double& Factor) {
+    Factor = 1.0;
+    std::unique_ptr<TInputLineForm, TObjectFree> Form(CreateInputLine(SScale, SScalingFactor, 0));
+    Form->IntProp = 100;
+    Form->PropEdit->SetPropName("IntProp");
+    if (Form->ShowModal() != 1) return false;
+    Factor = Form->IntProp * 0.01;
+    return true;
+}

@@ -1,0 +1,187 @@
+// The embedded buttons, their settings, the plain inner edit and the font
+// measures the drop-down lists use.
+#include <memory>
+
+#include "designer/inspector/ZelEdit.h"
+
+namespace {
+// The two standard glyphs: a small arrow and three dots, drawn in the
+// button-text colour on a transparent (bottom-left pixel) background.
+TBitmap* MakeGlyph(bool Arrow) {
+    auto* Bmp = new TBitmap();
+    Bmp->SetWidth(Arrow ? 7 : 8);
+    Bmp->SetHeight(Arrow ? 4 : 2);
+    TCanvas* C = Bmp->Canvas();
+    C->Brush()->SetColor(clBtnFace);
+    C->FillRect(TRect{0, 0, Bmp->Width(), Bmp->Height()});
+    C->Brush()->SetColor(clBtnText);
+    if (Arrow) {
+        for (int Row = 0; Row < 4; ++Row) C->FillRect(TRect{Row, Row, 7 - Row, Row + 1});
+    } else {
+        for (int Dot = 0; Dot < 3; ++Dot) C->FillRect(TRect{Dot * 3, 0, Dot * 3 + 2, 2});
+    }
+    return Bmp;
+}
+
+TBitmap* DropDownGlyph() {
+    static std::unique_ptr<TBitmap, TObjectFree> Glyph(MakeGlyph(true));
+    return Glyph.get();
+}
+
+TBitmap* DotsGlyph() {
+    static std::unique_ptr<TBitmap, TObjectFree> Glyph(MakeGlyph(false));
+    return Glyph.get();
+}
+
+TCustomZelEdit* EditOf(TControl* Button) { return dynamic_cast<TCustomZelEdit*>(Button->Owner()); }
+}  // namespace
+
+// ---- TEditButton
+
+TEditButton::TEditButton(TComponent* AOwner) : TSpeedButton(AOwner) {
+    SetWidth(GetSystemMetrics(SM_CXHTHUMB));
+    SetControlStyle(ControlStyle() + TControlStyle{csNoDesignVisible});
+    SetVisible(true);
+    if (auto* Parent = dynamic_cast<TWinControl*>(AOwner)) SetParent(Parent);
+}
+
+void TEditButton::Click() {
+    const bool HasHandler = static_cast<bool>(OnClick);
+    TCustomZelEdit* Edit = EditOf(this);
+    if (Edit && Edit->CanFocus()) Edit->SetFocus();
+    inherited::Click();
+    if (HasHandler || !Edit) return;
+    if (Edit->DroppedDown())
+        Edit->CloseUp(true);
+    else
+        Edit->DropDown();
+}
+
+void TEditButton::Paint() {
+    inherited::Paint();
+    TCustomZelEdit* Edit = EditOf(this);
+    if (!Edit) return;
+    TCanvas* C = Canvas();
+    const int W = Width(), H = Height();
+    if (Edit->FlatIdle()) {
+        C->Brush()->SetColor(Edit->Color());
+        C->FrameRect(TRect{1, 1, W - 1, H - 1});
+        C->Pen()->SetColor(clBtnFace);
+        C->MoveTo(0, 0);
+        C->LineTo(W - 1, 0);
+        C->LineTo(W - 1, H - 1);
+        C->LineTo(-1, H - 1);
+        return;
+    }
+    C->Pen()->SetColor(clBtnFace);
+    C->MoveTo(0, H - 1);
+    C->LineTo(0, 0);
+    C->LineTo(W, 0);
+    C->Pen()->SetColor(clBtnHighlight);
+    C->MoveTo(1, H - 2);
+    C->LineTo(1, 1);
+    C->LineTo(W - 1, 1);
+    if (!Edit->Flat()) {
+        C->Pen()->SetColor(clBlack);
+        C->MoveTo(W - 1, 0);
+        C->LineTo(W - 1, 1);
+    } else {
+        C->Brush()->SetColor(clBtnFace);
+        C->FrameRect(TRect{0, 0, W, H});
+    }
+}
+
+QRN_PUBLISHED(TEditButton) {}
+
+// ---- TButtonParams
+
+TButtonParams::TButtonParams(TCustomZelEdit* AEdit, TEditButton* AButton) : FEdit(AEdit), FButton(AButton) {}
+
+void TButtonParams::SetKind(TButtonKind Value) {
+    if (Value == FKind) return;
+    FKind = Value;
+    if (Value == bkDropDown) FButton->SetGlyph(DropDownGlyph());
+    if (Value == bkDots) FButton->SetGlyph(DotsGlyph());
+    SetNumGlyphs(NumGlyphs());
+    GlyphSizeRule();
+}
+
+void TButtonParams::SetGlyph(TBitmap* Value) {
+    FKind = bkCustom;
+    FButton->SetLayout(blGlyphLeft);
+    FButton->SetGlyph(Value);
+    GlyphSizeRule();
+}
+
+void TButtonParams::GlyphSizeRule() {
+    if (FKind != bkCustom || FWidth != 0) return;
+    FButton->SetWidth(FButton->Glyph()->Width() + 4);
+    FEdit->ArrangeButtons();
+}
+
+void TButtonParams::SetWidth(int Value) {
+    if (Value == FButton->Width()) return;
+    if (Value != 0)
+        FButton->SetWidth(Value);
+    else if (FKind != bkCustom)
+        FButton->SetWidth(GetSystemMetrics(SM_CXHTHUMB));
+    FWidth = Value;
+    FEdit->ArrangeButtons();
+}
+
+void TButtonParams::SetVisible(bool Value) {
+    FButton->SetVisible(Value);
+    const int Count = (FEdit->Button1Params()->Visible() ? 1 : 0) + (FEdit->Button2Params()->Visible() ? 1 : 0);
+    // The count decides which buttons show: one visible button is always Button1.
+    FEdit->SetButtonCount(Count);
+}
+
+QRN_PUBLISHED(TButtonParams) {
+    B.Prop("Width", &TButtonParams::Width, &TButtonParams::SetWidth).Default(0);
+    B.Prop("Cursor", &TButtonParams::Cursor, &TButtonParams::SetCursor).Type(QRN_TYPE(TCursor)).Default(crDefault);
+    B.Prop("Kind", &TButtonParams::Kind, &TButtonParams::SetKind).NoDefault();
+    B.Prop("Glyph", &TButtonParams::Glyph, &TButtonParams::SetGlyph)
+        .Stored([](TObject* O) { return static_cast<TButtonParams*>(O)->Kind() == bkCustom; });
+    B.Prop("NumGlyphs", &TButtonParams::NumGlyphs, &TButtonParams::SetNumGlyphs).Default(1);
+    B.Prop("Visible", &TButtonParams::Visible, &TButtonParams::SetVisible).NoDefault();
+}
+
+// ---- TZelSimpleEdit
+
+TZelSimpleEdit::TZelSimpleEdit(TComponent* AOwner) : TCustomEdit(AOwner) { SetCtl3D(false); }
+
+void TZelSimpleEdit::CreateParams(TCreateParams& Params) {
+    inherited::CreateParams(Params);
+    Params.Style = (Params.Style | WS_CLIPCHILDREN) & ~static_cast<DWORD>(WS_BORDER);
+    Params.ExStyle &= ~static_cast<DWORD>(WS_EX_CLIENTEDGE);
+}
+
+QRN_PUBLISHED(TZelSimpleEdit) {
+    B.Prop("CharCase", &TZelSimpleEdit::CharCase, &TZelSimpleEdit::SetCharCase).Default(ecNormal);
+    B.Prop("Color", &TZelSimpleEdit::Color, &TZelSimpleEdit::SetColor).Type(QRN_TYPE(TColor)).Default(clWindow);
+    B.Prop("Font", &TZelSimpleEdit::Font, &TZelSimpleEdit::SetFont);
+    B.Prop("MaxLength", &TZelSimpleEdit::MaxLength, &TZelSimpleEdit::SetMaxLength).Default(0);
+    B.Prop("ReadOnly", &TZelSimpleEdit::ReadOnly, &TZelSimpleEdit::SetReadOnly).Default(false);
+}
+
+// ---- font measures
+
+int FontTextHeight(TFont* Font) {
+    HDC DC = GetDC(nullptr);
+    HGDIOBJ Old = SelectObject(DC, Font->Handle());
+    TEXTMETRICA Tm{};
+    GetTextMetricsA(DC, &Tm);
+    SelectObject(DC, Old);
+    ReleaseDC(nullptr, DC);
+    return Tm.tmHeight + 1;
+}
+
+int FontTextWidth(TFont* Font, const std::string& Text) {
+    HDC DC = GetDC(nullptr);
+    HGDIOBJ Old = SelectObject(DC, Font->Handle());
+    SIZE Size{};
+    GetTextExtentPoint32A(DC, Text.c_str(), static_cast<int>(Text.size()), &Size);
+    SelectObject(DC, Old);
+    ReleaseDC(nullptr, DC);
+    return Size.cx;
+}
