@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the component palette's 24 x 24 glyphs on magenta (the transparent
+"""Draws the alignment palette's 16 x 16 glyphs and the component palette's 24 x 24 glyphs on magenta (the transparent
 colour) as one BMP per resource: the arrow button, the glyph of a class
 without one, and the glyphs of the standard controls (resources are named
 after their class). Run it after changing a drawing; the results are kept
@@ -202,9 +202,43 @@ GLYPHS = {
 }
 
 
+def small():
+    # Speed buttons draw their glyph as it is: button face, not magenta.
+    return [[S] * 16 for _ in range(16)]
+
+
+def boxes(guide, pairs, vertical_guide):
+    """Two filled boxes and a guide line: the alignment palette's glyphs."""
+    img = small()
+    for (x0, y0, x1, y1) in pairs:
+        for y in range(y0, y1 + 1):
+            for x in range(x0, x1 + 1):
+                img[y][x] = B if (x in (x0, x1) or y in (y0, y1)) else W
+    for i in range(16):
+        if vertical_guide:
+            img[i][guide] = K
+        else:
+            img[guide][i] = K
+    return img
+
+
+ALIGN = {
+    "ALIGN_LEFTEDGES": lambda: boxes(1, [(2, 2, 12, 6), (2, 9, 9, 13)], True),
+    "ALIGN_RIGHTEDGES": lambda: boxes(14, [(3, 2, 13, 6), (6, 9, 13, 13)], True),
+    "ALIGN_HORZCENTERS": lambda: boxes(7, [(2, 2, 12, 6), (4, 9, 10, 13)], True),
+    "ALIGN_TOPEDGES": lambda: boxes(1, [(2, 2, 6, 12), (9, 2, 13, 9)], False),
+    "ALIGN_BOTTOMEDGES": lambda: boxes(14, [(2, 3, 6, 13), (9, 6, 13, 13)], False),
+    "ALIGN_VERTCENTERS": lambda: boxes(7, [(2, 2, 6, 12), (9, 4, 13, 10)], False),
+    "ALIGN_CENTERHINWINDOW": lambda: boxes(8, [(4, 5, 12, 10)], True),
+    "ALIGN_CENTERVERTINFORM": lambda: boxes(8, [(5, 4, 10, 12)], False),
+    "ALIGN_SPACEEQUALLYHOR": lambda: boxes(15, [(0, 5, 3, 10), (6, 5, 9, 10), (12, 5, 14, 10)], False),
+    "ALIGN_VSPACEEQUAL": lambda: boxes(15, [(5, 0, 10, 3), (5, 6, 10, 9), (5, 12, 10, 14)], True),
+}
+
+
 def main():
     lines = ["// The component palette's glyphs, drawn by make-palette-glyphs.py."]
-    for name, draw in GLYPHS.items():
+    for name, draw in list(GLYPHS.items()) + list(ALIGN.items()):
         file = name.lower() + ".bmp"
         with open(os.path.join(HERE, file), "wb") as f:
             f.write(bmp24(draw()))
