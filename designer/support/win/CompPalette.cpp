@@ -6,6 +6,7 @@
 #include "designer/support/win/AxControlCollection.h"
 #include "designer/support/win/DesignApplication.h"
 #include "designer/support/win/PaletteGlyphs.h"
+#include "designer/support/win/PaletteOptions.h"
 #include "framework/rtl/StrUtils.h"
 
 QRN_PUBLISHED(TZelPageControl) {}
@@ -458,7 +459,9 @@ void TZelCompPalette::ButtonClick(TObject*) {
     if (OnSelectButton) OnSelectButton(this);
 }
 
-void TZelCompPalette::ApplyGlobalOptions() {}
+void TZelCompPalette::ApplyGlobalOptions() {
+    SetPageItems(TOptionExt::Global<TPaletteOptions>()->PageItems());
+}
 
 void TZelCompPalette::RecreatePages() {
     try {

@@ -9,9 +9,11 @@
 #include "designer/support/ObjectParams.h"
 #include "designer/support/Verbs.h"
 #include "designer/support/win/ActiveNotifiers.h"
+#include "designer/support/win/CompPalForm.h"
 #include "designer/support/win/DesignApplication.h"
 #include "designer/support/win/DesignErrors.h"
 #include "designer/support/win/OptionExt.h"
+#include "designer/support/win/PackCfgForm.h"
 #include "designer/support/win/PathDialog.h"
 #include "designer/support/win/RegistryPersistence.h"
 #include "designer/support/win/RegistryValues.h"
@@ -44,6 +46,8 @@ void StartDesignLibrary() {
                                 TVerbDispatcher::StaticClass()})
             RegisterClassOnce(C);
         GApplication.reset(new TZelApplication());
+        RegisterPackageVerbs();
+        StartComponentPalette();
     } catch (...) {
         GStarts = 0;
         throw;
@@ -52,6 +56,7 @@ void StartDesignLibrary() {
 
 void EndDesignLibrary() {
     if (GStarts <= 0 || --GStarts > 0) return;
+    EndStep([] { EndComponentPalette(); });
     // Options are saved while the registry object still exists.
     EndStep([] { SaveGlobalOptions(); });
     EndStep([] { FreeGlobalOptions(); });

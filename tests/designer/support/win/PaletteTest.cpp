@@ -2,6 +2,7 @@
 // press broadcast (2029) and its Shift rule, the ActiveX page, glyphs.
 #include <gtest/gtest.h>
 
+#include "designer/support/win/CompPalForm.h"
 #include "designer/support/win/CompPalette.h"
 #include "designer/support/win/DesignApplication.h"
 #include "designer/support/win/DesignLibrary.h"
@@ -168,4 +169,25 @@ TEST_F(PaletteTest, Screenshot) {
     const std::string File = TestProgramFolder() + "ComponentPalette.png";
     CaptureWindowToFile(Form->Handle(), File, false);
     EXPECT_NE(GetFileAttributesA(File.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(PaletteTest, ThePaletteWindowComesOnRequestAndGoesWithTheLastRelease) {
+    RequestComponentPalette();
+    TCompPalFrm* Window = ComponentPaletteForm();
+    EXPECT_TRUE(Window->Visible());
+    EXPECT_EQ(Window->Caption(), "Component Palette");
+    EXPECT_EQ(Window->Palette->PageItems()->Count(), 16);
+    RequestComponentPalette();
+    ReleaseComponentPalette();
+    EXPECT_TRUE(Window->Visible());
+    ReleaseComponentPalette();
+    EXPECT_FALSE(Window->Visible());
+    TZelMessage Query{ToolWindowQueryMessage, 0, 0, 0};
+    Window->Dispatch(&Query);
+    EXPECT_EQ(Query.Result, 1);
+    EXPECT_EQ(Window->Verbs->VerbList()->Verbs(0)->VerbName(), "View.PackagesActiveX");
+    Window->SetPackagesVerb(false);
+    EXPECT_EQ(Window->Verbs->VerbList()->Verbs(0)->VerbName(), "View.PackagesConfig");
+    EndComponentPalette();
+    EXPECT_EQ(GetRegistryDataSize("Forms\\CompPalFrm\\WinPos"), 44);
 }
