@@ -1,5 +1,8 @@
 #include "designer/support/win/SharedRoutines.h"
 
+#include <algorithm>
+
+#include "framework/classes/DataModule.h"
 #include "framework/stdctrls/ExtCtrls.h"
 
 bool UseMainFormFont = true;
@@ -45,3 +48,82 @@ void ApplyMainFormFont(TCustomForm* Form) {
 TFormStyle ToolWindowFormStyle() { return ToolWindowsStayOnTop ? fsStayOnTop : fsNormal; }
 
 TWinControl* FindControlOfWindow(HWND Handle) { return FindVCLWindow(Handle); }
+
+void SetComponentDesigning(TComponent* Component, bool Value) {
+    if (Component) Component->SetDesigning(Value);
+}
+
+void RecreateOwnedWindows(TComponent* Owner) {
+    if (!Owner) return;
+    for (int I = 0; I < Owner->ComponentCount(); ++I)
+        if (auto* W = dynamic_cast<TWinControl*>(Owner->Components(I));
+            W && W->HandleAllocated() && (!W->Visible() || !W->Enabled()))
+            W->RecreateWnd();
+}
+
+int CheckBoxGlyphHeight() {
+    static int Height = -1;
+    if (Height < 0) {
+        Height = 0;
+        // OBM_CHECKBOXES: four columns, three rows of check-box images.
+        if (HBITMAP Bmp = LoadBitmapA(nullptr, MAKEINTRESOURCEA(32759))) {
+            BITMAP Info{};
+            GetObjectA(Bmp, sizeof Info, &Info);
+            Height = Info.bmHeight / 3;
+            DeleteObject(Bmp);
+        }
+    }
+    return Height;
+}
+
+namespace {
+// The data module, or else the form, a component belongs to.
+TComponent* DesignRootOf(TComponent* C) {
+    for (TComponent* P = C; P; P = P->Owner())
+        if (dynamic_cast<TDataModule*>(P)) return P;
+    for (TComponent* P = C; P; P = P->Owner())
+        if (dynamic_cast<TCustomForm*>(P)) return P;
+    return nullptr;
+}
+
+void AddReferencedRoots(TComponent* Root, TObject* Instance, std::vector<TComponent*>& List) {
+    for (const TPropInfo* P : Instance->ClassType()->Properties()) {
+        if (P->Kind() != tkClass) continue;
+        auto* Target = dynamic_cast<TComponent*>(GetObjectProp(Instance, P));
+        if (!Target) continue;
+        TComponent* Module = DesignRootOf(Target);
+        if (Module && Module != Root && std::find(List.begin(), List.end(), Module) == List.end())
+            List.push_back(Module);
+    }
+}
+}  // namespace
+
+void GetUsedModules(TComponent* Root, std::vector<TComponent*>& List) {
+    List.clear();
+    if (!Root) return;
+    AddReferencedRoots(Root, Root, List);
+    for (int I = 0; I < Root->ComponentCount(); ++I) AddReferencedRoots(Root, Root->Components(I), List);
+}
+
+void StretchBlitTransparent(TCanvas* Canvas, TBitmap* Source, TColor BackColor, const TRect& Rect) {
+    if (!Canvas || !Source || Source->Empty()) return;
+    TBitmap Temp;
+    Temp.SetSize(Rect.Width(), Rect.Height());
+    Temp.Canvas()->Brush()->SetColor(BackColor);
+    Temp.Canvas()->FillRect({0, 0, Rect.Width(), Rect.Height()});
+    const TColor Key = Source->Canvas()->Pixel(0, 0);
+    Temp.Canvas()->BrushCopy({0, 0, Rect.Width(), Rect.Height()}, Source, {0, 0, Source->Width(), Source->Height()},
+                             Key);
+    Canvas->Draw(Rect.Left, Rect.Top, &Temp);
+}
+
+void DrawTransparentGlyph(TCanvas* Canvas, TCustomImageList* Images, TColor BackColor, int ImageIndex,
+                          const TRect& Rect) {
+    if (!Canvas || !Images || ImageIndex < 0 || ImageIndex >= Images->Count()) return;
+    TBitmap Temp;
+    Temp.SetSize(Rect.Width(), Rect.Height());
+    Temp.Canvas()->Brush()->SetColor(BackColor);
+    Temp.Canvas()->FillRect({0, 0, Rect.Width(), Rect.Height()});
+    Images->Draw(Temp.Canvas(), 0, 0, ImageIndex);
+    Canvas->Draw(Rect.Left, Rect.Top, &Temp);
+}

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "framework/forms/Forms.h"
+#include "framework/graphics/ImageList.h"
 
 class TSpeedButton;
 
@@ -24,3 +25,19 @@ void ApplyMainFormFont(TCustomForm* Form);
 TFormStyle ToolWindowFormStyle();
 // The control of a window or of its nearest parent window.
 TWinControl* FindControlOfWindow(HWND Handle);
+void SetComponentDesigning(TComponent* Component, bool Value);
+// Makes the windows of the owner's hidden or disabled windowed controls
+// again.
+void RecreateOwnedWindows(TComponent* Owner);
+// The height of one image of the system's check-box bitmap.
+int CheckBoxGlyphHeight();
+// Clears List and adds the design root (a data module or form) of every
+// object that a published class-typed property of Root or of its
+// components refers to, other than Root itself.
+void GetUsedModules(TComponent* Root, std::vector<TComponent*>& List);
+// Draws the bitmap over BackColor, its top-left pixel's colour
+// transparent, through a bitmap of the rect's size.
+void StretchBlitTransparent(TCanvas* Canvas, TBitmap* Source, TColor BackColor, const TRect& Rect);
+// The same with an image of an image list.
+void DrawTransparentGlyph(TCanvas* Canvas, TCustomImageList* Images, TColor BackColor, int ImageIndex,
+                          const TRect& Rect);

@@ -2,7 +2,6 @@
 // form, so they never change) and the row layout of a page's buttons.
 #include <gtest/gtest.h>
 
-#include "designer/support/MarkedText.h"
 #include "designer/support/PalettePages.h"
 
 TEST(PalettePages, TheSixteenDefaultPagesAreFixed) {
@@ -41,23 +40,4 @@ TEST(PalettePages, ThirtyButtonsWrapToASecondRowAtZeroAndScrollUp) {
     EXPECT_EQ(L.Places[0].Y, -26);
     EXPECT_EQ(L.Places[14].Y, -1);
     EXPECT_EQ(L.Places[14].X, 0);
-}
-
-TEST(MarkedText, TheFirstTwoTildesMarkTheBoldStretch) {
-    TMarkedText M = SplitMarkedText("Left: ~120~ px");
-    EXPECT_EQ(M.Plain, "Left: 120 px");
-    EXPECT_EQ(M.Start, 7);
-    EXPECT_EQ(M.Length, 3);
-    M = SplitMarkedText("plain");
-    EXPECT_EQ(M.Plain, "plain");
-    EXPECT_EQ(M.Start, 0);
-    EXPECT_EQ(M.Length, 0);
-    M = SplitMarkedText("a~bold to the end");
-    EXPECT_EQ(M.Plain, "abold to the end");
-    EXPECT_EQ(M.Start, 2);
-    EXPECT_EQ(M.Length, 15);
-    size_t Pos = 0;
-    EXPECT_EQ(NextBarField("one|two", Pos), "one");
-    EXPECT_EQ(NextBarField("one|two", Pos), "two");
-    EXPECT_EQ(Pos, 7u);
 }

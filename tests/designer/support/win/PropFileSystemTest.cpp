@@ -1,7 +1,9 @@
-// Component properties opened as files.
+// Component properties opened as files, and the small shared routines.
 #include <gtest/gtest.h>
 
 #include "designer/support/win/PropFileSystem.h"
+#include "designer/support/win/SharedRoutines.h"
+#include "framework/menus/Menus.h"
 #include "framework/forms/Forms.h"
 #include "framework/rtl/Exceptions.h"
 #include "framework/stdctrls/StdCtrls.h"
@@ -64,4 +66,18 @@ TEST(PropFileSystem, StringAndListPropertiesReadAndWriteBackUnlessReadOnly) {
     } catch (const Exception& E) {
         EXPECT_STREQ(E.what(), "Component PropForm.Nothing doesn't exist");
     }
+}
+
+TEST(SharedRoutines, UsedModulesAreTheRootsOfReferencedComponents) {
+    std::unique_ptr<TForm, TObjectFree> Main(new TForm(nullptr));
+    std::unique_ptr<TForm, TObjectFree> Other(new TForm(nullptr));
+    auto* Menu = new TPopupMenu(Other.get());
+    auto* Button = new TButton(Main.get());
+    Button->SetPopupMenu(Menu);
+    auto* Own = new TPopupMenu(Main.get());
+    Main->SetPopupMenu(Own);  // the root itself is not a used module
+    std::vector<TComponent*> Used{Button};
+    GetUsedModules(Main.get(), Used);
+    EXPECT_EQ(Used, (std::vector<TComponent*>{Other.get()}));
+    EXPECT_GT(CheckBoxGlyphHeight(), 0);
 }
