@@ -512,6 +512,9 @@ void TZelCompPalette::AddActiveX(TAxControlInfo* Info) {
 }
 
 void TZelCompPalette::AddActiveXButton(TAxControlInfo* Info) {
+    // A control keeps one button however often it is announced.
+    for (int I = 0; I < FActiveXButtons->Count(); ++I)
+        if (IsEqualGUID(static_cast<TButtonData*>(FActiveXButtons->Items(I))->ClassID, Info->ClassID)) return;
     const int Before = PageCount();
     TZelPaletteSheet* S = FindPaletteSheet("ActiveX");
     S->Populated = true;

@@ -14,6 +14,7 @@
 #include "designer/support/win/DesignErrors.h"
 #include "designer/support/win/OptionExt.h"
 #include "designer/support/win/PackCfgForm.h"
+#include "designer/support/win/PageControlEditors.h"
 #include "designer/support/win/PathDialog.h"
 #include "designer/support/win/RegistryPersistence.h"
 #include "designer/support/win/RegistryValues.h"
@@ -47,6 +48,7 @@ void StartDesignLibrary() {
             RegisterClassOnce(C);
         GApplication.reset(new TZelApplication());
         RegisterPackageVerbs();
+        CallRegisterProc(&RegisterPageControlEditors);
         StartComponentPalette();
     } catch (...) {
         GStarts = 0;

@@ -8,7 +8,7 @@
 #include "designer/support/win/DesignLibrary.h"
 #include "designer/support/win/PaletteGlyphs.h"
 #include "framework/controls/ScreenCapture.h"
-#include "designer/support/win/AxControlInfo.h"
+#include "designer/support/win/AxControlCollection.h"
 #include "framework/stdctrls/ExtCtrls.h"
 #include "framework/stdctrls/ListCtrls.h"
 #include "framework/stdctrls/StdCtrls.h"
@@ -190,4 +190,24 @@ TEST_F(PaletteTest, ThePaletteWindowComesOnRequestAndGoesWithTheLastRelease) {
     EXPECT_EQ(Window->Verbs->VerbList()->Verbs(0)->VerbName(), "View.PackagesConfig");
     EndComponentPalette();
     EXPECT_EQ(GetRegistryDataSize("Forms\\CompPalFrm\\WinPos"), 44);
+}
+
+TEST_F(PaletteTest, TheMachinesKnownControlsComeBackWhenThePagesAreMadeAgain) {
+    TAxControlCollection Installed;
+    ASSERT_GT(Installed.Count(), 0) << "the Wine prefix registers at least one ActiveX control";
+    TAxControlInfo* Info = Installed.Controls(0);
+    EXPECT_FALSE(Info->FileName.empty());
+    TStringList Lines;
+    FillAxControlList(&Installed, &Lines);
+    EXPECT_GT(Lines.Count(), 0);
+    EXPECT_EQ(FindAxControl(&Installed, Info->ClassID), Info);
+    DesignApplication->AddKnownActiveX(Info);  // adds its button at once
+    const int Buttons = Palette->ActiveXButtons()->Count();
+    EXPECT_GT(Buttons, 0);
+    Palette->RecreatePages();  // and again from a fresh enumeration
+    EXPECT_EQ(Palette->ActiveXButtons()->Count(), Buttons);
+    const std::vector<std::string> Pages = Captions();
+    EXPECT_NE(std::find(Pages.begin(), Pages.end(), "ActiveX"), Pages.end());
+    DesignApplication->RemoveKnownActiveX(Info);
+    EXPECT_EQ(Palette->ActiveXButtons()->Count(), 0);
 }
