@@ -4,6 +4,8 @@
 
 #include "designer/engine/win/CaptionButton.h"
 #include "designer/engine/win/FormHooks.h"
+#include "framework/controls/ScreenCapture.h"
+#include "tests/common/win/ProgramFolder.h"
 #include "tests/common/win/Pump.h"
 
 namespace {
@@ -119,4 +121,17 @@ TEST_F(FormHooksTest, APressDoesNotMoveTheWindowAndOnlyAReleaseInsideClicks) {
     EXPECT_EQ(Clicks, 2);
     Button->Free();
     EXPECT_EQ(FindFormHooks(Form), nullptr);
+}
+
+TEST_F(FormHooksTest, Screenshot) {
+    Form->SetCaption("Designed window");
+    auto* Glyph = new TZelCaptionButton(Form);
+    Glyph->Glyph()->LoadFromResourceName(FrameworkInstance(), "ALIGN_LEFTEDGES");
+    auto* Text = new TZelCaptionButton(Form);
+    Text->SetCaption("?");
+    SendMessageA(Form->Handle(), WM_NCPAINT, 1, 0);
+    Pump();
+    const std::string File = TestProgramFolder() + "CaptionButtons.png";
+    CaptureWindowToFile(Form->Handle(), File, true);
+    EXPECT_NE(GetFileAttributesA(File.c_str()), INVALID_FILE_ATTRIBUTES);
 }
