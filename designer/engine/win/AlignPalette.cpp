@@ -67,11 +67,7 @@ TAlignForm::TAlignForm(TComponent* AOwner) : TForm(AOwner) {
 
 void TAlignForm::BeforeDestruction() {
     RemoveListener(this);
-    try {
-        SaveFormPlacement(this, PlacementName);
-    } catch (...) {
-        // A placement that cannot be stored is only forgotten.
-    }
+    SaveFormPlacementQuietly(this, PlacementName);
     TForm::BeforeDestruction();
 }
 

@@ -59,11 +59,7 @@ TCompPalFrm::TCompPalFrm(TComponent* AOwner) : TForm(AOwner) {
 
 void TCompPalFrm::BeforeDestruction() {
     RemoveListener(this);
-    try {
-        SaveFormPlacement(this, PlacementName);
-    } catch (...) {
-        // The placement is only forgotten.
-    }
+    SaveFormPlacementQuietly(this, PlacementName);
     TForm::BeforeDestruction();
 }
 

@@ -270,6 +270,19 @@ TPaletteButton* TZelCompPalette::ArrowButtonOf(TZelPaletteSheet* S) const {
     return nullptr;
 }
 
+TPaletteButton* TZelCompPalette::NewButton(const std::string& NameText, intptr_t Tag) {
+    auto* Button = new TPaletteButton(this);
+    Button->ModuleTag = Tag;
+    Button->SetBounds(0, 0, FArrowWidth, FArrowHeight);
+    Button->SetGroupIndex(1);
+    Button->SetShowHint(true);
+    Button->NameText = NameText;
+    Button->SetHint(NameText);
+    Button->OnMouseDown = TMouseEvent(this, &TZelCompPalette::ButtonMouseDown);
+    Button->OnClick = TNotifyEvent(this, &TZelCompPalette::ButtonClick);
+    return Button;
+}
+
 TZelPaletteSheet* TZelCompPalette::FindPaletteSheet(const std::string& Name) {
     for (int I = 0; I < PageCount(); ++I)
         if (auto* S = Sheet(I); S && SameText(S->Caption(), Name)) {
@@ -307,15 +320,8 @@ void TZelCompPalette::AddClassButton(const std::string& DefaultPage, const TClas
             B && IsClassOrActiveXButton(B) && SameText(B->NameText, NameText))
             Button = B;
     if (!Button) {
-        Button = new TPaletteButton(this);
+        Button = NewButton(NameText, Module);
         Button->SetVisible(false);
-        Button->SetBounds(0, 0, FArrowWidth, FArrowHeight);
-        Button->SetGroupIndex(1);
-        Button->SetShowHint(true);
-        Button->NameText = NameText;
-        Button->SetHint(NameText);
-        Button->OnMouseDown = TMouseEvent(this, &TZelCompPalette::ButtonMouseDown);
-        Button->OnClick = TNotifyEvent(this, &TZelCompPalette::ButtonClick);
         TBitmap Glyph;
         LoadComponentGlyph(&Glyph, Class);
         Button->SetGlyph(&Glyph);
@@ -519,15 +525,7 @@ void TZelCompPalette::AddActiveXButton(TAxControlInfo* Info) {
     TZelPaletteSheet* S = FindPaletteSheet("ActiveX");
     S->Populated = true;
     if (PageCount() != Before) SortSheets();
-    auto* Button = new TPaletteButton(this);
-    Button->ModuleTag = ActiveXButtonTag;
-    Button->SetBounds(0, 0, FArrowWidth, FArrowHeight);
-    Button->SetGroupIndex(1);
-    Button->SetShowHint(true);
-    Button->NameText = Info->Name;
-    Button->SetHint(Info->Name);
-    Button->OnMouseDown = TMouseEvent(this, &TZelCompPalette::ButtonMouseDown);
-    Button->OnClick = TNotifyEvent(this, &TZelCompPalette::ButtonClick);
+    TPaletteButton* Button = NewButton(Info->Name, ActiveXButtonTag);
     TBitmap Glyph;
     // The server is opened only to read its bitmap: none of its code runs.
     if (HMODULE File = LoadLibraryExA(Info->FileName.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {

@@ -175,6 +175,8 @@ protected:
 
 private:
     friend class TZelPaletteButton;
+    // A class or ActiveX button with the palette's handlers.
+    TPaletteButton* NewButton(const std::string& NameText, intptr_t Tag);
     void ButtonMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     void ButtonClick(TObject* Sender);
     void ArrowClick(TObject*) { ResetSelection(); }

@@ -33,3 +33,11 @@ void SaveFormPlacement(TControl* Control, const std::string& Name) {
     if (auto* Form = dynamic_cast<TCustomForm*>(Control))
         WriteToRegistry(ValuePath(Name, "WindowState"), Variant(static_cast<int>(Form->WindowState())));
 }
+
+void SaveFormPlacementQuietly(TControl* Control, const std::string& Name) noexcept {
+    try {
+        SaveFormPlacement(Control, Name);
+    } catch (...) {
+        // Only the next start's position is lost.
+    }
+}

@@ -16,3 +16,6 @@ void RestoreFormPlacement(TControl* Control, const std::string& Name);
 // Stores the window's placement (and a form's window state); nothing for
 // a control whose window was never made.
 void SaveFormPlacement(TControl* Control, const std::string& Name);
+// For a window's end: a placement that cannot be stored is forgotten,
+// never raised.
+void SaveFormPlacementQuietly(TControl* Control, const std::string& Name) noexcept;

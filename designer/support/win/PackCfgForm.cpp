@@ -74,11 +74,7 @@ TPackCfgForm::TPackCfgForm(TComponent* AOwner) : TForm(AOwner) {
 
 void TPackCfgForm::BeforeDestruction() {
     if (GDialog == this) GDialog = nullptr;
-    try {
-        SaveFormPlacement(this, PlacementName);
-    } catch (...) {
-        // The placement is only forgotten.
-    }
+    SaveFormPlacementQuietly(this, PlacementName);
     TForm::BeforeDestruction();
 }
 
