@@ -7,9 +7,9 @@ TEST(PackageListText, RoundTripsAndSkipsMalformedLines) {
     const std::vector<TPackageLine> Lines{{"Extra controls", "C:\\pkg\\extra.kvx", true},
                                           {"", "C:\\My Packages\\b.kvx", false}};
     const std::string Text = PackageListText(Lines);
-    EXPECT_EQ(Text, std::string("\"Extra controls\",C:\\pkg\\extra.kvx,1\0"
-                                "\"C:\\My Packages\\b.kvx\",\"C:\\My Packages\\b.kvx\",0\0\0",
-                                85));
+    const char Expected[] = "\"Extra controls\",C:\\pkg\\extra.kvx,1\0"
+                            "\"C:\\My Packages\\b.kvx\",\"C:\\My Packages\\b.kvx\",0\0\0";
+    EXPECT_EQ(Text, std::string(Expected, sizeof Expected - 1));
     const std::vector<TPackageLine> Back = ParsePackageListText(Text);
     ASSERT_EQ(Back.size(), 2u);
     EXPECT_EQ(Back[0].Desc, "Extra controls");
@@ -17,7 +17,8 @@ TEST(PackageListText, RoundTripsAndSkipsMalformedLines) {
     EXPECT_EQ(Back[1].Path, "C:\\My Packages\\b.kvx");
     EXPECT_FALSE(Back[1].Loaded);
 
-    const std::string Odd("a,b\0d,e,2\0d,e,10\0\0x,y,1\0", 26);
+    const char OddLines[] = "a,b\0d,e,2\0d,e,10\0\0x,y,1\0";
+    const std::string Odd(OddLines, sizeof OddLines - 1);
     const std::vector<TPackageLine> Kept = ParsePackageListText(Odd);
     ASSERT_EQ(Kept.size(), 1u);  // stops at the empty line
     EXPECT_FALSE(Kept[0].Loaded);  // "10" starts with 1 but is not "1"
