@@ -345,6 +345,15 @@ void THintWindow::ActivateHint(TRect Rect, const std::string& AHint) {
     Invalidate();
 }
 
+void THintWindow::WndProc(TMessage& Message) {
+    TCustomControl::WndProc(Message);
+    if (Message.Msg == WM_NCPAINT && HandleAllocated()) {
+        HDC DC = GetWindowDC(Handle());
+        NCPaint(DC);
+        ReleaseDC(Handle(), DC);
+    }
+}
+
 void THintWindow::Paint() {
     RECT R{2, 2, FWidth, FHeight};
     Canvas()->Font()->SetColor(clInfoText);

@@ -228,13 +228,19 @@ class THintWindow : public TCustomControl {
     QRN_CLASS(THintWindow, TCustomControl)
 public:
     explicit THintWindow(TComponent* AOwner);
-    void ActivateHint(TRect Rect, const std::string& AHint);
+    // Places and shows the window without activating it; descendants may
+    // measure or place differently.
+    virtual void ActivateHint(TRect Rect, const std::string& AHint);
     void ReleaseHandle() { DestroyHandle(); }
     TRect CalcHintRect(int MaxWidth, const std::string& AHint);
+    void WndProc(TMessage& Message) override;
 
 protected:
     void CreateParams(TCreateParams& Params) override;
     void Paint() override;
+    // Draws the frame after the system's non-client painting; DC is the
+    // whole window's context. The base leaves the system's frame.
+    virtual void NCPaint(HDC DC) { (void)DC; }
 };
 
 using TExceptionEvent = TEvent<void(TObject* Sender, const std::exception& E)>;

@@ -14,10 +14,13 @@
 #include "designer/support/WrapperInfo.h"
 #include "designer/support/win/ActiveNotifiers.h"
 #include "designer/support/win/CommonPropEditors.h"
+#include "designer/support/win/CompPalForm.h"
 #include "designer/support/win/DesignApplication.h"
 #include "designer/support/win/DesignErrors.h"
 #include "designer/support/win/FDesigner.h"
 #include "designer/support/win/OptionExt.h"
+#include "designer/support/win/PackCfgForm.h"
+#include "designer/support/win/PageControlEditors.h"
 #include "designer/support/win/PathDialog.h"
 #include "designer/support/win/RegistryPersistence.h"
 #include "designer/support/win/RegistryValues.h"
@@ -68,9 +71,11 @@ void StartDesignLibrary() {
         RegisterFakeEditors();
         SkipDesignRegistration = StandardEditorsRegistered();
         GApplication.reset(new TZelApplication());
-        // The property file system registers itself here (the palette side).
         CallRegisterProc(&RegisterNamedPropertyEditors);
         CreatePCNotifiers();
+        RegisterPackageVerbs();
+        CallRegisterProc(&RegisterPageControlEditors);
+        StartComponentPalette();
     } catch (...) {
         GStarts = 1;
         EndDesignLibrary();
@@ -80,6 +85,7 @@ void StartDesignLibrary() {
 
 void EndDesignLibrary() {
     if (GStarts <= 0 || --GStarts > 0) return;
+    EndStep([] { EndComponentPalette(); });
     // Options are saved while the registry object still exists.
     EndStep([] { SaveGlobalOptions(); });
     EndStep([] { FreeGlobalOptions(); });

@@ -1,0 +1,3 @@
+#include "designer/support/EditSource.h"
+
+QRN_PUBLISHED(TEditSource) {}

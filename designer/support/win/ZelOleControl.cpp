@@ -1,0 +1,3 @@
+#include "designer/support/win/ZelOleControl.h"
+
+QRN_PUBLISHED(TCustomZelOleControl) {}
