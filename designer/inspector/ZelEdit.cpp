@@ -512,6 +512,5 @@ QRN_PUBLISHED(TCustomZelEdit) {
     B.Prop("Version", &TCustomZelEdit::Version, &TCustomZelEdit::SetVersion);
 }
 
-QRN_PUBLISHED(TEditSource) {}
 QRN_PUBLISHED(TDummyEditSource) {}
 QRN_PUBLISHED(TDummyPopup) {}

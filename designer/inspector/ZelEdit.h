@@ -8,21 +8,13 @@
 #include <memory>
 #include <string>
 
+#include "designer/support/EditSource.h"
 #include "framework/controls/Controls.h"
 #include "framework/forms/Forms.h"
 #include "framework/stdctrls/ExtCtrls.h"
 #include "framework/stdctrls/StdCtrls.h"
 
 class TCustomZelEdit;
-
-// The object the edit's text is passed through on commit.
-class TEditSource : public TComponent {
-    QRN_CLASS(TEditSource, TComponent)
-public:
-    using TComponent::TComponent;
-    virtual std::string GetText() = 0;
-    virtual void SetText(const std::string& Value) = 0;
-};
 
 // Keeps the text it is given.
 class TDummyEditSource : public TEditSource {

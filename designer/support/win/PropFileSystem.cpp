@@ -1,5 +1,6 @@
 #include "designer/support/win/PropFileSystem.h"
 
+#include "designer/support/win/DesignerLookups.h"
 #include "framework/classes/TypeInfo.h"
 #include "framework/forms/Forms.h"
 #include "framework/rtl/Exceptions.h"
@@ -17,34 +18,7 @@ namespace {
 bool IsTextKind(const TPropInfo* P) { return P && (P->Kind() == tkString || P->Kind() == tkLString); }
 
 [[noreturn]] void StreamError() { throw Exception("Error in property stream"); }
-
-// The root's answer for the path: the root itself or its owned component.
-bool MatchRoot(TComponent* Root, const std::string& Path, const std::string& RootPart, const std::string& NamePart,
-               TComponent*& Found) {
-    if (SameText(Root->Name(), Path)) {
-        Found = Root;
-        return true;
-    }
-    if (!RootPart.empty() && SameText(Root->Name(), RootPart)) {
-        Found = Root->FindComponent(NamePart);
-        return true;
-    }
-    return false;
-}
 }  // namespace
-
-TComponent* FindComponentOfPath(const std::string& Path) {
-    if (!Screen) return nullptr;
-    const size_t Dot = Path.rfind('.');
-    const std::string RootPart = Dot == std::string::npos ? std::string() : Path.substr(0, Dot);
-    const std::string NamePart = Dot == std::string::npos ? std::string() : Path.substr(Dot + 1);
-    TComponent* Found = nullptr;
-    for (int I = 0; I < Screen->FormCount(); ++I)
-        if (MatchRoot(Screen->Forms(I), Path, RootPart, NamePart, Found)) return Found;
-    for (int I = 0; I < Screen->DataModuleCount(); ++I)
-        if (MatchRoot(Screen->DataModules(I), Path, RootPart, NamePart, Found)) return Found;
-    return nullptr;
-}
 
 TPropStream::TPropStream(TComponent* Component, uint16_t Mode, const std::string& PropName)
     : FComponent(Component), FMode(Mode & 3) {
@@ -81,7 +55,7 @@ TPropStream::~TPropStream() {
 void TPropFileSystem::SetObjectPath(const std::string& Value) {
     FObjectPath = Value;
     if (FComponent) FComponent->RemoveFreeNotification(this);
-    FComponent = FindComponentOfPath(Value);
+    FComponent = FindComponentByPath(Value);
     if (FComponent) FComponent->FreeNotification(this);
 }
 
@@ -91,13 +65,13 @@ void TPropFileSystem::Notification(TComponent* AComponent, TOperation Operation)
 }
 
 std::unique_ptr<TStream, TObjectFree> TPropFileSystem::CreateStream(const std::string&, uint16_t Mode) {
-    TComponent* C = FindComponentOfPath(FObjectPath);
+    TComponent* C = FindComponentByPath(FObjectPath);
     if (!C) throw Exception(Format("Component %s doesn't exist", {FObjectPath}));
     return std::unique_ptr<TStream, TObjectFree>(new TPropStream(C, Mode, FPropName));
 }
 
 bool TPropFileSystem::FileExists(const std::string&) {
-    TComponent* C = FindComponentOfPath(FObjectPath);
+    TComponent* C = FindComponentByPath(FObjectPath);
     if (!C || FPropName.empty()) return false;
     const TPropInfo* P = GetPropInfo(C, FPropName);
     if (IsTextKind(P)) return true;

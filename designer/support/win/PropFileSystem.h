@@ -11,10 +11,6 @@
 class TStrings;
 struct TPropInfo;
 
-// "Root" or "Root.Component": the screen's forms are searched, then its
-// data modules; nullptr when no root matches.
-TComponent* FindComponentOfPath(const std::string& Path);
-
 class TPropStream : public TMemoryStream {
 public:
     // Modes 0 (read) and 2 (read and write) start with the property's
