@@ -77,6 +77,12 @@ qrn_start_env() {
   # Without a window manager, Wine waits on every hidden managed window;
   # unmanaged windows keep GUI tests quick.
   "$QRN_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1 || true
+  # A program that crashes ends at once with a failure: Wine's own crash
+  # debugger would wait on a console nobody reads and hold the test that
+  # started the program until its timeout. The debugger named here exits
+  # straight away, which lets the crashed process end.
+  "$QRN_WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ \
+    /d 'cmd.exe /c exit' /f </dev/null >/dev/null 2>&1 || true
 }
 
 # Caption buttons (Wine's own frames and the tool windows) are Marlett

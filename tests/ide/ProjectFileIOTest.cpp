@@ -1,27 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "framework/rtl/Exceptions.h"
 #include "framework/rtl/FileUtils.h"
 #include "ide/ProjectFileIO.h"
+#include "tests/common/TestFolder.h"
 
 namespace {
 
 class ProjectFileOnDisk : public ::testing::Test {
 protected:
-    void SetUp() override {
-        Folder = std::filesystem::temp_directory_path() /
-                 ("qrn_projfile_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(Folder);
-        std::filesystem::create_directories(Folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(Folder); }
+    std::string PathOf(const std::string& Name) const { return Folder / Name; }
 
-    std::string PathOf(const std::string& Name) const { return (Folder / Name).string(); }
-
-    std::filesystem::path Folder;
+    TTestFolder Folder;
     TProjectInfo Info;
 };
 
