@@ -1,5 +1,8 @@
 #include "designer/support/win/PackCfgForm.h"
 
+#include "designer/support/ZelVersion.h"
+#include "designer/support/win/PropertyVerbs.h"
+
 #include "designer/support/Verbs.h"
 #include "designer/support/win/ActiveXSupport.h"
 #include "designer/support/win/DesignApplication.h"
@@ -11,7 +14,7 @@
 #include "framework/rtl/FileUtils.h"
 #include "framework/rtl/StrUtils.h"
 
-QRN_PUBLISHED(TZelCheckListBox) {}
+QRN_PUBLISHED(TZelCheckListBox) { PublishZelVersion(B); }
 QRN_PUBLISHED(TPackCfgForm) {
     B.Field("TopPanel", &TPackCfgForm::TopPanel);
     B.Field("AddButton", &TPackCfgForm::AddButton);
@@ -200,3 +203,5 @@ void RegisterPackageVerbs() {
             GDialog->ActiveXSheet->SetTabVisible(false);
         });
 }
+
+void RegisterCheckListBoxVerb() { RegisterPropertyVerb("&Items Editor...", TZelCheckListBox::StaticClass(), "Items"); }
