@@ -295,7 +295,7 @@ void TZelFormDesigner::CheckInsertable(const TClass* Class, bool IsControl) {
     (void)Class;
 }
 
-TComponent* TZelFormDesigner::InsertComponent(const std::string& ClassName, TWinControl* Container, TRect Band,
+TComponent* TZelFormDesigner::InsertComponent(std::string ClassName, TWinControl* Container, TRect Band,
                                               bool Centred) {
     TComponent* Root = GetDesignRoot();
     if (!Root || Root->ComponentState().Contains(csReading) || !Allowed(Container, atInsertInto)) return nullptr;

@@ -113,7 +113,9 @@ public:
     // Inserts a component of the class (palette name) into Container with
     // Band in the container's client coordinates (a band under 10 pixels
     // keeps the class's size); Centred places it in the form's middle.
-    TComponent* InsertComponent(const std::string& ClassName, TWinControl* Container, TRect Band, bool Centred);
+    // ClassName is a copy: the insertion's broadcast empties the palette's
+    // selected name.
+    TComponent* InsertComponent(std::string ClassName, TWinControl* Container, TRect Band, bool Centred);
     // The default menu, and the menu a right click pops up (the chosen
     // menu's items with the component editor's verbs).
     TPopupMenu* DefaultPopupMenu() const { return FDefaultMenu; }

@@ -145,6 +145,10 @@ void TZelPaletteSheet::WndProc(TMessage& Message) {
         return;
     }
     TTabSheet::WndProc(Message);
+    // The rows depend on the width: a sheet filled before its window had
+    // its size (or made wider by the user) wraps its buttons anew.
+    if (Message.Msg == WM_SIZE)
+        if (auto* Palette = dynamic_cast<TZelCompPalette*>(PageControl())) Palette->LayoutSheet(this);
 }
 
 // ---- button
