@@ -151,6 +151,9 @@ void EndFormDesignerUnit() {
     if (GStarts == 0 || --GStarts > 0) return;
     UnregisterActionVerbs();
     SetVariantTypeNameHook(nullptr);
+    // Designer components left over must not keep the thread's hook.
+    DesignerComponents().clear();
+    if (GHook) RemoveFrameworkHook(std::exchange(GHook, nullptr));
     if (GFormHookInstalled) {
         FormBeforeDestructionHook = GPreviousFormHook;
         GPreviousFormHook = nullptr;

@@ -364,6 +364,9 @@ TEST_F(DesignedFormTest, TheFilterKeepsTheFormOpenAndShowsOnePopupPerRightClick)
 }
 
 TEST_F(DesignedFormTest, ANonVisualComponentIsAnIconAtItsDesignPosition) {
+    // Without a glyph event the icon shows the class's palette glyph.
+    ASSERT_NE(Designer->IconOf(Timer1), nullptr);
+    EXPECT_FALSE(Designer->IconOf(Timer1)->Glyph()->Empty());
     Designer->OnGetComponentGlyph = [](const TClass* Class, TBitmap* Glyph) {
         if (Class != TTimer::StaticClass()) return;
         Glyph->SetSize(16, 16);
