@@ -25,9 +25,9 @@ QRN_PUBLISHED(TZelLiteDesignerOptions) {
 
 std::function<void(const TZelLiteDesignerOptions&)> LiteDesignerOptionsApplied;
 
-void TDesignerOptions::SetGridSizeX(int Value) { Set(FGridSizeX, std::clamp(Value, 2, 128)); }
+void TDesignerOptions::SetGridSizeX(int Value) { SetOption(FGridSizeX, std::clamp(Value, 2, 128)); }
 
-void TDesignerOptions::SetGridSizeY(int Value) { Set(FGridSizeY, std::clamp(Value, 2, 128)); }
+void TDesignerOptions::SetGridSizeY(int Value) { SetOption(FGridSizeY, std::clamp(Value, 2, 128)); }
 
 void TDesignerOptions::ApplyTo(TZelFormDesigner* Designer) const {
     Designer->ShowGrid = FShowGrid;
@@ -44,18 +44,6 @@ void TDesignerOptions::Apply() {
     for (int I = 0; I < DesignerList().Count(); ++I)
         if (auto* D = dynamic_cast<TZelFormDesigner*>(GetDesignerListItem(DesignerList(), I)); D && D->UseGlobalOptions())
             ApplyTo(D);
-}
-
-void TZelLiteDesignerOptions::SetStartHotKey(TShortCut Value) {
-    if (FStartHotKey == Value) return;
-    FStartHotKey = Value;
-    Changed();
-}
-
-void TZelLiteDesignerOptions::SetStopHotKey(TShortCut Value) {
-    if (FStopHotKey == Value) return;
-    FStopHotKey = Value;
-    Changed();
 }
 
 void TZelLiteDesignerOptions::Apply() {

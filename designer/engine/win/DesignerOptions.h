@@ -17,29 +17,23 @@ public:
     void Apply() override;
 
     bool ShowGrid() const { return FShowGrid; }
-    void SetShowGrid(bool Value) { Set(FShowGrid, Value); }
+    void SetShowGrid(bool Value) { SetOption(FShowGrid, Value); }
     bool SnaptoGrid() const { return FSnaptoGrid; }
-    void SetSnaptoGrid(bool Value) { Set(FSnaptoGrid, Value); }
+    void SetSnaptoGrid(bool Value) { SetOption(FSnaptoGrid, Value); }
     bool ShowCaptions() const { return FShowCaptions; }
-    void SetShowCaptions(bool Value) { Set(FShowCaptions, Value); }
+    void SetShowCaptions(bool Value) { SetOption(FShowCaptions, Value); }
     // Grid steps are 2 to 128 pixels; other values are brought into range.
     int GridSizeX() const { return FGridSizeX; }
     void SetGridSizeX(int Value);
     int GridSizeY() const { return FGridSizeY; }
     void SetGridSizeY(int Value);
     bool ShowHints() const { return FShowHints; }
-    void SetShowHints(bool Value) { Set(FShowHints, Value); }
+    void SetShowHints(bool Value) { SetOption(FShowHints, Value); }
 
     // Gives a designer these values.
     void ApplyTo(TZelFormDesigner* Designer) const;
 
 private:
-    template <class T>
-    void Set(T& Field, T Value) {
-        if (Field == Value) return;
-        Field = Value;
-        Changed();
-    }
     bool FShowGrid = true;
     bool FSnaptoGrid = true;
     bool FShowCaptions = true;
@@ -55,9 +49,9 @@ public:
     void Apply() override;
 
     TShortCut StartHotKey() const { return FStartHotKey; }
-    void SetStartHotKey(TShortCut Value);
+    void SetStartHotKey(TShortCut Value) { SetOption(FStartHotKey, Value); }
     TShortCut StopHotKey() const { return FStopHotKey; }
-    void SetStopHotKey(TShortCut Value);
+    void SetStopHotKey(TShortCut Value) { SetOption(FStopHotKey, Value); }
 
 private:
     TShortCut FStartHotKey = scCtrl | 123;  // Ctrl+F12

@@ -1,14 +1,13 @@
 #include "designer/support/win/PackCfgForm.h"
 
-#include "designer/support/ZelVersion.h"
-#include "designer/support/win/PropertyVerbs.h"
-
 #include "designer/support/Verbs.h"
+#include "designer/support/ZelVersion.h"
 #include "designer/support/win/ActiveXSupport.h"
 #include "designer/support/win/DesignApplication.h"
 #include "designer/support/win/DesignErrors.h"
 #include "designer/support/win/FormPlacement.h"
 #include "designer/support/win/PackageLoader.h"
+#include "designer/support/win/PropertyVerbs.h"
 #include "designer/support/win/SharedRoutines.h"
 #include "framework/classes/ClassRegistry.h"
 #include "framework/rtl/FileUtils.h"

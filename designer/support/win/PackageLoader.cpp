@@ -1,8 +1,7 @@
 #include "designer/support/win/PackageLoader.h"
 
-#include "designer/support/ZelVersion.h"
-
 #include "designer/support/PackageListText.h"
+#include "designer/support/ZelVersion.h"
 #include "designer/support/win/RegistryValues.h"
 #include "framework/controls/ModalHook.h"
 #include "framework/rtl/Exceptions.h"

@@ -137,6 +137,15 @@ TEST_F(DesignerMethodsTest, DesignersThatUseTheGlobalOptionsFollowThem) {
     Options->SetSnaptoGrid(false);
     EXPECT_TRUE(Own.SnapToGrid);  // not using the global options
     EXPECT_FALSE(Designer->SnapToGrid);
+
+    // The designer components take the hot keys from the global instance.
+    TShortCut Heard = 0;
+    LiteDesignerOptionsApplied = [&](const TZelLiteDesignerOptions& O) { Heard = O.StartHotKey(); };
+    auto* Keys = TOptionExt::Global<TZelLiteDesignerOptions>();
+    EXPECT_EQ(Keys->StopHotKey(), scCtrl | VK_F12);
+    Keys->SetStartHotKey(scCtrl | VK_F11);
+    LiteDesignerOptionsApplied = nullptr;
+    EXPECT_EQ(Heard, scCtrl | VK_F11);
 }
 
 TEST(FormDesignerUnitStart, NestedStartsRegisterTheActionsAsVerbsOnceAndTheEndTakesThemBack) {

@@ -16,6 +16,7 @@
 #include "designer/support/win/FDesigner.h"
 #include "designer/support/win/PackCfgForm.h"
 #include "designer/support/win/PropertyVerbs.h"
+#include "framework/classes/ClassRegistry.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/menus/Menus.h"
 #include "tests/designer/support/win/DesignerKey.h"
@@ -122,6 +123,7 @@ TEST_F(DesignRegistriesTest, StartRegistersEditorsAndClassesInItsGroupAndEndUndo
         EXPECT_TRUE(StandardEditorsRegistered());
         EXPECT_EQ(EditorOf(&Target, "FileName"), PropertyEditorClass<TFileNameEdit>());
         EXPECT_EQ(EditorOf(&Font, "Size"), PropertyEditorClass<TFontSizePropEdit>());
+        EXPECT_NE(GetClass("TPropFileSystem"), nullptr);  // streamed by name
         // The library's own property verb: the check list box's items.
         TZelCheckListBox CheckList(nullptr);
         TActionEditor CheckListVerbs(&CheckList, nullptr);
