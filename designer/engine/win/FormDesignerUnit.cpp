@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "designer/engine/AlignLayout.h"
-#include "designer/engine/win/ZelFormDesigner.h"
 #include "designer/engine/win/DesignerOptions.h"
+#include "designer/engine/win/ZelFormDesigner.h"
 #include "designer/support/FormFileHeader.h"
 #include "designer/support/MessageBus.h"
 #include "designer/support/VariantTypeNames.h"
