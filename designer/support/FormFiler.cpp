@@ -12,10 +12,30 @@ TCompFiler::TCompFiler() = default;
 TCompFiler::~TCompFiler() = default;
 
 int32_t TCompFiler::MethodCodeOf(const std::string& Name) {
-    for (const auto& [Known, Code] : FMethodNames)
-        if (SameText(Known, Name)) return Code;
+    if (const int32_t Code = FindMethodCode(Name)) return Code;
     FMethodNames.emplace_back(Name, NextMethodCode);
     return NextMethodCode++;
+}
+
+int32_t TCompFiler::FindMethodCode(const std::string& Name) const {
+    for (const auto& [Known, Code] : FMethodNames)
+        if (SameText(Known, Name)) return Code;
+    return 0;
+}
+
+std::vector<std::string> TCompFiler::MethodNames() const {
+    std::vector<std::string> Names;
+    for (const auto& Entry : FMethodNames) Names.push_back(Entry.first);
+    return Names;
+}
+
+bool TCompFiler::RenameMethodName(const std::string& OldName, const std::string& NewName) {
+    for (auto& Entry : FMethodNames)
+        if (SameText(Entry.first, OldName)) {
+            Entry.first = NewName;
+            return true;
+        }
+    return false;
 }
 
 std::string TCompFiler::MethodNameOf(int32_t Code) const {

@@ -37,6 +37,13 @@ public:
     // The name stored for a code; empty when none has it.
     std::string MethodNameOf(int32_t Code) const;
     int MethodNameCount() const { return static_cast<int>(FMethodNames.size()); }
+    // The code of a known name (case-insensitive); 0 when none has it.
+    int32_t FindMethodCode(const std::string& Name) const;
+    // The known names, in order of first use.
+    std::vector<std::string> MethodNames() const;
+    // Renames the first entry equal to OldName (case-insensitive); its code
+    // stays. False when there is none.
+    bool RenameMethodName(const std::string& OldName, const std::string& NewName);
 
     // Opens the file read-only and reads it into Root; open errors pass on.
     void ReadFormFile(const std::string& FileName, TComponent* Root);

@@ -37,6 +37,16 @@ void RegisterVerbs(std::initializer_list<TVerbDefinition> Verbs) {
     EndVerbUpdate();
 }
 
+void UnregisterVerb(TObjectParamListItem* Entry) {
+    TObjectParamList& List = ObjectParamList();
+    for (int I = 0; I < List.Count(); ++I)
+        if (List.Items(I) == Entry) {
+            Entry->Free();
+            VerbsChanged();
+            return;
+        }
+}
+
 TObjectParamListItem* FindVerb(const std::string& Name, TVerbStateProc& GetState, TVerbExecuteProc& Execute) {
     TObjectParamListItem* Entry =
         FindObjectParamsOfClass(TVerbObject::StaticClass(), {{"Verb.Name", Variant(Name)}}, {pmoIgnoreCase});

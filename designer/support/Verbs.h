@@ -30,6 +30,9 @@ struct TVerbDefinition {
 
 TObjectParamListItem* RegisterVerb(const std::string& Name, TVerbStateProc GetState, TVerbExecuteProc Execute);
 void RegisterVerbs(std::initializer_list<TVerbDefinition> Verbs);
+// Takes back what RegisterVerb returned; nothing when the entry is gone
+// already (its editor group was freed).
+void UnregisterVerb(TObjectParamListItem* Entry);
 // The first enabled verb of that name (any case); nullptr when none.
 TObjectParamListItem* FindVerb(const std::string& Name, TVerbStateProc& GetState, TVerbExecuteProc& Execute);
 

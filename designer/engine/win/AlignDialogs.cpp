@@ -26,9 +26,9 @@ QRN_PUBLISHED(TSizeForm) {
 }
 
 namespace {
-constexpr int HorizontalCodes[] = {acNoChange, acLeftSides, acCenters, acRightSides, acSpaceEqually, acCenterInWindow};
-constexpr int VerticalCodes[] = {acNoChange, acTops, acCenters, acBottoms, acSpaceEqually, acCenterInWindow};
-constexpr int SizeCodes[] = {scNoChange, scShrinkToSmallest, scGrowToLargest};
+constexpr int HorizontalCodes[] = {acNone, acNearEdges, acCenters, acRightEdges, acSpaceEqually, acCenterInWindow};
+constexpr int VerticalCodes[] = {acNone, acTops, acCenters, acBottoms, acSpaceEqually, acCenterInWindow};
+constexpr int SizeCodes[] = {szNoChange, szShrink, szGrow};
 constexpr int TypedSizeItem = 3;
 
 template <size_t N>
@@ -91,7 +91,7 @@ bool RunAlignmentDialog(int& Horizontal, int& Vertical) {
 }
 
 bool RunSizeDialog(int& Width, int& Height) {
-    Width = Height = scNoChange;
+    Width = Height = szNoChange;
     std::unique_ptr<TSizeForm, TObjectFree> Form(new TSizeForm(Application));
     Form->HorizontalSize->SetItemIndex(0);
     Form->VerticalSize->SetItemIndex(0);

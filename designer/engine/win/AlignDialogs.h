@@ -1,16 +1,10 @@
 #pragma once
 // The modal dialogs of the designer's align and size commands. They return
-// codes the commands apply to the selected controls.
+// the align and size codes (AlignLayout.h) the commands apply to the
+// selected controls.
+#include "designer/engine/AlignLayout.h"
 #include "framework/forms/Forms.h"
 #include "framework/stdctrls/StdCtrls.h"
-
-// Alignment codes, one scale for both directions.
-enum TAlignCode {
-    acNoChange = 0, acLeftSides = 1, acTops = 2, acCenters = 3, acRightSides = 4, acBottoms = 5, acSpaceEqually = 6,
-    acCenterInWindow = 7
-};
-// Size codes besides a size in pixels.
-inline constexpr int scNoChange = -1, scShrinkToSmallest = -2, scGrowToLargest = -3;
 
 class TAlignmentForm : public TForm {
     QRN_CLASS(TAlignmentForm, TForm)
@@ -49,5 +43,5 @@ public:
 // True on OK; the codes are the groups' choices either way.
 bool RunAlignmentDialog(int& Horizontal, int& Vertical);
 // True on OK with the codes of both directions; Cancel leaves both at
-// scNoChange. A bad typed size raises EConvertError and changes nothing.
+// szNoChange. A bad typed size raises EConvertError and changes nothing.
 bool RunSizeDialog(int& Width, int& Height);

@@ -1,6 +1,7 @@
 #include "designer/engine/win/AlignPalette.h"
 
 #include <memory>
+#include <utility>
 
 #include "designer/support/Verbs.h"
 #include "designer/support/win/FormPlacement.h"
@@ -35,6 +36,8 @@ namespace {
 constexpr const char* PlacementName = "AlignPalette";
 
 std::unique_ptr<TAlignForm, TObjectFree> GPalette;
+int GStarts = 0;
+TObjectParamListItem* GVerb = nullptr;
 
 // Shows the palette on 2065 unless it is visible and WParam is 0.
 class TAlignPalMessageAnswer : public TMessageAnswer {
@@ -93,11 +96,14 @@ void ShowAlignmentPalette() {
 }
 
 void StartAlignPalette() {
-    RegisterVerb("View.AlignmentPalette", nullptr, &ShowAlignmentPalette);
-    if (!GAnswer) GAnswer.reset(new TAlignPalMessageAnswer());
+    if (GStarts++ > 0) return;
+    GVerb = RegisterVerb("View.AlignmentPalette", nullptr, &ShowAlignmentPalette);
+    GAnswer.reset(new TAlignPalMessageAnswer());
 }
 
 void EndAlignPalette() {
+    if (GStarts == 0 || --GStarts > 0) return;
     GAnswer.reset();
     GPalette.reset();
+    UnregisterVerb(std::exchange(GVerb, nullptr));
 }

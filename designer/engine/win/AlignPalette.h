@@ -44,5 +44,6 @@ TAlignForm* AlignmentPaletteInstance();
 void ShowAlignmentPalette();
 // The unit's start and end: the "View.AlignmentPalette" verb and the
 // listener that shows the palette on 2065; the end frees the palette.
+// Nested: only the outermost start and end do the work.
 void StartAlignPalette();
 void EndAlignPalette();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "designer/support/ZelVersion.h"
 #include "designer/support/win/ZelHint.h"
 #include "framework/design/DesignIntf.h"
 
@@ -21,6 +22,7 @@ QRN_PUBLISHED(TZelCaptionButton) {
     B.Prop("PopupMenu", &TZelCaptionButton::PopupMenu, &TZelCaptionButton::SetPopupMenu);
     B.Prop("Visible", &TZelCaptionButton::Visible, &TZelCaptionButton::SetVisible).Default(true);
     B.Prop("Width", &TZelCaptionButton::Width, &TZelCaptionButton::SetWidth).Default(-1);
+    PublishZelVersion(B);
 }
 
 namespace {
@@ -209,6 +211,46 @@ void TZelCaptionButton::LayoutFrom() {
     }
 }
 
+bool TZelCaptionButton::IsLeftmostVisible() const {
+    const std::vector<TZelCaptionButton*> Buttons = FormCaptionButtons(FForm);
+    for (auto It = Buttons.rbegin(); It != Buttons.rend(); ++It)
+        if ((*It)->FVisible) return *It == this;
+    return false;
+}
+
+TRect TZelCaptionButton::TitleStrip() const {
+    TFormBorderStyle Style;
+    TBorderIcons Icons;
+    const TCaptionMetrics M = MetricsOf(FForm, Designing(), Style, Icons);
+    const int Height = GetSystemMetrics(IsToolWindow(Style) ? SM_CYSMCAPTION : SM_CYCAPTION) - 1;
+    return {M.FrameWidth, M.FrameHeight, FRect.Left, M.FrameHeight + Height};
+}
+
+HRGN TZelCaptionButton::RegionWithoutButton(WPARAM Update) const {
+    RECT W{};
+    GetWindowRect(FForm->Handle(), &W);
+    // 1 stands for the whole window; a region is in screen coordinates.
+    HRGN Rest = CreateRectRgn(W.left, W.top, W.right, W.bottom);
+    if (Update != 1) CombineRgn(Rest, reinterpret_cast<HRGN>(Update), nullptr, RGN_COPY);
+    auto Cut = [&](const TRect& R) {
+        HRGN Part = CreateRectRgn(W.left + R.Left, W.top + R.Top, W.left + R.Right, W.top + R.Bottom);
+        CombineRgn(Rest, Rest, Part, RGN_DIFF);
+        DeleteObject(Part);
+    };
+    Cut(FRect);
+    if (IsLeftmostVisible()) Cut(TitleStrip());
+    return Rest;
+}
+
+void TZelCaptionButton::DrawTitle() {
+    HDC DC = GetWindowDC(FForm->Handle());
+    const TRect Strip = TitleStrip();
+    const RECT R{Strip.Left, Strip.Top, Strip.Right, Strip.Bottom};
+    const bool Active = GetActiveWindow() == FForm->Handle();
+    DrawCaption(FForm->Handle(), DC, &R, DC_TEXT | DC_ICON | DC_GRADIENT | (Active ? DC_ACTIVE : 0));
+    ReleaseDC(FForm->Handle(), DC);
+}
+
 void TZelCaptionButton::Redraw() {
     if (FForm && FForm->HandleAllocated() && FVisible) Paint();
 }
@@ -319,8 +361,17 @@ void TZelCaptionButton::HookProc(TMessage& Message) {
 bool TZelCaptionButton::HandleMessage(TMessage& M) {
     switch (M.Msg) {
         case WM_NCPAINT: {
-            FHook->Default(M);
+            // The frame's own painting must not cover the button (and, for
+            // the leftmost one, the title drawn here): it gets a region
+            // without them.
+            const HRGN Rest = RegionWithoutButton(M.WParam);
+            if (IsLeftmostVisible()) DrawTitle();
             Paint();
+            const WPARAM Given = M.WParam;
+            M.WParam = reinterpret_cast<WPARAM>(Rest);
+            FHook->Default(M);
+            M.WParam = Given;
+            DeleteObject(Rest);
             return true;
         }
         case WM_NCHITTEST: {

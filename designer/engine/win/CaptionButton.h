@@ -72,6 +72,13 @@ private:
     void Attach();
     void Detach();
     void HookProc(TMessage& Message);
+    bool IsLeftmostVisible() const;
+    // The title bar left of this button, in window coordinates.
+    TRect TitleStrip() const;
+    // A copy of the non-client update region (WParam of WM_NCPAINT)
+    // without this button and, for the leftmost one, without the title.
+    HRGN RegionWithoutButton(WPARAM Update) const;
+    void DrawTitle();
     bool HandleMessage(TMessage& Message);
     bool Designing() const;
     // A screen point in window and in client coordinates.

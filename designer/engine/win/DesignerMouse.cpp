@@ -4,6 +4,7 @@
 
 #include "designer/engine/win/DragFrame.h"
 #include "designer/engine/win/ZelFormDesigner.h"
+#include "designer/support/win/CompPalette.h"
 #include "framework/classes/ClassRegistry.h"
 #include "framework/classes/DataModule.h"
 #include "framework/forms/Forms.h"
@@ -126,7 +127,7 @@ void TZelFormDesigner::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
         }
         if (Button != mbLeft) return;
         FContainer = ContainerAt(Target);
-        const bool PaletteClass = !SelectedPaletteClass().empty();
+        const bool PaletteClass = !SelectedPaletteClass.empty();
         if (PaletteClass && GetDesignContainer() && !Inside(FContainer, GetDesignContainer())) return;
         TComponent* Clicked = ClickedComponent(Target);
         TComponent* Top = GetDesignContainer() ? static_cast<TComponent*>(GetDesignContainer()) : GetDesignRoot();
@@ -232,11 +233,11 @@ void TZelFormDesigner::EndRubberBand() {
     DrawDragFrame(Band, FContainerRect, false);
     FRubberBanding = false;
     TWinControl* Container = FContainer ? FContainer : Form();
-    if (!SelectedPaletteClass().empty()) {
+    if (!SelectedPaletteClass.empty()) {
         TRect InContainer = Band;
         const TPoint O = Container->ClientOrigin();
         InContainer.Offset(-O.X, -O.Y);
-        InsertComponent(SelectedPaletteClass(), Container, InContainer, false);
+        InsertComponent(SelectedPaletteClass, Container, InContainer, false);
         return;
     }
     std::vector<TComponent*> Hits;
@@ -294,7 +295,7 @@ void TZelFormDesigner::CheckInsertable(const TClass* Class, bool IsControl) {
     (void)Class;
 }
 
-TComponent* TZelFormDesigner::InsertComponent(const std::string& ClassName, TWinControl* Container, TRect Band,
+TComponent* TZelFormDesigner::InsertComponent(std::string ClassName, TWinControl* Container, TRect Band,
                                               bool Centred) {
     TComponent* Root = GetDesignRoot();
     if (!Root || Root->ComponentState().Contains(csReading) || !Allowed(Container, atInsertInto)) return nullptr;

@@ -1,11 +1,16 @@
 #include "designer/engine/win/FormDesignerUnit.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "designer/engine/AlignLayout.h"
+#include "designer/engine/win/DesignerOptions.h"
 #include "designer/engine/win/ZelFormDesigner.h"
+#include "designer/support/FormFileHeader.h"
 #include "designer/support/MessageBus.h"
+#include "designer/support/VariantTypeNames.h"
+#include "designer/support/Verbs.h"
 #include "designer/support/win/DesignLibrary.h"
 #include "framework/forms/Forms.h"
 
@@ -92,10 +97,49 @@ const TDesignerAction* FindAction(const std::string& Name) {
     return nullptr;
 }
 
+// The actions as verbs: plain routines, one per action.
+template <size_t I>
+void RunAction() {
+    ExecuteDesignerAction(Actions[I].Name);
+}
+
+template <size_t I>
+void ActionState(uint8_t& State) {
+    if (!DesignerActionEnabled(Actions[I].Name)) State &= static_cast<uint8_t>(~VerbEnabled);
+    if (DesignerActionChecked(Actions[I].Name)) State |= VerbChecked;
+}
+
+std::vector<TObjectParamListItem*> GVerbEntries;
+
+template <size_t... I>
+void RegisterActionVerbs(std::index_sequence<I...>) {
+    BeginVerbUpdate();
+    (GVerbEntries.push_back(RegisterVerb(Actions[I].Name, &ActionState<I>, &RunAction<I>)), ...);
+    EndVerbUpdate();
+}
+
+void UnregisterActionVerbs() {
+    BeginVerbUpdate();
+    for (TObjectParamListItem* Entry : GVerbEntries) UnregisterVerb(Entry);
+    EndVerbUpdate();
+    GVerbEntries.clear();
+}
+
+// A code designer attached to the active form designer names the variant
+// types in its own language; otherwise the library's table does.
+std::string EngineVariantTypeName(int Code) {
+    TZelFormDesigner* D = ActiveFormDesigner();
+    return D && D->CodeDesigner ? D->CodeDesigner->VariantTypeName(Code) : std::string();
+}
+
 }  // namespace
 
 void StartFormDesignerUnit() {
     if (GStarts++ > 0) return;
+    SetVariantTypeNameHook(&EngineVariantTypeName);
+    RegisterClassOnce(TDesignerOptions::StaticClass());
+    RegisterClassOnce(TZelLiteDesignerOptions::StaticClass());
+    RegisterActionVerbs(std::make_index_sequence<std::size(Actions)>());
     if (!SkipDesignRegistration) {
         GPreviousFormHook = FormBeforeDestructionHook;
         FormBeforeDestructionHook = DesignFormDestroyHook;
@@ -105,6 +149,11 @@ void StartFormDesignerUnit() {
 
 void EndFormDesignerUnit() {
     if (GStarts == 0 || --GStarts > 0) return;
+    UnregisterActionVerbs();
+    SetVariantTypeNameHook(nullptr);
+    // Designer components left over must not keep the thread's hook.
+    DesignerComponents().clear();
+    if (GHook) RemoveFrameworkHook(std::exchange(GHook, nullptr));
     if (GFormHookInstalled) {
         FormBeforeDestructionHook = GPreviousFormHook;
         GPreviousFormHook = nullptr;

@@ -1,9 +1,14 @@
 #include "designer/engine/win/ZelFormDesigner.h"
 
 #include <algorithm>
+#include <utility>
 
+#include "designer/engine/win/AlignDialogs.h"
+#include "designer/engine/win/DesignerOptions.h"
 #include "designer/support/MessageBus.h"
+#include "designer/support/win/CompPalette.h"
 #include "designer/support/win/DesignerLookups.h"
+#include "designer/support/win/PaletteGlyphs.h"
 #include "framework/classes/DataModule.h"
 #include "framework/design/ComponentEditors.h"
 #include "framework/forms/Forms.h"
@@ -25,15 +30,7 @@ private:
     TZelFormDesigner* FOwner;
 };
 
-std::string& SelectedPaletteClass() {
-    static std::string Name;
-    return Name;
-}
-
 namespace {
-
-// The palette's flag for a double click: insert at once.
-constexpr intptr_t PaletteDoubleClick = 64;
 
 bool IsPositionMessage(const TMessage& M, const TControl* Control) {
     if (M.Msg == WM_SIZE || M.Msg == WM_MOVE || M.Msg == WM_WINDOWPOSCHANGED || M.Msg == WM_MOVING) return true;
@@ -54,7 +51,10 @@ void TZelFormDesigner::InSelectionUpdate(const std::function<void()>& Proc) {
 
 TZelFormDesigner::TZelFormDesigner() {
     FMenuOwner.reset(new TComponent(nullptr));
+    FFiler.reset(new TCompFiler());
     BuildDefaultMenu();
+    AlignDialog = &RunAlignmentDialog;
+    SizeDialog = &RunSizeDialog;
     FListener = std::make_unique<TDesignerBusListener>(this);
 }
 
@@ -91,6 +91,7 @@ void TZelFormDesigner::SetActive(bool Value) {
             };
             FHandles->OnValidateRect = [this](TControlHandles*, TRect& R) { ValidateSizingRect(R); };
             F->SetDesigner(this);
+            if (Scripter) Scripter->DesignModeChanged(true);
             F->SetDesigning(true);
             if (NeedRecreateWnd) F->RecreateWnd();
             else F->Invalidate();
@@ -107,6 +108,7 @@ void TZelFormDesigner::SetActive(bool Value) {
             ClearSelection();
             FIcons.clear();
             F->SetDesigning(false);
+            if (Scripter) Scripter->DesignModeChanged(false);
             FHandles.reset();
             if (NeedRecreateWnd) F->RecreateWnd();
             else F->Invalidate();
@@ -116,6 +118,11 @@ void TZelFormDesigner::SetActive(bool Value) {
         if (OnActiveChanged) OnActiveChanged();
     });
     if (!F->ComponentState().Contains(csDestroying)) F->Invalidate();
+}
+
+void TZelFormDesigner::SetUseGlobalOptions(bool Value) {
+    if (Value && !FUseGlobalOptions) TOptionExt::Global<TDesignerOptions>()->ApplyTo(this);
+    FUseGlobalOptions = Value;
 }
 
 bool TZelFormDesigner::IsActiveAndTopmost() { return FActive && IsTopmostVisibleForm(Form()); }
@@ -376,6 +383,7 @@ void TZelFormDesigner::UpdateMarks(bool Show) {
 
 void TZelFormDesigner::NotifyModified() {
     TFDesigner::NotifyModified();
+    if (!FCreatedMethod.empty() && Scripter) Scripter->MethodCreated(std::exchange(FCreatedMethod, {}));
     if (OnChange) OnChange();
 }
 
@@ -442,13 +450,13 @@ void TZelFormDesigner::PaintGrid() {
 // ---- the palette
 
 void TZelFormDesigner::PaletteSelected(const std::string& ClassName, intptr_t Flags) {
-    if (!(Flags & PaletteDoubleClick) || !IsActiveAndTopmost()) return;
+    if (!(Flags & psDouble) || !IsActiveAndTopmost()) return;
     try {
         InsertComponent(ClassName, GetDesignContainer() ? GetDesignContainer() : Form(), {}, true);
     } catch (...) {
         HandleCallbackException(nullptr);
     }
-    SelectedPaletteClass().clear();
+    SelectedPaletteClass.clear();
 }
 
 // ---- component icons
@@ -470,6 +478,7 @@ void TZelFormDesigner::CreateIcon(TComponent* Component, TPoint Position) {
 
 void TZelFormDesigner::GetComponentGlyph(const TClass* ClassType, TBitmap* Bitmap) {
     if (OnGetComponentGlyph) OnGetComponentGlyph(ClassType, Bitmap);
+    else LoadComponentGlyph(Bitmap, ClassType);
 }
 
 void TZelFormDesigner::RemoveIcon(TComponent* Component) { FIcons.erase(Component); }

@@ -18,6 +18,8 @@
 #include "designer/engine/UndoHistory.h"
 #include "designer/engine/win/ComponentIcons.h"
 #include "designer/engine/win/ControlHandles.h"
+#include "designer/support/CodeDesigner.h"
+#include "designer/support/FormFiler.h"
 #include "designer/support/win/FDesigner.h"
 
 class TPopupMenu;
@@ -41,6 +43,17 @@ public:
     void NotifyRename(TComponent* AComponent, const std::string& CurName, const std::string& NewName) override;
     void SelectSingle(TPersistent* Instance) override;
     void SetSelectedComponents(TDesignerSelectionList* List) override;
+    // Handler names: a created handler gets a code in the filer's
+    // method-name table (and goes to the attached code designer); names are
+    // looked up, listed and renamed there.
+    TMethod CreateEventMethod(const std::string& Name, const TTypeInfo* TypeData) override;
+    std::string GetEventMethodName(const TMethod& Method) override;
+    void EnumEventMethods(const TTypeInfo* TypeData, TGetStrProc Proc) override;
+    bool EventMethodExists(const std::string& Name) override;
+    // Every event of the root and of the components it owns that names
+    // CurName is bound to NewName.
+    void RenameEventMethod(const std::string& CurName, const std::string& NewName) override;
+    void ShowEventMethod(const std::string& Name) override;
     bool IsLinkable(TComponent*) override { return false; }
     void MakeLinkable(TComponent*) override {}
 
@@ -89,13 +102,20 @@ public:
     void PasteText(const std::string& Text);
     void Undo();
     void Redo();
+    // Bracket the writing of the designed root: meanwhile its class carries
+    // the name "T" + root name and the handler names of the filer.
+    void BeginSave();
+    void EndSave();
+    TCompFiler* Filer() const { return FFiler.get(); }
     // The glyph of a class for its component icon: the get-glyph event
-    // fills Bitmap when it is set.
+    // fills Bitmap when it is set, else the class's palette glyph.
     void GetComponentGlyph(const TClass* ClassType, TBitmap* Bitmap);
     // Inserts a component of the class (palette name) into Container with
     // Band in the container's client coordinates (a band under 10 pixels
     // keeps the class's size); Centred places it in the form's middle.
-    TComponent* InsertComponent(const std::string& ClassName, TWinControl* Container, TRect Band, bool Centred);
+    // ClassName is a copy: the insertion's broadcast empties the palette's
+    // selected name.
+    TComponent* InsertComponent(std::string ClassName, TWinControl* Container, TRect Band, bool Centred);
     // The default menu, and the menu a right click pops up (the chosen
     // menu's items with the component editor's verbs).
     TPopupMenu* DefaultPopupMenu() const { return FDefaultMenu; }
@@ -114,7 +134,15 @@ public:
     bool AllowUndo = true;
     bool UseDefaultMenu = true;
     bool NeedRecreateWnd = false;
+    // Grid, captions and hints follow the global designer options; turning
+    // it on takes them at once.
+    bool UseGlobalOptions() const { return FUseGlobalOptions; }
+    void SetUseGlobalOptions(bool Value);
     TPopupMenu* PopupMenu = nullptr;  // the user's menu when UseDefaultMenu is off
+    // Attached by the designer component; not owned (it clears them when
+    // they go).
+    TCodeDesigner* CodeDesigner = nullptr;
+    TZelSimpleScripter* Scripter = nullptr;
     // The limits: nullptr allows everything.
     std::function<bool(TComponent* Component, TActionType Action)> IsAllowed;
 
@@ -131,7 +159,8 @@ public:
     std::function<void(TMouseButton, TShiftState, int, int)> OnMouseUp;
     std::function<void(uint16_t&, TShiftState)> OnKeyDown;
     std::function<void(const TClass* ClassType, TBitmap* Bitmap)> OnGetComponentGlyph;
-    // The align and size dialogs: true with the chosen codes when accepted.
+    // The align and size dialogs: true with the chosen codes when accepted
+    // (the library's modal dialogs unless replaced).
     std::function<bool(int& Horz, int& Vert)> AlignDialog;
     std::function<bool(int& Width, int& Height)> SizeDialog;
     // Shows a popup menu at a screen point (a test replaces it).
@@ -199,6 +228,7 @@ private:
     void ValidateSizingRect(TRect& R);
 
     bool FActive = false;
+    bool FUseGlobalOptions = false;
     bool FBusy = false;
     bool FInMenuLoop = false;
     bool FRubberBanding = false;
@@ -237,9 +267,6 @@ private:
     std::unique_ptr<TDesignerBusListener> FListener;
     std::unique_ptr<THintWindow, TObjectFree> FHint;  // made on first use
     std::string FHintText;
+    std::unique_ptr<TCompFiler, TObjectFree> FFiler;
+    std::string FCreatedMethod;  // created since the last NotifyModified
 };
-
-// The palette's chosen class name ("" when none; "{" begins an ActiveX
-// class id). The palette sets it; the designer empties it after a palette
-// double click.
-std::string& SelectedPaletteClass();

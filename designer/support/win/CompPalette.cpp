@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "designer/support/ClassItems.h"
 #include "designer/support/win/ActiveXSupport.h"
 #include "designer/support/win/AxControlCollection.h"
 #include "designer/support/win/DesignApplication.h"
@@ -36,7 +37,20 @@ QRN_PUBLISHED(TZelCompPalette) {
 std::string SelectedPaletteClass;
 
 namespace {
-TPaletteClassSource GClassSource = nullptr;
+// Classes registered with a page and with an icon, in registration order.
+std::vector<TPaletteClassEntry> RegisteredPaletteClasses() {
+    std::vector<TPaletteClassEntry> Classes;
+    if (!DesignApplication) return Classes;
+    const TClassItems* Items = DesignApplication->ClassItems();
+    for (int I = 0; I < Items->Count(); ++I) {
+        const TClassItem* Item = Items->ClassItems(I);
+        if ((Item->Flags & ClassOnPage) && !(Item->Flags & ClassWithoutIcon))
+            Classes.push_back({Item->ComponentClass, Item->PageName, Item->Module});
+    }
+    return Classes;
+}
+
+TPaletteClassSource GClassSource = &RegisteredPaletteClasses;
 std::vector<TZelCompPalette*> GPalettes;
 
 constexpr int GlyphSize = 24;
@@ -76,7 +90,9 @@ uint8_t PressFlags(TMouseButton Button, TShiftState Shift) {
 bool IsClassOrActiveXButton(TPaletteButton* B) { return B->ModuleTag != ArrowButtonTag; }
 }  // namespace
 
-void SetPaletteClassSource(TPaletteClassSource Source) { GClassSource = Source; }
+void SetPaletteClassSource(TPaletteClassSource Source) {
+    GClassSource = Source ? Source : &RegisteredPaletteClasses;
+}
 const std::vector<TZelCompPalette*>& PaletteList() { return GPalettes; }
 
 // ---- page control with a page list
@@ -129,6 +145,10 @@ void TZelPaletteSheet::WndProc(TMessage& Message) {
         return;
     }
     TTabSheet::WndProc(Message);
+    // The rows depend on the width: a sheet filled before its window had
+    // its size (or made wider by the user) wraps its buttons anew.
+    if (Message.Msg == WM_SIZE)
+        if (auto* Palette = dynamic_cast<TZelCompPalette*>(PageControl())) Palette->LayoutSheet(this);
 }
 
 // ---- button

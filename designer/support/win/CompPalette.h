@@ -21,9 +21,9 @@ struct TPaletteClassEntry {
     intptr_t Module = 0;  // the module that registered it
 };
 using TPaletteClassSource = std::vector<TPaletteClassEntry> (*)();
-// The designer's class registry hands its palette classes (registered
-// with a page, with an icon) through this; without one the palette has
-// only its arrow buttons.
+// Where the palette takes its classes from. By default (and after
+// nullptr) it is the designer's class registry: the classes registered
+// with a page and with an icon. Tests hand a list of their own.
 void SetPaletteClassSource(TPaletteClassSource Source);
 
 // Tags of palette buttons besides a module handle.

@@ -22,6 +22,7 @@
 #include "designer/support/win/PackCfgForm.h"
 #include "designer/support/win/PageControlEditors.h"
 #include "designer/support/win/PathDialog.h"
+#include "designer/support/win/PropFileSystem.h"
 #include "designer/support/win/RegistryPersistence.h"
 #include "designer/support/win/RegistryValues.h"
 #include "designer/support/win/VerbDispatcher.h"
@@ -62,7 +63,8 @@ void StartDesignLibrary() {
     try {
         for (const TClass* C : {TZelLinkedComponent::StaticClass(), TPersHolder::StaticClass(),
                                 TZelPathDialog::StaticClass(), TActiveNotifier::StaticClass(),
-                                TVerbDispatcher::StaticClass(), TFakeComponent::StaticClass()})
+                                TVerbDispatcher::StaticClass(), TFakeComponent::StaticClass(),
+                                TZelCheckListBox::StaticClass()})
             RegisterClassOnce(C);
         if (CurrentEditorGroup() == 0) GOwnEditorGroup = NewEditorGroup();
         GPreviousGroupHandler = FreeEditorGroupHandler;
@@ -71,10 +73,12 @@ void StartDesignLibrary() {
         RegisterFakeEditors();
         SkipDesignRegistration = StandardEditorsRegistered();
         GApplication.reset(new TZelApplication());
+        RegisterClassOnce(TPropFileSystem::StaticClass());
         CallRegisterProc(&RegisterNamedPropertyEditors);
         CreatePCNotifiers();
         RegisterPackageVerbs();
         CallRegisterProc(&RegisterPageControlEditors);
+        CallRegisterProc(&RegisterCheckListBoxVerb);
         StartComponentPalette();
     } catch (...) {
         GStarts = 1;

@@ -56,6 +56,15 @@ public:
     // The object whose published properties are stored.
     virtual TPersistent* GetPersistentObject() { return this; }
 
+protected:
+    // Stores a changed value and applies it.
+    template <class T>
+    void SetOption(T& Field, T Value) {
+        if (Field == Value) return;
+        Field = Value;
+        Changed();
+    }
+
 private:
     void BecomeGlobal();
     void BecomeLocalCopy(TOptionExt* Global);

@@ -1,17 +1,19 @@
 #include "designer/support/win/PackCfgForm.h"
 
 #include "designer/support/Verbs.h"
+#include "designer/support/ZelVersion.h"
 #include "designer/support/win/ActiveXSupport.h"
 #include "designer/support/win/DesignApplication.h"
 #include "designer/support/win/DesignErrors.h"
 #include "designer/support/win/FormPlacement.h"
 #include "designer/support/win/PackageLoader.h"
+#include "designer/support/win/PropertyVerbs.h"
 #include "designer/support/win/SharedRoutines.h"
 #include "framework/classes/ClassRegistry.h"
 #include "framework/rtl/FileUtils.h"
 #include "framework/rtl/StrUtils.h"
 
-QRN_PUBLISHED(TZelCheckListBox) {}
+QRN_PUBLISHED(TZelCheckListBox) { PublishZelVersion(B); }
 QRN_PUBLISHED(TPackCfgForm) {
     B.Field("TopPanel", &TPackCfgForm::TopPanel);
     B.Field("AddButton", &TPackCfgForm::AddButton);
@@ -200,3 +202,5 @@ void RegisterPackageVerbs() {
             GDialog->ActiveXSheet->SetTabVisible(false);
         });
 }
+
+void RegisterCheckListBoxVerb() { RegisterPropertyVerb("&Items Editor...", TZelCheckListBox::StaticClass(), "Items"); }

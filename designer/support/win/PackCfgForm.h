@@ -12,6 +12,7 @@
 #include "framework/stdctrls/ExtCtrls.h"
 #include "framework/stdctrls/StdCtrls.h"
 
+// A check list box with the "&Items Editor..." property verb on its Items.
 class TZelCheckListBox : public TCheckListBox {
     QRN_CLASS(TZelCheckListBox, TCheckListBox)
 public:
@@ -60,3 +61,5 @@ TPackCfgForm* PackagesDialog();
 void ShowPackagesDialog();
 // "View.PackagesActiveX" and "View.PackagesConfig".
 void RegisterPackageVerbs();
+// The check list box's property verb (through CallRegisterProc).
+void RegisterCheckListBoxVerb();

@@ -1,6 +1,7 @@
 #include "designer/support/win/PackageLoader.h"
 
 #include "designer/support/PackageListText.h"
+#include "designer/support/ZelVersion.h"
 #include "designer/support/win/RegistryValues.h"
 #include "framework/controls/ModalHook.h"
 #include "framework/rtl/Exceptions.h"
@@ -25,6 +26,7 @@ QRN_PUBLISHED(TZelPackageLoader) {
     B.Prop("IniSection", &TZelPackageLoader::IniSection);
     B.Prop("IniFile", &TZelPackageLoader::IniFile);
     B.Event("OnLoaded", &TZelPackageLoader::OnLoaded);
+    PublishZelVersion(B);
 }
 
 namespace {

@@ -42,7 +42,7 @@ TEST_F(AlignDialogsTest, AlignmentCodesFollowTheChosenItems) {
         F.VerticalAlignment->SetItemIndex(3);    // Bottoms
     });
     EXPECT_TRUE(RunAlignmentDialog(H, V));
-    EXPECT_EQ(H, acRightSides);
+    EXPECT_EQ(H, acRightEdges);
     EXPECT_EQ(V, acBottoms);
     Answer<TAlignmentForm>(mrCancel, [](TAlignmentForm& F) {
         F.HorizontalAlignment->SetItemIndex(2);
@@ -70,13 +70,13 @@ TEST_F(AlignDialogsTest, SizeCodesAndTypedSizes) {
         F.VerticalSize->SetItemIndex(2);
     });
     EXPECT_TRUE(RunSizeDialog(W, H));
-    EXPECT_EQ(W, scShrinkToSmallest);
-    EXPECT_EQ(H, scGrowToLargest);
+    EXPECT_EQ(W, szShrink);
+    EXPECT_EQ(H, szGrow);
 
     Answer<TSizeForm>(mrCancel, [](TSizeForm& F) { F.HorizontalSize->SetItemIndex(1); });
     EXPECT_FALSE(RunSizeDialog(W, H));
-    EXPECT_EQ(W, scNoChange);
-    EXPECT_EQ(H, scNoChange);
+    EXPECT_EQ(W, szNoChange);
+    EXPECT_EQ(H, szNoChange);
 }
 
 TEST_F(AlignDialogsTest, ANegativeOrNonNumericSizeIsAConversionError) {
@@ -87,8 +87,8 @@ TEST_F(AlignDialogsTest, ANegativeOrNonNumericSizeIsAConversionError) {
             F.SizeWidth->SetText(Text);
         });
         EXPECT_THROW(RunSizeDialog(W, H), EConvertError) << Text;
-        EXPECT_EQ(W, scNoChange);
-        EXPECT_EQ(H, scNoChange);
+        EXPECT_EQ(W, szNoChange);
+        EXPECT_EQ(H, szNoChange);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "designer/engine/AlignLayout.h"
 #include "designer/engine/win/ZelFormDesigner.h"
+#include "designer/support/win/CompPalette.h"
 #include "designer/support/MessageBus.h"
 #include "framework/classes/ClassRegistry.h"
 #include "framework/classes/DataModule.h"
@@ -17,64 +18,10 @@
 #include "framework/menus/Menus.h"
 #include "framework/stdctrls/StdCtrls.h"
 #include "tests/common/win/KeyInput.h"
+#include "tests/common/win/MouseInput.h"
 #include "tests/common/win/Pump.h"
 
 namespace {
-
-void Send(INPUT In) {
-    SendInput(1, &In, sizeof(INPUT));
-    Pump();
-}
-
-void MouseTo(TPoint Screen) {
-    INPUT In{};
-    In.type = INPUT_MOUSE;
-    In.mi.dx = Screen.X * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    In.mi.dy = Screen.Y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    In.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    Send(In);
-}
-
-void Button(DWORD Flags) {
-    INPUT In{};
-    In.type = INPUT_MOUSE;
-    In.mi.dwFlags = Flags;
-    Send(In);
-}
-
-// A button message with modifier flags, posted to the window under the
-// point as the input queue would (the pointer is moved there first, so the
-// message position is right). Modifier keys injected as input do not reach
-// the mouse flags under the X server, hence posted.
-void PostButton(TPoint P, UINT Msg, WPARAM Keys) {
-    MouseTo(P);
-    HWND W = WindowFromPoint({P.X, P.Y});
-    POINT C{P.X, P.Y};
-    ScreenToClient(W, &C);
-    PostMessageA(W, Msg, Keys, MAKELPARAM(C.x, C.y));
-    Pump();
-}
-
-void ClickWith(TPoint P, WPARAM Keys) {
-    PostButton(P, WM_LBUTTONDOWN, MK_LBUTTON | Keys);
-    PostButton(P, WM_LBUTTONUP, Keys);
-}
-
-TPoint At(TControl* C, int X, int Y) { return C->ClientToScreen({X, Y}); }
-
-void Click(TPoint P) {
-    MouseTo(P);
-    Button(MOUSEEVENTF_LEFTDOWN);
-    Button(MOUSEEVENTF_LEFTUP);
-}
-
-void Drag(TPoint From, TPoint To) {
-    MouseTo(From);
-    Button(MOUSEEVENTF_LEFTDOWN);
-    MouseTo({(From.X + To.X) / 2, (From.Y + To.Y) / 2});
-    MouseTo(To);
-    Button(MOUSEEVENTF_LEFTUP);
-}
 
 std::vector<std::string> Names(const std::vector<TComponent*>& List) {
     std::vector<std::string> R;
@@ -172,7 +119,7 @@ TEST_F(DesignedFormTest, EscOrLostCaptureEndsAMoveWithoutApplyingIt) {
     Designer->ShowHints = true;
     Click(At(Button2, 10, 10));
     MouseTo(At(Button2, 10, 10));
-    Button(MOUSEEVENTF_LEFTDOWN);
+    MouseButton(MOUSEEVENTF_LEFTDOWN);
     MouseTo(At(Button2, 50, 40));
     ASSERT_TRUE(Designer->Moving());
     EXPECT_EQ(GetCapture(), Form->Handle());
@@ -182,17 +129,17 @@ TEST_F(DesignedFormTest, EscOrLostCaptureEndsAMoveWithoutApplyingIt) {
     EXPECT_EQ(Designer->DragHintText(), "");
     EXPECT_FALSE(Designer->Moving());
     EXPECT_EQ(GetCapture(), nullptr);
-    Button(MOUSEEVENTF_LEFTUP);
+    MouseButton(MOUSEEVENTF_LEFTUP);
     EXPECT_EQ(Button2->BoundsRect().TopLeft(), Point(240, 16));
 
     MouseTo(At(Button2, 10, 10));
-    Button(MOUSEEVENTF_LEFTDOWN);
+    MouseButton(MOUSEEVENTF_LEFTDOWN);
     MouseTo(At(Button2, 50, 40));
     ASSERT_TRUE(Designer->Moving());
     ReleaseCapture();
     Pump();
     EXPECT_FALSE(Designer->Moving());
-    Button(MOUSEEVENTF_LEFTUP);
+    MouseButton(MOUSEEVENTF_LEFTUP);
     EXPECT_EQ(Button2->BoundsRect().TopLeft(), Point(240, 16));
 }
 
@@ -204,7 +151,7 @@ TEST_F(DesignedFormTest, ARubberBandInsideAPanelSelectsItsChildren) {
     EXPECT_EQ(Designer->DragHintText(), "38 x 68");
     EXPECT_EQ(Designer->BandRect(),
               Rect(At(Panel, 2, 2).X, At(Panel, 2, 2).Y, At(Panel, 40, 70).X, At(Panel, 40, 70).Y));
-    Button(MOUSEEVENTF_LEFTUP);
+    MouseButton(MOUSEEVENTF_LEFTUP);
     EXPECT_EQ(Selected(), (std::vector<std::string>{"Button1", "Label1"}));
     // Over the form's empty part a band that meets nothing keeps the form.
     Drag(At(Form.get(), 250, 200), At(Form.get(), 300, 250));
@@ -220,20 +167,20 @@ TEST_F(DesignedFormTest, AHandleDragSizesOnTheGridAndEscRestores) {
     RECT H;
     GetWindowRect(Corner, &H);
     MouseTo({H.left + 2, H.top + 2});
-    Button(MOUSEEVENTF_LEFTDOWN);
+    MouseButton(MOUSEEVENTF_LEFTDOWN);
     MouseTo({H.left + 20, H.top + 12});
     EXPECT_TRUE(Designer->Handles()->Sizing());
-    Button(MOUSEEVENTF_LEFTUP);
+    MouseButton(MOUSEEVENTF_LEFTUP);
     // 315 + 18 -> 333 -> 336; 41 + 10 -> 51 -> 48 (on the form's grid)
     EXPECT_EQ(Button2->BoundsRect(), Rect(240, 16, 336, 48));
 
     GetWindowRect(Corner, &H);
     MouseTo({H.left + 2, H.top + 2});
-    Button(MOUSEEVENTF_LEFTDOWN);
+    MouseButton(MOUSEEVENTF_LEFTDOWN);
     MouseTo({H.left + 40, H.top + 40});
     Press(VK_ESCAPE);
     EXPECT_FALSE(Designer->Handles()->Sizing());
-    Button(MOUSEEVENTF_LEFTUP);
+    MouseButton(MOUSEEVENTF_LEFTUP);
     EXPECT_EQ(Button2->BoundsRect(), Rect(240, 16, 336, 48));
     Press('Z', kmCtrl);
     EXPECT_EQ(Button2->BoundsRect(), Rect(240, 16, 315, 41));
@@ -285,9 +232,9 @@ TEST_F(DesignedFormTest, ThePaletteBroadcastInsertsAButtonThatUndoRemoves) {
     EXPECT_TRUE(Designer->History().RedoList().empty());
 
     // With a palette class chosen, a band inside the panel inserts into it.
-    SelectedPaletteClass() = "TEdit";
+    SelectedPaletteClass = "TEdit";
     Drag(At(Panel, 20, 40), At(Panel, 120, 62));
-    SelectedPaletteClass().clear();
+    SelectedPaletteClass.clear();
     auto* Edit2 = dynamic_cast<TEdit*>(Form->FindComponent("Edit2"));
     ASSERT_NE(Edit2, nullptr);
     EXPECT_EQ(Edit2->Parent(), Panel);
@@ -386,8 +333,8 @@ TEST_F(DesignedFormTest, TheFilterKeepsTheFormOpenAndShowsOnePopupPerRightClick)
     EXPECT_TRUE(IsWindowVisible(Form->Handle()));
 
     MouseTo(At(Button2, 5, 5));
-    Button(MOUSEEVENTF_RIGHTDOWN);
-    Button(MOUSEEVENTF_RIGHTUP);
+    MouseButton(MOUSEEVENTF_RIGHTDOWN);
+    MouseButton(MOUSEEVENTF_RIGHTUP);
     EXPECT_EQ(Popups, 1);
     // The default menu's entries, in order, copied into the menu shown.
     ASSERT_EQ(Shown, Designer->VerbMenu());
@@ -417,6 +364,9 @@ TEST_F(DesignedFormTest, TheFilterKeepsTheFormOpenAndShowsOnePopupPerRightClick)
 }
 
 TEST_F(DesignedFormTest, ANonVisualComponentIsAnIconAtItsDesignPosition) {
+    // Without a glyph event the icon shows the class's palette glyph.
+    ASSERT_NE(Designer->IconOf(Timer1), nullptr);
+    EXPECT_FALSE(Designer->IconOf(Timer1)->Glyph()->Empty());
     Designer->OnGetComponentGlyph = [](const TClass* Class, TBitmap* Glyph) {
         if (Class != TTimer::StaticClass()) return;
         Glyph->SetSize(16, 16);

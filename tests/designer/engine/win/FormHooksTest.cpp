@@ -94,6 +94,41 @@ TEST_F(FormHooksTest, TwoButtonsStandSideBySideLeftOfTheSystemButtons) {
     EXPECT_EQ(Second->ButtonRect().Right, Right);
 }
 
+TEST_F(FormHooksTest, TheFramesOwnPaintingLeavesOutTheButtonsAndTheTitle) {
+    // A hook installed before the buttons sees what the frame painting gets.
+    std::vector<bool> InRegion;  // the right button, the left one, the title, the bottom frame
+    TFormHook** Self = new TFormHook*(nullptr);
+    Owned.emplace_back(Self);
+    TZelCaptionButton* Right = nullptr;
+    TZelCaptionButton* Left = nullptr;
+    *Self = AddFormHook(Form, [&, Self](TMessage& M) {
+        if (M.Msg == WM_NCPAINT) {
+            RECT W{};
+            GetWindowRect(Form->Handle(), &W);
+            auto In = [&](LPARAM P) {
+                return PtInRegion(reinterpret_cast<HRGN>(M.WParam), static_cast<short>(LOWORD(P)),
+                                  static_cast<short>(HIWORD(P))) != FALSE;
+            };
+            InRegion = {In(ScreenPoint(Right)), In(ScreenPoint(Left)),
+                        In(MAKELPARAM(W.left + 12, HIWORD(ScreenPoint(Left)))), In(MAKELPARAM(W.left + 40, W.bottom - 2))};
+        }
+        (*Self)->Default(M);
+    });
+    Right = new TZelCaptionButton(Form);
+    Left = new TZelCaptionButton(Form);
+    Form->Perform(WM_NCPAINT, 1, 0);
+    EXPECT_EQ(InRegion, (std::vector<bool>{false, false, false, true}));
+    // A region of the caller is cut the same way and stays the caller's.
+    RECT W{};
+    GetWindowRect(Form->Handle(), &W);
+    HRGN Given = CreateRectRgn(W.left, W.top, W.right, W.bottom);
+    Form->Perform(WM_NCPAINT, reinterpret_cast<WPARAM>(Given), 0);
+    EXPECT_EQ(InRegion, (std::vector<bool>{false, false, false, true}));
+    EXPECT_TRUE(PtInRegion(Given, static_cast<short>(LOWORD(ScreenPoint(Right))), static_cast<short>(HIWORD(ScreenPoint(Right)))));
+    DeleteObject(Given);
+    RemoveFormHook(*Self);
+}
+
 TEST_F(FormHooksTest, APressDoesNotMoveTheWindowAndOnlyAReleaseInsideClicks) {
     auto* Button = new TZelCaptionButton(Form);
     int Clicks = 0;

@@ -14,7 +14,9 @@
 #include "designer/support/win/DesignLibrary.h"
 #include "designer/support/win/DesignPopupMenu.h"
 #include "designer/support/win/FDesigner.h"
+#include "designer/support/win/PackCfgForm.h"
 #include "designer/support/win/PropertyVerbs.h"
+#include "framework/classes/ClassRegistry.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/menus/Menus.h"
 #include "tests/designer/support/win/DesignerKey.h"
@@ -121,6 +123,13 @@ TEST_F(DesignRegistriesTest, StartRegistersEditorsAndClassesInItsGroupAndEndUndo
         EXPECT_TRUE(StandardEditorsRegistered());
         EXPECT_EQ(EditorOf(&Target, "FileName"), PropertyEditorClass<TFileNameEdit>());
         EXPECT_EQ(EditorOf(&Font, "Size"), PropertyEditorClass<TFontSizePropEdit>());
+        EXPECT_NE(GetClass("TPropFileSystem"), nullptr);  // streamed by name
+        // The library's own property verb: the check list box's items.
+        TZelCheckListBox CheckList(nullptr);
+        TActionEditor CheckListVerbs(&CheckList, nullptr);
+        ASSERT_EQ(CheckListVerbs.GetVerbCount(), 1);
+        EXPECT_EQ(CheckListVerbs.GetVerb(0), "&Items Editor...");
+        EXPECT_EQ(TActionEditor(&Target, nullptr).GetVerbCount(), 0);
 
         AddListener(&Heard);
         RegisterComponents("Samples", {TVerbTarget::StaticClass()});
@@ -137,7 +146,7 @@ TEST_F(DesignRegistriesTest, StartRegistersEditorsAndClassesInItsGroupAndEndUndo
         RegisterVerb("Pkg.Verb", nullptr, nullptr);
         FreeEditorGroup(Package);
         EXPECT_EQ(EditClassRegistry().Count(), 0);
-        EXPECT_EQ(DesignApplication->ActionsList()->Count(), 0);
+        EXPECT_EQ(DesignApplication->ActionsList()->Count(), 1);  // the library's own stays
         TVerbStateProc State;
         TVerbExecuteProc Run;
         EXPECT_EQ(FindVerb("Pkg.Verb", State, Run), nullptr);
@@ -155,6 +164,7 @@ TEST_F(DesignRegistriesTest, StartRegistersEditorsAndClassesInItsGroupAndEndUndo
         EXPECT_TRUE(SkipDesignRegistration);
         EXPECT_EQ(EditorOf(&Target, "FileName"), PropertyEditorClass<TStringProperty>());
         EXPECT_EQ(EditorOf(&Font, "Size"), PropertyEditorClass<TIntegerProperty>());
+        EXPECT_EQ(DesignApplication->ActionsList()->Count(), 0);
     }
     FreeEditorGroup(Host);
 }

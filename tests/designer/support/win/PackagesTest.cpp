@@ -65,6 +65,23 @@ TEST_F(PackagesTest, TheRegistryListHoldsOnesAndDropsVanishedFiles) {
     EXPECT_EQ(Loader->PackageDesc(0), "Kept");
 }
 
+TEST_F(PackagesTest, TheIniListIsTheSectionsBodyAndWritingReplacesOnlyThatSection) {
+    std::unique_ptr<TZelPackageLoader, TObjectFree> Loader(new TZelPackageLoader(nullptr));
+    const std::string Kept = Folder.Write("kept.kvx", "x");
+    Loader->IniFile = Folder.Write("designer.ini", "[Packages]\r\nKept," + Kept + ",0\r\nGone," + Folder.Path() +
+                                                       "gone.kvx,0\r\n[Other]\r\nkept=1\r\n");
+    Loader->ReadPackageList();
+    ASSERT_EQ(Loader->PackageCount(), 1);
+    EXPECT_EQ(Loader->PackageDesc(0), "Kept");
+    EXPECT_EQ(Loader->PackagePath(0), Kept);
+    Loader->WritePackageList();
+    // The section's old body is replaced; the rest of the file stays.
+    char Body[512] = {};
+    const std::string Written(Body, GetPrivateProfileSectionA("Packages", Body, sizeof Body, Loader->IniFile.c_str()));
+    EXPECT_EQ(Written.find("Gone"), std::string::npos);
+    EXPECT_EQ(GetPrivateProfileIntA("Other", "kept", 0, Loader->IniFile.c_str()), 1);
+}
+
 TEST_F(PackagesTest, TheDialogWithoutALoaderShowsTheInstalledActiveXControls) {
     TDesignLibrarySession Session;
     ShowPackagesDialog();

@@ -8,6 +8,7 @@
 #include "designer/support/win/DesignLibrary.h"
 #include "designer/support/win/PaletteGlyphs.h"
 #include "framework/controls/ScreenCapture.h"
+#include "framework/design/DesignRegistration.h"
 #include "designer/support/win/AxControlCollection.h"
 #include "framework/stdctrls/ExtCtrls.h"
 #include "framework/stdctrls/ListCtrls.h"
@@ -122,6 +123,19 @@ TEST_F(PaletteTest, APressBroadcastsTheClassAndInsertionResetsUnlessShiftWasHeld
     BroadcastToListeners(nullptr, ComponentInsertedMessage, 0, 0);
     EXPECT_EQ(SelectedPaletteClass, "TEdit");
     EXPECT_TRUE(Edit->Down());
+}
+
+TEST_F(PaletteTest, ByDefaultTheClassesRegisteredWithAPageAndAnIconAreOffered) {
+    SetPaletteClassSource(nullptr);
+    RegisterComponents("Standard", {TButton::StaticClass(), TEdit::StaticClass()});
+    RegisterNoIcon({TEdit::StaticClass()});  // flags 12: not on the palette
+    RegisterNoIcon({TMemo::StaticClass()});  // flags 4 only
+    Palette->RecreatePages();
+    Pump();
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"Standard"}));
+    EXPECT_NE(ButtonNamed("Button"), nullptr);
+    EXPECT_EQ(ButtonNamed("Edit"), nullptr);
+    EXPECT_EQ(ButtonNamed("Memo"), nullptr);
 }
 
 TEST_F(PaletteTest, GlyphsComeFromTheClassOrTheUnknownGlyph) {
