@@ -26,7 +26,7 @@ void TZelListBox::SetColumned(bool Value) {
 
 void TZelListBox::CreateParams(TCreateParams& Params) {
     inherited::CreateParams(Params);
-    if (FColumned) Params.Style |= LBS_OWNERDRAWFIXED;
+    if (FColumned) Params.Style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
 }
 
 void TZelListBox::CreateWnd() {
