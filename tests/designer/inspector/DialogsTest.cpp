@@ -119,6 +119,15 @@ void SaveWindowShot(HWND Wnd, const std::string& File) {
     ReleaseDC(Wnd, DC);
     Shot.SaveToFile(File);
 }
+
+// A press and release of the left button over a windowless button.
+void ClickButton(TSpeedButton* Button) {
+    HWND Wnd = Button->Parent()->Handle();
+    const LPARAM At = MAKELPARAM(Button->Left() + Button->Width() / 2, Button->Top() + Button->Height() / 2);
+    PostMessageA(Wnd, WM_LBUTTONDOWN, MK_LBUTTON, At);
+    PostMessageA(Wnd, WM_LBUTTONUP, 0, At);
+    Pump();
+}
 }  // namespace
 
 TEST(InspectorDialogs, PictureEditorOpensCopiesClearsPastesAndStores) {
@@ -157,15 +166,15 @@ TEST(InspectorDialogs, PictureEditorOpensCopiesClearsPastesAndStores) {
         auto* F = dynamic_cast<TGlyphEditForm*>(R.Form);
         EXPECT_EQ(F->Caption(), "Image1.Picture");
         EXPECT_EQ(F->ClearButton->Hint(), "Clear");
-        F->OpenButton->Click();
-        EXPECT_EQ(F->Image->Picture()->Width(), 48);
-        F->CopyButton->Click();
-        F->ClearButton->Click();
-        EXPECT_EQ(F->Image->Picture()->Graphic(), nullptr);
-        F->PasteButton->Click();
-        EXPECT_EQ(F->Image->Picture()->Height(), 32);
         F->Show();
         Pump();
+        ClickButton(F->OpenButton);
+        EXPECT_EQ(F->Image->Picture()->Width(), 48);
+        ClickButton(F->CopyButton);
+        ClickButton(F->ClearButton);
+        EXPECT_EQ(F->Image->Picture()->Graphic(), nullptr);
+        ClickButton(F->PasteButton);
+        EXPECT_EQ(F->Image->Picture()->Height(), 32);
         SaveWindowShot(F->Handle(), TestProgramFolder() + "GlyphEditForm.bmp");
         return 1;
     });
