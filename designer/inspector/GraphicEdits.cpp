@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "designer/inspector/MultiSelectPropEdit.h"
+#include "designer/inspector/PropEdit.h"
+#include "designer/inspector/StyleSamples.h"
 #include "designer/inspector/ZelEdit.h"
 
 namespace {
@@ -19,6 +22,16 @@ void AnswerText(TMessage& Message, const std::string& Text) {
         reinterpret_cast<char*>(Message.LParam)[N] = '\0';
     }
     Message.Result = static_cast<LRESULT>(N);
+}
+
+// The value's name without its two-letter prefix ("cl", "bs"), at x = 28.
+void DrawValueName(TCanvas* Canvas, const std::string& Value, const TRect& R, bool Enabled) {
+    const std::string Name = Value.size() > 2 ? Value.substr(2) : std::string();
+    RECT Text{R.Left + 28, R.Top, R.Right, R.Bottom};
+    SetBkMode(Canvas->Handle(), TRANSPARENT);
+    SetTextColor(Canvas->Handle(), ColorToRGB(Enabled ? clWindowText : clBtnShadow));
+    DrawTextA(Canvas->Handle(), Name.c_str(), static_cast<int>(Name.size()), &Text,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 }  // namespace
 
@@ -76,16 +89,72 @@ void TColorEdit::PaintValue(TCanvas* Canvas, int X, int Y) {
     Canvas->Pen()->SetColor(clBlack);
     Canvas->Brush()->SetColor(StringToColor(FValueText));
     Canvas->Rectangle(TRect{X + 2, Y + 2, X + 24, R.Bottom - 2});
-    const std::string Name = FValueText.rfind("cl", 0) == 0 ? FValueText.substr(2) : FValueText;
-    RECT Text{X + 28, Y, R.Right, R.Bottom};
-    SetBkMode(Canvas->Handle(), TRANSPARENT);
-    SetTextColor(Canvas->Handle(), ColorToRGB(Enabled() ? clWindowText : clBtnShadow));
-    DrawTextA(Canvas->Handle(), Name.c_str(), static_cast<int>(Name.size()), &Text,
-              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    DrawValueName(Canvas, FValueText, R, Enabled());
     if (ShowsFocus()) Canvas->DrawFocusRect(R);
 }
 
 QRN_PUBLISHED(TColorEdit) {}
+
+TPenStyleEdit::TPenStyleEdit(TComponent* AOwner) : TGraphicEdit(AOwner) { FValueText = "psSolid"; }
+
+void TPenStyleEdit::PaintValue(TCanvas* Canvas, int X, int Y) {
+    const TRect R{X, Y, X + Width(), Y + Height()};
+    Canvas->Brush()->SetColor(Color());
+    Canvas->FillRect(R);
+    const int Style = GetEnumValue(TTypeInfoOf<TPenStyle>::Get(), FValueText);
+    if (Style >= 0) DrawPenSample(Canvas, TRect{R.Left + 2, R.Top, R.Right - 2, R.Bottom}, static_cast<TPenStyle>(Style));
+    if (ShowsFocus()) Canvas->DrawFocusRect(R);
+}
+
+QRN_PUBLISHED(TPenStyleEdit) {}
+
+TBrushStyleEdit::TBrushStyleEdit(TComponent* AOwner) : TGraphicEdit(AOwner) { FValueText = "bsSolid"; }
+
+void TBrushStyleEdit::PaintValue(TCanvas* Canvas, int X, int Y) {
+    const TRect R{X, Y, X + Width(), Y + Height()};
+    Canvas->Brush()->SetColor(Color());
+    Canvas->FillRect(R);
+    const int Style = GetEnumValue(TTypeInfoOf<TBrushStyle>::Get(), FValueText);
+    if (Style >= 0) DrawBrushSample(Canvas, TRect{X + 2, Y + 2, X + 24, R.Bottom - 2}, static_cast<TBrushStyle>(Style));
+    DrawValueName(Canvas, FValueText, R, Enabled());
+}
+
+QRN_PUBLISHED(TBrushStyleEdit) {}
+
+TObject* TGraphEdit::EditedObject() {
+    auto* Edit = dynamic_cast<TZelCustomPropEditor*>(Owner());
+    TPropertyEditor* Editor = Edit ? Edit->PropEditor() : nullptr;
+    if (auto* Multi = dynamic_cast<TMultiSelectPropEdit*>(Editor)) Editor = Multi->First();
+    if (!Editor || Editor->PropCount() == 0) return nullptr;
+    return GetObjectProp(Editor->GetComponent(0), Editor->GetPropInfo(0));
+}
+
+void TGraphEdit::WndProc(TMessage& Message) {
+    // The picture covers the whole control: erasing first would only flicker.
+    if (Message.Msg == WM_ERASEBKGND) {
+        if (TGraphic* G = GetGraphic(); G && !G->Empty()) {
+            Message.Result = 1;
+            return;
+        }
+    }
+    inherited::WndProc(Message);
+}
+
+void TGraphEdit::PaintValue(TCanvas* Canvas, int X, int Y) {
+    if (!dynamic_cast<TZelCustomPropEditor*>(Owner())) return;
+    if (TGraphic* G = GetGraphic(); G && !G->Empty()) Canvas->StretchDraw(TRect{X, Y, X + Width(), Y + Height()}, G);
+}
+
+TGraphic* TPictureEdit::GetGraphic() {
+    auto* Picture = dynamic_cast<TPicture*>(EditedObject());
+    return Picture ? Picture->Graphic() : nullptr;
+}
+
+TGraphic* TImageEdit::GetGraphic() { return dynamic_cast<TGraphic*>(EditedObject()); }
+
+QRN_PUBLISHED(TGraphEdit) {}
+QRN_PUBLISHED(TPictureEdit) {}
+QRN_PUBLISHED(TImageEdit) {}
 
 TCheckEdit::TCheckEdit(TComponent* AOwner) : TCustomControl(AOwner) {
     SetParentColor(false);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/controls/Controls.h"
+#include "framework/graphics/Bitmap.h"
 
 // WParam: a device context; LParam: X in the low word, Y in the high word.
 inline constexpr UINT PaintValueMessage = 0xB0C8;
@@ -33,6 +34,51 @@ public:
     // A text that names no colour raises the conversion error and changes nothing.
     void SetValueText(const std::string& Text) override;
     void PaintValue(TCanvas* Canvas, int X, int Y) override;
+};
+
+// A pen style as a line drawn with it.
+class TPenStyleEdit : public TGraphicEdit {
+    QRN_CLASS(TPenStyleEdit, TGraphicEdit)
+public:
+    explicit TPenStyleEdit(TComponent* AOwner);
+    void PaintValue(TCanvas* Canvas, int X, int Y) override;
+};
+
+// A brush style as a pattern sample and its name.
+class TBrushStyleEdit : public TGraphicEdit {
+    QRN_CLASS(TBrushStyleEdit, TGraphicEdit)
+public:
+    explicit TBrushStyleEdit(TComponent* AOwner);
+    void PaintValue(TCanvas* Canvas, int X, int Y) override;
+};
+
+// A graphic property shown stretched over the control; only inside a
+// property-bound edit, whose property editor says what is edited.
+class TGraphEdit : public TGraphicEdit {
+    QRN_CLASS(TGraphEdit, TGraphicEdit)
+public:
+    using TGraphicEdit::TGraphicEdit;
+    void WndProc(TMessage& Message) override;
+    void PaintValue(TCanvas* Canvas, int X, int Y) override;
+    virtual TGraphic* GetGraphic() = 0;
+
+protected:
+    // The object the owning edit's property holds (nullptr when none).
+    TObject* EditedObject();
+};
+
+class TPictureEdit : public TGraphEdit {
+    QRN_CLASS(TPictureEdit, TGraphEdit)
+public:
+    using TGraphEdit::TGraphEdit;
+    TGraphic* GetGraphic() override;
+};
+
+class TImageEdit : public TGraphEdit {
+    QRN_CLASS(TImageEdit, TGraphEdit)
+public:
+    using TGraphEdit::TGraphEdit;
+    TGraphic* GetGraphic() override;
 };
 
 // A Boolean as a check box: "True" or "False".

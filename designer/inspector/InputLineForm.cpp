@@ -4,10 +4,12 @@
 
 #include "designer/inspector/InspectorTexts.h"
 #include "designer/inspector/InspectorUnits.h"
+#include "designer/support/win/SharedRoutines.h"
 
 TInputLineForm::TInputLineForm(TComponent* AOwner) : TForm(AOwner) {
     InitInspectorUnits();
     ReadFormResource("INPUTLINEFORM");
+    ApplyMainFormFont(this);
     SetCaption(SGoToLineCaption);
     InputLabel->SetCaption(SEnterLineNumber);
     OkBut->SetCaption(SOk);

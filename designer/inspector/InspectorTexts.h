@@ -21,3 +21,7 @@ inline constexpr const char* SEditing = "Editing ";
 inline constexpr const char* SLines = " lines)";
 inline constexpr const char* SOpenHint = "Open";
 inline constexpr const char* SSave = "&Save";
+inline constexpr const char* SCopyHint = "Copy";
+inline constexpr const char* SPasteHint = "Paste";
+inline constexpr const char* SClear = "&Clear";
+inline constexpr const char* SEditImageVerb = "Edit &image..";

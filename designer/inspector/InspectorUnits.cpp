@@ -1,19 +1,61 @@
 #include "designer/inspector/InspectorUnits.h"
 
+#include "designer/inspector/GlyphEditForm.h"
 #include "designer/inspector/GraphicEdits.h"
+#include "designer/inspector/HistComponent.h"
+#include "designer/inspector/InspectorTexts.h"
 #include "designer/inspector/PopupLists.h"
 #include "designer/inspector/PropEdit.h"
 #include "designer/inspector/ReaderErrorDlg.h"
 #include "designer/inspector/StringsEditForm.h"
 #include "designer/inspector/ZelEdit.h"
+#include "designer/support/EditorClassRegistry.h"
 #include "designer/support/FormFileHeader.h"
 #include "designer/support/FormFiler.h"
 #include "designer/support/win/DesignLibrary.h"
+#include "designer/support/win/PropertyVerbs.h"
+#include "framework/comctrls/ComCtrls.h"
+#include "framework/stdctrls/CheckListBox.h"
 
 namespace {
+// Which inner edit and drop-down each property type gets, in this order:
+// a later entry overrides an earlier one for the same type.
+void RegisterPropEditClasses() {
+    const TTypeInfo* String = TTypeInfoOf<std::string>::Get();
+    const TTypeInfo* Boolean = TTypeInfoOf<bool>::Get();
+    RegisterPopupClass(String, nullptr, "", TPopupListBox::StaticClass());
+    RegisterInplaceOnlyEditClass(String, nullptr, "", TZelSimpleEdit::StaticClass());
+    RegisterPopupClass(QRN_TYPE(TColor), nullptr, "", TPopupColorBox::StaticClass());
+    RegisterEditClass(QRN_TYPE(TColor), nullptr, "", TColorEdit::StaticClass());
+    RegisterEditClass(TTypeInfoOf<TPenStyle>::Get(), nullptr, "", TPenStyleEdit::StaticClass());
+    RegisterPopupClass(TTypeInfoOf<TPenStyle>::Get(), nullptr, "", TPopupPenBox::StaticClass());
+    RegisterEditClass(TTypeInfoOf<TBrushStyle>::Get(), nullptr, "", TBrushStyleEdit::StaticClass());
+    RegisterPopupClass(TTypeInfoOf<TBrushStyle>::Get(), nullptr, "", TPopupBrushBox::StaticClass());
+    RegisterEditClass(Boolean, nullptr, "", TCheckEdit::StaticClass());
+    RegisterInplaceOnlyEditClass(TTypeInfoOf<TGraphic*>::Get(), nullptr, "", TImageEdit::StaticClass());
+    RegisterInplaceOnlyEditClass(TTypeInfoOf<TPicture*>::Get(), nullptr, "", TPictureEdit::StaticClass());
+    RegisterPropertyEditor(String, THistComponent::StaticClass(), "Prop", PropertyEditorClass<THistoryStringEdit2>());
+    // A Boolean row is a check box: no drop-down.
+    RegisterPopupClass(Boolean, nullptr, "", nullptr);
+    for (const TClass* C : {TZelSimpleEdit::StaticClass(), TDummyEditSource::StaticClass(), TDummyPopup::StaticClass()})
+        RegisterClassOnce(C);
+}
+
 // Every string list edits in the string-list editor.
 void RegisterStringListEditor() {
     RegisterPropertyEditor(TTypeInfoOf<TStrings*>::Get(), nullptr, "", PropertyEditorClass<TStringListEdit>());
+    RegisterPropertyVerb("&Lines Editor...", TMemo::StaticClass(), "Lines");
+    for (const TClass* C : {TListBox::StaticClass(), TComboBox::StaticClass(), TRadioGroup::StaticClass()})
+        RegisterPropertyVerb("&Items Editor...", C, "Items");
+    RegisterPropertyVerb("&Tabs Editor...", TTabControl::StaticClass(), "Tabs");
+    RegisterPropertyVerb("&Items Editor...", TCheckListBox::StaticClass(), "Items");
+}
+
+void RegisterPictureEditors() {
+    RegisterPropertyEditor(TTypeInfoOf<TPicture*>::Get(), nullptr, "", PropertyEditorClass<TPictureGlyphEdit>());
+    RegisterPropertyEditor(TTypeInfoOf<TBitmap*>::Get(), nullptr, "", PropertyEditorClass<TBitmapEdit>());
+    RegisterPropertyEditor(TTypeInfoOf<TIcon*>::Get(), nullptr, "", PropertyEditorClass<TIconEdit>());
+    RegisterPropertyVerb(SEditImageVerb, TImage::StaticClass(), "Picture");
 }
 }  // namespace
 
@@ -21,20 +63,16 @@ void InitInspectorUnits() {
     static bool Done = false;
     if (Done) return;
     Done = true;
-    for (const TClass* C : {TZelSimpleEdit::StaticClass(), TDummyEditSource::StaticClass(), TDummyPopup::StaticClass(),
-                            TPopupListBox::StaticClass(), TPopupColorBox::StaticClass(),
+    for (const TClass* C : {TPopupListBox::StaticClass(), TPopupColorBox::StaticClass(),
                             TPopupBrushBox::StaticClass(), TPopupPenBox::StaticClass(),
                             TZelPropEditor::StaticClass(), TOpenDialog::StaticClass(), TSaveDialog::StaticClass(),
-                            TSpeedButton::StaticClass(), TColorEdit::StaticClass(), TCheckEdit::StaticClass()})
+                            TSpeedButton::StaticClass(), TImage::StaticClass(), TColorEdit::StaticClass(),
+                            TPenStyleEdit::StaticClass(), TBrushStyleEdit::StaticClass(),
+                            TPictureEdit::StaticClass(), TImageEdit::StaticClass(), TCheckEdit::StaticClass(),
+                            TZelListBox::StaticClass(), THistComponent::StaticClass()})
         RegisterClassOnce(C);
     ReaderErrorProc = ReaderErrorCallback;
-    // The value lists by property type; Boolean rows get no drop-down.
-    RegisterInspectorPopupClass(TTypeInfoOf<std::string>::Get(), TPopupListBox::StaticClass());
-    RegisterInspectorPopupClass(QRN_TYPE(TColor), TPopupColorBox::StaticClass());
-    RegisterInspectorPopupClass(TTypeInfoOf<TPenStyle>::Get(), TPopupPenBox::StaticClass());
-    RegisterInspectorPopupClass(TTypeInfoOf<TBrushStyle>::Get(), TPopupBrushBox::StaticClass());
-    RegisterInspectorPopupClass(TTypeInfoOf<bool>::Get(), nullptr);
-    RegisterInspectorEditClass(QRN_TYPE(TColor), TColorEdit::StaticClass());
-    RegisterInspectorEditClass(TTypeInfoOf<bool>::Get(), TCheckEdit::StaticClass());
+    CallRegisterProc(RegisterPropEditClasses);
     CallRegisterProc(RegisterStringListEditor);
+    CallRegisterProc(RegisterPictureEditors);
 }

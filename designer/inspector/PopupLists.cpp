@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "designer/inspector/StyleSamples.h"
 #include "designer/inspector/ZelEdit.h"
 
 namespace {
@@ -10,7 +11,7 @@ TCustomZelEdit* OwningEdit(TComponent* Popup) { return dynamic_cast<TCustomZelEd
 
 // ---- TPopupListBox
 
-TPopupListBox::TPopupListBox(TComponent* AOwner) : TListBox(AOwner) {
+TPopupListBox::TPopupListBox(TComponent* AOwner) : TZelListBox(AOwner) {
     SetControlStyle(ControlStyle() + TControlStyle{csNoDesignVisible});
     SetVisible(false);
     SetTabStop(false);
@@ -216,17 +217,7 @@ void TPopupBrushBox::FillItems() {
 }
 
 void TPopupBrushBox::DrawSample(TCanvas* Canvas, const TRect& Sample, int Index) {
-    Canvas->Pen()->SetColor(clBlack);
-    if (Index == bsClear) {
-        Canvas->Brush()->SetColor(clInfoBk);
-        Canvas->Brush()->SetStyle(bsSolid);
-    } else {
-        Canvas->Brush()->SetColor(clBlack);
-        Canvas->Brush()->SetStyle(static_cast<TBrushStyle>(Index));
-    }
-    SetBkColor(Canvas->Handle(), ColorToRGB(clWindow));
-    Canvas->Rectangle(Sample);
-    Canvas->Brush()->SetStyle(bsSolid);
+    DrawBrushSample(Canvas, Sample, static_cast<TBrushStyle>(Index));
 }
 
 void TPopupPenBox::FillItems() {
@@ -238,12 +229,7 @@ void TPopupPenBox::FillItems() {
 }
 
 void TPopupPenBox::DrawSample(TCanvas* Canvas, const TRect& Sample, int Index) {
-    Canvas->Pen()->SetColor(clBlack);
-    Canvas->Pen()->SetStyle(static_cast<TPenStyle>(Index));
-    const int Y = (Sample.Top + Sample.Bottom) / 2;
-    Canvas->MoveTo(Sample.Left, Y);
-    Canvas->LineTo(Sample.Right, Y);
-    Canvas->Pen()->SetStyle(psSolid);
+    DrawPenSample(Canvas, Sample, static_cast<TPenStyle>(Index));
 }
 
 QRN_PUBLISHED(TPopupColorBox) {}

@@ -5,10 +5,10 @@
 #include <memory>
 #include <string>
 
-#include "framework/stdctrls/ListCtrls.h"
+#include "designer/inspector/ZelListBox.h"
 
-class TPopupListBox : public TListBox {
-    QRN_CLASS(TPopupListBox, TListBox)
+class TPopupListBox : public TZelListBox {
+    QRN_CLASS(TPopupListBox, TZelListBox)
 public:
     explicit TPopupListBox(TComponent* AOwner);
     // Empty here: the value lists fill themselves.

@@ -17,12 +17,14 @@
 enum TPropButtonKind { bkAuto, bkEllipsis, bkNone };
 QRN_ENUM(TPropButtonKind, bkAuto, bkEllipsis, bkNone)
 
-// The inner edit and drop-down classes for a property editor's type; the
-// newest registration that matches wins, nullptr as a drop-down means none.
+// The inner edit and drop-down classes for a property (RegisterEditClass and
+// RegisterPopupClass fill the registries); the newest registration that
+// matches wins, nullptr as a drop-down means none. Without a match: the
+// plain edit and the plain list.
+const TClass* EditClassFor(const TTypeInfo* PropertyType, const TPersistent* Component, const std::string& PropName);
+const TClass* PopupClassFor(const TTypeInfo* PropertyType, const TPersistent* Component, const std::string& PropName);
 const TClass* EditClassForEditor(TPropertyEditor* Editor);
 const TClass* PopupClassForEditor(TPropertyEditor* Editor);
-void RegisterInspectorEditClass(const TTypeInfo* PropertyType, const TClass* EditClass);
-void RegisterInspectorPopupClass(const TTypeInfo* PropertyType, const TClass* PopupClass);
 
 class TZelCustomPropEditor : public TCustomZelEdit {
     QRN_CLASS(TZelCustomPropEditor, TCustomZelEdit)

@@ -1,57 +1,49 @@
-// Which inner edit and drop-down a property type gets. Later registrations
-// override earlier ones for the same type.
-#include <vector>
-
+// Which inner edit and drop-down a property gets: the support library's
+// per-type registries, read from the newest entry, with the plain edit and
+// the plain list when nothing fits.
+#include "designer/inspector/MultiSelectPropEdit.h"
 #include "designer/inspector/PopupLists.h"
 #include "designer/inspector/PropEdit.h"
+#include "designer/support/EditorClassRegistry.h"
 
 namespace {
-struct TTypeClass {
-    const TTypeInfo* Type;
-    const TClass* Class;
+struct TLookupKey {
+    const TTypeInfo* Type = nullptr;
+    const TPersistent* Component = nullptr;
+    std::string Name;
 };
 
-std::vector<TTypeClass>& EditClasses() {
-    static std::vector<TTypeClass> List;
-    return List;
-}
-
-std::vector<TTypeClass>& PopupClasses() {
-    static std::vector<TTypeClass> List;
-    return List;
-}
-
-bool Matches(const TTypeInfo* Entry, const TTypeInfo* Type) {
-    if (!Entry || Entry == Type) return true;
-    const TClass* EntryClass = Entry->ClassType();
-    const TClass* TypeClass = Type ? Type->ClassType() : nullptr;
-    return EntryClass && TypeClass && TypeClass->InheritsFrom(EntryClass);
-}
-
-const TTypeInfo* TypeOf(TPropertyEditor* Editor) {
-    if (dynamic_cast<TSetElementProperty*>(Editor)) return TTypeInfoOf<bool>::Get();
-    return Editor->GetPropType();
-}
-
-const TClass* Lookup(const std::vector<TTypeClass>& List, const TTypeInfo* Type, const TClass* Default) {
-    for (auto It = List.rbegin(); It != List.rend(); ++It)
-        if (Matches(It->Type, Type)) return It->Class;
-    return Default;
+TLookupKey KeyOf(TPropertyEditor* Editor) {
+    // A set element is a Boolean switch of its own, whatever the set's type.
+    if (!Editor || dynamic_cast<TSetElementProperty*>(Editor)) return {TTypeInfoOf<bool>::Get(), nullptr, {}};
+    if (auto* Multi = dynamic_cast<TMultiSelectPropEdit*>(Editor)) {
+        TPropertyEditor* First = Multi->First();
+        return {Multi->GetPropType(), First && First->PropCount() ? First->GetComponent(0) : nullptr, Multi->GetName()};
+    }
+    return {Editor->GetPropType(), Editor->PropCount() ? Editor->GetComponent(0) : nullptr, Editor->GetName()};
 }
 }  // namespace
 
-void RegisterInspectorEditClass(const TTypeInfo* PropertyType, const TClass* EditClass) {
-    EditClasses().push_back({PropertyType, EditClass});
+const TClass* EditClassFor(const TTypeInfo* PropertyType, const TPersistent* Component, const std::string& PropName) {
+    auto* Info = static_cast<TEditClassInfo*>(
+        FindPropertyClassInfo(EditClassRegistry(), PropertyType, Component, PropName));
+    return Info ? Info->EditClass : TZelSimpleEdit::StaticClass();
 }
 
-void RegisterInspectorPopupClass(const TTypeInfo* PropertyType, const TClass* PopupClass) {
-    PopupClasses().push_back({PropertyType, PopupClass});
+const TClass* PopupClassFor(const TTypeInfo* PropertyType, const TPersistent* Component, const std::string& PropName) {
+    auto* Info = static_cast<TPopupClassInfo*>(
+        FindPropertyClassInfo(PopupClassRegistry(), PropertyType, Component, PropName));
+    return Info ? Info->PopupClass : TPopupListBox::StaticClass();
 }
 
 const TClass* EditClassForEditor(TPropertyEditor* Editor) {
-    return Lookup(EditClasses(), Editor ? TypeOf(Editor) : nullptr, TZelSimpleEdit::StaticClass());
+    if (!Editor) return TZelSimpleEdit::StaticClass();
+    const TLookupKey Key = KeyOf(Editor);
+    return EditClassFor(Key.Type, Key.Component, Key.Name);
 }
 
 const TClass* PopupClassForEditor(TPropertyEditor* Editor) {
-    return Lookup(PopupClasses(), Editor ? TypeOf(Editor) : nullptr, TPopupListBox::StaticClass());
+    if (!Editor) return TPopupListBox::StaticClass();
+    const TLookupKey Key = KeyOf(Editor);
+    return PopupClassFor(Key.Type, Key.Component, Key.Name);
 }

@@ -3,10 +3,12 @@
 #include <memory>
 
 #include "designer/inspector/InspectorTexts.h"
+#include "designer/support/win/SharedRoutines.h"
 #include "framework/rtl/Format.h"
 
 TReaderErrorDlg::TReaderErrorDlg(TComponent* AOwner) : TForm(AOwner) {
     ReadFormResource("READERERRORDLG");
+    ApplyMainFormFont(this);
     SetCaption(SErrorReadingForm);
     IgnoreButton->SetCaption(SIgnore);
     CancelButton->SetCaption(SCancel);

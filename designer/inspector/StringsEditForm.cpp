@@ -6,22 +6,21 @@
 #include "designer/inspector/InspectorUnits.h"
 #include "designer/inspector/PropEdit.h"
 #include "designer/support/MessageBus.h"
+#include "designer/support/win/SharedRoutines.h"
+#include "framework/uicore/Hotkeys.h"
 
 TStringsEditForm::TStringsEditForm(TComponent* AOwner) : TForm(AOwner) {
     InitInspectorUnits();
     ReadFormResource("STRINGSEDITFORM");
+    ApplyMainFormFont(this);
     SetCaption(SStringListEditor);
     CodeButton->SetCaption(SCodeEdit);
     ButtonOk->SetCaption(SOk);
     CancelBut->SetCaption(SCancel);
     HelpBut->SetCaption(SHelp);
     OpenButton->SetHint(SOpenHint);
-    // "&Save" without its accelerator mark.
-    std::string Save = SSave;
-    Save.erase(Save.find('&'), 1);
-    SaveButton->SetHint(Save);
-    OpenButton->SetFlat(true);
-    SaveButton->SetFlat(true);
+    SaveButton->SetHint(StripHotkey(SSave));
+    SetSpeedButtonsFlat({OpenButton, SaveButton}, true);
 }
 
 void TStringsEditForm::UpdateCaption() {

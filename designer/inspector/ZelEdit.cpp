@@ -208,6 +208,7 @@ void TCustomZelEdit::Notification(TComponent* AComponent, TOperation Operation) 
 
 void TCustomZelEdit::CreateParams(TCreateParams& Params) {
     inherited::CreateParams(Params);
+    Params.Caption = FCaption;
     if (FBorderStyle == bsSingle && !FFlat) {
         if (Ctl3D()) {
             Params.ExStyle |= WS_EX_CLIENTEDGE;
@@ -304,6 +305,39 @@ void TCustomZelEdit::SetFocusRepaint(bool Value) {
 }
 
 // ---- text
+
+void TCustomZelEdit::SetCaption(const std::string& Value) {
+    FCaption = Value;
+    if (HandleAllocated()) SetWindowTextA(Handle(), Value.c_str());
+    Invalidate();
+}
+
+void TCustomZelEdit::GetTabOrderList(std::vector<TWinControl*>& List) {
+    // Asked for its own list (no parent has listed it yet): the parent's.
+    if (List.empty() && Parent()) {
+        Parent()->GetTabOrderList(List);
+        return;
+    }
+    TCustomForm* Form = GetParentForm(this);
+    auto* Inner = dynamic_cast<TWinControl*>(FEdit);
+    if (Form && Inner && Form->ActiveControl() == Inner && !List.empty()) {
+        List.back() = Inner;
+        return;
+    }
+    inherited::GetTabOrderList(List);
+}
+
+// The height that shows one line of the font with the border around it.
+void TCustomZelEdit::AdjustHeight() {
+    HDC DC = GetDC(nullptr);
+    TEXTMETRICA Metrics{};
+    HGDIOBJ Old = SelectObject(DC, Font()->Handle());
+    GetTextMetricsA(DC, &Metrics);
+    SelectObject(DC, Old);
+    ReleaseDC(nullptr, DC);
+    const int Extra = GetSystemMetrics(SM_CYBORDER) * (Ctl3D() || FFlat ? 8 : 6);
+    SetHeight(Metrics.tmHeight + Extra);
+}
 
 // A system edit holds its text in its window; a painted value control
 // answers the text messages itself, window or not.
@@ -509,6 +543,7 @@ void TCustomZelEdit::Paint() {
 }
 
 QRN_PUBLISHED(TCustomZelEdit) {
+    B.Prop("Caption", &TCustomZelEdit::Caption, &TCustomZelEdit::SetCaption).Type(QRN_TYPE(TCaption));
     B.Prop("Version", &TCustomZelEdit::Version, &TCustomZelEdit::SetVersion);
 }
 

@@ -96,6 +96,13 @@ public:
     void BeforeDestruction() override;
 
     void SetParent(TWinControl* AParent) override;
+    // The accelerator text of the edit, apart from the text it edits; it
+    // is the window's own text (WM_SETTEXT sets it).
+    const std::string& Caption() const { return FCaption; }
+    void SetCaption(const std::string& Value);
+    // While the inner edit is the form's active control, it stands in the
+    // tab order where the edit stands, so Tab moves on from it.
+    void GetTabOrderList(std::vector<TWinControl*>& List) override;
     void SetFocus() override;
     void Click() override;
     void WndProc(TMessage& Message) override;
@@ -202,6 +209,7 @@ private:
     void HookMainWindow();
     void UnhookMainWindow();
     void TimerTick();
+    void AdjustHeight();
     TComponent* ReuseChild(const TClass* Class);
 
     TControl* FEdit = nullptr;
@@ -217,6 +225,7 @@ private:
     int FButtonCount = 1;
     std::string FEditClassName, FPopupClassName, FEditSourceClassName;
     std::string FTextCache;
+    std::string FCaption;
     std::string FVersion;
     TFormBorderStyle FBorderStyle = bsSingle;
     int FLastFlatState = 2;

@@ -5,6 +5,8 @@
 #include "designer/inspector/PopupLists.h"
 #include "designer/inspector/ZelEdit.h"
 
+#include "framework/uicore/Hotkeys.h"
+
 namespace {
 constexpr UINT_PTR FlatTimer = 1;
 TWinControl* GActivePopup = nullptr;
@@ -392,6 +394,25 @@ void TCustomZelEdit::WndProc(TMessage& Message) {
                 return;
             }
             break;
+        case WM_SETTEXT:
+            FCaption = Message.LParam ? reinterpret_cast<const char*>(Message.LParam) : "";
+            Invalidate();
+            break;
+        case CM_DIALOGCHAR:
+            if (IsAccel(static_cast<unsigned>(Message.WParam), FCaption) && CanFocus()) {
+                Click();
+                Message.Result = 1;
+                return;
+            }
+            break;
+        case CM_CTL3DCHANGED:
+            if (FBorderStyle == bsSingle && HandleAllocated()) RecreateWnd();
+            ArrangeButtons();
+            break;
+        case CM_FONTCHANGED:
+            inherited::WndProc(Message);
+            AdjustHeight();
+            return;
         case WM_PARENTNOTIFY:
             inherited::WndProc(Message);
             if (LOWORD(Message.WParam) == WM_CREATE) {

@@ -346,7 +346,7 @@ public:
     bool TabStop() const { return FTabStop; }
     void SetTabStop(bool Value);
     // The windowed children in tab order, depth first.
-    void GetTabOrderList(std::vector<TWinControl*>& List);
+    virtual void GetTabOrderList(std::vector<TWinControl*>& List);
     TWinControl* FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop, bool CheckParent);
     void SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop);
 

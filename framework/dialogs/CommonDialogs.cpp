@@ -265,6 +265,18 @@ QRN_PUBLISHED(TOpenDialog) {
 
 QRN_PUBLISHED(TSaveDialog) {}
 
+std::string GraphicFilter() { return "All (*.bmp;*.ico)|*.bmp;*.ico|Bitmaps (*.bmp)|*.bmp|Icons (*.ico)|*.ico"; }
+
+TOpenPictureDialog::TOpenPictureDialog(TComponent* AOwner) : TOpenDialog(AOwner) { SetFilter(GraphicFilter()); }
+
+TSavePictureDialog::TSavePictureDialog(TComponent* AOwner) : TSaveDialog(AOwner) {
+    SetFilter(GraphicFilter());
+    SetDefaultExt("bmp");
+}
+
+QRN_PUBLISHED(TOpenPictureDialog) {}
+QRN_PUBLISHED(TSavePictureDialog) {}
+
 QRN_PUBLISHED(TFontDialog) { B.Prop("Font", &TFontDialog::Font); }
 
 QRN_PUBLISHED(TFindDialog) {

@@ -116,6 +116,23 @@ public:
     bool Execute() override { return DoExecute(true); }
 };
 
+// The file dialogs for pictures: filtered to the picture files TPicture
+// reads and writes (bitmaps and icons).
+class TOpenPictureDialog : public TOpenDialog {
+    QRN_CLASS(TOpenPictureDialog, TOpenDialog)
+public:
+    explicit TOpenPictureDialog(TComponent* AOwner);
+};
+
+class TSavePictureDialog : public TSaveDialog {
+    QRN_CLASS(TSavePictureDialog, TSaveDialog)
+public:
+    explicit TSavePictureDialog(TComponent* AOwner);
+};
+
+// "All (*.bmp;*.ico)|*.bmp;*.ico|Bitmaps (*.bmp)|*.bmp|Icons (*.ico)|*.ico".
+std::string GraphicFilter();
+
 // Splits a "Text|*.txt|All|*.*" filter into the system's
 // double-zero-terminated list.
 std::string MakeFilterList(const std::string& Filter);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "designer/inspector/PopupLists.h"
 #include "designer/inspector/ZelEdit.h"
 #include "tests/common/win/KeyInput.h"
@@ -138,4 +141,53 @@ TEST_F(ButtonEditTest, OneVisibleButtonIsAlwaysTheFirst) {
     EXPECT_EQ(Edit->ButtonCount(), 1);
     EXPECT_TRUE(Edit->Button1()->Visible());
     EXPECT_FALSE(Edit->Button2()->Visible());
+}
+
+TEST_F(ButtonEditTest, CaptionIsTheWindowTextAndItsAcceleratorClicks) {
+    Edit->SetCaption("&Colour");
+    char Text[32] = {};
+    GetWindowTextA(Edit->Handle(), Text, sizeof(Text));
+    EXPECT_STREQ(Text, "&Colour");
+    // The caption is apart from the edited text, both ways.
+    Edit->SetText("clRed");
+    SetWindowTextA(Edit->Handle(), "&Value");
+    EXPECT_EQ(Edit->Caption(), "&Value");
+    EXPECT_EQ(Edit->GetText(), "clRed");
+
+    int Clicks = 0;
+    Edit->OnClick = [&](TObject*) { ++Clicks; };
+    PressKey(Other->Handle(), 'V', kmAlt);
+    EXPECT_EQ(Clicks, 1);
+    PressKey(Other->Handle(), 'X', kmAlt);
+    EXPECT_EQ(Clicks, 1);
+}
+
+TEST_F(ButtonEditTest, TabMovesOnFromTheInnerEdit) {
+    auto* Third = new TEdit(Form);
+    Third->SetParent(Form);
+    Third->SetBounds(8, 80, 100, 21);
+    Pump();
+    Edit->SetFocus();
+    Pump();
+    ASSERT_EQ(GetFocus(), Inner());
+    std::vector<TWinControl*> List;
+    Form->GetTabOrderList(List);
+    EXPECT_NE(std::find(List.begin(), List.end(), Edit->Edit()), List.end());
+    EXPECT_EQ(std::find(List.begin(), List.end(), Edit), List.end());
+    PressKey(Inner(), VK_TAB);
+    EXPECT_EQ(GetFocus(), Third->Handle());
+}
+
+TEST_F(ButtonEditTest, HeightFollowsTheFontAndCtl3DTheBorder) {
+    const int Normal = Edit->Height();
+    Edit->Font()->SetSize(20);
+    const int Large = Edit->Height();
+    EXPECT_GT(Large, Normal + 10);
+    Edit->Font()->SetSize(8);
+    EXPECT_LT(Edit->Height(), Large);
+
+    EXPECT_TRUE(GetWindowLongPtrA(Edit->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    Edit->SetCtl3D(false);
+    EXPECT_FALSE(GetWindowLongPtrA(Edit->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_TRUE(GetWindowLongPtrA(Edit->Handle(), GWL_STYLE) & WS_BORDER);
 }

@@ -97,3 +97,62 @@ TEST(PopupLists, PaintedValueEditsReadTheirText) {
     EXPECT_THROW(Edit->SetText("clNoSuchColour"), EConvertError);
     EXPECT_EQ(Edit->GetText(), "clRed");
 }
+
+namespace {
+// The colour PaintValueMessage leaves at (X, Y) of a 60 x 20 area.
+COLORREF PaintedPixel(TWinControl* Painter, int X, int Y) {
+    HDC Screen = GetDC(nullptr);
+    HDC DC = CreateCompatibleDC(Screen);
+    HBITMAP Bitmap = CreateCompatibleBitmap(Screen, 60, 20);
+    HGDIOBJ Old = SelectObject(DC, Bitmap);
+    Painter->Perform(PaintValueMessage, reinterpret_cast<WPARAM>(DC), MAKELPARAM(0, 0));
+    const COLORREF Pixel = GetPixel(DC, X, Y);
+    SelectObject(DC, Old);
+    DeleteObject(Bitmap);
+    DeleteDC(DC);
+    ReleaseDC(nullptr, Screen);
+    return Pixel;
+}
+}  // namespace
+
+TEST(PopupLists, StyleEditsPaintTheNamedStyle) {
+    std::unique_ptr<TForm, TObjectFree> Form(new TForm(nullptr));
+    auto* Edit = new TCustomZelEdit(Form.get());
+    Edit->SetParent(Form.get());
+    Form->HandleNeeded();
+
+    Edit->SetEditClass(TPenStyleEdit::StaticClass());
+    Edit->Edit()->SetBounds(0, 0, 60, 20);
+    EXPECT_EQ(Edit->GetText(), "psSolid");
+    EXPECT_EQ(PaintedPixel(static_cast<TWinControl*>(Edit->Edit()), 30, 10), RGB(0, 0, 0));
+    Edit->SetText("psClear");
+    EXPECT_NE(PaintedPixel(static_cast<TWinControl*>(Edit->Edit()), 30, 10), RGB(0, 0, 0));
+
+    Edit->SetEditClass(TBrushStyleEdit::StaticClass());
+    Edit->Edit()->SetBounds(0, 0, 60, 20);
+    EXPECT_EQ(Edit->GetText(), "bsSolid");
+    EXPECT_EQ(PaintedPixel(static_cast<TWinControl*>(Edit->Edit()), 12, 10), RGB(0, 0, 0));
+    // The clear style shows as a tip-coloured sample, not as nothing.
+    Edit->SetText("bsClear");
+    EXPECT_EQ(PaintedPixel(static_cast<TWinControl*>(Edit->Edit()), 12, 10), ColorToRGB(clInfoBk));
+}
+
+TEST(PopupLists, ColumnsGrowToTheWidestFieldUnlessSized) {
+    std::unique_ptr<TForm, TObjectFree> Form(new TForm(nullptr));
+    auto* List = new TZelListBox(Form.get());
+    List->SetParent(Form.get());
+    List->SetColumned(true);
+    List->HandleNeeded();
+    EXPECT_TRUE(GetWindowLongPtrA(List->Handle(), GWL_STYLE) & LBS_OWNERDRAWFIXED);
+    List->Items()->Add("a|x");
+    const int Narrow = List->ColumnWidth(0);
+    List->Items()->Add("a much longer ~first~ field|x");
+    const int Wide = List->ColumnWidth(0);
+    EXPECT_GT(Wide, Narrow);
+    EXPECT_GT(List->ColumnWidth(1), 0) << Narrow << " " << Wide;
+    // Widths only grow: rows drawn already stay aligned.
+    List->Items()->Delete(1);
+    EXPECT_EQ(List->ColumnWidth(0), Wide);
+    static_cast<TZelListBoxColumn*>(List->Columns()->Add())->SetColumnSize(50);
+    EXPECT_EQ(List->ColumnWidth(0), 50);
+}

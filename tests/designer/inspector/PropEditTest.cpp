@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "designer/inspector/GraphicEdits.h"
+#include "designer/inspector/InspectorUnits.h"
+#include "designer/inspector/MultiSelectPropEdit.h"
 #include "designer/inspector/PopupLists.h"
 #include "designer/inspector/PropEdit.h"
+#include "designer/support/EditorClassRegistry.h"
+#include "designer/support/MessageBus.h"
+#include "framework/stdctrls/ExtCtrls.h"
 #include "framework/rtl/Exceptions.h"
 #include "tests/common/win/KeyInput.h"
 #include "tests/common/win/Pump.h"
@@ -113,4 +119,84 @@ TEST_F(PropEditTest, TypesPickTheirDropDownsAndValueListsCycleWithinBounds) {
     EXPECT_TRUE(Target->Enabled());
     PressKey(Inner, VK_ESCAPE);
     EXPECT_EQ(Enabled->GetText(), "True");
+}
+
+namespace {
+std::unique_ptr<TPropertyEditor> EditorOf(TPersistent* Component, const std::string& Name) {
+    TDesignerSelectionList Selection;
+    Selection.Add(Component);
+    std::unique_ptr<TPropertyEditor> Found;
+    GetComponentProperties(Selection, tkProperties, nullptr, [&](std::unique_ptr<TPropertyEditor> E) {
+        if (E->GetName() == Name) Found = std::move(E);
+    });
+    return Found;
+}
+}  // namespace
+
+TEST_F(PropEditTest, EditAndPopupClassesComeFromTheSupportRegistries) {
+    InitInspectorUnits();
+    const std::pair<const char*, std::pair<const TClass*, const TClass*>> Expected[] = {
+        {"Enabled", {TCheckEdit::StaticClass(), nullptr}},  // a Boolean row has no drop-down
+        {"Hint", {TZelSimpleEdit::StaticClass(), TPopupListBox::StaticClass()}},
+        {"Tag", {TZelSimpleEdit::StaticClass(), TPopupListBox::StaticClass()}},
+    };
+    for (const auto& [Name, Classes] : Expected) {
+        auto Editor = EditorOf(Target, Name);
+        ASSERT_NE(Editor, nullptr) << Name;
+        EXPECT_EQ(EditClassForEditor(Editor.get()), Classes.first) << Name;
+        EXPECT_EQ(PopupClassForEditor(Editor.get()), Classes.second) << Name;
+    }
+    EXPECT_EQ(EditClassFor(TTypeInfoOf<TPenStyle>::Get(), nullptr, ""), TPenStyleEdit::StaticClass());
+    EXPECT_EQ(PopupClassFor(TTypeInfoOf<TBrushStyle>::Get(), nullptr, ""), TPopupBrushBox::StaticClass());
+    // A descendant of a registered class type takes its entry.
+    EXPECT_EQ(EditClassFor(TTypeInfoOf<TBitmap*>::Get(), nullptr, ""), TImageEdit::StaticClass());
+
+    // A package's newer entry wins while the package is loaded and is gone with it.
+    const int Group = NewEditorGroup();
+    RegisterEditClass(TTypeInfoOf<bool>::Get(), TEdit::StaticClass(), "Enabled", TColorEdit::StaticClass());
+    auto Enabled = EditorOf(Target, "Enabled");
+    EXPECT_EQ(EditClassForEditor(Enabled.get()), TColorEdit::StaticClass());
+    EXPECT_EQ(EditClassFor(TTypeInfoOf<bool>::Get(), Form, "Enabled"), TCheckEdit::StaticClass());
+    FreeEditorGroup(Group);
+    BroadcastToListeners(nullptr, ModuleUnloadingMessage, Group, 0);
+    EXPECT_EQ(EditClassForEditor(Enabled.get()), TCheckEdit::StaticClass());
+}
+
+TEST_F(PropEditTest, MultiSelectionAnswersForEveryComponent) {
+    auto* Second = new TEdit(Form);
+    Second->SetName("Second");
+    Target->SetHint("same");
+    Second->SetHint("same");
+    TMultiSelectPropEdit Multi(nullptr);
+    Multi.Add(EditorOf(Target, "Hint"));
+    Multi.Add(EditorOf(Second, "Hint"));
+    EXPECT_EQ(Multi.GetName(), "Hint");
+    EXPECT_TRUE(Multi.AllEqual());
+    Multi.SetValue("both");
+    EXPECT_EQ(Target->Hint(), "both");
+    EXPECT_EQ(Second->Hint(), "both");
+    Second->SetHint("other");
+    EXPECT_FALSE(Multi.AllEqual());
+    // The group is looked up by its first editor's type.
+    EXPECT_EQ(Multi.GetPropType(), TTypeInfoOf<std::string>::Get());
+    EXPECT_EQ(PopupClassForEditor(&Multi), TPopupListBox::StaticClass());
+}
+
+TEST_F(PropEditTest, PictureRowsPaintTheEditedGraphic) {
+    InitInspectorUnits();
+    auto* Image = new TImage(Form);
+    Image->SetName("Image1");
+    Image->SetParent(Form);
+    Image->Picture()->Bitmap()->SetSize(6, 4);
+    auto* E = new TZelPropEditor(Form);
+    E->SetParent(Form);
+    E->SetComponent(Image);
+    E->SetPropName("Picture");
+    auto* Painter = dynamic_cast<TPictureEdit*>(E->Edit());
+    ASSERT_NE(Painter, nullptr);
+    EXPECT_EQ(Painter->GetGraphic(), Image->Picture()->Graphic());
+    EXPECT_EQ(E->GetText(), "(TBitmap)");
+    // The picture editor opens from the dots button.
+    EXPECT_TRUE(E->Button1()->Visible());
+    EXPECT_EQ(E->Button1Params()->Kind(), bkDots);
 }
