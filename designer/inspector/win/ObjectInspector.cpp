@@ -81,6 +81,7 @@ void TCustomObjectInspector::BeforeDestruction() {
     RemoveListener(this);
     for (int I = 0; I < FSelection.Count(); ++I) Watch(FSelection.Items(I), false);
     FSelection.Clear();
+    if (FEditor) FEditor->SetPropEditor(nullptr);
     FRows.Clear();
     inherited::BeforeDestruction();
 }
@@ -172,7 +173,9 @@ void TCustomObjectInspector::Notification(TComponent* AComponent, TOperation Ope
     if (AComponent == FEditor) FEditor = nullptr;
     if (AComponent == FPopup) FPopup = nullptr;
     if (FTrackDestroy && FSelection.IndexOf(AComponent) >= 0) {
-        HideEditor();
+        // Nothing may be committed to a component on its way out.
+        if (FEditor) FEditor->SetPropEditor(nullptr);
+        DetachEditor();
         FSelection.Remove(AComponent);
         FRows.Clear();  // the rows' editors refer to the component
         RebuildRows();
@@ -208,7 +211,8 @@ void TCustomObjectInspector::ComponentsFreed(TZelMessage& Message) {
             Changed = true;
         }
     if (!Changed) return;
-    HideEditor();
+    if (FEditor) FEditor->SetPropEditor(nullptr);
+    DetachEditor();
     FRows.Clear();
     RebuildRows();
     Invalidate();
@@ -267,7 +271,7 @@ void TCustomObjectInspector::RebuildRows() {
         return;
     }
     FRebuildPending = false;
-    HideEditor();
+    DetachEditor();
     ApplyRowRules();
     RowsRebuilding();
     FActiveDesigner = nullptr;
@@ -319,7 +323,7 @@ TPropertyEditor* TCustomObjectInspector::CurrentEditor() const {
 void TCustomObjectInspector::ToggleExpand(int ARow) {
     if (ARow < 0 || ARow >= FRows.Count()) return;
     const bool Current = ARow == Row();
-    HideEditor();
+    DetachEditor();
     FRows.ToggleExpand(ARow);
     SetRowCount(std::max(1, FRows.Count()));
     if (Current) MoveCurrent(1, ARow);
@@ -451,6 +455,13 @@ void TCustomObjectInspector::SetParent(TWinControl* AParent) {
 
 void TCustomObjectInspector::HideEditor() {
     if (FEditor) FEditor->HideEditor();
+}
+
+void TCustomObjectInspector::DetachEditor() {
+    if (!FEditor) return;
+    // Leaving the editor commits what was typed, while its row still exists.
+    FEditor->HideEditor();
+    FEditor->SetPropEditor(nullptr);
 }
 
 void TCustomObjectInspector::UpdateEditor() {

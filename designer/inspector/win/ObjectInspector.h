@@ -190,6 +190,8 @@ public:
     TPopupMenu* InspectorPopup() const { return FPopup; }
     void ShowPopupAt(int ScreenX, int ScreenY);
 
+    // The first parent creates the in-place editor and the rows.
+    void SetParent(TWinControl* AParent) override;
     void WndProc(TMessage& Message) override;
 
     // The bus.
@@ -200,7 +202,6 @@ public:
 protected:
     void Loaded() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
-    void SetParent(TWinControl* AParent) override;
     void CreateParams(TCreateParams& Params) override;
     void Paint() override;
     void Resize() override;
@@ -223,6 +224,9 @@ protected:
     // Places the in-place editor on the current row (hides it for none).
     void UpdateEditor();
     void HideEditor();
+    // Hides the editor and lets go of its property editor (rows are about
+    // to change).
+    void DetachEditor();
 
 private:
     friend class TOInplaceEdit;
