@@ -10,6 +10,7 @@
 #include "designer/support/win/FDesigner.h"
 #include "framework/forms/Forms.h"
 #include "framework/graphics/Bitmap.h"
+#include "framework/design/ComponentEditors.h"
 #include "framework/menus/Menus.h"
 #include "framework/rtl/StrUtils.h"
 
@@ -301,7 +302,7 @@ void TCustomObjectInspector::RowsChanged(int Current) {
     }
     Invalidate();
     UpdateEditor();
-    ActiveRowChanged();
+    ActiveRowChanged(true);
 }
 
 void TCustomObjectInspector::EndUpdate() {
@@ -484,14 +485,14 @@ bool TCustomObjectInspector::SelectCell(int, int) { return !IsEmpty(); }
 
 void TCustomObjectInspector::CurrentChanged() {
     UpdateEditor();
-    ActiveRowChanged();
+    ActiveRowChanged(false);
 }
 
 void TCustomObjectInspector::TopLeftChanged() { UpdateEditor(); }
 
-void TCustomObjectInspector::ActiveRowChanged() {
+void TCustomObjectInspector::ActiveRowChanged(bool Rebuilt) {
     if (ComponentState().Contains(csLoading) || FDestroying) return;
-    if (Row() == FLastActiveRow && FRowsBuilt) return;
+    if (Row() == FLastActiveRow && !Rebuilt) return;
     FLastActiveRow = Row();
     OnActivePropertyChanged(this);
     BroadcastToListeners(this, InspectorNotifyMessage, reinterpret_cast<intptr_t>(this), 0);
@@ -619,7 +620,24 @@ void TCustomObjectInspector::CreateParams(TCreateParams& Params) {
 }
 
 void TCustomObjectInspector::ShowPopupAt(int ScreenX, int ScreenY) {
-    if (FPopup && FPopup->Items()->Count() > 0) FPopup->Popup(ScreenX, ScreenY);
+    if (!FPopup) return;
+    FPopup->Items()->Clear();
+    FVerbEditor.reset();
+    // One component that its designer lets us edit: its editor's verbs.
+    TComponent* C = FSelection.Count() == 1 ? FirstSelected() : nullptr;
+    auto* D = C ? dynamic_cast<TFDesigner*>(RebuildDesigner()) : nullptr;
+    if (C && D && D->CanSelectComponent(C)) {
+        FVerbEditor = GetComponentEditor(C, D);
+        for (int I = 0; FVerbEditor && I < FVerbEditor->GetVerbCount(); ++I) {
+            auto* Item = new TMenuItem(FPopup);
+            Item->SetCaption(FVerbEditor->GetVerb(I));
+            Item->OnClick = [this, I](TObject*) {
+                if (FVerbEditor) FVerbEditor->ExecuteVerb(I);
+            };
+            FPopup->Items()->Add(Item);
+        }
+    }
+    if (FPopup->Items()->Count() > 0) FPopup->Popup(ScreenX, ScreenY);
 }
 
 QRN_PUBLISHED(TCustomObjectInspector) {

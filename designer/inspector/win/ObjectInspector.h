@@ -32,6 +32,7 @@ class TFDesigner;
 class TCustomZelOleControl;
 class TPopupMenu;
 class TBitmap;
+class TComponentEditor;
 
 using TChangeValueProc = TEvent<void(TObject* Sender, TPropertyEditor* PropEdit, std::string& NewVal)>;
 using TDrawCellProc =
@@ -244,12 +245,14 @@ private:
     bool RowIsReadOnly(int ARow);
     void ColorsChanged(TObject* Sender);
     void ListChanged(TObject* Sender);
-    void ActiveRowChanged();
+    // After a rebuild the row's property may differ at the same index.
+    void ActiveRowChanged(bool Rebuilt);
     void KeypadKey(uint16_t Key);
     void StartSplitter(int X);
     void MoveSplitter(int X);
     void EndSplitter(int X, bool Apply);
     void DrawSplitterLine(int X);
+    void UpdateCellHint(int X, int Y);
     void DrawGlyph(int X, int Y, bool Expanded);
 
     TInspectorRows FRows;
@@ -269,6 +272,7 @@ private:
     TFormDesigner* FActiveDesigner = nullptr;  // during a rebuild
     TOInplaceEdit* FEditor = nullptr;           // owned as a child component
     TPopupMenu* FPopup = nullptr;               // owned as a child component
+    std::unique_ptr<TComponentEditor> FVerbEditor;  // whose verbs the popup shows
     std::unique_ptr<TBitmap> FPlusGlyph, FMinusGlyph;
     // One hidden instance per edit class that paints values itself.
     std::map<const TClass*, TControl*> FValuePainters;

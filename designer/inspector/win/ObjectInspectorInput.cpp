@@ -121,7 +121,35 @@ void TCustomObjectInspector::MouseMove(TShiftState Shift, int X, int Y) {
         else if (const TGridCoord Cell = MouseCoord(X, Y); Cell.Y >= 0 && Cell.Y < FRows.Count())
             MoveCurrent(1, Cell.Y);
     }
+    if (FShowHints && !FSplitting) UpdateCellHint(X, Y);
     TCustomControl::MouseMove(Shift, X, Y);
+}
+
+// The whole text of a name or value cell that is too narrow for it, as the
+// hint the application shows after its pause.
+void TCustomObjectInspector::UpdateCellHint(int X, int Y) {
+    std::string Text;
+    const TGridCoord Cell = MouseCoord(X, Y);
+    if (!IsEmpty() && Cell.Y >= 0 && Cell.Y < FRows.Count()) {
+        const TInfoRec& Info = FRows.Row(Cell.Y);
+        int Room = ColWidths(Cell.X);
+        if (Cell.X == 0) {
+            Text = Info.DisplayName;
+            Room -= TextIndent(Cell.Y);
+        } else if (Info.PropEditor) {
+            try {
+                if (Info.PropEditor->AllEqual()) Text = Info.PropEditor->GetValue();
+            } catch (const Exception&) {
+                Text.clear();
+            }
+            Room -= 2;
+        }
+        if (FontTextWidth(Font(), Text) <= Room) Text.clear();
+    }
+    if (Text == Hint()) return;
+    Application->CancelHint();
+    SetHint(Text);
+    SetShowHint(!Text.empty());
 }
 
 void TCustomObjectInspector::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {

@@ -144,6 +144,14 @@ TEST_F(ObjectInspectorTest, TypedValueCommitsOnEnterAndAnEmptyTextOnlyOnEnter) {
     PressKey(EditHandle(), VK_DELETE);
     PressKey(EditHandle(), VK_RETURN);
     EXPECT_EQ(Button->Hint(), "");
+
+    // With oiEnterMoveDown, Enter goes on to the next row.
+    Inspector->SetOptions(Inspector->Options() + TOIOptions{oiEnterMoveDown});
+    const int Row = Inspector->Row();
+    Type("x");
+    PressKey(EditHandle(), VK_RETURN);
+    EXPECT_EQ(Button->Hint(), "x");
+    EXPECT_EQ(Inspector->Row(), Row + 1);
 }
 
 TEST_F(ObjectInspectorTest, CommitRulesWithAMultiSelection) {
