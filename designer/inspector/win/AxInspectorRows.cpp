@@ -29,7 +29,8 @@ void TCustomAxInspector::SetAxState(bool AxMode, bool IsZelControl, TCustomZelOl
 void TCustomAxInspector::EnumerateAxControl(TComponent* Control, TTypeKinds AFilter, TFormDesigner* ADesigner) {
     TDesignerSelectionList One;
     One.Add(Control);
-    GetComponentProperties(One, AFilter, ADesigner, [this](std::unique_ptr<TPropertyEditor> E) { AddEditor(std::move(E)); });
+    GetComponentProperties(One, AFilter, ADesigner,
+                           [this](std::unique_ptr<TPropertyEditor> E) { AddEditor(std::move(E)); });
 }
 
 std::unique_ptr<TPropertyEditor> TCustomAxInspector::CreateGroupEditor(const std::vector<TPropertyEditor*>&) {
@@ -42,8 +43,10 @@ int TCustomAxInspector::CompareRows(TPropertyEditor* PropEdit1, TPropertyEditor*
     Compare = Compare < 0 ? -1 : Compare > 0 ? 1 : 0;
     if (CustomSort()) {
         const int I1 = PropOrder()->IndexOf(N1), I2 = PropOrder()->IndexOf(N2);
-        if (I1 >= 0 && I2 >= 0) Compare = I1 - I2;
-        else if (I1 >= 0 || I2 >= 0) Compare = I2 - I1;  // the listed one first
+        if (I1 >= 0 && I2 >= 0)
+            Compare = I1 - I2;
+        else if (I1 >= 0 || I2 >= 0)
+            Compare = I2 - I1;  // the listed one first
     }
     FOnCompare(this, PropEdit1, PropEdit2, Compare);
     return Compare;

@@ -123,25 +123,25 @@ void TOInplaceEdit::Paint() {
 void TOInplaceEdit::WndProc(TMessage& Message) {
     const bool TabMoves = FInspector && FInspector->Options().Contains(oiTabMoveDown);
     switch (Message.Msg) {
-        case WM_RBUTTONUP:
-            if (FInspector) {
-                POINT P;
-                GetCursorPos(&P);
-                FInspector->ShowPopupAt(P.x, P.y);
-            }
+    case WM_RBUTTONUP:
+        if (FInspector) {
+            POINT P;
+            GetCursorPos(&P);
+            FInspector->ShowPopupAt(P.x, P.y);
+        }
+        Message.Result = 1;
+        return;
+    case CM_WANTSPECIALKEY:
+        if (Message.WParam == VK_TAB && TabMoves) {
             Message.Result = 1;
             return;
-        case CM_WANTSPECIALKEY:
-            if (Message.WParam == VK_TAB && TabMoves) {
-                Message.Result = 1;
-                return;
-            }
-            break;
-        case WM_GETDLGCODE:
-            inherited::WndProc(Message);
-            if (TabMoves) Message.Result |= DLGC_WANTTAB;
-            return;
-        default: break;
+        }
+        break;
+    case WM_GETDLGCODE:
+        inherited::WndProc(Message);
+        if (TabMoves) Message.Result |= DLGC_WANTTAB;
+        return;
+    default: break;
     }
     inherited::WndProc(Message);
 }

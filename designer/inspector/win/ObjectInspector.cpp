@@ -8,9 +8,9 @@
 #include "designer/inspector/win/OInplaceEdit.h"
 #include "designer/support/win/DesignerLookups.h"
 #include "designer/support/win/FDesigner.h"
+#include "framework/design/ComponentEditors.h"
 #include "framework/forms/Forms.h"
 #include "framework/graphics/Bitmap.h"
-#include "framework/design/ComponentEditors.h"
 #include "framework/menus/Menus.h"
 #include "framework/rtl/StrUtils.h"
 
@@ -45,9 +45,8 @@ TCustomObjectInspector::TCustomObjectInspector(TComponent* AOwner)
     FHiddenProps = NewList(Rebuild);
     FPropOrder = NewList(Rebuild);
     FReadOnlyProps = NewList({});
-    FDescriptions = NewList(TNotifyEvent([this](TObject*) {
-        BroadcastToListeners(this, InspectorNotifyMessage, reinterpret_cast<intptr_t>(this), 0);
-    }));
+    FDescriptions = NewList(TNotifyEvent(
+        [this](TObject*) { BroadcastToListeners(this, InspectorNotifyMessage, reinterpret_cast<intptr_t>(this), 0); }));
     FColors->OnChange = TNotifyEvent(this, &TCustomObjectInspector::ColorsChanged);
     FOtherGroupName = "Other";
     FOwnDesigner = std::make_unique<TFDesigner>();
@@ -80,8 +79,7 @@ void TCustomObjectInspector::BeforeDestruction() {
     FDestroying = true;
     std::erase(LiveInspectors(), this);
     RemoveListener(this);
-    for (int I = 0; I < FSelection.Count(); ++I) Watch(FSelection.Items(I), false);
-    FSelection.Clear();
+    ForgetSelection();
     if (FEditor) FEditor->SetPropEditor(nullptr);
     FRows.Clear();
     inherited::BeforeDestruction();
@@ -92,8 +90,26 @@ void TCustomObjectInspector::BeforeDestruction() {
 void TCustomObjectInspector::Watch(TPersistent* Item, bool On) {
     auto* C = dynamic_cast<TComponent*>(Item);
     if (!C || C == this) return;
-    if (On && FTrackDestroy) C->FreeNotification(this);
-    else if (!On) C->RemoveFreeNotification(this);
+    if (On && FTrackDestroy)
+        C->FreeNotification(this);
+    else if (!On)
+        C->RemoveFreeNotification(this);
+}
+
+void TCustomObjectInspector::ForgetSelection() {
+    for (int I = 0; I < FSelection.Count(); ++I) Watch(FSelection.Items(I), false);
+    FSelection.Clear();
+}
+
+std::unique_ptr<TList> TCustomObjectInspector::SelectionList() const {
+    auto L = std::make_unique<TList>();
+    for (int I = 0; I < FSelection.Count(); ++I) L->Add(FSelection.Items(I));
+    return L;
+}
+
+void TCustomObjectInspector::BroadcastModified() {
+    const std::unique_ptr<TList> L = SelectionList();
+    BroadcastToListeners(this, DesignerModifiedMessage, reinterpret_cast<intptr_t>(L.get()), 0);
 }
 
 void TCustomObjectInspector::ReplaceSelection(std::vector<TPersistent*> Items) {
@@ -112,8 +128,7 @@ void TCustomObjectInspector::ReplaceSelection(std::vector<TPersistent*> Items) {
         return;
     }
     HideEditor();
-    for (int I = 0; I < FSelection.Count(); ++I) Watch(FSelection.Items(I), false);
-    FSelection.Clear();
+    ForgetSelection();
     for (TPersistent* P : Items) {
         FSelection.Add(P);
         Watch(P, true);
@@ -123,8 +138,7 @@ void TCustomObjectInspector::ReplaceSelection(std::vector<TPersistent*> Items) {
 
 void TCustomObjectInspector::ClearSelection() {
     HideEditor();
-    for (int I = 0; I < FSelection.Count(); ++I) Watch(FSelection.Items(I), false);
-    FSelection.Clear();
+    ForgetSelection();
     RebuildRows();
     Invalidate();
 }
@@ -155,8 +169,7 @@ void TCustomObjectInspector::SetComponent(TComponent* Component) {
         return;
     }
     HideEditor();
-    for (int I = 0; I < FSelection.Count(); ++I) Watch(FSelection.Items(I), false);
-    FSelection.Clear();
+    ForgetSelection();
     if (Component) {
         FSelection.Add(Component);
         Watch(Component, true);
@@ -229,8 +242,7 @@ TFormDesigner* TCustomObjectInspector::RebuildDesigner() {
     if (auto* C = FirstSelected()) {
         try {
             if (TFormDesigner* D = FindFormDesignerOf(C)) return D;
-        } catch (const Exception&) {
-        }
+        } catch (const Exception&) {}
     }
     if (auto* C = FirstSelected(); C && !FOwnDesigner->Form()) FOwnDesigner->SetForm(FindOwnerForm(C));
     return FOwnDesigner.get();
@@ -248,11 +260,9 @@ void TCustomObjectInspector::ApplyRowRules() {
     R.HiddenProps = Lines(FHiddenProps.get());
     R.CanShow = [this](TPropertyEditor& E) {
         const std::string Name = E.GetName();
-        if (auto* D = dynamic_cast<TFDesigner*>(E.Designer())) {
-            TList L;
-            for (int I = 0; I < FSelection.Count(); ++I) L.Add(FSelection.Items(I));
-            if (!D->CanShowPropertyForAll(&L, Name)) return false;
-        }
+        if (auto* D = dynamic_cast<TFDesigner*>(E.Designer());
+            D && !D->CanShowPropertyForAll(SelectionList().get(), Name))
+            return false;
         bool Show = true;
         FOnShowProperty(this, &E, Show);
         return Show;
@@ -353,9 +363,7 @@ void TCustomObjectInspector::GetProperties(const TDesignerSelectionList& Compone
 
 const TClass* TCustomObjectInspector::GetEditClass(TPropertyEditor* PropEdit) { return EditClassForEditor(PropEdit); }
 
-const TClass* TCustomObjectInspector::GetPopupClass(TPropertyEditor* PropEdit) {
-    return PopupClassForEditor(PropEdit);
-}
+const TClass* TCustomObjectInspector::GetPopupClass(TPropertyEditor* PropEdit) { return PopupClassForEditor(PropEdit); }
 
 std::string TCustomObjectInspector::GetDescription() {
     TPropertyEditor* E = CurrentEditor();
@@ -379,11 +387,8 @@ bool TCustomObjectInspector::CanEditRow(int ARow) {
     if (!R.PropEditor || R.ReadOnlyRow) return false;
     for (int I = 0; I < FReadOnlyProps->Count(); ++I)
         if (SameText(FReadOnlyProps->Strings(I), R.PropName)) return false;
-    if (auto* D = dynamic_cast<TFDesigner*>(R.PropEditor->Designer())) {
-        TList L;
-        for (int I = 0; I < FSelection.Count(); ++I) L.Add(FSelection.Items(I));
-        if (!D->CanEditPropertyForAll(&L, R.PropName)) return false;
-    }
+    auto* D = dynamic_cast<TFDesigner*>(R.PropEditor->Designer());
+    if (D && !D->CanEditPropertyForAll(SelectionList().get(), R.PropName)) return false;
     bool Allow = true;
     OnEditProperty(this, R.PropEditor, Allow);
     return Allow;
@@ -401,9 +406,7 @@ void TCustomObjectInspector::CommitValue(TPropertyEditor* PropEdit, const std::s
     OnChangePropValue(this, PropEdit, NewVal);
     if (One && NewVal == PropEdit->GetValue()) return;
     PropEdit->SetValue(NewVal);
-    TList L;
-    for (int I = 0; I < FSelection.Count(); ++I) L.Add(FSelection.Items(I));
-    BroadcastToListeners(this, DesignerModifiedMessage, reinterpret_cast<intptr_t>(&L), 0);
+    BroadcastModified();
     OnChangedPropValue(this, PropEdit, NewVal);
 }
 
@@ -425,9 +428,7 @@ void TCustomObjectInspector::EditRow(int ARow) {
         FEditor->ShowRowValue();
         std::string V = E->GetValue();
         OnChangedPropValue(this, E, V);
-        TList L;
-        for (int I = 0; I < FSelection.Count(); ++I) L.Add(FSelection.Items(I));
-        BroadcastToListeners(this, DesignerModifiedMessage, reinterpret_cast<intptr_t>(&L), 0);
+        BroadcastModified();
     }
     RefreshValues();
 }
@@ -579,8 +580,10 @@ void TCustomObjectInspector::SetCustomSort(bool Value) {
 
 void TCustomObjectInspector::SetReadOnly(bool Value) {
     FReadOnly = Value;
-    if (Value) HideEditor();
-    else UpdateEditor();
+    if (Value)
+        HideEditor();
+    else
+        UpdateEditor();
     Invalidate();
 }
 

@@ -172,8 +172,8 @@ public:
     virtual void DoComponentChanged();
     // Every property editor of Components, handed to Proc (one rebuild may
     // call it once per component).
-    virtual void GetProperties(const TDesignerSelectionList& Components, TTypeKinds AFilter,
-                               TFormDesigner* ADesigner, const TGetPropEditProc& Proc);
+    virtual void GetProperties(const TDesignerSelectionList& Components, TTypeKinds AFilter, TFormDesigner* ADesigner,
+                               const TGetPropEditProc& Proc);
     virtual bool IsEmpty() const;
     virtual bool HasExpandableRows() const { return FRows.HasExpandableRows(); }
     virtual void Reserved() {}
@@ -232,6 +232,11 @@ protected:
 private:
     friend class TOInplaceEdit;
     void ReplaceSelection(std::vector<TPersistent*> Items);
+    void ForgetSelection();
+    // The selection as the designer's rules and the bus take it.
+    std::unique_ptr<TList> SelectionList() const;
+    // DesignerModifiedMessage with the selection.
+    void BroadcastModified();
     void ClearSelection();
     void Watch(TPersistent* Item, bool On);
     void ApplyRowRules();
@@ -269,9 +274,9 @@ private:
     TOnShowProc FOnShowProperty;
     std::unique_ptr<TFDesigner> FOwnDesigner;
     TFormDesigner* FDesigner = nullptr;
-    TFormDesigner* FActiveDesigner = nullptr;  // during a rebuild
-    TOInplaceEdit* FEditor = nullptr;           // owned as a child component
-    TPopupMenu* FPopup = nullptr;               // owned as a child component
+    TFormDesigner* FActiveDesigner = nullptr;       // during a rebuild
+    TOInplaceEdit* FEditor = nullptr;               // owned as a child component
+    TPopupMenu* FPopup = nullptr;                   // owned as a child component
     std::unique_ptr<TComponentEditor> FVerbEditor;  // whose verbs the popup shows
     std::unique_ptr<TBitmap> FPlusGlyph, FMinusGlyph;
     // One hidden instance per edit class that paints values itself.

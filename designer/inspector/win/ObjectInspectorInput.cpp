@@ -1,9 +1,9 @@
 // The inspector's keys, mouse and column splitter.
 #include <algorithm>
 
+#include "designer/inspector/ZelEdit.h"
 #include "designer/inspector/win/OInplaceEdit.h"
 #include "designer/inspector/win/ObjectInspector.h"
-#include "designer/inspector/ZelEdit.h"
 #include "framework/forms/Forms.h"
 
 namespace {
@@ -24,53 +24,55 @@ int ClampSplitter(int X, int Width) {
 
 bool TCustomObjectInspector::WantsKey(uint16_t Key, TShiftState Shift) {
     switch (Key) {
-        case VK_UP:
-        case VK_DOWN:
-        case VK_PRIOR:
-        case VK_NEXT: return true;
-        case VK_TAB: return FOIOptions.Contains(oiTabMoveDown);
-        case VK_ESCAPE: return FSplitting;
-        case VK_ADD:
-        case VK_SUBTRACT:
-        case VK_MULTIPLY: {
-            const int R = Row();
-            const bool Group = R >= 0 && R < FRows.Count() && FRows.Row(R).IsGroup;
-            return Shift.Contains(ssCtrl) || Group || FReadOnly;
-        }
-        case VK_F1: return FOIOptions.Contains(oiShowAxHelp);
-        default: return false;
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT: return true;
+    case VK_TAB: return FOIOptions.Contains(oiTabMoveDown);
+    case VK_ESCAPE: return FSplitting;
+    case VK_ADD:
+    case VK_SUBTRACT:
+    case VK_MULTIPLY: {
+        const int R = Row();
+        const bool Group = R >= 0 && R < FRows.Count() && FRows.Row(R).IsGroup;
+        return Shift.Contains(ssCtrl) || Group || FReadOnly;
+    }
+    case VK_F1: return FOIOptions.Contains(oiShowAxHelp);
+    default: return false;
     }
 }
 
 void TCustomObjectInspector::KeyDown(uint16_t& Key, TShiftState Shift) {
     switch (Key) {
-        case VK_TAB: {
-            if (!FOIOptions.Contains(oiTabMoveDown)) break;
-            const bool Back = Shift.Contains(ssShift);
-            const int Next = Row() + (Back ? -1 : 1);
-            if (Next >= 0 && Next < FRows.Count()) MoveCurrent(1, Next);
-            else if (TCustomForm* Form = GetParentForm(this)) Form->SelectNext(this, !Back, true);
+    case VK_TAB: {
+        if (!FOIOptions.Contains(oiTabMoveDown)) break;
+        const bool Back = Shift.Contains(ssShift);
+        const int Next = Row() + (Back ? -1 : 1);
+        if (Next >= 0 && Next < FRows.Count())
+            MoveCurrent(1, Next);
+        else if (TCustomForm* Form = GetParentForm(this))
+            Form->SelectNext(this, !Back, true);
+        Key = 0;
+        return;
+    }
+    case VK_ESCAPE:
+        if (FSplitting) {
+            EndSplitter(FSplitX, false);
             Key = 0;
             return;
         }
-        case VK_ESCAPE:
-            if (FSplitting) {
-                EndSplitter(FSplitX, false);
-                Key = 0;
-                return;
-            }
-            break;
-        case VK_ADD:
-        case VK_SUBTRACT:
-        case VK_MULTIPLY:
-            KeypadKey(Key);
-            Key = 0;
-            return;
-        case VK_F1:
-            ShowHelp();
-            Key = 0;
-            return;
-        default: break;
+        break;
+    case VK_ADD:
+    case VK_SUBTRACT:
+    case VK_MULTIPLY:
+        KeypadKey(Key);
+        Key = 0;
+        return;
+    case VK_F1:
+        ShowHelp();
+        Key = 0;
+        return;
+    default: break;
     }
     inherited::KeyDown(Key, Shift);
 }
@@ -102,8 +104,10 @@ void TCustomObjectInspector::MouseDown(TMouseButton Button, TShiftState Shift, i
                 const int Level = FRows.HasExpandableRows() ? Info.Level : -1;
                 const bool OnGlyph = Cell.X == 0 && Info.ExpandState != 0 && Level >= 0 &&
                                      X >= Level * LevelIndent - 3 && X <= (Level + 1) * LevelIndent + 3;
-                if (OnGlyph) ToggleExpand(Cell.Y);
-                else MoveCurrent(1, Cell.Y);
+                if (OnGlyph)
+                    ToggleExpand(Cell.Y);
+                else
+                    MoveCurrent(1, Cell.Y);
                 if (!OnGlyph && Cell.X == 1 && FEditor && FEditor->Visible()) FEditor->SetFocus();
             }
         }
@@ -116,8 +120,10 @@ void TCustomObjectInspector::MouseMove(TShiftState Shift, int X, int Y) {
         MoveSplitter(X);
     } else if (Shift.Contains(ssLeft) && !IsEmpty() && Focused()) {
         // Dragging over the rows moves the current row, one row past an edge.
-        if (Y < 0) MoveCurrent(1, Row() - 1);
-        else if (Y >= ClientHeight()) MoveCurrent(1, Row() + 1);
+        if (Y < 0)
+            MoveCurrent(1, Row() - 1);
+        else if (Y >= ClientHeight())
+            MoveCurrent(1, Row() + 1);
         else if (const TGridCoord Cell = MouseCoord(X, Y); Cell.Y >= 0 && Cell.Y < FRows.Count())
             MoveCurrent(1, Cell.Y);
     }
@@ -161,8 +167,10 @@ void TCustomObjectInspector::DblClick() {
     TCustomControl::DblClick();
     const TGridCoord Cell = MouseCoord(FLastMouse.X, FLastMouse.Y);
     if (IsEmpty() || Cell.Y < 0 || Cell.Y >= FRows.Count()) return;
-    if (Cell.X == 0) ToggleExpand(Cell.Y);
-    else EditRow(Cell.Y);
+    if (Cell.X == 0)
+        ToggleExpand(Cell.Y);
+    else
+        EditRow(Cell.Y);
 }
 
 // ---- the splitter
@@ -211,37 +219,37 @@ void TCustomObjectInspector::DrawSplitterLine(int X) {
 
 void TCustomObjectInspector::WndProc(TMessage& Message) {
     switch (Message.Msg) {
-        case WM_GETDLGCODE:
-            inherited::WndProc(Message);
-            if (FOIOptions.Contains(oiTabMoveDown)) Message.Result |= DLGC_WANTTAB;
-            return;
-        case WM_SETCURSOR:
-            if (LOWORD(Message.LParam) == HTCLIENT && !IsEmpty()) {
-                POINT P;
-                GetCursorPos(&P);
-                ::ScreenToClient(Handle(), &P);
-                if (FSplitting || std::abs(P.x - ColWidths(0)) <= FSplitterSize) {
-                    ::SetCursor(LoadCursorA(nullptr, IDC_SIZEWE));
-                    Message.Result = 1;
-                    return;
-                }
+    case WM_GETDLGCODE:
+        inherited::WndProc(Message);
+        if (FOIOptions.Contains(oiTabMoveDown)) Message.Result |= DLGC_WANTTAB;
+        return;
+    case WM_SETCURSOR:
+        if (LOWORD(Message.LParam) == HTCLIENT && !IsEmpty()) {
+            POINT P;
+            GetCursorPos(&P);
+            ::ScreenToClient(Handle(), &P);
+            if (FSplitting || std::abs(P.x - ColWidths(0)) <= FSplitterSize) {
+                ::SetCursor(LoadCursorA(nullptr, IDC_SIZEWE));
+                Message.Result = 1;
+                return;
             }
-            break;
-        case WM_RBUTTONUP: {
-            POINT P{static_cast<short>(LOWORD(Message.LParam)), static_cast<short>(HIWORD(Message.LParam))};
-            ::ClientToScreen(Handle(), &P);
-            ShowPopupAt(P.x, P.y);
-            Message.Result = 0;
-            return;
         }
-        case WM_SETFOCUS:
-            inherited::WndProc(Message);
-            if (FEditor && FEditor->Visible() && !FSplitting) FEditor->SetFocus();
-            return;
-        case WM_CANCELMODE:
-            if (FSplitting) EndSplitter(FSplitX, false);
-            break;
-        default: break;
+        break;
+    case WM_RBUTTONUP: {
+        POINT P{static_cast<short>(LOWORD(Message.LParam)), static_cast<short>(HIWORD(Message.LParam))};
+        ::ClientToScreen(Handle(), &P);
+        ShowPopupAt(P.x, P.y);
+        Message.Result = 0;
+        return;
+    }
+    case WM_SETFOCUS:
+        inherited::WndProc(Message);
+        if (FEditor && FEditor->Visible() && !FSplitting) FEditor->SetFocus();
+        return;
+    case WM_CANCELMODE:
+        if (FSplitting) EndSplitter(FSplitX, false);
+        break;
+    default: break;
     }
     inherited::WndProc(Message);
 }

@@ -15,7 +15,8 @@ constexpr int LevelIndent = 9;
 constexpr int GlyphSize = 9;
 
 bool PaintsValues(const TClass* Class) {
-    return Class && (Class->InheritsFrom(TGraphicEdit::StaticClass()) || Class->InheritsFrom(TCheckEdit::StaticClass()));
+    return Class &&
+           (Class->InheritsFrom(TGraphicEdit::StaticClass()) || Class->InheritsFrom(TCheckEdit::StaticClass()));
 }
 
 }  // namespace
@@ -71,8 +72,10 @@ void TCustomObjectInspector::Paint() {
             const TRect Cell = CellRect(Col, R);
             if (Cell.IsEmpty()) continue;
             TGridDrawState State;
-            if (Col == 0) State.Include(gdFixed);
-            else if (R == Row()) State.Include(gdSelected);
+            if (Col == 0)
+                State.Include(gdFixed);
+            else if (R == Row())
+                State.Include(gdSelected);
             DrawCell(Col, R, Cell, State);
         }
         Bottom = Name.Bottom + GridLineWidth();
@@ -91,8 +94,10 @@ void TCustomObjectInspector::DrawCell(int ACol, int ARow, const TRect& ARect, TG
         return;
     }
     TRect R = ARect;
-    if (ACol == 0) --R.Right;
-    else if (FOIOptions.Contains(oiVertLine3D)) ++R.Left;
+    if (ACol == 0)
+        --R.Right;
+    else if (FOIOptions.Contains(oiVertLine3D))
+        ++R.Left;
     const TInfoRec& Info = FRows.Row(ARow);
     if (!Info.IsGroup && OnDrawCell) {
         bool Processed = true;
@@ -103,8 +108,10 @@ void TCustomObjectInspector::DrawCell(int ACol, int ARow, const TRect& ARect, TG
         }
     }
     PrepareCell(ACol, ARow);
-    if (ACol == 0) DrawNameCell(ARow, R);
-    else DrawValueCell(ARow, R);
+    if (ACol == 0)
+        DrawNameCell(ARow, R);
+    else
+        DrawValueCell(ARow, R);
     DrawRowLines(ACol, ARow, ARect);
 }
 

@@ -355,8 +355,10 @@ TEST_F(ObjectInspectorTest, CustomOrderAndSetsOfEditorsJoinedByName) {
     for (int I = 3; I < Ax->InfoCount(); ++I)
         EXPECT_LT(Ax->Info(I - 1).PropName, Ax->Info(I).PropName);  // by character codes
     Ax->SetOnCompare([](TObject*, TPropertyEditor* A, TPropertyEditor* B, int& Compare) {
-        if (A->GetName() == "Tag") Compare = -1;
-        else if (B->GetName() == "Tag") Compare = 1;
+        if (A->GetName() == "Tag")
+            Compare = -1;
+        else if (B->GetName() == "Tag")
+            Compare = 1;
     });
     EXPECT_EQ(Ax->Info(0).PropName, "Tag");
 
