@@ -104,6 +104,10 @@ void TOInplaceEdit::AdjustEditClass(const TClass*& EditClass) {
     if (std::find(List.begin(), List.end(), EditClass) != List.end()) EditClass = TZelSimpleEdit::StaticClass();
 }
 
+void TOInplaceEdit::Rebind() {
+    if (!FInspector) inherited::Rebind();
+}
+
 void TOInplaceEdit::Invalidate() {
     inherited::Invalidate();
     if (FInspector && FInspector->HandleAllocated() && Visible()) {

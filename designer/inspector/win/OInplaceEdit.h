@@ -33,6 +33,9 @@ public:
     void UpdateEditSource() override;
     void ReadPopupText() override;
     void AdjustEditClass(const TClass*& EditClass) override;
+    // The inspector hands the property editor over: nothing to look up by
+    // component and name (a new window must not drop it).
+    void Rebind() override;
     void Invalidate() override;
     void WndProc(TMessage& Message) override;
 

@@ -244,7 +244,7 @@ TFormDesigner* TCustomObjectInspector::RebuildDesigner() {
             if (TFormDesigner* D = FindFormDesignerOf(C)) return D;
         } catch (const Exception&) {}
     }
-    if (auto* C = FirstSelected(); C && !FOwnDesigner->Form()) FOwnDesigner->SetForm(FindOwnerForm(C));
+    FOwnDesigner->SetForm(FirstSelected() ? FindOwnerForm(FirstSelected()) : nullptr);
     return FOwnDesigner.get();
 }
 
@@ -307,7 +307,10 @@ void TCustomObjectInspector::RowsChanged(int Current) {
         SetColWidths(1, std::max(0, ClientWidth() - ColWidths(0) - 2 * GridLineWidth()));
     if (Current >= 0) {
         const int Pitch = DefaultRowHeight() + GridLineWidth();
+        // The move is reported once below, as a rebuild.
+        FRowsChanging = true;
         MoveCurrent(1, Current);
+        FRowsChanging = false;
         SetTopRow(std::max(0, Current - ClientHeight() / Pitch + 1));
     }
     Invalidate();
@@ -485,6 +488,7 @@ void TCustomObjectInspector::UpdateEditor() {
 bool TCustomObjectInspector::SelectCell(int, int) { return !IsEmpty(); }
 
 void TCustomObjectInspector::CurrentChanged() {
+    if (FRowsChanging) return;
     UpdateEditor();
     ActiveRowChanged(false);
 }

@@ -296,6 +296,7 @@ private:
     bool FSplitting = false;
     bool FDestroying = false;
     bool FRowsBuilt = false;
+    bool FRowsChanging = false;
 };
 
 // Collects the property editors of a selection itself: the rows can

@@ -84,7 +84,10 @@ struct TCellCall {
 }  // namespace
 
 TEST_F(ObjectInspectorTest, RowsOfAButtonAndOfATwoComponentSelection) {
+    int Activated = 0;
+    Inspector->OnActivePropertyChanged = [&](TObject*) { ++Activated; };
     Select({Button});
+    EXPECT_EQ(Activated, 1);
     // No alias groups: one plain list sorted by name, "Caption" current.
     const std::vector<std::string> Names = RowNames();
     EXPECT_TRUE(std::is_sorted(Names.begin(), Names.end(),
