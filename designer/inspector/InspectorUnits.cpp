@@ -10,6 +10,7 @@
 #include "designer/inspector/StringsEditForm.h"
 #include "designer/inspector/ZelEdit.h"
 #include "designer/support/EditorClassRegistry.h"
+#include "designer/inspector/win/InspectorGlobalOptions.h"
 #include "designer/support/FormFileHeader.h"
 #include "designer/support/FormFiler.h"
 #include "designer/support/win/DesignLibrary.h"
@@ -75,4 +76,5 @@ void InitInspectorUnits() {
     CallRegisterProc(RegisterPropEditClasses);
     CallRegisterProc(RegisterStringListEditor);
     CallRegisterProc(RegisterPictureEditors);
+    InitObjectInspectorUnit();
 }
