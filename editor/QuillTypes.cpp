@@ -297,22 +297,27 @@ void ResizeStops(TParagraph& P, int32_t N) {
 
 }  // namespace
 
-void SetParagraphStops(TParagraph& P, const TFormatStop* Stops, int32_t N) {
-    static std::vector<TStopRec> New;  // scratch of the UI thread
-    static std::vector<TStopState> Old;
-    New.resize(static_cast<size_t>(N));
-    for (int32_t i = 0; i < N; ++i) New[static_cast<size_t>(i)] = {Stops[i].Offset, InternStopState(Stops[i])};
+void SetParagraphStopRecs(TParagraph& P, const TStopRec* Recs, int32_t N) {
+    static std::vector<TStopState> Old;  // scratch of the UI thread
     Old.resize(static_cast<size_t>(P.StopCount));
     for (int32_t i = 0; i < P.StopCount; ++i) Old[static_cast<size_t>(i)] = P.StopStateAt(i);
-    try {
-        ResizeStops(P, N);
-    } catch (...) {
-        for (const TStopRec& R : New) ReleaseStopState(R.State);
-        throw;
-    }
-    if (N) std::memcpy(P.Stops.Data(), New.data(), static_cast<size_t>(N) * sizeof(TStopRec));
+    ResizeStops(P, N);
+    for (int32_t i = 0; i < N; ++i) AddStopStateRef(Recs[i].State);
+    if (N) std::memcpy(P.Stops.Data(), Recs, static_cast<size_t>(N) * sizeof(TStopRec));
     // Released last: a state both lists hold is never dropped in between.
     for (TStopState Id : Old) ReleaseStopState(Id);
+}
+
+void SetParagraphStops(TParagraph& P, const TFormatStop* Stops, int32_t N) {
+    static std::vector<TStopRec> New;  // scratch of the UI thread
+    New.resize(static_cast<size_t>(N));
+    for (int32_t i = 0; i < N; ++i) New[static_cast<size_t>(i)] = {Stops[i].Offset, InternStopState(Stops[i])};
+    struct TGiveBack {  // the interned references are the new list's own
+        ~TGiveBack() {
+            for (const TStopRec& R : New) ReleaseStopState(R.State);
+        }
+    } GiveBack;
+    SetParagraphStopRecs(P, New.data(), N);
 }
 
 void InsertParagraphStop(TParagraph& P, int32_t I, const TFormatStop& S) {

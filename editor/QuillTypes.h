@@ -161,6 +161,8 @@ void SetParagraphStops(TParagraph& P, const TFormatStop* Stops, int32_t N);
 inline void SetParagraphStops(TParagraph& P, const std::vector<TFormatStop>& Stops) {
     SetParagraphStops(P, Stops.data(), static_cast<int32_t>(Stops.size()));
 }
+// The same from stored records whose states the caller holds.
+void SetParagraphStopRecs(TParagraph& P, const TStopRec* Recs, int32_t N);
 void InsertParagraphStop(TParagraph& P, int32_t I, const TFormatStop& S);
 void DeleteParagraphStop(TParagraph& P, int32_t I);
 void ClearParagraphStops(TParagraph& P);

@@ -268,7 +268,7 @@ TEST(Highlight, KeywordsFoundInOnePassAgreeWithASearchPerKeyword) {
     uint32_t Seed = 7;
     auto Rand = [&](uint32_t N) { return ((Seed = Seed * 1103515245u + 12345u) >> 16) % N; };
     const std::string Alphabet = "abAB, .;:";
-    for (int Round = 0; Round < 60; ++Round) {
+    for (int Round = 0; Round < 400; ++Round) {
         TQuillMemo M(nullptr);
         std::vector<std::pair<std::string, uint8_t>> Keys;
         for (int k = 0; k < 8; ++k) {
