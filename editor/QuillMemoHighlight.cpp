@@ -391,16 +391,15 @@ void TQuillMemo::HighlightParagraphKeywords(int32_t Par) {
         Made.push_back(Id);
         return Id;
     };
-    const TStopRec* Src = P.Stops.Data();
     int32_t s = 0;
     TStopState InForce = P.StartContext.Id;
     int32_t InForceAt = 0;
     bool LastParagraph = Par == ParagraphCount() - 1;
     for (const TMatch& M : Matches) {
-        while (s < StopCount && Src[s].Offset < M.Offset) {
-            Out.push_back(Src[s]);
-            InForce = Src[s].State;
-            InForceAt = Src[s].Offset;
+        while (s < StopCount && P.StopOffset(s) < M.Offset) {
+            Out.push_back(P.StopRec(s));
+            InForce = Out.back().State;
+            InForceAt = Out.back().Offset;
             ++s;
         }
         const TFormatStop& F = StopState(InForce);
@@ -431,9 +430,9 @@ void TQuillMemo::HighlightParagraphKeywords(int32_t Par) {
         TStopState Previous = InForce;
         int32_t PrevAt = InForceAt;
         int32_t End = M.Offset + M.Length;
-        while (s < StopCount && Src[s].Offset <= End) {
-            Previous = Src[s].State;
-            PrevAt = Src[s].Offset;
+        while (s < StopCount && P.StopOffset(s) <= End) {
+            Previous = P.StopStateAt(s);
+            PrevAt = P.StopOffset(s);
             ++s;
         }
         const TFormatStop& PS = StopState(Previous);
@@ -447,7 +446,7 @@ void TQuillMemo::HighlightParagraphKeywords(int32_t Par) {
         InForce = Previous;
         InForceAt = End;
     }
-    while (s < StopCount) Out.push_back(Src[s++]);
+    while (s < StopCount) Out.push_back(P.StopRec(s++));
     SetParagraphStopRecs(P, Out.data(), static_cast<int32_t>(Out.size()));
     for (TStopState Id : Made) ReleaseStopState(Id);
     P.Formatted = 0;
@@ -475,7 +474,7 @@ void TQuillMemo::ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, bool
         int32_t Idx = p == PF ? From->GetStopIndex() : 0;
         int32_t Limit = p == PT ? EndPos - ParagraphStart(p) : Pr.Length + 1;
         while (Idx < Pr.StopCount && Pr.StopOffset(Idx) <= Limit) {
-            Previous = Pr.Stops[Idx];
+            Previous = Pr.Stop(Idx);
             PrevAt = ParagraphStart(p) + Previous.Offset;
             DeleteParagraphStop(Pr, Idx);
         }

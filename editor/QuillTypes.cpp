@@ -281,18 +281,37 @@ void FreeUnits(uint32_t Handle, uint32_t Units) {
 
 namespace {
 
-// Gives P room for N stops, keeping the first Min(N, StopCount).
-void ResizeStops(TParagraph& P, int32_t N) {
-    uint32_t Old = static_cast<uint32_t>(P.StopCount), New = static_cast<uint32_t>(N);
-    if ((Old ? UnitCapacity(Old) : 0) == (New ? UnitCapacity(New) : 0) && (Old == 0) == (New == 0)) {
-        P.StopCount = N;
-        return;
+uint32_t StopUnits(int32_t N, bool Wide) {
+    return N <= 0 ? 0 : Wide ? static_cast<uint32_t>(N) : static_cast<uint32_t>(N + 1) / 2;
+}
+
+// Stores N records in P in the narrowest form they fit, reusing P's block
+// when its capacity is the same. State references are the caller's.
+void WriteStops(TParagraph& P, const TStopRec* Recs, int32_t N) {
+    bool Wide = false;
+    for (int32_t i = 0; i < N && !Wide; ++i) Wide = static_cast<uint32_t>(Recs[i].Offset) > 0xFFFF || Recs[i].State > 0xFFFF;
+    uint32_t Old = StopUnits(P.StopCount, P.WideStops), New = StopUnits(N, Wide);
+    if ((Old ? UnitCapacity(Old) : 0) != (New ? UnitCapacity(New) : 0)) {
+        uint32_t H = AllocUnits(New);  // may throw: P is unchanged then
+        FreeUnits(P.Stops.Handle, Old);
+        P.Stops.Handle = H;
     }
-    uint32_t H = AllocUnits(New);
-    if (H && Old) std::memcpy(UnitData(H), P.Stops.Data(), std::min(Old, New) * sizeof(TStopRec));
-    FreeUnits(P.Stops.Handle, Old);
-    P.Stops.Handle = H;
     P.StopCount = N;
+    P.WideStops = Wide ? 1 : 0;
+    if (Wide)
+        std::memcpy(UnitData(P.Stops.Handle), Recs, static_cast<size_t>(N) * sizeof(TStopRec));
+    else {
+        auto* D = static_cast<uint32_t*>(UnitData(P.Stops.Handle));
+        for (int32_t i = 0; i < N; ++i) D[i] = static_cast<uint32_t>(Recs[i].Offset) | Recs[i].State << 16;
+    }
+}
+
+// The records of P (scratch of the UI thread).
+std::vector<TStopRec>& ReadStops(const TParagraph& P) {
+    static std::vector<TStopRec> Recs;
+    Recs.resize(static_cast<size_t>(P.StopCount));
+    for (int32_t i = 0; i < P.StopCount; ++i) Recs[static_cast<size_t>(i)] = P.StopRec(i);
+    return Recs;
 }
 
 }  // namespace
@@ -301,9 +320,8 @@ void SetParagraphStopRecs(TParagraph& P, const TStopRec* Recs, int32_t N) {
     static std::vector<TStopState> Old;  // scratch of the UI thread
     Old.resize(static_cast<size_t>(P.StopCount));
     for (int32_t i = 0; i < P.StopCount; ++i) Old[static_cast<size_t>(i)] = P.StopStateAt(i);
-    ResizeStops(P, N);
+    WriteStops(P, Recs, N);
     for (int32_t i = 0; i < N; ++i) AddStopStateRef(Recs[i].State);
-    if (N) std::memcpy(P.Stops.Data(), Recs, static_cast<size_t>(N) * sizeof(TStopRec));
     // Released last: a state both lists hold is never dropped in between.
     for (TStopState Id : Old) ReleaseStopState(Id);
 }
@@ -322,35 +340,35 @@ void SetParagraphStops(TParagraph& P, const TFormatStop* Stops, int32_t N) {
 
 void InsertParagraphStop(TParagraph& P, int32_t I, const TFormatStop& S) {
     TStopState Id = InternStopState(S);
-    int32_t N = P.StopCount;
+    std::vector<TStopRec>& Recs = ReadStops(P);
+    Recs.insert(Recs.begin() + I, TStopRec{S.Offset, Id});
     try {
-        ResizeStops(P, N + 1);
+        WriteStops(P, Recs.data(), static_cast<int32_t>(Recs.size()));
     } catch (...) {
         ReleaseStopState(Id);
         throw;
     }
-    TStopRec* D = P.Stops.Data();
-    std::memmove(D + I + 1, D + I, static_cast<size_t>(N - I) * sizeof(TStopRec));
-    D[I] = {S.Offset, Id};
 }
 
 void DeleteParagraphStop(TParagraph& P, int32_t I) {
-    TStopRec* D = P.Stops.Data();
-    ReleaseStopState(D[I].State);
-    std::memmove(D + I, D + I + 1, static_cast<size_t>(P.StopCount - I - 1) * sizeof(TStopRec));
-    ResizeStops(P, P.StopCount - 1);
+    std::vector<TStopRec>& Recs = ReadStops(P);
+    TStopState Id = Recs[static_cast<size_t>(I)].State;
+    Recs.erase(Recs.begin() + I);
+    WriteStops(P, Recs.data(), static_cast<int32_t>(Recs.size()));
+    ReleaseStopState(Id);
 }
 
 void ClearParagraphStops(TParagraph& P) {
     for (int32_t i = 0; i < P.StopCount; ++i) ReleaseStopState(P.StopStateAt(i));
-    FreeUnits(P.Stops.Handle, static_cast<uint32_t>(P.StopCount));
+    FreeUnits(P.Stops.Handle, StopUnits(P.StopCount, P.WideStops));
     P.Stops.Handle = 0;
     P.StopCount = 0;
+    P.WideStops = 0;
 }
 
 void UnpackStops(const TParagraph& P, std::vector<TFormatStop>& Out) {
     Out.resize(static_cast<size_t>(P.StopCount));
-    for (int32_t i = 0; i < P.StopCount; ++i) Out[static_cast<size_t>(i)] = P.Stops[i];
+    for (int32_t i = 0; i < P.StopCount; ++i) Out[static_cast<size_t>(i)] = P.Stop(i);
 }
 
 void SetParagraphContext(TParagraph& P, const TFormatStop& S) {

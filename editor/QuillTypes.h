@@ -99,16 +99,11 @@ inline void* UnitData(uint32_t Handle) {
     return Handle ? QuillUnitChunks[Handle >> 16] + (Handle & 0xFFFF) : nullptr;
 }
 
-// The stops of a paragraph; reading one gives the full record.
+// The stops of a paragraph. Most paragraphs are short and use few states:
+// their stops take 4 bytes each (offset and state of 16 bits); a paragraph
+// with an offset or a state beyond that keeps 8-byte records.
 struct TStopArray {
     uint32_t Handle = 0;
-    TStopRec* Data() const { return static_cast<TStopRec*>(UnitData(Handle)); }
-    TFormatStop operator[](int32_t I) const {
-        const TStopRec& R = Data()[I];
-        TFormatStop S = StopState(R.State);
-        S.Offset = R.Offset;
-        return S;
-    }
 };
 
 // A paragraph's StartContext: a counted reference to a shared state.
@@ -147,13 +142,27 @@ struct TParagraph {
     uint8_t Highlighted : 1 = 0;
     uint8_t Parsed : 1 = 0;
     uint8_t TextInPool : 1 = 0;  // Text lives in the load pool, not on the heap
+    uint8_t WideStops : 1 = 0;   // stops held as TStopRec, else as 16-bit pairs
 
     TParagraphExtra* ExtraData() const { return static_cast<TParagraphExtra*>(UnitData(Extra)); }
     int32_t LineCount() const { return Extra ? ExtraData()->LineCount : 1; }
     int32_t TextColor() const { return Extra ? ExtraData()->TextColor : -1; }
     int32_t BackColor() const { return Extra ? ExtraData()->BackColor : -1; }
-    int32_t StopOffset(int32_t I) const { return Stops.Data()[I].Offset; }
-    TStopState StopStateAt(int32_t I) const { return Stops.Data()[I].State; }
+    int32_t StopOffset(int32_t I) const {
+        const void* D = UnitData(Stops.Handle);
+        return WideStops ? static_cast<const TStopRec*>(D)[I].Offset : static_cast<int32_t>(static_cast<const uint32_t*>(D)[I] & 0xFFFF);
+    }
+    TStopState StopStateAt(int32_t I) const {
+        const void* D = UnitData(Stops.Handle);
+        return WideStops ? static_cast<const TStopRec*>(D)[I].State : static_cast<const uint32_t*>(D)[I] >> 16;
+    }
+    TStopRec StopRec(int32_t I) const { return {StopOffset(I), StopStateAt(I)}; }
+    // Stop I as a full record.
+    TFormatStop Stop(int32_t I) const {
+        TFormatStop S = StopState(StopStateAt(I));
+        S.Offset = StopOffset(I);
+        return S;
+    }
 };
 
 // Stops: every change keeps the state references counted.
