@@ -23,6 +23,9 @@ ide=$root/build/rel-win64/bin/Halvane.exe
 for f in "$tool" "$ide"; do [ -x "$f" ] || [ -f "$f" ] || { echo "missing $f (see bench/README.md)" >&2; exit 2; }; done
 command -v scite >/dev/null || { echo "SciTE is not installed (apt-get install scite)" >&2; exit 2; }
 
+# The shared generator: beside the repository, or beside the worktrees' folder.
+gen=${QRN_SHARED:-$root/../shared}/bench/gen_asm.py
+[ -f "$gen" ] || gen=$root/../../shared/bench/gen_asm.py
 work=${TMPDIR:-/tmp}/qrn-launch-bench
 mkdir -p "$work/home"
 # Projects: hello as shipped, and a copy of it whose main file is generated.
@@ -30,8 +33,8 @@ for n in $lines; do
   dir=$work/big$n
   if [ ! -f "$dir/main.asm" ]; then
     mkdir -p "$dir"
-    cp "$root"/examples/hello/* "$dir"/
-    python3 "$root/../shared/bench/gen_asm.py" "$n" "$dir/main.asm"
+    for f in "$root"/examples/hello/*; do [ "$(basename "$f")" = main.asm ] || cp "$f" "$dir"/; done
+    python3 "$gen" "$n" "$dir/main.tmp" && mv "$dir/main.tmp" "$dir/main.asm"
   fi
 done
 # SciTE as it comes, in a fresh home, the window as large as the screen; a

@@ -392,29 +392,37 @@ uint32_t ExtraUnits(int32_t Lines) {
     return static_cast<uint32_t>((sizeof(TParagraphExtra) + static_cast<uint64_t>(Lines) * sizeof(TDisplayLine) + 7) / 8);
 }
 
+// One line holding the whole text, nothing but its width measured.
 bool IsPlainLine(const TDisplayLine& L, int32_t Length) {
-    return L.Start == 0 && L.End == Length && L.Width == 0 && L.Width2 == 0 && L.SpaceCount == 0 && L.JustifyFrom == 0 &&
-           L.Reserved == 0 && L.StopsBefore == 0 && (L.StyleWord & ~0xFF) == 0;
+    return L.Start == 0 && L.End == Length && L.Width >= 0 && L.Width2 == L.Width && L.SpaceCount == 0 &&
+           L.JustifyFrom == 0 && L.Reserved == 0 && L.StopsBefore == 0 && (L.StyleWord & ~0xFF) == 0;
 }
 
-TDisplayLine PlainLine(int32_t Length, uint8_t Style) {
+TDisplayLine PlainLine(int32_t Length, uint8_t Style, int32_t Width) {
     TDisplayLine L;
     L.End = Length;
+    L.Width = L.Width2 = Width;
     L.StyleWord = Style;
     return L;
 }
 
 void FreeExtra(TParagraph& P) {
-    if (!P.Extra) return;
-    FreeUnits(P.Extra, ExtraUnits(P.ExtraData()->LineCount));
+    if (P.HasExtraBlock()) FreeUnits(P.Extra, ExtraUnits(P.ExtraData()->LineCount));
     P.Extra = 0;
+}
+
+// P becomes one plain line of the given width and style, without a block.
+void SetInlineLine(TParagraph& P, const TDisplayLine& L) {
+    FreeExtra(P);
+    P.Style0 = static_cast<uint8_t>(L.StyleWord);
+    if (L.Width > 0) P.Extra = TParagraph::InlineWidth | static_cast<uint32_t>(L.Width);
 }
 
 // Gives P explicit room for N lines, keeping the first Min(N, LineCount)
 // and its colours; new lines are zero.
 void ResizeExtra(TParagraph& P, int32_t N) {
     int32_t Old = P.LineCount();
-    if (P.Extra && UnitCapacity(ExtraUnits(Old)) == UnitCapacity(ExtraUnits(N))) {
+    if (P.HasExtraBlock() && UnitCapacity(ExtraUnits(Old)) == UnitCapacity(ExtraUnits(N))) {
         TParagraphExtra* E = P.ExtraData();
         for (int32_t i = Old; i < N; ++i) E->Lines()[i] = TDisplayLine();
         E->LineCount = N;
@@ -430,11 +438,10 @@ void ResizeExtra(TParagraph& P, int32_t N) {
 
 // Back to the compact form when one plain line and no colours remain.
 void CompactLines(TParagraph& P) {
-    if (!P.Extra) return;
+    if (!P.HasExtraBlock()) return;
     TParagraphExtra* E = P.ExtraData();
     if (E->LineCount != 1 || E->TextColor != -1 || E->BackColor != -1 || !IsPlainLine(E->Lines()[0], P.Length)) return;
-    P.Style0 = static_cast<uint8_t>(E->Lines()[0].StyleWord);
-    FreeExtra(P);
+    SetInlineLine(P, TDisplayLine(E->Lines()[0]));
 }
 
 }  // namespace
@@ -476,20 +483,19 @@ int32_t ParagraphTextCapacity(const TParagraph& P) {
 void SetParagraphLineCount(TParagraph& P, int32_t N) {
     if (N < 1) N = 1;
     if (N - 1 > 59652323) throw EOutOfMemory("Out of memory");
-    if (N == P.LineCount() && !P.Extra) return;
+    if (N == P.LineCount() && !P.HasExtraBlock()) return;
     ResizeExtra(P, N);
     CompactLines(P);
 }
 
 TDisplayLine ParagraphLine(const TParagraph& P, int32_t I) {
-    if (P.Extra) return P.ExtraData()->Lines()[I];
-    return PlainLine(P.Length, P.Style0);
+    if (P.HasExtraBlock()) return P.ExtraData()->Lines()[I];
+    return PlainLine(P.Length, P.Style0, P.Extra ? static_cast<int32_t>(P.Extra & ~TParagraph::InlineWidth) : 0);
 }
 
 void SetParagraphLines(TParagraph& P, const TDisplayLine* Lines, int32_t N) {
     if (N == 1 && IsPlainLine(Lines[0], P.Length) && P.TextColor() == -1 && P.BackColor() == -1) {
-        FreeExtra(P);
-        P.Style0 = static_cast<uint8_t>(Lines[0].StyleWord);
+        SetInlineLine(P, Lines[0]);
         return;
     }
     ResizeExtra(P, N);
@@ -497,11 +503,11 @@ void SetParagraphLines(TParagraph& P, const TDisplayLine* Lines, int32_t N) {
 }
 
 void SetPlainLine(TParagraph& P, uint8_t Style) {
-    TDisplayLine L = PlainLine(P.Length, Style);
+    TDisplayLine L = PlainLine(P.Length, Style, 0);
     SetParagraphLines(P, &L, 1);
 }
 
 TDisplayLine& ParagraphLineRef(TParagraph& P, int32_t I) {
-    if (!P.Extra) ResizeExtra(P, 1);
+    if (!P.HasExtraBlock()) ResizeExtra(P, 1);
     return P.ExtraData()->Lines()[I];
 }

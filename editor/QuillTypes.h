@@ -136,7 +136,10 @@ struct TParagraph {
     int32_t StopCount = 0;
     TStopArray Stops;           // sorted by offset
     TContextRef StartContext;   // state in force at the paragraph start
-    uint32_t Extra = 0;         // TParagraphExtra handle, 0 for one plain line
+    // TParagraphExtra handle; 0 for one plain line; InlineWidth plus the
+    // width for one plain line that was measured (most lines of a file
+    // laid out without wrapping), which then needs no block.
+    uint32_t Extra = 0;
     uint8_t Style0 = 0;         // in-text style at the start of a plain line
     uint8_t Formatted : 1 = 0;
     uint8_t Highlighted : 1 = 0;
@@ -144,10 +147,12 @@ struct TParagraph {
     uint8_t TextInPool : 1 = 0;  // Text lives in the load pool, not on the heap
     uint8_t WideStops : 1 = 0;   // stops held as TStopRec, else as 16-bit pairs
 
-    TParagraphExtra* ExtraData() const { return static_cast<TParagraphExtra*>(UnitData(Extra)); }
-    int32_t LineCount() const { return Extra ? ExtraData()->LineCount : 1; }
-    int32_t TextColor() const { return Extra ? ExtraData()->TextColor : -1; }
-    int32_t BackColor() const { return Extra ? ExtraData()->BackColor : -1; }
+    static constexpr uint32_t InlineWidth = 0x80000000u;
+    bool HasExtraBlock() const { return Extra != 0 && !(Extra & InlineWidth); }
+    TParagraphExtra* ExtraData() const { return static_cast<TParagraphExtra*>(UnitData(HasExtraBlock() ? Extra : 0)); }
+    int32_t LineCount() const { return HasExtraBlock() ? ExtraData()->LineCount : 1; }
+    int32_t TextColor() const { return HasExtraBlock() ? ExtraData()->TextColor : -1; }
+    int32_t BackColor() const { return HasExtraBlock() ? ExtraData()->BackColor : -1; }
     int32_t StopOffset(int32_t I) const {
         const void* D = UnitData(Stops.Handle);
         return WideStops ? static_cast<const TStopRec*>(D)[I].Offset : static_cast<int32_t>(static_cast<const uint32_t*>(D)[I] & 0xFFFF);
