@@ -45,10 +45,10 @@ int32_t TKeywordIndex::Lookup(const std::vector<int32_t>& Table, std::string_vie
     }
 }
 
-int32_t TKeywordIndex::Find(const TGroup& G, std::string_view Word, std::string_view Upper) const {
-    if (static_cast<int32_t>(Word.size()) > G.MaxLength || Word.empty()) return -1;
-    int32_t A = G.MatchCaseFirst[static_cast<unsigned char>(Word[0])] ? Lookup(G.MatchCase, Word) : -1;
-    int32_t B = G.CaselessFirst[static_cast<unsigned char>(Upper[0])] ? Lookup(G.Caseless, Upper) : -1;
+int32_t TKeywordIndex::FindWord(std::string_view Word, std::string_view Upper) const {
+    if (static_cast<int32_t>(Word.size()) > FMaxWordLength || Word.empty()) return -1;
+    int32_t A = FMatchCaseFirst[static_cast<unsigned char>(Word[0])] ? Lookup(FMatchCase, Word) : -1;
+    int32_t B = FCaselessFirst[static_cast<unsigned char>(Upper[0])] ? Lookup(FCaseless, Upper) : -1;
     if (A < 0) return B;
     return B < 0 ? A : std::min(A, B);
 }
@@ -58,35 +58,38 @@ void TKeywordIndex::Prepare(const TKeywordList& List, const TSeparators& Separat
     FList = &List;
     FGeneration = List.Generation();
     FSeparators = Separators;
+    for (size_t C = 0; C < 256; ++C) FSeparatorBytes[C] = Separators[C] ? 1 : 0;
     FGroups.clear();
+    FMatchCase.clear();
+    FCaseless.clear();
+    FMatchCaseFirst.reset();
+    FCaselessFirst.reset();
+    FMaxWordLength = 0;
+    FGroupOf.clear();
     const auto& Compiled = List.Compiled();
     bool WordsPossible = CaseKeepsSeparators(Separators);
-    std::vector<std::vector<int32_t>> Members;
+    std::vector<int32_t> Words;
     for (int32_t k = 0; k < static_cast<int32_t>(Compiled.size()); ++k) {
         TKeyword* K = List.Record(k);
         const std::string& T = Compiled[static_cast<size_t>(k)];
         if (!K || K->Context == 0 || T.empty()) continue;  // never applied
         bool Word = WordsPossible && (K->Options & koWholeWord) &&
                     std::none_of(T.begin(), T.end(), [&](char C) { return C == 5 || Separators[static_cast<unsigned char>(C)]; });
-        if (!Word || FGroups.empty() || !FGroups.back().Words) {
-            FGroups.push_back(TGroup{Word, k, 0, {}, {}, {}, {}});
-            Members.emplace_back();
-        }
-        FGroups.back().MaxLength = std::max(FGroups.back().MaxLength, static_cast<int32_t>(T.size()));
-        Members.back().push_back(k);
+        if (!Word || FGroups.empty() || !FGroups.back().Words) FGroups.push_back(TGroup{Word, k});
+        if (!Word) continue;
+        FGroupOf.resize(static_cast<size_t>(k) + 1);
+        FGroupOf[static_cast<size_t>(k)] = static_cast<uint32_t>(FGroups.size() - 1);
+        Words.push_back(k);
+        FMaxWordLength = std::max(FMaxWordLength, static_cast<int32_t>(T.size()));
     }
-    for (size_t g = 0; g < FGroups.size(); ++g) {
-        TGroup& G = FGroups[g];
-        if (!G.Words) continue;
-        size_t Cap = 8;
-        while (Cap < Members[g].size() * 2) Cap *= 2;
-        for (int32_t k : Members[g]) {
-            bool MatchCase = (List.Record(k)->Options & koMatchCase) != 0;
-            std::vector<int32_t>& Table = MatchCase ? G.MatchCase : G.Caseless;
-            if (Table.empty()) Table.assign(Cap, -1);
-            const std::string& Key = Compiled[static_cast<size_t>(k)];
-            Insert(Table, k, Key);
-            (MatchCase ? G.MatchCaseFirst : G.CaselessFirst).set(static_cast<unsigned char>(Key[0]));
-        }
+    size_t Cap = 8;
+    while (Cap < Words.size() * 2) Cap *= 2;
+    for (int32_t k : Words) {
+        bool MatchCase = (List.Record(k)->Options & koMatchCase) != 0;
+        std::vector<int32_t>& Table = MatchCase ? FMatchCase : FCaseless;
+        if (Table.empty()) Table.assign(Cap, -1);
+        const std::string& Key = Compiled[static_cast<size_t>(k)];
+        Insert(Table, k, Key);  // in list order: the earlier keyword keeps its text
+        (MatchCase ? FMatchCaseFirst : FCaselessFirst).set(static_cast<unsigned char>(Key[0]));
     }
 }

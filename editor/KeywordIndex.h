@@ -4,6 +4,7 @@
 // word by word in hash tables; any other keyword is searched on its own.
 // Keywords keep their list order: a run of word keywords forms one group,
 // and an earlier group or keyword claims its text before a later one.
+#include <array>
 #include <bitset>
 #include <cstdint>
 #include <string_view>
@@ -16,21 +17,21 @@ public:
     struct TGroup {
         bool Words;       // looked up word by word; else the single keyword First
         int32_t First;    // lowest keyword index of the group
-        int32_t MaxLength;
-        // Open-addressed tables of (text, keyword index) for keys that
-        // match case and for keys that do not (upper-cased text).
-        std::vector<int32_t> MatchCase, Caseless;
-        // First characters of the keys of either table: most words of a
-        // line (numbers, labels) are dismissed without hashing.
-        std::bitset<256> MatchCaseFirst, CaselessFirst;
     };
 
-    // Rebuilds the groups when the list or the separators changed.
+    // Rebuilds the tables when the list or the separators changed.
     void Prepare(const TKeywordList& List, const TSeparators& Separators);
     const std::vector<TGroup>& Groups() const { return FGroups; }
-    // The lowest keyword index of the group whose text equals Word (Upper:
-    // the same word upper-cased), or -1.
-    int32_t Find(const TGroup& G, std::string_view Word, std::string_view Upper) const;
+    bool AnyWords() const { return FMaxWordLength > 0; }
+    // The separators as bytes: the word scan reads one per character.
+    bool IsSeparator(char C) const { return FSeparatorBytes[static_cast<unsigned char>(C)] != 0; }
+    // The lowest index of a word keyword whose text equals Word (Upper: the
+    // same word upper-cased), over all groups, or -1. The word belongs to
+    // that keyword's group: an earlier group matching it would have the
+    // lower index, and a later group can only find it again.
+    int32_t FindWord(std::string_view Word, std::string_view Upper) const;
+    // The group of a keyword FindWord returned.
+    size_t GroupOf(int32_t Keyword) const { return FGroupOf[static_cast<size_t>(Keyword)]; }
 
 private:
     void Insert(std::vector<int32_t>& Table, int32_t Index, std::string_view Text) const;
@@ -38,5 +39,14 @@ private:
     const TKeywordList* FList = nullptr;
     uint64_t FGeneration = 0;
     TSeparators FSeparators;
+    std::array<uint8_t, 256> FSeparatorBytes{};
     std::vector<TGroup> FGroups;
+    std::vector<uint32_t> FGroupOf;  // by keyword index, for word keywords
+    int32_t FMaxWordLength = 0;
+    // Open-addressed tables of (text, keyword index) for keys that match
+    // case and for keys that do not (upper-cased text).
+    std::vector<int32_t> FMatchCase, FCaseless;
+    // First characters of the keys of either table: most words of a line
+    // (numbers, labels) are dismissed without hashing.
+    std::bitset<256> FMatchCaseFirst, FCaselessFirst;
 };

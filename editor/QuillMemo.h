@@ -541,8 +541,10 @@ private:
         int32_t Offset, Index, Length;
     };
     std::string FScratchText, FScratchUpper;
-    std::vector<TFormatStop> FScratchStops, FScratchPassStops, FScratchParStops;
-    std::vector<TMatch> FScratchMatches;
+    std::vector<TFormatStop> FScratchPassStops;
+    std::vector<TStopRec> FScratchRecs;
+    std::vector<TStopState> FScratchMade;
+    std::vector<TMatch> FScratchMatches, FScratchWords;
     TKeywordIndex FKeywordIndex;
     std::vector<TDisplayLine> FScratchLines;
     // The old lines of the one paragraph an edit changed (Par -1: none):

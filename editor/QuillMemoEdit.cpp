@@ -226,7 +226,7 @@ void TQuillMemo::InsertTextAtSelection(std::string_view Text) {
         int32_t Delta = NewLen - P.Length;
         std::vector<TFormatStop> Stops;
         for (int32_t k = 0; k < P.StopCount; ++k) {
-            TFormatStop St = P.Stops[k];
+            TFormatStop St = P.Stop(k);
             if (St.Offset >= OB) {
                 St.Offset += Delta;
                 Stops.push_back(St);
@@ -246,11 +246,11 @@ void TQuillMemo::InsertTextAtSelection(std::string_view Text) {
         std::string SuffixText(Last.Text ? Last.Text + OB : "", static_cast<size_t>(Last.Length - OB));
         std::vector<TFormatStop> FirstStops, LastStops;
         for (int32_t k = 0; k < First.StopCount; ++k)
-            if (First.StopOffset(k) < OA) FirstStops.push_back(First.Stops[k]);
+            if (First.StopOffset(k) < OA) FirstStops.push_back(First.Stop(k));
         int32_t LastPieceLen = N == 1 ? static_cast<int32_t>(FirstText.size()) : static_cast<int32_t>(Pieces.back().size());
         for (int32_t k = 0; k < Last.StopCount; ++k)
             if (Last.StopOffset(k) >= OB) {
-                TFormatStop St = Last.Stops[k];
+                TFormatStop St = Last.Stop(k);
                 St.Offset = St.Offset - OB + LastPieceLen;
                 LastStops.push_back(St);
             }

@@ -298,11 +298,10 @@ void TQuillMemo::HighlightParagraphKeywords(int32_t Par) {
         for (int32_t s = 0; s <= StopCount; ++s) {
             int32_t Next = s < StopCount ? P.StopOffset(s) : L;
             bool Blocked = IsHighlightingStop(*State) && State->Context != 0;
-            if (Blocked) {
-                for (int32_t i = At; i < std::min(Next, L); ++i) {
-                    Text[static_cast<size_t>(i)] = 5;
-                    if (!Upper.empty()) Upper[static_cast<size_t>(i)] = 5;
-                }
+            if (Blocked && std::min(Next, L) > At) {
+                auto N = static_cast<size_t>(std::min(Next, L) - At);
+                std::memset(Text.data() + At, 5, N);
+                if (!Upper.empty()) std::memset(Upper.data() + At, 5, N);
             } else if (Next > At)
                 AnyAllowed = true;
             if (s < StopCount) {
@@ -322,22 +321,38 @@ void TQuillMemo::HighlightParagraphKeywords(int32_t Par) {
         std::memset(Text.data() + At, 5, static_cast<size_t>(Len));
         if (!Upper.empty()) std::memset(Upper.data() + At, 5, static_cast<size_t>(Len));
     };
-    for (const TKeywordIndex::TGroup& G : FKeywordIndex.Groups()) {
-        if (G.Words) {
-            const std::string& Cased = Upper.empty() ? Text : Upper;
-            int32_t i = 0;
-            while (i < L) {
-                while (i < L && FSeparators[static_cast<unsigned char>(Text[static_cast<size_t>(i)])]) ++i;
-                int32_t j = i;
-                while (j < L && !FSeparators[static_cast<unsigned char>(Text[static_cast<size_t>(j)])]) ++j;
-                if (j > i) {
-                    auto N = static_cast<size_t>(j - i);
-                    int32_t k = FKeywordIndex.Find(G, std::string_view(Text).substr(static_cast<size_t>(i), N),
-                                                   std::string_view(Cased).substr(static_cast<size_t>(i), N));
-                    if (k >= 0) Claim(i, j - i, k);
-                }
-                i = j;
+    // Every word is looked up once, before anything claims text: a claim
+    // only turns characters into 5, so a word is still free at its group's
+    // turn when neither it nor the characters beside it became 5.
+    std::vector<TMatch>& Words = FScratchWords;
+    Words.clear();
+    if (FKeywordIndex.AnyWords()) {
+        const std::string& Cased = Upper.empty() ? Text : Upper;
+        const char* T = Text.data();
+        int32_t i = 0;
+        while (i < L) {
+            while (i < L && FKeywordIndex.IsSeparator(T[i])) ++i;
+            int32_t j = i;
+            while (j < L && !FKeywordIndex.IsSeparator(T[j])) ++j;
+            if (j > i) {
+                auto N = static_cast<size_t>(j - i);
+                int32_t k = FKeywordIndex.FindWord(std::string_view(T + i, N), std::string_view(Cased.data() + i, N));
+                if (k >= 0) Words.push_back({i, k, j - i});
             }
+            i = j;
+        }
+    }
+    auto StillFree = [&](const TMatch& W) {
+        const char* T = Text.data();
+        return (W.Offset == 0 || T[W.Offset - 1] != 5) && (W.Offset + W.Length >= L || T[W.Offset + W.Length] != 5) &&
+               !std::memchr(T + W.Offset, 5, static_cast<size_t>(W.Length));
+    };
+    const auto& Groups = FKeywordIndex.Groups();
+    for (size_t g = 0; g < Groups.size(); ++g) {
+        const TKeywordIndex::TGroup& G = Groups[g];
+        if (G.Words) {
+            for (const TMatch& W : Words)
+                if (FKeywordIndex.GroupOf(W.Index) == g && StillFree(W)) Claim(W.Offset, W.Length, W.Index);
             continue;
         }
         int32_t k = G.First;
@@ -363,29 +378,44 @@ void TQuillMemo::HighlightParagraphKeywords(int32_t Par) {
         }
     }
     if (Matches.empty()) return;
-    std::vector<TFormatStop>& Stops = FScratchParStops;
-    UnpackStops(P, Stops);
     std::sort(Matches.begin(), Matches.end(), [](const TMatch& A, const TMatch& B) { return A.Offset < B.Offset; });
-    // Merge the keyword regions into the paragraph's stops.
-    std::vector<TFormatStop>& Out = FScratchStops;
+    // Merge the keyword regions into the paragraph's stops. The merge works
+    // on stored records: only a keyword's own state and a state whose key
+    // length a match cuts are new, every other stop keeps its state.
+    std::vector<TStopRec>& Out = FScratchRecs;
+    std::vector<TStopState>& Made = FScratchMade;  // interned here, given back once P holds them
     Out.clear();
+    Made.clear();
+    auto Intern = [&](const TFormatStop& S) {
+        TStopState Id = InternStopState(S);
+        Made.push_back(Id);
+        return Id;
+    };
     int32_t s = 0;
-    TFormatStop InForce = *P.StartContext;
-    InForce.Offset = 0;
+    TStopState InForce = P.StartContext.Id;
+    int32_t InForceAt = 0;
     bool LastParagraph = Par == ParagraphCount() - 1;
     for (const TMatch& M : Matches) {
-        while (s < StopCount && Stops[s].Offset < M.Offset) {
-            Out.push_back(Stops[s]);
-            InForce = Stops[s];
+        while (s < StopCount && P.StopOffset(s) < M.Offset) {
+            Out.push_back(P.StopRec(s));
+            InForce = Out.back().State;
+            InForceAt = Out.back().Offset;
             ++s;
         }
-        int Depth = StopContext(InForce) + 1;
+        const TFormatStop& F = StopState(InForce);
+        int Depth = StopContext(F) + 1;
         if (Depth >= QuillMaxDepth) continue;
+        if (F.Kind >= qkRegion && !Out.empty()) {
+            const TFormatStop& B = StopState(Out.back().State);
+            if (B.Kind >= qkRegion && B.Depth == F.Depth && B.StopLength != 0) {
+                TFormatStop Cut = B;
+                Cut.StopLength = 0;
+                Out.back().State = Intern(Cut);
+            }
+        }
         TKeyword* K = KW.Record(M.Index);
-        if (InForce.Kind >= qkRegion && !Out.empty() && Out.back().Kind >= qkRegion && Out.back().Depth == InForce.Depth)
-            Out.back().StopLength = 0;
-        TFormatStop R = InForce;
-        R.Offset = M.Offset;
+        TFormatStop R = F;
+        R.Offset = 0;
         R.Kind = static_cast<uint8_t>((K->Style & 0x3F) | qkRegion);
         R.Depth = static_cast<int8_t>(Depth);
         R.Stack[Depth] = static_cast<int16_t>(M.Index);
@@ -394,24 +424,31 @@ void TQuillMemo::HighlightParagraphKeywords(int32_t Par) {
         R.Context = K->Context;
         R.Cursor = K->Cursor;
         R.KeyLength = R.StopLength = static_cast<uint8_t>(std::min(M.Length, 255));
+        Out.push_back({M.Offset, Intern(R)});
         // Stops covered by the match go; the last of them (or the state in
         // force) comes back at the match end.
-        TFormatStop Previous = InForce;
-        int32_t PrevOffset = InForce.Offset;
+        TStopState Previous = InForce;
+        int32_t PrevAt = InForceAt;
         int32_t End = M.Offset + M.Length;
-        while (s < StopCount && Stops[s].Offset <= End) {
-            Previous = Stops[s];
-            PrevOffset = Stops[s].Offset;
+        while (s < StopCount && P.StopOffset(s) <= End) {
+            Previous = P.StopStateAt(s);
+            PrevAt = P.StopOffset(s);
             ++s;
         }
-        Out.push_back(R);
-        Previous.KeyLength = static_cast<uint8_t>(std::max(0, Previous.KeyLength - (End - PrevOffset)));
-        Previous.Offset = End;
-        if (!(LastParagraph && End >= L)) Out.push_back(Previous);
+        const TFormatStop& PS = StopState(Previous);
+        int KeyLeft = std::max(0, PS.KeyLength - (End - PrevAt));
+        if (KeyLeft != PS.KeyLength) {
+            TFormatStop Cut = PS;
+            Cut.KeyLength = static_cast<uint8_t>(KeyLeft);
+            Previous = Intern(Cut);
+        }
+        if (!(LastParagraph && End >= L)) Out.push_back({End, Previous});
         InForce = Previous;
+        InForceAt = End;
     }
-    while (s < StopCount) Out.push_back(Stops[s++]);
-    SetParagraphStops(P, Out);
+    while (s < StopCount) Out.push_back(P.StopRec(s++));
+    SetParagraphStopRecs(P, Out.data(), static_cast<int32_t>(Out.size()));
+    for (TStopState Id : Made) ReleaseStopState(Id);
     P.Formatted = 0;
     InvalidateNavigators(ParagraphStart(Par) - 1, Par);
 }
@@ -437,7 +474,7 @@ void TQuillMemo::ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, bool
         int32_t Idx = p == PF ? From->GetStopIndex() : 0;
         int32_t Limit = p == PT ? EndPos - ParagraphStart(p) : Pr.Length + 1;
         while (Idx < Pr.StopCount && Pr.StopOffset(Idx) <= Limit) {
-            Previous = Pr.Stops[Idx];
+            Previous = Pr.Stop(Idx);
             PrevAt = ParagraphStart(p) + Previous.Offset;
             DeleteParagraphStop(Pr, Idx);
         }

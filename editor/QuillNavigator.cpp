@@ -227,7 +227,7 @@ bool TQuillNavigator::PrevStop(int32_t Limit) {
 const TFormatStop& TQuillNavigator::CurrentStop() {
     int32_t I = GetStopIndex();
     if (I == 0) return *Par->StartContext;
-    FCurrent = Par->Stops[I - 1];
+    FCurrent = Par->Stop(I - 1);
     return FCurrent;
 }
 

@@ -281,71 +281,94 @@ void FreeUnits(uint32_t Handle, uint32_t Units) {
 
 namespace {
 
-// Gives P room for N stops, keeping the first Min(N, StopCount).
-void ResizeStops(TParagraph& P, int32_t N) {
-    uint32_t Old = static_cast<uint32_t>(P.StopCount), New = static_cast<uint32_t>(N);
-    if ((Old ? UnitCapacity(Old) : 0) == (New ? UnitCapacity(New) : 0) && (Old == 0) == (New == 0)) {
-        P.StopCount = N;
-        return;
+uint32_t StopUnits(int32_t N, bool Wide) {
+    return N <= 0 ? 0 : Wide ? static_cast<uint32_t>(N) : static_cast<uint32_t>(N + 1) / 2;
+}
+
+// Stores N records in P in the narrowest form they fit, reusing P's block
+// when its capacity is the same. State references are the caller's.
+void WriteStops(TParagraph& P, const TStopRec* Recs, int32_t N) {
+    bool Wide = false;
+    for (int32_t i = 0; i < N && !Wide; ++i) Wide = static_cast<uint32_t>(Recs[i].Offset) > 0xFFFF || Recs[i].State > 0xFFFF;
+    uint32_t Old = StopUnits(P.StopCount, P.WideStops), New = StopUnits(N, Wide);
+    if ((Old ? UnitCapacity(Old) : 0) != (New ? UnitCapacity(New) : 0)) {
+        uint32_t H = AllocUnits(New);  // may throw: P is unchanged then
+        FreeUnits(P.Stops.Handle, Old);
+        P.Stops.Handle = H;
     }
-    uint32_t H = AllocUnits(New);
-    if (H && Old) std::memcpy(UnitData(H), P.Stops.Data(), std::min(Old, New) * sizeof(TStopRec));
-    FreeUnits(P.Stops.Handle, Old);
-    P.Stops.Handle = H;
     P.StopCount = N;
+    P.WideStops = Wide ? 1 : 0;
+    if (Wide)
+        std::memcpy(UnitData(P.Stops.Handle), Recs, static_cast<size_t>(N) * sizeof(TStopRec));
+    else {
+        auto* D = static_cast<uint32_t*>(UnitData(P.Stops.Handle));
+        for (int32_t i = 0; i < N; ++i) D[i] = static_cast<uint32_t>(Recs[i].Offset) | Recs[i].State << 16;
+    }
+}
+
+// The records of P (scratch of the UI thread).
+std::vector<TStopRec>& ReadStops(const TParagraph& P) {
+    static std::vector<TStopRec> Recs;
+    Recs.resize(static_cast<size_t>(P.StopCount));
+    for (int32_t i = 0; i < P.StopCount; ++i) Recs[static_cast<size_t>(i)] = P.StopRec(i);
+    return Recs;
 }
 
 }  // namespace
 
-void SetParagraphStops(TParagraph& P, const TFormatStop* Stops, int32_t N) {
-    static std::vector<TStopRec> New;  // scratch of the UI thread
-    static std::vector<TStopState> Old;
-    New.resize(static_cast<size_t>(N));
-    for (int32_t i = 0; i < N; ++i) New[static_cast<size_t>(i)] = {Stops[i].Offset, InternStopState(Stops[i])};
+void SetParagraphStopRecs(TParagraph& P, const TStopRec* Recs, int32_t N) {
+    static std::vector<TStopState> Old;  // scratch of the UI thread
     Old.resize(static_cast<size_t>(P.StopCount));
     for (int32_t i = 0; i < P.StopCount; ++i) Old[static_cast<size_t>(i)] = P.StopStateAt(i);
-    try {
-        ResizeStops(P, N);
-    } catch (...) {
-        for (const TStopRec& R : New) ReleaseStopState(R.State);
-        throw;
-    }
-    if (N) std::memcpy(P.Stops.Data(), New.data(), static_cast<size_t>(N) * sizeof(TStopRec));
+    WriteStops(P, Recs, N);
+    for (int32_t i = 0; i < N; ++i) AddStopStateRef(Recs[i].State);
     // Released last: a state both lists hold is never dropped in between.
     for (TStopState Id : Old) ReleaseStopState(Id);
 }
 
+void SetParagraphStops(TParagraph& P, const TFormatStop* Stops, int32_t N) {
+    static std::vector<TStopRec> New;  // scratch of the UI thread
+    New.resize(static_cast<size_t>(N));
+    for (int32_t i = 0; i < N; ++i) New[static_cast<size_t>(i)] = {Stops[i].Offset, InternStopState(Stops[i])};
+    struct TGiveBack {  // the interned references are the new list's own
+        ~TGiveBack() {
+            for (const TStopRec& R : New) ReleaseStopState(R.State);
+        }
+    } GiveBack;
+    SetParagraphStopRecs(P, New.data(), N);
+}
+
 void InsertParagraphStop(TParagraph& P, int32_t I, const TFormatStop& S) {
     TStopState Id = InternStopState(S);
-    int32_t N = P.StopCount;
+    std::vector<TStopRec>& Recs = ReadStops(P);
+    Recs.insert(Recs.begin() + I, TStopRec{S.Offset, Id});
     try {
-        ResizeStops(P, N + 1);
+        WriteStops(P, Recs.data(), static_cast<int32_t>(Recs.size()));
     } catch (...) {
         ReleaseStopState(Id);
         throw;
     }
-    TStopRec* D = P.Stops.Data();
-    std::memmove(D + I + 1, D + I, static_cast<size_t>(N - I) * sizeof(TStopRec));
-    D[I] = {S.Offset, Id};
 }
 
 void DeleteParagraphStop(TParagraph& P, int32_t I) {
-    TStopRec* D = P.Stops.Data();
-    ReleaseStopState(D[I].State);
-    std::memmove(D + I, D + I + 1, static_cast<size_t>(P.StopCount - I - 1) * sizeof(TStopRec));
-    ResizeStops(P, P.StopCount - 1);
+    std::vector<TStopRec>& Recs = ReadStops(P);
+    TStopState Id = Recs[static_cast<size_t>(I)].State;
+    Recs.erase(Recs.begin() + I);
+    WriteStops(P, Recs.data(), static_cast<int32_t>(Recs.size()));
+    ReleaseStopState(Id);
 }
 
 void ClearParagraphStops(TParagraph& P) {
     for (int32_t i = 0; i < P.StopCount; ++i) ReleaseStopState(P.StopStateAt(i));
-    FreeUnits(P.Stops.Handle, static_cast<uint32_t>(P.StopCount));
+    FreeUnits(P.Stops.Handle, StopUnits(P.StopCount, P.WideStops));
     P.Stops.Handle = 0;
     P.StopCount = 0;
+    P.WideStops = 0;
 }
 
 void UnpackStops(const TParagraph& P, std::vector<TFormatStop>& Out) {
     Out.resize(static_cast<size_t>(P.StopCount));
-    for (int32_t i = 0; i < P.StopCount; ++i) Out[static_cast<size_t>(i)] = P.Stops[i];
+    for (int32_t i = 0; i < P.StopCount; ++i) Out[static_cast<size_t>(i)] = P.Stop(i);
 }
 
 void SetParagraphContext(TParagraph& P, const TFormatStop& S) {
@@ -369,29 +392,37 @@ uint32_t ExtraUnits(int32_t Lines) {
     return static_cast<uint32_t>((sizeof(TParagraphExtra) + static_cast<uint64_t>(Lines) * sizeof(TDisplayLine) + 7) / 8);
 }
 
+// One line holding the whole text, nothing but its width measured.
 bool IsPlainLine(const TDisplayLine& L, int32_t Length) {
-    return L.Start == 0 && L.End == Length && L.Width == 0 && L.Width2 == 0 && L.SpaceCount == 0 && L.JustifyFrom == 0 &&
-           L.Reserved == 0 && L.StopsBefore == 0 && (L.StyleWord & ~0xFF) == 0;
+    return L.Start == 0 && L.End == Length && L.Width >= 0 && L.Width2 == L.Width && L.SpaceCount == 0 &&
+           L.JustifyFrom == 0 && L.Reserved == 0 && L.StopsBefore == 0 && (L.StyleWord & ~0xFF) == 0;
 }
 
-TDisplayLine PlainLine(int32_t Length, uint8_t Style) {
+TDisplayLine PlainLine(int32_t Length, uint8_t Style, int32_t Width) {
     TDisplayLine L;
     L.End = Length;
+    L.Width = L.Width2 = Width;
     L.StyleWord = Style;
     return L;
 }
 
 void FreeExtra(TParagraph& P) {
-    if (!P.Extra) return;
-    FreeUnits(P.Extra, ExtraUnits(P.ExtraData()->LineCount));
+    if (P.HasExtraBlock()) FreeUnits(P.Extra, ExtraUnits(P.ExtraData()->LineCount));
     P.Extra = 0;
+}
+
+// P becomes one plain line of the given width and style, without a block.
+void SetInlineLine(TParagraph& P, const TDisplayLine& L) {
+    FreeExtra(P);
+    P.Style0 = static_cast<uint8_t>(L.StyleWord);
+    if (L.Width > 0) P.Extra = TParagraph::InlineWidth | static_cast<uint32_t>(L.Width);
 }
 
 // Gives P explicit room for N lines, keeping the first Min(N, LineCount)
 // and its colours; new lines are zero.
 void ResizeExtra(TParagraph& P, int32_t N) {
     int32_t Old = P.LineCount();
-    if (P.Extra && UnitCapacity(ExtraUnits(Old)) == UnitCapacity(ExtraUnits(N))) {
+    if (P.HasExtraBlock() && UnitCapacity(ExtraUnits(Old)) == UnitCapacity(ExtraUnits(N))) {
         TParagraphExtra* E = P.ExtraData();
         for (int32_t i = Old; i < N; ++i) E->Lines()[i] = TDisplayLine();
         E->LineCount = N;
@@ -407,11 +438,10 @@ void ResizeExtra(TParagraph& P, int32_t N) {
 
 // Back to the compact form when one plain line and no colours remain.
 void CompactLines(TParagraph& P) {
-    if (!P.Extra) return;
+    if (!P.HasExtraBlock()) return;
     TParagraphExtra* E = P.ExtraData();
     if (E->LineCount != 1 || E->TextColor != -1 || E->BackColor != -1 || !IsPlainLine(E->Lines()[0], P.Length)) return;
-    P.Style0 = static_cast<uint8_t>(E->Lines()[0].StyleWord);
-    FreeExtra(P);
+    SetInlineLine(P, TDisplayLine(E->Lines()[0]));
 }
 
 }  // namespace
@@ -453,20 +483,19 @@ int32_t ParagraphTextCapacity(const TParagraph& P) {
 void SetParagraphLineCount(TParagraph& P, int32_t N) {
     if (N < 1) N = 1;
     if (N - 1 > 59652323) throw EOutOfMemory("Out of memory");
-    if (N == P.LineCount() && !P.Extra) return;
+    if (N == P.LineCount() && !P.HasExtraBlock()) return;
     ResizeExtra(P, N);
     CompactLines(P);
 }
 
 TDisplayLine ParagraphLine(const TParagraph& P, int32_t I) {
-    if (P.Extra) return P.ExtraData()->Lines()[I];
-    return PlainLine(P.Length, P.Style0);
+    if (P.HasExtraBlock()) return P.ExtraData()->Lines()[I];
+    return PlainLine(P.Length, P.Style0, P.Extra ? static_cast<int32_t>(P.Extra & ~TParagraph::InlineWidth) : 0);
 }
 
 void SetParagraphLines(TParagraph& P, const TDisplayLine* Lines, int32_t N) {
     if (N == 1 && IsPlainLine(Lines[0], P.Length) && P.TextColor() == -1 && P.BackColor() == -1) {
-        FreeExtra(P);
-        P.Style0 = static_cast<uint8_t>(Lines[0].StyleWord);
+        SetInlineLine(P, Lines[0]);
         return;
     }
     ResizeExtra(P, N);
@@ -474,11 +503,11 @@ void SetParagraphLines(TParagraph& P, const TDisplayLine* Lines, int32_t N) {
 }
 
 void SetPlainLine(TParagraph& P, uint8_t Style) {
-    TDisplayLine L = PlainLine(P.Length, Style);
+    TDisplayLine L = PlainLine(P.Length, Style, 0);
     SetParagraphLines(P, &L, 1);
 }
 
 TDisplayLine& ParagraphLineRef(TParagraph& P, int32_t I) {
-    if (!P.Extra) ResizeExtra(P, 1);
+    if (!P.HasExtraBlock()) ResizeExtra(P, 1);
     return P.ExtraData()->Lines()[I];
 }

@@ -99,16 +99,11 @@ inline void* UnitData(uint32_t Handle) {
     return Handle ? QuillUnitChunks[Handle >> 16] + (Handle & 0xFFFF) : nullptr;
 }
 
-// The stops of a paragraph; reading one gives the full record.
+// The stops of a paragraph. Most paragraphs are short and use few states:
+// their stops take 4 bytes each (offset and state of 16 bits); a paragraph
+// with an offset or a state beyond that keeps 8-byte records.
 struct TStopArray {
     uint32_t Handle = 0;
-    TStopRec* Data() const { return static_cast<TStopRec*>(UnitData(Handle)); }
-    TFormatStop operator[](int32_t I) const {
-        const TStopRec& R = Data()[I];
-        TFormatStop S = StopState(R.State);
-        S.Offset = R.Offset;
-        return S;
-    }
 };
 
 // A paragraph's StartContext: a counted reference to a shared state.
@@ -141,19 +136,38 @@ struct TParagraph {
     int32_t StopCount = 0;
     TStopArray Stops;           // sorted by offset
     TContextRef StartContext;   // state in force at the paragraph start
-    uint32_t Extra = 0;         // TParagraphExtra handle, 0 for one plain line
+    // TParagraphExtra handle; 0 for one plain line; InlineWidth plus the
+    // width for one plain line that was measured (most lines of a file
+    // laid out without wrapping), which then needs no block.
+    uint32_t Extra = 0;
     uint8_t Style0 = 0;         // in-text style at the start of a plain line
     uint8_t Formatted : 1 = 0;
     uint8_t Highlighted : 1 = 0;
     uint8_t Parsed : 1 = 0;
     uint8_t TextInPool : 1 = 0;  // Text lives in the load pool, not on the heap
+    uint8_t WideStops : 1 = 0;   // stops held as TStopRec, else as 16-bit pairs
 
-    TParagraphExtra* ExtraData() const { return static_cast<TParagraphExtra*>(UnitData(Extra)); }
-    int32_t LineCount() const { return Extra ? ExtraData()->LineCount : 1; }
-    int32_t TextColor() const { return Extra ? ExtraData()->TextColor : -1; }
-    int32_t BackColor() const { return Extra ? ExtraData()->BackColor : -1; }
-    int32_t StopOffset(int32_t I) const { return Stops.Data()[I].Offset; }
-    TStopState StopStateAt(int32_t I) const { return Stops.Data()[I].State; }
+    static constexpr uint32_t InlineWidth = 0x80000000u;
+    bool HasExtraBlock() const { return Extra != 0 && !(Extra & InlineWidth); }
+    TParagraphExtra* ExtraData() const { return static_cast<TParagraphExtra*>(UnitData(HasExtraBlock() ? Extra : 0)); }
+    int32_t LineCount() const { return HasExtraBlock() ? ExtraData()->LineCount : 1; }
+    int32_t TextColor() const { return HasExtraBlock() ? ExtraData()->TextColor : -1; }
+    int32_t BackColor() const { return HasExtraBlock() ? ExtraData()->BackColor : -1; }
+    int32_t StopOffset(int32_t I) const {
+        const void* D = UnitData(Stops.Handle);
+        return WideStops ? static_cast<const TStopRec*>(D)[I].Offset : static_cast<int32_t>(static_cast<const uint32_t*>(D)[I] & 0xFFFF);
+    }
+    TStopState StopStateAt(int32_t I) const {
+        const void* D = UnitData(Stops.Handle);
+        return WideStops ? static_cast<const TStopRec*>(D)[I].State : static_cast<const uint32_t*>(D)[I] >> 16;
+    }
+    TStopRec StopRec(int32_t I) const { return {StopOffset(I), StopStateAt(I)}; }
+    // Stop I as a full record.
+    TFormatStop Stop(int32_t I) const {
+        TFormatStop S = StopState(StopStateAt(I));
+        S.Offset = StopOffset(I);
+        return S;
+    }
 };
 
 // Stops: every change keeps the state references counted.
@@ -161,6 +175,8 @@ void SetParagraphStops(TParagraph& P, const TFormatStop* Stops, int32_t N);
 inline void SetParagraphStops(TParagraph& P, const std::vector<TFormatStop>& Stops) {
     SetParagraphStops(P, Stops.data(), static_cast<int32_t>(Stops.size()));
 }
+// The same from stored records whose states the caller holds.
+void SetParagraphStopRecs(TParagraph& P, const TStopRec* Recs, int32_t N);
 void InsertParagraphStop(TParagraph& P, int32_t I, const TFormatStop& S);
 void DeleteParagraphStop(TParagraph& P, int32_t I);
 void ClearParagraphStops(TParagraph& P);

@@ -231,17 +231,17 @@ TFormatStop TQuillMemo::StopAt(int32_t Pos, int32_t* RegionStart, int32_t* Regio
     int32_t P = N.LocatePar();
     TParagraph& Par = Paragraph(P);
     int32_t Idx = 0;
-    while (Idx < Par.StopCount && Par.Stops[Idx].Offset <= N.ParOffset) ++Idx;
-    const TFormatStop& S = Idx > 0 ? Par.Stops[Idx - 1] : *Par.StartContext;
+    while (Idx < Par.StopCount && Par.StopOffset(Idx) <= N.ParOffset) ++Idx;
+    const TFormatStop& S = Idx > 0 ? Par.Stop(Idx - 1) : *Par.StartContext;
     if (RegionStart) {
         int32_t Start = 0;
         if (Idx > 0)
-            Start = ParagraphStart(P) + Par.Stops[Idx - 1].Offset;
+            Start = ParagraphStart(P) + Par.StopOffset(Idx - 1);
         else
             for (int32_t k = P - 1; k >= 0; --k)
                 if (Paragraph(k).StopCount > 0) {
                     TParagraph& Q = Paragraph(k);
-                    Start = ParagraphStart(k) + Q.Stops[Q.StopCount - 1].Offset;
+                    Start = ParagraphStart(k) + Q.StopOffset(Q.StopCount - 1);
                     break;
                 }
         *RegionStart = Start;
@@ -249,11 +249,11 @@ TFormatStop TQuillMemo::StopAt(int32_t Pos, int32_t* RegionStart, int32_t* Regio
     if (RegionEnd) {
         int32_t End = FCharCount;
         if (Idx < Par.StopCount)
-            End = ParagraphStart(P) + Par.Stops[Idx].Offset;
+            End = ParagraphStart(P) + Par.StopOffset(Idx);
         else
             for (int32_t k = P + 1; k < ParagraphCount(); ++k)
                 if (Paragraph(k).StopCount > 0) {
-                    End = ParagraphStart(k) + Paragraph(k).Stops[0].Offset;
+                    End = ParagraphStart(k) + Paragraph(k).StopOffset(0);
                     break;
                 }
         *RegionEnd = End;

@@ -112,7 +112,7 @@ void TQuillMemo::PaintLine(HDC DC, int32_t Line, int32_t ClientW, int32_t Y0, bo
     int64_t TabW = std::max<int64_t>(1, static_cast<int64_t>(FTabStops) * FAvgCharWidth);
     uint8_t Style = DL.Style();
     int32_t StopIdx = 0;
-    while (StopIdx < P.StopCount && P.Stops[StopIdx].Offset <= DL.Start) ++StopIdx;
+    while (StopIdx < P.StopCount && P.StopOffset(StopIdx) <= DL.Start) ++StopIdx;
     const char* T = P.Text;
     int32_t i = DL.Start;
     while (i < DL.End) {
@@ -120,10 +120,10 @@ void TQuillMemo::PaintLine(HDC DC, int32_t Line, int32_t ClientW, int32_t Y0, bo
         if (FStaticFormat && IsStyleCode(C)) {
             Style = ApplyStyleCode(Style, C);
             ++i;
-            while (StopIdx < P.StopCount && P.Stops[StopIdx].Offset <= i) ++StopIdx;
+            while (StopIdx < P.StopCount && P.StopOffset(StopIdx) <= i) ++StopIdx;
             continue;
         }
-        const TFormatStop& S = StopIdx > 0 ? P.Stops[StopIdx - 1] : *P.StartContext;
+        const TFormatStop& S = StopIdx > 0 ? P.Stop(StopIdx - 1) : *P.StartContext;
         bool HStop = IsHighlightingStop(S);
         uint8_t Eff = HStop ? static_cast<uint8_t>(S.Kind & 0x3F) : Style;
         bool Selected = WinColors && Meets && PStart + i >= SS && PStart + i < SE;
@@ -147,14 +147,14 @@ void TQuillMemo::PaintLine(HDC DC, int32_t Line, int32_t ClientW, int32_t Y0, bo
             if (Opaque) FillSolid(DC, X, Y0, static_cast<int>(Next), Y0 + LH, ColorToRGB(Bg));
             MoveToEx(DC, static_cast<int>(Next), Y0 + FBaselineOffset, nullptr);
             ++i;
-            while (StopIdx < P.StopCount && P.Stops[StopIdx].Offset <= i) ++StopIdx;
+            while (StopIdx < P.StopCount && P.StopOffset(StopIdx) <= i) ++StopIdx;
             continue;
         }
         // A run ends at a tab, a style code, the next stop, after a justified
         // space and, with system selection colours, a selection end.
         bool Spread = Justify && i >= DL.JustifyFrom;
         int32_t Limit = DL.End;
-        if (StopIdx < P.StopCount) Limit = std::min(Limit, P.Stops[StopIdx].Offset);
+        if (StopIdx < P.StopCount) Limit = std::min(Limit, P.StopOffset(StopIdx));
         if (Justify && DL.JustifyFrom > i) Limit = std::min(Limit, DL.JustifyFrom);
         if (WinColors && Meets) {
             if (SS - PStart > i) Limit = std::min(Limit, SS - PStart);
@@ -177,7 +177,7 @@ void TQuillMemo::PaintLine(HDC DC, int32_t Line, int32_t ClientW, int32_t Y0, bo
             MoveToEx(DC, X + Extra, Y0 + FBaselineOffset, nullptr);
         }
         i = j;
-        while (StopIdx < P.StopCount && P.Stops[StopIdx].Offset <= i) ++StopIdx;
+        while (StopIdx < P.StopCount && P.StopOffset(StopIdx) <= i) ++StopIdx;
     }
     if (Meets && !WinColors && SelX2 > SelX1) PatBlt(DC, SelX1, Y0, SelX2 - SelX1, LH, DSTINVERT);
     // A selected paragraph end shows as a small block after the text.

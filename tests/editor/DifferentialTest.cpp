@@ -40,7 +40,7 @@ std::string CompareHighlighting(TQuillMemo& Inc, TQuillMemo& Full) {
             return "start context of paragraph " + std::to_string(p);
         if (A.StopCount != B.StopCount) return "stop count of paragraph " + std::to_string(p);
         for (int32_t s = 0; s < A.StopCount; ++s)
-            if (!SameStop(A.Stops[s], B.Stops[s])) return "stop " + std::to_string(s) + " of paragraph " + std::to_string(p);
+            if (!SameStop(A.Stop(s), B.Stop(s))) return "stop " + std::to_string(s) + " of paragraph " + std::to_string(p);
     }
     return {};
 }

@@ -48,10 +48,10 @@ TEST(Highlight, WholeWordKeywordSkipsALongerWordAndALaterKeywordMatches) {
     EXPECT_EQ(Colours(M, 0), Spans({{5, Green}, {1, -2}, {3, Yellow}}));
     const TParagraph& P = M.Paragraph(0);
     ASSERT_GE(P.StopCount, 1);
-    EXPECT_EQ(P.Stops[0].Kind, qkRegion);
-    EXPECT_EQ(P.Stops[0].Depth, 0);
-    EXPECT_EQ(P.Stops[0].Stack[0], 1);
-    EXPECT_EQ(P.Stops[0].KeyLength, 5);
+    EXPECT_EQ(P.Stop(0).Kind, qkRegion);
+    EXPECT_EQ(P.Stop(0).Depth, 0);
+    EXPECT_EQ(P.Stop(0).Stack[0], 1);
+    EXPECT_EQ(P.Stop(0).KeyLength, 5);
 }
 
 TEST(Highlight, EarlierKeywordWinsWhereKeywordsOverlap) {
@@ -152,6 +152,26 @@ TEST(Highlight, EmptyParagraphsAreMatchedSafely) {
     HighlightAll(M);
     EXPECT_EQ(M.Paragraph(0).StopCount, 0);
     EXPECT_EQ(Colours(M, 2), Spans({{1, Grey}}));
+}
+
+// Stops past 65535 characters do not fit the short stop records: the
+// paragraph keeps long ones, and short ones again once the text shrinks.
+TEST(Highlight, StopsFarIntoALongParagraphKeepTheirPlaces) {
+    TQuillMemo M(nullptr);
+    AddCodeWindowKeys(M);
+    std::string Long(70000, 'a');
+    LoadText(M, "MOV " + Long + " MOV ; c");
+    HighlightAll(M);
+    const TParagraph& P = M.Paragraph(0);
+    ASSERT_EQ(P.StopCount, 5);
+    EXPECT_EQ(P.StopOffset(2), 70005);
+    EXPECT_EQ(P.Stop(2).Foreground, Yellow);
+    EXPECT_EQ(P.StopOffset(4), 70009);
+    M.SetSelStart(4);
+    M.SetSelLength(69000);
+    M.ClearSelection();
+    HighlightAll(M);
+    EXPECT_EQ(Colours(M, 0), Spans({{3, Yellow}, {1002, -2}, {3, Yellow}, {1, -2}, {3, Grey}}));
 }
 
 TEST(KeyLists, KeysAreLimitedInLengthAndNumber) {
@@ -268,7 +288,7 @@ TEST(Highlight, KeywordsFoundInOnePassAgreeWithASearchPerKeyword) {
     uint32_t Seed = 7;
     auto Rand = [&](uint32_t N) { return ((Seed = Seed * 1103515245u + 12345u) >> 16) % N; };
     const std::string Alphabet = "abAB, .;:";
-    for (int Round = 0; Round < 60; ++Round) {
+    for (int Round = 0; Round < 400; ++Round) {
         TQuillMemo M(nullptr);
         std::vector<std::pair<std::string, uint8_t>> Keys;
         for (int k = 0; k < 8; ++k) {

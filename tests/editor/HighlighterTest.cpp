@@ -110,9 +110,9 @@ TEST(Highlighter, ItsStartAndStopHooksOpenAndCloseRegionsBesideTheKeys) {
     const TParagraph& P = M.Paragraph(0);
     ASSERT_EQ(P.StopCount, 3);
     EXPECT_EQ(P.StopOffset(0), 2);
-    EXPECT_EQ(P.Stops[0].Foreground, 255);
+    EXPECT_EQ(P.Stop(0).Foreground, 255);
     EXPECT_EQ(P.StopOffset(1), 6);
-    EXPECT_EQ(P.Stops[1].Kind, 0);
+    EXPECT_EQ(P.Stop(1).Kind, 0);
     EXPECT_EQ(P.StopOffset(2), 9);  // the comment holds no region of the highlighter
     // A region left open runs on into the next paragraph until closed.
     EXPECT_EQ(M.Paragraph(1).StopOffset(0), 0);

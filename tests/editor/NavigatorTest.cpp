@@ -73,7 +73,7 @@ TEST(Navigator, FormatStopsInsertAndDeleteAtTheNavigator) {
     S.Kind = 0xC0;
     N.InsertFormatStop(S);
     EXPECT_EQ(M.Paragraph(0).StopCount, 1);
-    EXPECT_EQ(M.Paragraph(0).Stops[0].Offset, 2);
+    EXPECT_EQ(M.Paragraph(0).StopOffset(0), 2);
     EXPECT_EQ(N.GetStopIndex(), 1);
     EXPECT_EQ(N.CurrentStop().Kind, 0xC0);
     N.SetPos(3);

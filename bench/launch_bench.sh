@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Launch to text on screen of the IDE (Release Halvane.exe under Wine) with a
+# small project and with projects of generated big files, and of SciTE with
+# the same files, run by run side by side; prints medians, what the big file
+# adds to each launch, and the ratios. See bench/README.md.
+#   bench/launch_bench.sh [--runs N] [--lines "1000000 3000000"]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/scripts/common.sh"
+
+runs=5
+lines="1000000 3000000"
+while [ $# -gt 0 ]; do
+  case $1 in
+    --runs) runs=$2; shift 2 ;;
+    --lines) lines=$2; shift 2 ;;
+    *) echo "unknown option $1" >&2; exit 2 ;;
+  esac
+done
+
+tool=$root/build/rel-native/bench/launch_to_text
+ide=$root/build/rel-win64/bin/Halvane.exe
+for f in "$tool" "$ide"; do [ -x "$f" ] || [ -f "$f" ] || { echo "missing $f (see bench/README.md)" >&2; exit 2; }; done
+command -v scite >/dev/null || { echo "SciTE is not installed (apt-get install scite)" >&2; exit 2; }
+
+# The shared generator: beside the repository, or beside the worktrees' folder.
+gen=${QRN_SHARED:-$root/../shared}/bench/gen_asm.py
+[ -f "$gen" ] || gen=$root/../../shared/bench/gen_asm.py
+work=${TMPDIR:-/tmp}/qrn-launch-bench
+mkdir -p "$work/home"
+# Projects: hello as shipped, and a copy of it whose main file is generated.
+for n in $lines; do
+  dir=$work/big$n
+  if [ ! -f "$dir/main.asm" ]; then
+    mkdir -p "$dir"
+    for f in "$root"/examples/hello/*; do [ "$(basename "$f")" = main.asm ] || cp "$f" "$dir"/; done
+    python3 "$gen" "$n" "$dir/main.tmp" && mv "$dir/main.tmp" "$dir/main.asm"
+  fi
+done
+# SciTE as it comes, in a fresh home, the window as large as the screen; a
+# second kind of run quits from Lua at its first update (its exit time).
+cat >"$work/quit.lua" <<'EOF'
+function OnUpdateUI()
+  scite.MenuCommand(IDM_QUIT)
+end
+EOF
+scite_opts=(-position.left=0 -position.top=0 -position.width=1280 -position.height=1024 -save.session=0
+            -load.session.on.startup=0 -check.if.already.open=0)
+
+qrn_start_env
+trap qrn_stop_env EXIT
+winpath() { "$QRN_WINE" winepath -w "$1" 2>/dev/null; }
+
+results=$work/results.txt
+: >"$results"
+measure() {  # NAME COMMAND...
+  local name=$1; shift
+  local out
+  out=$("$tool" "$@" 2>&1 | tail -1) || true
+  echo "$name $out" | tee -a "$results"
+}
+ide_run() { measure "ide-$1" --process Halvane.exe -- "$QRN_WINE" "$ide" "$(winpath "$2")"; }
+scite_run() { measure "scite-$1" -- env HOME="$work/home" scite "${scite_opts[@]}" "$2"; }
+scite_quit() {
+  measure "scitequit-$1" --settle 100000 -- env HOME="$work/home" scite "${scite_opts[@]}" \
+    -ext.lua.startup.script="$work/quit.lua" "$2"
+}
+
+# One unmeasured start each: Wine's and the system's caches warm up.
+"$tool" --process Halvane.exe -- "$QRN_WINE" "$ide" "$(winpath "$root/examples/hello/hello.qrn")" >/dev/null 2>&1 || true
+"$tool" -- env HOME="$work/home" scite "${scite_opts[@]}" "$root/examples/hello/main.asm" >/dev/null 2>&1 || true
+for r in $(seq "$runs"); do
+  ide_run small "$root/examples/hello/hello.qrn"
+  scite_run small "$root/examples/hello/main.asm"
+  scite_quit small "$root/examples/hello/main.asm"
+  for n in $lines; do
+    ide_run "$n" "$work/big$n/hello.qrn"
+    scite_run "$n" "$work/big$n/main.asm"
+    scite_quit "$n" "$work/big$n/main.asm"
+  done
+done
+
+python3 - "$results" $lines <<'EOF'
+import re, statistics, sys
+rows = {}
+for line in open(sys.argv[1]):
+    name, rest = line.split(' ', 1)
+    m = re.search(r'text (-?\d+) ms.*exit (-?\d+) ms.*peak (-?[\d.]+) MB', rest)
+    if m:
+        rows.setdefault(name, []).append((float(m[1]), float(m[2]), float(m[3])))
+med = lambda name, i: statistics.median(r[i] for r in rows[name])
+print("medians: launch to text on screen, ms (SciTE quitting from Lua at its first update: exit time); peak memory MB")
+for name in rows:
+    print("  %-18s text %7.0f  exit %7.0f  peak %7.1f" % (name, med(name, 0), med(name, 1), med(name, 2)))
+for n in sys.argv[2:]:
+    ide_add = med('ide-' + n, 0) - med('ide-small', 0)
+    sc_add = med('scite-' + n, 0) - med('scite-small', 0)
+    print("%s lines: the file adds %.0f ms to the IDE's launch, %.0f ms to SciTE's (ratio %.1f); whole launch %.1fx SciTE's; "
+          "peak memory %.2fx SciTE's" % (n, ide_add, sc_add, ide_add / max(sc_add, 1), med('ide-' + n, 0) / med('scite-' + n, 0),
+                                         med('ide-' + n, 2) / med('scite-' + n, 2)))
+EOF
