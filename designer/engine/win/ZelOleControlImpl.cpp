@@ -211,4 +211,8 @@ void TZelOleControl::ReadControlData(TStream* Stream) {
     if (SUCCEEDED(CreateStreamOnHGlobal(Memory.Handle, FALSE, OleStream.Put()))) Persist->Load(OleStream.Get());
 }
 
-QRN_PUBLISHED(TZelOleControl) {}
+QRN_PUBLISHED(TZelOleControl) {
+    // Without setters: neither stored nor edited on a wrapper.
+    B.Prop("Cursor", &TZelOleControl::Cursor).Type(QRN_TYPE(TCursor));
+    B.Prop("Hint", &TZelOleControl::Hint);
+}

@@ -113,6 +113,8 @@ TEST_F(ZelOleControlTest, OneHandlerEntryPerDispID) {
     EXPECT_EQ(W.GetEventHandler(6), "C");
     EXPECT_EQ(W.Width(), 121);
     EXPECT_EQ(W.Control(), nullptr);
+    EXPECT_FALSE(GetPropInfo(&W, "Hint")->Writable());
+    EXPECT_FALSE(GetPropInfo(&W, "Cursor")->Writable());
 }
 
 // The sink is unadvised and everything of the control released with the
