@@ -21,6 +21,9 @@ QRN_ENUM(TPropButtonKind, bkAuto, bkEllipsis, bkNone)
 // newest registration that matches wins, nullptr as a drop-down means none.
 const TClass* EditClassForEditor(TPropertyEditor* Editor);
 const TClass* PopupClassForEditor(TPropertyEditor* Editor);
+// The same for a property type alone.
+const TClass* EditClassFor(const TTypeInfo* PropertyType);
+const TClass* PopupClassFor(const TTypeInfo* PropertyType);
 void RegisterInspectorEditClass(const TTypeInfo* PropertyType, const TClass* EditClass);
 void RegisterInspectorPopupClass(const TTypeInfo* PropertyType, const TClass* PopupClass);
 

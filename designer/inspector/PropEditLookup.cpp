@@ -48,10 +48,14 @@ void RegisterInspectorPopupClass(const TTypeInfo* PropertyType, const TClass* Po
     PopupClasses().push_back({PropertyType, PopupClass});
 }
 
-const TClass* EditClassForEditor(TPropertyEditor* Editor) {
-    return Lookup(EditClasses(), Editor ? TypeOf(Editor) : nullptr, TZelSimpleEdit::StaticClass());
+const TClass* EditClassFor(const TTypeInfo* PropertyType) {
+    return Lookup(EditClasses(), PropertyType, TZelSimpleEdit::StaticClass());
 }
 
-const TClass* PopupClassForEditor(TPropertyEditor* Editor) {
-    return Lookup(PopupClasses(), Editor ? TypeOf(Editor) : nullptr, TPopupListBox::StaticClass());
+const TClass* PopupClassFor(const TTypeInfo* PropertyType) {
+    return Lookup(PopupClasses(), PropertyType, TPopupListBox::StaticClass());
 }
+
+const TClass* EditClassForEditor(TPropertyEditor* Editor) { return EditClassFor(Editor ? TypeOf(Editor) : nullptr); }
+
+const TClass* PopupClassForEditor(TPropertyEditor* Editor) { return PopupClassFor(Editor ? TypeOf(Editor) : nullptr); }

@@ -60,8 +60,20 @@ ITypeInfo* InfoOf(ICreateTypeInfo* Create) {
     return Info;
 }
 
+// Dispinterfaces derive from IDispatch, as the system's standard library
+// describes it.
+void DeriveFromIDispatch(ICreateTypeInfo* Info, ITypeLib* Std) {
+    ITypeInfo* Dispatch = nullptr;
+    if (!Std || FAILED(Std->GetTypeInfoOfGuid(IID_IDispatch, &Dispatch))) return;
+    HREFTYPE Ref = 0;
+    if (SUCCEEDED(Info->AddRefTypeInfo(Dispatch, &Ref))) Info->AddImplType(0, Ref);
+    Dispatch->Release();
+}
+
 void BuildTypes() {
     if (GTypes.Class) return;
+    ITypeLib* Std = nullptr;
+    LoadTypeLib(L"stdole2.tlb", &Std);
     wchar_t Temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, Temp);
     std::wstring File = std::wstring(Temp) + L"qrn_fake_gauge.tlb";
@@ -74,6 +86,7 @@ void BuildTypes() {
     ICreateTypeInfo* Gauge = nullptr;
     Lib->CreateTypeInfo(const_cast<LPOLESTR>(L"IFakeGauge"), TKIND_DISPATCH, &Gauge);
     Gauge->SetGuid(DIID_IFakeGauge);
+    DeriveFromIDispatch(Gauge, Std);
     UINT Index = 0;
     AddProperty(Gauge, Index, FakeDispValue, L"Value", VT_I4, false);
     AddProperty(Gauge, Index, FakeDispCaption, L"Caption", VT_BSTR, false);
@@ -87,6 +100,7 @@ void BuildTypes() {
     ICreateTypeInfo* Events = nullptr;
     Lib->CreateTypeInfo(const_cast<LPOLESTR>(L"IFakeGaugeEvents"), TKIND_DISPATCH, &Events);
     Events->SetGuid(DIID_IFakeGaugeEvents);
+    DeriveFromIDispatch(Events, Std);
     ELEMDESC Param{};
     Param.tdesc.vt = VT_I4;
     FUNCDESC Changed{};
@@ -121,6 +135,7 @@ void BuildTypes() {
     Events->Release();
     Class->Release();
     Lib->Release();
+    if (Std) Std->Release();
 }
 
 struct TName {
