@@ -31,7 +31,7 @@ struct TTypes {
 TTypes GTypes;
 
 void AddProperty(ICreateTypeInfo* Info, UINT& Index, MEMBERID Id, const wchar_t* Name, VARTYPE Vt, bool ReadOnly,
-                 WORD Flags = 0) {
+                 WORD Flags = 0, HREFTYPE UserType = 0) {
     LPOLESTR Names[] = {const_cast<LPOLESTR>(Name)};
     FUNCDESC Get{};
     Get.memid = Id;
@@ -39,12 +39,13 @@ void AddProperty(ICreateTypeInfo* Info, UINT& Index, MEMBERID Id, const wchar_t*
     Get.invkind = INVOKE_PROPERTYGET;
     Get.callconv = CC_STDCALL;
     Get.elemdescFunc.tdesc.vt = Vt;
+    Get.elemdescFunc.tdesc.hreftype = UserType;
     Get.wFuncFlags = Flags;
     Info->AddFuncDesc(Index, &Get);
     Info->SetFuncAndParamNames(Index++, Names, 1);
     if (ReadOnly) return;
     ELEMDESC Param{};
-    Param.tdesc.vt = Vt;
+    Param.tdesc = Get.elemdescFunc.tdesc;
     FUNCDESC Put = Get;
     Put.invkind = INVOKE_PROPERTYPUT;
     Put.cParams = 1;
@@ -83,6 +84,26 @@ void BuildTypes() {
     Lib->SetName(const_cast<LPOLESTR>(L"FakeGaugeLib"));
     Lib->SetVersion(1, 0);
 
+    // enum GaugeShape { gsRound = 0, gsSquare = 1 }
+    ICreateTypeInfo* Shape = nullptr;
+    Lib->CreateTypeInfo(const_cast<LPOLESTR>(L"GaugeShape"), TKIND_ENUM, &Shape);
+    const wchar_t* ShapeNames[] = {L"gsRound", L"gsSquare"};
+    for (UINT I = 0; I < 2; ++I) {
+        VARIANT Value;
+        VariantInit(&Value);
+        Value.vt = VT_I4;
+        Value.lVal = static_cast<LONG>(I);
+        VARDESC Const{};
+        Const.memid = static_cast<MEMBERID>(0x40000000 + I);
+        Const.varkind = VAR_CONST;
+        Const.lpvarValue = &Value;
+        Const.elemdescVar.tdesc.vt = VT_I4;
+        Shape->AddVarDesc(I, &Const);
+        Shape->SetVarName(I, const_cast<LPOLESTR>(ShapeNames[I]));
+    }
+    Shape->LayOut();
+    ITypeInfo* ShapeInfo = InfoOf(Shape);
+
     ICreateTypeInfo* Gauge = nullptr;
     Lib->CreateTypeInfo(const_cast<LPOLESTR>(L"IFakeGauge"), TKIND_DISPATCH, &Gauge);
     Gauge->SetGuid(DIID_IFakeGauge);
@@ -95,7 +116,12 @@ void BuildTypes() {
     AddProperty(Gauge, Index, FakeDispSecret, L"_Secret", VT_I4, false);
     AddProperty(Gauge, Index, FakeDispHidden, L"Hidden", VT_I4, false, FUNCFLAG_FHIDDEN);
     AddProperty(Gauge, Index, FakeDispBackColor, L"BackColor", VT_I4, false);
+    HREFTYPE ShapeRef = 0;
+    Gauge->AddRefTypeInfo(ShapeInfo, &ShapeRef);
+    AddProperty(Gauge, Index, FakeDispShape, L"Shape", VT_USERDEFINED, false, 0, ShapeRef);
     Gauge->LayOut();
+    ShapeInfo->Release();
+    Shape->Release();
 
     ICreateTypeInfo* Events = nullptr;
     Lib->CreateTypeInfo(const_cast<LPOLESTR>(L"IFakeGaugeEvents"), TKIND_DISPATCH, &Events);
@@ -145,7 +171,7 @@ struct TName {
 constexpr TName GNames[] = {{L"Value", FakeDispValue},   {L"Caption", FakeDispCaption},
                             {L"Style", FakeDispStyle},   {L"Count", FakeDispCount},
                             {L"_Secret", FakeDispSecret}, {L"Hidden", FakeDispHidden},
-                            {L"BackColor", FakeDispBackColor}};
+                            {L"BackColor", FakeDispBackColor}, {L"Shape", FakeDispShape}};
 
 // ---- the control
 
@@ -408,6 +434,7 @@ public:
                 case FakeDispSecret: FSecret = V.lVal; break;
                 case FakeDispHidden: FHidden = V.lVal; break;
                 case FakeDispBackColor: FBackColor = V.lVal; break;
+                case FakeDispShape: FShape = V.lVal; break;
                 default: VariantClear(&V); return DISP_E_MEMBERNOTFOUND;
             }
             VariantClear(&V);
@@ -424,6 +451,7 @@ public:
             case FakeDispSecret: Result->lVal = FSecret; break;
             case FakeDispHidden: Result->lVal = FHidden; break;
             case FakeDispBackColor: Result->lVal = FBackColor; break;
+            case FakeDispShape: Result->lVal = FShape; break;
             case FakeDispCaption:
                 Result->vt = VT_BSTR;
                 Result->bstrVal = SysAllocString(FCaption.c_str());
@@ -539,6 +567,7 @@ private:
     LONG FSecret = 0;
     LONG FHidden = 0;
     LONG FBackColor = 0xFFFFFF;
+    LONG FShape = 0;
     std::wstring FCaption = L"Gauge";
 };
 

@@ -23,6 +23,7 @@ enum : long {
     FakeDispCount = 4,    // long, read-only
     FakeDispSecret = 5,   // "_Secret": never listed
     FakeDispHidden = 6,   // flagged hidden
+    FakeDispShape = 7,    // enumeration GaugeShape: gsRound (0), gsSquare (1)
     FakeDispBackColor = -501,
     FakeEventChanged = 1  // of IFakeGaugeEvents
 };

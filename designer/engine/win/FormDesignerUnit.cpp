@@ -5,6 +5,8 @@
 
 #include "designer/engine/AlignLayout.h"
 #include "designer/engine/win/ZelFormDesigner.h"
+#include "designer/engine/win/ZelOleControlImpl.h"
+#include "designer/support/FormFileHeader.h"
 #include "designer/support/MessageBus.h"
 #include "designer/support/win/DesignLibrary.h"
 #include "framework/forms/Forms.h"
@@ -96,6 +98,8 @@ const TDesignerAction* FindAction(const std::string& Name) {
 
 void StartFormDesignerUnit() {
     if (GStarts++ > 0) return;
+    // Designed forms stream ActiveX wrappers by class name.
+    RegisterClassOnce(TZelOleControl::StaticClass());
     if (!SkipDesignRegistration) {
         GPreviousFormHook = FormBeforeDestructionHook;
         FormBeforeDestructionHook = DesignFormDestroyHook;

@@ -99,6 +99,16 @@ TEST_F(ZelOleControlTest, EventsReachOnOleEventByHandlerName) {
     EXPECT_EQ(Fired.size(), 1u);
 }
 
+// A designed wrapper's control is told it is not in user mode.
+TEST_F(ZelOleControlTest, DesignedControlSeesDesignMode) {
+    TZelOleControl* W = NewGauge(Form);
+    SetComponentDesigning(W, true);
+    Form->Show();
+    Pump();
+    ASSERT_TRUE(W->Control()->InPlaceActive());
+    EXPECT_EQ(FakeAxStats().LastUserMode, 0);
+}
+
 TEST_F(ZelOleControlTest, OneHandlerEntryPerDispID) {
     TZelOleControl W(nullptr);
     W.SetEventHandler(5, "");

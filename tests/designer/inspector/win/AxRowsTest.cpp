@@ -82,7 +82,7 @@ protected:
 // Hidden, read-only and "_" members are left out; the wrapper's own
 // properties come first.
 TEST_F(AxRowsTest, ListsTheBrowsableReadWriteMembers) {
-    EXPECT_EQ(Enumerate(tkProperties), (std::vector<std::string>{"Value", "Caption", "Style", "BackColor"}));
+    EXPECT_EQ(Enumerate(tkProperties), (std::vector<std::string>{"Value", "Caption", "Style", "BackColor", "Shape"}));
     EXPECT_TRUE(Source->AxMode);
     EXPECT_TRUE(Source->IsZelControl);
     EXPECT_EQ(Source->OleControl, Gauge);
@@ -135,6 +135,20 @@ TEST_F(AxRowsTest, PredefinedValues) {
         EXPECT_EQ(E.Message, "Invalid property value");
     }
     EXPECT_EQ(Read(FakeDispStyle), 20);
+}
+
+// An enumeration's constants by name; an unknown name changes nothing.
+TEST_F(AxRowsTest, EnumerationNames) {
+    Enumerate(tkProperties);
+    TAxPropEditor* Shape = Row("Shape");
+    ASSERT_NE(Shape, nullptr);
+    EXPECT_TRUE(Shape->GetAttributes().Contains(paValueList));
+    EXPECT_EQ(Shape->GetValue(), "gsRound");
+    Shape->SetValue("gsSquare");
+    EXPECT_EQ(Read(FakeDispShape), 1);
+    EXPECT_EQ(Shape->GetValue(), "gsSquare");
+    EXPECT_THROW(Shape->SetValue("gsOval"), EPropertyError);
+    EXPECT_EQ(Read(FakeDispShape), 1);
 }
 
 // In events mode the control's events are the rows; editing one names a
