@@ -3,6 +3,7 @@
 #include <olectl.h>
 
 #include "designer/inspector/PropEdit.h"
+#include "designer/inspector/win/AxGroupEditor.h"
 #include "designer/inspector/win/AxRowSource.h"
 #include "designer/support/win/AxDispatch.h"
 #include "designer/support/win/ZelOleControl.h"
@@ -261,12 +262,17 @@ const TTypeInfo* AxPropTypeInfo(TAxPropEditor* Editor) {
 }
 
 const TClass* AxEditClass(TPropertyEditor* Editor) {
+    // A group asks as its first member would.
+    if (auto* Group = dynamic_cast<TAxMultiSelectPropEdit*>(Editor); Group && !Group->Editors.empty())
+        return AxEditClass(Group->Editors.front());
     if (auto* Ax = dynamic_cast<TAxPropEditor*>(Editor); Ax && !Ax->IsEvent)
         if (const TTypeInfo* Type = AxPropTypeInfo(Ax)) return EditClassFor(Type);
     return EditClassForEditor(Editor);
 }
 
 const TClass* AxPopupClass(TPropertyEditor* Editor) {
+    if (auto* Group = dynamic_cast<TAxMultiSelectPropEdit*>(Editor); Group && !Group->Editors.empty())
+        return AxPopupClass(Group->Editors.front());
     if (auto* Ax = dynamic_cast<TAxPropEditor*>(Editor); Ax && Ax->IsColor) return PopupClassFor(QRN_TYPE(TColor));
     return PopupClassForEditor(Editor);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "designer/inspector/win/AxGroupEditor.h"
 #include "designer/inspector/win/AxPropEditor.h"
 #include "designer/support/win/AxDispatch.h"
 #include "designer/support/win/ZelOleControl.h"
@@ -125,9 +126,9 @@ bool TAxRowSource::IsOleControl(TComponent* Component) const {
     return ShowActiveX && dynamic_cast<TCustomZelOleControl*>(Component) != nullptr;
 }
 
-void TAxRowSource::EnumerateAxControl(TComponent* Control, TTypeKinds Filter, TFormDesigner* Designer,
+void TAxRowSource::EnumerateAxControl(TComponent* Control, bool IsOle, TTypeKinds Filter, TFormDesigner* Designer,
                                       const TGetPropEditProc& Rows) {
-    AxMode = IsOleControl(Control);
+    AxMode = IsOle;
     if (!AxMode) return;
     auto* Zel = dynamic_cast<TCustomZelOleControl*>(Control);
     IsZelControl = Zel != nullptr;
@@ -274,10 +275,21 @@ std::unique_ptr<TPropertyEditor> TAxRowSource::FontEditor(TFormDesigner* Designe
     return Result;
 }
 
+std::unique_ptr<TPropertyEditor> TAxRowSource::CreateGroupEditor(const std::vector<TPropertyEditor*>& Run,
+                                                                 TFormDesigner* Designer) {
+    auto Group = EditorOf<TAxMultiSelectPropEdit>(FFake2Component, Designer);
+    if (!Group) return nullptr;
+    for (TPropertyEditor* E : Run)
+        if (E->GetAttributes().Contains(paMultiSelect)) Group->Editors.push_back(E);
+    if (Group->Editors.empty()) return nullptr;
+    return Group;
+}
+
 void RegisterAxEditors() {
     static const bool Done = [] {
         const TTypeInfo* Side = TTypeInfoOf<TAxRowSource*>::Get();
         RegisterPropertyEditor(Side, TFake::StaticClass(), "", PropertyEditorClass<TAxPropEditor>());
+        RegisterPropertyEditor(Side, TFake2::StaticClass(), "", PropertyEditorClass<TAxMultiSelectPropEdit>());
         RegisterPropertyEditor(TTypeInfoOf<TFont*>::Get(), TFakeFont::StaticClass(), "",
                                PropertyEditorClass<TMFontProperty>());
         return true;

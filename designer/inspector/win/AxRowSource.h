@@ -44,8 +44,9 @@ public:
     bool IsOleControl(TComponent* Component) const;
     // Appends to Rows the control's class-library properties and then the
     // members of its type information (its events when Filter is exactly
-    // events).
-    void EnumerateAxControl(TComponent* Control, TTypeKinds Filter, TFormDesigner* Designer,
+    // events). IsOle: the inspector counts Control as an ActiveX control;
+    // nothing is listed otherwise.
+    void EnumerateAxControl(TComponent* Control, bool IsOle, TTypeKinds Filter, TFormDesigner* Designer,
                             const TGetPropEditProc& Rows);
     void EnumerateTypeInfo(bool EventsMode, ITypeInfo* TypeInfo, IDispatch* Dispatch, TFormDesigner* Designer,
                            const TGetPropEditProc& Rows);
@@ -54,6 +55,11 @@ public:
     std::unique_ptr<TPropertyEditor> CreateAxEditor(TFormDesigner* Designer, ITypeInfo* TypeInfo,
                                                     MEMBERID MemberID, const TYPEDESC* TypeDesc, bool IsColor,
                                                     bool DisplayBind, bool IsEvent, FUNCDESC* FuncDesc = nullptr);
+
+    // One row for the editors of one name from several sets; nullptr
+    // when none of them allows a multi-selection.
+    std::unique_ptr<TPropertyEditor> CreateGroupEditor(const std::vector<TPropertyEditor*>& Run,
+                                                       TFormDesigner* Designer);
 
 private:
     bool ValueSupports(TAxPropEditor* Editor, const IID& Iid);

@@ -6,7 +6,11 @@
 
 #include "designer/engine/win/ZelOleControlImpl.h"
 #include "designer/inspector/win/AxPropEditor.h"
+#include "designer/inspector/InspectorUnits.h"
+#include "designer/inspector/win/AxInplaceEdit.h"
 #include "designer/inspector/win/AxRowSource.h"
+#include "designer/inspector/win/ObjectInspector.h"
+#include "designer/support/win/CommonPropEditors.h"
 #include "designer/support/win/AxDispatch.h"
 #include "designer/support/win/FDesigner.h"
 #include "tests/common/win/Pump.h"
@@ -53,7 +57,7 @@ protected:
     // The ActiveX rows of the control (after its own published ones).
     std::vector<std::string> Enumerate(TTypeKinds Filter) {
         Rows.clear();
-        Source->EnumerateAxControl(Gauge, Filter, &Designer,
+        Source->EnumerateAxControl(Gauge, Source->IsOleControl(Gauge), Filter, &Designer,
                                    [&](std::unique_ptr<TPropertyEditor> E) { Rows.push_back(std::move(E)); });
         std::vector<std::string> Names;
         for (auto& R : Rows)
@@ -169,4 +173,41 @@ TEST_F(AxRowsTest, EventRowNamesTheHandlerThatFires) {
     Enumerate(tkProperties);
     Row("Value")->SetValue("7");
     EXPECT_EQ(Fired, "Gauge1Changed");
+}
+
+// The object inspector with two wrappers selected: each control is a set
+// of its own, and a member both have is one row that writes both; its
+// edit is the ActiveX in-place editor. With the events filter the rows
+// are the control's events.
+TEST_F(AxRowsTest, InspectorJoinsTheMembersOfSelectedControls) {
+    InitInspectorUnits();
+    RegisterStandardPropertyEditors();
+    auto* Second = new TZelOleControl(Form, CLSID_FakeGauge);
+    Second->SetName("Gauge2");
+    Second->SetParent(Form);
+    auto* Inspector = new TObjectInspector(Form);
+    Inspector->SetBounds(0, 0, 240, 400);
+    Inspector->SetParent(Form);
+    Form->Show();
+    Inspector->SetSelection(std::vector<TComponent*>{Gauge, Second});
+    Pump();
+    EXPECT_TRUE(Inspector->AxMode());
+    EXPECT_EQ(Inspector->OleControl(), Second);
+    EXPECT_TRUE(Inspector->InplaceEditor()->InheritsFrom(TAxInplaceEdit::StaticClass()));
+    int ValueRow = -1;
+    for (int I = 0; I < Inspector->InfoCount(); ++I)
+        if (Inspector->Info(I).PropName == "Value") ValueRow = I;
+    ASSERT_GE(ValueRow, 0);
+    Inspector->CommitValue(Inspector->Info(ValueRow).PropEditor, "9");
+    EXPECT_EQ(Read(FakeDispValue), 9);
+    TOleVariant V;
+    GetDispatchProperty(static_cast<IDispatch*>(Second->GetOleObject()), FakeDispValue, V);
+    EXPECT_EQ(V->lVal, 9);
+
+    Inspector->SetFilter(tkMethods);
+    Inspector->SetSelection(std::vector<TComponent*>{Gauge});
+    Pump();
+    bool HasChanged = false;
+    for (int I = 0; I < Inspector->InfoCount(); ++I) HasChanged |= Inspector->Info(I).PropName == "Changed";
+    EXPECT_TRUE(HasChanged);
 }
