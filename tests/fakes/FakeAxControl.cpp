@@ -116,6 +116,7 @@ void BuildTypes() {
     AddProperty(Gauge, Index, FakeDispSecret, L"_Secret", VT_I4, false);
     AddProperty(Gauge, Index, FakeDispHidden, L"Hidden", VT_I4, false, FUNCFLAG_FHIDDEN);
     AddProperty(Gauge, Index, FakeDispBackColor, L"BackColor", VT_I4, false);
+    AddProperty(Gauge, Index, DISPID_FONT, L"Font", VT_DISPATCH, false);
     HREFTYPE ShapeRef = 0;
     Gauge->AddRefTypeInfo(ShapeInfo, &ShapeRef);
     AddProperty(Gauge, Index, FakeDispShape, L"Shape", VT_USERDEFINED, false, 0, ShapeRef);
@@ -171,7 +172,8 @@ struct TName {
 constexpr TName GNames[] = {{L"Value", FakeDispValue},   {L"Caption", FakeDispCaption},
                             {L"Style", FakeDispStyle},   {L"Count", FakeDispCount},
                             {L"_Secret", FakeDispSecret}, {L"Hidden", FakeDispHidden},
-                            {L"BackColor", FakeDispBackColor}, {L"Shape", FakeDispShape}};
+                            {L"BackColor", FakeDispBackColor}, {L"Shape", FakeDispShape},
+                            {L"Font", DISPID_FONT}};
 
 // ---- the control
 
@@ -258,6 +260,7 @@ public:
     TGauge() : FPoint(this) { ++GLiveObjects; }
     ~TGauge() {
         DestroyOwnWindow();
+        if (FFont) FFont->Release();
         if (FInPlaceSite) FInPlaceSite->Release();
         if (FSite) FSite->Release();
         --GLiveObjects;
@@ -416,6 +419,15 @@ public:
     STDMETHODIMP Invoke(DISPID Id, REFIID, LCID, WORD Flags, DISPPARAMS* Params, VARIANT* Result, EXCEPINFO*,
                         UINT*) override {
         const bool Put = (Flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) != 0;
+        if (Put && Id == DISPID_FONT) {
+            if (!Params || Params->cArgs != 1 || Params->rgvarg[0].vt != VT_DISPATCH) return DISP_E_TYPEMISMATCH;
+            IFontDisp* Font = nullptr;
+            if (Params->rgvarg[0].pdispVal)
+                Params->rgvarg[0].pdispVal->QueryInterface(IID_IFontDisp, reinterpret_cast<void**>(&Font));
+            if (FFont) FFont->Release();
+            FFont = Font;
+            return S_OK;
+        }
         if (Put) {
             if (!Params || Params->cArgs != 1) return DISP_E_BADPARAMCOUNT;
             VARIANT V;
@@ -452,6 +464,10 @@ public:
             case FakeDispHidden: Result->lVal = FHidden; break;
             case FakeDispBackColor: Result->lVal = FBackColor; break;
             case FakeDispShape: Result->lVal = FShape; break;
+            case DISPID_FONT:
+                Result->vt = VT_DISPATCH;
+                Result->pdispVal = Font();
+                break;
             case FakeDispCaption:
                 Result->vt = VT_BSTR;
                 Result->bstrVal = SysAllocString(FCaption.c_str());
@@ -537,6 +553,19 @@ public:
     }
 
 private:
+    // A new reference to the control's font ("Arial", 8 points at first).
+    IDispatch* Font() {
+        if (!FFont) {
+            FONTDESC Desc{};
+            Desc.cbSizeofstruct = sizeof(Desc);
+            Desc.lpstrName = const_cast<LPOLESTR>(L"Arial");
+            Desc.cySize.int64 = 80000;
+            Desc.sWeight = FW_NORMAL;
+            OleCreateFontIndirect(&Desc, IID_IFontDisp, reinterpret_cast<void**>(&FFont));
+        }
+        if (FFont) FFont->AddRef();
+        return FFont;
+    }
     void DestroyOwnWindow() {
         if (FWindow) DestroyWindow(FWindow);
         FWindow = nullptr;
@@ -568,6 +597,7 @@ private:
     LONG FHidden = 0;
     LONG FBackColor = 0xFFFFFF;
     LONG FShape = 0;
+    IFontDisp* FFont = nullptr;
     std::wstring FCaption = L"Gauge";
 };
 

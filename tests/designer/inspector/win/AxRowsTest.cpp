@@ -13,6 +13,7 @@
 #include "designer/support/win/CommonPropEditors.h"
 #include "designer/support/win/AxDispatch.h"
 #include "designer/support/win/FDesigner.h"
+#include "framework/rtl/win/WideText.h"
 #include "tests/common/win/Pump.h"
 #include "tests/fakes/FakeAxControl.h"
 
@@ -73,6 +74,19 @@ protected:
         TOleVariant V;
         GetDispatchProperty(static_cast<IDispatch*>(Gauge->GetOleObject()), Id, V);
         return V->lVal;
+    }
+    std::string ControlFontName() {
+        TOleVariant V;
+        GetDispatchProperty(static_cast<IDispatch*>(Gauge->GetOleObject()), DISPID_FONT, V);
+        TComPtr<IFont> OleFont;
+        if (V.Type() != VT_DISPATCH || !V->pdispVal ||
+            FAILED(V->pdispVal->QueryInterface(IID_IFont, OleFont.PutVoid())))
+            return {};
+        BSTR Name = nullptr;
+        OleFont->get_Name(&Name);
+        std::string Result = Narrow(Name);
+        SysFreeString(Name);
+        return Result;
     }
     TForm* Form = nullptr;
     TZelOleControl* Gauge = nullptr;
@@ -139,6 +153,23 @@ TEST_F(AxRowsTest, PredefinedValues) {
         EXPECT_EQ(E.Message, "Invalid property value");
     }
     EXPECT_EQ(Read(FakeDispStyle), 20);
+}
+
+// A font member is shown by the font editor; every change of the font
+// goes straight back to the control.
+TEST_F(AxRowsTest, FontRowWritesChangesBack) {
+    Enumerate(tkProperties);
+    TPropertyEditor* FontRow = nullptr;
+    for (auto& R : Rows)
+        if (dynamic_cast<TMFontProperty*>(R.get())) FontRow = R.get();
+    ASSERT_NE(FontRow, nullptr);
+    EXPECT_EQ(FontRow->GetName(), "Font");
+    EXPECT_EQ(Source->CapturedFontEditor, FontRow);
+    auto* Font = dynamic_cast<TFont*>(GetObjectProp(FontRow->GetComponent(0), "A"));
+    ASSERT_NE(Font, nullptr);
+    EXPECT_EQ(Font->Name(), ControlFontName());  // the face the OLE font realised
+    Font->SetName("Liberation Mono");
+    EXPECT_EQ(ControlFontName(), "Liberation Mono");
 }
 
 // An enumeration's constants by name; an unknown name changes nothing.
