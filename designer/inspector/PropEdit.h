@@ -21,9 +21,10 @@ QRN_ENUM(TPropButtonKind, bkAuto, bkEllipsis, bkNone)
 // newest registration that matches wins, nullptr as a drop-down means none.
 const TClass* EditClassForEditor(TPropertyEditor* Editor);
 const TClass* PopupClassForEditor(TPropertyEditor* Editor);
-// The same for a property type alone.
-const TClass* EditClassFor(const TTypeInfo* PropertyType);
-const TClass* PopupClassFor(const TTypeInfo* PropertyType);
+// The same for a property type (the registries hold types only:
+// Component and PropName do not narrow the choice).
+const TClass* EditClassFor(const TTypeInfo* PropertyType, const TPersistent* Component, const std::string& PropName);
+const TClass* PopupClassFor(const TTypeInfo* PropertyType, const TPersistent* Component, const std::string& PropName);
 void RegisterInspectorEditClass(const TTypeInfo* PropertyType, const TClass* EditClass);
 void RegisterInspectorPopupClass(const TTypeInfo* PropertyType, const TClass* PopupClass);
 

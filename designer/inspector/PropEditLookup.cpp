@@ -48,14 +48,18 @@ void RegisterInspectorPopupClass(const TTypeInfo* PropertyType, const TClass* Po
     PopupClasses().push_back({PropertyType, PopupClass});
 }
 
-const TClass* EditClassFor(const TTypeInfo* PropertyType) {
+const TClass* EditClassFor(const TTypeInfo* PropertyType, const TPersistent*, const std::string&) {
     return Lookup(EditClasses(), PropertyType, TZelSimpleEdit::StaticClass());
 }
 
-const TClass* PopupClassFor(const TTypeInfo* PropertyType) {
+const TClass* PopupClassFor(const TTypeInfo* PropertyType, const TPersistent*, const std::string&) {
     return Lookup(PopupClasses(), PropertyType, TPopupListBox::StaticClass());
 }
 
-const TClass* EditClassForEditor(TPropertyEditor* Editor) { return EditClassFor(Editor ? TypeOf(Editor) : nullptr); }
+const TClass* EditClassForEditor(TPropertyEditor* Editor) {
+    return EditClassFor(Editor ? TypeOf(Editor) : nullptr, nullptr, {});
+}
 
-const TClass* PopupClassForEditor(TPropertyEditor* Editor) { return PopupClassFor(Editor ? TypeOf(Editor) : nullptr); }
+const TClass* PopupClassForEditor(TPropertyEditor* Editor) {
+    return PopupClassFor(Editor ? TypeOf(Editor) : nullptr, nullptr, {});
+}

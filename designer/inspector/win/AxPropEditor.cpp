@@ -266,13 +266,14 @@ const TClass* AxEditClass(TPropertyEditor* Editor) {
     if (auto* Group = dynamic_cast<TAxMultiSelectPropEdit*>(Editor); Group && !Group->Editors.empty())
         return AxEditClass(Group->Editors.front());
     if (auto* Ax = dynamic_cast<TAxPropEditor*>(Editor); Ax && !Ax->IsEvent)
-        if (const TTypeInfo* Type = AxPropTypeInfo(Ax)) return EditClassFor(Type);
+        if (const TTypeInfo* Type = AxPropTypeInfo(Ax)) return EditClassFor(Type, nullptr, {});
     return EditClassForEditor(Editor);
 }
 
 const TClass* AxPopupClass(TPropertyEditor* Editor) {
     if (auto* Group = dynamic_cast<TAxMultiSelectPropEdit*>(Editor); Group && !Group->Editors.empty())
         return AxPopupClass(Group->Editors.front());
-    if (auto* Ax = dynamic_cast<TAxPropEditor*>(Editor); Ax && Ax->IsColor) return PopupClassFor(QRN_TYPE(TColor));
+    if (auto* Ax = dynamic_cast<TAxPropEditor*>(Editor); Ax && Ax->IsColor)
+        return PopupClassFor(QRN_TYPE(TColor), nullptr, {});
     return PopupClassForEditor(Editor);
 }
