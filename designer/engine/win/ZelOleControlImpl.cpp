@@ -39,7 +39,7 @@ TZelOleControl_::TZelOleControl_(TComponent* AOwner, const GUID& AClassID)
 QRN_PUBLISHED(TZelOleControl_) {}
 
 TZelOleControl::TZelOleControl(TComponent* AOwner)
-    : TCustomZelOleControl(AOwner), FEventSink(new TOLEEventDispatch(this)) {
+    : TCustomZelOleControl(AOwner), FEventSink(TComPtr<TOLEEventDispatch>::Attach(new TOLEEventDispatch(this))) {
     SetBounds(Left(), Top(), 121, 121);
 }
 
@@ -50,8 +50,8 @@ TZelOleControl::TZelOleControl(TComponent* AOwner, const GUID& AClassID) : TZelO
 
 TZelOleControl::~TZelOleControl() {
     DisconnectSink();
+    // The control may still hold the sink: it must not reach us any more.
     FEventSink->ClearOwner();
-    FEventSink->Release();
 }
 
 void TZelOleControl::BeforeDestruction() {
@@ -78,7 +78,8 @@ void TZelOleControl::CreateOleControl() {
         if (SUCCEEDED(Info->GetTypeAttr(&Attr))) {
             FEventSink->EventIID = Attr->guid;
             Info->ReleaseTypeAttr(Attr);
-            ConnectEvents(GetOleObject(), FEventSink->EventIID, static_cast<IUnknown*>(FEventSink), FEventConnection);
+            ConnectEvents(GetOleObject(), FEventSink->EventIID, static_cast<IUnknown*>(FEventSink.Get()),
+                          FEventConnection);
         }
     }
     FOleClassName = OleClassNameOf(ProgIDOf(FClassID));

@@ -47,7 +47,7 @@ public:
     TZelOleControl_* Control() const { return FControl; }
     const std::vector<TEventInfo>& Events() const { return FEvents; }
     DWORD EventConnection() const { return FEventConnection; }
-    TOLEEventDispatch* EventSink() const { return FEventSink; }
+    TOLEEventDispatch* EventSink() const { return FEventSink.Get(); }
 
 protected:
     void DefineProperties(TFiler* Filer) override;
@@ -66,7 +66,7 @@ private:
     GUID FClassID{};
     TZelOleControl_* FControl = nullptr;  // owned as a component
     std::string FOleClassName;
-    TOLEEventDispatch* FEventSink;  // one reference of ours
+    TComPtr<TOLEEventDispatch> FEventSink;
     DWORD FEventConnection = 0;
     std::vector<TEventInfo> FEvents;
     bool FInSetBounds = false;

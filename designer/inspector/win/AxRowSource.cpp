@@ -113,14 +113,12 @@ void ReadPredefined(TAxPropEditor* Editor) {
 }  // namespace
 
 TAxRowSource::TAxRowSource(TComponent* AOwner)
-    : TComponent(AOwner), FFakeComponent(new TFake(nullptr)), FFake2Component(new TFake2(nullptr)) {
+    : TComponent(AOwner), FFakeComponent(std::make_unique<TFake>(nullptr)),
+      FFake2Component(std::make_unique<TFake2>(nullptr)) {
     RegisterAxEditors();
 }
 
-TAxRowSource::~TAxRowSource() {
-    FFakeComponent->Free();
-    FFake2Component->Free();
-}
+TAxRowSource::~TAxRowSource() = default;
 
 bool TAxRowSource::IsOleControl(TComponent* Component) const {
     return ShowActiveX && dynamic_cast<TCustomZelOleControl*>(Component) != nullptr;
@@ -208,7 +206,7 @@ std::unique_ptr<TPropertyEditor> TAxRowSource::CreateAxEditor(TFormDesigner* Des
                                                               bool IsColor, bool DisplayBind, bool IsEvent,
                                                               FUNCDESC* FuncDesc) {
     CapturedEditor = nullptr;
-    auto Editor = EditorOf<TAxPropEditor>(FFakeComponent, Designer);
+    auto Editor = EditorOf<TAxPropEditor>(FFakeComponent.get(), Designer);
     if (!Editor) {
         if (FuncDesc) TypeInfo->ReleaseFuncDesc(FuncDesc);
         return nullptr;
@@ -277,7 +275,7 @@ std::unique_ptr<TPropertyEditor> TAxRowSource::FontEditor(TFormDesigner* Designe
 
 std::unique_ptr<TPropertyEditor> TAxRowSource::CreateGroupEditor(const std::vector<TPropertyEditor*>& Run,
                                                                  TFormDesigner* Designer) {
-    auto Group = EditorOf<TAxMultiSelectPropEdit>(FFake2Component, Designer);
+    auto Group = EditorOf<TAxMultiSelectPropEdit>(FFake2Component.get(), Designer);
     if (!Group) return nullptr;
     for (TPropertyEditor* E : Run)
         if (E->GetAttributes().Contains(paMultiSelect)) Group->Editors.push_back(E);

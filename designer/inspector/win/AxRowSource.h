@@ -64,8 +64,8 @@ public:
 private:
     bool ValueSupports(TAxPropEditor* Editor, const IID& Iid);
     std::unique_ptr<TPropertyEditor> FontEditor(TFormDesigner* Designer, TAxPropEditor* Editor);
-    TFake* FFakeComponent;
-    TFake2* FFake2Component;
+    std::unique_ptr<TFake> FFakeComponent;
+    std::unique_ptr<TFake2> FFake2Component;
 };
 
 // Registers the ActiveX editors with the class library (once).
