@@ -7,6 +7,7 @@
 #include "designer/engine/AlignLayout.h"
 #include "designer/engine/win/DesignerOptions.h"
 #include "designer/engine/win/ZelFormDesigner.h"
+#include "designer/engine/win/ZelOleControlImpl.h"
 #include "designer/support/FormFileHeader.h"
 #include "designer/support/MessageBus.h"
 #include "designer/support/VariantTypeNames.h"
@@ -140,6 +141,8 @@ void StartFormDesignerUnit() {
     RegisterClassOnce(TDesignerOptions::StaticClass());
     RegisterClassOnce(TZelLiteDesignerOptions::StaticClass());
     RegisterActionVerbs(std::make_index_sequence<std::size(Actions)>());
+    // Designed forms stream ActiveX wrappers by class name.
+    RegisterClassOnce(TZelOleControl::StaticClass());
     if (!SkipDesignRegistration) {
         GPreviousFormHook = FormBeforeDestructionHook;
         FormBeforeDestructionHook = DesignFormDestroyHook;

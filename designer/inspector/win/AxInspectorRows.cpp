@@ -4,10 +4,12 @@
 #include <algorithm>
 
 #include "designer/inspector/win/ObjectInspector.h"
+#include "designer/inspector/win/AxRowSource.h"
 #include "designer/support/win/ZelOleControl.h"
 #include "framework/rtl/StrUtils.h"
 
-TCustomAxInspector::TCustomAxInspector(TComponent* AOwner) : TCustomObjectInspector(AOwner) {}
+TCustomAxInspector::TCustomAxInspector(TComponent* AOwner)
+    : TCustomObjectInspector(AOwner), FAxRows(new TAxRowSource(this)) {}
 
 TCustomAxInspector::~TCustomAxInspector() = default;
 
@@ -24,17 +26,6 @@ void TCustomAxInspector::SetAxState(bool AxMode, bool IsZelControl, TCustomZelOl
     FAxMode = AxMode;
     FIsZelControl = IsZelControl;
     FOleControl = Control;
-}
-
-void TCustomAxInspector::EnumerateAxControl(TComponent* Control, TTypeKinds AFilter, TFormDesigner* ADesigner) {
-    TDesignerSelectionList One;
-    One.Add(Control);
-    GetComponentProperties(One, AFilter, ADesigner,
-                           [this](std::unique_ptr<TPropertyEditor> E) { AddEditor(std::move(E)); });
-}
-
-std::unique_ptr<TPropertyEditor> TCustomAxInspector::CreateGroupEditor(const std::vector<TPropertyEditor*>&) {
-    return nullptr;
 }
 
 int TCustomAxInspector::CompareRows(TPropertyEditor* PropEdit1, TPropertyEditor* PropEdit2) {

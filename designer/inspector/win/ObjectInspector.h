@@ -30,6 +30,7 @@
 class TOInplaceEdit;
 class TFDesigner;
 class TCustomZelOleControl;
+class TAxRowSource;
 class TPopupMenu;
 class TBitmap;
 class TComponentEditor;
@@ -329,13 +330,22 @@ public:
     bool IsZelControl() const { return FIsZelControl; }
     TCustomZelOleControl* OleControl() const { return FOleControl; }
 
+    // The ActiveX side (AxInspector.cpp): rows from type information, their
+    // edit classes, help and descriptions.
+    TAxRowSource* AxRows() const { return FAxRows; }
+    void ShowHelp() override;
+    const TClass* GetInplaceEditClass() override;
+    const TClass* GetEditClass(TPropertyEditor* PropEdit) override;
+    const TClass* GetPopupClass(TPropertyEditor* PropEdit) override;
+    std::string GetDescription() override;
+
 protected:
     // Appends the editors of one ActiveX control to EditorList (its own
     // published properties and, with its automation interface, its type
-    // information); sets AxMode. Here: the published properties only.
+    // information); sets AxMode.
     virtual void EnumerateAxControl(TComponent* Control, TTypeKinds AFilter, TFormDesigner* ADesigner);
     // One editor standing for a run of equal names from several sets (one
-    // per set, in run order); nullptr drops the name. Here: nullptr.
+    // per set, in run order); nullptr drops the name.
     virtual std::unique_ptr<TPropertyEditor> CreateGroupEditor(const std::vector<TPropertyEditor*>& Run);
     // The editors of the running rebuild; a group editor's members stay
     // here until the next rebuild.
@@ -351,6 +361,7 @@ private:
     TCustomZelOleControl* FOleControl = nullptr;
     bool FAxMode = false;
     bool FIsZelControl = false;
+    TAxRowSource* FAxRows;  // owned as a component
 };
 
 class TObjectInspector : public TCustomAxInspector {
