@@ -6,6 +6,8 @@
 #include "designer/engine/win/FormDesignerUnit.h"
 #include "designer/support/FormFileHeader.h"
 #include "designer/support/FormFiler.h"
+#include "designer/support/win/HandleObject.h"
+#include "designer/support/win/RegistryStream.h"
 #include "framework/classes/ClassRegistry.h"
 #include "framework/classes/DataModule.h"
 #include "framework/classes/Filer.h"
@@ -15,6 +17,7 @@
 
 QRN_PUBLISHED(TCustomLiteDesigner) {
     B.Message(DesignerHookMessage, &TCustomLiteDesigner::WMDesignerHook);
+    B.Message(WM_USER, &TCustomLiteDesigner::WMFormLoaded);
 }
 
 QRN_PUBLISHED(TZelLiteDesigner) {
@@ -106,6 +109,7 @@ TCustomLiteDesigner::TCustomLiteDesigner(TComponent* AOwner)
     : TComponent(AOwner), FDesigner(std::make_unique<TLiteFormDesigner>(this)),
       FLimitInfos(std::make_unique<TLimitInfos>(this)), FStartHotKey(DefaultDesignerHotKey()),
       FStopHotKey(DefaultDesignerHotKey()) {
+    FHandleObject = std::make_unique<TZelHandleObject>(this);
     FDesigner->HideOnClose = false;
     FDesigner->ShowHints = true;
     FDesigner->NeedRecreateWnd = true;
@@ -125,6 +129,7 @@ void TCustomLiteDesigner::BeforeDestruction() {
     if (FHooked) UnregisterDesignerComponent(this);
     FHooked = false;
     if (Active()) SetActive(false);
+    FHandleObject.reset();
     TComponent::BeforeDestruction();
 }
 
@@ -201,8 +206,14 @@ void TCustomLiteDesigner::SetActive(bool Value) {
         FActiveRoot = Form;
         FDesigner->SetForm(Form);
         FDesigner->SetDesignRoot(Form);
-    } else if (FShowAlignPalette) {
-        if (TAlignForm* P = AlignmentPaletteInstance()) P->Hide();
+        FNameIsReadOnly = FStoreChanges;
+    } else {
+        if (FShowAlignPalette)
+            if (TAlignForm* P = AlignmentPaletteInstance()) P->Hide();
+        if (FStoreChanges) {
+            FChanges->CollectChanges();
+            SaveChanges();
+        }
     }
     FDesigner->SetActive(Value);
     if (Value && FActiveRoot) FActiveRoot->FreeNotification(this);
@@ -221,6 +232,41 @@ void TCustomLiteDesigner::WMDesignerHook(TZelMessage& Message) {
     FFromHotKey = true;
     SetActive(!Active());
     Message.Result = 1;
+}
+
+void TCustomLiteDesigner::Loaded() {
+    TComponent::Loaded();
+    if (FLoadedOnce || ComponentState().Contains(csDesigning)) return;
+    FLoadedOnce = true;
+    if (FHandleObject) FHandleObject->PostMessage(WM_USER, 0, 0);
+}
+
+void TCustomLiteDesigner::WMFormLoaded(TMessage&) {
+    if (!FStoreChanges) return;
+    FChanges->TakeSnapshot(Root());
+    LoadChanges();
+}
+
+std::string TCustomLiteDesigner::ChangesPath() const {
+    if (!FChangesKey.empty()) return FChangesKey;
+    return (Owner() ? Owner()->Name() : std::string()) + Name();
+}
+
+void TCustomLiteDesigner::SaveChanges() {
+    bool Processed = false;
+    if (OnSaveChanges) OnSaveChanges(this, Processed);
+    if (!Processed) FChanges->SaveToRegistry(ChangesPath());
+}
+
+void TCustomLiteDesigner::LoadChanges() {
+    bool Processed = false;
+    if (OnLoadChanges) OnLoadChanges(this, Processed);
+    if (!Processed) FChanges->LoadFromRegistry(Root(), ChangesPath());
+}
+
+void TCustomLiteDesigner::ClearChanges() {
+    TRegistryStream Stream(ChangesPath(), RegistryStreamCreate);
+    Stream.Store();
 }
 
 void TCustomLiteDesigner::Notification(TComponent* AComponent, TOperation Operation) {

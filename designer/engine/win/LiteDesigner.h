@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "designer/engine/win/CompChanges.h"
 #include "designer/engine/win/LimitInfos.h"
 #include "designer/engine/win/ZelFormDesigner.h"
 #include "designer/support/MessageBus.h"
@@ -23,6 +24,7 @@ using TFDOptions = TSmallSet<TFDOption>;
 QRN_SET_NAME(TFDOptions)
 
 class TCustomLiteDesigner;
+class TZelHandleObject;
 
 // The engine as the designer component runs it: the component's limits and
 // property lists answer the engine's questions.
@@ -156,8 +158,19 @@ public:
 
     // The thread hook's message: the hot key toggles design mode.
     void WMDesignerHook(TZelMessage& Message);
+    // Posted once the form has loaded: the stored changes are applied.
+    void WMFormLoaded(TMessage& Message);
+
+    // ---- stored changes (with StoreChanges)
+    virtual void SaveChanges();
+    virtual void LoadChanges();
+    virtual void ClearChanges();
+    // ChangesKey, or the owner's name followed by this component's name.
+    std::string ChangesPath() const;
+    TZelCompChanges* Changes() const { return FChanges.get(); }
 
 protected:
+    void Loaded() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     virtual void DoActiveChanged();
 
@@ -169,6 +182,9 @@ private:
     std::unique_ptr<TStringList> FHiddenProps = std::make_unique<TStringList>();
     std::unique_ptr<TStringList> FReadOnlyProps = std::make_unique<TStringList>();
     std::unique_ptr<TLimitInfos> FLimitInfos;
+    std::unique_ptr<TZelCompChanges> FChanges = std::make_unique<TZelCompChanges>();
+    std::unique_ptr<TZelHandleObject> FHandleObject;
+    bool FLoadedOnce = false;
     TActionTypes FAllowedActions = AllActionTypes;
     TFDOptions FOptions{fdAllowDelete, fdAllowInsert};
     TComponent* FDesignedComponent = nullptr;
