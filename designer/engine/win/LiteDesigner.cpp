@@ -130,6 +130,7 @@ void TCustomLiteDesigner::BeforeDestruction() {
     FHooked = false;
     if (Active()) SetActive(false);
     FHandleObject.reset();
+    FWrapper.reset();
     TComponent::BeforeDestruction();
 }
 
@@ -199,13 +200,23 @@ void TCustomLiteDesigner::SetActive(bool Value) {
     if (OnActiveChanging) OnActiveChanging(this, Allow);
     if (!Allow) return;
     if (Value && ComponentState().Contains(csDesigning)) return;
-    auto* Form = dynamic_cast<TCustomForm*>(Root());
+    TComponent* R = Root();
+    auto* Module = dynamic_cast<TDataModule*>(R);
     if (Value) {
-        if (!Form) return;  // a data module needs the wrapper form of the stored changes
+        auto* Form = dynamic_cast<TCustomForm*>(R);
+        if (!Form && !Module) return;
         if (FShowAlignPalette) ShowAlignmentPalette();
-        FActiveRoot = Form;
+        FActiveRoot = R;
+        if (Module) {
+            // A data module is designed through a plain form standing for it.
+            if (!FWrapper) FWrapper.reset(new TDataModuleWrapper(nullptr));
+            FWrapper->SetDataModule(Module);
+            FWrapper->Show();
+            Form = FWrapper.get();
+            Module->SetDesigning(true);
+        }
         FDesigner->SetForm(Form);
-        FDesigner->SetDesignRoot(Form);
+        FDesigner->SetDesignRoot(R);
         FNameIsReadOnly = FStoreChanges;
     } else {
         if (FShowAlignPalette)
@@ -217,7 +228,11 @@ void TCustomLiteDesigner::SetActive(bool Value) {
     }
     FDesigner->SetActive(Value);
     if (Value && FActiveRoot) FActiveRoot->FreeNotification(this);
-    if (!Value) FActiveRoot = nullptr;
+    if (!Value) {
+        if (Module) Module->SetDesigning(false);
+        if (FWrapper) FWrapper->Hide();
+        FActiveRoot = nullptr;
+    }
 }
 
 void TCustomLiteDesigner::WMDesignerHook(TZelMessage& Message) {
@@ -348,6 +363,7 @@ bool TCustomLiteDesigner::CanSelectComponent(TComponent* Component) {
     if (!ShowComponents() && !dynamic_cast<TControl*>(Component)) return false;
     if (const TLimitInfoItem* Item = FLimitInfos->Find(Component))
         if (!Item->AllowedActions().Contains(atSelect) || !Item->AllowedActions().Contains(atShow)) return false;
+    if (dynamic_cast<TNotifier*>(Component)) return false;
     return Component != this || FShowSelf;
 }
 

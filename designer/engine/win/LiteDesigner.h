@@ -13,6 +13,7 @@
 #include <string>
 
 #include "designer/engine/win/CompChanges.h"
+#include "designer/engine/win/DataModuleWrapper.h"
 #include "designer/engine/win/LimitInfos.h"
 #include "designer/engine/win/ZelFormDesigner.h"
 #include "designer/support/MessageBus.h"
@@ -184,6 +185,7 @@ private:
     std::unique_ptr<TLimitInfos> FLimitInfos;
     std::unique_ptr<TZelCompChanges> FChanges = std::make_unique<TZelCompChanges>();
     std::unique_ptr<TZelHandleObject> FHandleObject;
+    std::unique_ptr<TDataModuleWrapper, TObjectFree> FWrapper;  // made when a data module is designed
     bool FLoadedOnce = false;
     TActionTypes FAllowedActions = AllActionTypes;
     TFDOptions FOptions{fdAllowDelete, fdAllowInsert};

@@ -6,6 +6,7 @@
 
 #include "designer/engine/win/FormDesignerUnit.h"
 #include "designer/engine/win/LiteDesigner.h"
+#include "framework/classes/DataModule.h"
 #include "framework/rtl/FileUtils.h"
 #include "framework/stdctrls/StdCtrls.h"
 #include "tests/common/TestFolder.h"
@@ -127,4 +128,39 @@ TEST(LiteDesigner, LimitsAnswerTheEnginesQuestions) {
     // A freed component takes its limit item with it.
     W.Button->Free();
     EXPECT_EQ(D.LimitInfos()->Count(), 0);
+}
+
+TEST(LiteDesigner, ADataModuleIsDesignedThroughItsWrapperForm) {
+    std::unique_ptr<TDataModule, TObjectFree> Module(new TDataModule(nullptr));
+    Module->SetName("DataModule1");
+    Module->SetDesignOffset({30, 40});
+    Module->SetDesignSize({300, 200});
+    auto* Far = new TComponent(Module.get());
+    Far->SetName("Far");
+    Far->SetDesignInfo(static_cast<int32_t>((100u << 16) | 200u));
+    auto* Left = new TComponent(Module.get());
+    Left->SetName("Left");
+    Left->SetDesignInfo(static_cast<int32_t>((10u << 16) | 0xFFECu));  // Left -20: signed
+    auto* D = new TZelLiteDesigner(Module.get());
+    D->SetName("Designer1");
+    D->SetShowAlignPalette(false);
+    D->SetActive(true);
+    auto* Wrapper = dynamic_cast<TDataModuleWrapper*>(D->FormDesigner()->Form());
+    ASSERT_NE(Wrapper, nullptr);
+    EXPECT_TRUE(Wrapper->Visible());
+    EXPECT_EQ(Wrapper->Caption(), "DataModule1");
+    EXPECT_EQ(Wrapper->BoundsRect(), (TRect{30, 40, 330, 240}));
+    EXPECT_TRUE(Module->ComponentState().Contains(csDesigning));
+    EXPECT_FALSE(D->CanSelectComponent(Wrapper->Notifier));
+
+    Wrapper->UpdateScrollRange();
+    EXPECT_EQ(Wrapper->HorzRange(), 228);
+    EXPECT_EQ(Wrapper->VertRange(), 128);
+    Far->Free();  // the range shrinks to the remaining icon
+    EXPECT_EQ(Wrapper->HorzRange(), 28);
+    EXPECT_EQ(Wrapper->VertRange(), 38);
+
+    D->SetActive(false);
+    EXPECT_FALSE(Wrapper->Visible());
+    EXPECT_FALSE(Module->ComponentState().Contains(csDesigning));
 }
