@@ -6,6 +6,7 @@
 #include "designer/inspector/ReaderErrorDlg.h"
 #include "designer/inspector/StringsEditForm.h"
 #include "designer/inspector/ZelEdit.h"
+#include "designer/inspector/win/InspectorGlobalOptions.h"
 #include "designer/support/FormFileHeader.h"
 #include "designer/support/FormFiler.h"
 #include "designer/support/win/DesignLibrary.h"
@@ -37,4 +38,5 @@ void InitInspectorUnits() {
     RegisterInspectorEditClass(QRN_TYPE(TColor), TColorEdit::StaticClass());
     RegisterInspectorEditClass(TTypeInfoOf<bool>::Get(), TCheckEdit::StaticClass());
     CallRegisterProc(RegisterStringListEditor);
+    InitObjectInspectorUnit();
 }

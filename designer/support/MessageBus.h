@@ -37,6 +37,11 @@ inline constexpr uint32_t VerbsChangedMessage = 2045;
 inline constexpr uint32_t EndVerbUpdateMessage = 2053;
 inline constexpr uint32_t BeginVerbUpdateMessage = 2055;
 inline constexpr uint32_t ModuleUnloadingMessage = 2058;
+// Objects that are going away leave the inspectors' selections: WParam one
+// object (or 0), LParam a TList of them (or 0).
+inline constexpr uint32_t ComponentsFreedMessage = 2059;
+// The inspectors rebuild their rows.
+inline constexpr uint32_t RebuildInspectorMessage = 2062;
 inline constexpr uint32_t ComponentPaletteShowMessage = 2063;
 inline constexpr uint32_t ComponentPaletteHideMessage = 2064;
 inline constexpr uint32_t AlignPaletteShowMessage = 2065;

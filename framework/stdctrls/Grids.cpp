@@ -197,6 +197,7 @@ bool TCustomGrid::MoveCurrent(int ACol, int ARow) {
     InvalidateRow(OldRow);
     ScrollIntoView(ARow);
     InvalidateRow(ARow);
+    CurrentChanged();
     return true;
 }
 

@@ -80,6 +80,8 @@ protected:
     virtual bool SelectCell(int ACol, int ARow);
     // Called after TopRow changed.
     virtual void TopLeftChanged() {}
+    // Called after the current cell moved.
+    virtual void CurrentChanged() {}
 
     void CreateParams(TCreateParams& Params) override;
     void CreateWnd() override;

@@ -88,8 +88,11 @@ int TInspectorRows::Rebuild(const TDesignerSelectionList& Selection, TFormDesign
 
     std::vector<TInfoRec> Top;
     auto Enumerate = [&](const TDesignerSelectionList& List) {
-        GetComponentProperties(List, Rules.Filter, Designer,
-                               [&](std::unique_ptr<TPropertyEditor> E) { AddPropertyRow(std::move(E), nullptr, Top); });
+        const TGetPropEditProc Add = [&](std::unique_ptr<TPropertyEditor> E) {
+            AddPropertyRow(std::move(E), nullptr, Top);
+        };
+        if (Rules.Enumerate) Rules.Enumerate(List, Rules.Filter, Designer, Add);
+        else GetComponentProperties(List, Rules.Filter, Designer, Add);
     };
     if (!Rules.JoinControls) {
         Enumerate(Selection);

@@ -41,6 +41,11 @@ struct TInspectorRowRules {
     std::function<bool(TPropertyEditor& Editor)> CanShow;
     // Fills a new row's EditClass and PopupClass.
     std::function<void(TInfoRec& Row)> Classify;
+    // Hands every property editor of a selection to Proc; unset: the class
+    // library's GetComponentProperties.
+    std::function<void(const TDesignerSelectionList& Selection, TTypeKinds Filter, TFormDesigner* Designer,
+                       const TGetPropEditProc& Proc)>
+        Enumerate;
 };
 
 class TInspectorRows {
