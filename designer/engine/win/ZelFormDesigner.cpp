@@ -442,7 +442,12 @@ void TZelFormDesigner::PaintGrid() {
 // ---- the palette
 
 void TZelFormDesigner::PaletteSelected(const std::string& ClassName, intptr_t Flags) {
-    if (!(Flags & PaletteDoubleClick) || !IsActiveAndTopmost()) return;
+    // A single press chooses the class the next click in the form inserts.
+    if (!(Flags & PaletteDoubleClick)) {
+        SelectedPaletteClass() = ClassName;
+        return;
+    }
+    if (!IsActiveAndTopmost()) return;
     try {
         InsertComponent(ClassName, GetDesignContainer() ? GetDesignContainer() : Form(), {}, true);
     } catch (...) {

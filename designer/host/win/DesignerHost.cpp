@@ -125,7 +125,6 @@ void TForm1::FormShow(TObject*) {
                                     TListBox::StaticClass(), TComboBox::StaticClass(), TScrollBar::StaticClass(),
                                     TGroupBox::StaticClass(), TRadioGroup::StaticClass(), TPanel::StaticClass(),
                                     TZelLiteDesigner::StaticClass()});
-    RefreshPalette(ZelCompPalette1);
     WindowIndex = 0;
     TStringList Lines;
     Lines.LoadFromFile(ProjectFilePath);
@@ -237,6 +236,8 @@ void TForm1::FormDesigner() {
     W->BringToFront();
     objinspector->Show();
     objpanel->Show();
+    // Laid out now that the palette has its size on screen.
+    RefreshPalette(ZelCompPalette1);
     W->OnActivate = TNotifyEvent(this, &TForm1::OnActiv, "OnActiv");
 }
 
