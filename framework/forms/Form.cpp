@@ -79,7 +79,12 @@ void TCustomForm::GetChildren(TGetChildProc Proc, TComponent* Root) {
     TWinControl::GetChildren(Proc, Root);
     for (int I = 0; I < ComponentCount(); ++I) {
         TComponent* C = Components(I);
-        if (C->Owner() != Root || !C->HasParent() || C->GetParentComponent() != this) continue;
+        // The form's non-visual components travel with the form itself.
+        if (!C->HasParent()) {
+            if (Root == this) Proc(C);
+            continue;
+        }
+        if (C->Owner() != Root || C->GetParentComponent() != this) continue;
         auto* Control = dynamic_cast<TControl*>(C);
         if (!Control || Control->Parent() != this) Proc(C);
     }

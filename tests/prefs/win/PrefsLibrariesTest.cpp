@@ -1,35 +1,17 @@
 // The built libraries, loaded by path as another program would: prefs.dll
-// through its test seam (its own framework copy answers its dialogs) and
-// Pelmora.dll with its message box answered from outside, as a user would.
+// through its test seam (its own framework copy answers its dialogs).
 #include <gtest/gtest.h>
 
 #include "controls/UtilProcs.h"
-#include "designer/host/win/DesignerUnavailable.h"
 #include "framework/forms/Forms.h"
 #include "framework/rtl/FileUtils.h"
 #include "ide/win/PluginCalls.h"
 #include "prefs/dll/PrefsTestSeam.h"
 #include "tests/common/TestFolder.h"
+#include "tests/common/win/LoadedLibrary.h"
 #include "tests/common/win/WinTestHelpers.h"
 
 namespace {
-
-// A library of bin/ beside testbin/, unloaded when this goes.
-class TLibrary {
-public:
-    explicit TLibrary(const std::string& Name) : FModule(LoadLibraryA((GetExeDir() + "..\\bin\\" + Name).c_str())) {}
-    ~TLibrary() {
-        if (FModule) FreeLibrary(FModule);
-    }
-    template <class TProc>
-    TProc Proc(const char* Name) const {
-        return FModule ? reinterpret_cast<TProc>(reinterpret_cast<void*>(GetProcAddress(FModule, Name))) : nullptr;
-    }
-    HMODULE Module() const { return FModule; }
-
-private:
-    HMODULE FModule;
-};
 
 class PrefsLibraryTest : public ::testing::Test {
 protected:
@@ -51,7 +33,7 @@ protected:
     }
     std::string Stored(const std::string& Name) { return ReadRegString(HKEY_CURRENT_USER, Key.Path() + "\\" + Name); }
 
-    TLibrary Library{"prefs.dll"};
+    TLoadedLibrary Library{"prefs.dll"};
     TPrefsExecuteProc Execute = nullptr;
     TSetPrefsTestSeam SetSeam = nullptr;
     TScratchKey Key;
@@ -83,52 +65,9 @@ TEST_F(PrefsLibraryTest, CancelLeavesTheKeyEmpty) {
 }
 
 TEST(PrefsLibraryExports, OnlyTheUndecoratedNames) {
-    TLibrary Library("prefs.dll");
+    TLoadedLibrary Library("prefs.dll");
     ASSERT_NE(Library.Module(), nullptr);
     EXPECT_EQ(Library.Proc<void*>("PrefsExecute"), nullptr);
     EXPECT_EQ(Library.Proc<void*>("_Execute"), nullptr);
     EXPECT_NE(Library.Proc<void*>("Execute"), nullptr);
-}
-
-TEST(DesignerEntry, SaysTheDesignerIsMissingOnceAndReturnsTrue) {
-    std::vector<std::string> Boxes;
-    TModalDialogHook Old = SetModalDialogHook([&](const TDialogRequest& R) -> std::optional<int> {
-        Boxes.push_back(R.Caption + ": " + R.Text);
-        return IDOK;
-    });
-    EXPECT_TRUE(ExecuteDesigner("C:\\p\\win.qrn"));
-    SetModalDialogHook(Old);
-    ASSERT_EQ(Boxes.size(), 1u);
-    EXPECT_EQ(Boxes[0], std::string("Form Designer: ") + DesignerUnavailableText);
-}
-
-namespace {
-
-std::string BoxText;
-int BoxesAnswered = 0;
-
-// Plays the user: presses OK on the designer's message box.
-void CALLBACK PressOk(HWND, UINT, UINT_PTR, DWORD) {
-    HWND Box = FindWindowA("#32770", DesignerUnavailableCaption);
-    if (!Box) return;
-    char Text[512] = {};
-    GetDlgItemTextA(Box, 0xFFFF, Text, sizeof(Text));
-    BoxText = Text;
-    ++BoxesAnswered;
-    PostMessageA(Box, WM_COMMAND, IDOK, 0);
-}
-
-}  // namespace
-
-TEST(DesignerLibrary, ExecuteByPathReturnsTrueAfterItsMessage) {
-    TLibrary Library("Pelmora.dll");
-    ASSERT_NE(Library.Module(), nullptr);
-    const auto Execute = Library.Proc<TPelmoraExecuteProc>("Execute");
-    ASSERT_NE(Execute, nullptr);
-    const UINT_PTR Timer = SetTimer(nullptr, 0, 50, PressOk);
-    const bool Result = Execute("C:\\project\\win.qrn");
-    KillTimer(nullptr, Timer);
-    EXPECT_TRUE(Result);
-    EXPECT_EQ(BoxesAnswered, 1);
-    EXPECT_EQ(BoxText, DesignerUnavailableText);
 }

@@ -1,0 +1,166 @@
+// The designer component: the designed-form file it writes (pinned bytes),
+// its hot key through the thread hook, and the limits the engine asks.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "designer/engine/win/FormDesignerUnit.h"
+#include "designer/engine/win/LiteDesigner.h"
+#include "framework/classes/DataModule.h"
+#include "framework/rtl/FileUtils.h"
+#include "framework/stdctrls/StdCtrls.h"
+#include "tests/common/TestFolder.h"
+#include "tests/common/win/KeyInput.h"
+
+namespace {
+
+const std::string Golden = std::string(QRN_SOURCE_DIR) + "/tests/designer/engine/golden/Window1.frm";
+
+// The host's window: Window1 with a button and its designer "Tarns".
+struct TDesignedWindow {
+    std::unique_ptr<TForm, TObjectFree> Form{new TForm(nullptr)};
+    TZelLiteDesigner* Designer = nullptr;
+    TButton* Button = nullptr;
+    TDesignedWindow() {
+        Form->SetName("Window1");
+        Form->SetCaption("Main Window");
+        Form->SetBounds(10, 20, 640, 480);
+        Button = new TButton(Form.get());
+        Button->SetName("Button1");
+        Button->SetParent(Form.get());
+        Button->SetBounds(16, 24, 75, 25);
+        Button->SetCaption("Button1");
+        Designer = new TZelLiteDesigner(Form.get());
+        Designer->SetName("Tarns");
+        Designer->SetStartHotKey(VK_F12);
+        Designer->SetStopHotKey(VK_F12);
+        Designer->SetShowPalette(false);
+        Designer->SetShowAlignPalette(true);
+    }
+};
+
+}  // namespace
+
+TEST(LiteDesigner, SavesTheDesignedFormFileByteForByte) {
+    TTestFolder Dir;
+    TDesignedWindow W;
+    const std::string Path = Dir / "Window1.frm";
+    W.Designer->SaveToFile(Path);
+    const std::string Bytes = ReadFileToString(Path);
+    if (getenv("QRN_WRITE_GOLDEN")) WriteFileAtomic(Golden, Bytes);
+    EXPECT_EQ(Bytes.substr(0, 12), std::string("\xFF\x0A\x00TWINDOW1\x00", 12));
+    EXPECT_EQ(Bytes.substr(12, 2), std::string("\x30\x10", 2));
+    EXPECT_EQ(Bytes.substr(18, 4), "TPF0");
+    EXPECT_EQ(Bytes, ReadFileToString(Golden));
+
+    // Read back into a fresh window: the button and the designer come back.
+    std::unique_ptr<TForm, TObjectFree> Copy(new TForm(nullptr));
+    auto* Reader = new TZelLiteDesigner(Copy.get());
+    Reader->SetName("Tarn");
+    Reader->LoadFromFile(Path);
+    auto* Loaded = dynamic_cast<TZelLiteDesigner*>(Copy->FindComponent("Tarns"));
+    ASSERT_NE(Loaded, nullptr);
+    EXPECT_EQ(Loaded->StartHotKey(), VK_F12);
+    EXPECT_TRUE(Loaded->ShowAlignPalette());
+    EXPECT_FALSE(Loaded->ShowPalette());
+    EXPECT_TRUE(Loaded->ShowHints());
+    ASSERT_NE(dynamic_cast<TButton*>(Copy->FindComponent("Button1")), nullptr);
+    EXPECT_EQ(Copy->Caption(), "Main Window");
+    EXPECT_EQ(Copy->Name(), "Window1");
+}
+
+TEST(LiteDesigner, TheStartHotKeyTogglesDesignModeThroughTheThreadHook) {
+    StartFormDesignerUnit();
+    {
+        TDesignedWindow W;
+        W.Designer->SetStopHotKey(VK_F11);
+        W.Form->Show();
+        Pump();
+        PressKey(W.Button->Handle(), VK_F11);
+        EXPECT_FALSE(W.Designer->Active());
+        PressKey(W.Button->Handle(), VK_F12);
+        EXPECT_TRUE(W.Designer->Active());
+        PressKey(W.Form->Handle(), VK_F12);
+        EXPECT_FALSE(W.Designer->Active());
+        // Another window's F12 is not this form's.
+        std::unique_ptr<TForm, TObjectFree> Other(new TForm(nullptr));
+        Other->Show();
+        Pump();
+        PressKey(Other->Handle(), VK_F12);
+        EXPECT_FALSE(W.Designer->Active());
+    }
+    EndFormDesignerUnit();
+}
+
+TEST(LiteDesigner, LimitsAnswerTheEnginesQuestions) {
+    TDesignedWindow W;
+    TZelLiteDesigner& D = *W.Designer;
+    TLiteFormDesigner& E = *D.FormDesigner();
+    auto* Item = static_cast<TLimitInfoItem*>(D.LimitInfos()->Add());
+    Item->SetComponent(W.Button);
+    Item->SetAllowedActions(TActionTypes{atSelect, atShow, atEditProperty});
+    Item->HiddenProps()->Add("Caption");
+    Item->ReadOnlyProps()->Add("Left");
+    D.HiddenProps()->Add("Tag");
+
+    EXPECT_TRUE(D.ActionAllowed(W.Form.get(), atDelete));  // the form itself
+    EXPECT_FALSE(D.ActionAllowed(W.Button, atDelete));
+    EXPECT_TRUE(D.ActionAllowed(W.Button, atSelect));
+    EXPECT_FALSE(E.CanShowProperty(W.Button, "Caption"));
+    EXPECT_FALSE(E.CanShowProperty(W.Form.get(), "Tag"));
+    EXPECT_TRUE(E.CanShowProperty(W.Form.get(), "Caption"));
+    EXPECT_FALSE(E.CanEditProperty(W.Button, "Left"));
+    EXPECT_TRUE(E.CanEditProperty(W.Button, "Top"));
+    D.SetNameIsReadOnly(true);
+    EXPECT_FALSE(E.CanEditProperty(W.Form.get(), "Name"));
+    // The designer itself shows only with ShowSelf; OnAction has the last word.
+    EXPECT_FALSE(D.ActionAllowed(&D, atShow));
+    D.SetShowSelf(true);
+    EXPECT_TRUE(D.ActionAllowed(&D, atShow));
+    D.OnAction = [](TObject*, TPersistent*, TActionType, bool& Allow) { Allow = false; };
+    EXPECT_FALSE(D.ActionAllowed(W.Form.get(), atMove));
+    D.OnAction = nullptr;
+    // ReadOnly is a view of Options.
+    D.SetReadOnly(true);
+    EXPECT_FALSE(D.ActionAllowed(W.Form->FindComponent("Button1"), atInsertInto));
+    EXPECT_TRUE(D.ReadOnly());
+
+    // A freed component takes its limit item with it.
+    W.Button->Free();
+    EXPECT_EQ(D.LimitInfos()->Count(), 0);
+}
+
+TEST(LiteDesigner, ADataModuleIsDesignedThroughItsWrapperForm) {
+    std::unique_ptr<TDataModule, TObjectFree> Module(new TDataModule(nullptr));
+    Module->SetName("DataModule1");
+    Module->SetDesignOffset({30, 40});
+    Module->SetDesignSize({300, 200});
+    auto* Far = new TComponent(Module.get());
+    Far->SetName("Far");
+    Far->SetDesignInfo(static_cast<int32_t>((100u << 16) | 200u));
+    auto* Left = new TComponent(Module.get());
+    Left->SetName("Left");
+    Left->SetDesignInfo(static_cast<int32_t>((10u << 16) | 0xFFECu));  // Left -20: signed
+    auto* D = new TZelLiteDesigner(Module.get());
+    D->SetName("Designer1");
+    D->SetShowAlignPalette(false);
+    D->SetActive(true);
+    auto* Wrapper = dynamic_cast<TDataModuleWrapper*>(D->FormDesigner()->Form());
+    ASSERT_NE(Wrapper, nullptr);
+    EXPECT_TRUE(Wrapper->Visible());
+    EXPECT_EQ(Wrapper->Caption(), "DataModule1");
+    EXPECT_EQ(Wrapper->BoundsRect(), (TRect{30, 40, 330, 240}));
+    EXPECT_TRUE(Module->ComponentState().Contains(csDesigning));
+    EXPECT_FALSE(D->CanSelectComponent(Wrapper->Notifier));
+
+    Wrapper->UpdateScrollRange();
+    EXPECT_EQ(Wrapper->HorzRange(), 228);
+    EXPECT_EQ(Wrapper->VertRange(), 128);
+    Far->Free();  // the range shrinks to the remaining icon
+    EXPECT_EQ(Wrapper->HorzRange(), 28);
+    EXPECT_EQ(Wrapper->VertRange(), 38);
+
+    D->SetActive(false);
+    EXPECT_FALSE(Wrapper->Visible());
+    EXPECT_FALSE(Module->ComponentState().Contains(csDesigning));
+}
