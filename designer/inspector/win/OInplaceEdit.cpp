@@ -27,6 +27,9 @@ void TOInplaceEdit::AttachRow(const TInfoRec& Row, bool ReadOnlyRow) {
 void TOInplaceEdit::ShowRowValue() {
     TPropertyEditor* E = PropEditor();
     if (!E) return;
+    // A value applied as it is typed comes back here: showing it again
+    // would select the text, and the next key would replace it.
+    if (EditHasFocus() && E->AllEqual() && GetText() == E->GetValue()) return;
     UpdateFromPropEditor();
     if (!E->AllEqual()) TCustomZelEdit::SetText("");
     SetModified(false);

@@ -3,6 +3,7 @@
 // on the progress form.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <stdexcept>
 
 #include "framework/rtl/StrUtils.h"
@@ -243,4 +244,30 @@ TEST_F(BuildGui, TheMainWindowIsEnabledAgainWhenTheBuildThrows) {
     Progress()->Button->Click();
     Pump();
     EXPECT_EQ(Progress(), nullptr);
+}
+
+// The Win32 example builds from what the form designer wrote (the window's
+// definitions, its variables and the creation of its controls) and the
+// shipped include file; without a generated file the build stops on it.
+TEST_F(BuildGui, TheDesignedWindowExampleBuildsFromItsGeneratedFiles) {
+    const std::string Example = std::string(QRN_SOURCE_DIR) + "/examples/winform/";
+    for (const char* Name : {"main.asm", "window1.def", "appvar.inc", "wmcreate.inc"})
+        std::filesystem::copy_file(Example + Name, Proj / Name, std::filesystem::copy_options::overwrite_existing);
+    std::string Includes = "Z:" + std::string(QRN_SOURCE_DIR) + "/data/includes";
+    for (char& C : Includes)
+        if (C == '/') C = '\\';
+    Store("Includes", Includes);
+    Ide.Proj.Kind = pkWin32Exe;
+    Ide.Proj.Files = {"main.asm"};
+
+    Ctl->BuildProject(false);
+    EXPECT_EQ(Last(Messages), "Success.");
+    EXPECT_TRUE(FileExists(Proj / "main.exe"));
+    Progress()->Button->Click();
+    Pump();
+
+    std::filesystem::remove(Proj / "wmcreate.inc");
+    Ctl->BuildProject(false);
+    EXPECT_GE(IndexOf(Messages, "Can't locate file: wmcreate.inc"), 0);
+    EXPECT_NE(Last(Messages), "Success.");
 }

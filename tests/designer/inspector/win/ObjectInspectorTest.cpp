@@ -157,6 +157,19 @@ TEST_F(ObjectInspectorTest, TypedValueCommitsOnEnterAndAnEmptyTextOnlyOnEnter) {
     EXPECT_EQ(Inspector->Row(), Row + 1);
 }
 
+// A caption changes as it is typed; the change coming back from the
+// designer must not select the typed text, or the next key replaces it.
+TEST_F(ObjectInspectorTest, ACaptionTypedKeyByKeyKeepsEveryKey) {
+    Select({Button});
+    ASSERT_EQ(Inspector->Info(Inspector->Row()).PropName, "Caption");
+    Inspector->SetFocus();
+    Pump();
+    SendMessageA(EditHandle(), EM_SETSEL, 0, -1);
+    Type("Hello");
+    EXPECT_EQ(Button->Caption(), "Hello");
+    EXPECT_EQ(Inspector->InplaceEditor()->GetText(), "Hello");
+}
+
 TEST_F(ObjectInspectorTest, CommitRulesWithAMultiSelection) {
     auto* Second = new TButton(Form);
     Second->SetName("Button2");
