@@ -2,6 +2,7 @@
 
 #include <olectl.h>
 
+#include "designer/inspector/GlyphEditForm.h"
 #include "designer/inspector/PropEdit.h"
 #include "designer/inspector/win/AxGroupEditor.h"
 #include "designer/inspector/win/AxRowSource.h"
@@ -157,6 +158,8 @@ void TAxPropEditor::SetEventValue(const std::string& Value) {
 void TAxPropEditor::Edit() {
     if (IsEvent)
         EditEvent();
+    else if (IsPicture)
+        EditPicture();
     else if (IsEqualGUID(PageClassID, GUID_NULL))
         TPropertyEditor::Edit();
     else
@@ -183,6 +186,31 @@ void TAxPropEditor::EditEvent() {
     D->CreateEventMethod(Name, nullptr);
     SetValue(Name);
     D->ShowEventMethod(Name);
+}
+
+// The picture editor on a copy: OK puts the edited picture back, Cancel
+// the picture as it was read.
+void TAxPropEditor::EditPicture() {
+    std::unique_ptr<TGlyphEditForm, TObjectFree> Form(new TGlyphEditForm(nullptr));
+    auto* Named = dynamic_cast<TComponent*>(FirstSelected());
+    Form->SetCaption((Named ? Named->Name() : std::string()) + "." + MemberName);
+    TPicture Kept;
+    TOleVariant Value;
+    if (SUCCEEDED(ReadValue(Value)) && Value.Type() == VT_DISPATCH && Value->pdispVal) {
+        TComPtr<IPictureDisp> Picture;
+        if (SUCCEEDED(Value->pdispVal->QueryInterface(IID_IPictureDisp, Picture.PutVoid()))) {
+            SetOlePicture(Form->Image->Picture(), Picture.Get());
+            Kept.Assign(Form->Image->Picture());
+        }
+    }
+    TPicture* Result = Form->ShowModal() == 1 ? Form->Image->Picture() : &Kept;
+    TComPtr<IPictureDisp> Ole;
+    OleCheck(GetOlePicture(Result, Ole.Put()));
+    VARIANT Put;
+    VariantInit(&Put);
+    V_VT(&Put) = VT_DISPATCH;
+    V_DISPATCH(&Put) = Ole.Get();
+    SetDispatchProperty(AutoDispatch.Get(), DispID, Put);
 }
 
 void TAxPropEditor::ShowPropertyPages() {

@@ -57,6 +57,7 @@ private:
     std::string PredefinedText(const TOleVariant& Value);
     void SetEventValue(const std::string& Value);
     void EditEvent();
+    void EditPicture();
     void ShowPropertyPages();
     TPersistent* FirstSelected();
 };

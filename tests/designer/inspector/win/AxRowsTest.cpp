@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "designer/engine/win/ZelOleControlImpl.h"
+#include "designer/inspector/GlyphEditForm.h"
 #include "designer/inspector/win/AxPropEditor.h"
 #include "designer/inspector/InspectorUnits.h"
 #include "designer/inspector/win/AxInplaceEdit.h"
@@ -13,6 +14,8 @@
 #include "designer/support/win/CommonPropEditors.h"
 #include "designer/support/win/AxDispatch.h"
 #include "designer/support/win/FDesigner.h"
+#include "framework/controls/ModalHook.h"
+#include "framework/graphics/OleGraphics.h"
 #include "framework/rtl/win/WideText.h"
 #include "tests/common/win/Pump.h"
 #include "tests/fakes/FakeAxControl.h"
@@ -241,4 +244,84 @@ TEST_F(AxRowsTest, InspectorJoinsTheMembersOfSelectedControls) {
     bool HasChanged = false;
     for (int I = 0; I < Inspector->InfoCount(); ++I) HasChanged |= Inspector->Info(I).PropName == "Changed";
     EXPECT_TRUE(HasChanged);
+}
+
+namespace {
+
+// A control with one picture property, as automation sees it.
+class TPictureHolder : public IDispatch {
+public:
+    TComPtr<IPictureDisp> Picture;
+    int Puts = 0;
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** Out) override { return *Out = this, S_OK; }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD Flags, DISPPARAMS* Params, VARIANT* Result,
+                                     EXCEPINFO*, UINT*) override {
+        if (Flags & DISPATCH_PROPERTYGET) {
+            V_VT(Result) = VT_DISPATCH;
+            V_DISPATCH(Result) = Picture.Get();
+            if (Picture) Picture->AddRef();
+            return S_OK;
+        }
+        ++Puts;
+        Picture = TComPtr<IPictureDisp>::Attach(nullptr);
+        V_DISPATCH(&Params->rgvarg[0])->QueryInterface(IID_IPictureDisp, Picture.PutVoid());
+        return S_OK;
+    }
+    // The size of the picture held, through a framework picture.
+    std::pair<int, int> Size() {
+        TPicture P;
+        SetOlePicture(&P, Picture.Get());
+        return {P.Width(), P.Height()};
+    }
+};
+
+TComPtr<IPictureDisp> OlePictureOfSize(int Width, int Height) {
+    TPicture P;
+    P.Bitmap()->SetSize(Width, Height);
+    TComPtr<IPictureDisp> Ole;
+    GetOlePicture(&P, Ole.Put());
+    return Ole;
+}
+
+}  // namespace
+
+// The picture editor opens on the control's picture: OK puts the edited
+// picture back, Cancel the one that was read.
+TEST(AxPictureEdit, OkPutsTheEditedPictureCancelTheOneRead) {
+    InitInspectorUnits();
+    TPictureHolder Control;
+    Control.Picture = OlePictureOfSize(4, 3);
+    TAxPropEditor Editor(nullptr, 1);
+    Editor.MemberName = "Picture";
+    Editor.DispID = DISPID_PICTURE;
+    Editor.IsPicture = true;
+    Editor.AutoDispatch = TComPtr<IDispatch>::Share(&Control);
+    ASSERT_TRUE(Editor.GetAttributes().Contains(paDialog));
+
+    int Answer = 1;
+    std::string Caption;
+    std::pair<int, int> Shown;
+    const TModalDialogHook Old = SetModalDialogHook([&](const TDialogRequest& R) -> std::optional<int> {
+        auto* Form = dynamic_cast<TGlyphEditForm*>(R.Form);
+        if (!Form) return std::nullopt;
+        Caption = Form->Caption();
+        Shown = {Form->Image->Picture()->Width(), Form->Image->Picture()->Height()};
+        Form->Image->Picture()->Bitmap()->SetSize(Answer == 1 ? 7 : 9, Answer == 1 ? 5 : 9);
+        return Answer;
+    });
+    Editor.Edit();
+    EXPECT_EQ(Caption, ".Picture");
+    EXPECT_EQ(Shown, std::make_pair(4, 3));
+    EXPECT_EQ(Control.Size(), std::make_pair(7, 5));
+
+    Answer = 2;
+    Editor.Edit();
+    SetModalDialogHook(Old);
+    EXPECT_EQ(Control.Puts, 2);
+    EXPECT_EQ(Control.Size(), std::make_pair(7, 5));
 }
