@@ -6,7 +6,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from bmp24 import bmp24  # noqa: E402
+from bmp24 import bmp24, write_resource  # noqa: E402
 
 CLEAR, FRAME, TITLE, PAPER, DOT = (255, 0, 255), (0, 0, 0), (0, 0, 128), (255, 255, 255), (0, 0, 0)
 W, H = 10, 9
@@ -32,11 +32,7 @@ def glyph():
 
 
 def main():
-    root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-    out = os.path.join(root, "designer", "engine", "win", "res")
-    os.makedirs(out, exist_ok=True)
-    with open(os.path.join(out, "designer_caption.bmp"), "wb") as f:
-        f.write(glyph())
+    write_resource("designer/engine/win/res", "designer_caption.bmp", glyph())
 
 
 if __name__ == "__main__":
