@@ -294,5 +294,11 @@ TEST(LiteDesigner, TheCaptionButtonAndThePaletteComeWithDesignMode) {
     EXPECT_TRUE(ComponentPaletteForm()->Visible());  // it stays
     D.SetUseCaptionButton(false);
     EXPECT_FALSE(Button->Visible());
+    // A glyph of the user's own is stored with the component.
+    TBitmap Own;
+    Own.SetWidth(4);
+    Own.SetHeight(4);
+    D.SetCaptionGlyph(&Own);
+    EXPECT_TRUE(D.CaptionGlyphChanged());
     EndComponentPalette();
 }
