@@ -253,10 +253,6 @@ void TCustomLiteDesigner::SetActive(bool Value) {
     if (Value) {
         auto* Form = dynamic_cast<TCustomForm*>(R);
         if (!Form && !Module) return;
-        if (FShowPalette) {
-            StartComponentPalette();
-            BroadcastToListeners(nullptr, ComponentPaletteShowMessage, 1, 0);
-        }
         if (FShowAlignPalette) ShowAlignmentPalette();
         FActiveRoot = R;
         if (Module) {
@@ -281,6 +277,12 @@ void TCustomLiteDesigner::SetActive(bool Value) {
     }
     FDesigner->SetActive(Value);
     if (Value && FActiveRoot) FActiveRoot->FreeNotification(this);
+    // Shown after the engine started: a form window made again for design
+    // mode would otherwise cover the palette.
+    if (Value && FShowPalette && Active()) {
+        StartComponentPalette();
+        BroadcastToListeners(nullptr, ComponentPaletteShowMessage, 1, 0);
+    }
     if (!Value) {
         if (Module) Module->SetDesigning(false);
         if (FWrapper) FWrapper->Hide();
