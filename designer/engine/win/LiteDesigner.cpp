@@ -159,6 +159,7 @@ TCustomLiteDesigner::TCustomLiteDesigner(TComponent* AOwner)
     LoadGlyphResource(FCaptionGlyph.get(), "DESIGNERCAPTION");
     FCaptionGlyph->OnChange = TNotifyEvent(this, &TCustomLiteDesigner::CaptionGlyphEdited);
     LiveDesigners().push_back(this);
+    // The options layer reaches the live components through this hook.
     LiteDesignerOptionsApplied = TakeGlobalHotKeys;
     if (!ComponentState().Contains(csDesigning)) {
         RegisterDesignerComponent(this);
