@@ -1,5 +1,6 @@
 """Writes a 24-bit Windows bitmap from rows of (r, g, b) pixels, top row
 first; shared by the scripts that draw the programs' images."""
+import os
 import struct
 
 
@@ -14,3 +15,12 @@ def bmp24(pixels):
     info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(data), 2835, 2835, 0, 0)
     header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(data), 0, 0, 14 + len(info))
     return header + info + data
+
+
+def write_resource(subdir, name, data):
+    """Writes a drawn image into a resource folder of the source tree."""
+    root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+    out = os.path.join(root, *subdir.split("/"))
+    os.makedirs(out, exist_ok=True)
+    with open(os.path.join(out, name), "wb") as f:
+        f.write(data)

@@ -5,7 +5,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from bmp24 import bmp24  # noqa: E402
+from bmp24 import bmp24, write_resource  # noqa: E402
 
 FRAME, PAPER, INK = (128, 128, 128), (255, 255, 255), (0, 0, 0)
 
@@ -28,12 +28,8 @@ def glyph(plus):
 
 
 def main():
-    root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-    out = os.path.join(root, "designer", "inspector", "win", "res")
-    os.makedirs(out, exist_ok=True)
     for name, plus in (("oi_plus.bmp", True), ("oi_minus.bmp", False)):
-        with open(os.path.join(out, name), "wb") as f:
-            f.write(glyph(plus))
+        write_resource("designer/inspector/win/res", name, glyph(plus))
 
 
 if __name__ == "__main__":

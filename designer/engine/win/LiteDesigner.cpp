@@ -3,10 +3,14 @@
 #include <algorithm>
 
 #include "designer/engine/win/AlignPalette.h"
+#include "designer/engine/win/CaptionButton.h"
+#include "designer/engine/win/DesignerOptions.h"
 #include "designer/engine/win/FormDesignerUnit.h"
 #include "designer/support/FormFileHeader.h"
 #include "designer/support/FormFiler.h"
+#include "designer/support/win/CompPalForm.h"
 #include "designer/support/win/HandleObject.h"
+#include "designer/support/win/PaletteGlyphs.h"
 #include "designer/support/win/RegistryStream.h"
 #include "framework/classes/ClassRegistry.h"
 #include "framework/classes/DataModule.h"
@@ -59,6 +63,14 @@ QRN_PUBLISHED(TZelLiteDesigner) {
     B.Prop("ShowAlignPalette", &T::ShowAlignPalette, &T::SetShowAlignPalette).Default(false);
     B.Prop("UseDefaultMenu", &T::UseDefaultMenu, &T::SetUseDefaultMenu).Default(true);
     B.Prop("UseGlobalOptions", &T::UseGlobalOptions, &T::SetUseGlobalOptions).Default(true);
+    B.Prop("PaletteOptions", &T::PaletteOptions, &T::SetPaletteOptions);
+    B.Prop("InspectorOptions", &T::InspectorOptions, &T::SetInspectorOptions);
+    B.Prop("CodeDesigner", &T::CodeDesigner, &T::SetCodeDesigner);
+    B.Prop("Scripter", &T::Scripter, &T::SetScripter);
+    B.Prop("CaptionGlyph", &T::CaptionGlyph, &T::SetCaptionGlyph).Stored([](TObject* O) {
+        return static_cast<T*>(O)->CaptionGlyphChanged();
+    });
+    B.Prop("UseCaptionButton", &T::UseCaptionButton, &T::SetUseCaptionButton).Default(false);
     B.Prop("ChangesKey", &T::ChangesKey, &T::SetChangesKey);
     B.Prop("StoreChanges", &T::StoreChanges, &T::SetStoreChanges).Default(false);
     B.Prop("ToolsOnTop", &T::ToolsOnTop, &T::SetToolsOnTop).Default(false);
@@ -75,6 +87,8 @@ QRN_PUBLISHED(TZelLiteDesigner) {
     B.Event("OnMouseMove", &T::OnMouseMove);
     B.Event("OnMouseUp", &T::OnMouseUp);
     B.Event("OnSelectionChanged", &T::OnSelectionChanged);
+    B.Event("OnGetComponentGlyph", &T::OnGetComponentGlyph);
+    B.Event("OnGetCompNames", &T::OnGetCompNames);
     B.Event("OnEditProperty", &T::OnEditProperty);
     B.Event("OnShowProperty", &T::OnShowProperty);
     B.Event("OnSaveChanges", &T::OnSaveChanges);
@@ -84,10 +98,26 @@ QRN_PUBLISHED(TZelLiteDesigner) {
 namespace {
 bool GToolsOnTop = false;
 
+std::vector<TCustomLiteDesigner*>& LiveDesigners() {
+    static std::vector<TCustomLiteDesigner*> List;
+    return List;
+}
+
+// A change of the global hot keys reaches every component that uses them.
+void TakeGlobalHotKeys(const TZelLiteDesignerOptions& Options) {
+    for (TCustomLiteDesigner* D : LiveDesigners())
+        if (D->UseGlobalOptions()) {
+            D->SetStartHotKey(Options.StartHotKey());
+            D->SetStopHotKey(Options.StopHotKey());
+        }
+}
+
 bool Contains(const TStrings* List, const std::string& Name) { return List->IndexOf(Name) >= 0; }
 }  // namespace
 
 TShortCut DefaultDesignerHotKey() { return ShortCut(VK_F12, TShiftState{ssCtrl}); }
+
+const std::vector<TCustomLiteDesigner*>& LiteDesignerList() { return LiveDesigners(); }
 
 // ---- the engine's questions
 
@@ -103,6 +133,11 @@ bool TLiteFormDesigner::CanShowProperty(TComponent* Component, const std::string
     return TZelFormDesigner::CanShowProperty(Component, PropName) && FOwner->CanShowProperty(Component, PropName);
 }
 
+void TLiteFormDesigner::EnumComponentNames(const TTypeInfo* TypeData, TGetStrProc Proc) {
+    if (FOwner->OnGetCompNames) FOwner->OnGetCompNames(FOwner, TypeData, Proc);
+    else TZelFormDesigner::EnumComponentNames(TypeData, Proc);
+}
+
 // ---- life
 
 TCustomLiteDesigner::TCustomLiteDesigner(TComponent* AOwner)
@@ -111,12 +146,21 @@ TCustomLiteDesigner::TCustomLiteDesigner(TComponent* AOwner)
       FStopHotKey(DefaultDesignerHotKey()) {
     FHandleObject = std::make_unique<TZelHandleObject>(this);
     FDesigner->HideOnClose = false;
+    // The global grid, captions and hints first: the creation values and
+    // the host's settings come after them.
+    FDesigner->SetUseGlobalOptions(true);
     FDesigner->ShowHints = true;
     FDesigner->NeedRecreateWnd = true;
     FDesigner->AllowUndo = false;
     FDesigner->UseDefaultMenu = true;
     FDesigner->IsAllowed = [this](TComponent* C, TActionType A) { return ActionAllowed(C, A); };
     HookEngineEvents();
+    FCaptionGlyph = std::make_unique<TBitmap>();
+    LoadGlyphResource(FCaptionGlyph.get(), "DESIGNERCAPTION");
+    FCaptionGlyph->OnChange = TNotifyEvent(this, &TCustomLiteDesigner::CaptionGlyphEdited);
+    LiveDesigners().push_back(this);
+    // The options layer reaches the live components through this hook.
+    LiteDesignerOptionsApplied = TakeGlobalHotKeys;
     if (!ComponentState().Contains(csDesigning)) {
         RegisterDesignerComponent(this);
         FHooked = true;
@@ -128,6 +172,7 @@ TCustomLiteDesigner::~TCustomLiteDesigner() = default;
 void TCustomLiteDesigner::BeforeDestruction() {
     if (FHooked) UnregisterDesignerComponent(this);
     FHooked = false;
+    std::erase(LiveDesigners(), this);
     if (Active()) SetActive(false);
     FHandleObject.reset();
     FWrapper.reset();
@@ -166,6 +211,10 @@ void TCustomLiteDesigner::HookEngineEvents() {
         if (OnSelectionChanged) OnSelectionChanged(this);
     };
     D.OnActiveChanged = [this] { DoActiveChanged(); };
+    D.OnGetComponentGlyph = [this](const TClass* C, TBitmap* Glyph) {
+        if (OnGetComponentGlyph) OnGetComponentGlyph(this, C, Glyph);
+        else LoadComponentGlyph(Glyph, C);
+    };
 }
 
 void TCustomLiteDesigner::RelayKeyDown(uint16_t& Key, TShiftState Shift) {
@@ -218,6 +267,7 @@ void TCustomLiteDesigner::SetActive(bool Value) {
         FDesigner->SetForm(Form);
         FDesigner->SetDesignRoot(R);
         FNameIsReadOnly = FStoreChanges;
+        if (FUseCaptionButton) CaptionButton()->SetVisible(true);
     } else {
         if (FShowAlignPalette)
             if (TAlignForm* P = AlignmentPaletteInstance()) P->Hide();
@@ -228,6 +278,12 @@ void TCustomLiteDesigner::SetActive(bool Value) {
     }
     FDesigner->SetActive(Value);
     if (Value && FActiveRoot) FActiveRoot->FreeNotification(this);
+    // Shown after the engine started: a form window made again for design
+    // mode would otherwise cover the palette.
+    if (Value && FShowPalette && Active()) {
+        StartComponentPalette();
+        BroadcastToListeners(nullptr, ComponentPaletteShowMessage, 1, 0);
+    }
     if (!Value) {
         if (Module) Module->SetDesigning(false);
         if (FWrapper) FWrapper->Hide();
@@ -257,9 +313,11 @@ void TCustomLiteDesigner::Loaded() {
 }
 
 void TCustomLiteDesigner::WMFormLoaded(TMessage&) {
-    if (!FStoreChanges) return;
-    FChanges->TakeSnapshot(Root());
-    LoadChanges();
+    if (FStoreChanges) {
+        FChanges->TakeSnapshot(Root());
+        LoadChanges();
+    }
+    if (FCaptionButton) AttachCaptionButton();
 }
 
 std::string TCustomLiteDesigner::ChangesPath() const {
@@ -289,11 +347,14 @@ void TCustomLiteDesigner::Notification(TComponent* AComponent, TOperation Operat
     if (Operation != opRemove) return;
     if (AComponent == FActiveRoot && Active()) SetActive(false);
     if (AComponent == FActiveRoot) FActiveRoot = nullptr;
+    if (AComponent == FCaptionButton) FCaptionButton = nullptr;
     if (ComponentState().Contains(csDestroying)) return;
     FLimitInfos->Forget(AComponent);
     if (AComponent == FDesigner->PopupMenu) FDesigner->PopupMenu = nullptr;
     if (AComponent == FDesignedComponent) FDesignedComponent = nullptr;
     if (AComponent == FDesigner->GetDesignContainer()) FDesigner->SetDesignContainer(nullptr);
+    if (AComponent == FDesigner->CodeDesigner) FDesigner->CodeDesigner = nullptr;
+    if (AComponent == FDesigner->Scripter) FDesigner->Scripter = nullptr;
 }
 
 // ---- options
@@ -319,6 +380,48 @@ void TCustomLiteDesigner::SetPopupMenu(TPopupMenu* Value) {
 void TCustomLiteDesigner::SetShowGrid(bool Value) {
     FDesigner->ShowGrid = Value;
     if (Active() && FDesigner->Form()) FDesigner->Form()->Invalidate();
+}
+
+void TCustomLiteDesigner::SetCodeDesigner(TCodeDesigner* Value) {
+    FDesigner->CodeDesigner = Value;
+    if (Value) Value->FreeNotification(this);
+}
+
+void TCustomLiteDesigner::SetScripter(TZelSimpleScripter* Value) {
+    FDesigner->Scripter = Value;
+    if (Value) Value->FreeNotification(this);
+}
+
+void TCustomLiteDesigner::SetUseGlobalOptions(bool Value) {
+    if (Value && !UseGlobalOptions()) {
+        const auto* Keys = TOptionExt::Global<TZelLiteDesignerOptions>();
+        FStartHotKey = Keys->StartHotKey();
+        FStopHotKey = Keys->StopHotKey();
+    }
+    FDesigner->SetUseGlobalOptions(Value);
+}
+
+void TCustomLiteDesigner::SetCaptionGlyph(TBitmap* Value) { FCaptionGlyph->Assign(Value); }
+
+void TCustomLiteDesigner::SetUseCaptionButton(bool Value) {
+    FUseCaptionButton = Value;
+    if (ComponentState().Contains(csDesigning) || (!Value && !FCaptionButton)) return;
+    TZelCaptionButton* Button = CaptionButton();
+    Button->SetGlyph(FCaptionGlyph.get());
+    Button->SetVisible(Value);
+}
+
+TZelCaptionButton* TCustomLiteDesigner::CaptionButton() {
+    if (!FCaptionButton) {
+        FCaptionButton = new TZelCaptionButton(this);
+        FCaptionButton->OnClick = TNotifyEvent(this, &TCustomLiteDesigner::CaptionButtonClick);
+        AttachCaptionButton();
+    }
+    return FCaptionButton;
+}
+
+void TCustomLiteDesigner::AttachCaptionButton() {
+    if (auto* Form = dynamic_cast<TCustomForm*>(Root())) FCaptionButton->SetForm(Form);
 }
 
 bool TCustomLiteDesigner::ToolsOnTop() const { return GToolsOnTop; }

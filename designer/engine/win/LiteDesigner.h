@@ -11,12 +11,15 @@
 //   D->SaveToFile("Window1.qfm");
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "designer/engine/win/CompChanges.h"
 #include "designer/engine/win/DataModuleWrapper.h"
+#include "designer/engine/win/InspOptions.h"
 #include "designer/engine/win/LimitInfos.h"
 #include "designer/engine/win/ZelFormDesigner.h"
 #include "designer/support/MessageBus.h"
+#include "designer/support/win/PaletteOptions.h"
 #include "framework/menus/Menus.h"
 
 enum TFDOption { fdAllowDelete, fdAllowInsert };
@@ -26,6 +29,7 @@ QRN_SET_NAME(TFDOptions)
 
 class TCustomLiteDesigner;
 class TZelHandleObject;
+class TZelCaptionButton;
 
 // The engine as the designer component runs it: the component's limits and
 // property lists answer the engine's questions.
@@ -35,6 +39,7 @@ public:
     bool CanSelectComponent(TComponent* Component) override;
     bool CanEditProperty(TComponent* Component, const std::string& PropName) override;
     bool CanShowProperty(TComponent* Component, const std::string& PropName) override;
+    void EnumComponentNames(const TTypeInfo* TypeData, TGetStrProc Proc) override;
 
 private:
     TCustomLiteDesigner* FOwner;
@@ -46,6 +51,8 @@ using TComponentEvent = TEvent<void(TObject* Sender, TComponent* AControl)>;
 using TPropertyQueryEvent =
     TEvent<void(TObject* Sender, TObject* Instance, const std::string& PropName, bool& Allow)>;
 using TProcessedEvent = TEvent<void(TObject* Sender, bool& Processed)>;
+using TGetGlyphEvent = TEvent<void(TObject* Sender, const TClass* AClass, TBitmap* AGlyph)>;
+using TGetCompNamesEvent = TEvent<void(TObject* Sender, const TTypeInfo* TypeData, TGetStrProc Proc)>;
 
 class TCustomLiteDesigner : public TComponent {
     QRN_CLASS(TCustomLiteDesigner, TComponent)
@@ -123,8 +130,25 @@ public:
     void SetShowAlignPalette(bool Value) { FShowAlignPalette = Value; }
     bool UseDefaultMenu() const { return FDesigner->UseDefaultMenu; }
     void SetUseDefaultMenu(bool Value) { FDesigner->UseDefaultMenu = Value; }
-    bool UseGlobalOptions() const { return FUseGlobalOptions; }
-    void SetUseGlobalOptions(bool Value) { FUseGlobalOptions = Value; }
+    // Grid, captions and hints from the global designer options, the hot
+    // keys from the global designer-component options; True takes them now.
+    bool UseGlobalOptions() const { return FDesigner->UseGlobalOptions(); }
+    void SetUseGlobalOptions(bool Value);
+    TCompPaletteOptions* PaletteOptions() const { return FPaletteOptions.get(); }
+    void SetPaletteOptions(TCompPaletteOptions* Value) { FPaletteOptions->Assign(Value); }
+    TInspOptions* InspectorOptions() const { return FInspectorOptions.get(); }
+    void SetInspectorOptions(TInspOptions* Value) { FInspectorOptions->Assign(Value); }
+    TCodeDesigner* CodeDesigner() const { return FDesigner->CodeDesigner; }
+    void SetCodeDesigner(TCodeDesigner* Value);
+    TZelSimpleScripter* Scripter() const { return FDesigner->Scripter; }
+    void SetScripter(TZelSimpleScripter* Value);
+    TBitmap* CaptionGlyph() const { return FCaptionGlyph.get(); }
+    void SetCaptionGlyph(TBitmap* Value);
+    bool CaptionGlyphChanged() const { return FCaptionGlyphChanged; }
+    bool UseCaptionButton() const { return FUseCaptionButton; }
+    void SetUseCaptionButton(bool Value);
+    // Made on first use; its click toggles design mode.
+    TZelCaptionButton* CaptionButton();
     const std::string& ChangesKey() const { return FChangesKey; }
     void SetChangesKey(const std::string& Value) { FChangesKey = Value; }
     bool StoreChanges() const { return FStoreChanges; }
@@ -146,6 +170,10 @@ public:
     TEvent<void(TObject* Sender, TShiftState Shift, int X, int Y)> OnMouseMove;
     TEvent<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)> OnMouseUp;
     TNotifyEvent OnSelectionChanged;
+    // Without a handler the icon shows the palette glyph.
+    TGetGlyphEvent OnGetComponentGlyph;
+    // Without a handler the engine lists the root's components.
+    TGetCompNamesEvent OnGetCompNames;
     TPropertyQueryEvent OnEditProperty;
     TPropertyQueryEvent OnShowProperty;
     TProcessedEvent OnSaveChanges;
@@ -178,6 +206,9 @@ protected:
 private:
     void HookEngineEvents();
     void RelayKeyDown(uint16_t& Key, TShiftState Shift);
+    void CaptionButtonClick(TObject*) { SetActive(!Active()); }
+    void CaptionGlyphEdited(TObject*) { FCaptionGlyphChanged = true; }
+    void AttachCaptionButton();
 
     std::unique_ptr<TLiteFormDesigner> FDesigner;
     std::unique_ptr<TStringList> FHiddenProps = std::make_unique<TStringList>();
@@ -185,6 +216,12 @@ private:
     std::unique_ptr<TLimitInfos> FLimitInfos;
     std::unique_ptr<TZelCompChanges> FChanges = std::make_unique<TZelCompChanges>();
     std::unique_ptr<TZelHandleObject> FHandleObject;
+    std::unique_ptr<TCompPaletteOptions> FPaletteOptions = std::make_unique<TCompPaletteOptions>();
+    std::unique_ptr<TInspOptions> FInspectorOptions = std::make_unique<TInspOptions>();
+    std::unique_ptr<TBitmap> FCaptionGlyph;
+    TZelCaptionButton* FCaptionButton = nullptr;  // owned as a component
+    bool FCaptionGlyphChanged = false;
+    bool FUseCaptionButton = false;
     std::unique_ptr<TDataModuleWrapper, TObjectFree> FWrapper;  // made when a data module is designed
     bool FLoadedOnce = false;
     TActionTypes FAllowedActions = AllActionTypes;
@@ -197,7 +234,6 @@ private:
     bool FShowPalette = true;
     bool FShowSelf = false;
     bool FShowAlignPalette = false;
-    bool FUseGlobalOptions = true;
     bool FStoreChanges = false;
     bool FFromHotKey = false;
     bool FHooked = false;
@@ -212,3 +248,6 @@ public:
 
 // Ctrl+F12: both hot keys of a new designer component.
 TShortCut DefaultDesignerHotKey();
+
+// The live designer components, in creation order.
+const std::vector<TCustomLiteDesigner*>& LiteDesignerList();

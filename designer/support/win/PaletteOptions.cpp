@@ -42,3 +42,12 @@ void TNewFormOptions::SetDefaults() {
 TCompPaletteOptions::TCompPaletteOptions() : FPages(std::make_unique<TStringList>()) {
     FillDefaultPages(FPages.get());
 }
+
+void TCompPaletteOptions::Assign(TPersistent* Source) {
+    auto* S = dynamic_cast<TCompPaletteOptions*>(Source);
+    if (!S) return TPersistent::Assign(Source);
+    CustomizePalette = S->CustomizePalette;
+    UseActiveX = S->UseActiveX;
+    OnlyDefinedItems = S->OnlyDefinedItems;
+    FPages->Assign(S->FPages.get());
+}

@@ -41,6 +41,7 @@ class TCompPaletteOptions : public TPersistent {
     QRN_CLASS(TCompPaletteOptions, TPersistent)
 public:
     TCompPaletteOptions();
+    void Assign(TPersistent* Source) override;
     bool CustomizePalette = false;
     bool UseActiveX = false;
     bool OnlyDefinedItems = false;

@@ -146,6 +146,12 @@ TEST_F(DesignerMethodsTest, DesignersThatUseTheGlobalOptionsFollowThem) {
     Keys->SetStartHotKey(scCtrl | VK_F11);
     LiteDesignerOptionsApplied = nullptr;
     EXPECT_EQ(Heard, scCtrl | VK_F11);
+    // The later tests of this program start from the stored defaults.
+    Keys->SetStartHotKey(scCtrl | VK_F12);
+    Options->SetGridSizeX(8);
+    Options->SetGridSizeY(8);
+    Options->SetShowGrid(true);
+    Options->SetSnaptoGrid(true);
 }
 
 TEST(FormDesignerUnitStart, NestedStartsRegisterTheActionsAsVerbsOnceAndTheEndTakesThemBack) {

@@ -2,11 +2,16 @@
 // its hot key through the thread hook, and the limits the engine asks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
+#include "designer/engine/win/CaptionButton.h"
+#include "designer/engine/win/DesignerOptions.h"
 #include "designer/engine/win/FormDesignerUnit.h"
 #include "designer/engine/win/LiteDesigner.h"
 #include "framework/classes/DataModule.h"
+#include "designer/support/win/CompPalForm.h"
 #include "framework/rtl/FileUtils.h"
 #include "framework/stdctrls/StdCtrls.h"
 #include "tests/common/TestFolder.h"
@@ -37,6 +42,26 @@ struct TDesignedWindow {
         Designer->SetShowPalette(false);
         Designer->SetShowAlignPalette(true);
     }
+};
+
+// Attachments that do nothing: only their lifetime matters here.
+class TIdleCode : public TCodeDesigner {
+public:
+    using TCodeDesigner::TCodeDesigner;
+    std::string VariantTypeName(int) override { return {}; }
+    void CreateMethod(const std::string&, const TTypeInfo*) override {}
+    void EnumMethods(const TTypeInfo*, TGetStrProc) override {}
+    bool MethodExists(const std::string&) override { return false; }
+    void RenameMethod(const std::string&, const std::string&) override {}
+    void ShowMethod(const std::string&) override {}
+};
+
+class TIdleScripter : public TZelSimpleScripter {
+public:
+    using TZelSimpleScripter::TZelSimpleScripter;
+    void DesignModeChanged(bool) override {}
+    void MethodCreated(const std::string&) override {}
+    void MethodRenamed(const std::string&, const std::string&) override {}
 };
 
 }  // namespace
@@ -163,4 +188,117 @@ TEST(LiteDesigner, ADataModuleIsDesignedThroughItsWrapperForm) {
     D->SetActive(false);
     EXPECT_FALSE(Wrapper->Visible());
     EXPECT_FALSE(Module->ComponentState().Contains(csDesigning));
+}
+
+TEST(LiteDesigner, ForwardsTheCodeDesignerScripterGlyphsAndNamesToTheEngine) {
+    TDesignedWindow W;
+    TZelLiteDesigner& D = *W.Designer;
+    TLiteFormDesigner& E = *D.FormDesigner();
+    auto* Code = new TIdleCode(W.Form.get());
+    auto* Script = new TIdleScripter(W.Form.get());
+    D.SetCodeDesigner(Code);
+    D.SetScripter(Script);
+    EXPECT_EQ(E.CodeDesigner, Code);
+    EXPECT_EQ(E.Scripter, Script);
+    Code->Free();
+    Script->Free();
+    EXPECT_EQ(D.CodeDesigner(), nullptr);
+    EXPECT_EQ(D.Scripter(), nullptr);
+
+    // Without a handler the icon takes the palette glyph.
+    TBitmap Glyph;
+    E.GetComponentGlyph(TButton::StaticClass(), &Glyph);
+    EXPECT_FALSE(Glyph.Empty());
+    const TClass* Asked = nullptr;
+    D.OnGetComponentGlyph = [&](TObject*, const TClass* C, TBitmap*) { Asked = C; };
+    E.GetComponentGlyph(TButton::StaticClass(), &Glyph);
+    EXPECT_EQ(Asked, TButton::StaticClass());
+
+    std::vector<std::string> Names;
+    D.OnGetCompNames = [](TObject*, const TTypeInfo*, TGetStrProc Proc) { Proc("Mine"); };
+    E.EnumComponentNames(nullptr, [&](const std::string& S) { Names.push_back(S); });
+    EXPECT_EQ(Names, std::vector<std::string>{"Mine"});
+
+    // The option objects are assigned by copy; HideEvents is library-wide.
+    TInspOptions Insp;
+    Insp.SetHideEvents(true);
+    D.SetInspectorOptions(&Insp);
+    EXPECT_TRUE(D.InspectorOptions()->HideEvents());
+    EXPECT_NE(D.InspectorOptions(), &Insp);
+    EXPECT_TRUE(InspectorHidesEvents());
+    D.InspectorOptions()->SetHideEvents(false);
+    EXPECT_FALSE(InspectorHidesEvents());
+    TCompPaletteOptions Pal;
+    Pal.UseActiveX = true;
+    Pal.PredefinedPages()->Clear();
+    D.SetPaletteOptions(&Pal);
+    EXPECT_TRUE(D.PaletteOptions()->UseActiveX);
+    EXPECT_EQ(D.PaletteOptions()->PredefinedPages()->Count(), 0);
+}
+
+TEST(LiteDesigner, LiveComponentsFollowTheGlobalOptions) {
+    auto* Grid = TOptionExt::Global<TDesignerOptions>();
+    auto* Keys = TOptionExt::Global<TZelLiteDesignerOptions>();
+    Grid->SetGridSizeX(16);
+    Keys->SetStartHotKey(scCtrl | VK_F11);
+    {
+        // A new component starts from the global grid, but with its own
+        // hot keys and hints.
+        TDesignedWindow W;
+        TDesignedWindow Own;
+        EXPECT_EQ(W.Designer->GridStepX(), 16);
+        EXPECT_TRUE(W.Designer->ShowHints());
+        EXPECT_EQ(W.Designer->StartHotKey(), VK_F12);
+        const auto& List = LiteDesignerList();
+        EXPECT_NE(std::find(List.begin(), List.end(), W.Designer), List.end());
+
+        Own.Designer->SetUseGlobalOptions(false);
+        Grid->SetGridSizeY(32);
+        Keys->SetStopHotKey(scCtrl | VK_F10);
+        EXPECT_EQ(W.Designer->GridStepY(), 32);
+        EXPECT_EQ(W.Designer->StartHotKey(), scCtrl | VK_F11);
+        EXPECT_EQ(W.Designer->StopHotKey(), scCtrl | VK_F10);
+        EXPECT_EQ(Own.Designer->GridStepY(), 8);
+        EXPECT_EQ(Own.Designer->StartHotKey(), VK_F12);
+        // Turning it on takes the global values at once.
+        Own.Designer->SetUseGlobalOptions(true);
+        EXPECT_EQ(Own.Designer->StartHotKey(), scCtrl | VK_F11);
+        EXPECT_EQ(Own.Designer->GridStepY(), 32);
+        W.Form.reset();
+        EXPECT_EQ(std::find(List.begin(), List.end(), W.Designer), List.end());
+    }
+    Grid->SetGridSizeX(8);
+    Grid->SetGridSizeY(8);
+    Keys->SetStartHotKey(scCtrl | VK_F12);
+    Keys->SetStopHotKey(scCtrl | VK_F12);
+}
+
+TEST(LiteDesigner, TheCaptionButtonAndThePaletteComeWithDesignMode) {
+    TDesignedWindow W;
+    TZelLiteDesigner& D = *W.Designer;
+    EXPECT_EQ(D.CaptionGlyph()->Width(), 10);  // the DESIGNERCAPTION bitmap
+    EXPECT_FALSE(D.CaptionGlyphChanged());
+    D.SetUseCaptionButton(true);
+    TZelCaptionButton* Button = D.CaptionButton();
+    EXPECT_EQ(Button->Form(), W.Form.get());
+    EXPECT_EQ(Button->Glyph()->Width(), 10);
+    EXPECT_TRUE(Button->Visible());
+    D.SetShowPalette(true);
+    D.SetShowAlignPalette(false);
+    W.Form->Show();
+    Button->Click();
+    EXPECT_TRUE(D.Active());
+    EXPECT_TRUE(ComponentPaletteForm()->Visible());
+    Button->Click();
+    EXPECT_FALSE(D.Active());
+    EXPECT_TRUE(ComponentPaletteForm()->Visible());  // it stays
+    D.SetUseCaptionButton(false);
+    EXPECT_FALSE(Button->Visible());
+    // A glyph of the user's own is stored with the component.
+    TBitmap Own;
+    Own.SetWidth(4);
+    Own.SetHeight(4);
+    D.SetCaptionGlyph(&Own);
+    EXPECT_TRUE(D.CaptionGlyphChanged());
+    EndComponentPalette();
 }
