@@ -61,17 +61,23 @@ void RegisterPictureEditors() {
 }  // namespace
 
 void InitInspectorUnits() {
-    static bool Done = false;
-    if (Done) return;
-    Done = true;
-    for (const TClass* C : {TPopupListBox::StaticClass(), TPopupColorBox::StaticClass(),
-                            TPopupBrushBox::StaticClass(), TPopupPenBox::StaticClass(),
-                            TZelPropEditor::StaticClass(), TOpenDialog::StaticClass(), TSaveDialog::StaticClass(),
-                            TSpeedButton::StaticClass(), TImage::StaticClass(), TColorEdit::StaticClass(),
-                            TPenStyleEdit::StaticClass(), TBrushStyleEdit::StaticClass(),
-                            TPictureEdit::StaticClass(), TImageEdit::StaticClass(), TCheckEdit::StaticClass(),
-                            TZelListBox::StaticClass(), THistComponent::StaticClass()})
-        RegisterClassOnce(C);
+    static bool ClassesRegistered = false;
+    if (!ClassesRegistered) {
+        ClassesRegistered = true;
+        for (const TClass* C : {TPopupListBox::StaticClass(), TPopupColorBox::StaticClass(),
+                                TPopupBrushBox::StaticClass(), TPopupPenBox::StaticClass(),
+                                TZelPropEditor::StaticClass(), TOpenDialog::StaticClass(), TSaveDialog::StaticClass(),
+                                TSpeedButton::StaticClass(), TImage::StaticClass(), TColorEdit::StaticClass(),
+                                TPenStyleEdit::StaticClass(), TBrushStyleEdit::StaticClass(),
+                                TPictureEdit::StaticClass(), TImageEdit::StaticClass(), TCheckEdit::StaticClass(),
+                                TZelListBox::StaticClass(), THistComponent::StaticClass()})
+            RegisterClassOnce(C);
+    }
+    // The library's end frees the registries these go into: a designer
+    // run after the first would otherwise show every value as plain text.
+    static int RegisteredIn = -1;
+    if (RegisteredIn == DesignLibraryGeneration()) return;
+    RegisteredIn = DesignLibraryGeneration();
     ReaderErrorProc = ReaderErrorCallback;
     CallRegisterProc(RegisterPropEditClasses);
     CallRegisterProc(RegisterStringListEditor);

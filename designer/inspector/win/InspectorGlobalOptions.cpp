@@ -95,9 +95,6 @@ void LoadInspectorGlyphs(TBitmap* Plus, TBitmap* Minus) {
 }
 
 void InitObjectInspectorUnit() {
-    static bool Done = false;
-    if (Done) return;
-    Done = true;
     for (const TClass* C : {TObjectInspector::StaticClass(), TOInplaceEdit::StaticClass()}) RegisterClassOnce(C);
     RegisterEnvironmentOptions(TInspectorOptions::StaticClass());
 }

@@ -49,6 +49,7 @@ private:
 // "OBJECTINSPECTOR_MINUS"); a missing resource leaves a bitmap empty.
 void LoadInspectorGlyphs(TBitmap* Plus, TBitmap* Minus);
 
-// The inspector unit's start-up (once): its classes become creatable by
-// name and its options join the environment options.
+// The inspector unit's start-up (again after each end of the library):
+// its classes become creatable by name and its options join the
+// environment options.
 void InitObjectInspectorUnit();

@@ -34,6 +34,7 @@ bool SkipDesignRegistration = false;
 
 namespace {
 int GStarts = 0;
+int GGeneration = 0;
 std::unique_ptr<TZelApplication, TObjectFree> GApplication;
 // The editor group the start opened (0: one was open already) and the
 // framework's group handler that was installed before ours.
@@ -60,6 +61,7 @@ void ModuleClassesUnregistering(int Group) {
 
 void StartDesignLibrary() {
     if (GStarts++ > 0) return;
+    ++GGeneration;
     try {
         for (const TClass* C : {TZelLinkedComponent::StaticClass(), TPersHolder::StaticClass(),
                                 TZelPathDialog::StaticClass(), TActiveNotifier::StaticClass(),
@@ -89,6 +91,7 @@ void StartDesignLibrary() {
 
 void EndDesignLibrary() {
     if (GStarts <= 0 || --GStarts > 0) return;
+    ++GGeneration;
     EndStep([] { EndComponentPalette(); });
     // Options are saved while the registry object still exists.
     EndStep([] { SaveGlobalOptions(); });
@@ -120,6 +123,8 @@ void EndDesignLibrary() {
 }
 
 bool DesignLibraryStarted() { return GStarts > 0; }
+
+int DesignLibraryGeneration() { return GGeneration; }
 
 void InitDesignLibrary() {
     if (!DesignLibraryStarted()) StartDesignLibrary();

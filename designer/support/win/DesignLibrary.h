@@ -9,6 +9,9 @@
 void StartDesignLibrary();
 void EndDesignLibrary();
 bool DesignLibraryStarted();
+// Changes at every outermost start and end: the end frees the library's
+// registries, so what registers into them registers again when it changed.
+int DesignLibraryGeneration();
 
 // The framework's editor-group handler while the library runs: drops the
 // library's named entries of the group, tells the registries

@@ -9,8 +9,10 @@
 #include <utility>
 
 #include "designer/engine/win/LiteDesigner.h"
+#include "designer/support/win/RegistryValues.h"
 #include "framework/controls/ScreenCapture.h"
 #include "framework/rtl/FileUtils.h"
+#include "framework/rtl/win/Registry.h"
 #include "framework/stdctrls/ExtCtrls.h"
 #include "framework/stdctrls/ListCtrls.h"
 #include "framework/stdctrls/StdCtrls.h"
@@ -60,6 +62,16 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
         if (HWND Host = ThreadWindow(nullptr, "Designer")) PostMessageA(Host, WM_CLOSE, 0, 0);
 }
 
+// The library saves its options under the user's own key when a run ends;
+// the tests leave that key as they found it.
+struct TUserKeyGuard {
+    const std::string Key = "\\" + std::string(DefaultDesignerBaseKey);
+    bool Existed = TRegistry().KeyExists(Key);
+    ~TUserKeyGuard() {
+        if (!Existed) TRegistry().DeleteKey(Key);
+    }
+};
+
 class PelmoraExecuteTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -86,6 +98,7 @@ protected:
         }
     }
 
+    TUserKeyGuard UserKey;  // first made, last gone: after the library is unloaded
     TLoadedLibrary Library{"Pelmora.dll"};
     TPelmoraExecuteProc Execute = nullptr;
     TTestFolder Dir;
