@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/QuillMemo.h"
+#include "editor/win/QuillMemo.h"
 #include "framework/rtl/FileUtils.h"
 #include "framework/rtl/Streams.h"
 

@@ -5,7 +5,7 @@
 
 #include "editor/QuillMemoBase.h"
 
-class TQuillMemo;
+class TQuillEditor;
 class TQuillNavigator;
 
 class TQuillHighlighter : public TComponent {
@@ -19,15 +19,15 @@ public:
     virtual bool FindStart(TQuillNavigator* /*From*/, TQuillNavigator* /*To*/, int /*KeyCount*/) { return false; }
     virtual bool FindStop(TQuillNavigator* /*At*/, TQuillNavigator* /*Limit*/, int /*KeyCount*/) { return false; }
 
-    const std::vector<TQuillMemo*>& Editors() const { return FEditors; }
-    void AddEditor(TQuillMemo* E) {
+    const std::vector<TQuillEditor*>& Editors() const { return FEditors; }
+    void AddEditor(TQuillEditor* E) {
         if (std::find(FEditors.begin(), FEditors.end(), E) == FEditors.end()) FEditors.push_back(E);
     }
-    void RemoveEditor(TQuillMemo* E) { FEditors.erase(std::remove(FEditors.begin(), FEditors.end(), E), FEditors.end()); }
+    void RemoveEditor(TQuillEditor* E) { FEditors.erase(std::remove(FEditors.begin(), FEditors.end(), E), FEditors.end()); }
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
-    std::vector<TQuillMemo*> FEditors;
+    std::vector<TQuillEditor*> FEditors;
 };

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "editor/QuillMemo.h"
+#include "editor/QuillEditor.h"
 
 namespace {
 
@@ -82,7 +82,7 @@ uint8_t FirstLineStyle(const TParagraph& P) { return ParagraphLine(P, 0).Style()
 
 }  // namespace
 
-void TQuillMemo::MoveShift(int32_t I) {
+void TQuillEditor::MoveShift(int32_t I) {
     int32_t Count = ParagraphCount();
     I = std::clamp(I, 0, Count);
     if (FShiftChars == 0 && FShiftLines == 0) {
@@ -103,7 +103,7 @@ void TQuillMemo::MoveShift(int32_t I) {
     if (I >= Count) FShiftChars = FShiftLines = 0;
 }
 
-void TQuillMemo::RenumberRange(int32_t First, int32_t Last) {
+void TQuillEditor::RenumberRange(int32_t First, int32_t Last) {
     int32_t Count = ParagraphCount();
     Last = std::min(Last, Count - 1);
     MoveShift(Last + 1);
@@ -129,7 +129,7 @@ void TQuillMemo::RenumberRange(int32_t First, int32_t Last) {
     }
 }
 
-void TQuillMemo::KeepLinesForRebreak(int32_t Par, int32_t OA, int32_t OB, int32_t Delta, int32_t Inserted) {
+void TQuillEditor::KeepLinesForRebreak(int32_t Par, int32_t OA, int32_t OB, int32_t Delta, int32_t Inserted) {
     const TParagraph& P = Paragraph(Par);
     TRebreakHint& H = FRebreak;
     int32_t N = P.LineCount();
@@ -157,7 +157,7 @@ void TQuillMemo::KeepLinesForRebreak(int32_t Par, int32_t OA, int32_t OB, int32_
     H.Par = Par;
 }
 
-void TQuillMemo::InsertTextAtSelection(std::string_view Text) {
+void TQuillEditor::InsertTextAtSelection(std::string_view Text) {
     TQuillNavigator* SS = SelStartNav();
     TQuillNavigator* SE = SelEndNav();
     if (SS->Pos == SE->Pos && Text.empty()) return;
@@ -359,7 +359,7 @@ void TQuillMemo::InsertTextAtSelection(std::string_view Text) {
     }
 }
 
-void TQuillMemo::SetSelLength(int32_t N) {
+void TQuillEditor::SetSelLength(int32_t N) {
     if (N == FSelLength) return;
     int32_t C = Caret()->Pos;
     int64_t Target = std::clamp<int64_t>(static_cast<int64_t>(C) + N, 0, FCharCount);
@@ -385,7 +385,7 @@ void TQuillMemo::SetSelLength(int32_t N) {
     }
 }
 
-std::string TQuillMemo::GetTextRange(int32_t From, int32_t To) {
+std::string TQuillEditor::GetTextRange(int32_t From, int32_t To) {
     From = std::max(From, 0);
     To = std::min(To, FCharCount);
     std::string R;
@@ -422,11 +422,11 @@ std::string TQuillMemo::GetTextRange(int32_t From, int32_t To) {
     return R;
 }
 
-std::string TQuillMemo::GetSelText() {
+std::string TQuillEditor::GetSelText() {
     return GetTextRange(SelStartNav()->Pos, SelEndNav()->Pos);
 }
 
-int32_t TQuillMemo::GetSelTextBuf(char* Buffer, int32_t Size) {
+int32_t TQuillEditor::GetSelTextBuf(char* Buffer, int32_t Size) {
     if (Size <= 0 || !Buffer) return 0;
     int32_t Len = std::abs(FSelLength);
     int32_t N = std::min(Len, Size - 1);
@@ -436,7 +436,7 @@ int32_t TQuillMemo::GetSelTextBuf(char* Buffer, int32_t Size) {
     return static_cast<int32_t>(S.size());
 }
 
-void TQuillMemo::SetSelText(std::string_view Text) {
+void TQuillEditor::SetSelText(std::string_view Text) {
     if (FSelLength == 0 && FVirtualColumns > 0 && HasOption(pmoPutExtraSpaces)) {
         std::string S(static_cast<size_t>(FVirtualColumns), ' ');
         S += Text;
@@ -446,11 +446,11 @@ void TQuillMemo::SetSelText(std::string_view Text) {
     InsertTextAtSelection(Text);
 }
 
-void TQuillMemo::Clear() { ReplaceAllText({}); }
+void TQuillEditor::Clear() { ReplaceAllText({}); }
 
-int32_t TQuillMemo::CaretLine() { return Caret()->GetLineNb(); }
+int32_t TQuillEditor::CaretLine() { return Caret()->GetLineNb(); }
 
-void TQuillMemo::SetCaretLine(int32_t Line) {
+void TQuillEditor::SetCaretLine(int32_t Line) {
     while (Line >= FLineCount && FLayoutEnd >= 0 && FLayoutFrontier < ParagraphCount())
         FormatRange(FLayoutFrontier, std::min(FLayoutFrontier + 64, ParagraphCount() - 1), false);
     TQuillNavigator* W = FNav.LineLookup.get();
@@ -459,9 +459,9 @@ void TQuillMemo::SetCaretLine(int32_t Line) {
     SetSelStart(W->Pos);
 }
 
-int32_t TQuillMemo::CaretColumn() { return Caret()->GetColumn() + FVirtualColumns; }
+int32_t TQuillEditor::CaretColumn() { return Caret()->GetColumn() + FVirtualColumns; }
 
-std::string TQuillMemo::GetLineText(int32_t Line) {
+std::string TQuillEditor::GetLineText(int32_t Line) {
     if (Line < 0) return {};
     while (Line >= FLineCount && FLayoutEnd >= 0 && FLayoutFrontier < ParagraphCount())
         FormatRange(FLayoutFrontier, std::min(FLayoutFrontier + 64, ParagraphCount() - 1), false);

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "editor/QuillEditor.h"
 #include "editor/QuillHighlighter.h"
-#include "editor/QuillMemo.h"
 #include "editor/QuillText.h"
 
 namespace {
@@ -30,7 +30,7 @@ struct TParCopies {
 
 }  // namespace
 
-void TQuillMemo::HighlightParagraphStartStop(int32_t Par, std::vector<TFormatStop>& Out, TFormatStop& EndState) {
+void TQuillEditor::HighlightParagraphStartStop(int32_t Par, std::vector<TFormatStop>& Out, TFormatStop& EndState) {
     TParagraph& P = Paragraph(Par);
     Out.clear();
     TFormatStop State = *P.StartContext;
@@ -202,7 +202,7 @@ void TQuillMemo::HighlightParagraphStartStop(int32_t Par, std::vector<TFormatSto
     EndState = State;
 }
 
-void TQuillMemo::HighlightStartStop(TQuillNavigator* From, TQuillNavigator* To) {
+void TQuillEditor::HighlightStartStop(TQuillNavigator* From, TQuillNavigator* To) {
     int32_t PF = From->LocatePar();
     int32_t PT = std::max(PF, To->LocatePar());
     std::vector<TFormatStop>& Stops = FScratchPassStops;
@@ -246,7 +246,7 @@ void TQuillMemo::HighlightStartStop(TQuillNavigator* From, TQuillNavigator* To) 
     }
 }
 
-void TQuillMemo::EnsureHighlighted(int32_t Par) {
+void TQuillEditor::EnsureHighlighted(int32_t Par) {
     Par = std::min(Par, ParagraphCount() - 1);
     TQuillNavigator* F = FNav.HighlightWalk.get();
     while (FHighlightFrontier < Par) {
@@ -261,13 +261,13 @@ void TQuillMemo::EnsureHighlighted(int32_t Par) {
     }
 }
 
-void TQuillMemo::HighlightKeywords(TQuillNavigator* From, TQuillNavigator* To) {
+void TQuillEditor::HighlightKeywords(TQuillNavigator* From, TQuillNavigator* To) {
     int32_t PF = From->LocatePar();
     int32_t PT = std::max(PF, To->LocatePar());
     for (int32_t P = PF; P <= PT; ++P) HighlightParagraphKeywords(P);
 }
 
-void TQuillMemo::HighlightParagraphKeywords(int32_t Par) {
+void TQuillEditor::HighlightParagraphKeywords(int32_t Par) {
     if (!Paragraph(Par).Highlighted) EnsureHighlighted(Par);
     TParagraph& P = Paragraph(Par);
     if (FHighlighter) {
@@ -453,7 +453,7 @@ void TQuillMemo::HighlightParagraphKeywords(int32_t Par) {
     InvalidateNavigators(ParagraphStart(Par) - 1, Par);
 }
 
-void TQuillMemo::ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, bool MarkLayout, bool Highlighting,
+void TQuillEditor::ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, bool MarkLayout, bool Highlighting,
                                 const TFormatStop& Stop) {
     if (From->Pos > To->Pos) std::swap(From, To);
     int32_t PF = From->LocatePar();
@@ -493,7 +493,7 @@ void TQuillMemo::ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, bool
     To->ForgetStopAndLine();
 }
 
-void TQuillMemo::ReformatAll() {
+void TQuillEditor::ReformatAll() {
     for (int32_t i = 0; i < ParagraphCount(); ++i) {
         TParagraph& P = Paragraph(i);
         P.Formatted = P.Highlighted = P.Parsed = 0;

@@ -5,7 +5,7 @@
 
 #include "editor/QuillHighlighter.h"
 #include "editor/QuillJustify.h"
-#include "editor/QuillMemo.h"
+#include "editor/QuillEditor.h"
 
 namespace {
 constexpr int64_t SliceMs = 25;
@@ -13,7 +13,7 @@ constexpr int64_t SliceMs = 25;
 constexpr int32_t LongWord = 256;
 }
 
-void TQuillMemo::MeasureFont() {
+void TQuillEditor::MeasureFont() {
     FSpaceWidth = 1;
     FOverhang = 0;
     FAvgCharWidth = 1;
@@ -33,7 +33,7 @@ void TQuillMemo::MeasureFont() {
         FLineHeightPx = FWindow ? FWindow->FontLineHeight() + 1 : 0;
 }
 
-void TQuillMemo::MarkLayoutPending(int32_t FirstPar, int32_t LineInFirstPar, int32_t LastPar) {
+void TQuillEditor::MarkLayoutPending(int32_t FirstPar, int32_t LineInFirstPar, int32_t LastPar) {
     FirstPar = std::clamp(FirstPar, 0, ParagraphCount() - 1);
     LastPar = std::clamp(LastPar, FirstPar, ParagraphCount() - 1);
     int32_t Line = ParagraphFirstLine(FirstPar) + LineInFirstPar;
@@ -50,12 +50,12 @@ void TQuillMemo::MarkLayoutPending(int32_t FirstPar, int32_t LineInFirstPar, int
     FLayoutCurrent = false;
 }
 
-void TQuillMemo::FormatParagraph(int32_t Par, int32_t FromLine) {
+void TQuillEditor::FormatParagraph(int32_t Par, int32_t FromLine) {
     if (!Paragraph(Par).Highlighted) EnsureHighlighted(Par);
     BreakParagraph(Par, FromLine);
 }
 
-bool TQuillMemo::WidthsFollowText(const TParagraph& P) const {
+bool TQuillEditor::WidthsFollowText(const TParagraph& P) const {
     auto FontBits = [](TStopState S) {
         const TFormatStop& F = StopState(S);
         return IsHighlightingStop(F) && (F.Kind & 0x2F) != 0;
@@ -69,7 +69,7 @@ bool TQuillMemo::WidthsFollowText(const TParagraph& P) const {
     return true;
 }
 
-void TQuillMemo::BreakParagraph(int32_t Par, int32_t FromLine) {
+void TQuillEditor::BreakParagraph(int32_t Par, int32_t FromLine) {
     TParagraph& P = Paragraph(Par);
     if (!P.Parsed && (FApplyKeyWords || FHighlighter)) HighlightParagraphKeywords(Par);
     P.Parsed = 1;
@@ -252,13 +252,13 @@ void TQuillMemo::BreakParagraph(int32_t Par, int32_t FromLine) {
     SetParagraphLines(P, Lines.data(), static_cast<int32_t>(Lines.size()));
 }
 
-void TQuillMemo::ApplyLineDelta(int32_t FirstPar, int32_t LastPar) {
+void TQuillEditor::ApplyLineDelta(int32_t FirstPar, int32_t LastPar) {
     RenumberRange(std::clamp(FirstPar, 0, ParagraphCount() - 1), LastPar);
     for (TQuillNavigator* N : FNavigators) N->LineInPar = QuillUnknown;
     KeepTopLine();
 }
 
-void TQuillMemo::KeepTopLine() {
+void TQuillEditor::KeepTopLine() {
     if (!FWindow || FLineHeightPx <= 0) return;
     // The view stays on the text it shows when lines above it change.
     int32_t Line = TopNavigator()->GetLineNb();
@@ -268,7 +268,7 @@ void TQuillMemo::KeepTopLine() {
     FWindow->UpdateScrollRanges();
 }
 
-void TQuillMemo::LayoutLines() {
+void TQuillEditor::LayoutLines() {
     if (FUpdateCount > 0 || FPendLastPar < 0) return;
     int32_t Count = ParagraphCount();
     int32_t First = std::clamp(FPendFirstPar, 0, Count - 1);
@@ -313,7 +313,7 @@ void TQuillMemo::LayoutLines() {
     Change();
 }
 
-void TQuillMemo::FormatRange(int32_t First, int32_t Last, bool Force) {
+void TQuillEditor::FormatRange(int32_t First, int32_t Last, bool Force) {
     int32_t Count = ParagraphCount();
     Last = std::min(Last, Count - 1);
     if (First < 0) First = 0;
@@ -347,7 +347,7 @@ void TQuillMemo::FormatRange(int32_t First, int32_t Last, bool Force) {
     }
 }
 
-void TQuillMemo::StartFullFormat() {
+void TQuillEditor::StartFullFormat() {
     int32_t Count = ParagraphCount();
     for (int32_t i = 0; i < Count; ++i) Paragraph(i).Formatted = 0;
     FRebreak.Par = -1;
@@ -366,7 +366,7 @@ void TQuillMemo::StartFullFormat() {
     }
 }
 
-void TQuillMemo::FormatInBackground(bool ProcessOthers) {
+void TQuillEditor::FormatInBackground(bool ProcessOthers) {
     if (FUpdateCount > 0) return;
     FBackgroundActive = true;
     int32_t Count = ParagraphCount();
@@ -418,12 +418,12 @@ void TQuillMemo::FormatInBackground(bool ProcessOthers) {
     }
 }
 
-int32_t TQuillMemo::LineToPixel(int32_t N) const {
+int32_t TQuillEditor::LineToPixel(int32_t N) const {
     if (FLineHeightPx <= 0) return 0;
     return N * FLineHeightPx - (FScrollY % FLineHeightPx);
 }
 
-int32_t TQuillMemo::PixelToLine(int32_t Y, int32_t* Remainder) const {
+int32_t TQuillEditor::PixelToLine(int32_t Y, int32_t* Remainder) const {
     if (FLineHeightPx <= 0) {
         if (Remainder) *Remainder = Y;
         return 0;
@@ -433,7 +433,7 @@ int32_t TQuillMemo::PixelToLine(int32_t Y, int32_t* Remainder) const {
     return V / FLineHeightPx;
 }
 
-int32_t TQuillMemo::ColumnToX(TParagraph& Par, int32_t /*ParNb*/, int32_t Column, int32_t LineInPar) {
+int32_t TQuillEditor::ColumnToX(TParagraph& Par, int32_t /*ParNb*/, int32_t Column, int32_t LineInPar) {
     LineInPar = std::clamp(LineInPar, 0, Par.LineCount() - 1);
     const TDisplayLine DL = ParagraphLine(Par, LineInPar);
     Column = std::clamp(Column, 0, DL.End - DL.Start);
@@ -486,7 +486,7 @@ int32_t TQuillMemo::ColumnToX(TParagraph& Par, int32_t /*ParNb*/, int32_t Column
     return static_cast<int32_t>(std::clamp<int64_t>(X, INT32_MIN, INT32_MAX));
 }
 
-int32_t TQuillMemo::XToColumn(TParagraph& Par, int32_t ParNb, bool KeepColumn, int32_t X, int32_t LineInPar) {
+int32_t TQuillEditor::XToColumn(TParagraph& Par, int32_t ParNb, bool KeepColumn, int32_t X, int32_t LineInPar) {
     LineInPar = std::clamp(LineInPar, 0, Par.LineCount() - 1);
     const TDisplayLine DL = ParagraphLine(Par, LineInPar);
     // The middles of successive characters only grow to the right: the
@@ -508,7 +508,7 @@ int32_t TQuillMemo::XToColumn(TParagraph& Par, int32_t ParNb, bool KeepColumn, i
     return Lo;
 }
 
-void TQuillMemo::ScrollCaretIntoView() {
+void TQuillEditor::ScrollCaretIntoView() {
     if (FUpdateCount > 0 || !FWindow) return;
     TQuillNavigator* C = Caret();
     int32_t P = C->LocatePar();
@@ -547,7 +547,7 @@ void TQuillMemo::ScrollCaretIntoView() {
     FWindow->PlaceCaret();
 }
 
-void TQuillMemo::ScrollTo(int32_t Y, int32_t X) {
+void TQuillEditor::ScrollTo(int32_t Y, int32_t X) {
     int32_t OldY = FScrollY, OldX = FScrollX;
     FScrollY = std::max(Y, 0);
     FScrollX = std::max(X, 0);
@@ -558,12 +558,12 @@ void TQuillMemo::ScrollTo(int32_t Y, int32_t X) {
     if (FWindow) FWindow->ViewScrolled(OldY, OldX);
 }
 
-int32_t TQuillMemo::VisibleLines() const {
+int32_t TQuillEditor::VisibleLines() const {
     if (!FWindow || FLineHeightPx <= 0) return 1;
     return FWindow->ClientHeight() / FLineHeightPx + 1;
 }
 
-void TQuillMemo::EnsureLinesLaidOut(int32_t First, int32_t Last) {
+void TQuillEditor::EnsureLinesLaidOut(int32_t First, int32_t Last) {
     if (!FWindow || FUpdateCount > 0) return;
     TQuillNavigator* W = FNav.LayoutWalk.get();
     W->ResetCache();
@@ -579,7 +579,7 @@ void TQuillMemo::EnsureLinesLaidOut(int32_t First, int32_t Last) {
         }
 }
 
-int32_t TQuillMemo::PositionAt(int32_t X, int32_t Y, int32_t* LineOut) {
+int32_t TQuillEditor::PositionAt(int32_t X, int32_t Y, int32_t* LineOut) {
     int32_t Line = TopLine() + PixelToLine(Y);
     if (Y < 0 && FLineHeightPx > 0) Line = TopLine() + (Y - FLineHeightPx + 1 + FScrollY % FLineHeightPx) / FLineHeightPx;
     if (Line < 0) Line = 0;
@@ -596,14 +596,11 @@ int32_t TQuillMemo::PositionAt(int32_t X, int32_t Y, int32_t* LineOut) {
     return ParagraphStart(W->ParNb) + DL.Start + Col;
 }
 
-void TQuillMemo::Change() {
-#if QRN_QUILL_WINDOWED
-    if (!FAttached.empty()) Perform(QM_TEXTCHANGED, 0, 0);
-#endif
+void TQuillEditor::Change() {
     if (OnChange) OnChange(this);
 }
 
-void TQuillMemo::CheckIntegrity() {
+void TQuillEditor::CheckIntegrity() {
     std::string V = Version();
     int64_t Line = 0, Pos = 0, Total = 0;
     for (int32_t i = 0; i < ParagraphCount(); ++i) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "editor/ProtMemStream.h"
-#include "editor/QuillMemo.h"
+#include "editor/QuillEditor.h"
 #include "framework/rtl/Streams.h"
 
 namespace {
@@ -77,16 +77,16 @@ public:
 
 }  // namespace
 
-void TQuillMemo::LoadFromStream(TStream* Stream) { ReadText(Stream); }
+void TQuillEditor::LoadFromStream(TStream* Stream) { ReadText(Stream); }
 
-void TQuillMemo::ReplaceAllText(std::string_view Text) {
+void TQuillEditor::ReplaceAllText(std::string_view Text) {
     if (Text.empty() && FCharCount == 0) return;
     TProtMemStream S;
     S.SetPointer(Text.data(), static_cast<int64_t>(Text.size()));
     ReadText(&S);
 }
 
-void TQuillMemo::NotifyProgress(int64_t& LastCall, bool Force) {
+void TQuillEditor::NotifyProgress(int64_t& LastCall, bool Force) {
     if (!OnProgress) return;
     int64_t T = Now();
     if (Force || T - LastCall > ProgressInterval) {
@@ -95,9 +95,9 @@ void TQuillMemo::NotifyProgress(int64_t& LastCall, bool Force) {
     }
 }
 
-int64_t TQuillMemo::Now() const { return Clock ? Clock() : 0; }
+int64_t TQuillEditor::Now() const { return Clock ? Clock() : 0; }
 
-void TQuillMemo::ReadText(TStream* Stream) {
+void TQuillEditor::ReadText(TStream* Stream) {
     FLoading = true;
     ++FUpdateCount;
     try {
@@ -195,7 +195,7 @@ void TQuillMemo::ReadText(TStream* Stream) {
     ResetAfterLoad();
 }
 
-void TQuillMemo::ResetAfterLoad() {
+void TQuillEditor::ResetAfterLoad() {
     FLineCount = ParagraphCount();
     FSelLength = 0;
     FVirtualColumns = 0;
@@ -254,7 +254,7 @@ void CancelStylePairs(std::string& S) {
 }
 }  // namespace
 
-void TQuillMemo::SaveToStream(TStream* Stream) {
+void TQuillEditor::SaveToStream(TStream* Stream) {
     std::string Out;
     Out.reserve(65536);
     int64_t LastProgress = Now();

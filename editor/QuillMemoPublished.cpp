@@ -1,6 +1,6 @@
 // The editor's published properties and events, with their stored defaults.
+#include "editor/QuillEditor.h"
 #include "editor/QuillHighlighter.h"
-#include "editor/QuillMemo.h"
 #include "framework/classes/TypeInfo.h"
 #include "framework/uicore/Colors.h"
 
@@ -12,15 +12,6 @@ struct TTypeInfoOf<TQuillAlignment> {
         return Info;
     }
 };
-#if QRN_QUILL_WINDOWED
-template <>
-struct TTypeInfoOf<TQuillBorderStyle> {
-    static const TTypeInfo* Get() {
-        static const TTypeInfo* Info = MakeEnumTypeInfo("TBorderStyle", "bsNone, bsSingle");
-        return Info;
-    }
-};
-#endif
 QRN_ENUM(TUpdateMode, umImmediate, umOnNeed, umBackground)
 QRN_ENUM(TQuillMemoOption, pmoAutoIndent, pmoBackIndent, pmoDiscardTrailingSpaces, pmoFullLineSelect, pmoInsertKeyActive,
          pmoKeepColumnPos, pmoLargeWordSelect, pmoNoDragnDrop, pmoNoFineScroll, pmoPutExtraSpaces, pmoWideOverwriteCaret,
@@ -43,58 +34,52 @@ struct TTypeInfoOf<TContextEvent> {
     }
 };
 
-QRN_PUBLISHED(TQuillMemo) {
-    B.Prop("Alignment", &TQuillMemo::Alignment, &TQuillMemo::SetAlignment).NoDefault();
-    B.Prop("HideSelection", &TQuillMemo::HideSelection, &TQuillMemo::SetHideSelection).Default(true);
-    B.Prop("Lines", [](TObject* O) { return static_cast<TQuillMemo*>(O)->Lines(); });
-    B.Prop("WantTabs", &TQuillMemo::WantTabs, &TQuillMemo::SetWantTabs).Default(true);
-    B.Prop("WordWrap", &TQuillMemo::WordWrap, &TQuillMemo::SetWordWrap).Default(true);
-    B.Prop("ApplyKeyWords", &TQuillMemo::ApplyKeyWords, &TQuillMemo::SetApplyKeyWords).Default(true);
-    B.Prop("ApplyStartStopKeys", &TQuillMemo::ApplyStartStopKeys, &TQuillMemo::SetApplyStartStopKeys).Default(true);
-    B.Prop("CaretWidth", &TQuillMemo::CaretWidth, &TQuillMemo::SetCaretWidth).NoDefault();
-    B.Prop("DisplayOnly", &TQuillMemo::DisplayOnly, &TQuillMemo::SetDisplayOnly).NoDefault();
-    B.Prop("EnableHotKeys", &TQuillMemo::EnableHotKeys, &TQuillMemo::SetEnableHotKeys).Default(true);
-    B.Prop("HighlightBackgnd", &TQuillMemo::HighlightBackgnd, &TQuillMemo::SetHighlightBackgnd)
+QRN_PUBLISHED(TQuillEditor) {
+    B.Prop("Alignment", &TQuillEditor::Alignment, &TQuillEditor::SetAlignment).NoDefault();
+    B.Prop("HideSelection", &TQuillEditor::HideSelection, &TQuillEditor::SetHideSelection).Default(true);
+    B.Prop("Lines", [](TObject* O) { return static_cast<TQuillEditor*>(O)->Lines(); });
+    B.Prop("WantTabs", &TQuillEditor::WantTabs, &TQuillEditor::SetWantTabs).Default(true);
+    B.Prop("WordWrap", &TQuillEditor::WordWrap, &TQuillEditor::SetWordWrap).Default(true);
+    B.Prop("ApplyKeyWords", &TQuillEditor::ApplyKeyWords, &TQuillEditor::SetApplyKeyWords).Default(true);
+    B.Prop("ApplyStartStopKeys", &TQuillEditor::ApplyStartStopKeys, &TQuillEditor::SetApplyStartStopKeys).Default(true);
+    B.Prop("CaretWidth", &TQuillEditor::CaretWidth, &TQuillEditor::SetCaretWidth).NoDefault();
+    B.Prop("DisplayOnly", &TQuillEditor::DisplayOnly, &TQuillEditor::SetDisplayOnly).NoDefault();
+    B.Prop("EnableHotKeys", &TQuillEditor::EnableHotKeys, &TQuillEditor::SetEnableHotKeys).Default(true);
+    B.Prop("HighlightBackgnd", &TQuillEditor::HighlightBackgnd, &TQuillEditor::SetHighlightBackgnd)
         .Type(QRN_TYPE(TColor))
         .Default(clWindow);
-    B.Prop("HighlightColor", &TQuillMemo::HighlightColor, &TQuillMemo::SetHighlightColor)
+    B.Prop("HighlightColor", &TQuillEditor::HighlightColor, &TQuillEditor::SetHighlightColor)
         .Type(QRN_TYPE(TColor))
         .Default(clRed);
-    B.Prop("Highlighter", &TQuillMemo::Highlighter, &TQuillMemo::SetHighlighter);
-    B.Prop("Justified", &TQuillMemo::Justified, &TQuillMemo::SetJustified).NoDefault();
-    B.Prop("Keywords", [](TObject* O) { return static_cast<TQuillMemo*>(O)->Keywords(); });
-    B.Prop("LeftMargin", &TQuillMemo::LeftMargin, &TQuillMemo::SetLeftMargin).Default(8);
-    B.Prop("RightMargin", &TQuillMemo::RightMargin, &TQuillMemo::SetRightMargin).Default(8);
-    B.Prop("LineHeight", &TQuillMemo::LineHeight, &TQuillMemo::SetLineHeight).NoDefault();
-    B.Prop("NullReplacement", &TQuillMemo::NullReplacement, &TQuillMemo::SetNullReplacement).Default(0);
-    B.Prop("Options", &TQuillMemo::Options, &TQuillMemo::SetOptions).NoDefault();
-    B.Prop("Overwrite", &TQuillMemo::Overwrite, &TQuillMemo::SetOverwrite).NoDefault();
-    B.Prop("PassOverCodes", &TQuillMemo::PassOverCodes, &TQuillMemo::SetPassOverCodes).Default(true);
-    B.Prop("ReadOnly", &TQuillMemo::ReadOnly, &TQuillMemo::SetReadOnly).Default(false);
-    B.Prop("Separators", &TQuillMemo::Separators, [](TObject* O, const std::string& V) {
-        static_cast<TQuillMemo*>(O)->SetSeparators(V);
+    B.Prop("Highlighter", &TQuillEditor::Highlighter, &TQuillEditor::SetHighlighter);
+    B.Prop("Justified", &TQuillEditor::Justified, &TQuillEditor::SetJustified).NoDefault();
+    B.Prop("Keywords", [](TObject* O) { return static_cast<TQuillEditor*>(O)->Keywords(); });
+    B.Prop("LeftMargin", &TQuillEditor::LeftMargin, &TQuillEditor::SetLeftMargin).Default(8);
+    B.Prop("RightMargin", &TQuillEditor::RightMargin, &TQuillEditor::SetRightMargin).Default(8);
+    B.Prop("LineHeight", &TQuillEditor::LineHeight, &TQuillEditor::SetLineHeight).NoDefault();
+    B.Prop("NullReplacement", &TQuillEditor::NullReplacement, &TQuillEditor::SetNullReplacement).Default(0);
+    B.Prop("Options", &TQuillEditor::Options, &TQuillEditor::SetOptions).NoDefault();
+    B.Prop("Overwrite", &TQuillEditor::Overwrite, &TQuillEditor::SetOverwrite).NoDefault();
+    B.Prop("PassOverCodes", &TQuillEditor::PassOverCodes, &TQuillEditor::SetPassOverCodes).Default(true);
+    B.Prop("ReadOnly", &TQuillEditor::ReadOnly, &TQuillEditor::SetReadOnly).Default(false);
+    B.Prop("Separators", &TQuillEditor::Separators, [](TObject* O, const std::string& V) {
+        static_cast<TQuillEditor*>(O)->SetSeparators(V);
     });
-    B.Prop("ShowEndParSelected", &TQuillMemo::ShowEndParSelected, &TQuillMemo::SetShowEndParSelected).Default(true);
-    B.Prop("StartStopKeys", [](TObject* O) { return static_cast<TQuillMemo*>(O)->StartStopKeys(); });
-    B.Prop("StaticFormat", &TQuillMemo::StaticFormat, &TQuillMemo::SetStaticFormat).Default(true);
-    B.Prop("TabStops", &TQuillMemo::TabStops, &TQuillMemo::SetTabStops).Default(8);
+    B.Prop("ShowEndParSelected", &TQuillEditor::ShowEndParSelected, &TQuillEditor::SetShowEndParSelected).Default(true);
+    B.Prop("StartStopKeys", [](TObject* O) { return static_cast<TQuillEditor*>(O)->StartStopKeys(); });
+    B.Prop("StaticFormat", &TQuillEditor::StaticFormat, &TQuillEditor::SetStaticFormat).Default(true);
+    B.Prop("TabStops", &TQuillEditor::TabStops, &TQuillEditor::SetTabStops).Default(8);
     // The stored default differs from the value at creation, so the value
     // is always written.
-    B.Prop("UndoMaxSpace", &TQuillMemo::UndoMaxSpace, &TQuillMemo::SetUndoMaxSpace).Default(65538);
-    B.Prop("UndoMaxLevel", &TQuillMemo::UndoMaxLevel, &TQuillMemo::SetUndoMaxLevel).Default(256);
-    B.Prop("UpdateMode", &TQuillMemo::UpdateMode, &TQuillMemo::SetUpdateMode).Default(umBackground);
-    B.Prop("Version", &TQuillMemo::Version, &TQuillMemo::SetVersion);
-#if QRN_QUILL_WINDOWED
-    B.Prop("AltFont", [](TObject* O) { return static_cast<TQuillMemo*>(O)->AltFont(); });
-    B.Prop("BorderStyle", &TQuillMemo::BorderStyle, &TQuillMemo::SetBorderStyle).Default(qbsSingle);
-    B.Prop("EndOfTextMark", [](TObject* O) { return static_cast<TQuillMemo*>(O)->EndOfTextMark(); });
-    B.Prop("ScrollBars", &TQuillMemo::ScrollBars, &TQuillMemo::SetScrollBars).NoDefault();
-#endif
-    B.Event("OnChange", &TQuillMemo::OnChange);
-    B.Event("OnStyleChange", &TQuillMemo::OnStyleChange);
-    B.Event("OnSelMove", &TQuillMemo::OnSelMove);
-    B.Event("OnVScroll", &TQuillMemo::OnVScroll);
-    B.Event("OnProgress", &TQuillMemo::OnProgress);
-    B.Event("OnParse", &TQuillMemo::OnParse);
-    B.Event("OnContext", &TQuillMemo::OnContext);
+    B.Prop("UndoMaxSpace", &TQuillEditor::UndoMaxSpace, &TQuillEditor::SetUndoMaxSpace).Default(65538);
+    B.Prop("UndoMaxLevel", &TQuillEditor::UndoMaxLevel, &TQuillEditor::SetUndoMaxLevel).Default(256);
+    B.Prop("UpdateMode", &TQuillEditor::UpdateMode, &TQuillEditor::SetUpdateMode).Default(umBackground);
+    B.Prop("Version", &TQuillEditor::Version, &TQuillEditor::SetVersion);
+    B.Event("OnChange", &TQuillEditor::OnChange);
+    B.Event("OnStyleChange", &TQuillEditor::OnStyleChange);
+    B.Event("OnSelMove", &TQuillEditor::OnSelMove);
+    B.Event("OnVScroll", &TQuillEditor::OnVScroll);
+    B.Event("OnProgress", &TQuillEditor::OnProgress);
+    B.Event("OnParse", &TQuillEditor::OnParse);
+    B.Event("OnContext", &TQuillEditor::OnContext);
 }

@@ -1,10 +1,10 @@
 // Plain-text search, the word at the caret, and the clipboard.
 #include <algorithm>
 
-#include "editor/QuillMemo.h"
+#include "editor/QuillEditor.h"
 #include "editor/QuillText.h"
 
-bool TQuillMemo::FindText(std::string_view Text, bool Forward, bool WholeWord, bool MatchCase) {
+bool TQuillEditor::FindText(std::string_view Text, bool Forward, bool WholeWord, bool MatchCase) {
     if (Text.empty()) return false;
     std::string Pattern(Text);
     if (!MatchCase) QuillUpperInPlace(Pattern.data(), static_cast<int32_t>(Pattern.size()));
@@ -65,7 +65,7 @@ bool TQuillMemo::FindText(std::string_view Text, bool Forward, bool WholeWord, b
     return false;
 }
 
-std::string TQuillMemo::GetCurrentWord() {
+std::string TQuillEditor::GetCurrentWord() {
     TQuillNavigator* C = Caret();
     int32_t P = C->LocatePar();
     const TParagraph& Pr = Paragraph(P);
@@ -78,18 +78,18 @@ std::string TQuillMemo::GetCurrentWord() {
     return std::string(Pr.Text + L, static_cast<size_t>(R - L));
 }
 
-void TQuillMemo::CopyToClipboard() {
+void TQuillEditor::CopyToClipboard() {
     if (FSelLength == 0 || !FClipboard) return;
     FClipboard->SetText(GetSelText());
 }
 
-void TQuillMemo::CutToClipboard() {
+void TQuillEditor::CutToClipboard() {
     // What the clipboard did not take stays in the text.
     if (FSelLength == 0 || !FClipboard || !FClipboard->SetText(GetSelText())) return;
     ClearSelection();
 }
 
-void TQuillMemo::PasteFromClipboard() {
+void TQuillEditor::PasteFromClipboard() {
     if (!FClipboard || !FClipboard->HasText()) return;
     std::string T = FClipboard->GetText();
     // The text ends at its first NUL, as a zero-terminated text would.

@@ -87,7 +87,7 @@ void TQuillParaStrings::Insert(int Index, const std::string& S) {
 
 // ---- display-line view ----
 
-TQuillLinesStrings::TQuillLinesStrings(TQuillMemo* AEditor) : TQuillMemoStrings(AEditor), FLines(std::make_unique<TLinesList>()) {}
+TQuillLinesStrings::TQuillLinesStrings(TQuillEditor* AEditor) : TQuillMemoStrings(AEditor), FLines(std::make_unique<TLinesList>()) {}
 
 std::string TQuillLinesStrings::Get(int Index) const { return Editor->GetLineText(Index); }
 

@@ -6,11 +6,11 @@
 #include "editor/ParagraphsList.h"
 #include "framework/rtl/StringList.h"
 
-class TQuillMemo;
+class TQuillEditor;
 
 class TQuillMemoStrings : public TStrings {
 public:
-    explicit TQuillMemoStrings(TQuillMemo* AEditor) : Editor(AEditor) {}
+    explicit TQuillMemoStrings(TQuillEditor* AEditor) : Editor(AEditor) {}
     void Assign(TPersistent* Source) override;
     std::string GetTextStr() const override;
     void SetTextStr(std::string_view Value) override;
@@ -26,7 +26,7 @@ public:
 
 protected:
     void SetUpdateState(bool Updating) override;
-    TQuillMemo* Editor;
+    TQuillEditor* Editor;
 };
 
 class TQuillParaStrings : public TQuillMemoStrings {
@@ -42,7 +42,7 @@ public:
 
 class TQuillLinesStrings : public TQuillMemoStrings {
 public:
-    explicit TQuillLinesStrings(TQuillMemo* AEditor);
+    explicit TQuillLinesStrings(TQuillEditor* AEditor);
     std::string Get(int Index) const override;
     int GetCount() const override;
     void Put(int Index, const std::string& S) override;
@@ -54,7 +54,7 @@ private:
     std::unique_ptr<TLinesList> FLines;
 };
 
-#include "editor/QuillMemo.h"
+#include "editor/QuillEditor.h"
 #include "editor/QuillStringsFormat.h"
 
 template <class W>

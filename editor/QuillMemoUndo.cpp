@@ -2,9 +2,9 @@
 // inserting that text back over what the change inserted.
 #include <algorithm>
 
-#include "editor/QuillMemo.h"
+#include "editor/QuillEditor.h"
 
-void TQuillMemo::DeleteUndoFrom(int32_t I) {
+void TQuillEditor::DeleteUndoFrom(int32_t I) {
     while (static_cast<int32_t>(FUndo.size()) > I) {
         FUndoSize -= FUndo.back()->Size();
         FUndo.pop_back();
@@ -12,14 +12,14 @@ void TQuillMemo::DeleteUndoFrom(int32_t I) {
     if (FUndoIndex > I) FUndoIndex = I;
 }
 
-void TQuillMemo::DeleteOldestUndo() {
+void TQuillEditor::DeleteOldestUndo() {
     if (FUndo.empty()) return;
     FUndoSize -= FUndo.front()->Size();
     FUndo.erase(FUndo.begin());
     if (FUndoIndex > 0) --FUndoIndex;
 }
 
-void TQuillMemo::TrimUndo(int64_t MaxSpace, const TUndoRecord* Keep) {
+void TQuillEditor::TrimUndo(int64_t MaxSpace, const TUndoRecord* Keep) {
     while (FUndoSize > MaxSpace && static_cast<int32_t>(FUndo.size()) > FUndoIndex && FUndo.back().get() != Keep) {
         FUndoSize -= FUndo.back()->Size();
         FUndo.pop_back();
@@ -28,7 +28,7 @@ void TQuillMemo::TrimUndo(int64_t MaxSpace, const TUndoRecord* Keep) {
     while (FUndoSize > MaxSpace && !FUndo.empty() && FUndo.front().get() != Keep) DeleteOldestUndo();
 }
 
-void TQuillMemo::RecordUndo(int32_t Start, int32_t InsertedPositions, const std::string& Removed, bool HasSelection) {
+void TQuillEditor::RecordUndo(int32_t Start, int32_t InsertedPositions, const std::string& Removed, bool HasSelection) {
     if (!FReplaying) DeleteUndoFrom(FUndoIndex);
     bool NewRecord = HasSelection || FUndoIndex == 0 || FReplaying || FSelectionMoved;
     if (!NewRecord) {
@@ -61,7 +61,7 @@ void TQuillMemo::RecordUndo(int32_t Start, int32_t InsertedPositions, const std:
     TrimUndo(FUndoMaxSpace, Kept);
 }
 
-void TQuillMemo::Undo() {
+void TQuillEditor::Undo() {
     if (FUndoIndex == 0) return;
     TUndoRecord& R = *FUndo[static_cast<size_t>(FUndoIndex - 1)];
     bool Link = R.Link;
@@ -87,7 +87,7 @@ void TQuillMemo::Undo() {
     FSelectionMoved = true;
 }
 
-void TQuillMemo::Redo() {
+void TQuillEditor::Redo() {
     if (FUndoIndex >= static_cast<int32_t>(FUndo.size())) return;
     TUndoRecord& R = *FUndo[static_cast<size_t>(FUndoIndex)];
     bool Linked = FUndoIndex + 1 < static_cast<int32_t>(FUndo.size()) && FUndo[static_cast<size_t>(FUndoIndex + 1)]->Link;
@@ -110,20 +110,20 @@ void TQuillMemo::Redo() {
     FSelectionMoved = true;
 }
 
-bool TQuillMemo::CanUndo() const { return FUndoIndex >= (FUndoing ? 2 : 1); }
+bool TQuillEditor::CanUndo() const { return FUndoIndex >= (FUndoing ? 2 : 1); }
 
-bool TQuillMemo::CanRedo() const {
+bool TQuillEditor::CanRedo() const {
     auto N = static_cast<int32_t>(FUndo.size());
     return FUndoing ? N >= FUndoIndex : FUndoIndex < N;
 }
 
-void TQuillMemo::ClearUndo() {
+void TQuillEditor::ClearUndo() {
     FUndo.clear();
     FUndoIndex = 0;
     FUndoSize = 0;
 }
 
-void TQuillMemo::SetUndoMaxLevel(int32_t V) {
+void TQuillEditor::SetUndoMaxLevel(int32_t V) {
     if (V > 134217727) throw EListError("Undo set too high");
     if (V < 0) V = 0;
     DeleteUndoFrom(std::max(FUndoIndex, V));
@@ -131,12 +131,12 @@ void TQuillMemo::SetUndoMaxLevel(int32_t V) {
     FUndoMaxLevel = V;
 }
 
-void TQuillMemo::SetUndoMaxSpace(int32_t V) {
+void TQuillEditor::SetUndoMaxSpace(int32_t V) {
     TrimUndo(V, nullptr);
     FUndoMaxSpace = V;
 }
 
-void TQuillMemo::WrapSelection(char Code) {
+void TQuillEditor::WrapSelection(char Code) {
     if (!FStaticFormat) return;
     int32_t Len = FSelLength;
     if (std::abs(static_cast<int64_t>(Len)) > 2147483544) return;

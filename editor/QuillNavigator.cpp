@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "editor/QuillMemo.h"
+#include "editor/QuillEditor.h"
 #include "framework/rtl/Exceptions.h"
 
 namespace {
@@ -25,7 +25,7 @@ int32_t LastAtOrBefore(int32_t Count, int32_t V, TKey Key) {
 
 TQuillNavigator::TQuillNavigator(TObject* AEditor) {
     if (AEditor) {
-        Editor = dynamic_cast<TQuillMemo*>(AEditor);
+        Editor = dynamic_cast<TQuillEditor*>(AEditor);
         if (!Editor) throw Exception("Internal error: component is not a TQuillMemo");
         Editor->RegisterNavigator(this);
     }

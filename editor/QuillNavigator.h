@@ -8,11 +8,11 @@
 #include "editor/QuillTypes.h"
 #include "framework/rtl/Object.h"
 
-class TQuillMemo;
+class TQuillEditor;
 
 class TQuillNavigator : public TObject {
 public:
-    // AEditor must be a TQuillMemo (or none for a detached navigator).
+    // AEditor must be a TQuillEditor (or none for a detached navigator).
     explicit TQuillNavigator(TObject* AEditor);
     ~TQuillNavigator() override;
 
@@ -48,7 +48,7 @@ public:
         LineInPar = QuillUnknown;
     }
 
-    TQuillMemo* Editor = nullptr;
+    TQuillEditor* Editor = nullptr;
     int32_t Pos = 0;
     TParagraph* Par = nullptr;
     int32_t ParNb = -1;
@@ -57,7 +57,7 @@ public:
     int32_t LineInPar = QuillUnknown;
 
 private:
-    friend class TQuillMemo;
+    friend class TQuillEditor;
     void Rebind();
     void MoveOntoStop(int32_t N, int32_t Idx);
     std::unique_ptr<TLinesList> FLinesList;

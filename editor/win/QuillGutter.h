@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "editor/QuillMemo.h"
+#include "editor/win/QuillMemo.h"
 #include "framework/graphics/ImageList.h"
 #include "framework/stdctrls/StdCtrls.h"
 

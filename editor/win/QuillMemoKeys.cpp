@@ -2,7 +2,7 @@
 // typed characters.
 #include <algorithm>
 
-#include "editor/QuillMemo.h"
+#include "editor/win/QuillMemo.h"
 #include "editor/win/QuillWindowSideWin.h"
 
 namespace {

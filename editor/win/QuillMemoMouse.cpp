@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "editor/QuillHighlighter.h"
-#include "editor/QuillMemo.h"
+#include "editor/win/QuillMemo.h"
 #include "framework/forms/Forms.h"
 
 namespace {

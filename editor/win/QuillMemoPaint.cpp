@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "editor/QuillJustify.h"
-#include "editor/QuillMemo.h"
+#include "editor/win/QuillMemo.h"
 #include "editor/win/QuillWindowSideWin.h"
 
 namespace {

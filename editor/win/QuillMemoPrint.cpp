@@ -3,7 +3,7 @@
 // page's; the text is laid out for the page's width while it prints.
 #include <algorithm>
 
-#include "editor/QuillMemo.h"
+#include "editor/win/QuillMemo.h"
 #include "editor/win/QuillPrinter.h"
 #include "editor/win/QuillWindowSideWin.h"
 

@@ -2,7 +2,7 @@
 // window, the caret and attached controls in step.
 #include <algorithm>
 
-#include "editor/QuillMemo.h"
+#include "editor/win/QuillMemo.h"
 
 namespace {
 constexpr int64_t MaxUnits = 32760;

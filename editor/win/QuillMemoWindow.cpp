@@ -3,11 +3,64 @@
 #include <algorithm>
 
 #include "editor/QuillHighlighter.h"
-#include "editor/QuillMemo.h"
 #include "editor/win/QuillClipboardWin.h"
 #include "editor/win/QuillGutter.h"
+#include "editor/win/QuillMemo.h"
 #include "editor/win/QuillWindowSideWin.h"
 #include "framework/classes/ClassRegistry.h"
+#include "framework/uicore/Colors.h"
+
+TQuillMemo::TQuillMemo(TComponent* AOwner) : TQuillEditor(AOwner) {
+    FAltFont = std::make_unique<TFont>();
+    FAltFont->Assign(Font());
+    FAltFont->OnChange = [this](TObject*) {
+        if (FFonts) FFonts->Clear();
+        if (FSide) FSide->ForgetFont();
+        FullRelayout();
+    };
+    FEndOfTextMark = std::make_unique<TPen>();
+    FEndOfTextMark->SetColor(clRed);
+    FEndOfTextMark->OnChange = [this](TObject*) { Invalidate(); };
+    FFonts = std::make_unique<TQuillFonts>(Font(), FAltFont.get());
+    SetBounds(Left(), Top(), 100, 60);
+    SetCursor(crIBeam);
+    SetColor(clWindow);
+    SetParentColor(false);
+    SetTabStop(true);
+    SetControlStyle(TControlStyle{csCaptureMouse, csClickEvents, csDoubleClicks, csOpaque});
+}
+
+TQuillMemo::~TQuillMemo() {
+    // The window's last messages must still find the whole editor.
+    DestroyHandle();
+    FWindow = nullptr;
+}
+
+void TQuillMemo::Notification(TComponent* AComponent, TOperation Operation) {
+    TQuillEditor::Notification(AComponent, Operation);
+    if (Operation == opRemove) DetachControl(AComponent);
+}
+
+void TQuillMemo::Change() {
+    if (!FAttached.empty()) Perform(QM_TEXTCHANGED, 0, 0);
+    TQuillEditor::Change();
+}
+
+void TQuillMemo::LineHeightChanged() {
+    if (HandleAllocated()) FontChanged();
+}
+
+void TQuillMemo::HideSelectionChanged() {
+    if (HandleAllocated() && !Focused() && FSelLength != 0) InvalidateSelection();
+}
+
+// The caret's shape follows its width and the overwrite mode; with the
+// focus it is made again.
+void TQuillMemo::CaretShapeChanged() { UpdateCaret(true); }
+
+void TQuillMemo::DisplayOnlyChanged() {
+    if (HandleAllocated() && Focused()) SetFocusCaret(!FDisplayOnly);
+}
 
 // ---- window-side properties
 

@@ -1,6 +1,6 @@
 #include "editor/win/QuillWindowSideWin.h"
 
-#include "editor/QuillMemo.h"
+#include "editor/win/QuillMemo.h"
 #include "framework/forms/Forms.h"
 
 HFONT TQuillFonts::Get(uint8_t Style) {

@@ -8,7 +8,7 @@
 #include "controls/UtilProcs.h"
 #include "controls/win/TransBtn.h"
 #include "docking/win/DockingControls.h"
-#include "editor/QuillMemo.h"
+#include "editor/win/QuillMemo.h"
 #include "framework/classes/ClassRegistry.h"
 #include "framework/comctrls/ComCtrls.h"
 #include "framework/controls/Timer.h"

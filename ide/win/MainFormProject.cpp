@@ -1,7 +1,7 @@
 // The open project: opening, closing, saving and the code windows of its
 // files.
 #include "controls/win/SystemErrorText.h"
-#include "editor/QuillMemo.h"
+#include "editor/win/QuillMemo.h"
 #include "framework/comctrls/ComCtrls.h"
 #include "framework/dialogs/Dialogs.h"
 #include "framework/rtl/Exceptions.h"

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "editor/QuillMemo.h"
+#include "editor/win/QuillMemo.h"
 #include "ide/CodeAssist.h"
 
 class TListBox;

@@ -6,11 +6,11 @@
 #include <random>
 
 #include "EditorTestUtil.h"
-#include "editor/QuillMemo.h"
+#include "editor/QuillEditor.h"
 
 namespace {
 
-void AddKeys(TQuillMemo& M) {
+void AddKeys(TQuillEditor& M) {
     M.Keywords()->AddKeyword("MOV", koWholeWord, 0, 1, 0, -1, 65535);
     M.Keywords()->AddKeyword("ax", 0, 1, 2, 0, -1, 255);
     M.StartStopKeys()->AddKey(";", "", true, 8421504, -1, 0, 1, 0, 0);
@@ -29,7 +29,7 @@ bool SameStop(const TFormatStop& A, const TFormatStop& B) {
 }
 
 // Compares the stops of every paragraph after bringing both editors' highlighting up to date.
-std::string CompareHighlighting(TQuillMemo& Inc, TQuillMemo& Full) {
+std::string CompareHighlighting(TQuillEditor& Inc, TQuillEditor& Full) {
     Inc.FormatRange(0, Inc.ParagraphCount() - 1, false);
     Full.FormatRange(0, Full.ParagraphCount() - 1, false);
     if (Inc.ParagraphCount() != Full.ParagraphCount()) return "paragraph count";
@@ -74,7 +74,7 @@ public:
 }  // namespace
 
 TEST(Differential, RandomEditsUndoAndRedoAgreeWithAStringModel) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     AddKeys(M);
     M.SetUndoMaxSpace(1 << 30);
     TRandomEdits R(12345);
@@ -132,7 +132,7 @@ TEST(Differential, RandomEditsUndoAndRedoAgreeWithAStringModel) {
         ASSERT_EQ(M.GetTextRange(0, M.CharCount()), R.Model) << "step " << Step << " op " << Op;
         ASSERT_EQ(M.CharCount(), static_cast<int32_t>(R.Model.size()));
         {
-            TQuillMemo Full(nullptr);
+            TQuillEditor Full(nullptr);
             AddKeys(Full);
             Full.ReplaceAllText(R.Model);
             ASSERT_EQ(CompareHighlighting(M, Full), "") << "step " << Step << " op " << Op;
@@ -141,7 +141,7 @@ TEST(Differential, RandomEditsUndoAndRedoAgreeWithAStringModel) {
 }
 
 TEST(Differential, RandomEditsUnderAMeasuredLayoutKeepLinesConsistent) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     TFakeWindow W;
     W.Width = 120;
     M.SetUpdateMode(umImmediate);
@@ -170,7 +170,7 @@ TEST(Differential, RandomEditsUnderAMeasuredLayoutKeepLinesConsistent) {
         ASSERT_NO_THROW(M.CheckIntegrity()) << "step " << Step;
         if (Step % 25 == 0) {
             // The same text laid out from scratch has the same lines.
-            TQuillMemo Fresh(nullptr);
+            TQuillEditor Fresh(nullptr);
             Fresh.SetUpdateMode(umImmediate);
             Fresh.SetWindowSide(&W);
             AddKeys(Fresh);
@@ -192,7 +192,7 @@ TEST(Differential, RandomEditsUnderAMeasuredLayoutKeepLinesConsistent) {
 TEST(Differential, EveryStopStateIsReleasedWithItsEditors) {
     int32_t Before = StopStateCount();
     {
-        TQuillMemo A(nullptr), B(nullptr);
+        TQuillEditor A(nullptr), B(nullptr);
         AddKeys(A);
         AddKeys(B);
         std::string Text = "mov ax, 1 ; one\r\n\"str /* x\" ax\r\n/* open\r\nstill */ mov\r\n";

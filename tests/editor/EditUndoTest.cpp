@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "EditorTestUtil.h"
-#include "editor/QuillMemo.h"
+#include "editor/QuillEditor.h"
 #include "framework/classes/TypeInfo.h"
 
 namespace {
-std::string All(TQuillMemo& M) { return M.GetTextRange(0, M.CharCount()); }
+std::string All(TQuillEditor& M) { return M.GetTextRange(0, M.CharCount()); }
 }  // namespace
 
 TEST(Edit, InsertingLineBreaksSplitsParagraphs) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "abcdef");
     M.SetSelStart(3);
     M.InsertTextAtSelection("1\r\n2\r3\n4");
@@ -26,7 +26,7 @@ TEST(Edit, InsertingLineBreaksSplitsParagraphs) {
 }
 
 TEST(Edit, ReplacingASelectionAcrossParagraphsJoinsThem) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "one\r\ntwo\r\nthree");
     M.SetSelStart(2);
     M.SetSelLength(M.ParagraphStart(2) + 1 - 2);
@@ -38,7 +38,7 @@ TEST(Edit, ReplacingASelectionAcrossParagraphsJoinsThem) {
 }
 
 TEST(Edit, BackwardSelectionKeepsTheCaretAtItsAnchor) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "abcdef");
     M.SetSelStart(4);
     M.SetSelLength(-3);
@@ -49,7 +49,7 @@ TEST(Edit, BackwardSelectionKeepsTheCaretAtItsAnchor) {
 }
 
 TEST(Edit, GetSelTextBufBoundsItsCopy) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "abcdef");
     M.SetSelStart(1);
     M.SetSelLength(4);
@@ -64,7 +64,7 @@ TEST(Edit, GetSelTextBufBoundsItsCopy) {
 }
 
 TEST(Edit, GetTextRangeClampsAndWritesCrLf) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "ab\r\ncd");
     EXPECT_EQ(M.GetTextRange(-5, 99), "ab\r\ncd");
     EXPECT_EQ(M.GetTextRange(3, 5), "\nc");
@@ -72,7 +72,7 @@ TEST(Edit, GetTextRangeClampsAndWritesCrLf) {
 }
 
 TEST(Edit, DeletingAnUnclosedBoldCodeAddsAClosingCode) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, std::string("a\x02") + "bold\x02" + "z");
     M.SetSelStart(1);
     M.SetSelLength(3);  // the code and "bo"
@@ -81,7 +81,7 @@ TEST(Edit, DeletingAnUnclosedBoldCodeAddsAClosingCode) {
 }
 
 TEST(Edit, WrapSelectionSurroundsItWithStyleCodes) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "abcd");
     M.SetSelStart(1);
     M.SetSelLength(2);
@@ -96,7 +96,7 @@ TEST(Edit, WrapSelectionSurroundsItWithStyleCodes) {
 }
 
 TEST(Edit, CurrentWordOnASeparatorIsTheWordBefore) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "mov eax, ebx");
     M.SetSelStart(1);
     EXPECT_EQ(M.GetCurrentWord(), "mov");
@@ -107,7 +107,7 @@ TEST(Edit, CurrentWordOnASeparatorIsTheWordBefore) {
 }
 
 TEST(Edit, MegabyteInsertsKeepTheModelConsistent) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "abc");
     M.SetSelStart(1);
     std::string Big(1 << 20, 'x');
@@ -117,7 +117,7 @@ TEST(Edit, MegabyteInsertsKeepTheModelConsistent) {
 }
 
 TEST(Undo, TypingOneKeyAtATimeMakesOneRecord) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     Type(M, "abc");
     EXPECT_EQ(M.UndoCount(), 1);
     M.Undo();
@@ -127,7 +127,7 @@ TEST(Undo, TypingOneKeyAtATimeMakesOneRecord) {
 }
 
 TEST(Undo, MovingTheCaretBetweenKeysMakesTwoRecords) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     Type(M, "ab");
     M.SetSelStart(2);  // as a mouse click would
     Type(M, "c");
@@ -137,7 +137,7 @@ TEST(Undo, MovingTheCaretBetweenKeysMakesTwoRecords) {
 }
 
 TEST(Undo, PasteStartsANewRecordAndSoDoesTypingAfterIt) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     TFakeClipboard C;
     M.SetClipboard(&C);
     Type(M, "ab");
@@ -153,7 +153,7 @@ TEST(Undo, PasteStartsANewRecordAndSoDoesTypingAfterIt) {
 }
 
 TEST(Undo, LinkedRecordsAreUndoneAndRedoneTogether) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     Type(M, "ab");
     M.SetSelectionMoved();
     Type(M, "cd");
@@ -171,7 +171,7 @@ TEST(Undo, LinkedRecordsAreUndoneAndRedoneTogether) {
 }
 
 TEST(Undo, UndoOfADeletionAcrossParagraphsRestoresThem) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "one\r\ntwo\r\nthree");
     M.SetSelStart(1);
     M.SetSelLength(10);
@@ -185,7 +185,7 @@ TEST(Undo, UndoOfADeletionAcrossParagraphsRestoresThem) {
 }
 
 TEST(Undo, NewEditAfterUndoDropsTheRedoPart) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     Type(M, "ab");
     M.SetSelectionMoved();
     Type(M, "cd");
@@ -196,7 +196,7 @@ TEST(Undo, NewEditAfterUndoDropsTheRedoPart) {
 }
 
 TEST(Undo, UndoSetTooHigh) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     try {
         M.SetUndoMaxLevel(134217728);
         FAIL();
@@ -209,7 +209,7 @@ TEST(Undo, UndoSetTooHigh) {
 }
 
 TEST(Undo, MaxLevelDropsTheOldestRecords) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     for (int i = 0; i < 5; ++i) {
         M.SetSelectionMoved();
         Type(M, "k");
@@ -223,7 +223,7 @@ TEST(Undo, MaxLevelDropsTheOldestRecords) {
 }
 
 TEST(Undo, TooLargeRemovedTextClearsTheListInsteadOfTruncating) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     M.SetUndoMaxSpace(100);
     LoadText(M, std::string(500, 'a'));
     Type(M, "x");
@@ -237,7 +237,7 @@ TEST(Undo, TooLargeRemovedTextClearsTheListInsteadOfTruncating) {
 }
 
 TEST(Undo, MaxSpaceTrimsOldestButKeepsTheRecordBeingReplayed) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     M.SetUndoMaxSpace(60);
     LoadText(M, std::string(40, 'a'));
     M.SetSelStart(0);
@@ -259,7 +259,7 @@ TEST(Undo, MaxSpaceTrimsOldestButKeepsTheRecordBeingReplayed) {
 }
 
 TEST(Clipboard, CopyCutAndPasteGoThroughTheClipboardInterface) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     TFakeClipboard C;
     M.SetClipboard(&C);
     LoadText(M, "ab\r\ncd");
@@ -276,7 +276,7 @@ TEST(Clipboard, CopyCutAndPasteGoThroughTheClipboardInterface) {
 }
 
 TEST(Clipboard, CutKeepsWhatNoClipboardTook) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "abcd");
     M.SetSelStart(1);
     M.SetSelLength(2);
@@ -291,7 +291,7 @@ TEST(Clipboard, CutKeepsWhatNoClipboardTook) {
 }
 
 TEST(Find, ForwardFindsTheNextOccurrenceAfterAHit) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "abc abc\r\nxx abc");
     M.SetSelStart(0);
     ASSERT_TRUE(M.FindText("abc", true, false, true));
@@ -306,7 +306,7 @@ TEST(Find, ForwardFindsTheNextOccurrenceAfterAHit) {
 }
 
 TEST(Find, BackwardFindsEarlierMatchesAndNothingFromTheStart) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "abc abc\r\nxx abc");
     M.SetSelStart(M.CharCount());
     ASSERT_TRUE(M.FindText("abc", false, false, true));
@@ -322,7 +322,7 @@ TEST(Find, BackwardFindsEarlierMatchesAndNothingFromTheStart) {
 }
 
 TEST(Find, WholeWordNeedsSeparatorsOnBothSides) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "movsb mov");
     M.SetSelStart(0);
     ASSERT_TRUE(M.FindText("MOV", true, true, false));
@@ -331,7 +331,7 @@ TEST(Find, WholeWordNeedsSeparatorsOnBothSides) {
 }
 
 TEST(Integrity, ReportsABrokenInvariant) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "ab\r\ncd");
     M.Paragraph(1).StartBase = 3;
     try {
@@ -344,7 +344,7 @@ TEST(Integrity, ReportsABrokenInvariant) {
 }
 
 TEST(Properties, DefaultsAtCreation) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     EXPECT_TRUE(M.WordWrap());
     EXPECT_EQ(M.Alignment(), qaLeftJustify);
     EXPECT_FALSE(M.Justified());
@@ -375,7 +375,7 @@ TEST(Properties, DefaultsAtCreation) {
 }
 
 TEST(Properties, PublishedUnderTheirNames) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     EXPECT_EQ(GetPropValue(&M, "WordWrap"), "True");
     EXPECT_EQ(GetPropValue(&M, "Alignment"), "taLeftJustify");
     EXPECT_EQ(GetPropValue(&M, "UpdateMode"), "umBackground");

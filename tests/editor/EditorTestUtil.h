@@ -6,21 +6,21 @@
 #include <variant>
 #include <vector>
 
-#include "editor/QuillMemo.h"
+#include "editor/QuillEditor.h"
 #include "framework/rtl/Streams.h"
 
-inline void LoadText(TQuillMemo& M, const std::string& Text) {
+inline void LoadText(TQuillEditor& M, const std::string& Text) {
     TStringStream S(Text);
     M.LoadFromStream(&S);
 }
 
-inline std::string SavedText(TQuillMemo& M) {
+inline std::string SavedText(TQuillEditor& M) {
     TStringStream S;
     M.SaveToStream(&S);
     return S.DataString();
 }
 
-inline std::vector<std::string> Paragraphs(TQuillMemo& M) {
+inline std::vector<std::string> Paragraphs(TQuillEditor& M) {
     std::vector<std::string> R;
     for (int32_t i = 0; i < M.ParagraphCount(); ++i) R.push_back(M.GetParagraphText(i));
     return R;
@@ -108,6 +108,6 @@ public:
 };
 
 // Types text one key at a time, as the keyboard does.
-inline void Type(TQuillMemo& M, const std::string& S) {
+inline void Type(TQuillEditor& M, const std::string& S) {
     for (char C : S) M.InsertTextAtSelection(std::string(1, C));
 }

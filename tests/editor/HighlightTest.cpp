@@ -1,24 +1,24 @@
 #include <gtest/gtest.h>
 
 #include "EditorTestUtil.h"
-#include "editor/QuillMemo.h"
+#include "editor/QuillEditor.h"
 
 namespace {
 
 constexpr int32_t Yellow = 65535, Grey = 8421504, Green = 65280;
 
 // The code window's keys: MOV, ";" comments and quoted strings.
-void AddCodeWindowKeys(TQuillMemo& M) {
+void AddCodeWindowKeys(TQuillEditor& M) {
     M.Keywords()->AddKeyword("MOV", koWholeWord, 0, 1, 0, -1, Yellow);
     M.StartStopKeys()->AddKey(";", "", true, Grey, -1, 0, 1, 0, 0);
     M.StartStopKeys()->AddKey("\"", "\"", true, Green, -1, 0, 1, 0, 0);
 }
 
-void HighlightAll(TQuillMemo& M) { M.FormatRange(0, M.ParagraphCount() - 1, false); }
+void HighlightAll(TQuillEditor& M) { M.FormatRange(0, M.ParagraphCount() - 1, false); }
 
 // The foreground colour in force at each character of paragraph P
 // (-2 where no highlighting stop is in force).
-std::vector<int32_t> Colours(TQuillMemo& M, int32_t P) {
+std::vector<int32_t> Colours(TQuillEditor& M, int32_t P) {
     std::vector<int32_t> R;
     TQuillNavigator N(&M);
     for (int32_t i = 0; i < M.Paragraph(P).Length; ++i) {
@@ -40,7 +40,7 @@ std::vector<int32_t> Spans(std::initializer_list<std::pair<int, int32_t>> Parts)
 }  // namespace
 
 TEST(Highlight, WholeWordKeywordSkipsALongerWordAndALaterKeywordMatches) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     M.Keywords()->AddKeyword("MOV", koWholeWord, 0, 1, 0, -1, Yellow);
     M.Keywords()->AddKeyword("MOVSB", koWholeWord, 0, 1, 0, -1, Green);
     LoadText(M, "MOVSB mov");
@@ -55,7 +55,7 @@ TEST(Highlight, WholeWordKeywordSkipsALongerWordAndALaterKeywordMatches) {
 }
 
 TEST(Highlight, EarlierKeywordWinsWhereKeywordsOverlap) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     M.Keywords()->AddKeyword("AB", 0, 0, 1, 0, -1, Yellow);
     M.Keywords()->AddKeyword("BC", 0, 0, 1, 0, -1, Green);
     LoadText(M, "abc");
@@ -64,7 +64,7 @@ TEST(Highlight, EarlierKeywordWinsWhereKeywordsOverlap) {
 }
 
 TEST(Highlight, MatchCaseKeywordsRespectCase) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     M.Keywords()->AddKeyword("Ab", koMatchCase, 0, 1, 0, -1, Yellow);
     LoadText(M, "ab Ab AB");
     HighlightAll(M);
@@ -72,7 +72,7 @@ TEST(Highlight, MatchCaseKeywordsRespectCase) {
 }
 
 TEST(Highlight, KeywordsInsideCommentsAndStringsAreNotColoured) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     AddCodeWindowKeys(M);
     LoadText(M, "mov a ; mov\r\n\"mov\" mov");
     HighlightAll(M);
@@ -81,7 +81,7 @@ TEST(Highlight, KeywordsInsideCommentsAndStringsAreNotColoured) {
 }
 
 TEST(Highlight, UnclosedStringEndsAtTheEndOfItsLine) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     AddCodeWindowKeys(M);
     LoadText(M, "x \"abc\r\nmov");
     HighlightAll(M);
@@ -90,7 +90,7 @@ TEST(Highlight, UnclosedStringEndsAtTheEndOfItsLine) {
 }
 
 TEST(Highlight, KeywordWithContextZeroIsNeverApplied) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     M.Keywords()->AddKeyword("MOV", 0, 0, 0, 0, -1, Yellow);
     LoadText(M, "mov");
     HighlightAll(M);
@@ -98,7 +98,7 @@ TEST(Highlight, KeywordWithContextZeroIsNeverApplied) {
 }
 
 TEST(Highlight, ApplyKeyWordsOffLeavesKeywordsPlain) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     AddCodeWindowKeys(M);
     M.SetApplyKeyWords(false);
     LoadText(M, "mov ;c");
@@ -107,7 +107,7 @@ TEST(Highlight, ApplyKeyWordsOffLeavesKeywordsPlain) {
 }
 
 TEST(Highlight, RegionsRunAcrossParagraphsUntilTheirStopKey) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     M.StartStopKeys()->AddKey("/*", "*/", false, Green, -1, 0, 1, 0, 0);
     LoadText(M, "a /* b\r\nc\r\nd */ e");
     HighlightAll(M);
@@ -117,7 +117,7 @@ TEST(Highlight, RegionsRunAcrossParagraphsUntilTheirStopKey) {
 }
 
 TEST(Highlight, TypingAStartKeyRehighlightsOnlyUntilTheStateIsUnchanged) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     M.StartStopKeys()->AddKey("/*", "*/", false, Green, -1, 0, 1, 0, 0);
     std::string T = "a\r\nb\r\nc */ d";
     for (int i = 0; i < 50; ++i) T += "\r\nline";
@@ -133,7 +133,7 @@ TEST(Highlight, TypingAStartKeyRehighlightsOnlyUntilTheStateIsUnchanged) {
 }
 
 TEST(Highlight, DeletingTheCloseOfARegionExtendsIt) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     M.StartStopKeys()->AddKey("/*", "*/", false, Green, -1, 0, 1, 0, 0);
     LoadText(M, "/* a */\r\nb");
     HighlightAll(M);
@@ -146,7 +146,7 @@ TEST(Highlight, DeletingTheCloseOfARegionExtendsIt) {
 }
 
 TEST(Highlight, EmptyParagraphsAreMatchedSafely) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     AddCodeWindowKeys(M);
     LoadText(M, "\r\n\r\n;\r\n");
     HighlightAll(M);
@@ -157,7 +157,7 @@ TEST(Highlight, EmptyParagraphsAreMatchedSafely) {
 // Stops past 65535 characters do not fit the short stop records: the
 // paragraph keeps long ones, and short ones again once the text shrinks.
 TEST(Highlight, StopsFarIntoALongParagraphKeepTheirPlaces) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     AddCodeWindowKeys(M);
     std::string Long(70000, 'a');
     LoadText(M, "MOV " + Long + " MOV ; c");
@@ -175,7 +175,7 @@ TEST(Highlight, StopsFarIntoALongParagraphKeepTheirPlaces) {
 }
 
 TEST(KeyLists, KeysAreLimitedInLengthAndNumber) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     EXPECT_THROW(M.Keywords()->Add(std::string(256, 'k')), EListError);
     EXPECT_THROW(M.StartStopKeys()->AddKey(std::string(256, 'k'), "", true, 0, 0, 0, 0, 0, 0), EListError);
     EXPECT_NO_THROW(M.Keywords()->Add(std::string(255, 'k')));
@@ -251,7 +251,7 @@ TEST(KeyLists, AssignCopiesOnlyFromAnotherKeywordList) {
 }
 
 TEST(Separators, DefaultAndListedInCodeOrder) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     EXPECT_EQ(M.Separators(), "\t ,.:;");
     M.SetSeparators("z a");
     EXPECT_EQ(M.Separators(), " az");
@@ -289,7 +289,7 @@ TEST(Highlight, KeywordsFoundInOnePassAgreeWithASearchPerKeyword) {
     auto Rand = [&](uint32_t N) { return ((Seed = Seed * 1103515245u + 12345u) >> 16) % N; };
     const std::string Alphabet = "abAB, .;:";
     for (int Round = 0; Round < 400; ++Round) {
-        TQuillMemo M(nullptr);
+        TQuillEditor M(nullptr);
         std::vector<std::pair<std::string, uint8_t>> Keys;
         for (int k = 0; k < 8; ++k) {
             std::string Key;

@@ -2,7 +2,7 @@
 
 #include "EditorTestUtil.h"
 #include "editor/QuillHighlighter.h"
-#include "editor/QuillMemo.h"
+#include "editor/QuillEditor.h"
 
 namespace {
 class TCountingHighlighter : public TQuillHighlighter {
@@ -19,7 +19,7 @@ public:
 }  // namespace
 
 TEST(Highlighter, ParseHookRunsForEveryParagraphLaidOut) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     TCountingHighlighter H(nullptr);
     M.SetHighlighter(&H);
     EXPECT_EQ(H.Editors().size(), 1u);
@@ -33,7 +33,7 @@ TEST(Highlighter, ParseHookRunsForEveryParagraphLaidOut) {
 }
 
 TEST(Highlighter, DestroyingTheHighlighterClearsItInItsEditors) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     {
         TCountingHighlighter H(nullptr);
         M.SetHighlighter(&H);
@@ -46,14 +46,14 @@ TEST(Highlighter, DestroyingTheHighlighterClearsItInItsEditors) {
 TEST(Highlighter, DestroyingTheEditorLeavesTheHighlighter) {
     TCountingHighlighter H(nullptr);
     {
-        TQuillMemo M(nullptr);
+        TQuillEditor M(nullptr);
         M.SetHighlighter(&H);
     }
     EXPECT_TRUE(H.Editors().empty());
 }
 
 TEST(Loaded, ClearsTheHistoryAndAppliesTheKeys) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     M.StartStopKeys()->AddKey(";", "", true, 1, -1, 0, 1, 0, 0);
     Type(M, "a;b");
     ASSERT_TRUE(M.CanUndo());
@@ -101,7 +101,7 @@ public:
 }  // namespace
 
 TEST(Highlighter, ItsStartAndStopHooksOpenAndCloseRegionsBesideTheKeys) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     TAngleHighlighter H(nullptr);
     M.SetHighlighter(&H);
     M.StartStopKeys()->AddKey(";", "", true, 8421504, -1, 0, 1, 0, 0);

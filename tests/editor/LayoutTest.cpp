@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "EditorTestUtil.h"
-#include "editor/QuillMemo.h"
+#include "editor/QuillEditor.h"
 
 namespace {
 // Bold characters are twice as wide; an 'i' is half as wide.
@@ -16,7 +16,7 @@ public:
 }  // namespace
 
 TEST(Layout, WithoutAWindowEveryParagraphIsOneLineOfWidthZero) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, std::string(500, 'w') + "\r\nshort");
     M.FormatRange(0, 1, true);
     EXPECT_EQ(M.LineCount(), 2);
@@ -27,7 +27,7 @@ TEST(Layout, WithoutAWindowEveryParagraphIsOneLineOfWidthZero) {
 }
 
 TEST(Layout, LineToPixelAndBackGuardAZeroLineHeight) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     EXPECT_EQ(M.EffectiveLineHeight(), 0);
     EXPECT_EQ(M.LineToPixel(5), 0);
     int32_t Rem = 0;
@@ -40,7 +40,7 @@ TEST(Layout, LineToPixelAndBackGuardAZeroLineHeight) {
 }
 
 TEST(Layout, MeasuredLayoutWrapsAtWordsToTheClientWidth) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     TFakeWindow W;  // 8 px per character; 200 px wide, margins 8 + 8: 184 px, 23 characters
     M.SetUpdateMode(umImmediate);
     M.SetWindowSide(&W);
@@ -59,7 +59,7 @@ TEST(Layout, MeasuredLayoutWrapsAtWordsToTheClientWidth) {
 }
 
 TEST(Layout, AWordWiderThanTheLineIsBrokenKeepingOneCharacterAtLeast) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     TFakeWindow W;
     W.Width = 20;  // narrower than one character after the margins
     M.SetUpdateMode(umImmediate);
@@ -71,7 +71,7 @@ TEST(Layout, AWordWiderThanTheLineIsBrokenKeepingOneCharacterAtLeast) {
 }
 
 TEST(Layout, EditingRelayoutsTheChangedParagraph) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     TFakeWindow W;
     M.SetUpdateMode(umImmediate);
     M.SetWindowSide(&W);
@@ -96,7 +96,7 @@ struct TStepClock {
 }  // namespace
 
 TEST(Background, SlicesEndAfterTwentyFiveMillisecondsAndScheduleTheNextOne) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     TFakeWindow W;
     auto Clock = std::make_shared<TStepClock>();
     M.Clock = [Clock] { return (*Clock)(); };
@@ -132,7 +132,7 @@ TEST(Background, SlicesEndAfterTwentyFiveMillisecondsAndScheduleTheNextOne) {
 }
 
 TEST(Background, NothingRunsWhileUpdating) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     TFakeWindow W;
     M.SetWindowSide(&W);
     LoadText(M, "a\r\nb");
@@ -145,7 +145,7 @@ TEST(Background, NothingRunsWhileUpdating) {
 }
 
 TEST(Layout, CaretLineAndLineTextFollowDisplayLines) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "l0\r\nl1\r\nl2");
     M.SetCaretLine(2);
     EXPECT_EQ(M.GetSelStart(), M.ParagraphStart(2));
@@ -158,7 +158,7 @@ TEST(Layout, CaretLineAndLineTextFollowDisplayLines) {
 }
 
 TEST(Layout, AWordWiderThanTheWindowCostsItsLengthToOpenAndToTypeIn) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     TFakeWindow W;
     M.SetUpdateMode(umImmediate);
     M.SetWindowSide(&W);
@@ -178,7 +178,7 @@ TEST(Layout, AWordWiderThanTheWindowCostsItsLengthToOpenAndToTypeIn) {
 }
 
 TEST(Layout, AnEditBreaksAgainFromTheLineBeforeAndStopsWhereTheOldLinesResume) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     TFakeWindow W;
     M.SetUpdateMode(umImmediate);
     M.SetWindowSide(&W);
@@ -201,7 +201,7 @@ TEST(Layout, AnEditBreaksAgainFromTheLineBeforeAndStopsWhereTheOldLinesResume) {
 }
 
 TEST(Layout, AFormatStopInsideAWordMeasuresEachPartInItsOwnFont) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     TUnevenWindow W;
     M.SetUpdateMode(umImmediate);
     M.SetWindowSide(&W);
@@ -217,7 +217,7 @@ TEST(Layout, AFormatStopInsideAWordMeasuresEachPartInItsOwnFont) {
 
 TEST(Layout, ALongWordOfUnevenWidthsFillsEveryLineAndTypingInItAgreesWithAFreshLayout) {
     TUnevenWindow W;  // 184 px for text
-    auto Check = [](TQuillMemo& M) {
+    auto Check = [](TQuillEditor& M) {
         const TParagraph& P = M.Paragraph(0);
         for (int32_t l = 1; l + 1 < P.LineCount(); ++l) {
             const TDisplayLine DL = ParagraphLine(P, l);
@@ -227,7 +227,7 @@ TEST(Layout, ALongWordOfUnevenWidthsFillsEveryLineAndTypingInItAgreesWithAFreshL
     };
     std::string Word;
     for (int k = 0; k < 3000; ++k) Word += k % 7 < 3 ? 'i' : 'w';
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     M.SetUpdateMode(umImmediate);
     M.SetWindowSide(&W);
     LoadText(M, "table " + Word);
@@ -237,7 +237,7 @@ TEST(Layout, ALongWordOfUnevenWidthsFillsEveryLineAndTypingInItAgreesWithAFreshL
         M.InsertTextAtSelection(At == 40 ? "ii" : "w");
     }
     Check(M);
-    TQuillMemo Fresh(nullptr);
+    TQuillEditor Fresh(nullptr);
     Fresh.SetUpdateMode(umImmediate);
     Fresh.SetWindowSide(&W);
     LoadText(Fresh, M.GetTextRange(0, M.CharCount()));
@@ -250,7 +250,7 @@ TEST(Layout, ALongWordOfUnevenWidthsFillsEveryLineAndTypingInItAgreesWithAFreshL
 }
 
 TEST(Layout, KeepingTheColumnAClickOnATabStaysBeforeIt) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     TFakeWindow W;  // tabs every 64 px
     M.SetUpdateMode(umImmediate);
     M.SetWindowSide(&W);

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "EditorTestUtil.h"
-#include "editor/QuillMemo.h"
+#include "editor/QuillEditor.h"
 
 using Strings = std::vector<std::string>;
 
 TEST(Load, AllLineEndStylesGiveTheSameParagraphs) {
     for (const char* Sep : {"\r\n", "\n", "\r", "\n\r"}) {
-        TQuillMemo M(nullptr);
+        TQuillEditor M(nullptr);
         std::string S = Sep;
         LoadText(M, "one" + S + "two" + S + "three");
         EXPECT_EQ(Paragraphs(M), (Strings{"one", "two", "three"})) << "separator " << static_cast<int>(Sep[0]);
@@ -16,13 +16,13 @@ TEST(Load, AllLineEndStylesGiveTheSameParagraphs) {
 }
 
 TEST(Load, DoubledLineBreaksMakeEmptyParagraphs) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "a\r\rb\n\nc\r\n\r\nd");
     EXPECT_EQ(Paragraphs(M), (Strings{"a", "", "b", "", "c", "", "d"}));
 }
 
 TEST(Load, NulEndsTheTextAndLeavesTheStreamAfterIt) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     TStringStream S(std::string("xx") + "ab\r\ncd" + std::string(1, '\0') + "rest");
     S.SetPosition(2);
     M.LoadFromStream(&S);
@@ -31,14 +31,14 @@ TEST(Load, NulEndsTheTextAndLeavesTheStreamAfterIt) {
 }
 
 TEST(Load, NullReplacementTurnsNulIntoItsCharacter) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     M.SetNullReplacement(' ');
     LoadText(M, std::string("a") + '\0' + "b");
     EXPECT_EQ(Paragraphs(M), (Strings{"a b"}));
 }
 
 TEST(Load, ParagraphsSpanReadingBlocks) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     std::string Long(200000, 'q');
     Long[70000] = 'Z';
     LoadText(M, "head\r\n" + Long + "\r\ntail");
@@ -49,7 +49,7 @@ TEST(Load, ParagraphsSpanReadingBlocks) {
 }
 
 TEST(Load, ALineBreakAtABlockBoundaryPairsWithTheNextBlock) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     std::string T(65499, 'a');
     T += "\r\nb";  // CR is the last byte of the first block, LF the first of the next
     LoadText(M, T);
@@ -58,7 +58,7 @@ TEST(Load, ALineBreakAtABlockBoundaryPairsWithTheNextBlock) {
 }
 
 TEST(Load, TrailingLineBreakGivesAnEmptyLastParagraphAndSavesBack) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "a b \r\n\tc\r\n");
     EXPECT_EQ(Paragraphs(M), (Strings{"a b ", "\tc", ""}));
     EXPECT_EQ(SavedText(M), "a b \r\n\tc\r\n");
@@ -66,7 +66,7 @@ TEST(Load, TrailingLineBreakGivesAnEmptyLastParagraphAndSavesBack) {
 }
 
 TEST(Load, DiscardTrailingSpacesOnLoadAndSave) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     M.SetOptions(M.Options() + TQuillMemoOptions{pmoDiscardTrailingSpaces});
     LoadText(M, "a  \r\nb\t \r\nc  ");
     EXPECT_EQ(Paragraphs(M), (Strings{"a", "b", "c  "}));
@@ -74,7 +74,7 @@ TEST(Load, DiscardTrailingSpacesOnLoadAndSave) {
 }
 
 TEST(Save, StaticFormatDropsCancellingStyleCodes) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, std::string("x\x02\x02y\x02\x01\x02z"));
     EXPECT_EQ(SavedText(M), std::string("xy\x01z"));
     // Without static format the codes are plain characters and stay.
@@ -83,7 +83,7 @@ TEST(Save, StaticFormatDropsCancellingStyleCodes) {
 }
 
 TEST(Load, ResetsSelectionNavigatorsAndUndo) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "hello");
     M.SetSelStart(5);
     Type(M, "!!");
@@ -111,7 +111,7 @@ public:
 }  // namespace
 
 TEST(Load, AFailingStreamLeavesAnEmptyEditor) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "old text");
     TFailingStream S(std::string(70000, 'a'));
     EXPECT_THROW(M.LoadFromStream(&S), EReadError);
@@ -124,7 +124,7 @@ TEST(Load, AFailingStreamLeavesAnEmptyEditor) {
 }
 
 TEST(Load, ReplaceAllTextOfNothingOnAnEmptyEditorDoesNothing) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     int Changes = 0;
     M.OnChange = [&](TObject*) { ++Changes; };
     M.ReplaceAllText("");

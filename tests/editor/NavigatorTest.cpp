@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "EditorTestUtil.h"
-#include "editor/QuillMemo.h"
+#include "editor/QuillEditor.h"
 
 TEST(Navigator, EmptyEditorHasOneParagraphAndOneLine) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     EXPECT_EQ(M.ParagraphCount(), 1);
     EXPECT_EQ(M.CharCount(), 0);
     EXPECT_EQ(M.LineCount(), 1);
@@ -14,7 +14,7 @@ TEST(Navigator, EmptyEditorHasOneParagraphAndOneLine) {
 }
 
 TEST(Navigator, EveryParagraphEndReadsAsCrLf) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "abc\r\nde");
     TQuillNavigator N(&M);
     N.SetPos(3);
@@ -29,7 +29,7 @@ TEST(Navigator, EveryParagraphEndReadsAsCrLf) {
 }
 
 TEST(Navigator, LocatesParagraphsFromBarePositions) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     std::string T;
     for (int i = 0; i < 500; ++i) T += std::string(static_cast<size_t>(i % 7), 'x') + "\r\n";
     LoadText(M, T);
@@ -45,7 +45,7 @@ TEST(Navigator, LocatesParagraphsFromBarePositions) {
 }
 
 TEST(Navigator, SetLineNbPastTheEndGoesToTheLastLine) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "a\r\nbb\r\nccc");
     TQuillNavigator N(&M);
     N.SetLineNb(99);
@@ -65,7 +65,7 @@ TEST(Navigator, ForAnObjectThatIsNotAnEditorRaises) {
 }
 
 TEST(Navigator, FormatStopsInsertAndDeleteAtTheNavigator) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "abcdef");
     TQuillNavigator N(&M);
     N.SetPos(2);
@@ -93,7 +93,7 @@ TEST(Navigator, FormatStopsInsertAndDeleteAtTheNavigator) {
 }
 
 TEST(Navigator, StaysOnItsTextWhileTextChangesBeforeIt) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "one\r\ntwo\r\nthree");
     TQuillNavigator N(&M);
     N.SetPos(M.ParagraphStart(2) + 2);  // "th|ree"
@@ -111,7 +111,7 @@ TEST(Navigator, StaysOnItsTextWhileTextChangesBeforeIt) {
 }
 
 TEST(Navigator, InsideADeletedRangeMovesToItsStart) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "abcdef");
     TQuillNavigator N(&M);
     N.SetPos(4);
@@ -123,14 +123,14 @@ TEST(Navigator, InsideADeletedRangeMovesToItsStart) {
 }
 
 TEST(Navigator, OutlivesItsEditorDetached) {
-    auto M = std::make_unique<TQuillMemo>(nullptr);
+    auto M = std::make_unique<TQuillEditor>(nullptr);
     TQuillNavigator N(M.get());
     M.reset();
     EXPECT_EQ(N.Editor, nullptr);
 }
 
 TEST(Navigator, StyleFollowsInTextCodesFromTheLineStart) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, std::string("a\x02") + "bc\x02" + "d");
     TQuillNavigator N(&M);
     N.SetPos(3);
@@ -144,7 +144,7 @@ TEST(Navigator, StyleFollowsInTextCodesFromTheLineStart) {
 }
 
 TEST(Navigator, NextAndPrevStopWalkAcrossParagraphsWithinTheLimit) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     M.StartStopKeys()->AddKey("\"", "\"", true, 1, -1, 0, 1, 0, 0);
     LoadText(M, "a \"b\" c\r\nxx\r\n\"d\"");
     M.FormatRange(0, 2, false);

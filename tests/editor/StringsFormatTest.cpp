@@ -6,7 +6,7 @@
 
 namespace {
 std::string RoundTrip(const std::string& Text, std::vector<std::string>* Written = nullptr) {
-    TQuillMemo A(nullptr), B(nullptr);
+    TQuillEditor A(nullptr), B(nullptr);
     LoadText(A, Text);
     TValueTape Tape;
     static_cast<TQuillMemoStrings*>(A.Lines())->WriteData(Tape);
@@ -55,14 +55,14 @@ TEST(StringsFormat, ReaderConcatenatesContinuedStrings) {
     T.WriteString("");
     T.WriteString("ef");
     T.WriteListEnd();
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "replaced");
     static_cast<TQuillMemoStrings*>(M.Lines())->ReadData(T);
     EXPECT_EQ(Paragraphs(M), (std::vector<std::string>{"abcd", "", "ef"}));
 }
 
 TEST(ParaStrings, CountsParagraphsButNotAnEmptyLastOne) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "a\r\nb\r\n");
     TStrings* P = M.ParaStrings();
     EXPECT_EQ(P->GetCount(), 2);
@@ -80,21 +80,21 @@ TEST(ParaStrings, CountsParagraphsButNotAnEmptyLastOne) {
 }
 
 TEST(ParaStrings, AddOnANonEmptyLastParagraphReturnsItsOwnLastIndex) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     LoadText(M, "a");
     EXPECT_EQ(M.ParaStrings()->Add("b"), 1);
     EXPECT_EQ(M.GetTextRange(0, M.CharCount()), "a\r\nb");
 }
 
 TEST(ParaStrings, SetParagraphTextBeyondTheEndAppendsEmptyParagraphs) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     M.SetParagraphText(3, "d");
     EXPECT_EQ(Paragraphs(M), (std::vector<std::string>{"", "", "", "d"}));
     M.CheckIntegrity();
 }
 
 TEST(LinesStrings, ViewsDisplayLines) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     TStrings* L = M.Lines();
     L->SetText("one\r\ntwo\r\nthree");
     EXPECT_EQ(L->GetCount(), 3);
@@ -113,7 +113,7 @@ TEST(LinesStrings, ViewsDisplayLines) {
 }
 
 TEST(LinesStrings, BeginUpdateDefersLayout) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     M.Lines()->BeginUpdate();
     EXPECT_EQ(M.UpdateCount(), 1);
     M.Lines()->Add("x");

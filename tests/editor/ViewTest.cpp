@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "EditorTestUtil.h"
-#include "editor/QuillMemo.h"
+#include "editor/QuillEditor.h"
 
 namespace {
 // Paragraphs of 59 characters: three display lines each in the fake
@@ -17,12 +17,12 @@ std::string WrappedParagraphs(int N) {
     return T;
 }
 
-void RunBackground(TQuillMemo& M) {
+void RunBackground(TQuillEditor& M) {
     for (int i = 0; i < 100000 && M.BackgroundActive(); ++i) M.FormatInBackground(false);
 }
 
 // Paragraph and line within it of the view's first line.
-std::pair<int32_t, int32_t> TopPlace(TQuillMemo& M) {
+std::pair<int32_t, int32_t> TopPlace(TQuillEditor& M) {
     TQuillNavigator N(&M);
     N.SetLineNb(M.TopLine());
     return {N.ParNb, N.LineInPar};
@@ -31,7 +31,7 @@ std::pair<int32_t, int32_t> TopPlace(TQuillMemo& M) {
 
 TEST(View, TheTopLineKeepsItsTextWhenLinesAboveItAreLaidOutAgain) {
     for (TUpdateMode Mode : {umImmediate, umBackground}) {
-        TQuillMemo M(nullptr);
+        TQuillEditor M(nullptr);
         TFakeWindow W;
         M.SetUpdateMode(Mode);
         M.SetWindowSide(&W);
@@ -51,7 +51,7 @@ TEST(View, TheTopLineKeepsItsTextWhenLinesAboveItAreLaidOutAgain) {
 }
 
 TEST(View, AJumpDuringBackgroundLayoutEndsWithTheCaretOnScreen) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     TFakeWindow W;
     M.SetWindowSide(&W);
     LoadText(M, WrappedParagraphs(3000) + "last");
@@ -77,7 +77,7 @@ TEST(View, AJumpDuringBackgroundLayoutEndsWithTheCaretOnScreen) {
 }
 
 TEST(View, AChangedMarginClampsTheTopLineAndRepaintsAtOnce) {
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     TFakeWindow W;
     M.SetUpdateMode(umImmediate);
     M.SetWindowSide(&W);

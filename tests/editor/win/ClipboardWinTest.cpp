@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "editor/QuillMemo.h"
+#include "editor/win/QuillMemo.h"
 #include "editor/win/QuillClipboardWin.h"
 #include "framework/rtl/win/WinApi.h"
 

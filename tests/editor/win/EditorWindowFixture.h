@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "editor/QuillMemo.h"
+#include "editor/win/QuillMemo.h"
 #include "editor/win/QuillClipboardWin.h"
 #include "framework/forms/Forms.h"
 #include "framework/stdctrls/StdCtrls.h"

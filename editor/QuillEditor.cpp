@@ -1,4 +1,4 @@
-#include "editor/QuillMemo.h"
+#include "editor/QuillEditor.h"
 
 #include <algorithm>
 #include <cstring>
@@ -7,11 +7,8 @@
 #include "editor/QuillMemoStrings.h"
 #include "framework/rtl/Streams.h"
 #include "framework/uicore/Colors.h"
-#if QRN_QUILL_WINDOWED
-#include "editor/win/QuillWindowSideWin.h"
-#endif
 
-TQuillMemo::TQuillMemo(TComponent* AOwner) : TQuillMemoBase(AOwner), FHighlightBackgnd(clWindow) {
+TQuillEditor::TQuillEditor(TComponent* AOwner) : TQuillMemoBase(AOwner), FHighlightBackgnd(clWindow) {
     Clock = [] {
         return static_cast<int64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
                                         std::chrono::steady_clock::now().time_since_epoch())
@@ -24,33 +21,9 @@ TQuillMemo::TQuillMemo(TComponent* AOwner) : TQuillMemoBase(AOwner), FHighlightB
     FNav.ForEach([this](std::unique_ptr<TQuillNavigator>& N) { N = std::make_unique<TQuillNavigator>(this); });
     FParaStrings = std::make_unique<TQuillParaStrings>(this);
     FLinesStrings = std::make_unique<TQuillLinesStrings>(this);
-#if QRN_QUILL_WINDOWED
-    FAltFont = std::make_unique<TFont>();
-    FAltFont->Assign(Font());
-    FAltFont->OnChange = [this](TObject*) {
-        if (FFonts) FFonts->Clear();
-        if (FSide) FSide->ForgetFont();
-        FullRelayout();
-    };
-    FEndOfTextMark = std::make_unique<TPen>();
-    FEndOfTextMark->SetColor(clRed);
-    FEndOfTextMark->OnChange = [this](TObject*) { Invalidate(); };
-    FFonts = std::make_unique<TQuillFonts>(Font(), FAltFont.get());
-    SetBounds(Left(), Top(), 100, 60);
-    SetCursor(crIBeam);
-    SetColor(clWindow);
-    SetParentColor(false);
-    SetTabStop(true);
-    SetControlStyle(TControlStyle{csCaptureMouse, csClickEvents, csDoubleClicks, csOpaque});
-#endif
 }
 
-TQuillMemo::~TQuillMemo() {
-#if QRN_QUILL_WINDOWED
-    // The window's last messages must still find the whole editor.
-    DestroyHandle();
-    FWindow = nullptr;
-#endif
+TQuillEditor::~TQuillEditor() {
     SetHighlighter(nullptr);
     FNav.ForEach([](std::unique_ptr<TQuillNavigator>& N) { N.reset(); });
     // Navigators owned elsewhere outlive the editor detached.
@@ -67,43 +40,40 @@ TQuillMemo::~TQuillMemo() {
         for (int32_t i = 0; i < ParagraphCount(); ++i) FreeParagraph(Paragraph(i));
 }
 
-bool TQuillMemo::Designing() const {
+bool TQuillEditor::Designing() const {
     return ComponentState().Contains(csDesigning);
 }
 
-bool TQuillMemo::LoadingComponent() const {
+bool TQuillEditor::LoadingComponent() const {
     return ComponentState().Contains(csLoading);
 }
 
-void TQuillMemo::Notification(TComponent* AComponent, TOperation Operation) {
+void TQuillEditor::Notification(TComponent* AComponent, TOperation Operation) {
     TQuillMemoBase::Notification(AComponent, Operation);
-#if QRN_QUILL_WINDOWED
-    if (Operation == opRemove) DetachControl(AComponent);
-#endif
     if (Operation == opRemove && AComponent && AComponent == static_cast<TComponent*>(FHighlighter)) {
         FHighlighter->RemoveEditor(this);
         FHighlighter = nullptr;
     }
 }
 
-std::string TQuillMemo::Version() const { return "TQuillMemo 1.0 Standard"; }
+std::string TQuillEditor::Version() const { return "TQuillMemo 1.0 Standard"; }
 
-TStrings* TQuillMemo::Lines() const { return FLinesStrings.get(); }
-TStrings* TQuillMemo::ParaStrings() const { return FParaStrings.get(); }
+TStrings* TQuillEditor::Lines() const { return FLinesStrings.get(); }
+TStrings* TQuillEditor::ParaStrings() const { return FParaStrings.get(); }
 
-void TQuillMemo::RegisterNavigator(TQuillNavigator* N) { FNavigators.push_back(N); }
+void TQuillEditor::RegisterNavigator(TQuillNavigator* N) { FNavigators.push_back(N); }
 
-void TQuillMemo::UnregisterNavigator(TQuillNavigator* N) {
+void TQuillEditor::UnregisterNavigator(TQuillNavigator* N) {
     auto It = std::find(FNavigators.begin(), FNavigators.end(), N);
     if (It != FNavigators.end()) FNavigators.erase(It);
 }
 
-void TQuillMemo::InvalidateNavigators(int32_t From, int32_t ToPar) {
+void TQuillEditor::InvalidateNavigators(int32_t From, int32_t ToPar) {
     for (TQuillNavigator* N : FNavigators)
         if (N->Par && N->Pos > From && N->ParNb <= ToPar) N->ForgetStopAndLine();
 }
 
-void TQuillMemo::InitialParagraph() {
+void TQuillEditor::InitialParagraph() {
     FParagraphs = std::make_unique<TParagraphsList>();
     FParagraphs->SetCapacity(4);
     TParagraph P;  // starts in the plain state
@@ -116,7 +86,7 @@ void TQuillMemo::InitialParagraph() {
     FShiftChars = FShiftLines = 0;
 }
 
-void TQuillMemo::ClearParagraphs() {
+void TQuillEditor::ClearParagraphs() {
     for (int32_t i = 0; i < ParagraphCount(); ++i) FreeParagraph(Paragraph(i));
     FParagraphs->Clear();
     FTextPool.clear();
@@ -129,17 +99,17 @@ void TQuillMemo::ClearParagraphs() {
     ClearUndo();
 }
 
-void TQuillMemo::EndUpdate() {
+void TQuillEditor::EndUpdate() {
     if (FUpdateCount > 0) --FUpdateCount;
     if (FUpdateCount == 0) LayoutLines();
 }
 
-std::string TQuillMemo::GetParagraphText(int32_t I) const {
+std::string TQuillEditor::GetParagraphText(int32_t I) const {
     const TParagraph& P = FParagraphs->Par(I);
     return P.Length ? std::string(P.Text, static_cast<size_t>(P.Length)) : std::string();
 }
 
-std::unique_ptr<char[]> TQuillMemo::CopyParagraphText(int32_t I) const {
+std::unique_ptr<char[]> TQuillEditor::CopyParagraphText(int32_t I) const {
     const TParagraph& P = FParagraphs->Par(I);
     auto R = std::make_unique<char[]>(static_cast<size_t>(P.Length) + 1);
     if (P.Length) std::memcpy(R.get(), P.Text, static_cast<size_t>(P.Length));
@@ -147,14 +117,14 @@ std::unique_ptr<char[]> TQuillMemo::CopyParagraphText(int32_t I) const {
     return R;
 }
 
-void TQuillMemo::SetCaretParagraph(int32_t I) {
+void TQuillEditor::SetCaretParagraph(int32_t I) {
     I = std::clamp(I, 0, ParagraphCount() - 1);
     SetSelStart(ParagraphStart(I));
 }
 
-int32_t TQuillMemo::CaretParagraph() { return Caret()->LocatePar(); }
+int32_t TQuillEditor::CaretParagraph() { return Caret()->LocatePar(); }
 
-void TQuillMemo::SetSelStart(int32_t Pos) {
+void TQuillEditor::SetSelStart(int32_t Pos) {
     Pos = std::clamp(Pos, 0, FCharCount);
     FSelLength = 0;
     FVirtualColumns = 0;
@@ -164,7 +134,7 @@ void TQuillMemo::SetSelStart(int32_t Pos) {
     if (FWindow && FUpdateCount == 0) FWindow->PlaceCaret();
 }
 
-void TQuillMemo::SetParagraphText(int32_t I, std::string_view Text) {
+void TQuillEditor::SetParagraphText(int32_t I, std::string_view Text) {
     if (I < 0) throw ERangeError("List index out of bounds");
     int32_t CaretPar = CaretParagraph();
     if (CaretPar == I) SetSelStart(ParagraphStart(I));
@@ -194,7 +164,7 @@ void TQuillMemo::SetParagraphText(int32_t I, std::string_view Text) {
     }
 }
 
-void TQuillMemo::SetWindowSide(IQuillWindowSide* W) {
+void TQuillEditor::SetWindowSide(IQuillWindowSide* W) {
     FWindow = W;
     MeasureFont();
     if (W) StartFullFormat();
@@ -202,37 +172,37 @@ void TQuillMemo::SetWindowSide(IQuillWindowSide* W) {
 
 // ---- properties ----
 
-void TQuillMemo::SetApplyKeyWords(bool V) {
+void TQuillEditor::SetApplyKeyWords(bool V) {
     if (V == FApplyKeyWords) return;
     FApplyKeyWords = V;
     ReformatAllIfDesigning();
 }
 
-void TQuillMemo::SetApplyStartStopKeys(bool V) {
+void TQuillEditor::SetApplyStartStopKeys(bool V) {
     if (V == FApplyStartStopKeys) return;
     FApplyStartStopKeys = V;
     ReformatAllIfDesigning();
 }
 
-std::string TQuillMemo::Separators() const {
+std::string TQuillEditor::Separators() const {
     std::string S;
     for (int c = 0; c < 256; ++c)
         if (FSeparators[static_cast<size_t>(c)]) S += static_cast<char>(c);
     return S;
 }
 
-void TQuillMemo::SetSeparators(std::string_view V) {
+void TQuillEditor::SetSeparators(std::string_view V) {
     FSeparators.reset();
     for (unsigned char C : V) FSeparators.set(C);
     FStartStopKeys->Unprepare();
     ReformatAllIfDesigning();
 }
 
-void TQuillMemo::ReformatAllIfDesigning() {
+void TQuillEditor::ReformatAllIfDesigning() {
     if (Designing()) ReformatAll();
 }
 
-void TQuillMemo::SetHighlighter(TQuillHighlighter* H) {
+void TQuillEditor::SetHighlighter(TQuillHighlighter* H) {
     if (H == FHighlighter) return;
     if (FHighlighter) FHighlighter->RemoveEditor(this);
     FHighlighter = H;
@@ -243,7 +213,7 @@ void TQuillMemo::SetHighlighter(TQuillHighlighter* H) {
     if (Designing() || LoadingComponent()) ReformatAll();
 }
 
-void TQuillMemo::FullRelayout() {
+void TQuillEditor::FullRelayout() {
     StartFullFormat();
     if (FWindow) {
         if (FLineHeightPx > 0) {
@@ -257,7 +227,7 @@ void TQuillMemo::FullRelayout() {
     }
 }
 
-void TQuillMemo::SetWordWrap(bool V) {
+void TQuillEditor::SetWordWrap(bool V) {
     if (V == FWordWrap) return;
     FWordWrap = V;
     FullRelayout();
@@ -265,7 +235,7 @@ void TQuillMemo::SetWordWrap(bool V) {
     ScrollCaretIntoView();
 }
 
-void TQuillMemo::SetAlignment(TQuillAlignment V) {
+void TQuillEditor::SetAlignment(TQuillAlignment V) {
     if (V == FAlignment) return;
     bool Relayout = !FWordWrap && (V != qaLeftJustify || FAlignment != qaLeftJustify);
     FAlignment = V;
@@ -278,7 +248,7 @@ void TQuillMemo::SetAlignment(TQuillAlignment V) {
     }
 }
 
-void TQuillMemo::SetJustified(bool V) {
+void TQuillEditor::SetJustified(bool V) {
     if (V == FJustified) return;
     FJustified = V;
     FScrollX = 0;
@@ -288,72 +258,62 @@ void TQuillMemo::SetJustified(bool V) {
     }
 }
 
-void TQuillMemo::SetLeftMargin(int32_t V) {
+void TQuillEditor::SetLeftMargin(int32_t V) {
     if (V == FLeftMargin) return;
     FLeftMargin = V;
     FullRelayout();
 }
 
-void TQuillMemo::SetRightMargin(int32_t V) {
+void TQuillEditor::SetRightMargin(int32_t V) {
     if (V == FRightMargin) return;
     FRightMargin = V;
     FullRelayout();
 }
 
-void TQuillMemo::SetTabStops(int32_t V) {
+void TQuillEditor::SetTabStops(int32_t V) {
     if (V == FTabStops) return;
     FTabStops = V;
     FullRelayout();
 }
 
-int32_t TQuillMemo::LineHeight() const {
+int32_t TQuillEditor::LineHeight() const {
     if (FLineHeight <= 0 && Designing()) return 0;
     return FLineHeightPx;
 }
 
-void TQuillMemo::SetLineHeight(int32_t V) {
+void TQuillEditor::SetLineHeight(int32_t V) {
     FLineHeight = V > 0 ? V : 0;
     MeasureFont();
-#if QRN_QUILL_WINDOWED
-    if (HandleAllocated()) FontChanged();
-#endif
+    LineHeightChanged();
 }
 
-void TQuillMemo::SetHideSelection(bool V) {
+void TQuillEditor::SetHideSelection(bool V) {
     if (V == FHideSelection) return;
     FHideSelection = V;
-#if QRN_QUILL_WINDOWED
-    if (HandleAllocated() && !Focused() && FSelLength != 0) InvalidateSelection();
-#endif
+    HideSelectionChanged();
 }
 
 // The caret's shape follows these three; with the focus it is made again.
-void TQuillMemo::SetCaretWidth(int32_t V) {
+void TQuillEditor::SetCaretWidth(int32_t V) {
     FCaretWidth = V;
-#if QRN_QUILL_WINDOWED
-    UpdateCaret(true);
-#endif
+    CaretShapeChanged();
 }
 
-void TQuillMemo::SetOverwrite(bool V) {
+void TQuillEditor::SetOverwrite(bool V) {
     if (V == FOverwrite) return;
     FOverwrite = V;
-#if QRN_QUILL_WINDOWED
-    UpdateCaret(true);
-#endif
+    CaretShapeChanged();
 }
 
-void TQuillMemo::SetDisplayOnly(bool V) {
+void TQuillEditor::SetDisplayOnly(bool V) {
     if (V == FDisplayOnly) return;
     FDisplayOnly = V;
-#if QRN_QUILL_WINDOWED
-    if (HandleAllocated() && Focused()) SetFocusCaret(!V);
-#endif
+    DisplayOnlyChanged();
 }
 
-int32_t TQuillMemo::CaretWidth() const { return FCaretWidth != 0 ? FCaretWidth : FLineHeightPx / 14 + 1; }
+int32_t TQuillEditor::CaretWidth() const { return FCaretWidth != 0 ? FCaretWidth : FLineHeightPx / 14 + 1; }
 
-void TQuillMemo::SetUpdateMode(TUpdateMode V) {
+void TQuillEditor::SetUpdateMode(TUpdateMode V) {
     if (V == FUpdateMode) return;
     FUpdateMode = V;
     if (V == umImmediate && FLayoutEnd >= 0)
@@ -362,7 +322,7 @@ void TQuillMemo::SetUpdateMode(TUpdateMode V) {
         FormatInBackground(false);
 }
 
-void TQuillMemo::SetOptions(TQuillMemoOptions V) {
+void TQuillEditor::SetOptions(TQuillMemoOptions V) {
     if (V == FOptions) return;
     TQuillMemoOptions Old = FOptions;
     FOptions = V;
@@ -372,19 +332,19 @@ void TQuillMemo::SetOptions(TQuillMemoOptions V) {
     if (FWindow && (Changed(pmoWindowsSelColors) || Changed(pmoFullLineSelect)) && FSelLength != 0) FWindow->InvalidateAll();
 }
 
-void TQuillMemo::SetHighlightBackgnd(int32_t V) {
+void TQuillEditor::SetHighlightBackgnd(int32_t V) {
     if (V == FHighlightBackgnd) return;
     FHighlightBackgnd = V;
     if (FWindow) FWindow->InvalidateAll();
 }
 
-void TQuillMemo::SetHighlightColor(int32_t V) {
+void TQuillEditor::SetHighlightColor(int32_t V) {
     if (V == FHighlightColor) return;
     FHighlightColor = V;
     if (FWindow) FWindow->InvalidateAll();
 }
 
-void TQuillMemo::SetStaticFormat(bool V) {
+void TQuillEditor::SetStaticFormat(bool V) {
     if (V == FStaticFormat) return;
     FStaticFormat = V;
     // The style codes change meaning: the text is read again.
@@ -394,7 +354,7 @@ void TQuillMemo::SetStaticFormat(bool V) {
     LoadFromStream(&S);
 }
 
-void TQuillMemo::Loaded() {
+void TQuillEditor::Loaded() {
     TQuillMemoBase::Loaded();
     ClearUndo();
     if ((FApplyKeyWords && FKeywords->GetCount() > 0) || (FApplyStartStopKeys && FStartStopKeys->Count() > 0))
