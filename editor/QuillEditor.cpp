@@ -17,7 +17,8 @@ TQuillEditor::TQuillEditor(TComponent* AOwner) : TQuillMemoBase(AOwner), FHighli
     for (unsigned char C : std::string("\t ,.:;")) FSeparators.set(C);
     FKeywords = std::make_unique<TKeywordList>();
     FStartStopKeys = std::make_unique<TStartStopKeyList>();
-    InitialParagraph();
+    FDoc = std::make_unique<TQuillDocument>();
+    FDoc->AddListener(&FDocLink);
     FNav.ForEach([this](std::unique_ptr<TQuillNavigator>& N) { N = std::make_unique<TQuillNavigator>(this); });
     FParaStrings = std::make_unique<TQuillParaStrings>(this);
     FLinesStrings = std::make_unique<TQuillLinesStrings>(this);
@@ -26,18 +27,10 @@ TQuillEditor::TQuillEditor(TComponent* AOwner) : TQuillMemoBase(AOwner), FHighli
 TQuillEditor::~TQuillEditor() {
     SetHighlighter(nullptr);
     FNav.ForEach([](std::unique_ptr<TQuillNavigator>& N) { N.reset(); });
-    // Navigators owned elsewhere outlive the editor detached.
-    for (TQuillNavigator* N : FNavigators) {
-        N->Editor = nullptr;
-        N->Par = nullptr;
-        N->ParNb = -1;
-        N->Rebind();
-    }
-    FNavigators.clear();
     FLinesStrings.reset();
     FParaStrings.reset();
-    if (FParagraphs)
-        for (int32_t i = 0; i < ParagraphCount(); ++i) FreeParagraph(Paragraph(i));
+    // Navigators owned elsewhere outlive the editor, detached with the document.
+    FDoc.reset();
 }
 
 bool TQuillEditor::Designing() const {
@@ -61,60 +54,24 @@ std::string TQuillEditor::Version() const { return "TQuillMemo 1.0 Standard"; }
 TStrings* TQuillEditor::Lines() const { return FLinesStrings.get(); }
 TStrings* TQuillEditor::ParaStrings() const { return FParaStrings.get(); }
 
-void TQuillEditor::RegisterNavigator(TQuillNavigator* N) { FNavigators.push_back(N); }
-
-void TQuillEditor::UnregisterNavigator(TQuillNavigator* N) {
-    auto It = std::find(FNavigators.begin(), FNavigators.end(), N);
-    if (It != FNavigators.end()) FNavigators.erase(It);
-}
-
-void TQuillEditor::InvalidateNavigators(int32_t From, int32_t ToPar) {
-    for (TQuillNavigator* N : FNavigators)
-        if (N->Par && N->Pos > From && N->ParNb <= ToPar) N->ForgetStopAndLine();
-}
-
 void TQuillEditor::InitialParagraph() {
-    FParagraphs = std::make_unique<TParagraphsList>();
-    FParagraphs->SetCapacity(4);
-    TParagraph P;  // starts in the plain state
-    P.Highlighted = 1;
-    P.Parsed = 1;
-    FParagraphs->AddPar(P);
-    FCharCount = 0;
+    FDoc->InitialParagraph();
     FLineCount = 1;
-    FShiftFrom = INT32_MAX;
-    FShiftChars = FShiftLines = 0;
+    FLineShiftFrom = INT32_MAX;
+    FShiftLines = 0;
 }
 
 void TQuillEditor::ClearParagraphs() {
-    for (int32_t i = 0; i < ParagraphCount(); ++i) FreeParagraph(Paragraph(i));
-    FParagraphs->Clear();
-    FTextPool.clear();
+    FDoc->ClearParagraphs();
     FRebreak.Par = -1;
-    FCharCount = 0;
     FLineCount = 0;
-    FShiftFrom = INT32_MAX;
-    FShiftChars = FShiftLines = 0;
-    for (TQuillNavigator* N : FNavigators) N->ResetCache();
-    ClearUndo();
+    FLineShiftFrom = INT32_MAX;
+    FShiftLines = 0;
 }
 
 void TQuillEditor::EndUpdate() {
     if (FUpdateCount > 0) --FUpdateCount;
     if (FUpdateCount == 0) LayoutLines();
-}
-
-std::string TQuillEditor::GetParagraphText(int32_t I) const {
-    const TParagraph& P = FParagraphs->Par(I);
-    return P.Length ? std::string(P.Text, static_cast<size_t>(P.Length)) : std::string();
-}
-
-std::unique_ptr<char[]> TQuillEditor::CopyParagraphText(int32_t I) const {
-    const TParagraph& P = FParagraphs->Par(I);
-    auto R = std::make_unique<char[]>(static_cast<size_t>(P.Length) + 1);
-    if (P.Length) std::memcpy(R.get(), P.Text, static_cast<size_t>(P.Length));
-    R[static_cast<size_t>(P.Length)] = 0;
-    return R;
 }
 
 void TQuillEditor::SetCaretParagraph(int32_t I) {
@@ -125,7 +82,7 @@ void TQuillEditor::SetCaretParagraph(int32_t I) {
 int32_t TQuillEditor::CaretParagraph() { return Caret()->LocatePar(); }
 
 void TQuillEditor::SetSelStart(int32_t Pos) {
-    Pos = std::clamp(Pos, 0, FCharCount);
+    Pos = std::clamp(Pos, 0, CharCount());
     FSelLength = 0;
     FVirtualColumns = 0;
     SelStartNav()->SetPos(Pos);
@@ -143,7 +100,7 @@ void TQuillEditor::SetParagraphText(int32_t I, std::string_view Text) {
     ++FUpdateCount;
     try {
         while (I >= ParagraphCount()) {
-            SetSelStart(FCharCount);
+            SetSelStart(CharCount());
             InsertTextAtSelection("\r\n");
         }
         int32_t OldLen = Paragraph(I).Length;

@@ -16,6 +16,7 @@
 
 #include "editor/KeyLists.h"
 #include "editor/KeywordIndex.h"
+#include "editor/QuillDocument.h"
 #include "editor/ParagraphsList.h"
 #include "editor/QuillMemoBase.h"
 #include "editor/QuillNavigator.h"
@@ -67,15 +68,6 @@ using TQuillMemoOptions = TSmallSet<TQuillMemoOption>;
 using TParseEvent = TEvent<void(TObject* Sender, int32_t StartOffset, int32_t StopOffset)>;
 using TContextEvent = TEvent<void(TObject* Sender, int Context, int32_t StartOffset, int32_t StopOffset)>;
 
-// One undo step: the range the change inserted and the text it removed.
-struct TUndoRecord {
-    int32_t Start = 0;
-    int32_t Stop = 0;
-    bool Link = false;
-    std::string Text;
-    int64_t Size() const { return 12 + static_cast<int64_t>(Text.size()) + 1; }
-};
-
 class TQuillEditor : public TQuillMemoBase {
     QRN_CLASS(TQuillEditor, TQuillMemoBase)
 public:
@@ -83,24 +75,25 @@ public:
     ~TQuillEditor() override;
 
     // ---- paragraph store ----
-    int32_t ParagraphCount() const { return FParagraphs->Count(); }
-    TParagraph& Paragraph(int32_t I) const { return FParagraphs->Par(I); }
-    int32_t CharCount() const { return FCharCount; }
+    TQuillDocument& Document() const { return *FDoc; }
+    int32_t ParagraphCount() const { return FDoc->ParagraphCount(); }
+    TParagraph& Paragraph(int32_t I) const { return FDoc->Paragraph(I); }
+    int32_t CharCount() const { return FDoc->CharCount(); }
     int32_t LineCount() const { return FLineCount; }
-    std::string GetParagraphText(int32_t I) const;
-    std::unique_ptr<char[]> CopyParagraphText(int32_t I) const;
+    std::string GetParagraphText(int32_t I) const { return FDoc->GetParagraphText(I); }
+    std::unique_ptr<char[]> CopyParagraphText(int32_t I) const { return FDoc->CopyParagraphText(I); }
     void SetParagraphText(int32_t I, std::string_view Text);
-    int32_t ParagraphStart(int32_t I) const { return Paragraph(I).StartBase + (I >= FShiftFrom ? FShiftChars : 0); }
-    int32_t ParagraphFirstLine(int32_t I) const { return Paragraph(I).FirstLineBase + (I >= FShiftFrom ? FShiftLines : 0); }
+    int32_t ParagraphStart(int32_t I) const { return FDoc->ParagraphStart(I); }
+    int32_t ParagraphFirstLine(int32_t I) const { return Paragraph(I).FirstLineBase + (I >= FLineShiftFrom ? FShiftLines : 0); }
     void SetCaretParagraph(int32_t I);
     int32_t CaretParagraph();
     int32_t GetSelStart() { return Caret()->Pos; }
     void SetSelStart(int32_t Pos);
     void ClearParagraphs();
     void InitialParagraph();
-    void RegisterNavigator(TQuillNavigator* N);
-    void UnregisterNavigator(TQuillNavigator* N);
-    void InvalidateNavigators(int32_t From, int32_t ToPar);
+    void RegisterNavigator(TQuillNavigator* N) { FDoc->RegisterNavigator(N); }
+    void UnregisterNavigator(TQuillNavigator* N) { FDoc->UnregisterNavigator(N); }
+    void InvalidateNavigators(int32_t From, int32_t ToPar) { FDoc->InvalidateNavigators(From, ToPar); }
     TQuillNavigator* SelStartNav() const { return FNav.SelStart.get(); }
     TQuillNavigator* SelEndNav() const { return FNav.SelEnd.get(); }
     TQuillNavigator* TopNavigator() const { return FNav.Top.get(); }
@@ -180,7 +173,7 @@ public:
     void SetSelLength(int32_t N);
     std::string GetSelText();
     int32_t GetSelTextBuf(char* Buffer, int32_t Size);
-    std::string GetTextRange(int32_t From, int32_t To);
+    std::string GetTextRange(int32_t From, int32_t To) const { return FDoc->GetTextRange(From, To); }
     void SetSelText(std::string_view Text);
     void ClearSelection() { SetSelText({}); }
     void Clear();
@@ -203,11 +196,11 @@ public:
     void Redo();
     bool CanUndo() const;
     bool CanRedo() const;
-    void ClearUndo();
-    int32_t UndoIndex() const { return FUndoIndex; }
-    int32_t UndoCount() const { return static_cast<int32_t>(FUndo.size()); }
-    int64_t UndoSize() const { return FUndoSize; }
-    const TUndoRecord& UndoRecord(int32_t I) const { return *FUndo[static_cast<size_t>(I)]; }
+    void ClearUndo() { FDoc->ClearUndo(); }
+    int32_t UndoIndex() const { return FDoc->UndoIndex(); }
+    int32_t UndoCount() const { return FDoc->UndoCount(); }
+    int64_t UndoSize() const { return FDoc->UndoSize(); }
+    const TUndoRecord& UndoRecord(int32_t I) const { return FDoc->UndoRecord(I); }
     bool FindText(std::string_view Text, bool Forward, bool WholeWord, bool MatchCase);
     virtual void Change();
     void CheckIntegrity();
@@ -240,10 +233,10 @@ public:
     TQuillMemoOptions Options() const { return FOptions; }
     void SetOptions(TQuillMemoOptions V);
     bool HasOption(TQuillMemoOption O) const { return FOptions.Contains(O); }
-    int32_t UndoMaxSpace() const { return FUndoMaxSpace; }
-    void SetUndoMaxSpace(int32_t V);
-    int32_t UndoMaxLevel() const { return FUndoMaxLevel; }
-    void SetUndoMaxLevel(int32_t V);
+    int32_t UndoMaxSpace() const { return FDoc->UndoMaxSpace(); }
+    void SetUndoMaxSpace(int32_t V) { FDoc->SetUndoMaxSpace(V); }
+    int32_t UndoMaxLevel() const { return FDoc->UndoMaxLevel(); }
+    void SetUndoMaxLevel(int32_t V) { FDoc->SetUndoMaxLevel(V); }
     bool HideSelection() const { return FHideSelection; }
     void SetHideSelection(bool V);
     bool WantTabs() const { return FWantTabs; }
@@ -297,16 +290,12 @@ protected:
     void ReadText(TStream* Stream);
     void ResetAfterLoad();
     // editing helpers
-    void RecordUndo(int32_t Start, int32_t InsertedPositions, const std::string& Removed, bool HasSelection);
-    void TrimUndo(int64_t MaxSpace, const TUndoRecord* Keep);
-    void DeleteUndoFrom(int32_t I);
-    void DeleteOldestUndo();
     void FreeParagraphRange(int32_t First, int32_t Last);
-    // Positions and line numbers of paragraphs First..Last again from
-    // First's; every later paragraph shifts with them (lazily).
-    void RenumberRange(int32_t First, int32_t Last);
-    // Makes the shift apply from paragraph I on, updating the bases between.
-    void MoveShift(int32_t I);
+    // Line numbers of paragraphs First..Last again from First's; every
+    // later paragraph shifts with them (lazily).
+    void RenumberLines(int32_t First, int32_t Last);
+    // Makes the line shift apply from paragraph I on, updating the bases between.
+    void MoveLineShift(int32_t I);
     // highlighting helpers
     void HighlightParagraphStartStop(int32_t Par, std::vector<TFormatStop>& Out, TFormatStop& EndState);
     void HighlightParagraphKeywords(int32_t Par);
@@ -326,16 +315,24 @@ protected:
     void NotifyProgress(int64_t& LastCall, bool Force);
     int64_t Now() const;
 
-    std::unique_ptr<TParagraphsList> FParagraphs;
-    // Paragraphs from FShiftFrom on start FShiftChars positions and
-    // FShiftLines display lines later than their bases say: an edit moves
-    // this boundary to itself instead of renumbering every later paragraph.
-    int32_t FShiftFrom = INT32_MAX;
-    int32_t FShiftChars = 0;
+    std::unique_ptr<TQuillDocument> FDoc;
+    // The view's side of the document's changes.
+    class TDocumentLink : public IQuillDocumentListener {
+    public:
+        explicit TDocumentLink(TQuillEditor& E) : Editor(E) {}
+        void ParagraphsChanging(int32_t First, int32_t Last, int32_t OA, int32_t OB, int32_t InPlace) override;
+        void ParagraphsChanged(int32_t First, int32_t OldCount, int32_t NewCount) override;
+
+    private:
+        TQuillEditor& Editor;
+        uint8_t FirstStyle = 0;  // in-text style at the changed paragraphs' start
+    } FDocLink{*this};
+    // Paragraphs from FLineShiftFrom on start FShiftLines display lines
+    // later than their bases say: an edit moves this boundary to itself
+    // instead of renumbering every later paragraph.
+    int32_t FLineShiftFrom = INT32_MAX;
     int32_t FShiftLines = 0;
-    int32_t FCharCount = 0;
     int32_t FLineCount = 1;
-    std::vector<TQuillNavigator*> FNavigators;
     // The editor's own navigators, each with one use, so that no two
     // operations that may nest share one.
     struct TOwnNavigators {
@@ -343,7 +340,6 @@ protected:
         std::unique_ptr<TQuillNavigator> Top;                  // the view's top line
         std::unique_ptr<TQuillNavigator> EditFrom, EditTo;     // an edit's paragraphs, highlighted again
         std::unique_ptr<TQuillNavigator> SelectionLines;       // repainting a selection's lines
-        std::unique_ptr<TQuillNavigator> TextRange;            // copying text out
         std::unique_ptr<TQuillNavigator> LineLookup;           // caret line and line texts
         std::unique_ptr<TQuillNavigator> HighlightWalk;        // the highlighting frontier
         std::unique_ptr<TQuillNavigator> HookFrom, HookTo;     // what the highlighter's hooks get
@@ -352,7 +348,7 @@ protected:
         std::unique_ptr<TQuillNavigator> PaintWalk;            // the line being painted
         std::unique_ptr<TQuillNavigator> Probe;                // hit tests and single characters
         template <class TFunc> void ForEach(TFunc F) {
-            for (auto* N : {&SelStart, &SelEnd, &Top, &EditFrom, &EditTo, &SelectionLines, &TextRange, &LineLookup,
+            for (auto* N : {&SelStart, &SelEnd, &Top, &EditFrom, &EditTo, &SelectionLines, &LineLookup,
                             &HighlightWalk, &HookFrom, &HookTo, &StopRangeEnd, &LayoutWalk, &PaintWalk, &Probe})
                 F(*N);
         }
@@ -415,12 +411,6 @@ protected:
         int32_t Length = 0;
         std::vector<TDisplayLine> Lines;
     } FRebreak;
-    // Paragraph texts of a load live in large blocks until edited.
-    std::vector<std::unique_ptr<char[]>> FTextPool;
-
-    std::vector<std::unique_ptr<TUndoRecord>> FUndo;
-    int32_t FUndoIndex = 0;
-    int64_t FUndoSize = 0;
     bool FUndoing = false;
     bool FReplaying = false;
     bool FSelectionMoved = false;
@@ -437,8 +427,6 @@ protected:
     char FNullReplacement = 0;
     bool FStaticFormat = true;
     TQuillMemoOptions FOptions{pmoWrapCaret, pmoInsertKeyActive, pmoWideOverwriteCaret, pmoLargeWordSelect, pmoAutoScrollBars};
-    int32_t FUndoMaxSpace = 65536;
-    int32_t FUndoMaxLevel = 256;
     bool FHideSelection = true;
     bool FWantTabs = true;
     bool FEnableHotKeys = true;

@@ -1,13 +1,12 @@
 #pragma once
-// The class the editor control derives from. On Windows it is a real
-// window control; the native build keeps the text model a plain component
-// so that it can be tested under the sanitizers.
+// The class TQuillEditor derives from. On Windows it is a real window
+// control, which TQuillMemo (editor/win) makes the editor's window; the
+// native build keeps the editor a plain component so that it can be tested
+// under the sanitizers.
 #if defined(_WIN32)
 #include "framework/controls/Controls.h"
 using TQuillMemoBase = TCustomControl;
-#define QRN_QUILL_WINDOWED 1
 #else
 #include "framework/classes/Component.h"
 using TQuillMemoBase = TComponent;
-#define QRN_QUILL_WINDOWED 0
 #endif

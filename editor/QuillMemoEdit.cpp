@@ -82,49 +82,36 @@ uint8_t FirstLineStyle(const TParagraph& P) { return ParagraphLine(P, 0).Style()
 
 }  // namespace
 
-void TQuillEditor::MoveShift(int32_t I) {
+void TQuillEditor::MoveLineShift(int32_t I) {
     int32_t Count = ParagraphCount();
     I = std::clamp(I, 0, Count);
-    if (FShiftChars == 0 && FShiftLines == 0) {
-        FShiftFrom = I;
+    if (FShiftLines == 0) {
+        FLineShiftFrom = I;
         return;
     }
-    int32_t From = std::min(FShiftFrom, Count);
+    int32_t From = std::min(FLineShiftFrom, Count);
     // Paragraphs between the old and the new boundary change sides.
-    for (int32_t p = From; p < I; ++p) {
-        Paragraph(p).StartBase += FShiftChars;
-        Paragraph(p).FirstLineBase += FShiftLines;
-    }
-    for (int32_t p = I; p < From; ++p) {
-        Paragraph(p).StartBase -= FShiftChars;
-        Paragraph(p).FirstLineBase -= FShiftLines;
-    }
-    FShiftFrom = I;
-    if (I >= Count) FShiftChars = FShiftLines = 0;
+    for (int32_t p = From; p < I; ++p) Paragraph(p).FirstLineBase += FShiftLines;
+    for (int32_t p = I; p < From; ++p) Paragraph(p).FirstLineBase -= FShiftLines;
+    FLineShiftFrom = I;
+    if (I >= Count) FShiftLines = 0;
 }
 
-void TQuillEditor::RenumberRange(int32_t First, int32_t Last) {
+void TQuillEditor::RenumberLines(int32_t First, int32_t Last) {
     int32_t Count = ParagraphCount();
     Last = std::min(Last, Count - 1);
-    MoveShift(Last + 1);
-    int64_t Run = Paragraph(First).StartBase;
+    MoveLineShift(Last + 1);
     int64_t Line = Paragraph(First).FirstLineBase;
     for (int32_t p = First; p <= Last; ++p) {
         TParagraph& P = Paragraph(p);
-        P.StartBase = static_cast<int32_t>(Run);
         P.FirstLineBase = static_cast<int32_t>(Line);
-        Run += P.Length + 2;
         Line += P.LineCount();
     }
     if (Last + 1 < Count) {
-        auto DC = static_cast<int32_t>(Run - ParagraphStart(Last + 1));
         auto DL = static_cast<int32_t>(Line - ParagraphFirstLine(Last + 1));
-        FShiftChars += DC;
         FShiftLines += DL;
-        FCharCount += DC;
         FLineCount += DL;
     } else {
-        FCharCount = static_cast<int32_t>(Run - 2);
         FLineCount = static_cast<int32_t>(Line);
     }
 }
@@ -157,17 +144,14 @@ void TQuillEditor::KeepLinesForRebreak(int32_t Par, int32_t OA, int32_t OB, int3
     H.Par = Par;
 }
 
-void TQuillEditor::InsertTextAtSelection(std::string_view Text) {
-    TQuillNavigator* SS = SelStartNav();
-    TQuillNavigator* SE = SelEndNav();
-    if (SS->Pos == SE->Pos && Text.empty()) return;
-    FVirtualColumns = 0;
-
+TQuillDocument::TEdit TQuillDocument::Replace(int32_t A, int32_t B, std::string_view Text, bool NewRecord, bool Replaying) {
+    A = std::clamp(A, 0, FCharCount);
+    B = std::clamp(B, 0, FCharCount);
     // Normalise both ends onto characters or paragraph ends.
-    int32_t PA = SS->LocatePar();
-    int32_t OA = std::min(SS->ParOffset, Paragraph(PA).Length);
-    int32_t PB = SE->LocatePar();
-    int32_t OB = SE->ParOffset;
+    int32_t PA = ParagraphAt(A);
+    int32_t OA = std::min(A - ParagraphStart(PA), Paragraph(PA).Length);
+    int32_t PB = ParagraphAt(B);
+    int32_t OB = B - ParagraphStart(PB);
     if (OB > Paragraph(PB).Length) {
         if (PB + 1 < ParagraphCount()) {
             ++PB;
@@ -179,15 +163,11 @@ void TQuillEditor::InsertTextAtSelection(std::string_view Text) {
         PB = PA;
         OB = OA;
     }
-    int32_t A = ParagraphStart(PA) + OA;
-    int32_t B = ParagraphStart(PB) + OB;
+    A = ParagraphStart(PA) + OA;
+    B = ParagraphStart(PB) + OB;
     std::string Removed = A < B ? GetTextRange(A, B) : std::string();
 
-    std::string Codes;
-    if (FStaticFormat && !FWrapping) Codes = ClosingCodes(Toggles(Text) ^ Toggles(Removed));
-    std::string Full(Text);
-    Full += Codes;
-    std::vector<std::string_view> Pieces = SplitPieces(Full);
+    std::vector<std::string_view> Pieces = SplitPieces(Text);
     auto N = static_cast<int32_t>(Pieces.size());
     int64_t Inserted = 2 * static_cast<int64_t>(N - 1);
     for (auto P : Pieces) Inserted += static_cast<int64_t>(P.size());
@@ -209,15 +189,14 @@ void TQuillEditor::InsertTextAtSelection(std::string_view Text) {
     if (static_cast<int64_t>(FCharCount) - (B - A) + Inserted > 2147483647) throw Exception("Text too long");
     auto Ins = static_cast<int32_t>(Inserted);
 
-    RecordUndo(A, Ins, Removed, A != B);
-    MarkLayoutPending(PA, 0, PB);
-    FRebreak.Par = -1;
+    RecordUndo(A, Ins, Removed, NewRecord || A != B, Replaying);
+    int32_t InPlace = N == 1 && PA == PB ? static_cast<int32_t>(Pieces[0].size()) : -1;
+    for (IQuillDocumentListener* L : FListeners) L->ParagraphsChanging(PA, PB, OA, OB, InPlace);
     // Paragraphs up to PB get exact numbers; later ones keep theirs under
     // the shift, whose boundary moves with the slots below.
     MoveShift(PB + 1);
 
-    bool WasHighlighted = PAr.Highlighted != 0;
-    bool WasParsed = PAr.Parsed != 0;
+    TEdit Edit{A, Ins, PA, N, PAr.Highlighted != 0, PAr.Parsed != 0};
     int32_t OldCount = ParagraphCount();
 
     if (N == 1 && PA == PB) {
@@ -233,11 +212,9 @@ void TQuillEditor::InsertTextAtSelection(std::string_view Text) {
             } else if (St.Offset < OA || OA == OB)
                 Stops.push_back(St);
         }
-        if (P.Formatted && FWindow) KeepLinesForRebreak(PA, OA, OB, Delta, static_cast<int32_t>(Pieces[0].size()));
         SpliceParagraphText(P, OA, OB, Pieces[0]);
         SetParagraphStops(P, Stops);
-        OneLine(P, FirstLineStyle(P));
-        P.Formatted = P.Highlighted = P.Parsed = 0;
+        P.Highlighted = P.Parsed = 0;
     } else {
         TParagraph& First = Paragraph(PA);
         TParagraph& Last = Paragraph(PB);
@@ -258,21 +235,11 @@ void TQuillEditor::InsertTextAtSelection(std::string_view Text) {
             FirstText += SuffixText;
             FirstStops.insert(FirstStops.end(), LastStops.begin(), LastStops.end());
         }
-        // Running in-text style for the new paragraphs' first lines.
-        uint8_t Style = FirstLineStyle(First);
-        if (FStaticFormat)
-            for (char C : FirstText) Style = ApplyStyleCode(Style, C);
         for (int32_t k = PA + 1; k <= PB; ++k) FreeParagraph(Paragraph(k));
         StoreParagraphText(First, FirstText);
         SetParagraphStops(First, FirstStops);
-        OneLine(First, FirstLineStyle(First));
-        First.Formatted = First.Highlighted = First.Parsed = 0;
-        int32_t OldSpan = PB - PA + 1;
-        if (N > OldSpan)
-            FParagraphs->InsertSlots(PB + 1, N - OldSpan);
-        else if (N < OldSpan)
-            FParagraphs->DeleteSlots(PA + N, OldSpan - N);
-        FShiftFrom = PA + N;
+        First.Highlighted = First.Parsed = 0;
+        ResizeRange(PA, PB - PA + 1, N);
         for (int32_t k = 1; k < N; ++k) {
             TParagraph& P = Paragraph(PA + k);
             P = TParagraph();
@@ -280,27 +247,13 @@ void TQuillEditor::InsertTextAtSelection(std::string_view Text) {
             std::string T(Pieces[static_cast<size_t>(k)]);
             if (k == N - 1) T += SuffixText;
             StoreParagraphText(P, T);
-            OneLine(P, Style);
-            if (FStaticFormat)
-                for (char C : Pieces[static_cast<size_t>(k)]) Style = ApplyStyleCode(Style, C);
             if (k == N - 1) SetParagraphStops(P, LastStops);
         }
         FParagraphs->Trim();
     }
     int32_t ParDelta = ParagraphCount() - OldCount;
-    RenumberRange(PA, PA + N - 1);
+    RenumberStarts(PA, PA + N - 1);
     int32_t Delta = Ins - (B - A);
-
-    // Layout bookkeeping follows the paragraphs that moved.
-    if (FLayoutEnd > PB) FLayoutEnd += ParDelta;
-    else if (FLayoutEnd >= PA) FLayoutEnd = std::max(FLayoutEnd, PA + N - 1);
-    if (FLayoutFrontier > PB) FLayoutFrontier += ParDelta;
-    if (FPendLastPar > PB) FPendLastPar += ParDelta;
-    FPendLastPar = std::max(FPendLastPar, PA + N - 1);
-    if (FPendLastPar >= ParagraphCount()) FPendLastPar = ParagraphCount() - 1;
-    if (FWidestPar > PB) FWidestPar += ParDelta;
-    else if (FWidestPar >= PA) FWidestPar = -1;
-    if (FHighlightFrontier >= PA) FHighlightFrontier = PA - 1;
 
     // Registered navigators keep their place in the text.
     for (TQuillNavigator* Nv : FNavigators) {
@@ -326,6 +279,64 @@ void TQuillEditor::InsertTextAtSelection(std::string_view Text) {
             Nv->Rebind();
         }
     }
+    for (IQuillDocumentListener* L : FListeners) L->ParagraphsChanged(PA, PB - PA + 1, N);
+    return Edit;
+}
+
+void TQuillEditor::TDocumentLink::ParagraphsChanging(int32_t First, int32_t Last, int32_t OA, int32_t OB, int32_t InPlace) {
+    TQuillEditor& E = Editor;
+    E.MarkLayoutPending(First, 0, Last);
+    E.FRebreak.Par = -1;
+    E.MoveLineShift(Last + 1);
+    TParagraph& P = E.Paragraph(First);
+    FirstStyle = FirstLineStyle(P);
+    if (InPlace >= 0 && P.Formatted && E.FWindow) {
+        int32_t Delta = InPlace - (OB - OA);
+        E.KeepLinesForRebreak(First, OA, OB, Delta, InPlace);
+    }
+}
+
+void TQuillEditor::TDocumentLink::ParagraphsChanged(int32_t First, int32_t OldCount, int32_t N) {
+    TQuillEditor& E = Editor;
+    int32_t PA = First, PB = First + OldCount - 1;
+    E.FLineShiftFrom = PA + N;
+    // New paragraphs' first lines start in the in-text style running on
+    // from the first one's.
+    uint8_t Style = FirstStyle;
+    for (int32_t k = 0; k < N; ++k) {
+        TParagraph& P = E.Paragraph(PA + k);
+        OneLine(P, Style);
+        P.Formatted = 0;
+        if (E.FStaticFormat)
+            for (int32_t i = 0; i < P.Length; ++i) Style = ApplyStyleCode(Style, P.Text[i]);
+    }
+    int32_t ParDelta = N - OldCount;
+    E.RenumberLines(PA, PA + N - 1);
+
+    // Layout bookkeeping follows the paragraphs that moved.
+    if (E.FLayoutEnd > PB) E.FLayoutEnd += ParDelta;
+    else if (E.FLayoutEnd >= PA) E.FLayoutEnd = std::max(E.FLayoutEnd, PA + N - 1);
+    if (E.FLayoutFrontier > PB) E.FLayoutFrontier += ParDelta;
+    if (E.FPendLastPar > PB) E.FPendLastPar += ParDelta;
+    E.FPendLastPar = std::max(E.FPendLastPar, PA + N - 1);
+    if (E.FPendLastPar >= E.ParagraphCount()) E.FPendLastPar = E.ParagraphCount() - 1;
+    if (E.FWidestPar > PB) E.FWidestPar += ParDelta;
+    else if (E.FWidestPar >= PA) E.FWidestPar = -1;
+    if (E.FHighlightFrontier >= PA) E.FHighlightFrontier = PA - 1;
+}
+
+void TQuillEditor::InsertTextAtSelection(std::string_view Text) {
+    TQuillNavigator* SS = SelStartNav();
+    TQuillNavigator* SE = SelEndNav();
+    if (SS->Pos == SE->Pos && Text.empty()) return;
+    FVirtualColumns = 0;
+
+    std::string Full(Text);
+    if (FStaticFormat && !FWrapping) Full += ClosingCodes(Toggles(Text) ^ Toggles(GetTextRange(SS->Pos, SE->Pos)));
+    TQuillDocument::TEdit Ed = FDoc->Replace(SS->Pos, SE->Pos, Full, FSelectionMoved, FReplaying);
+    FSelectionMoved = false;
+    int32_t A = Ed.Start, Ins = Ed.Inserted, PA = Ed.FirstPar, N = Ed.ParCount;
+    bool WasHighlighted = Ed.WasHighlighted, WasParsed = Ed.WasParsed;
 
     ++FUpdateCount;
     try {
@@ -362,7 +373,7 @@ void TQuillEditor::InsertTextAtSelection(std::string_view Text) {
 void TQuillEditor::SetSelLength(int32_t N) {
     if (N == FSelLength) return;
     int32_t C = Caret()->Pos;
-    int64_t Target = std::clamp<int64_t>(static_cast<int64_t>(C) + N, 0, FCharCount);
+    int64_t Target = std::clamp<int64_t>(static_cast<int64_t>(C) + N, 0, CharCount());
     int32_t OldEnd = FSelLength > 0 ? SelEndNav()->Pos : SelStartNav()->Pos;
     auto T = static_cast<int32_t>(Target);
     if (T >= C) {
@@ -385,16 +396,13 @@ void TQuillEditor::SetSelLength(int32_t N) {
     }
 }
 
-std::string TQuillEditor::GetTextRange(int32_t From, int32_t To) {
+std::string TQuillDocument::GetTextRange(int32_t From, int32_t To) const {
     From = std::max(From, 0);
-    To = std::min(To, FCharCount);
+    To = std::min(To, CharCount());
     std::string R;
     if (From >= To) return R;
-    TQuillNavigator* W = FNav.TextRange.get();
-    W->ResetCache();
-    W->Pos = From;
-    int32_t P = W->LocatePar();
-    int32_t Off = W->ParOffset;
+    int32_t P = ParagraphAt(From);
+    int32_t Off = From - ParagraphStart(P);
     R.reserve(static_cast<size_t>(To - From));
     int32_t Pos = From;
     while (Pos < To && P < ParagraphCount()) {

@@ -481,7 +481,7 @@ void TQuillEditor::ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, bo
         if (p > PF) SetParagraphContext(Pr, New);
     }
     Previous.KeyLength = static_cast<uint8_t>(std::max(0, Previous.KeyLength - (EndPos - PrevAt)));
-    if (EndPos < FCharCount && (Highlighting || IsHighlightingStop(Previous))) {
+    if (EndPos < CharCount() && (Highlighting || IsHighlightingStop(Previous))) {
         TQuillNavigator* W = FNav.StopRangeEnd.get();
         W->ResetCache();
         W->Pos = EndPos;
@@ -500,7 +500,7 @@ void TQuillEditor::ReformatAll() {
         ClearParagraphStops(P);
         if (i > 0 && P.StartContext.Id != Paragraph(0).StartContext.Id) ShareParagraphContext(P, Paragraph(0));
     }
-    for (TQuillNavigator* N : FNavigators) N->ForgetStopAndLine();
+    for (TQuillNavigator* N : FDoc->Navigators()) N->ForgetStopAndLine();
     FHighlightFrontier = -1;
     StartFullFormat();
     if (FWindow) FWindow->InvalidateAll();

@@ -253,8 +253,8 @@ void TQuillEditor::BreakParagraph(int32_t Par, int32_t FromLine) {
 }
 
 void TQuillEditor::ApplyLineDelta(int32_t FirstPar, int32_t LastPar) {
-    RenumberRange(std::clamp(FirstPar, 0, ParagraphCount() - 1), LastPar);
-    for (TQuillNavigator* N : FNavigators) N->LineInPar = QuillUnknown;
+    RenumberLines(std::clamp(FirstPar, 0, ParagraphCount() - 1), LastPar);
+    for (TQuillNavigator* N : FDoc->Navigators()) N->LineInPar = QuillUnknown;
     KeepTopLine();
 }
 
@@ -586,7 +586,7 @@ int32_t TQuillEditor::PositionAt(int32_t X, int32_t Y, int32_t* LineOut) {
     EnsureLinesLaidOut(Line, Line);
     if (Line >= FLineCount) {
         if (LineOut) *LineOut = FLineCount - 1;
-        return FCharCount;
+        return CharCount();
     }
     TQuillNavigator* W = FNav.Probe.get();
     W->ResetCache();
@@ -618,6 +618,6 @@ void TQuillEditor::CheckIntegrity() {
         Pos += P.Length + 2;
         Total += P.Length + 2;
     }
-    if (static_cast<int64_t>(FCharCount) + 2 != Total) throw Exception("Error 5 in " + V);
+    if (static_cast<int64_t>(CharCount()) + 2 != Total) throw Exception("Error 5 in " + V);
     if (FLineCount != Line) throw Exception("Error 6 in " + V);
 }

@@ -80,7 +80,7 @@ public:
 void TQuillEditor::LoadFromStream(TStream* Stream) { ReadText(Stream); }
 
 void TQuillEditor::ReplaceAllText(std::string_view Text) {
-    if (Text.empty() && FCharCount == 0) return;
+    if (Text.empty() && CharCount() == 0) return;
     TProtMemStream S;
     S.SetPointer(Text.data(), static_cast<int64_t>(Text.size()));
     ReadText(&S);
@@ -106,7 +106,7 @@ void TQuillEditor::ReadText(TStream* Stream) {
         int64_t Remaining = Stream->Size() - StartPos;
         if (Remaining < 0) Remaining = 0;
         std::vector<char> Block(static_cast<size_t>(std::min<int64_t>(Remaining, ReadBlock)) + 1);
-        TParagraphBuilder B(*FParagraphs, HasOption(pmoDiscardTrailingSpaces), FTextPool);
+        TParagraphBuilder B(FDoc->Paragraphs(), HasOption(pmoDiscardTrailingSpaces), FDoc->TextPool());
         B.ChunkSize = static_cast<size_t>(std::min<int64_t>(Remaining + 1, 1 << 20));
         uint8_t Style = 0, ParStyle = 0;
         char LastEnd = 0;  // the line-break character that ended the previous paragraph
@@ -176,15 +176,10 @@ void TQuillEditor::ReadText(TStream* Stream) {
         }
         B.End(true, ParStyle);
         if (StoppedAtNul) Stream->SetPosition(StartPos + Consumed);
-        FCharCount = static_cast<int32_t>(B.CharCount);
+        FDoc->SetLoadedCharCount(static_cast<int32_t>(B.CharCount));
     } catch (...) {
-        for (int32_t i = 0; i < ParagraphCount(); ++i) FreeParagraph(Paragraph(i));
-        FTextPool.clear();
         InitialParagraph();
-        for (TQuillNavigator* N : FNavigators) {
-            N->ResetCache();
-            N->Pos = 0;
-        }
+        FDoc->ResetNavigators();
         FSelLength = 0;
         FHighlightFrontier = -1;
         FPendLastPar = -1;
@@ -203,11 +198,8 @@ void TQuillEditor::ResetAfterLoad() {
     FPendFirstLine = 0;
     FPendLastPar = ParagraphCount() - 1;
     FHighlightFrontier = -1;
-    for (TQuillNavigator* N : FNavigators) {
-        N->ResetCache();
-        N->Pos = 0;
-    }
-    if (OnParse) OnParse(this, 0, FCharCount);
+    FDoc->ResetNavigators();
+    if (OnParse) OnParse(this, 0, CharCount());
     FLoading = false;
     if (FUpdateCount > 0) --FUpdateCount;
     FScrollX = 0;

@@ -1,10 +1,12 @@
-// Undo and redo: every change records the text it removed; undoing is
-// inserting that text back over what the change inserted.
+// Undo and redo: every change records the text it removed in the
+// document's history; undoing is inserting that text back over what the
+// change inserted.
 #include <algorithm>
 
+#include "editor/QuillDocument.h"
 #include "editor/QuillEditor.h"
 
-void TQuillEditor::DeleteUndoFrom(int32_t I) {
+void TQuillDocument::DeleteUndoFrom(int32_t I) {
     while (static_cast<int32_t>(FUndo.size()) > I) {
         FUndoSize -= FUndo.back()->Size();
         FUndo.pop_back();
@@ -12,14 +14,14 @@ void TQuillEditor::DeleteUndoFrom(int32_t I) {
     if (FUndoIndex > I) FUndoIndex = I;
 }
 
-void TQuillEditor::DeleteOldestUndo() {
+void TQuillDocument::DeleteOldestUndo() {
     if (FUndo.empty()) return;
     FUndoSize -= FUndo.front()->Size();
     FUndo.erase(FUndo.begin());
     if (FUndoIndex > 0) --FUndoIndex;
 }
 
-void TQuillEditor::TrimUndo(int64_t MaxSpace, const TUndoRecord* Keep) {
+void TQuillDocument::TrimUndo(int64_t MaxSpace, const TUndoRecord* Keep) {
     while (FUndoSize > MaxSpace && static_cast<int32_t>(FUndo.size()) > FUndoIndex && FUndo.back().get() != Keep) {
         FUndoSize -= FUndo.back()->Size();
         FUndo.pop_back();
@@ -28,14 +30,14 @@ void TQuillEditor::TrimUndo(int64_t MaxSpace, const TUndoRecord* Keep) {
     while (FUndoSize > MaxSpace && !FUndo.empty() && FUndo.front().get() != Keep) DeleteOldestUndo();
 }
 
-void TQuillEditor::RecordUndo(int32_t Start, int32_t InsertedPositions, const std::string& Removed, bool HasSelection) {
-    if (!FReplaying) DeleteUndoFrom(FUndoIndex);
-    bool NewRecord = HasSelection || FUndoIndex == 0 || FReplaying || FSelectionMoved;
+void TQuillDocument::RecordUndo(int32_t Start, int32_t InsertedPositions, const std::string& Removed, bool NewRecord,
+                                bool Replaying) {
+    if (!Replaying) DeleteUndoFrom(FUndoIndex);
+    NewRecord = NewRecord || FUndoIndex == 0 || Replaying;
     if (!NewRecord) {
         TUndoRecord& Last = *FUndo[static_cast<size_t>(FUndoIndex - 1)];
         if (Last.Stop != Start || Last.Start == Start) NewRecord = true;
     }
-    FSelectionMoved = false;
     if (!NewRecord) {
         FUndo[static_cast<size_t>(FUndoIndex - 1)]->Stop = Start + InsertedPositions;
         return;
@@ -62,35 +64,37 @@ void TQuillEditor::RecordUndo(int32_t Start, int32_t InsertedPositions, const st
 }
 
 void TQuillEditor::Undo() {
-    if (FUndoIndex == 0) return;
-    TUndoRecord& R = *FUndo[static_cast<size_t>(FUndoIndex - 1)];
+    TQuillDocument& D = *FDoc;
+    if (D.UndoIndex() == 0) return;
+    TUndoRecord& R = D.UndoRecord(D.UndoIndex() - 1);
     bool Link = R.Link;
     int32_t Start = R.Start, Stop = R.Stop;
     std::string Text = R.Text;
     SetSelStart(Start);
     SetSelLength(Stop - Start);
     FUndoing = FReplaying = true;
-    --FUndoIndex;
+    D.SetUndoIndex(D.UndoIndex() - 1);
     try {
         InsertTextAtSelection(Text);
     } catch (...) {
         FUndoing = FReplaying = false;
-        ++FUndoIndex;
+        D.SetUndoIndex(D.UndoIndex() + 1);
         throw;
     }
-    if (FUndoIndex > 0) --FUndoIndex;
+    if (D.UndoIndex() > 0) D.SetUndoIndex(D.UndoIndex() - 1);
     FUndoing = FReplaying = false;
     if (Link) {
         Undo();
-        if (FUndoIndex + 1 < static_cast<int32_t>(FUndo.size())) FUndo[static_cast<size_t>(FUndoIndex + 1)]->Link = true;
+        if (D.UndoIndex() + 1 < D.UndoCount()) D.UndoRecord(D.UndoIndex() + 1).Link = true;
     }
     FSelectionMoved = true;
 }
 
 void TQuillEditor::Redo() {
-    if (FUndoIndex >= static_cast<int32_t>(FUndo.size())) return;
-    TUndoRecord& R = *FUndo[static_cast<size_t>(FUndoIndex)];
-    bool Linked = FUndoIndex + 1 < static_cast<int32_t>(FUndo.size()) && FUndo[static_cast<size_t>(FUndoIndex + 1)]->Link;
+    TQuillDocument& D = *FDoc;
+    if (D.UndoIndex() >= D.UndoCount()) return;
+    TUndoRecord& R = D.UndoRecord(D.UndoIndex());
+    bool Linked = D.UndoIndex() + 1 < D.UndoCount() && D.UndoRecord(D.UndoIndex() + 1).Link;
     int32_t Start = R.Start, Stop = R.Stop;
     std::string Text = R.Text;
     SetSelStart(Start);
@@ -105,25 +109,25 @@ void TQuillEditor::Redo() {
     FReplaying = false;
     if (Linked) {
         Redo();
-        if (FUndoIndex >= 1) FUndo[static_cast<size_t>(FUndoIndex - 1)]->Link = true;
+        if (D.UndoIndex() >= 1) D.UndoRecord(D.UndoIndex() - 1).Link = true;
     }
     FSelectionMoved = true;
 }
 
-bool TQuillEditor::CanUndo() const { return FUndoIndex >= (FUndoing ? 2 : 1); }
+bool TQuillEditor::CanUndo() const { return FDoc->UndoIndex() >= (FUndoing ? 2 : 1); }
 
 bool TQuillEditor::CanRedo() const {
-    auto N = static_cast<int32_t>(FUndo.size());
-    return FUndoing ? N >= FUndoIndex : FUndoIndex < N;
+    int32_t N = FDoc->UndoCount(), I = FDoc->UndoIndex();
+    return FUndoing ? N >= I : I < N;
 }
 
-void TQuillEditor::ClearUndo() {
+void TQuillDocument::ClearUndo() {
     FUndo.clear();
     FUndoIndex = 0;
     FUndoSize = 0;
 }
 
-void TQuillEditor::SetUndoMaxLevel(int32_t V) {
+void TQuillDocument::SetUndoMaxLevel(int32_t V) {
     if (V > 134217727) throw EListError("Undo set too high");
     if (V < 0) V = 0;
     DeleteUndoFrom(std::max(FUndoIndex, V));
@@ -131,7 +135,7 @@ void TQuillEditor::SetUndoMaxLevel(int32_t V) {
     FUndoMaxLevel = V;
 }
 
-void TQuillEditor::SetUndoMaxSpace(int32_t V) {
+void TQuillDocument::SetUndoMaxSpace(int32_t V) {
     TrimUndo(V, nullptr);
     FUndoMaxSpace = V;
 }

@@ -43,6 +43,11 @@ public:
     // Puts the navigator at an offset of a paragraph whose index is known.
     void PlaceAt(int32_t ParIndex, int32_t Offset);
     TLinesList* GetLinesList();
+    // The editor is going: the navigator stays, bound to none.
+    void Detach() {
+        Editor = nullptr;
+        ResetCache();
+    }
     void ForgetStopAndLine() {
         StopIndex = QuillUnknown;
         LineInPar = QuillUnknown;
@@ -57,7 +62,7 @@ public:
     int32_t LineInPar = QuillUnknown;
 
 private:
-    friend class TQuillEditor;
+    friend class TQuillDocument;
     void Rebind();
     void MoveOntoStop(int32_t N, int32_t Idx);
     std::unique_ptr<TLinesList> FLinesList;

@@ -18,7 +18,7 @@ int32_t IndentColumns(const char* T, int32_t N, int32_t Tab) {
 }  // namespace
 
 char TQuillMemo::CharAt(int32_t Pos) {
-    if (Pos < 0 || Pos >= FCharCount) return 0;
+    if (Pos < 0 || Pos >= CharCount()) return 0;
     TQuillNavigator* N = FNav.Probe.get();
     N->ResetCache();
     N->Pos = Pos;
@@ -49,7 +49,7 @@ int32_t TQuillMemo::StepLeft(int32_t Pos) {
 }
 
 int32_t TQuillMemo::StepRight(int32_t Pos) {
-    if (Pos >= FCharCount) return FCharCount;
+    if (Pos >= CharCount()) return CharCount();
     TQuillNavigator N(this);
     N.SetPos(Pos);
     int32_t P = N.LocatePar();
@@ -57,7 +57,7 @@ int32_t TQuillMemo::StepRight(int32_t Pos) {
     TParagraph& Par = Paragraph(P);
     bool RestBlank = HasOption(pmoDiscardTrailingSpaces);
     for (int32_t k = Off; RestBlank && k < Par.Length; ++k) RestBlank = IsBlank(Par.Text[k]);
-    if (Off >= Par.Length || RestBlank) return P + 1 < ParagraphCount() ? ParagraphStart(P + 1) : FCharCount;
+    if (Off >= Par.Length || RestBlank) return P + 1 < ParagraphCount() ? ParagraphStart(P + 1) : CharCount();
     bool Codes = FStaticFormat && FPassOverCodes;
     while (Codes && Off < Par.Length && IsStyleCode(Par.Text[Off])) ++Off;
     if (Off < Par.Length) ++Off;
@@ -71,9 +71,9 @@ int32_t TQuillMemo::WordRight(int32_t Pos) {
     if (IsEnd(C)) {
         Pos = StepRight(Pos);
     } else {
-        while (Pos < FCharCount && !IsEnd(CharAt(Pos)) && !FSeparators[static_cast<unsigned char>(CharAt(Pos))]) ++Pos;
+        while (Pos < CharCount() && !IsEnd(CharAt(Pos)) && !FSeparators[static_cast<unsigned char>(CharAt(Pos))]) ++Pos;
     }
-    while (Pos < FCharCount && FSeparators[static_cast<unsigned char>(CharAt(Pos))]) ++Pos;
+    while (Pos < CharCount() && FSeparators[static_cast<unsigned char>(CharAt(Pos))]) ++Pos;
     return Pos;
 }
 
@@ -163,7 +163,7 @@ int32_t TQuillMemo::BackIndentStart(int32_t Pos, std::string* Pad) {
 }
 
 void TQuillMemo::MoveCaret(int32_t NewPos, bool Extend, bool KeepX, bool AtLineEnd) {
-    NewPos = std::clamp(NewPos, 0, FCharCount);
+    NewPos = std::clamp(NewPos, 0, CharCount());
     if (!KeepX) FRememberedX = -1;
     FLineEndCaret = AtLineEnd ? NewPos : -1;
     int32_t Old = Caret()->Pos;
@@ -188,8 +188,8 @@ void TQuillMemo::MoveCaret(int32_t NewPos, bool Extend, bool KeepX, bool AtLineE
 }
 
 void TQuillMemo::DeleteRange(int32_t From, int32_t To) {
-    From = std::clamp(From, 0, FCharCount);
-    To = std::clamp(To, 0, FCharCount);
+    From = std::clamp(From, 0, CharCount());
+    To = std::clamp(To, 0, CharCount());
     if (From >= To) return;
     SetSelStart(From);
     SetSelLength(To - From);
@@ -231,7 +231,7 @@ bool TQuillMemo::KeyDownMove(uint16_t Key, TShiftState Shift) {
                 return true;
             }
             char C = CharAt(Pos);
-            if ((C == '\r' || Pos == FCharCount) && HasOption(pmoKeepColumnPos) && !HasOption(pmoWrapCaret) && !Ext) {
+            if ((C == '\r' || Pos == CharCount()) && HasOption(pmoKeepColumnPos) && !HasOption(pmoWrapCaret) && !Ext) {
                 ++FVirtualColumns;
                 FRememberedX = -1;
                 ScrollCaretIntoView();
@@ -263,7 +263,7 @@ bool TQuillMemo::KeyDownMove(uint16_t Key, TShiftState Shift) {
         case VK_HOME: MoveCaret(Ctrl ? 0 : LineStartPos(CaretDisplayLine()), Ext); return true;
         case VK_END: {
             if (Ctrl) {
-                MoveCaret(FCharCount, Ext);
+                MoveCaret(CharCount(), Ext);
                 return true;
             }
             bool Wrapped = false;
@@ -337,7 +337,7 @@ bool TQuillMemo::KeyDownEdit(uint16_t Key, TShiftState Shift) {
                 ClearSelection();
             } else {
                 int32_t To = Pos;
-                while (FStaticFormat && To < FCharCount && IsStyleCode(CharAt(To))) ++To;
+                while (FStaticFormat && To < CharCount() && IsStyleCode(CharAt(To))) ++To;
                 DeleteRange(Pos, CharAt(To) == '\r' ? To + 2 : To + 1);
             }
             return true;
@@ -388,7 +388,7 @@ void TQuillMemo::TypeEnter() {
         if (Line + 1 < FLineCount)
             MoveCaret(LineStartPos(Line + 1), false);
         else {
-            SetSelStart(FCharCount);
+            SetSelStart(CharCount());
             SetSelText("\r\n");
         }
         return;
@@ -399,7 +399,7 @@ void TQuillMemo::TypeEnter() {
         size_t N = 0;
         while (N < Text.size() && static_cast<int32_t>(N) < Col && IsBlank(Text[N])) ++N;
         std::string Indent = Text.substr(0, N);
-        if (HasOption(pmoDiscardTrailingSpaces) && (CharAt(Pos) == '\r' || Pos == FCharCount)) {
+        if (HasOption(pmoDiscardTrailingSpaces) && (CharAt(Pos) == '\r' || Pos == CharCount())) {
             int32_t Virt = 0;
             for (char C : Indent) Virt = C == '\t' ? (Virt / std::max(FTabStops, 1) + 1) * std::max(FTabStops, 1) : Virt + 1;
             SetSelText("\r\n");
@@ -420,7 +420,7 @@ void TQuillMemo::TypeChar(char C) {
         if (Next && Next != '\r') SetSelLength(1);
     }
     if (C == ' ' && FSelLength == 0 && HasOption(pmoDiscardTrailingSpaces) && HasOption(pmoKeepColumnPos) &&
-        (CharAt(Pos) == '\r' || Pos == FCharCount)) {
+        (CharAt(Pos) == '\r' || Pos == CharCount())) {
         ++FVirtualColumns;
         UpdateCaret();
         return;

@@ -38,9 +38,9 @@ void TQuillMemo::SelectWordAt(int32_t Pos, int32_t* Start, int32_t* End) {
     while (S > 0 && Sep(CharAt(S))) --S;
     while (S > 0 && !Sep(CharAt(S - 1)) && !IsEnd(CharAt(S - 1))) --S;
     int32_t E = Pos;
-    while (E < FCharCount && !Sep(CharAt(E)) && !IsEnd(CharAt(E))) ++E;
+    while (E < CharCount() && !Sep(CharAt(E)) && !IsEnd(CharAt(E))) ++E;
     if (HasOption(pmoLargeWordSelect))
-        while (E < FCharCount && Sep(CharAt(E))) ++E;
+        while (E < CharCount() && Sep(CharAt(E))) ++E;
     *Start = S;
     *End = std::max(E, S);
 }
@@ -67,7 +67,7 @@ void TQuillMemo::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
     int32_t Virt = 0;
     int32_t Pos = FClickPos;
     bool AtEnd = false;
-    if (Line < FLineCount && FClickPos < FCharCount) Pos = LineAtX(Line, X, &Virt, &AtEnd);
+    if (Line < FLineCount && FClickPos < CharCount()) Pos = LineAtX(Line, X, &Virt, &AtEnd);
     MoveCaret(Pos, Shift.Contains(ssShift), false, AtEnd);
     if (Virt > 0 && !Shift.Contains(ssShift)) {
         FVirtualColumns = Virt;
@@ -213,11 +213,12 @@ void TQuillMemo::DropSelection(int32_t At, bool Copy) {
         DeleteRange(SS, SE);
         if (At > SE) Dest = At - (SE - SS);
     }
-    int32_t Records = FUndoIndex;
+    int32_t Records = FDoc->UndoIndex();
     SetSelStart(Dest);
     SetSelText(Text);
     // The deletion and the insertion undo as one step.
-    if (!Copy && FUndoIndex == Records + 1 && FUndoIndex >= 2) FUndo[static_cast<size_t>(FUndoIndex - 1)]->Link = true;
+    int32_t Now = FDoc->UndoIndex();
+    if (!Copy && Now == Records + 1 && Now >= 2) FDoc->UndoRecord(Now - 1).Link = true;
     int32_t End = Caret()->Pos;
     SetSelStart(Dest);
     SetSelLength(End - Dest);
@@ -227,7 +228,7 @@ void TQuillMemo::DropSelection(int32_t At, bool Copy) {
 
 TFormatStop TQuillMemo::StopAt(int32_t Pos, int32_t* RegionStart, int32_t* RegionEnd) {
     TQuillNavigator N(this);
-    N.SetPos(std::clamp(Pos, 0, FCharCount));
+    N.SetPos(std::clamp(Pos, 0, CharCount()));
     int32_t P = N.LocatePar();
     TParagraph& Par = Paragraph(P);
     int32_t Idx = 0;
@@ -247,7 +248,7 @@ TFormatStop TQuillMemo::StopAt(int32_t Pos, int32_t* RegionStart, int32_t* Regio
         *RegionStart = Start;
     }
     if (RegionEnd) {
-        int32_t End = FCharCount;
+        int32_t End = CharCount();
         if (Idx < Par.StopCount)
             End = ParagraphStart(P) + Par.StopOffset(Idx);
         else

@@ -1,0 +1,130 @@
+#include "editor/QuillDocument.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "editor/QuillNavigator.h"
+
+TQuillDocument::TQuillDocument() { InitialParagraph(); }
+
+TQuillDocument::~TQuillDocument() {
+    // Navigators owned elsewhere outlive the document detached.
+    for (TQuillNavigator* N : FNavigators) N->Detach();
+    FNavigators.clear();
+    FreeAllParagraphs();
+}
+
+void TQuillDocument::FreeAllParagraphs() {
+    if (FParagraphs)
+        for (int32_t i = 0; i < ParagraphCount(); ++i) FreeParagraph(Paragraph(i));
+}
+
+void TQuillDocument::RegisterNavigator(TQuillNavigator* N) { FNavigators.push_back(N); }
+
+void TQuillDocument::UnregisterNavigator(TQuillNavigator* N) {
+    auto It = std::find(FNavigators.begin(), FNavigators.end(), N);
+    if (It != FNavigators.end()) FNavigators.erase(It);
+}
+
+void TQuillDocument::InvalidateNavigators(int32_t From, int32_t ToPar) {
+    for (TQuillNavigator* N : FNavigators)
+        if (N->Par && N->Pos > From && N->ParNb <= ToPar) N->ForgetStopAndLine();
+}
+
+void TQuillDocument::ResetNavigators() {
+    for (TQuillNavigator* N : FNavigators) {
+        N->ResetCache();
+        N->Pos = 0;
+    }
+}
+
+void TQuillDocument::InitialParagraph() {
+    FreeAllParagraphs();
+    FParagraphs = std::make_unique<TParagraphsList>();
+    FParagraphs->SetCapacity(4);
+    TParagraph P;  // starts in the plain state
+    P.Highlighted = 1;
+    P.Parsed = 1;
+    FParagraphs->AddPar(P);
+    FTextPool.clear();
+    FCharCount = 0;
+    FShiftFrom = INT32_MAX;
+    FShiftChars = 0;
+}
+
+void TQuillDocument::ClearParagraphs() {
+    FreeAllParagraphs();
+    FParagraphs->Clear();
+    FTextPool.clear();
+    FCharCount = 0;
+    FShiftFrom = INT32_MAX;
+    FShiftChars = 0;
+    for (TQuillNavigator* N : FNavigators) N->ResetCache();
+    ClearUndo();
+}
+
+int32_t TQuillDocument::ParagraphAt(int32_t Pos) const {
+    int32_t Lo = 0, Hi = ParagraphCount() - 1;
+    while (Lo < Hi) {
+        int32_t Mid = Lo + (Hi - Lo + 1) / 2;
+        if (ParagraphStart(Mid) <= Pos)
+            Lo = Mid;
+        else
+            Hi = Mid - 1;
+    }
+    return Lo;
+}
+
+std::string TQuillDocument::GetParagraphText(int32_t I) const {
+    const TParagraph& P = FParagraphs->Par(I);
+    return P.Length ? std::string(P.Text, static_cast<size_t>(P.Length)) : std::string();
+}
+
+std::unique_ptr<char[]> TQuillDocument::CopyParagraphText(int32_t I) const {
+    const TParagraph& P = FParagraphs->Par(I);
+    auto R = std::make_unique<char[]>(static_cast<size_t>(P.Length) + 1);
+    if (P.Length) std::memcpy(R.get(), P.Text, static_cast<size_t>(P.Length));
+    R[static_cast<size_t>(P.Length)] = 0;
+    return R;
+}
+
+void TQuillDocument::MoveShift(int32_t I) {
+    int32_t Count = ParagraphCount();
+    I = std::clamp(I, 0, Count);
+    if (FShiftChars == 0) {
+        FShiftFrom = I;
+        return;
+    }
+    int32_t From = std::min(FShiftFrom, Count);
+    // Paragraphs between the old and the new boundary change sides.
+    for (int32_t p = From; p < I; ++p) Paragraph(p).StartBase += FShiftChars;
+    for (int32_t p = I; p < From; ++p) Paragraph(p).StartBase -= FShiftChars;
+    FShiftFrom = I;
+    if (I >= Count) FShiftChars = 0;
+}
+
+void TQuillDocument::ResizeRange(int32_t First, int32_t OldSpan, int32_t NewSpan) {
+    if (NewSpan > OldSpan)
+        FParagraphs->InsertSlots(First + OldSpan, NewSpan - OldSpan);
+    else if (NewSpan < OldSpan)
+        FParagraphs->DeleteSlots(First + NewSpan, OldSpan - NewSpan);
+    FShiftFrom = First + NewSpan;
+}
+
+void TQuillDocument::RenumberStarts(int32_t First, int32_t Last) {
+    int32_t Count = ParagraphCount();
+    Last = std::min(Last, Count - 1);
+    MoveShift(Last + 1);
+    int64_t Run = Paragraph(First).StartBase;
+    for (int32_t p = First; p <= Last; ++p) {
+        TParagraph& P = Paragraph(p);
+        P.StartBase = static_cast<int32_t>(Run);
+        Run += P.Length + 2;
+    }
+    if (Last + 1 < Count) {
+        auto DC = static_cast<int32_t>(Run - ParagraphStart(Last + 1));
+        FShiftChars += DC;
+        FCharCount += DC;
+    } else
+        FCharCount = static_cast<int32_t>(Run - 2);
+}

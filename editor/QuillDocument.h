@@ -1,0 +1,138 @@
+#pragma once
+// TQuillDocument: the text an editor shows, with no window and no view
+// state: the paragraphs with their texts and format stops, where each
+// paragraph starts, the navigators kept valid across edits and the undo
+// history. Positions count every paragraph end as CR LF.
+#include <climits>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "editor/ParagraphsList.h"
+#include "editor/QuillTypes.h"
+
+class TQuillNavigator;
+
+// What a document's views are told. Each call comes when the document is
+// consistent: before a change nothing has moved yet, after it the starts
+// and the navigators are already up to date.
+class IQuillDocumentListener {
+public:
+    virtual ~IQuillDocumentListener() = default;
+    // Paragraphs First..Last are about to be replaced. InPlace >= 0: only
+    // First's text from OA to OB changes, to InPlace new characters.
+    virtual void ParagraphsChanging(int32_t First, int32_t Last, int32_t OA, int32_t OB, int32_t InPlace) = 0;
+    // Paragraphs First..First+OldCount-1 were replaced by First..First+NewCount-1.
+    virtual void ParagraphsChanged(int32_t First, int32_t OldCount, int32_t NewCount) = 0;
+};
+
+// One undo step: the range the change inserted and the text it removed.
+struct TUndoRecord {
+    int32_t Start = 0;
+    int32_t Stop = 0;
+    bool Link = false;
+    std::string Text;
+    int64_t Size() const { return 12 + static_cast<int64_t>(Text.size()) + 1; }
+};
+
+class TQuillDocument {
+public:
+    TQuillDocument();
+    ~TQuillDocument();
+    TQuillDocument(const TQuillDocument&) = delete;
+    TQuillDocument& operator=(const TQuillDocument&) = delete;
+
+    // ---- paragraphs and positions ----
+    int32_t ParagraphCount() const { return FParagraphs->Count(); }
+    TParagraph& Paragraph(int32_t I) const { return FParagraphs->Par(I); }
+    int32_t CharCount() const { return FCharCount; }
+    int32_t ParagraphStart(int32_t I) const { return Paragraph(I).StartBase + (I >= FShiftFrom ? FShiftChars : 0); }
+    // The paragraph holding position Pos (a paragraph's CR and LF are its own).
+    int32_t ParagraphAt(int32_t Pos) const;
+    std::string GetParagraphText(int32_t I) const;
+    std::string GetTextRange(int32_t From, int32_t To) const;
+
+    // ---- editing ----
+    // What one replacement did: where its text starts, how many positions
+    // it inserted, the paragraphs that hold it, and whether the first of
+    // them was highlighted and parsed before.
+    struct TEdit {
+        int32_t Start, Inserted, FirstPar, ParCount;
+        bool WasHighlighted, WasParsed;
+    };
+    // Replaces positions A..B by Text (CR, LF, CR LF and LF CR each end a
+    // paragraph) and records it for undo; see RecordUndo for the flags.
+    // Raises "Text too long" before changing anything.
+    TEdit Replace(int32_t A, int32_t B, std::string_view Text, bool NewRecord, bool Replaying);
+    void AddListener(IQuillDocumentListener* L) { FListeners.push_back(L); }
+    void RemoveListener(IQuillDocumentListener* L) { std::erase(FListeners, L); }
+    std::unique_ptr<char[]> CopyParagraphText(int32_t I) const;
+    // One empty paragraph.
+    void InitialParagraph();
+    // No paragraph at all, as a load starts; the navigators forget theirs.
+    void ClearParagraphs();
+    // What a load fills: the records, the pool their texts live in, and
+    // at the end the number of positions.
+    TParagraphsList& Paragraphs() { return *FParagraphs; }
+    std::vector<std::unique_ptr<char[]>>& TextPool() { return FTextPool; }
+    void SetLoadedCharCount(int32_t N) { FCharCount = N; }
+    // Makes the shift apply from paragraph I on, updating the starts between.
+    void MoveShift(int32_t I);
+    // Paragraphs First..First+OldSpan-1 become First..First+NewSpan-1 (new
+    // records are empty); the shift was moved to First+OldSpan before.
+    void ResizeRange(int32_t First, int32_t OldSpan, int32_t NewSpan);
+    // Starts of paragraphs First..Last again from First's; every later
+    // paragraph shifts with them (lazily).
+    void RenumberStarts(int32_t First, int32_t Last);
+
+    // ---- navigators ----
+    void RegisterNavigator(TQuillNavigator* N);
+    void UnregisterNavigator(TQuillNavigator* N);
+    const std::vector<TQuillNavigator*>& Navigators() const { return FNavigators; }
+    // Navigators past From up to paragraph ToPar forget their stop and line.
+    void InvalidateNavigators(int32_t From, int32_t ToPar);
+    // Every navigator goes to position 0 and forgets its paragraph.
+    void ResetNavigators();
+
+    // ---- undo history ----
+    int32_t UndoIndex() const { return FUndoIndex; }
+    void SetUndoIndex(int32_t I) { FUndoIndex = I; }
+    int32_t UndoCount() const { return static_cast<int32_t>(FUndo.size()); }
+    int64_t UndoSize() const { return FUndoSize; }
+    TUndoRecord& UndoRecord(int32_t I) const { return *FUndo[static_cast<size_t>(I)]; }
+    // Records a change at Start that inserted InsertedPositions and removed
+    // Removed; it joins the last record when it continues it, unless
+    // NewRecord. Replaying keeps the records after the index (undo/redo).
+    void RecordUndo(int32_t Start, int32_t InsertedPositions, const std::string& Removed, bool NewRecord, bool Replaying);
+    void ClearUndo();
+    int32_t UndoMaxSpace() const { return FUndoMaxSpace; }
+    void SetUndoMaxSpace(int32_t V);
+    int32_t UndoMaxLevel() const { return FUndoMaxLevel; }
+    void SetUndoMaxLevel(int32_t V);
+
+private:
+    void TrimUndo(int64_t MaxSpace, const TUndoRecord* Keep);
+    void DeleteUndoFrom(int32_t I);
+    void DeleteOldestUndo();
+    void FreeAllParagraphs();
+
+    std::unique_ptr<TParagraphsList> FParagraphs;
+    // Paragraphs from FShiftFrom on start FShiftChars positions later than
+    // their bases say: an edit moves this boundary to itself instead of
+    // renumbering every later paragraph.
+    int32_t FShiftFrom = INT32_MAX;
+    int32_t FShiftChars = 0;
+    int32_t FCharCount = 0;
+    // Paragraph texts of a load live in large blocks until edited.
+    std::vector<std::unique_ptr<char[]>> FTextPool;
+    std::vector<TQuillNavigator*> FNavigators;
+    std::vector<IQuillDocumentListener*> FListeners;
+
+    std::vector<std::unique_ptr<TUndoRecord>> FUndo;
+    int32_t FUndoIndex = 0;
+    int64_t FUndoSize = 0;
+    int32_t FUndoMaxSpace = 65536;
+    int32_t FUndoMaxLevel = 256;
+};
