@@ -5,9 +5,16 @@
 
 #include "editor/QuillNavigator.h"
 
-TQuillDocument::TQuillDocument() { InitialParagraph(); }
+TQuillDocument::TQuillDocument() {
+    for (unsigned char C : std::string("\t ,.:;")) FSeparators.set(C);
+    FKeywords = std::make_unique<TKeywordList>();
+    FStartStopKeys = std::make_unique<TStartStopKeyList>();
+    InitialParagraph();
+    FNav.ForEach([this](std::unique_ptr<TQuillNavigator>& N) { N = std::make_unique<TQuillNavigator>(*this); });
+}
 
 TQuillDocument::~TQuillDocument() {
+    FNav.ForEach([](std::unique_ptr<TQuillNavigator>& N) { N.reset(); });
     // Navigators owned elsewhere outlive the document detached.
     for (TQuillNavigator* N : FNavigators) N->Detach();
     FNavigators.clear();
@@ -17,6 +24,12 @@ TQuillDocument::~TQuillDocument() {
 void TQuillDocument::FreeAllParagraphs() {
     if (FParagraphs)
         for (int32_t i = 0; i < ParagraphCount(); ++i) FreeParagraph(Paragraph(i));
+}
+
+void TQuillDocument::SetSeparators(std::string_view V) {
+    FSeparators.reset();
+    for (unsigned char C : V) FSeparators.set(C);
+    FStartStopKeys->Unprepare();
 }
 
 void TQuillDocument::RegisterNavigator(TQuillNavigator* N) { FNavigators.push_back(N); }
@@ -50,6 +63,7 @@ void TQuillDocument::InitialParagraph() {
     FCharCount = 0;
     FShiftFrom = INT32_MAX;
     FShiftChars = 0;
+    FHighlightFrontier = -1;
 }
 
 void TQuillDocument::ClearParagraphs() {

@@ -3,17 +3,22 @@
 // state: the paragraphs with their texts and format stops, where each
 // paragraph starts, the navigators kept valid across edits and the undo
 // history. Positions count every paragraph end as CR LF.
+#include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "editor/KeyLists.h"
+#include "editor/KeywordIndex.h"
 #include "editor/ParagraphsList.h"
+#include "editor/QuillNavigator.h"
 #include "editor/QuillTypes.h"
 
-class TQuillNavigator;
+class TQuillHighlighter;
 
 // What a document's views are told. Each call comes when the document is
 // consistent: before a change nothing has moved yet, after it the starts
@@ -26,6 +31,9 @@ public:
     virtual void ParagraphsChanging(int32_t First, int32_t Last, int32_t OA, int32_t OB, int32_t InPlace) = 0;
     // Paragraphs First..First+OldCount-1 were replaced by First..First+NewCount-1.
     virtual void ParagraphsChanged(int32_t First, int32_t OldCount, int32_t NewCount) = 0;
+    // The highlighting of paragraphs First..Last changed; Relayout: their
+    // look changed besides their stops (a new start state or range).
+    virtual void HighlightingChanged(int32_t First, int32_t Last, bool Relayout) = 0;
 };
 
 // One undo step: the range the change inserted and the text it removed.
@@ -66,6 +74,9 @@ public:
     // paragraph) and records it for undo; see RecordUndo for the flags.
     // Raises "Text too long" before changing anything.
     TEdit Replace(int32_t A, int32_t B, std::string_view Text, bool NewRecord, bool Replaying);
+    // Brings the highlighting of an edit's paragraphs up to date (a batch of
+    // edits may leave it: paragraphs are highlighted when asked for).
+    void HighlightEdited(const TEdit& E);
     void AddListener(IQuillDocumentListener* L) { FListeners.push_back(L); }
     void RemoveListener(IQuillDocumentListener* L) { std::erase(FListeners, L); }
     std::unique_ptr<char[]> CopyParagraphText(int32_t I) const;
@@ -96,7 +107,39 @@ public:
     // Every navigator goes to position 0 and forgets its paragraph.
     void ResetNavigators();
 
+    // ---- highlighting ----
+    TKeywordList* Keywords() const { return FKeywords.get(); }
+    TStartStopKeyList* StartStopKeys() const { return FStartStopKeys.get(); }
+    bool ApplyKeyWords() const { return FApplyKeyWords; }
+    void SetApplyKeyWords(bool V) { FApplyKeyWords = V; }
+    bool ApplyStartStopKeys() const { return FApplyStartStopKeys; }
+    void SetApplyStartStopKeys(bool V) { FApplyStartStopKeys = V; }
+    const TSeparators& SeparatorSet() const { return FSeparators; }
+    void SetSeparators(std::string_view V);
+    TQuillHighlighter* Highlighter() const { return FHighlighter; }
+    void SetHighlighter(TQuillHighlighter* H) { FHighlighter = H; }
+    void ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, bool MarkLayout, bool Highlighting,
+                        const TFormatStop& Stop);
+    void HighlightKeywords(TQuillNavigator* From, TQuillNavigator* To);
+    void HighlightStartStop(TQuillNavigator* From, TQuillNavigator* To);
+    void HighlightParagraphKeywords(int32_t Par);
+    // Runs the start/stop pass over every paragraph up to Par that needs it.
+    void EnsureHighlighted(int32_t Par);
+    // Every paragraph up to the frontier is highlighted.
+    int32_t HighlightFrontier() const { return FHighlightFrontier; }
+    // Paragraphs from Par on may need highlighting again.
+    void HighlightAgainFrom(int32_t Par) { FHighlightFrontier = std::min(FHighlightFrontier, Par - 1); }
+    // Drops every stop: the text is highlighted afresh when asked for.
+    void ClearHighlighting();
+
     // ---- undo history ----
+    // Undoing puts a record's text back in place of the range it covers;
+    // Replay does that (the document's own Replace, or an editor's typing).
+    using TReplay = std::function<void(int32_t A, int32_t B, const std::string& Text)>;
+    void Undo(const TReplay& Replay);
+    void Redo(const TReplay& Replay);
+    void Undo();
+    void Redo();
     int32_t UndoIndex() const { return FUndoIndex; }
     void SetUndoIndex(int32_t I) { FUndoIndex = I; }
     int32_t UndoCount() const { return static_cast<int32_t>(FUndo.size()); }
@@ -113,6 +156,10 @@ public:
     void SetUndoMaxLevel(int32_t V);
 
 private:
+    void HighlightParagraphStartStop(int32_t Par, std::vector<TFormatStop>& Out, TFormatStop& EndState);
+    void HighlightingChanged(int32_t First, int32_t Last, bool Relayout) {
+        for (IQuillDocumentListener* L : FListeners) L->HighlightingChanged(First, Last, Relayout);
+    }
     void TrimUndo(int64_t MaxSpace, const TUndoRecord* Keep);
     void DeleteUndoFrom(int32_t I);
     void DeleteOldestUndo();
@@ -129,6 +176,35 @@ private:
     std::vector<std::unique_ptr<char[]>> FTextPool;
     std::vector<TQuillNavigator*> FNavigators;
     std::vector<IQuillDocumentListener*> FListeners;
+    // The document's own navigators, each with one use, so that no two
+    // operations that may nest share one.
+    struct TOwnNavigators {
+        std::unique_ptr<TQuillNavigator> EditFrom, EditTo;  // an edit's paragraphs, highlighted again
+        std::unique_ptr<TQuillNavigator> HighlightWalk;     // the highlighting frontier
+        std::unique_ptr<TQuillNavigator> HookFrom, HookTo;  // what the highlighter's hooks get
+        std::unique_ptr<TQuillNavigator> StopRangeEnd;      // where ApplyStopRange restores the state
+        template <class TFunc> void ForEach(TFunc F) {
+            for (auto* N : {&EditFrom, &EditTo, &HighlightWalk, &HookFrom, &HookTo, &StopRangeEnd}) F(*N);
+        }
+    } FNav;
+
+    std::unique_ptr<TKeywordList> FKeywords;
+    std::unique_ptr<TStartStopKeyList> FStartStopKeys;
+    bool FApplyKeyWords = true;
+    bool FApplyStartStopKeys = true;
+    TSeparators FSeparators;
+    TQuillHighlighter* FHighlighter = nullptr;
+    int32_t FHighlightFrontier = -1;
+    // Scratch buffers of the highlighting passes, kept to spare allocations.
+    struct TMatch {
+        int32_t Offset, Index, Length;
+    };
+    std::string FScratchText, FScratchUpper;
+    std::vector<TFormatStop> FScratchPassStops;
+    std::vector<TStopRec> FScratchRecs;
+    std::vector<TStopState> FScratchMade;
+    std::vector<TMatch> FScratchMatches, FScratchWords;
+    TKeywordIndex FKeywordIndex;
 
     std::vector<std::unique_ptr<TUndoRecord>> FUndo;
     int32_t FUndoIndex = 0;

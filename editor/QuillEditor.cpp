@@ -14,9 +14,6 @@ TQuillEditor::TQuillEditor(TComponent* AOwner) : TQuillMemoBase(AOwner), FHighli
                                         std::chrono::steady_clock::now().time_since_epoch())
                                         .count());
     };
-    for (unsigned char C : std::string("\t ,.:;")) FSeparators.set(C);
-    FKeywords = std::make_unique<TKeywordList>();
-    FStartStopKeys = std::make_unique<TStartStopKeyList>();
     FDoc = std::make_unique<TQuillDocument>();
     FDoc->AddListener(&FDocLink);
     FNav.ForEach([this](std::unique_ptr<TQuillNavigator>& N) { N = std::make_unique<TQuillNavigator>(this); });
@@ -43,9 +40,9 @@ bool TQuillEditor::LoadingComponent() const {
 
 void TQuillEditor::Notification(TComponent* AComponent, TOperation Operation) {
     TQuillMemoBase::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent && AComponent == static_cast<TComponent*>(FHighlighter)) {
-        FHighlighter->RemoveEditor(this);
-        FHighlighter = nullptr;
+    if (Operation == opRemove && AComponent && AComponent == static_cast<TComponent*>(Highlighter())) {
+        Highlighter()->RemoveEditor(this);
+        FDoc->SetHighlighter(nullptr);
     }
 }
 
@@ -130,28 +127,26 @@ void TQuillEditor::SetWindowSide(IQuillWindowSide* W) {
 // ---- properties ----
 
 void TQuillEditor::SetApplyKeyWords(bool V) {
-    if (V == FApplyKeyWords) return;
-    FApplyKeyWords = V;
+    if (V == ApplyKeyWords()) return;
+    FDoc->SetApplyKeyWords(V);
     ReformatAllIfDesigning();
 }
 
 void TQuillEditor::SetApplyStartStopKeys(bool V) {
-    if (V == FApplyStartStopKeys) return;
-    FApplyStartStopKeys = V;
+    if (V == ApplyStartStopKeys()) return;
+    FDoc->SetApplyStartStopKeys(V);
     ReformatAllIfDesigning();
 }
 
 std::string TQuillEditor::Separators() const {
     std::string S;
     for (int c = 0; c < 256; ++c)
-        if (FSeparators[static_cast<size_t>(c)]) S += static_cast<char>(c);
+        if (SeparatorSet()[static_cast<size_t>(c)]) S += static_cast<char>(c);
     return S;
 }
 
 void TQuillEditor::SetSeparators(std::string_view V) {
-    FSeparators.reset();
-    for (unsigned char C : V) FSeparators.set(C);
-    FStartStopKeys->Unprepare();
+    FDoc->SetSeparators(V);
     ReformatAllIfDesigning();
 }
 
@@ -160,9 +155,9 @@ void TQuillEditor::ReformatAllIfDesigning() {
 }
 
 void TQuillEditor::SetHighlighter(TQuillHighlighter* H) {
-    if (H == FHighlighter) return;
-    if (FHighlighter) FHighlighter->RemoveEditor(this);
-    FHighlighter = H;
+    if (H == Highlighter()) return;
+    if (Highlighter()) Highlighter()->RemoveEditor(this);
+    FDoc->SetHighlighter(H);
     if (H) {
         H->AddEditor(this);
         H->FreeNotification(this);
@@ -314,6 +309,6 @@ void TQuillEditor::SetStaticFormat(bool V) {
 void TQuillEditor::Loaded() {
     TQuillMemoBase::Loaded();
     ClearUndo();
-    if ((FApplyKeyWords && FKeywords->GetCount() > 0) || (FApplyStartStopKeys && FStartStopKeys->Count() > 0))
+    if ((ApplyKeyWords() && Keywords()->GetCount() > 0) || (ApplyStartStopKeys() && StartStopKeys()->Count() > 0))
         ReformatAll();
 }

@@ -105,24 +105,26 @@ public:
     void EndUpdate();
 
     // ---- highlighting ----
-    TKeywordList* Keywords() const { return FKeywords.get(); }
-    TStartStopKeyList* StartStopKeys() const { return FStartStopKeys.get(); }
-    bool ApplyKeyWords() const { return FApplyKeyWords; }
+    TKeywordList* Keywords() const { return FDoc->Keywords(); }
+    TStartStopKeyList* StartStopKeys() const { return FDoc->StartStopKeys(); }
+    bool ApplyKeyWords() const { return FDoc->ApplyKeyWords(); }
     void SetApplyKeyWords(bool V);
-    bool ApplyStartStopKeys() const { return FApplyStartStopKeys; }
+    bool ApplyStartStopKeys() const { return FDoc->ApplyStartStopKeys(); }
     void SetApplyStartStopKeys(bool V);
     std::string Separators() const;
     void SetSeparators(std::string_view V);
-    const TSeparators& SeparatorSet() const { return FSeparators; }
-    TQuillHighlighter* Highlighter() const { return FHighlighter; }
+    const TSeparators& SeparatorSet() const { return FDoc->SeparatorSet(); }
+    TQuillHighlighter* Highlighter() const { return FDoc->Highlighter(); }
     void SetHighlighter(TQuillHighlighter* H);
     virtual void ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, bool MarkLayout, bool Highlighting,
-                                const TFormatStop& Stop);
-    virtual void HighlightKeywords(TQuillNavigator* From, TQuillNavigator* To);
-    virtual void HighlightStartStop(TQuillNavigator* From, TQuillNavigator* To);
+                                const TFormatStop& Stop) {
+        FDoc->ApplyStopRange(From, To, MarkLayout, Highlighting, Stop);
+    }
+    virtual void HighlightKeywords(TQuillNavigator* From, TQuillNavigator* To) { FDoc->HighlightKeywords(From, To); }
+    virtual void HighlightStartStop(TQuillNavigator* From, TQuillNavigator* To) { FDoc->HighlightStartStop(From, To); }
     // Runs the start/stop pass over every paragraph up to Par that needs it.
-    void EnsureHighlighted(int32_t Par);
-    int32_t HighlightFrontier() const { return FHighlightFrontier; }
+    void EnsureHighlighted(int32_t Par) { FDoc->EnsureHighlighted(Par); }
+    int32_t HighlightFrontier() const { return FDoc->HighlightFrontier(); }
     void ReformatAll();
     void ReformatAllIfDesigning();
 
@@ -296,9 +298,8 @@ protected:
     void RenumberLines(int32_t First, int32_t Last);
     // Makes the line shift apply from paragraph I on, updating the bases between.
     void MoveLineShift(int32_t I);
-    // highlighting helpers
-    void HighlightParagraphStartStop(int32_t Par, std::vector<TFormatStop>& Out, TFormatStop& EndState);
-    void HighlightParagraphKeywords(int32_t Par);
+    // One step of undo or redo: the text put in place of A..B as typed.
+    void ReplayUndo(int32_t A, int32_t B, const std::string& Text, bool Undoing);
     void BreakParagraph(int32_t Par, int32_t FromLine);
     // Keeps the display lines of a paragraph about to change inside itself,
     // so that breaking it again can start near the change and stop where
@@ -322,6 +323,7 @@ protected:
         explicit TDocumentLink(TQuillEditor& E) : Editor(E) {}
         void ParagraphsChanging(int32_t First, int32_t Last, int32_t OA, int32_t OB, int32_t InPlace) override;
         void ParagraphsChanged(int32_t First, int32_t OldCount, int32_t NewCount) override;
+        void HighlightingChanged(int32_t First, int32_t Last, bool Relayout) override;
 
     private:
         TQuillEditor& Editor;
@@ -338,18 +340,13 @@ protected:
     struct TOwnNavigators {
         std::unique_ptr<TQuillNavigator> SelStart, SelEnd;
         std::unique_ptr<TQuillNavigator> Top;                  // the view's top line
-        std::unique_ptr<TQuillNavigator> EditFrom, EditTo;     // an edit's paragraphs, highlighted again
         std::unique_ptr<TQuillNavigator> SelectionLines;       // repainting a selection's lines
         std::unique_ptr<TQuillNavigator> LineLookup;           // caret line and line texts
-        std::unique_ptr<TQuillNavigator> HighlightWalk;        // the highlighting frontier
-        std::unique_ptr<TQuillNavigator> HookFrom, HookTo;     // what the highlighter's hooks get
-        std::unique_ptr<TQuillNavigator> StopRangeEnd;         // where ApplyStopRange restores the state
         std::unique_ptr<TQuillNavigator> LayoutWalk;           // lines about to be shown
         std::unique_ptr<TQuillNavigator> PaintWalk;            // the line being painted
         std::unique_ptr<TQuillNavigator> Probe;                // hit tests and single characters
         template <class TFunc> void ForEach(TFunc F) {
-            for (auto* N : {&SelStart, &SelEnd, &Top, &EditFrom, &EditTo, &SelectionLines, &LineLookup,
-                            &HighlightWalk, &HookFrom, &HookTo, &StopRangeEnd, &LayoutWalk, &PaintWalk, &Probe})
+            for (auto* N : {&SelStart, &SelEnd, &Top, &SelectionLines, &LineLookup, &LayoutWalk, &PaintWalk, &Probe})
                 F(*N);
         }
     } FNav;
@@ -358,14 +355,6 @@ protected:
     int32_t FVirtualColumns = 0;
     std::unique_ptr<TQuillParaStrings> FParaStrings;
     std::unique_ptr<TQuillLinesStrings> FLinesStrings;
-
-    std::unique_ptr<TKeywordList> FKeywords;
-    std::unique_ptr<TStartStopKeyList> FStartStopKeys;
-    bool FApplyKeyWords = true;
-    bool FApplyStartStopKeys = true;
-    TSeparators FSeparators;
-    TQuillHighlighter* FHighlighter = nullptr;
-    int32_t FHighlightFrontier = -1;
 
     IQuillWindowSide* FWindow = nullptr;
     IQuillClipboard* FClipboard = nullptr;
@@ -388,16 +377,6 @@ protected:
     int32_t FOverhang = 0;
     int32_t FWidthForLayout = 100;
 
-    // Scratch buffers of the highlighting passes, kept to spare allocations.
-    struct TMatch {
-        int32_t Offset, Index, Length;
-    };
-    std::string FScratchText, FScratchUpper;
-    std::vector<TFormatStop> FScratchPassStops;
-    std::vector<TStopRec> FScratchRecs;
-    std::vector<TStopState> FScratchMade;
-    std::vector<TMatch> FScratchMatches, FScratchWords;
-    TKeywordIndex FKeywordIndex;
     std::vector<TDisplayLine> FScratchLines;
     // The old lines of the one paragraph an edit changed (Par -1: none):
     // starts, ends and tab offsets from FirstReusable on are moved to the

@@ -165,6 +165,7 @@ TQuillDocument::TEdit TQuillDocument::Replace(int32_t A, int32_t B, std::string_
     }
     A = ParagraphStart(PA) + OA;
     B = ParagraphStart(PB) + OB;
+    if (A == B && Text.empty()) return TEdit{A, 0, PA, 1, false, false};
     std::string Removed = A < B ? GetTextRange(A, B) : std::string();
 
     std::vector<std::string_view> Pieces = SplitPieces(Text);
@@ -279,6 +280,7 @@ TQuillDocument::TEdit TQuillDocument::Replace(int32_t A, int32_t B, std::string_
             Nv->Rebind();
         }
     }
+    HighlightAgainFrom(PA);
     for (IQuillDocumentListener* L : FListeners) L->ParagraphsChanged(PA, PB - PA + 1, N);
     return Edit;
 }
@@ -322,7 +324,28 @@ void TQuillEditor::TDocumentLink::ParagraphsChanged(int32_t First, int32_t OldCo
     if (E.FPendLastPar >= E.ParagraphCount()) E.FPendLastPar = E.ParagraphCount() - 1;
     if (E.FWidestPar > PB) E.FWidestPar += ParDelta;
     else if (E.FWidestPar >= PA) E.FWidestPar = -1;
-    if (E.FHighlightFrontier >= PA) E.FHighlightFrontier = PA - 1;
+}
+
+void TQuillEditor::TDocumentLink::HighlightingChanged(int32_t First, int32_t Last, bool Relayout) {
+    if (Relayout)
+        Editor.MarkLayoutPending(First, 0, Last);
+    else
+        Editor.FLayoutCurrent = false;
+}
+
+void TQuillDocument::HighlightEdited(const TEdit& E) {
+    if (!E.WasHighlighted) return;
+    int32_t PA = E.FirstPar, N = E.ParCount;
+    TQuillNavigator* F = FNav.EditFrom.get();
+    TQuillNavigator* T = FNav.EditTo.get();
+    F->ResetCache();
+    F->Pos = ParagraphStart(PA);
+    T->ResetCache();
+    T->Pos = ParagraphStart(PA + N - 1) + Paragraph(PA + N - 1).Length;
+    HighlightStartStop(F, T);
+    if (E.WasParsed)
+        for (int32_t k = PA; k < PA + N; ++k)
+            if (!Paragraph(k).Parsed && Paragraph(k).Highlighted) HighlightParagraphKeywords(k);
 }
 
 void TQuillEditor::InsertTextAtSelection(std::string_view Text) {
@@ -335,26 +358,12 @@ void TQuillEditor::InsertTextAtSelection(std::string_view Text) {
     if (FStaticFormat && !FWrapping) Full += ClosingCodes(Toggles(Text) ^ Toggles(GetTextRange(SS->Pos, SE->Pos)));
     TQuillDocument::TEdit Ed = FDoc->Replace(SS->Pos, SE->Pos, Full, FSelectionMoved, FReplaying);
     FSelectionMoved = false;
-    int32_t A = Ed.Start, Ins = Ed.Inserted, PA = Ed.FirstPar, N = Ed.ParCount;
-    bool WasHighlighted = Ed.WasHighlighted, WasParsed = Ed.WasParsed;
+    int32_t A = Ed.Start, Ins = Ed.Inserted;
 
     ++FUpdateCount;
     try {
         if (OnParse) OnParse(this, A, A + Ins);
-        if (FUpdateCount == 1) {
-            if (WasHighlighted) {
-                TQuillNavigator* F = FNav.EditFrom.get();
-                TQuillNavigator* T = FNav.EditTo.get();
-                F->ResetCache();
-                F->Pos = ParagraphStart(PA);
-                T->ResetCache();
-                T->Pos = ParagraphStart(PA + N - 1) + Paragraph(PA + N - 1).Length;
-                HighlightStartStop(F, T);
-                if (WasParsed)
-                    for (int32_t k = PA; k < PA + N; ++k)
-                        if (!Paragraph(k).Parsed && Paragraph(k).Highlighted) HighlightParagraphKeywords(k);
-            }
-        }
+        if (FUpdateCount == 1) FDoc->HighlightEdited(Ed);
         SS->ResetCache();
         SE->ResetCache();
         SS->Pos = SE->Pos = A + Ins;

@@ -30,7 +30,7 @@ struct TParCopies {
 
 }  // namespace
 
-void TQuillEditor::HighlightParagraphStartStop(int32_t Par, std::vector<TFormatStop>& Out, TFormatStop& EndState) {
+void TQuillDocument::HighlightParagraphStartStop(int32_t Par, std::vector<TFormatStop>& Out, TFormatStop& EndState) {
     TParagraph& P = Paragraph(Par);
     Out.clear();
     TFormatStop State = *P.StartContext;
@@ -202,7 +202,7 @@ void TQuillEditor::HighlightParagraphStartStop(int32_t Par, std::vector<TFormatS
     EndState = State;
 }
 
-void TQuillEditor::HighlightStartStop(TQuillNavigator* From, TQuillNavigator* To) {
+void TQuillDocument::HighlightStartStop(TQuillNavigator* From, TQuillNavigator* To) {
     int32_t PF = From->LocatePar();
     int32_t PT = std::max(PF, To->LocatePar());
     std::vector<TFormatStop>& Stops = FScratchPassStops;
@@ -229,7 +229,7 @@ void TQuillEditor::HighlightStartStop(TQuillNavigator* From, TQuillNavigator* To
             else
                 ShareParagraphContext(Nx, Pr);
             Nx.Highlighted = Nx.Parsed = Nx.Formatted = 0;
-            MarkLayoutPending(P + 1, 0, P + 1);
+            HighlightingChanged(P + 1, P + 1, true);
         }
         if (P >= PT) break;
         ++P;
@@ -241,12 +241,12 @@ void TQuillEditor::HighlightStartStop(TQuillNavigator* From, TQuillNavigator* To
         FHighlightFrontier = Frontier;
     }
     if (Changed) {
-        FLayoutCurrent = false;
+        HighlightingChanged(PF, LastDone, false);
         InvalidateNavigators(ParagraphStart(PF) - 1, LastDone + 1);
     }
 }
 
-void TQuillEditor::EnsureHighlighted(int32_t Par) {
+void TQuillDocument::EnsureHighlighted(int32_t Par) {
     Par = std::min(Par, ParagraphCount() - 1);
     TQuillNavigator* F = FNav.HighlightWalk.get();
     while (FHighlightFrontier < Par) {
@@ -261,13 +261,13 @@ void TQuillEditor::EnsureHighlighted(int32_t Par) {
     }
 }
 
-void TQuillEditor::HighlightKeywords(TQuillNavigator* From, TQuillNavigator* To) {
+void TQuillDocument::HighlightKeywords(TQuillNavigator* From, TQuillNavigator* To) {
     int32_t PF = From->LocatePar();
     int32_t PT = std::max(PF, To->LocatePar());
     for (int32_t P = PF; P <= PT; ++P) HighlightParagraphKeywords(P);
 }
 
-void TQuillEditor::HighlightParagraphKeywords(int32_t Par) {
+void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
     if (!Paragraph(Par).Highlighted) EnsureHighlighted(Par);
     TParagraph& P = Paragraph(Par);
     if (FHighlighter) {
@@ -453,12 +453,12 @@ void TQuillEditor::HighlightParagraphKeywords(int32_t Par) {
     InvalidateNavigators(ParagraphStart(Par) - 1, Par);
 }
 
-void TQuillEditor::ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, bool MarkLayout, bool Highlighting,
-                                const TFormatStop& Stop) {
+void TQuillDocument::ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, bool MarkLayout, bool Highlighting,
+                                    const TFormatStop& Stop) {
     if (From->Pos > To->Pos) std::swap(From, To);
     int32_t PF = From->LocatePar();
     int32_t PT = To->LocatePar();
-    if (MarkLayout) MarkLayoutPending(PF, 0, PT);
+    if (MarkLayout) HighlightingChanged(PF, PT, true);
     int32_t EndPos = To->Pos;
     TFormatStop Previous = From->CurrentStop();
     int32_t PrevAt = From->Pos;
@@ -493,15 +493,19 @@ void TQuillEditor::ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, bo
     To->ForgetStopAndLine();
 }
 
-void TQuillEditor::ReformatAll() {
+void TQuillDocument::ClearHighlighting() {
     for (int32_t i = 0; i < ParagraphCount(); ++i) {
         TParagraph& P = Paragraph(i);
         P.Formatted = P.Highlighted = P.Parsed = 0;
         ClearParagraphStops(P);
         if (i > 0 && P.StartContext.Id != Paragraph(0).StartContext.Id) ShareParagraphContext(P, Paragraph(0));
     }
-    for (TQuillNavigator* N : FDoc->Navigators()) N->ForgetStopAndLine();
+    for (TQuillNavigator* N : FNavigators) N->ForgetStopAndLine();
     FHighlightFrontier = -1;
+}
+
+void TQuillEditor::ReformatAll() {
+    FDoc->ClearHighlighting();
     StartFullFormat();
     if (FWindow) FWindow->InvalidateAll();
 }

@@ -46,7 +46,7 @@ void TQuillEditor::MarkLayoutPending(int32_t FirstPar, int32_t LineInFirstPar, i
         FPendLastPar = std::max(FPendLastPar, LastPar);
         FPendFirstLine = std::min(FPendFirstLine, Line);
     }
-    if (FHighlightFrontier >= FirstPar) FHighlightFrontier = FirstPar - 1;
+    FDoc->HighlightAgainFrom(FirstPar);
     FLayoutCurrent = false;
 }
 
@@ -71,7 +71,7 @@ bool TQuillEditor::WidthsFollowText(const TParagraph& P) const {
 
 void TQuillEditor::BreakParagraph(int32_t Par, int32_t FromLine) {
     TParagraph& P = Paragraph(Par);
-    if (!P.Parsed && (FApplyKeyWords || FHighlighter)) HighlightParagraphKeywords(Par);
+    if (!P.Parsed && (ApplyKeyWords() || Highlighter())) FDoc->HighlightParagraphKeywords(Par);
     P.Parsed = 1;
     P.Formatted = 1;
     uint8_t Style = ParagraphLine(P, 0).Style();

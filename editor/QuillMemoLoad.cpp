@@ -181,7 +181,6 @@ void TQuillEditor::ReadText(TStream* Stream) {
         InitialParagraph();
         FDoc->ResetNavigators();
         FSelLength = 0;
-        FHighlightFrontier = -1;
         FPendLastPar = -1;
         FLoading = false;
         if (FUpdateCount > 0) --FUpdateCount;
@@ -197,7 +196,7 @@ void TQuillEditor::ResetAfterLoad() {
     FPendFirstPar = 0;
     FPendFirstLine = 0;
     FPendLastPar = ParagraphCount() - 1;
-    FHighlightFrontier = -1;
+    FDoc->HighlightAgainFrom(0);
     FDoc->ResetNavigators();
     if (OnParse) OnParse(this, 0, CharCount());
     FLoading = false;

@@ -19,8 +19,8 @@ bool TQuillEditor::FindText(std::string_view Text, bool Forward, bool WholeWord,
     };
     auto WordOk = [&](const std::string& S, size_t Q) {
         if (!WholeWord) return true;
-        bool Before = Q == 0 || FSeparators[static_cast<unsigned char>(S[Q - 1])];
-        bool After = Q + Pattern.size() >= S.size() || FSeparators[static_cast<unsigned char>(S[Q + Pattern.size()])];
+        bool Before = Q == 0 || SeparatorSet()[static_cast<unsigned char>(S[Q - 1])];
+        bool After = Q + Pattern.size() >= S.size() || SeparatorSet()[static_cast<unsigned char>(S[Q + Pattern.size()])];
         return Before && After;
     };
     if (Forward) {
@@ -70,7 +70,7 @@ std::string TQuillEditor::GetCurrentWord() {
     int32_t P = C->LocatePar();
     const TParagraph& Pr = Paragraph(P);
     int32_t R = std::min(C->ParOffset, Pr.Length);
-    auto Sep = [&](int32_t i) { return FSeparators[static_cast<unsigned char>(Pr.Text[i])]; };
+    auto Sep = [&](int32_t i) { return SeparatorSet()[static_cast<unsigned char>(Pr.Text[i])]; };
     while (R < Pr.Length && !Sep(R)) ++R;
     int32_t L = R;
     while (L > 0 && !Sep(L - 1)) --L;

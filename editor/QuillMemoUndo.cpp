@@ -63,55 +63,69 @@ void TQuillDocument::RecordUndo(int32_t Start, int32_t InsertedPositions, const 
     TrimUndo(FUndoMaxSpace, Kept);
 }
 
-void TQuillEditor::Undo() {
-    TQuillDocument& D = *FDoc;
-    if (D.UndoIndex() == 0) return;
-    TUndoRecord& R = D.UndoRecord(D.UndoIndex() - 1);
+void TQuillDocument::Undo(const TReplay& Replay) {
+    if (FUndoIndex == 0) return;
+    TUndoRecord& R = *FUndo[static_cast<size_t>(FUndoIndex - 1)];
     bool Link = R.Link;
     int32_t Start = R.Start, Stop = R.Stop;
     std::string Text = R.Text;
-    SetSelStart(Start);
-    SetSelLength(Stop - Start);
-    FUndoing = FReplaying = true;
-    D.SetUndoIndex(D.UndoIndex() - 1);
+    // The replay's own record takes this one's place.
+    --FUndoIndex;
     try {
-        InsertTextAtSelection(Text);
+        Replay(Start, Stop, Text);
     } catch (...) {
-        FUndoing = FReplaying = false;
-        D.SetUndoIndex(D.UndoIndex() + 1);
+        ++FUndoIndex;
         throw;
     }
-    if (D.UndoIndex() > 0) D.SetUndoIndex(D.UndoIndex() - 1);
-    FUndoing = FReplaying = false;
+    if (FUndoIndex > 0) --FUndoIndex;
     if (Link) {
-        Undo();
-        if (D.UndoIndex() + 1 < D.UndoCount()) D.UndoRecord(D.UndoIndex() + 1).Link = true;
+        Undo(Replay);
+        if (FUndoIndex + 1 < static_cast<int32_t>(FUndo.size())) FUndo[static_cast<size_t>(FUndoIndex + 1)]->Link = true;
     }
-    FSelectionMoved = true;
 }
 
-void TQuillEditor::Redo() {
-    TQuillDocument& D = *FDoc;
-    if (D.UndoIndex() >= D.UndoCount()) return;
-    TUndoRecord& R = D.UndoRecord(D.UndoIndex());
-    bool Linked = D.UndoIndex() + 1 < D.UndoCount() && D.UndoRecord(D.UndoIndex() + 1).Link;
+void TQuillDocument::Redo(const TReplay& Replay) {
+    if (FUndoIndex >= static_cast<int32_t>(FUndo.size())) return;
+    TUndoRecord& R = *FUndo[static_cast<size_t>(FUndoIndex)];
+    bool Linked = FUndoIndex + 1 < static_cast<int32_t>(FUndo.size()) && FUndo[static_cast<size_t>(FUndoIndex + 1)]->Link;
     int32_t Start = R.Start, Stop = R.Stop;
     std::string Text = R.Text;
-    SetSelStart(Start);
-    SetSelLength(Stop - Start);
+    Replay(Start, Stop, Text);
+    if (Linked) {
+        Redo(Replay);
+        if (FUndoIndex >= 1) FUndo[static_cast<size_t>(FUndoIndex - 1)]->Link = true;
+    }
+}
+
+void TQuillDocument::Undo() {
+    Undo([this](int32_t A, int32_t B, const std::string& Text) { HighlightEdited(Replace(A, B, Text, true, true)); });
+}
+
+void TQuillDocument::Redo() {
+    Redo([this](int32_t A, int32_t B, const std::string& Text) { HighlightEdited(Replace(A, B, Text, true, true)); });
+}
+
+void TQuillEditor::ReplayUndo(int32_t A, int32_t B, const std::string& Text, bool Undoing) {
+    SetSelStart(A);
+    SetSelLength(B - A);
+    FUndoing = Undoing;
     FReplaying = true;
     try {
         InsertTextAtSelection(Text);
     } catch (...) {
-        FReplaying = false;
+        FUndoing = FReplaying = false;
         throw;
     }
-    FReplaying = false;
-    if (Linked) {
-        Redo();
-        if (D.UndoIndex() >= 1) D.UndoRecord(D.UndoIndex() - 1).Link = true;
-    }
+    FUndoing = FReplaying = false;
     FSelectionMoved = true;
+}
+
+void TQuillEditor::Undo() {
+    FDoc->Undo([this](int32_t A, int32_t B, const std::string& Text) { ReplayUndo(A, B, Text, true); });
+}
+
+void TQuillEditor::Redo() {
+    FDoc->Redo([this](int32_t A, int32_t B, const std::string& Text) { ReplayUndo(A, B, Text, false); });
 }
 
 bool TQuillEditor::CanUndo() const { return FDoc->UndoIndex() >= (FUndoing ? 2 : 1); }

@@ -27,12 +27,15 @@ TQuillNavigator::TQuillNavigator(TObject* AEditor) {
     if (AEditor) {
         Editor = dynamic_cast<TQuillEditor*>(AEditor);
         if (!Editor) throw Exception("Internal error: component is not a TQuillMemo");
-        Editor->RegisterNavigator(this);
+        Doc = &Editor->Document();
+        Doc->RegisterNavigator(this);
     }
 }
 
+TQuillNavigator::TQuillNavigator(TQuillDocument& ADoc) : Doc(&ADoc) { Doc->RegisterNavigator(this); }
+
 TQuillNavigator::~TQuillNavigator() {
-    if (Editor) Editor->UnregisterNavigator(this);
+    if (Doc) Doc->UnregisterNavigator(this);
 }
 
 void TQuillNavigator::Rebind() {
@@ -47,10 +50,10 @@ void TQuillNavigator::ResetCache() {
 }
 
 void TQuillNavigator::PlaceAt(int32_t ParIndex, int32_t Offset) {
-    Par = &Editor->Paragraph(ParIndex);
+    Par = &Doc->Paragraph(ParIndex);
     ParNb = ParIndex;
     ParOffset = Offset;
-    Pos = Editor->ParagraphStart(ParIndex) + Offset;
+    Pos = Doc->ParagraphStart(ParIndex) + Offset;
     ForgetStopAndLine();
     Rebind();
 }
@@ -58,10 +61,10 @@ void TQuillNavigator::PlaceAt(int32_t ParIndex, int32_t Offset) {
 int32_t TQuillNavigator::LocatePar() {
     if (Par) return ParNb;
     ForgetStopAndLine();
-    int32_t Lo = LastAtOrBefore(Editor->ParagraphCount(), Pos, [&](int32_t I) { return Editor->ParagraphStart(I); });
+    int32_t Lo = LastAtOrBefore(Doc->ParagraphCount(), Pos, [&](int32_t I) { return Doc->ParagraphStart(I); });
     ParNb = Lo;
-    Par = &Editor->Paragraph(Lo);
-    ParOffset = Pos - Editor->ParagraphStart(Lo);
+    Par = &Doc->Paragraph(Lo);
+    ParOffset = Pos - Doc->ParagraphStart(Lo);
     Rebind();
     return ParNb;
 }
@@ -102,13 +105,13 @@ int32_t TQuillNavigator::GetLineNb() { return GetLineInPar() + Editor->Paragraph
 
 TDisplayLine TQuillNavigator::SetLineNb(int32_t Line) {
     Line = std::clamp(Line, 0, Editor->LineCount() - 1);
-    int32_t Lo = LastAtOrBefore(Editor->ParagraphCount(), Line, [&](int32_t I) { return Editor->ParagraphFirstLine(I); });
+    int32_t Lo = LastAtOrBefore(Doc->ParagraphCount(), Line, [&](int32_t I) { return Editor->ParagraphFirstLine(I); });
     ParNb = Lo;
-    Par = &Editor->Paragraph(Lo);
+    Par = &Doc->Paragraph(Lo);
     LineInPar = std::clamp(Line - Editor->ParagraphFirstLine(Lo), 0, Par->LineCount() - 1);
     TDisplayLine DL = ParagraphLine(*Par, LineInPar);
     ParOffset = DL.Start;
-    Pos = Editor->ParagraphStart(Lo) + ParOffset;
+    Pos = Doc->ParagraphStart(Lo) + ParOffset;
     StopIndex = QuillUnknown;
     Rebind();
     return DL;
@@ -123,7 +126,7 @@ int32_t TQuillNavigator::SetColumn(int32_t Col) {
     int32_t L = GetLineInPar();
     const TDisplayLine DL = ParagraphLine(*Par, L);
     int32_t Off = DL.Start + std::min(std::max(Col, 0), DL.End - DL.Start);
-    Pos = Editor->ParagraphStart(ParNb) + Off;
+    Pos = Doc->ParagraphStart(ParNb) + Off;
     ParOffset = Off;
     StopIndex = QuillUnknown;
     return Pos;
@@ -134,7 +137,7 @@ void TQuillNavigator::SetPos(int32_t NewPos) {
         Pos = NewPos;
         return;
     }
-    int32_t Start = Editor->ParagraphStart(ParNb);
+    int32_t Start = Doc->ParagraphStart(ParNb);
     int64_t Last = static_cast<int64_t>(Start) + Par->Length + 1;
     if (NewPos < Pos || NewPos > Last) {
         ForgetStopAndLine();
@@ -181,10 +184,10 @@ void TQuillNavigator::SkipStopsAtPos() {
 }
 
 void TQuillNavigator::MoveOntoStop(int32_t N, int32_t Idx) {
-    Par = &Editor->Paragraph(N);
+    Par = &Doc->Paragraph(N);
     ParNb = N;
     ParOffset = Par->StopOffset(Idx);
-    Pos = Editor->ParagraphStart(N) + ParOffset;
+    Pos = Doc->ParagraphStart(N) + ParOffset;
     StopIndex = Idx;
     LineInPar = QuillUnknown;
     Rebind();
@@ -195,13 +198,13 @@ bool TQuillNavigator::NextStop(int32_t Limit) {
     int32_t N = ParNb;
     int32_t Idx = StopIndex;
     while (true) {
-        TParagraph& P = Editor->Paragraph(N);
+        TParagraph& P = Doc->Paragraph(N);
         if (Idx < P.StopCount) {
-            if (Editor->ParagraphStart(N) + P.StopOffset(Idx) > Limit) return false;
+            if (Doc->ParagraphStart(N) + P.StopOffset(Idx) > Limit) return false;
             MoveOntoStop(N, Idx);
             return true;
         }
-        if (N >= Editor->ParagraphCount() - 1 || static_cast<int64_t>(Editor->ParagraphStart(N)) + P.Length + 2 > Limit) return false;
+        if (N >= Doc->ParagraphCount() - 1 || static_cast<int64_t>(Doc->ParagraphStart(N)) + P.Length + 2 > Limit) return false;
         ++N;
         Idx = 0;
     }
@@ -212,15 +215,15 @@ bool TQuillNavigator::PrevStop(int32_t Limit) {
     int32_t N = ParNb;
     int32_t Idx = StopIndex - 1;
     while (true) {
-        TParagraph& P = Editor->Paragraph(N);
+        TParagraph& P = Doc->Paragraph(N);
         if (Idx >= 0 && Idx < P.StopCount) {
-            if (Editor->ParagraphStart(N) + P.StopOffset(Idx) < Limit) return false;
+            if (Doc->ParagraphStart(N) + P.StopOffset(Idx) < Limit) return false;
             MoveOntoStop(N, Idx);
             return true;
         }
-        if (N == 0 || Editor->ParagraphStart(N) <= Limit) return false;
+        if (N == 0 || Doc->ParagraphStart(N) <= Limit) return false;
         --N;
-        Idx = Editor->Paragraph(N).StopCount - 1;
+        Idx = Doc->Paragraph(N).StopCount - 1;
     }
 }
 

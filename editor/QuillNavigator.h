@@ -8,12 +8,15 @@
 #include "editor/QuillTypes.h"
 #include "framework/rtl/Object.h"
 
+class TQuillDocument;
 class TQuillEditor;
 
 class TQuillNavigator : public TObject {
 public:
     // AEditor must be a TQuillEditor (or none for a detached navigator).
     explicit TQuillNavigator(TObject* AEditor);
+    // A navigator of a document alone: display lines need an editor.
+    explicit TQuillNavigator(TQuillDocument& ADoc);
     ~TQuillNavigator() override;
 
     int32_t GetPar();  // paragraph index
@@ -43,9 +46,10 @@ public:
     // Puts the navigator at an offset of a paragraph whose index is known.
     void PlaceAt(int32_t ParIndex, int32_t Offset);
     TLinesList* GetLinesList();
-    // The editor is going: the navigator stays, bound to none.
+    // The document is going: the navigator stays, bound to none.
     void Detach() {
         Editor = nullptr;
+        Doc = nullptr;
         ResetCache();
     }
     void ForgetStopAndLine() {
@@ -54,6 +58,7 @@ public:
     }
 
     TQuillEditor* Editor = nullptr;
+    TQuillDocument* Doc = nullptr;
     int32_t Pos = 0;
     TParagraph* Par = nullptr;
     int32_t ParNb = -1;

@@ -71,9 +71,9 @@ int32_t TQuillMemo::WordRight(int32_t Pos) {
     if (IsEnd(C)) {
         Pos = StepRight(Pos);
     } else {
-        while (Pos < CharCount() && !IsEnd(CharAt(Pos)) && !FSeparators[static_cast<unsigned char>(CharAt(Pos))]) ++Pos;
+        while (Pos < CharCount() && !IsEnd(CharAt(Pos)) && !SeparatorSet()[static_cast<unsigned char>(CharAt(Pos))]) ++Pos;
     }
-    while (Pos < CharCount() && FSeparators[static_cast<unsigned char>(CharAt(Pos))]) ++Pos;
+    while (Pos < CharCount() && SeparatorSet()[static_cast<unsigned char>(CharAt(Pos))]) ++Pos;
     return Pos;
 }
 
@@ -82,13 +82,13 @@ int32_t TQuillMemo::WordLeft(int32_t Pos) {
     while (Pos > 0) {
         char C = CharAt(Pos - 1);
         if (C == '\n') Pos -= 2;
-        else if (C == '\r' || FSeparators[static_cast<unsigned char>(C)]) --Pos;
+        else if (C == '\r' || SeparatorSet()[static_cast<unsigned char>(C)]) --Pos;
         else break;
     }
     Pos = std::max(Pos, 0);
     while (Pos > 0) {
         char C = CharAt(Pos - 1);
-        if (IsEnd(C) || FSeparators[static_cast<unsigned char>(C)]) break;
+        if (IsEnd(C) || SeparatorSet()[static_cast<unsigned char>(C)]) break;
         --Pos;
     }
     return Pos;

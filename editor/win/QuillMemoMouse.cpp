@@ -32,7 +32,7 @@ void TQuillMemo::ChangeCursor(HCURSOR C) {
 }
 
 void TQuillMemo::SelectWordAt(int32_t Pos, int32_t* Start, int32_t* End) {
-    auto Sep = [this](char C) { return FSeparators[static_cast<unsigned char>(C)]; };
+    auto Sep = [this](char C) { return SeparatorSet()[static_cast<unsigned char>(C)]; };
     auto IsEnd = [](char C) { return C == '\r' || C == '\n' || C == 0; };
     int32_t S = Pos;
     while (S > 0 && Sep(CharAt(S))) --S;
@@ -266,11 +266,11 @@ void TQuillMemo::ContextClick(int32_t Pos) {
     int32_t Start = 0, End = 0;
     const TFormatStop S = StopAt(Pos, &Start, &End);
     if (!IsHighlightingStop(S) || S.Context == 0) return;
-    if ((!FAttached.empty() || FHighlighter) && HandleAllocated()) {
+    if ((!FAttached.empty() || Highlighter()) && HandleAllocated()) {
         std::string Text = GetTextRange(Start, End);
         // Only ever sent: the string lives for the length of the call.
         SendMessageA(FHandle, QM_CONTEXTCLICK, static_cast<WPARAM>(S.Context), reinterpret_cast<LPARAM>(&Text));
-        if (FHighlighter) static_cast<TComponent*>(FHighlighter)->Notification(this, static_cast<TOperation>(QuillRelayOperation));
+        if (Highlighter()) static_cast<TComponent*>(Highlighter())->Notification(this, static_cast<TOperation>(QuillRelayOperation));
     }
     if (OnContext) OnContext(this, S.Context, Start, End);
 }

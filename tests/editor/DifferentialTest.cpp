@@ -1,6 +1,6 @@
-// Random edits against a plain string model: the editor's text, its
-// integrity, its undo and redo, and its incremental highlighting must
-// always agree with the model and with a full re-highlight.
+// Random edits against a plain string model: the editor's (and its
+// document's alone) text, integrity, undo and redo, and incremental
+// highlighting must always agree with the model and with a full re-highlight.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -10,7 +10,8 @@
 
 namespace {
 
-void AddKeys(TQuillEditor& M) {
+template <class TTarget>
+void AddKeys(TTarget& M) {
     M.Keywords()->AddKeyword("MOV", koWholeWord, 0, 1, 0, -1, 65535);
     M.Keywords()->AddKeyword("ax", 0, 1, 2, 0, -1, 255);
     M.StartStopKeys()->AddKey(";", "", true, 8421504, -1, 0, 1, 0, 0);
@@ -28,10 +29,15 @@ bool SameStop(const TFormatStop& A, const TFormatStop& B) {
     return true;
 }
 
-// Compares the stops of every paragraph after bringing both editors' highlighting up to date.
-std::string CompareHighlighting(TQuillEditor& Inc, TQuillEditor& Full) {
-    Inc.FormatRange(0, Inc.ParagraphCount() - 1, false);
-    Full.FormatRange(0, Full.ParagraphCount() - 1, false);
+// Brings a document's highlighting up to date, as laying it out would.
+void HighlightAll(TQuillDocument& D) {
+    D.EnsureHighlighted(D.ParagraphCount() - 1);
+    for (int32_t p = 0; p < D.ParagraphCount(); ++p)
+        if (!D.Paragraph(p).Parsed) D.HighlightParagraphKeywords(p);
+}
+
+// Compares the stops of every paragraph of two documents highlighted up to date.
+std::string CompareHighlighting(const TQuillDocument& Inc, const TQuillDocument& Full) {
     if (Inc.ParagraphCount() != Full.ParagraphCount()) return "paragraph count";
     for (int32_t p = 0; p < Inc.ParagraphCount(); ++p) {
         const TParagraph& A = Inc.Paragraph(p);
@@ -43,6 +49,12 @@ std::string CompareHighlighting(TQuillEditor& Inc, TQuillEditor& Full) {
             if (!SameStop(A.Stop(s), B.Stop(s))) return "stop " + std::to_string(s) + " of paragraph " + std::to_string(p);
     }
     return {};
+}
+
+std::string CompareHighlighting(TQuillEditor& Inc, TQuillEditor& Full) {
+    Inc.FormatRange(0, Inc.ParagraphCount() - 1, false);
+    Full.FormatRange(0, Full.ParagraphCount() - 1, false);
+    return CompareHighlighting(Inc.Document(), Full.Document());
 }
 
 class TRandomEdits {
@@ -137,6 +149,64 @@ TEST(Differential, RandomEditsUndoAndRedoAgreeWithAStringModel) {
             Full.ReplaceAllText(R.Model);
             ASSERT_EQ(CompareHighlighting(M, Full), "") << "step " << Step << " op " << Op;
         }
+    }
+}
+
+// The document alone, with no editor over it: its text, paragraph starts,
+// a navigator's place and its highlighting after random replacements,
+// undos and redos agree with a string model and a document made afresh.
+TEST(Differential, ADocumentAloneAgreesWithAStringModel) {
+    TQuillDocument D;
+    AddKeys(D);
+    D.SetUndoMaxSpace(1 << 30);
+    TQuillNavigator Nav(D);
+    TRandomEdits R(4242);
+    std::vector<std::string> Texts{""};  // the model at each undo index
+    for (int Step = 0; Step < 2500; ++Step) {
+        int Op = R.Pick(0, 9);
+        auto Size = static_cast<int32_t>(R.Model.size());
+        if (Op <= 6 || Size == 0) {
+            int32_t A = R.SnapPos(R.Pick(0, Size));
+            int32_t B = Op <= 3 ? A : R.SnapPos(std::min(Size, A + R.Pick(1, 12)));
+            std::string T = Op == 6 ? std::string() : R.RandomText();
+            int32_t Was = Nav.Pos;
+            TQuillDocument::TEdit E = D.Replace(A, B, T, true, false);
+            D.HighlightEdited(E);
+            R.Model.replace(static_cast<size_t>(A), static_cast<size_t>(B - A), T);
+            // Line breaks of any kind are stored as CR LF.
+            std::string Stored = D.GetTextRange(A, A + E.Inserted);
+            R.Model.replace(static_cast<size_t>(A), T.size(), Stored);
+            int32_t Expected = Was > B ? Was + E.Inserted - (B - A) : Was >= A ? A : Was;
+            ASSERT_EQ(Nav.Pos, Expected) << "step " << Step;
+            Texts.resize(static_cast<size_t>(D.UndoIndex()));
+            Texts.push_back(R.Model);
+        } else if (Op <= 8) {
+            D.Undo();
+            R.Model = Texts[static_cast<size_t>(D.UndoIndex())];
+            Nav.SetPos(std::min(Nav.Pos, D.CharCount()));
+        } else {
+            D.Redo();
+            R.Model = Texts[static_cast<size_t>(D.UndoIndex())];
+        }
+        ASSERT_EQ(D.GetTextRange(0, D.CharCount()), R.Model) << "step " << Step << " op " << Op;
+        int64_t Start = 0;
+        for (int32_t p = 0; p < D.ParagraphCount(); ++p) {
+            ASSERT_EQ(D.ParagraphStart(p), Start) << "step " << Step << " paragraph " << p;
+            Start += D.Paragraph(p).Length + 2;
+        }
+        ASSERT_EQ(D.CharCount(), Start - 2);
+        if (Nav.Pos < D.CharCount()) {
+            ASSERT_EQ(Nav.GetChar(), R.Model[static_cast<size_t>(Nav.Pos)]) << "step " << Step;
+        }
+        if (Step % 5 == 0) {
+            TQuillDocument Fresh;
+            AddKeys(Fresh);
+            Fresh.Replace(0, 0, R.Model, true, false);
+            HighlightAll(D);
+            HighlightAll(Fresh);
+            ASSERT_EQ(CompareHighlighting(D, Fresh), "") << "step " << Step << " op " << Op;
+        }
+        if (Op == 9) Nav.SetPos(R.SnapPos(R.Pick(0, D.CharCount())));
     }
 }
 
