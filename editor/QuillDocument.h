@@ -31,8 +31,9 @@ public:
     virtual void ParagraphsChanging(int32_t First, int32_t Last, int32_t OA, int32_t OB, int32_t InPlace) = 0;
     // Paragraphs First..First+OldCount-1 were replaced by First..First+NewCount-1.
     virtual void ParagraphsChanged(int32_t First, int32_t OldCount, int32_t NewCount) = 0;
-    // The highlighting of paragraphs First..Last changed; Relayout: their
-    // look changed besides their stops (a new start state or range).
+    // The highlighting of paragraphs First..Last changed: their display
+    // lines are made again. Relayout: they join the range waiting for
+    // layout now (a start state carried on, or a range of stops applied).
     virtual void HighlightingChanged(int32_t First, int32_t Last, bool Relayout) = 0;
 };
 

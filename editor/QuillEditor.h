@@ -359,7 +359,6 @@ protected:
     IQuillWindowSide* FWindow = nullptr;
     IQuillClipboard* FClipboard = nullptr;
     bool FLoading = false;
-    bool FLayoutCurrent = true;
     int32_t FPendFirstPar = 0;
     int32_t FPendFirstLine = 1;
     int32_t FPendLastPar = -1;

@@ -327,10 +327,9 @@ void TQuillEditor::TDocumentLink::ParagraphsChanged(int32_t First, int32_t OldCo
 }
 
 void TQuillEditor::TDocumentLink::HighlightingChanged(int32_t First, int32_t Last, bool Relayout) {
-    if (Relayout)
-        Editor.MarkLayoutPending(First, 0, Last);
-    else
-        Editor.FLayoutCurrent = false;
+    // Stops may change fonts: the paragraphs are broken into lines again.
+    for (int32_t p = First; p <= Last; ++p) Editor.Paragraph(p).Formatted = 0;
+    if (Relayout) Editor.MarkLayoutPending(First, 0, Last);
 }
 
 void TQuillDocument::HighlightEdited(const TEdit& E) {

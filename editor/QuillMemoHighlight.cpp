@@ -217,7 +217,6 @@ void TQuillDocument::HighlightStartStop(TQuillNavigator* From, TQuillNavigator* 
         SetParagraphStops(Pr, Stops);
         Pr.Highlighted = 1;
         Pr.Parsed = 0;
-        Pr.Formatted = 0;
         Changed = true;
         LastDone = P;
         if (P + 1 >= Count) break;
@@ -228,7 +227,7 @@ void TQuillDocument::HighlightStartStop(TQuillNavigator* From, TQuillNavigator* 
                 SetParagraphContext(Nx, End);
             else
                 ShareParagraphContext(Nx, Pr);
-            Nx.Highlighted = Nx.Parsed = Nx.Formatted = 0;
+            Nx.Highlighted = Nx.Parsed = 0;
             HighlightingChanged(P + 1, P + 1, true);
         }
         if (P >= PT) break;
@@ -449,7 +448,7 @@ void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
     while (s < StopCount) Out.push_back(P.StopRec(s++));
     SetParagraphStopRecs(P, Out.data(), static_cast<int32_t>(Out.size()));
     for (TStopState Id : Made) ReleaseStopState(Id);
-    P.Formatted = 0;
+    HighlightingChanged(Par, Par, false);
     InvalidateNavigators(ParagraphStart(Par) - 1, Par);
 }
 
@@ -470,7 +469,6 @@ void TQuillDocument::ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, 
     if (Highlighting || IsHighlightingStop(Previous)) From->InsertFormatStop(New);
     for (int32_t p = PF; p <= PT; ++p) {
         TParagraph& Pr = Paragraph(p);
-        Pr.Formatted = 0;
         int32_t Idx = p == PF ? From->GetStopIndex() : 0;
         int32_t Limit = p == PT ? EndPos - ParagraphStart(p) : Pr.Length + 1;
         while (Idx < Pr.StopCount && Pr.StopOffset(Idx) <= Limit) {
@@ -488,6 +486,7 @@ void TQuillDocument::ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, 
         W->SkipStopsAtPos();
         W->InsertFormatStop(Previous);
     }
+    HighlightingChanged(PF, PT, false);
     InvalidateNavigators(From->Pos - 1, PT);
     From->ForgetStopAndLine();
     To->ForgetStopAndLine();
@@ -496,12 +495,13 @@ void TQuillDocument::ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, 
 void TQuillDocument::ClearHighlighting() {
     for (int32_t i = 0; i < ParagraphCount(); ++i) {
         TParagraph& P = Paragraph(i);
-        P.Formatted = P.Highlighted = P.Parsed = 0;
+        P.Highlighted = P.Parsed = 0;
         ClearParagraphStops(P);
         if (i > 0 && P.StartContext.Id != Paragraph(0).StartContext.Id) ShareParagraphContext(P, Paragraph(0));
     }
     for (TQuillNavigator* N : FNavigators) N->ForgetStopAndLine();
     FHighlightFrontier = -1;
+    HighlightingChanged(0, ParagraphCount() - 1, false);
 }
 
 void TQuillEditor::ReformatAll() {

@@ -47,7 +47,6 @@ void TQuillEditor::MarkLayoutPending(int32_t FirstPar, int32_t LineInFirstPar, i
         FPendFirstLine = std::min(FPendFirstLine, Line);
     }
     FDoc->HighlightAgainFrom(FirstPar);
-    FLayoutCurrent = false;
 }
 
 void TQuillEditor::FormatParagraph(int32_t Par, int32_t FromLine) {
