@@ -37,6 +37,38 @@ private:
     int32_t FGapLen = 0;
 };
 
+// The last paragraph whose key (its start or its first line, both growing
+// with the index) is at or before V.
+template <class TKey>
+int32_t LastParagraphAtOrBefore(int32_t Count, int32_t V, TKey Key) {
+    int32_t Lo = 0, Hi = Count - 1;
+    while (Lo < Hi) {
+        int32_t Mid = Lo + (Hi - Lo + 1) / 2;
+        if (Key(Mid) <= V)
+            Lo = Mid;
+        else
+            Hi = Mid - 1;
+    }
+    return Lo;
+}
+
+// A shift applied lazily: paragraphs from From on are Shift later than
+// their bases say. Moving the boundary to To (0..Count) hands the shift to
+// the bases in between; at the end the shift is spent.
+template <class TBase>
+void MoveLazyShift(int32_t& From, int32_t To, int32_t Count, int32_t& Shift, TBase Base) {
+    To = std::clamp(To, 0, Count);
+    if (Shift == 0) {
+        From = To;
+        return;
+    }
+    int32_t Old = std::min(From, Count);
+    for (int32_t p = Old; p < To; ++p) Base(p) += Shift;
+    for (int32_t p = To; p < Old; ++p) Base(p) -= Shift;
+    From = To;
+    if (To >= Count) Shift = 0;
+}
+
 class TLinesList : public TObject {
 public:
     explicit TLinesList(TParagraph* APar = nullptr) : Par(APar) {}

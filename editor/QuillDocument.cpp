@@ -78,15 +78,7 @@ void TQuillDocument::ClearParagraphs() {
 }
 
 int32_t TQuillDocument::ParagraphAt(int32_t Pos) const {
-    int32_t Lo = 0, Hi = ParagraphCount() - 1;
-    while (Lo < Hi) {
-        int32_t Mid = Lo + (Hi - Lo + 1) / 2;
-        if (ParagraphStart(Mid) <= Pos)
-            Lo = Mid;
-        else
-            Hi = Mid - 1;
-    }
-    return Lo;
+    return LastParagraphAtOrBefore(ParagraphCount(), Pos, [this](int32_t I) { return ParagraphStart(I); });
 }
 
 std::string TQuillDocument::GetParagraphText(int32_t I) const {
@@ -103,18 +95,8 @@ std::unique_ptr<char[]> TQuillDocument::CopyParagraphText(int32_t I) const {
 }
 
 void TQuillDocument::MoveShift(int32_t I) {
-    int32_t Count = ParagraphCount();
-    I = std::clamp(I, 0, Count);
-    if (FShiftChars == 0) {
-        FShiftFrom = I;
-        return;
-    }
-    int32_t From = std::min(FShiftFrom, Count);
-    // Paragraphs between the old and the new boundary change sides.
-    for (int32_t p = From; p < I; ++p) Paragraph(p).StartBase += FShiftChars;
-    for (int32_t p = I; p < From; ++p) Paragraph(p).StartBase -= FShiftChars;
-    FShiftFrom = I;
-    if (I >= Count) FShiftChars = 0;
+    MoveLazyShift(FShiftFrom, I, ParagraphCount(), FShiftChars,
+                  [this](int32_t P) -> int32_t& { return Paragraph(P).StartBase; });
 }
 
 void TQuillDocument::ResizeRange(int32_t First, int32_t OldSpan, int32_t NewSpan) {

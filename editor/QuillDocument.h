@@ -61,6 +61,7 @@ public:
     // The paragraph holding position Pos (a paragraph's CR and LF are its own).
     int32_t ParagraphAt(int32_t Pos) const;
     std::string GetParagraphText(int32_t I) const;
+    std::unique_ptr<char[]> CopyParagraphText(int32_t I) const;
     std::string GetTextRange(int32_t From, int32_t To) const;
 
     // ---- editing ----
@@ -80,7 +81,6 @@ public:
     void HighlightEdited(const TEdit& E);
     void AddListener(IQuillDocumentListener* L) { FListeners.push_back(L); }
     void RemoveListener(IQuillDocumentListener* L) { std::erase(FListeners, L); }
-    std::unique_ptr<char[]> CopyParagraphText(int32_t I) const;
     // One empty paragraph.
     void InitialParagraph();
     // No paragraph at all, as a load starts; the navigators forget theirs.
@@ -90,14 +90,6 @@ public:
     TParagraphsList& Paragraphs() { return *FParagraphs; }
     std::vector<std::unique_ptr<char[]>>& TextPool() { return FTextPool; }
     void SetLoadedCharCount(int32_t N) { FCharCount = N; }
-    // Makes the shift apply from paragraph I on, updating the starts between.
-    void MoveShift(int32_t I);
-    // Paragraphs First..First+OldSpan-1 become First..First+NewSpan-1 (new
-    // records are empty); the shift was moved to First+OldSpan before.
-    void ResizeRange(int32_t First, int32_t OldSpan, int32_t NewSpan);
-    // Starts of paragraphs First..Last again from First's; every later
-    // paragraph shifts with them (lazily).
-    void RenumberStarts(int32_t First, int32_t Last);
 
     // ---- navigators ----
     void RegisterNavigator(TQuillNavigator* N);
@@ -142,14 +134,9 @@ public:
     void Undo();
     void Redo();
     int32_t UndoIndex() const { return FUndoIndex; }
-    void SetUndoIndex(int32_t I) { FUndoIndex = I; }
     int32_t UndoCount() const { return static_cast<int32_t>(FUndo.size()); }
     int64_t UndoSize() const { return FUndoSize; }
     TUndoRecord& UndoRecord(int32_t I) const { return *FUndo[static_cast<size_t>(I)]; }
-    // Records a change at Start that inserted InsertedPositions and removed
-    // Removed; it joins the last record when it continues it, unless
-    // NewRecord. Replaying keeps the records after the index (undo/redo).
-    void RecordUndo(int32_t Start, int32_t InsertedPositions, const std::string& Removed, bool NewRecord, bool Replaying);
     void ClearUndo();
     int32_t UndoMaxSpace() const { return FUndoMaxSpace; }
     void SetUndoMaxSpace(int32_t V);
@@ -157,6 +144,19 @@ public:
     void SetUndoMaxLevel(int32_t V);
 
 private:
+    // Makes the shift apply from paragraph I on, updating the starts between.
+    void MoveShift(int32_t I);
+    // Paragraphs First..First+OldSpan-1 become First..First+NewSpan-1 (new
+    // records are empty); the shift was moved to First+OldSpan before.
+    void ResizeRange(int32_t First, int32_t OldSpan, int32_t NewSpan);
+    // Starts of paragraphs First..Last again from First's; every later
+    // paragraph shifts with them (lazily).
+    void RenumberStarts(int32_t First, int32_t Last);
+    // Records a change at Start that inserted InsertedPositions and removed
+    // Removed; it joins the last record when it continues it, unless
+    // NewRecord. Replaying keeps the records after the index (undo/redo).
+    void RecordUndo(int32_t Start, int32_t InsertedPositions, const std::string& Removed, bool NewRecord,
+                    bool Replaying);
     void HighlightParagraphStartStop(int32_t Par, std::vector<TFormatStop>& Out, TFormatStop& EndState);
     void HighlightingChanged(int32_t First, int32_t Last, bool Relayout) {
         for (IQuillDocumentListener* L : FListeners) L->HighlightingChanged(First, Last, Relayout);

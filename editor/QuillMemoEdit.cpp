@@ -83,18 +83,8 @@ uint8_t FirstLineStyle(const TParagraph& P) { return ParagraphLine(P, 0).Style()
 }  // namespace
 
 void TQuillEditor::MoveLineShift(int32_t I) {
-    int32_t Count = ParagraphCount();
-    I = std::clamp(I, 0, Count);
-    if (FShiftLines == 0) {
-        FLineShiftFrom = I;
-        return;
-    }
-    int32_t From = std::min(FLineShiftFrom, Count);
-    // Paragraphs between the old and the new boundary change sides.
-    for (int32_t p = From; p < I; ++p) Paragraph(p).FirstLineBase += FShiftLines;
-    for (int32_t p = I; p < From; ++p) Paragraph(p).FirstLineBase -= FShiftLines;
-    FLineShiftFrom = I;
-    if (I >= Count) FShiftLines = 0;
+    MoveLazyShift(FLineShiftFrom, I, ParagraphCount(), FShiftLines,
+                  [this](int32_t P) -> int32_t& { return Paragraph(P).FirstLineBase; });
 }
 
 void TQuillEditor::RenumberLines(int32_t First, int32_t Last) {

@@ -6,23 +6,6 @@
 #include "editor/QuillEditor.h"
 #include "framework/rtl/Exceptions.h"
 
-namespace {
-// The last paragraph whose key (its start or its first line, both growing
-// with the index) is at or before V.
-template <class TKey>
-int32_t LastAtOrBefore(int32_t Count, int32_t V, TKey Key) {
-    int32_t Lo = 0, Hi = Count - 1;
-    while (Lo < Hi) {
-        int32_t Mid = Lo + (Hi - Lo + 1) / 2;
-        if (Key(Mid) <= V)
-            Lo = Mid;
-        else
-            Hi = Mid - 1;
-    }
-    return Lo;
-}
-}  // namespace
-
 TQuillNavigator::TQuillNavigator(TObject* AEditor) {
     if (AEditor) {
         Editor = dynamic_cast<TQuillEditor*>(AEditor);
@@ -61,7 +44,7 @@ void TQuillNavigator::PlaceAt(int32_t ParIndex, int32_t Offset) {
 int32_t TQuillNavigator::LocatePar() {
     if (Par) return ParNb;
     ForgetStopAndLine();
-    int32_t Lo = LastAtOrBefore(Doc->ParagraphCount(), Pos, [&](int32_t I) { return Doc->ParagraphStart(I); });
+    int32_t Lo = LastParagraphAtOrBefore(Doc->ParagraphCount(), Pos, [&](int32_t I) { return Doc->ParagraphStart(I); });
     ParNb = Lo;
     Par = &Doc->Paragraph(Lo);
     ParOffset = Pos - Doc->ParagraphStart(Lo);
@@ -105,7 +88,7 @@ int32_t TQuillNavigator::GetLineNb() { return GetLineInPar() + Editor->Paragraph
 
 TDisplayLine TQuillNavigator::SetLineNb(int32_t Line) {
     Line = std::clamp(Line, 0, Editor->LineCount() - 1);
-    int32_t Lo = LastAtOrBefore(Doc->ParagraphCount(), Line, [&](int32_t I) { return Editor->ParagraphFirstLine(I); });
+    int32_t Lo = LastParagraphAtOrBefore(Doc->ParagraphCount(), Line, [&](int32_t I) { return Editor->ParagraphFirstLine(I); });
     ParNb = Lo;
     Par = &Doc->Paragraph(Lo);
     LineInPar = std::clamp(Line - Editor->ParagraphFirstLine(Lo), 0, Par->LineCount() - 1);
