@@ -299,7 +299,7 @@ void TQuillEditor::TDocumentLink::ParagraphsChanged(int32_t First, int32_t OldCo
         TParagraph& P = E.Paragraph(PA + k);
         OneLine(P, Style);
         P.Formatted = 0;
-        if (E.FStaticFormat)
+        if (E.FStaticFormat && k + 1 < N)
             for (int32_t i = 0; i < P.Length; ++i) Style = ApplyStyleCode(Style, P.Text[i]);
     }
     int32_t ParDelta = N - OldCount;
