@@ -8,11 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "editor/win/QuillMemo.h"
+#include "editor/QuillEditor.h"
 #include "framework/rtl/FileUtils.h"
 #include "framework/rtl/Streams.h"
 
 #ifdef _WIN32
+#include "editor/win/QuillMemo.h"
 #include "framework/forms/Forms.h"
 #include "framework/rtl/win/WinApi.h"
 #include <psapi.h>
@@ -80,7 +81,7 @@ std::string Generate(int Lines) {
 
 // The keywords, separators and start/stop keys of the IDE's code window,
 // read from its form so that the bench highlights as the IDE does.
-void AddIdeKeys(TQuillMemo& M) {
+void AddIdeKeys(TQuillEditor& M) {
 #ifdef _WIN32
     std::string Form = ReadFileToString(std::string("Z:") + QRN_CODE_WINDOW_FORM);
 #else
@@ -227,7 +228,7 @@ int main(int argc, char** argv) {
     WriteFileAtomic(Path, Text);
     double Base = PeakMegabytes();
 
-    TQuillMemo M(nullptr);
+    TQuillEditor M(nullptr);
     AddIdeKeys(M);
     std::printf("keywords:        %8d (the code window's)\n", M.Keywords()->GetCount());
 
