@@ -81,6 +81,13 @@ int32_t TQuillDocument::ParagraphAt(int32_t Pos) const {
     return LastParagraphAtOrBefore(ParagraphCount(), Pos, [this](int32_t I) { return ParagraphStart(I); });
 }
 
+void TQuillDocument::EndLoad(int32_t CharCount) {
+    FCharCount = CharCount;
+    FHighlightFrontier = -1;
+    ResetNavigators();
+    for (IQuillDocumentListener* L : FListeners) L->TextReplaced();
+}
+
 std::string TQuillDocument::GetParagraphText(int32_t I) const {
     const TParagraph& P = FParagraphs->Par(I);
     return P.Length ? std::string(P.Text, static_cast<size_t>(P.Length)) : std::string();

@@ -35,6 +35,8 @@ public:
     // lines are made again. Relayout: they join the range waiting for
     // layout now (a start state carried on, or a range of stops applied).
     virtual void HighlightingChanged(int32_t First, int32_t Last, bool Relayout) = 0;
+    // The whole text was replaced (a load): nothing of the old text holds.
+    virtual void TextReplaced() = 0;
 };
 
 // One undo step: the range the change inserted and the text it removed.
@@ -85,11 +87,11 @@ public:
     void InitialParagraph();
     // No paragraph at all, as a load starts; the navigators forget theirs.
     void ClearParagraphs();
-    // What a load fills: the records, the pool their texts live in, and
-    // at the end the number of positions.
+    // What a load fills: the records and the pool their texts live in;
+    // EndLoad takes the number of positions and tells the listeners.
     TParagraphsList& Paragraphs() { return *FParagraphs; }
     std::vector<std::unique_ptr<char[]>>& TextPool() { return FTextPool; }
-    void SetLoadedCharCount(int32_t N) { FCharCount = N; }
+    void EndLoad(int32_t CharCount);
 
     // ---- navigators ----
     void RegisterNavigator(TQuillNavigator* N);

@@ -324,6 +324,7 @@ protected:
         void ParagraphsChanging(int32_t First, int32_t Last, int32_t OA, int32_t OB, int32_t InPlace) override;
         void ParagraphsChanged(int32_t First, int32_t OldCount, int32_t NewCount) override;
         void HighlightingChanged(int32_t First, int32_t Last, bool Relayout) override;
+        void TextReplaced() override;
 
     private:
         TQuillEditor& Editor;

@@ -322,6 +322,16 @@ void TQuillEditor::TDocumentLink::HighlightingChanged(int32_t First, int32_t Las
     if (Relayout) Editor.MarkLayoutPending(First, 0, Last);
 }
 
+void TQuillEditor::TDocumentLink::TextReplaced() {
+    // A loaded paragraph is one plain line, numbered as it comes.
+    TQuillEditor& E = Editor;
+    E.FLineCount = E.ParagraphCount();
+    E.FSelLength = 0;
+    E.FVirtualColumns = 0;
+    E.FScrollX = 0;
+    E.FScrollY = 0;
+}
+
 void TQuillDocument::HighlightEdited(const TEdit& E) {
     if (!E.WasHighlighted) return;
     int32_t PA = E.FirstPar, N = E.ParCount;

@@ -176,7 +176,7 @@ void TQuillEditor::ReadText(TStream* Stream) {
         }
         B.End(true, ParStyle);
         if (StoppedAtNul) Stream->SetPosition(StartPos + Consumed);
-        FDoc->SetLoadedCharCount(static_cast<int32_t>(B.CharCount));
+        FDoc->EndLoad(static_cast<int32_t>(B.CharCount));
     } catch (...) {
         InitialParagraph();
         FDoc->ResetNavigators();
@@ -190,19 +190,12 @@ void TQuillEditor::ReadText(TStream* Stream) {
 }
 
 void TQuillEditor::ResetAfterLoad() {
-    FLineCount = ParagraphCount();
-    FSelLength = 0;
-    FVirtualColumns = 0;
     FPendFirstPar = 0;
     FPendFirstLine = 0;
     FPendLastPar = ParagraphCount() - 1;
-    FDoc->HighlightAgainFrom(0);
-    FDoc->ResetNavigators();
     if (OnParse) OnParse(this, 0, CharCount());
     FLoading = false;
     if (FUpdateCount > 0) --FUpdateCount;
-    FScrollX = 0;
-    FScrollY = 0;
     int64_t Dummy = 0;
     NotifyProgress(Dummy, true);
     if (FUpdateCount > 0) {
