@@ -112,6 +112,7 @@ void TQuillMemo::ViewScrolled(int32_t OldY, int32_t OldX) {
     if (!HandleAllocated()) return;
     int32_t DY = OldY - FScrollY, DX = OldX - FScrollX;
     if (DX != 0 || DY != 0) {
+        FCaretAtX = -1;  // scrolling the window moves the caret with it
         RECT R{};
         GetClientRect(FHandle, &R);
         if (std::abs(DY) >= R.bottom || std::abs(DX) >= R.right)
