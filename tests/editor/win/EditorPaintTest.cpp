@@ -139,3 +139,23 @@ TEST_F(EditorWindowTest, TheScrollBarShowsTheThumbWhereTheViewIs) {
     EXPECT_NE(BarPixels(), AtTop);
     EXPECT_EQ(Shown, BarPixels());
 }
+
+// A keystroke repaints only its own line unless later lines move or change
+// colour: a region opened on one line recolours the lines after it at once.
+TEST_F(EditorWindowTest, AKeyRepaintsTheLaterLinesItRecolours) {
+    const COLORREF Green = RGB(0, 160, 0);
+    Editor->StartStopKeys()->AddKey("/*", "*/", false, Green, -1, 0, 1, 0, 0);
+    LoadText(*Editor, "xx\r\nmmmm\r\nmmmm */ x\r\nmmmm");
+    Editor->Repaint();
+    Pump();
+    const int32_t LH = Editor->EffectiveLineHeight();
+    auto GreenOn = [&](int Line) {
+        return CountPixels(Editor->Handle(), RECT{0, Line * LH, Editor->ClientWidth(), (Line + 1) * LH}, Green);
+    };
+    EXPECT_EQ(GreenOn(1), 0);
+    Editor->SetSelStart(1);
+    Type("/*");
+    EXPECT_GT(GreenOn(1), 5);
+    EXPECT_GT(GreenOn(2), 5);
+    EXPECT_EQ(GreenOn(3), 0);
+}
