@@ -406,8 +406,10 @@ void TQuillMemo::FormatInBackground(bool ProcessOthers) {
         ApplyLineDelta(StartPar, FLayoutFrontier - 1);
         if (FWindow) {
             FWindow->UpdateScrollRanges();
-            // Only what moved in the view is painted again.
-            FWindow->InvalidateLines(ParagraphFirstLine(StartPar), INT32_MAX);
+            // Only what moved in the view is painted again; paragraphs laid
+            // out above it move nothing there (the view keeps its top line).
+            if (FLayoutFrontier > TopNavigator()->LocatePar())
+                FWindow->InvalidateLines(ParagraphFirstLine(StartPar), INT32_MAX);
             FWindow->PlaceCaret();
         }
     }
