@@ -47,7 +47,9 @@ uint32_t HashState(const TFormatStop& S) {
         static_cast<uint64_t>(S.KeyLength) << 16 | static_cast<uint64_t>(S.StopLength) << 24 |
         static_cast<uint64_t>(static_cast<uint16_t>(S.Context)) << 32 | static_cast<uint64_t>(static_cast<uint16_t>(S.Cursor)) << 48);
     Mix(static_cast<uint64_t>(static_cast<uint32_t>(S.Background)) | static_cast<uint64_t>(static_cast<uint32_t>(S.Foreground)) << 32);
-    for (int i = 0; i < QuillMaxDepth; i += 4) {
+    // Equal states have equal stacks; the entries up to the depth tell
+    // states apart, the rest is nearly always zero.
+    for (int i = 0; i <= S.Depth && i < QuillMaxDepth; i += 4) {
         uint64_t W;
         std::memcpy(&W, &S.Stack[i], sizeof(W));
         Mix(W);
@@ -97,17 +99,38 @@ struct TStateTable {
         if (Slots[I] == EmptySlot) ++Filled;
         Slots[I] = Id + 1;
     }
+    // Highlighting interns the same few states line after line: the last
+    // state seen under a cheap key of the fields that tell them apart most
+    // is tried before the full hash. Ids are 0 (none) or live or freed;
+    // a freed id has no references and is passed over.
+    static constexpr size_t RecentSize = 256;
+    uint32_t Recent[RecentSize] = {};
+    static size_t RecentKey(const TFormatStop& S) {
+        int D = S.Depth >= 0 && S.Depth < QuillMaxDepth ? S.Depth : 0;
+        uint32_t K = (static_cast<uint32_t>(S.Kind) << 8 | static_cast<uint8_t>(S.Depth)) * 0x9E3779B1u;
+        K ^= (static_cast<uint32_t>(static_cast<uint16_t>(S.Stack[D])) << 16 | static_cast<uint32_t>(S.KeyLength) << 8 | S.StopLength) *
+             0x85EBCA77u;
+        K ^= static_cast<uint32_t>(S.Foreground);
+        return (K ^ K >> 15 ^ K >> 24) & (RecentSize - 1);
+    }
     uint32_t Intern(const TFormatStop& S) {
+        uint32_t& Seen = Recent[RecentKey(S)];
+        if (Seen && Refs[Seen] && SameState(StopState(Seen), S)) {
+            ++Refs[Seen];
+            return Seen;
+        }
         uint32_t H = HashState(S);
         size_t Mask = Slots.size() - 1;
         for (size_t I = H & Mask; Slots[I] != EmptySlot; I = (I + 1) & Mask) {
             uint32_t V = Slots[I];
             if (V != Tombstone && SameState(StopState(V - 1), S)) {
                 ++Refs[V - 1];
+                Seen = V - 1;
                 return V - 1;
             }
         }
         uint32_t Id = NewId();
+        Seen = Id;
         TFormatStop& D = Blocks[Id / StatesPerBlock][Id % StatesPerBlock];
         D = S;
         D.Offset = 0;
