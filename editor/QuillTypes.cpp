@@ -304,16 +304,23 @@ void FreeUnits(uint32_t Handle, uint32_t Units) {
 
 namespace {
 
-uint32_t StopUnits(int32_t N, bool Wide) {
-    return N <= 0 ? 0 : Wide ? static_cast<uint32_t>(N) : static_cast<uint32_t>(N + 1) / 2;
+uint32_t StopUnits(int32_t N, bool Wide, bool Bytes) {
+    if (N <= 0) return 0;
+    auto U = static_cast<uint32_t>(N);
+    return Wide ? U : Bytes ? (U * 3 + 7) / 8 : (U + 1) / 2;
 }
 
 // Stores N records in P in the narrowest form they fit, reusing P's block
 // when its capacity is the same. State references are the caller's.
 void WriteStops(TParagraph& P, const TStopRec* Recs, int32_t N) {
-    bool Wide = false;
-    for (int32_t i = 0; i < N && !Wide; ++i) Wide = static_cast<uint32_t>(Recs[i].Offset) > 0xFFFF || Recs[i].State > 0xFFFF;
-    uint32_t Old = StopUnits(P.StopCount, P.WideStops), New = StopUnits(N, Wide);
+    uint32_t MaxOffset = 0, MaxState = 0;
+    for (int32_t i = 0; i < N; ++i) {
+        MaxOffset = std::max(MaxOffset, static_cast<uint32_t>(Recs[i].Offset));
+        MaxState = std::max(MaxState, Recs[i].State);
+    }
+    bool Wide = MaxOffset > 0xFFFF || MaxState > 0xFFFF;
+    bool Bytes = !Wide && MaxOffset <= 0xFF;
+    uint32_t Old = StopUnits(P.StopCount, P.WideStops, P.ByteStops), New = StopUnits(N, Wide, Bytes);
     if ((Old ? UnitCapacity(Old) : 0) != (New ? UnitCapacity(New) : 0)) {
         uint32_t H = AllocUnits(New);  // may throw: P is unchanged then
         FreeUnits(P.Stops.Handle, Old);
@@ -321,9 +328,17 @@ void WriteStops(TParagraph& P, const TStopRec* Recs, int32_t N) {
     }
     P.StopCount = N;
     P.WideStops = Wide ? 1 : 0;
+    P.ByteStops = Bytes ? 1 : 0;
     if (Wide)
         std::memcpy(UnitData(P.Stops.Handle), Recs, static_cast<size_t>(N) * sizeof(TStopRec));
-    else {
+    else if (Bytes) {
+        auto* D = static_cast<uint8_t*>(UnitData(P.Stops.Handle));
+        for (int32_t i = 0; i < N; ++i, D += 3) {
+            D[0] = static_cast<uint8_t>(Recs[i].Offset);
+            D[1] = static_cast<uint8_t>(Recs[i].State);
+            D[2] = static_cast<uint8_t>(Recs[i].State >> 8);
+        }
+    } else {
         auto* D = static_cast<uint32_t*>(UnitData(P.Stops.Handle));
         for (int32_t i = 0; i < N; ++i) D[i] = static_cast<uint32_t>(Recs[i].Offset) | Recs[i].State << 16;
     }
@@ -383,10 +398,11 @@ void DeleteParagraphStop(TParagraph& P, int32_t I) {
 
 void ClearParagraphStops(TParagraph& P) {
     for (int32_t i = 0; i < P.StopCount; ++i) ReleaseStopState(P.StopStateAt(i));
-    FreeUnits(P.Stops.Handle, StopUnits(P.StopCount, P.WideStops));
+    FreeUnits(P.Stops.Handle, StopUnits(P.StopCount, P.WideStops, P.ByteStops));
     P.Stops.Handle = 0;
     P.StopCount = 0;
     P.WideStops = 0;
+    P.ByteStops = 0;
 }
 
 void UnpackStops(const TParagraph& P, std::vector<TFormatStop>& Out) {
