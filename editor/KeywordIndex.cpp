@@ -34,21 +34,24 @@ void TKeywordIndex::Insert(std::vector<int32_t>& Table, int32_t Index, std::stri
     }
 }
 
-int32_t TKeywordIndex::Lookup(const std::vector<int32_t>& Table, std::string_view Text) const {
+int32_t TKeywordIndex::Lookup(const std::vector<int32_t>& Table, std::string_view Text, uint32_t Hash) const {
     if (Table.empty()) return -1;
     size_t Mask = Table.size() - 1;
     const auto& Compiled = FList->Compiled();
-    for (size_t Slot = HashText(Text) & Mask;; Slot = (Slot + 1) & Mask) {
+    for (size_t Slot = Hash & Mask;; Slot = (Slot + 1) & Mask) {
         int32_t E = Table[Slot];
         if (E < 0) return -1;
         const std::string& K = Compiled[static_cast<size_t>(E)];
-        if (K.size() == Text.size() && std::memcmp(K.data(), Text.data(), Text.size()) == 0) return E;
+        if (K.size() != Text.size()) continue;
+        size_t i = 0;  // words are short: a call to compare them costs more
+        while (i < Text.size() && K[i] == Text[i]) ++i;
+        if (i == Text.size()) return E;
     }
 }
 
 int32_t TKeywordIndex::FindWord(std::string_view Word) const {
     if (static_cast<int32_t>(Word.size()) > FMaxWordLength || Word.empty()) return -1;
-    int32_t A = FMatchCaseFirst[static_cast<unsigned char>(Word[0])] ? Lookup(FMatchCase, Word) : -1;
+    int32_t A = FMatchCaseFirst[static_cast<unsigned char>(Word[0])] ? Lookup(FMatchCase, Word, HashText(Word)) : -1;
     int32_t B = -1;
     if (FCaselessFirst[static_cast<unsigned char>(AsciiUpper(Word[0]))]) {
         // Words longer than any keyword were dismissed above: most fit here.
@@ -59,9 +62,13 @@ int32_t TKeywordIndex::FindWord(std::string_view Word) const {
             Large.resize(Word.size());
             Upper = Large.data();
         }
-        std::memcpy(Upper, Word.data(), Word.size());
-        QuillUpperInPlace(Upper, static_cast<int32_t>(Word.size()));
-        B = Lookup(FCaseless, std::string_view(Upper, Word.size()));
+        // Upper-cased and hashed in one pass, as HashText would.
+        uint32_t H = 2166136261u;
+        for (size_t i = 0; i < Word.size(); ++i) {
+            Upper[i] = AsciiUpper(Word[i]);
+            H = (H ^ static_cast<unsigned char>(Upper[i])) * 16777619u;
+        }
+        B = Lookup(FCaseless, std::string_view(Upper, Word.size()), H);
     }
     if (A < 0) return B;
     return B < 0 ? A : std::min(A, B);

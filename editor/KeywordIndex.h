@@ -48,7 +48,7 @@ public:
 
 private:
     void Insert(std::vector<int32_t>& Table, int32_t Index, std::string_view Text) const;
-    int32_t Lookup(const std::vector<int32_t>& Table, std::string_view Text) const;
+    int32_t Lookup(const std::vector<int32_t>& Table, std::string_view Text, uint32_t Hash) const;
     const TKeywordList* FList = nullptr;
     uint64_t FGeneration = 0;
     TSeparators FSeparators;
