@@ -49,15 +49,15 @@ TFreshStops& FreshStops() {
 void TQuillMemo::HighlightParagraphStartStop(int32_t Par, std::vector<TFormatStop>& Out, TFormatStop& EndState) {
     TParagraph& P = Paragraph(Par);
     Out.clear();
-    TFormatStop State = *P.StartContext;
+    // The walk's state is the end state itself: a copy at the end, right
+    // after the walk changed fields of it, would stall the processor.
+    TFormatStop& State = EndState;
+    State = *P.StartContext;
     State.Offset = 0;
     TStartStopKeyList& Keys = *FStartStopKeys;
     int32_t KeyCount = Keys.Count();
     bool UseKeys = FApplyStartStopKeys && KeyCount > 0;
-    if (!UseKeys && !FHighlighter) {
-        EndState = State;
-        return;
-    }
+    if (!UseKeys && !FHighlighter) return;
     if (UseKeys && !Keys.Prepared()) Keys.Prepare(FSeparators);
     const int32_t L = P.Length;
     TParCopies C{std::string_view(P.Text ? P.Text : "", static_cast<size_t>(L)), std::move(FScratchUpper)};
@@ -200,22 +200,30 @@ void TQuillMemo::HighlightParagraphStartStop(int32_t Par, std::vector<TFormatSto
         if (AskHook(true, FoundAt < 0 ? L : FoundAt)) continue;
         if (FoundAt < 0) break;
         const TStartStopKey& K = Keys.Key(FoundKey);
-        TFormatStop R = State;
-        R.Depth = static_cast<int8_t>(StopContext(State) + 1);
-        R.Kind = static_cast<uint8_t>((K.Style & 0x3F) | qkRegion);
-        R.Stack[R.Depth] = static_cast<int16_t>(FoundKey - 32768);
-        R.Background = K.Background;
-        R.Foreground = K.Foreground;
-        R.Context = K.Context;
-        R.Cursor = K.Cursor;
-        R.KeyLength = static_cast<uint8_t>(std::min(255, K.StartLength + (K.CheckAfterStart ? 1 : 0)));
-        R.StopLength = static_cast<uint8_t>(K.StopLength);
-        R.Offset = FoundAt;
-        Push(R);
-        State = R;
+        const auto Depth = static_cast<int8_t>(StopContext(State) + 1);
+        // The pushed copy and the state are changed field by field after
+        // copying: a record copied right after such changes stalls the
+        // processor, on every line with a comment.
+        auto Open = [&](TFormatStop& R) {
+            R.Depth = Depth;
+            R.Kind = static_cast<uint8_t>((K.Style & 0x3F) | qkRegion);
+            R.Stack[Depth] = static_cast<int16_t>(FoundKey - 32768);
+            R.Background = K.Background;
+            R.Foreground = K.Foreground;
+            R.Context = K.Context;
+            R.Cursor = K.Cursor;
+            R.KeyLength = static_cast<uint8_t>(std::min(255, K.StartLength + (K.CheckAfterStart ? 1 : 0)));
+            R.StopLength = static_cast<uint8_t>(K.StopLength);
+            R.Offset = FoundAt;
+        };
+        if (!Out.empty() && Out.back().Offset == FoundAt)
+            Out.back() = State;
+        else
+            Out.push_back(State);
+        Open(Out.back());
+        Open(State);
         Pos = FoundAt + K.StartLength;
     }
-    EndState = State;
 }
 
 void TQuillMemo::HighlightStartStop(TQuillNavigator* From, TQuillNavigator* To) {
