@@ -109,7 +109,6 @@ void TKeywordIndex::Prepare(const TKeywordList& List, const TSeparators& Separat
     FCaselessFirst.reset();
     FMaxWordLength = 0;
     FGroupOf.clear();
-    FOnlyWords = true;
     FLeadGroups.clear();
     FLeadEnds.reset();
     const auto& Compiled = List.Compiled();
@@ -123,7 +122,6 @@ void TKeywordIndex::Prepare(const TKeywordList& List, const TSeparators& Separat
                     std::none_of(T.begin(), T.end(), [&](char C) { return C == 5 || Separators[static_cast<unsigned char>(C)]; });
         if (!Word || FGroups.empty() || !FGroups.back().Words) FGroups.push_back(TGroup{Word, k});
         if (!Word) {
-            FOnlyWords = false;
             // The lead word ends where the line has a separator, so a word of
             // the line ends with it. Only when words are scanned, and when
             // claimed text (character 5) neither separates nor matches.

@@ -29,9 +29,6 @@ public:
     bool AnyWords() const { return FMaxWordLength > 0; }
     // The separators as bytes: the word scan reads one per character.
     bool IsSeparator(char C) const { return FSeparatorBytes[static_cast<unsigned char>(C)] != 0; }
-    // Every keyword is a word keyword: the keyword pass needs no
-    // upper-cased copy of the line.
-    bool OnlyWords() const { return FOnlyWords; }
     // The lowest index of a word keyword whose text equals Word (for keys
     // that ignore case, the word upper-cased), over all groups, or -1. The
     // word belongs to that keyword's group: an earlier group matching it
@@ -56,7 +53,6 @@ private:
     std::vector<TGroup> FGroups;
     std::vector<uint32_t> FGroupOf;  // by keyword index, for word keywords
     int32_t FMaxWordLength = 0;
-    bool FOnlyWords = false;
     std::vector<uint32_t> FLeadGroups;   // groups with a lead word
     std::bitset<256> FLeadEnds;          // last characters of lead words, upper-cased
     std::vector<uint8_t> FMayOccur;      // by group, for the current line
