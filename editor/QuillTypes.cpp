@@ -432,8 +432,11 @@ uint32_t ExtraUnits(int32_t Lines) {
 }
 
 // One line holding the whole text, nothing but its width measured.
+// A plain line is its paragraph's only line, hence its last, which
+// justification never stretches: its count of spaces is not kept (most
+// source lines hold blanks, and keeping it cost each a line block).
 bool IsPlainLine(const TDisplayLine& L, int32_t Length) {
-    return L.Start == 0 && L.End == Length && L.Width >= 0 && L.Width2 == L.Width && L.SpaceCount == 0 &&
+    return L.Start == 0 && L.End == Length && L.Width >= 0 && L.Width2 == L.Width &&
            L.JustifyFrom == 0 && L.Reserved == 0 && L.StopsBefore == 0 && (L.StyleWord & ~0xFF) == 0;
 }
 
