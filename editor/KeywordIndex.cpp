@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "editor/QuillText.h"
 
@@ -33,24 +34,66 @@ void TKeywordIndex::Insert(std::vector<int32_t>& Table, int32_t Index, std::stri
     }
 }
 
-int32_t TKeywordIndex::Lookup(const std::vector<int32_t>& Table, std::string_view Text) const {
+int32_t TKeywordIndex::Lookup(const std::vector<int32_t>& Table, std::string_view Text, uint32_t Hash) const {
     if (Table.empty()) return -1;
     size_t Mask = Table.size() - 1;
     const auto& Compiled = FList->Compiled();
-    for (size_t Slot = HashText(Text) & Mask;; Slot = (Slot + 1) & Mask) {
+    for (size_t Slot = Hash & Mask;; Slot = (Slot + 1) & Mask) {
         int32_t E = Table[Slot];
         if (E < 0) return -1;
         const std::string& K = Compiled[static_cast<size_t>(E)];
-        if (K.size() == Text.size() && std::memcmp(K.data(), Text.data(), Text.size()) == 0) return E;
+        if (K.size() != Text.size()) continue;
+        size_t i = 0;  // words are short: a call to compare them costs more
+        while (i < Text.size() && K[i] == Text[i]) ++i;
+        if (i == Text.size()) return E;
     }
 }
 
-int32_t TKeywordIndex::FindWord(std::string_view Word, std::string_view Upper) const {
+int32_t TKeywordIndex::FindWord(std::string_view Word) const {
     if (static_cast<int32_t>(Word.size()) > FMaxWordLength || Word.empty()) return -1;
-    int32_t A = FMatchCaseFirst[static_cast<unsigned char>(Word[0])] ? Lookup(FMatchCase, Word) : -1;
-    int32_t B = FCaselessFirst[static_cast<unsigned char>(Upper[0])] ? Lookup(FCaseless, Upper) : -1;
+    int32_t A = FMatchCaseFirst[static_cast<unsigned char>(Word[0])] ? Lookup(FMatchCase, Word, HashText(Word)) : -1;
+    int32_t B = -1;
+    if (FCaselessFirst[static_cast<unsigned char>(AsciiUpper(Word[0]))]) {
+        // Words longer than any keyword were dismissed above: most fit here.
+        char Small[64];
+        std::string Large;
+        char* Upper = Small;
+        if (Word.size() > sizeof(Small)) {
+            Large.resize(Word.size());
+            Upper = Large.data();
+        }
+        // Upper-cased and hashed in one pass, as HashText would.
+        uint32_t H = 2166136261u;
+        for (size_t i = 0; i < Word.size(); ++i) {
+            Upper[i] = AsciiUpper(Word[i]);
+            H = (H ^ static_cast<unsigned char>(Upper[i])) * 16777619u;
+        }
+        B = Lookup(FCaseless, std::string_view(Upper, Word.size()), H);
+    }
     if (A < 0) return B;
     return B < 0 ? A : std::min(A, B);
+}
+
+void TKeywordIndex::BeginLine() {
+    for (uint32_t G : FLeadGroups) FMayOccur[G] = 0;
+}
+
+void TKeywordIndex::NoteWord(std::string_view Word) {
+    if (FLeadGroups.empty() || !FLeadEnds[static_cast<unsigned char>(AsciiUpper(Word.back()))]) return;
+    const auto& Compiled = FList->Compiled();
+    for (uint32_t G : FLeadGroups) {
+        const TGroup& Gr = FGroups[G];
+        auto N = static_cast<size_t>(Gr.LeadLength);
+        if (FMayOccur[G] || N > Word.size()) continue;
+        const char* Lead = Compiled[static_cast<size_t>(Gr.First)].data();
+        const char* End = Word.data() + Word.size() - N;
+        bool Same = true;
+        if (FList->Record(Gr.First)->Options & koMatchCase)
+            Same = std::memcmp(End, Lead, N) == 0;
+        else
+            for (size_t i = 0; i < N && Same; ++i) Same = AsciiUpper(End[i]) == Lead[i];
+        if (Same) FMayOccur[G] = 1;
+    }
 }
 
 void TKeywordIndex::Prepare(const TKeywordList& List, const TSeparators& Separators) {
@@ -66,6 +109,8 @@ void TKeywordIndex::Prepare(const TKeywordList& List, const TSeparators& Separat
     FCaselessFirst.reset();
     FMaxWordLength = 0;
     FGroupOf.clear();
+    FLeadGroups.clear();
+    FLeadEnds.reset();
     const auto& Compiled = List.Compiled();
     bool WordsPossible = CaseKeepsSeparators(Separators);
     std::vector<int32_t> Words;
@@ -76,12 +121,27 @@ void TKeywordIndex::Prepare(const TKeywordList& List, const TSeparators& Separat
         bool Word = WordsPossible && (K->Options & koWholeWord) &&
                     std::none_of(T.begin(), T.end(), [&](char C) { return C == 5 || Separators[static_cast<unsigned char>(C)]; });
         if (!Word || FGroups.empty() || !FGroups.back().Words) FGroups.push_back(TGroup{Word, k});
-        if (!Word) continue;
+        if (!Word) {
+            // The lead word ends where the line has a separator, so a word of
+            // the line ends with it. Only when words are scanned, and when
+            // claimed text (character 5) neither separates nor matches.
+            auto Lead = static_cast<int32_t>(std::find_if(T.begin(), T.end(), [&](char C) {
+                                                 return Separators[static_cast<unsigned char>(C)];
+                                             }) - T.begin());
+            bool Clean = WordsPossible && !Separators[5] && T.find('\5') == std::string::npos;
+            if (Clean && Lead > 0 && Lead < static_cast<int32_t>(T.size())) {
+                FGroups.back().LeadLength = Lead;
+                FLeadGroups.push_back(static_cast<uint32_t>(FGroups.size() - 1));
+                FLeadEnds.set(static_cast<unsigned char>(AsciiUpper(T[static_cast<size_t>(Lead) - 1])));
+            }
+            continue;
+        }
         FGroupOf.resize(static_cast<size_t>(k) + 1);
         FGroupOf[static_cast<size_t>(k)] = static_cast<uint32_t>(FGroups.size() - 1);
         Words.push_back(k);
         FMaxWordLength = std::max(FMaxWordLength, static_cast<int32_t>(T.size()));
     }
+    FMayOccur.assign(FGroups.size(), 1);
     size_t Cap = 8;
     while (Cap < Words.size() * 2) Cap *= 2;
     for (int32_t k : Words) {

@@ -362,6 +362,7 @@ protected:
     bool FLoading = false;
     int32_t FPendFirstPar = 0;
     int32_t FPendFirstLine = 1;
+    int32_t FPendLineCount = -1;  // the line count when the pending range opened
     int32_t FPendLastPar = -1;
     int32_t FLayoutFrontier = 0;
     int32_t FLayoutEnd = -1;

@@ -28,20 +28,36 @@ struct TParCopies {
     }
 };
 
+// The start/stop records of a paragraph highlighted for the first time,
+// handed to the keyword pass before anything is stored, so that the
+// paragraph's stops are written once with both kinds of region in them.
+// The states are held by the giver; scratch of the user-interface thread.
+struct TFreshStops {
+    const TQuillDocument* Owner = nullptr;
+    int32_t Par = -1;
+    std::vector<TStopRec> Recs;
+    bool Stored = false;  // the keyword pass wrote the merged list
+};
+
+TFreshStops& FreshStops() {
+    static TFreshStops F;
+    return F;
+}
+
 }  // namespace
 
 void TQuillDocument::HighlightParagraphStartStop(int32_t Par, std::vector<TFormatStop>& Out, TFormatStop& EndState) {
     TParagraph& P = Paragraph(Par);
     Out.clear();
-    TFormatStop State = *P.StartContext;
+    // The walk's state is the end state itself: a copy at the end, right
+    // after the walk changed fields of it, would stall the processor.
+    TFormatStop& State = EndState;
+    State = *P.StartContext;
     State.Offset = 0;
     TStartStopKeyList& Keys = *FStartStopKeys;
     int32_t KeyCount = Keys.Count();
     bool UseKeys = FApplyStartStopKeys && KeyCount > 0;
-    if (!UseKeys && !FHighlighter) {
-        EndState = State;
-        return;
-    }
+    if (!UseKeys && !FHighlighter) return;
     if (UseKeys && !Keys.Prepared()) Keys.Prepare(FSeparators);
     const int32_t L = P.Length;
     TParCopies C{std::string_view(P.Text ? P.Text : "", static_cast<size_t>(L)), std::move(FScratchUpper)};
@@ -184,22 +200,30 @@ void TQuillDocument::HighlightParagraphStartStop(int32_t Par, std::vector<TForma
         if (AskHook(true, FoundAt < 0 ? L : FoundAt)) continue;
         if (FoundAt < 0) break;
         const TStartStopKey& K = Keys.Key(FoundKey);
-        TFormatStop R = State;
-        R.Depth = static_cast<int8_t>(StopContext(State) + 1);
-        R.Kind = static_cast<uint8_t>((K.Style & 0x3F) | qkRegion);
-        R.Stack[R.Depth] = static_cast<int16_t>(FoundKey - 32768);
-        R.Background = K.Background;
-        R.Foreground = K.Foreground;
-        R.Context = K.Context;
-        R.Cursor = K.Cursor;
-        R.KeyLength = static_cast<uint8_t>(std::min(255, K.StartLength + (K.CheckAfterStart ? 1 : 0)));
-        R.StopLength = static_cast<uint8_t>(K.StopLength);
-        R.Offset = FoundAt;
-        Push(R);
-        State = R;
+        const auto Depth = static_cast<int8_t>(StopContext(State) + 1);
+        // The pushed copy and the state are changed field by field after
+        // copying: a record copied right after such changes stalls the
+        // processor, on every line with a comment.
+        auto Open = [&](TFormatStop& R) {
+            R.Depth = Depth;
+            R.Kind = static_cast<uint8_t>((K.Style & 0x3F) | qkRegion);
+            R.Stack[Depth] = static_cast<int16_t>(FoundKey - 32768);
+            R.Background = K.Background;
+            R.Foreground = K.Foreground;
+            R.Context = K.Context;
+            R.Cursor = K.Cursor;
+            R.KeyLength = static_cast<uint8_t>(std::min(255, K.StartLength + (K.CheckAfterStart ? 1 : 0)));
+            R.StopLength = static_cast<uint8_t>(K.StopLength);
+            R.Offset = FoundAt;
+        };
+        if (!Out.empty() && Out.back().Offset == FoundAt)
+            Out.back() = State;
+        else
+            Out.push_back(State);
+        Open(Out.back());
+        Open(State);
         Pos = FoundAt + K.StartLength;
     }
-    EndState = State;
 }
 
 void TQuillDocument::HighlightStartStop(TQuillNavigator* From, TQuillNavigator* To) {
@@ -211,19 +235,48 @@ void TQuillDocument::HighlightStartStop(TQuillNavigator* From, TQuillNavigator* 
     int32_t P = PF;
     bool Changed = false;
     int32_t LastDone = PF;
+    bool FreshKeywords = !FHighlighter && FApplyKeyWords && FKeywords->GetCount() > 0;
     while (P < Count) {
         TParagraph& Pr = Paragraph(P);
         HighlightParagraphStartStop(P, Stops, End);
-        SetParagraphStops(Pr, Stops);
-        Pr.Highlighted = 1;
-        Pr.Parsed = 0;
+        if (FreshKeywords && P > FHighlightFrontier) {
+            // Reached in order for the first time: its keywords follow at
+            // once, merged with these stops before they are stored.
+            TFreshStops& F = FreshStops();
+            F.Recs.clear();
+            struct TGiveBack {
+                TFreshStops& F;
+                ~TGiveBack() {
+                    for (const TStopRec& R : F.Recs) ReleaseStopState(R.State);
+                    F.Recs.clear();
+                    F.Owner = nullptr;
+                    F.Par = -1;
+                }
+            } GiveBack{F};
+            for (const TFormatStop& S : Stops) F.Recs.push_back({S.Offset, InternStopState(S)});
+            F.Owner = this;
+            F.Par = P;
+            F.Stored = false;
+            Pr.Highlighted = 1;
+            try {
+                HighlightParagraphKeywords(P);
+                if (!F.Stored) SetParagraphStopRecs(Pr, F.Recs.data(), static_cast<int32_t>(F.Recs.size()));
+            } catch (...) {
+                Pr.Highlighted = Pr.Parsed = 0;  // its stops are not current: done again later
+                throw;
+            }
+        } else {
+            SetParagraphStops(Pr, Stops);
+            Pr.Highlighted = 1;
+            Pr.Parsed = 0;
+        }
         Changed = true;
         LastDone = P;
         if (P + 1 >= Count) break;
         TParagraph& Nx = Paragraph(P + 1);
         bool Same = StopsEqual(*Nx.StartContext, End) && Nx.StartContext->Kind == End.Kind;
         if (!Same) {
-            if (Pr.StopCount > 0)
+            if (!Stops.empty())
                 SetParagraphContext(Nx, End);
             else
                 ShareParagraphContext(Nx, Pr);
@@ -283,36 +336,42 @@ void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
     std::string& Text = FScratchText;
     std::string& Upper = FScratchUpper;
     Text.assign(P.Text, static_cast<size_t>(L));
+    // The upper-cased copy is made when a keyword that ignores case is
+    // searched on its own (word keywords upper-case only the words they
+    // look up); until then only Text takes the claims.
     Upper.clear();
-    if (KW.AnyCaseless()) {
-        Upper = Text;
-        QuillUpperInPlace(Upper.data(), L);
+    FKeywordIndex.Prepare(KW, FSeparators);
+    TFreshStops& Fresh = FreshStops();
+    const bool FromFresh = Fresh.Owner == this && Fresh.Par == Par;
+    static std::vector<TStopRec> Kept;  // scratch of the user-interface thread
+    if (!FromFresh) {
+        Kept.resize(static_cast<size_t>(P.StopCount));
+        for (int32_t i = 0; i < P.StopCount; ++i) Kept[static_cast<size_t>(i)] = P.StopRec(i);
     }
-    const int32_t StopCount = P.StopCount;
-    // Where keywords are not allowed, both copies hold character 5.
+    const std::vector<TStopRec>& In = FromFresh ? Fresh.Recs : Kept;
+    const auto StopCount = static_cast<int32_t>(In.size());
+    // Where keywords are not allowed, the text holds character 5.
     bool AnyAllowed = false;
     {
         const TFormatStop* State = &*P.StartContext;
         int32_t At = 0;
         for (int32_t s = 0; s <= StopCount; ++s) {
-            int32_t Next = s < StopCount ? P.StopOffset(s) : L;
+            int32_t Next = s < StopCount ? In[static_cast<size_t>(s)].Offset : L;
             bool Blocked = IsHighlightingStop(*State) && State->Context != 0;
             if (Blocked && std::min(Next, L) > At) {
                 auto N = static_cast<size_t>(std::min(Next, L) - At);
                 std::memset(Text.data() + At, 5, N);
-                if (!Upper.empty()) std::memset(Upper.data() + At, 5, N);
             } else if (Next > At)
                 AnyAllowed = true;
             if (s < StopCount) {
-                State = &StopState(P.StopStateAt(s));
-                At = std::max(At, P.StopOffset(s));
+                State = &StopState(In[static_cast<size_t>(s)].State);
+                At = std::max(At, In[static_cast<size_t>(s)].Offset);
             }
         }
     }
     if (!AnyAllowed) return;
     std::vector<TMatch>& Matches = FScratchMatches;
     Matches.clear();
-    FKeywordIndex.Prepare(KW, FSeparators);
     const auto& Compiled = KW.Compiled();
     // A keyword claims its text: nothing later can match inside it.
     auto Claim = [&](int32_t At, int32_t Len, int32_t k) {
@@ -325,8 +384,9 @@ void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
     // turn when neither it nor the characters beside it became 5.
     std::vector<TMatch>& Words = FScratchWords;
     Words.clear();
-    if (FKeywordIndex.AnyWords()) {
-        const std::string& Cased = Upper.empty() ? Text : Upper;
+    const bool Scanned = FKeywordIndex.AnyWords();
+    if (Scanned) {
+        FKeywordIndex.BeginLine();
         const char* T = Text.data();
         int32_t i = 0;
         while (i < L) {
@@ -335,7 +395,8 @@ void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
             while (j < L && !FKeywordIndex.IsSeparator(T[j])) ++j;
             if (j > i) {
                 auto N = static_cast<size_t>(j - i);
-                int32_t k = FKeywordIndex.FindWord(std::string_view(T + i, N), std::string_view(Cased.data() + i, N));
+                FKeywordIndex.NoteWord(std::string_view(T + i, N));
+                int32_t k = FKeywordIndex.FindWord(std::string_view(T + i, N));
                 if (k >= 0) Words.push_back({i, k, j - i});
             }
             i = j;
@@ -350,14 +411,23 @@ void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
     for (size_t g = 0; g < Groups.size(); ++g) {
         const TKeywordIndex::TGroup& G = Groups[g];
         if (G.Words) {
+            // Words the scan found are free until an earlier group claims
+            // text (claims of one group leave the separators between their
+            // words), unless the blocked text's character 5 separates words.
+            bool AllFree = Matches.empty() && !FKeywordIndex.IsSeparator(5);
             for (const TMatch& W : Words)
-                if (FKeywordIndex.GroupOf(W.Index) == g && StillFree(W)) Claim(W.Offset, W.Length, W.Index);
+                if (FKeywordIndex.GroupOf(W.Index) == g && (AllFree || StillFree(W))) Claim(W.Offset, W.Length, W.Index);
             continue;
         }
+        if (Scanned && !FKeywordIndex.MayOccur(g)) continue;
         int32_t k = G.First;
         TKeyword* K = KW.Record(k);
         const std::string& Key = Compiled[static_cast<size_t>(k)];
         bool MatchCase = (K->Options & koMatchCase) != 0;
+        if (!MatchCase && Upper.empty()) {
+            Upper = Text;  // with every claim so far
+            QuillUpperInPlace(Upper.data(), L);
+        }
         std::string& Buf = MatchCase ? Text : Upper;
         std::string_view View(Buf);
         size_t From = 0;
@@ -395,8 +465,8 @@ void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
     int32_t InForceAt = 0;
     bool LastParagraph = Par == ParagraphCount() - 1;
     for (const TMatch& M : Matches) {
-        while (s < StopCount && P.StopOffset(s) < M.Offset) {
-            Out.push_back(P.StopRec(s));
+        while (s < StopCount && In[static_cast<size_t>(s)].Offset < M.Offset) {
+            Out.push_back(In[static_cast<size_t>(s)]);
             InForce = Out.back().State;
             InForceAt = Out.back().Offset;
             ++s;
@@ -429,9 +499,9 @@ void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
         TStopState Previous = InForce;
         int32_t PrevAt = InForceAt;
         int32_t End = M.Offset + M.Length;
-        while (s < StopCount && P.StopOffset(s) <= End) {
-            Previous = P.StopStateAt(s);
-            PrevAt = P.StopOffset(s);
+        while (s < StopCount && In[static_cast<size_t>(s)].Offset <= End) {
+            Previous = In[static_cast<size_t>(s)].State;
+            PrevAt = In[static_cast<size_t>(s)].Offset;
             ++s;
         }
         const TFormatStop& PS = StopState(Previous);
@@ -445,11 +515,14 @@ void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
         InForce = Previous;
         InForceAt = End;
     }
-    while (s < StopCount) Out.push_back(P.StopRec(s++));
+    while (s < StopCount) Out.push_back(In[static_cast<size_t>(s++)]);
     SetParagraphStopRecs(P, Out.data(), static_cast<int32_t>(Out.size()));
     for (TStopState Id : Made) ReleaseStopState(Id);
     HighlightingChanged(Par, Par, false);
-    InvalidateNavigators(ParagraphStart(Par) - 1, Par);
+    if (FromFresh)
+        Fresh.Stored = true;  // the start/stop pass forgets the navigators' stops
+    else
+        InvalidateNavigators(ParagraphStart(Par) - 1, Par);
 }
 
 void TQuillDocument::ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, bool MarkLayout, bool Highlighting,

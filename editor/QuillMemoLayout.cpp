@@ -41,6 +41,7 @@ void TQuillEditor::MarkLayoutPending(int32_t FirstPar, int32_t LineInFirstPar, i
         FPendFirstPar = FirstPar;
         FPendLastPar = LastPar;
         FPendFirstLine = Line;
+        FPendLineCount = FLineCount;
     } else {
         FPendFirstPar = std::min(FPendFirstPar, FirstPar);
         FPendLastPar = std::max(FPendLastPar, LastPar);
@@ -287,14 +288,20 @@ void TQuillEditor::LayoutLines() {
         if (FUpdateMode == umImmediate || InView) FormatParagraph(p, 0);
     }
     ApplyLineDelta(First, Last);
+    // Later lines stay where they were when the line count is what it was
+    // and no paragraph in view waits for new highlighting; otherwise
+    // everything from the first changed line down is painted again.
+    bool LaterMoved = FPendLineCount != FLineCount;
+    for (int32_t p = Last + 1; !LaterMoved && FWindow && p < Count && p <= Top + Visible; ++p)
+        LaterMoved = !Paragraph(p).Formatted;
     FPendLastPar = -1;
     FPendFirstPar = Count;
     FPendFirstLine = FLineCount;
+    FPendLineCount = -1;
     if (FWindow) {
         FWindow->UpdateScrollRanges();
-        // Highlighting may have changed every later paragraph: everything
-        // from the first changed line down is painted again.
-        FWindow->InvalidateLines(std::min(FPendFirstLine, ParagraphFirstLine(First)), INT32_MAX);
+        int32_t LastLine = LaterMoved ? INT32_MAX : ParagraphFirstLine(Last) + Paragraph(Last).LineCount() - 1;
+        FWindow->InvalidateLines(std::min(FPendFirstLine, ParagraphFirstLine(First)), LastLine);
         bool More = false;
         for (int32_t p = First; p <= Last && !More; ++p) More = !Paragraph(p).Formatted;
         if (More) {
@@ -398,8 +405,10 @@ void TQuillEditor::FormatInBackground(bool ProcessOthers) {
         ApplyLineDelta(StartPar, FLayoutFrontier - 1);
         if (FWindow) {
             FWindow->UpdateScrollRanges();
-            // Only what moved in the view is painted again.
-            FWindow->InvalidateLines(ParagraphFirstLine(StartPar), INT32_MAX);
+            // Only what moved in the view is painted again; paragraphs laid
+            // out above it move nothing there (the view keeps its top line).
+            if (FLayoutFrontier > TopNavigator()->LocatePar())
+                FWindow->InvalidateLines(ParagraphFirstLine(StartPar), INT32_MAX);
             FWindow->PlaceCaret();
         }
     }

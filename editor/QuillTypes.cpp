@@ -47,7 +47,9 @@ uint32_t HashState(const TFormatStop& S) {
         static_cast<uint64_t>(S.KeyLength) << 16 | static_cast<uint64_t>(S.StopLength) << 24 |
         static_cast<uint64_t>(static_cast<uint16_t>(S.Context)) << 32 | static_cast<uint64_t>(static_cast<uint16_t>(S.Cursor)) << 48);
     Mix(static_cast<uint64_t>(static_cast<uint32_t>(S.Background)) | static_cast<uint64_t>(static_cast<uint32_t>(S.Foreground)) << 32);
-    for (int i = 0; i < QuillMaxDepth; i += 4) {
+    // Equal states have equal stacks; the entries up to the depth tell
+    // states apart, the rest is nearly always zero.
+    for (int i = 0; i <= S.Depth && i < QuillMaxDepth; i += 4) {
         uint64_t W;
         std::memcpy(&W, &S.Stack[i], sizeof(W));
         Mix(W);
@@ -97,17 +99,38 @@ struct TStateTable {
         if (Slots[I] == EmptySlot) ++Filled;
         Slots[I] = Id + 1;
     }
+    // Highlighting interns the same few states line after line: the last
+    // state seen under a cheap key of the fields that tell them apart most
+    // is tried before the full hash. Ids are 0 (none) or live or freed;
+    // a freed id has no references and is passed over.
+    static constexpr size_t RecentSize = 256;
+    uint32_t Recent[RecentSize] = {};
+    static size_t RecentKey(const TFormatStop& S) {
+        int D = S.Depth >= 0 && S.Depth < QuillMaxDepth ? S.Depth : 0;
+        uint32_t K = (static_cast<uint32_t>(S.Kind) << 8 | static_cast<uint8_t>(S.Depth)) * 0x9E3779B1u;
+        K ^= (static_cast<uint32_t>(static_cast<uint16_t>(S.Stack[D])) << 16 | static_cast<uint32_t>(S.KeyLength) << 8 | S.StopLength) *
+             0x85EBCA77u;
+        K ^= static_cast<uint32_t>(S.Foreground);
+        return (K ^ K >> 15 ^ K >> 24) & (RecentSize - 1);
+    }
     uint32_t Intern(const TFormatStop& S) {
+        uint32_t& Seen = Recent[RecentKey(S)];
+        if (Seen && Refs[Seen] && SameState(StopState(Seen), S)) {
+            ++Refs[Seen];
+            return Seen;
+        }
         uint32_t H = HashState(S);
         size_t Mask = Slots.size() - 1;
         for (size_t I = H & Mask; Slots[I] != EmptySlot; I = (I + 1) & Mask) {
             uint32_t V = Slots[I];
             if (V != Tombstone && SameState(StopState(V - 1), S)) {
                 ++Refs[V - 1];
+                Seen = V - 1;
                 return V - 1;
             }
         }
         uint32_t Id = NewId();
+        Seen = Id;
         TFormatStop& D = Blocks[Id / StatesPerBlock][Id % StatesPerBlock];
         D = S;
         D.Offset = 0;
@@ -281,16 +304,23 @@ void FreeUnits(uint32_t Handle, uint32_t Units) {
 
 namespace {
 
-uint32_t StopUnits(int32_t N, bool Wide) {
-    return N <= 0 ? 0 : Wide ? static_cast<uint32_t>(N) : static_cast<uint32_t>(N + 1) / 2;
+uint32_t StopUnits(int32_t N, bool Wide, bool Bytes) {
+    if (N <= 0) return 0;
+    auto U = static_cast<uint32_t>(N);
+    return Wide ? U : Bytes ? (U * 3 + 7) / 8 : (U + 1) / 2;
 }
 
 // Stores N records in P in the narrowest form they fit, reusing P's block
 // when its capacity is the same. State references are the caller's.
 void WriteStops(TParagraph& P, const TStopRec* Recs, int32_t N) {
-    bool Wide = false;
-    for (int32_t i = 0; i < N && !Wide; ++i) Wide = static_cast<uint32_t>(Recs[i].Offset) > 0xFFFF || Recs[i].State > 0xFFFF;
-    uint32_t Old = StopUnits(P.StopCount, P.WideStops), New = StopUnits(N, Wide);
+    uint32_t MaxOffset = 0, MaxState = 0;
+    for (int32_t i = 0; i < N; ++i) {
+        MaxOffset = std::max(MaxOffset, static_cast<uint32_t>(Recs[i].Offset));
+        MaxState = std::max(MaxState, Recs[i].State);
+    }
+    bool Wide = MaxOffset > 0xFFFF || MaxState > 0xFFFF;
+    bool Bytes = !Wide && MaxOffset <= 0xFF;
+    uint32_t Old = StopUnits(P.StopCount, P.WideStops, P.ByteStops), New = StopUnits(N, Wide, Bytes);
     if ((Old ? UnitCapacity(Old) : 0) != (New ? UnitCapacity(New) : 0)) {
         uint32_t H = AllocUnits(New);  // may throw: P is unchanged then
         FreeUnits(P.Stops.Handle, Old);
@@ -298,9 +328,17 @@ void WriteStops(TParagraph& P, const TStopRec* Recs, int32_t N) {
     }
     P.StopCount = N;
     P.WideStops = Wide ? 1 : 0;
+    P.ByteStops = Bytes ? 1 : 0;
     if (Wide)
         std::memcpy(UnitData(P.Stops.Handle), Recs, static_cast<size_t>(N) * sizeof(TStopRec));
-    else {
+    else if (Bytes) {
+        auto* D = static_cast<uint8_t*>(UnitData(P.Stops.Handle));
+        for (int32_t i = 0; i < N; ++i, D += 3) {
+            D[0] = static_cast<uint8_t>(Recs[i].Offset);
+            D[1] = static_cast<uint8_t>(Recs[i].State);
+            D[2] = static_cast<uint8_t>(Recs[i].State >> 8);
+        }
+    } else {
         auto* D = static_cast<uint32_t*>(UnitData(P.Stops.Handle));
         for (int32_t i = 0; i < N; ++i) D[i] = static_cast<uint32_t>(Recs[i].Offset) | Recs[i].State << 16;
     }
@@ -360,10 +398,11 @@ void DeleteParagraphStop(TParagraph& P, int32_t I) {
 
 void ClearParagraphStops(TParagraph& P) {
     for (int32_t i = 0; i < P.StopCount; ++i) ReleaseStopState(P.StopStateAt(i));
-    FreeUnits(P.Stops.Handle, StopUnits(P.StopCount, P.WideStops));
+    FreeUnits(P.Stops.Handle, StopUnits(P.StopCount, P.WideStops, P.ByteStops));
     P.Stops.Handle = 0;
     P.StopCount = 0;
     P.WideStops = 0;
+    P.ByteStops = 0;
 }
 
 void UnpackStops(const TParagraph& P, std::vector<TFormatStop>& Out) {
@@ -393,8 +432,11 @@ uint32_t ExtraUnits(int32_t Lines) {
 }
 
 // One line holding the whole text, nothing but its width measured.
+// A plain line is its paragraph's only line, hence its last, which
+// justification never stretches: its count of spaces is not kept (most
+// source lines hold blanks, and keeping it cost each a line block).
 bool IsPlainLine(const TDisplayLine& L, int32_t Length) {
-    return L.Start == 0 && L.End == Length && L.Width >= 0 && L.Width2 == L.Width && L.SpaceCount == 0 &&
+    return L.Start == 0 && L.End == Length && L.Width >= 0 && L.Width2 == L.Width &&
            L.JustifyFrom == 0 && L.Reserved == 0 && L.StopsBefore == 0 && (L.StyleWord & ~0xFF) == 0;
 }
 

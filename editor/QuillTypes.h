@@ -100,8 +100,9 @@ inline void* UnitData(uint32_t Handle) {
 }
 
 // The stops of a paragraph. Most paragraphs are short and use few states:
-// their stops take 4 bytes each (offset and state of 16 bits); a paragraph
-// with an offset or a state beyond that keeps 8-byte records.
+// their stops take 3 bytes each (offset of 8 bits, state of 16 bits) or 4
+// (offset and state of 16 bits); a paragraph with an offset or a state
+// beyond that keeps 8-byte records.
 struct TStopArray {
     uint32_t Handle = 0;
 };
@@ -146,6 +147,7 @@ struct TParagraph {
     uint8_t Parsed : 1 = 0;
     uint8_t TextInPool : 1 = 0;  // Text lives in the load pool, not on the heap
     uint8_t WideStops : 1 = 0;   // stops held as TStopRec, else as 16-bit pairs
+    uint8_t ByteStops : 1 = 0;   // stops held as an offset byte and a 16-bit state
 
     static constexpr uint32_t InlineWidth = 0x80000000u;
     bool HasExtraBlock() const { return Extra != 0 && !(Extra & InlineWidth); }
@@ -155,10 +157,15 @@ struct TParagraph {
     int32_t BackColor() const { return HasExtraBlock() ? ExtraData()->BackColor : -1; }
     int32_t StopOffset(int32_t I) const {
         const void* D = UnitData(Stops.Handle);
+        if (ByteStops) return static_cast<const uint8_t*>(D)[I * 3];
         return WideStops ? static_cast<const TStopRec*>(D)[I].Offset : static_cast<int32_t>(static_cast<const uint32_t*>(D)[I] & 0xFFFF);
     }
     TStopState StopStateAt(int32_t I) const {
         const void* D = UnitData(Stops.Handle);
+        if (ByteStops) {
+            const uint8_t* B = static_cast<const uint8_t*>(D) + I * 3 + 1;
+            return static_cast<TStopState>(B[0] | B[1] << 8);
+        }
         return WideStops ? static_cast<const TStopRec*>(D)[I].State : static_cast<const uint32_t*>(D)[I] >> 16;
     }
     TStopRec StopRec(int32_t I) const { return {StopOffset(I), StopStateAt(I)}; }

@@ -149,6 +149,9 @@ private:
     bool FHasCaret = false;
     int32_t FCaretPixelX = 0, FCaretPixelY = 0;
     int32_t FCaretW = 1;
+    // Where the caret was last put: moving a caret hides and draws it again,
+    // so one that stays is not set again. -1: not known.
+    int32_t FCaretAtX = -1, FCaretAtY = -1;
     int32_t FRememberedX = -1;  // content x kept for vertical moves; -1 none
     int32_t FLineEndCaret = -1; // the caret position shown at the end of the line before
     int32_t FLastCaretPos = -1;

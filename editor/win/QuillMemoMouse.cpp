@@ -149,7 +149,10 @@ void TQuillMemo::MouseMove(TShiftState Shift, int X, int Y) {
         TQuillNavigator N(this);
         N.SetPos(FDropPos);
         int32_t P = N.LocatePar();
-        if (FHasCaret) SetCaretPos(ColumnToX(*N.Par, P, N.GetColumn(), N.GetLineInPar()), LineToPixel(N.GetLineNb() - TopLine()));
+        if (FHasCaret) {
+            SetCaretPos(ColumnToX(*N.Par, P, N.GetColumn(), N.GetLineInPar()), LineToPixel(N.GetLineNb() - TopLine()));
+            FCaretAtX = -1;
+        }
         ChangeCursor(nullptr);
         return;
     }

@@ -1,6 +1,7 @@
 // Scroll bars of 32,760 units at most, scrolling the view and keeping the
 // window, the caret and attached controls in step.
 #include <algorithm>
+#include <iterator>
 
 #include "editor/win/QuillMemo.h"
 
@@ -9,6 +10,31 @@ constexpr int64_t MaxUnits = 32760;
 
 bool SameScrollInfo(const SCROLLINFO& A, const SCROLLINFO& B) {
     return A.fMask == B.fMask && A.nMax == B.nMax && A.nPage == B.nPage && A.nPos == B.nPos;
+}
+
+bool SameLook(const SCROLLBARINFO& A, const SCROLLBARINFO& B) {
+    return EqualRect(&A.rcScrollBar, &B.rcScrollBar) && A.xyThumbTop == B.xyThumbTop &&
+           A.xyThumbBottom == B.xyThumbBottom && std::equal(std::begin(A.rgstate), std::end(A.rgstate), B.rgstate);
+}
+
+// Drawing a scroll bar can take milliseconds (a themed bar under Wine takes
+// several), and in a long text a keystroke moves the thumb by no pixel: the
+// values are set without drawing, and the bar is painted again, with the
+// window, only when it looks different.
+void SetScrollInfoQuietly(HWND Wnd, int Bar, const SCROLLINFO& Info) {
+    const LONG Object = Bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL;
+    SCROLLBARINFO Before{}, After{};
+    Before.cbSize = After.cbSize = sizeof(SCROLLBARINFO);
+    if (!GetScrollBarInfo(Wnd, Object, &Before)) {
+        SetScrollInfo(Wnd, Bar, &Info, TRUE);
+        return;
+    }
+    SetScrollInfo(Wnd, Bar, &Info, FALSE);
+    if (GetScrollBarInfo(Wnd, Object, &After) && SameLook(Before, After)) return;
+    // The bar lies in the frame, outside the client area.
+    RECT R = After.rcScrollBar;
+    MapWindowPoints(nullptr, Wnd, reinterpret_cast<POINT*>(&R), 2);
+    RedrawWindow(Wnd, &R, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 }  // namespace
 
@@ -33,7 +59,7 @@ void TQuillMemo::UpdateScrollBars() {
     // A bar that is off is never touched: setting a range would show it.
     // Unchanged values are not set again (each call redraws the bar).
     if ((FScrollBars == ssVertical || FScrollBars == ssBoth) && !SameScrollInfo(FLastV, V)) {
-        SetScrollInfo(FHandle, SB_VERT, &V, TRUE);
+        SetScrollInfoQuietly(FHandle, SB_VERT, V);
         FLastV = V;
     }
 
@@ -49,7 +75,7 @@ void TQuillMemo::UpdateScrollBars() {
     if (Width <= Page && FScrollX != 0) ScrollTo(FScrollY, 0);
     H.nPos = FScrollX / FHUnit;
     if ((FScrollBars == ssHorizontal || FScrollBars == ssBoth) && !SameScrollInfo(FLastH, H)) {
-        SetScrollInfo(FHandle, SB_HORZ, &H, TRUE);
+        SetScrollInfoQuietly(FHandle, SB_HORZ, H);
         FLastH = H;
     }
 }
@@ -86,6 +112,7 @@ void TQuillMemo::ViewScrolled(int32_t OldY, int32_t OldX) {
     if (!HandleAllocated()) return;
     int32_t DY = OldY - FScrollY, DX = OldX - FScrollX;
     if (DX != 0 || DY != 0) {
+        FCaretAtX = -1;  // scrolling the window moves the caret with it
         RECT R{};
         GetClientRect(FHandle, &R);
         if (std::abs(DY) >= R.bottom || std::abs(DX) >= R.right)
@@ -95,13 +122,16 @@ void TQuillMemo::ViewScrolled(int32_t OldY, int32_t OldX) {
     }
     if (!FInScrollUpdate) {
         int VPos = FScrollY / std::max(FVUnit, 1), HPos = FScrollX / std::max(FHUnit, 1);
+        SCROLLINFO Pos{};
+        Pos.cbSize = sizeof(Pos);
+        Pos.fMask = SIF_POS;
         if ((FScrollBars == ssVertical || FScrollBars == ssBoth) && VPos != FLastV.nPos) {
-            SetScrollPos(FHandle, SB_VERT, VPos, TRUE);
-            FLastV.nPos = VPos;
+            Pos.nPos = FLastV.nPos = VPos;
+            SetScrollInfoQuietly(FHandle, SB_VERT, Pos);
         }
         if ((FScrollBars == ssHorizontal || FScrollBars == ssBoth) && HPos != FLastH.nPos) {
-            SetScrollPos(FHandle, SB_HORZ, HPos, TRUE);
-            FLastH.nPos = HPos;
+            Pos.nPos = FLastH.nPos = HPos;
+            SetScrollInfoQuietly(FHandle, SB_HORZ, Pos);
         }
     }
     if (GetFocus() == FHandle) UpdateCaret();

@@ -251,11 +251,16 @@ void TQuillMemo::UpdateCaret(bool Recreate) {
                 FCaretW = W;
                 CreateCaret(FHandle, nullptr, W, FLineHeightPx);
                 ShowCaret(FHandle);
+                FCaretAtX = -1;
             }
         }
         int32_t X = FCaretPixelX;
         if (FWordWrap && X >= ClientWidth()) X = ClientWidth() - 1;
-        SetCaretPos(X, FCaretPixelY);
+        if (X != FCaretAtX || FCaretPixelY != FCaretAtY) {
+            SetCaretPos(X, FCaretPixelY);
+            FCaretAtX = X;
+            FCaretAtY = FCaretPixelY;
+        }
     }
     if (C->Pos != FLastCaretPos) {
         FLastCaretPos = C->Pos;

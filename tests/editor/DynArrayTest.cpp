@@ -118,4 +118,14 @@ TEST(LinesList, OnePlainLineNeedsNoStorageOfItsOwn) {
     EXPECT_EQ(P.Extra, 0u);
     EXPECT_EQ(L.Items(0).End, 0);
     FreeParagraph(P);
+    // A measured line with blanks, its paragraph's only one, keeps only its width.
+    P.Length = 9;
+    TDisplayLine M;
+    M.End = 9;
+    M.Width = M.Width2 = 72;
+    M.SpaceCount = 2;
+    SetParagraphLines(P, &M, 1);
+    EXPECT_FALSE(P.HasExtraBlock());
+    EXPECT_EQ(ParagraphLine(P, 0).Width, 72);
+    FreeParagraph(P);
 }

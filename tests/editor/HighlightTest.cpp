@@ -154,8 +154,9 @@ TEST(Highlight, EmptyParagraphsAreMatchedSafely) {
     EXPECT_EQ(Colours(M, 2), Spans({{1, Grey}}));
 }
 
-// Stops past 65535 characters do not fit the short stop records: the
-// paragraph keeps long ones, and short ones again once the text shrinks.
+// Stops past 65535 characters do not fit the short stop records, nor past
+// 255 the shortest: the paragraph keeps long ones, and shorter ones again
+// as the text shrinks, and longer ones once it grows.
 TEST(Highlight, StopsFarIntoALongParagraphKeepTheirPlaces) {
     TQuillEditor M(nullptr);
     AddCodeWindowKeys(M);
@@ -172,6 +173,15 @@ TEST(Highlight, StopsFarIntoALongParagraphKeepTheirPlaces) {
     M.ClearSelection();
     HighlightAll(M);
     EXPECT_EQ(Colours(M, 0), Spans({{3, Yellow}, {1002, -2}, {3, Yellow}, {1, -2}, {3, Grey}}));
+    M.SetSelStart(4);
+    M.SetSelLength(900);
+    M.ClearSelection();
+    HighlightAll(M);
+    EXPECT_EQ(Colours(M, 0), Spans({{3, Yellow}, {102, -2}, {3, Yellow}, {1, -2}, {3, Grey}}));
+    M.SetSelStart(4);
+    M.InsertTextAtSelection(std::string(300, 'b'));
+    HighlightAll(M);
+    EXPECT_EQ(Colours(M, 0), Spans({{3, Yellow}, {402, -2}, {3, Yellow}, {1, -2}, {3, Grey}}));
 }
 
 TEST(KeyLists, KeysAreLimitedInLengthAndNumber) {

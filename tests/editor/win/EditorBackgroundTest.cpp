@@ -19,3 +19,16 @@ TEST_F(EditorWindowTest, KeysAndPaintingGetThroughWhileABigFileIsLaidOut) {
     EXPECT_TRUE(PumpUntil([&] { return !GetUpdateRect(Editor->Handle(), nullptr, FALSE); }, 1000));
     EXPECT_TRUE(Editor->BackgroundActive());
 }
+
+TEST_F(EditorWindowTest, LayoutAboveTheViewLeavesTheViewPainted) {
+    // Slices run by hand here: the view is at the end, layout at the start.
+    Editor->SetUpdateMode(umOnNeed);
+    std::string T;
+    for (int i = 0; i < 200000; ++i) T += "\tmov ax, bx\r\n";
+    LoadText(*Editor, T);
+    Key(VK_END, kmCtrl);
+    ASSERT_TRUE(PumpUntil([&] { return !GetUpdateRect(Editor->Handle(), nullptr, FALSE); }, 1000));
+    Editor->FormatInBackground(true);
+    ASSERT_LT(Editor->LayoutFrontier(), Editor->TopLine());
+    EXPECT_FALSE(GetUpdateRect(Editor->Handle(), nullptr, FALSE));
+}

@@ -1,4 +1,7 @@
 // Painting: highlighted text shows its colours; a screenshot of assembler.
+#include <string>
+#include <vector>
+
 #include "editor/win/QuillGutter.h"
 #include "framework/controls/ScreenCapture.h"
 #include "tests/editor/win/EditorWindowFixture.h"
@@ -103,4 +106,56 @@ TEST_F(EditorWindowTest, ScreenshotOfHighlightedAssembler) {
     RECT All{0, 0, Editor->ClientWidth(), (Editor->LineCount() - 1) * Editor->EffectiveLineHeight()};
     EXPECT_GT(CountPixels(Editor->Handle(), All, RGB(0, 128, 0)), 5);   // comments
     EXPECT_GT(CountPixels(Editor->Handle(), All, RGB(160, 0, 0)), 5);   // registers
+}
+
+// Scroll bars are set without drawing when their picture stays the same: a
+// jump that moves the thumb must still leave the bar as a full redraw shows it.
+TEST_F(EditorWindowTest, TheScrollBarShowsTheThumbWhereTheViewIs) {
+    std::string Text;
+    for (int I = 0; I < 3000; ++I) Text += "line " + std::to_string(I) + "\r\n";
+    Editor->SetScrollBars(ssVertical);
+    LoadText(*Editor, Text);
+    Pump();
+    auto BarPixels = [&] {
+        SCROLLBARINFO Info{};
+        Info.cbSize = sizeof(Info);
+        EXPECT_TRUE(GetScrollBarInfo(Editor->Handle(), OBJID_VSCROLL, &Info));
+        RECT W{};
+        GetWindowRect(Editor->Handle(), &W);
+        HDC DC = GetWindowDC(Editor->Handle());
+        std::vector<COLORREF> Pixels;
+        for (LONG Y = Info.rcScrollBar.top; Y < Info.rcScrollBar.bottom; ++Y)
+            for (LONG X = Info.rcScrollBar.left; X < Info.rcScrollBar.right; X += 3)
+                Pixels.push_back(GetPixel(DC, X - W.left, Y - W.top));
+        ReleaseDC(Editor->Handle(), DC);
+        return Pixels;
+    };
+    const std::vector<COLORREF> AtTop = BarPixels();
+    Key(VK_END, kmCtrl);
+    Pump();
+    const std::vector<COLORREF> Shown = BarPixels();
+    RedrawWindow(Editor->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    Pump();
+    EXPECT_NE(BarPixels(), AtTop);
+    EXPECT_EQ(Shown, BarPixels());
+}
+
+// A keystroke repaints only its own line unless later lines move or change
+// colour: a region opened on one line recolours the lines after it at once.
+TEST_F(EditorWindowTest, AKeyRepaintsTheLaterLinesItRecolours) {
+    const COLORREF Green = RGB(0, 160, 0);
+    Editor->StartStopKeys()->AddKey("/*", "*/", false, Green, -1, 0, 1, 0, 0);
+    LoadText(*Editor, "xx\r\nmmmm\r\nmmmm */ x\r\nmmmm");
+    Editor->Repaint();
+    Pump();
+    const int32_t LH = Editor->EffectiveLineHeight();
+    auto GreenOn = [&](int Line) {
+        return CountPixels(Editor->Handle(), RECT{0, Line * LH, Editor->ClientWidth(), (Line + 1) * LH}, Green);
+    };
+    EXPECT_EQ(GreenOn(1), 0);
+    Editor->SetSelStart(1);
+    Type("/*");
+    EXPECT_GT(GreenOn(1), 5);
+    EXPECT_GT(GreenOn(2), 5);
+    EXPECT_EQ(GreenOn(3), 0);
 }
