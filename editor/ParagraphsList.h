@@ -69,6 +69,19 @@ void MoveLazyShift(int32_t& From, int32_t To, int32_t Count, int32_t& Shift, TBa
     if (To >= Count) Shift = 0;
 }
 
+// Gives paragraphs First..Last running bases from First's, each the one
+// before plus that one's Step; returns what the paragraph after Last
+// would get.
+template <class TBase, class TStep>
+int64_t RunBases(int32_t First, int32_t Last, TBase Base, TStep Step) {
+    int64_t Run = Base(First);
+    for (int32_t p = First; p <= Last; ++p) {
+        Base(p) = static_cast<int32_t>(Run);
+        Run += Step(p);
+    }
+    return Run;
+}
+
 class TLinesList : public TObject {
 public:
     explicit TLinesList(TParagraph* APar = nullptr) : Par(APar) {}

@@ -118,12 +118,8 @@ void TQuillDocument::RenumberStarts(int32_t First, int32_t Last) {
     int32_t Count = ParagraphCount();
     Last = std::min(Last, Count - 1);
     MoveShift(Last + 1);
-    int64_t Run = Paragraph(First).StartBase;
-    for (int32_t p = First; p <= Last; ++p) {
-        TParagraph& P = Paragraph(p);
-        P.StartBase = static_cast<int32_t>(Run);
-        Run += P.Length + 2;
-    }
+    int64_t Run = RunBases(First, Last, [this](int32_t P) -> int32_t& { return Paragraph(P).StartBase; },
+                           [this](int32_t P) { return Paragraph(P).Length + 2; });
     if (Last + 1 < Count) {
         auto DC = static_cast<int32_t>(Run - ParagraphStart(Last + 1));
         FShiftChars += DC;

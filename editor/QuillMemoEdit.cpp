@@ -91,12 +91,8 @@ void TQuillEditor::RenumberLines(int32_t First, int32_t Last) {
     int32_t Count = ParagraphCount();
     Last = std::min(Last, Count - 1);
     MoveLineShift(Last + 1);
-    int64_t Line = Paragraph(First).FirstLineBase;
-    for (int32_t p = First; p <= Last; ++p) {
-        TParagraph& P = Paragraph(p);
-        P.FirstLineBase = static_cast<int32_t>(Line);
-        Line += P.LineCount();
-    }
+    int64_t Line = RunBases(First, Last, [this](int32_t P) -> int32_t& { return Paragraph(P).FirstLineBase; },
+                            [this](int32_t P) { return Paragraph(P).LineCount(); });
     if (Last + 1 < Count) {
         auto DL = static_cast<int32_t>(Line - ParagraphFirstLine(Last + 1));
         FShiftLines += DL;
