@@ -49,6 +49,7 @@ public:
     // Places the caret (made again when Recreate) and fires OnSelMove and
     // OnStyleChange as needed.
     void UpdateCaret(bool Recreate = false);
+    void PlaceDueCaret();
     void UpdateScrollBars();
     bool Dragging() const { return FDragging; }
     // The display line the caret shows on: after End on a wrapped line the
@@ -152,6 +153,10 @@ private:
     // Where the caret was last put: moving a caret hides and draws it again,
     // so one that stays is not set again. -1: not known.
     int32_t FCaretAtX = -1, FCaretAtY = -1;
+    // While a typed key is handled its paint follows at once, and BeginPaint
+    // hides the caret: moved there, the caret is drawn once, not hidden and
+    // drawn again before the paint hides it once more.
+    bool FCaretMoveInPaint = false, FCaretMoveDue = false;
     int32_t FRememberedX = -1;  // content x kept for vertical moves; -1 none
     int32_t FLineEndCaret = -1; // the caret position shown at the end of the line before
     int32_t FLastCaretPos = -1;

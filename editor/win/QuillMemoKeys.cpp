@@ -434,6 +434,14 @@ void TQuillMemo::KeyPress(char& Key) {
     unsigned char C = static_cast<unsigned char>(Key);
     if (FReadOnly && C != 3) return;
     FKeyReleased = false;
+    FCaretMoveInPaint = true;
+    struct TPlaceCaret {
+        TQuillMemo* M;
+        ~TPlaceCaret() {
+            M->FCaretMoveInPaint = false;
+            M->PlaceDueCaret();
+        }
+    } PlaceCaret{this};
     switch (C) {
         case 3: CopyToClipboard(); break;
         case 5:

@@ -114,6 +114,9 @@ void TQuillMemo::PaintLine(HDC DC, int32_t Line, int32_t ClientW, int32_t Y0, bo
     int32_t StopIdx = 0;
     while (StopIdx < P.StopCount && P.StopOffset(StopIdx) <= DL.Start) ++StopIdx;
     const char* T = P.Text;
+    HFONT RunFont = nullptr;
+    COLORREF RunFg = CLR_INVALID;
+    int RunMode = 0;
     int32_t i = DL.Start;
     while (i < DL.End) {
         char C = T[i];
@@ -163,13 +166,13 @@ void TQuillMemo::PaintLine(HDC DC, int32_t Line, int32_t ClientW, int32_t Y0, bo
         int32_t j = i + 1;
         if (!(Spread && C == ' '))
             while (j < Limit && T[j] != '\t' && !(FStaticFormat && IsStyleCode(T[j])) && !(Spread && T[j] == ' ')) ++j;
-        SelectObject(DC, FFonts->Get(Eff));
-        SetTextColor(DC, FgRGB);
-        if (Opaque) {
-            SetBkMode(DC, OPAQUE);
-            SetBkColor(DC, ColorToRGB(Bg));
-        } else
-            SetBkMode(DC, TRANSPARENT);
+        // Runs of a line mostly share font and colours: set only what changes.
+        HFONT Font = FFonts->Get(Eff);
+        if (Font != RunFont) SelectObject(DC, RunFont = Font);
+        if (FgRGB != RunFg) SetTextColor(DC, RunFg = FgRGB);
+        int Mode = Opaque ? OPAQUE : TRANSPARENT;
+        if (Mode != RunMode) SetBkMode(DC, RunMode = Mode);
+        if (Opaque) SetBkColor(DC, ColorToRGB(Bg));
         TextOutA(DC, 0, 0, T + i, j - i);
         if (Spread && C == ' ') {
             int X = CurrentX(DC), Extra = Spacer.Next();

@@ -134,7 +134,7 @@ void TQuillMemo::ViewScrolled(int32_t OldY, int32_t OldX) {
             SetScrollInfoQuietly(FHandle, SB_HORZ, Pos);
         }
     }
-    if (GetFocus() == FHandle) UpdateCaret();
+    if (FHasCaret || (FDisplayOnly && GetFocus() == FHandle)) UpdateCaret();
     if (DY != 0) {
         if (!FAttached.empty()) SendMessageA(FHandle, QM_VSCROLLED, 0, 0);
         if (OnVScroll) OnVScroll(this);

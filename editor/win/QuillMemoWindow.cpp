@@ -128,6 +128,7 @@ void TQuillMemo::DestroyWindowHandle() {
     FreeLineBitmap();
     FLastV = FLastH = SCROLLINFO{};
     FHasCaret = false;
+    FCaretMoveInPaint = FCaretMoveDue = false;
     StopAutoScroll();
     // The window's timers go with it: the next window starts layout afresh.
     FBackgroundActive = false;
@@ -228,6 +229,12 @@ int32_t TQuillMemo::CaretX() {
     return ColumnToX(*C->Paragraph(), P, C->GetColumn(), C->GetLineInPar()) + FVirtualColumns * FAvgCharWidth;
 }
 
+void TQuillMemo::PlaceDueCaret() {
+    if (!FCaretMoveDue) return;
+    FCaretMoveDue = false;
+    if (FHasCaret) SetCaretPos(FCaretAtX, FCaretAtY);
+}
+
 void TQuillMemo::UpdateCaret(bool Recreate) {
     if (!HandleAllocated() || FUpdateCount > 0 || !FWindow) return;
     TQuillNavigator* C = Caret();
@@ -236,7 +243,9 @@ void TQuillMemo::UpdateCaret(bool Recreate) {
     if (C->Pos != FLineEndCaret) FLineEndCaret = -1;
     FCaretPixelX = CaretX();
     FCaretPixelY = LineToPixel(CaretDisplayLine() - TopLine());
-    if (FHasCaret && GetFocus() == FHandle) {
+    // The caret exists only while the window has the focus (WM_SETFOCUS makes
+    // it, WM_KILLFOCUS destroys it), so asking the system again is not needed.
+    if (FHasCaret) {
         bool Wide = FOverwrite && HasOption(pmoWideOverwriteCaret);
         if (Recreate || Wide) {
             int32_t W = CaretWidth();
@@ -257,9 +266,12 @@ void TQuillMemo::UpdateCaret(bool Recreate) {
         int32_t X = FCaretPixelX;
         if (FWordWrap && X >= ClientWidth()) X = ClientWidth() - 1;
         if (X != FCaretAtX || FCaretPixelY != FCaretAtY) {
-            SetCaretPos(X, FCaretPixelY);
             FCaretAtX = X;
             FCaretAtY = FCaretPixelY;
+            if (FCaretMoveInPaint)
+                FCaretMoveDue = true;
+            else
+                SetCaretPos(X, FCaretPixelY);
         }
     }
     if (C->Pos != FLastCaretPos) {
@@ -323,7 +335,10 @@ void TQuillMemo::WndProc(TMessage& Message) {
                 if (!Message.WParam) EndPaint(FHandle, &PS);
                 throw;
             }
-            if (!Message.WParam) EndPaint(FHandle, &PS);
+            if (!Message.WParam) {
+                PlaceDueCaret();
+                EndPaint(FHandle, &PS);
+            }
             return;
         }
         case WM_VSCROLL:

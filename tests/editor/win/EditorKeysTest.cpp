@@ -26,6 +26,12 @@ TEST_F(EditorWindowTest, TypingEnterBackspaceAndDelete) {
     Key(VK_RETURN);
     Type("cd");
     EXPECT_EQ(SavedText(*Editor), "ab\r\ncd");
+    // The shown caret follows the typed text (it is moved inside the paint).
+    POINT Shown{};
+    GetCaretPos(&Shown);
+    POINT End = PixelOf(6);
+    EXPECT_EQ(Shown.x, End.x);
+    EXPECT_EQ(Shown.y, End.y - Editor->EffectiveLineHeight() / 2);
     Key(VK_LEFT);
     Key(VK_BACK);
     EXPECT_EQ(SavedText(*Editor), "ab\r\nd");
