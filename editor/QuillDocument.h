@@ -19,6 +19,7 @@
 #include "editor/QuillTypes.h"
 
 class TQuillHighlighter;
+class TStream;
 
 // What a document's views are told. Each call comes when the document is
 // consistent: before a change nothing has moved yet, after it the starts
@@ -87,11 +88,24 @@ public:
     void InitialParagraph();
     // No paragraph at all, as a load starts; the navigators forget theirs.
     void ClearParagraphs();
-    // What a load fills: the records and the pool their texts live in;
-    // EndLoad takes the number of positions and tells the listeners.
-    TParagraphsList& Paragraphs() { return *FParagraphs; }
-    std::vector<std::unique_ptr<char[]>>& TextPool() { return FTextPool; }
-    void EndLoad(int32_t CharCount);
+
+    // ---- the whole text from and to a stream ----
+    // StyleCodes: codes 1 to 4 and 21 toggle the running style (StaticFormat);
+    // trailing TABs and spaces of a paragraph are dropped; a NUL read becomes
+    // NullReplacement (NUL itself ends the text).
+    struct TTextFormat {
+        bool StyleCodes = false;
+        bool DiscardTrailingBlanks = false;
+        char NullReplacement = 0;
+    };
+    // Replaces the text by the stream's remaining bytes (CR, LF, CR LF and LF
+    // CR each end a paragraph); a NUL ends the text and leaves the stream
+    // just after it. Progress is called after each block read. On failure
+    // the document holds one empty paragraph and the exception propagates.
+    void LoadText(TStream& Stream, const TTextFormat& Format, const std::function<void()>& Progress);
+    // Writes the text, CR LF after every paragraph but the last; Progress
+    // is called after each paragraph.
+    void SaveText(TStream& Stream, const TTextFormat& Format, const std::function<void()>& Progress) const;
 
     // ---- navigators ----
     void RegisterNavigator(TQuillNavigator* N);
@@ -167,6 +181,8 @@ private:
     void DeleteUndoFrom(int32_t I);
     void DeleteOldestUndo();
     void FreeAllParagraphs();
+    // A load is complete: the number of positions; the listeners are told.
+    void EndLoad(int32_t CharCount);
 
     std::unique_ptr<TParagraphsList> FParagraphs;
     // Paragraphs from FShiftFrom on start FShiftChars positions later than

@@ -291,6 +291,8 @@ protected:
     // load / save helpers
     void ReadText(TStream* Stream);
     void ResetAfterLoad();
+    // How the text is read and written: style codes, trailing blanks, NUL.
+    TQuillDocument::TTextFormat TextFormat() const;
     // editing helpers
     void FreeParagraphRange(int32_t First, int32_t Last);
     // Line numbers of paragraphs First..Last again from First's; every
