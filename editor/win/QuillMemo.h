@@ -146,6 +146,8 @@ private:
     int32_t FLastClientWidth = -1;
     bool FInScrollUpdate = false;
     SCROLLINFO FLastV{}, FLastH{};  // what the bars were last given
+    // The bars show the text from the window's first paint on.
+    bool FPaintedOnce = false;
     bool FPainting = false;
     bool FHasCaret = false;
     int32_t FCaretPixelX = 0, FCaretPixelY = 0;

@@ -127,6 +127,7 @@ void TQuillMemo::CreateHandle() {
 void TQuillMemo::DestroyWindowHandle() {
     FreeLineBitmap();
     FLastV = FLastH = SCROLLINFO{};
+    FPaintedOnce = false;
     FHasCaret = false;
     FCaretMoveInPaint = FCaretMoveDue = false;
     StopAutoScroll();
@@ -325,6 +326,10 @@ void TQuillMemo::WndProc(TMessage& Message) {
             Message.Result = 1;
             return;
         case WM_PAINT: {
+            if (!FPaintedOnce && !Message.WParam) {
+                FPaintedOnce = true;
+                UpdateScrollBars();
+            }
             PAINTSTRUCT PS{};
             HDC DC = Message.WParam ? reinterpret_cast<HDC>(Message.WParam) : BeginPaint(FHandle, &PS);
             RECT R = PS.rcPaint;
