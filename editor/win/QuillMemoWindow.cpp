@@ -326,10 +326,6 @@ void TQuillMemo::WndProc(TMessage& Message) {
             Message.Result = 1;
             return;
         case WM_PAINT: {
-            if (!FPaintedOnce && !Message.WParam) {
-                FPaintedOnce = true;
-                UpdateScrollBars();
-            }
             PAINTSTRUCT PS{};
             HDC DC = Message.WParam ? reinterpret_cast<HDC>(Message.WParam) : BeginPaint(FHandle, &PS);
             RECT R = PS.rcPaint;
@@ -343,6 +339,11 @@ void TQuillMemo::WndProc(TMessage& Message) {
             if (!Message.WParam) {
                 PlaceDueCaret();
                 EndPaint(FHandle, &PS);
+                // The text is on the screen: the bars follow it.
+                if (!FPaintedOnce) {
+                    FPaintedOnce = true;
+                    UpdateScrollBars();
+                }
             }
             return;
         }
