@@ -66,13 +66,19 @@ public:
 private:
     void Grow(size_t Need) {
         size_t Keep = Pending();
-        size_t Size = std::max(BlockSize, Keep + Need);
-        Pool.push_back(std::unique_ptr<char[]>(new char[Size]));
-        char* Block = Pool.back().get();
-        if (Keep > 0) std::memcpy(Block, Open, Keep);
-        Open = Block;
-        Next = Block + Keep;
-        PoolEnd = Block + Size;
+        // A paragraph longer than a block grows by half again each time.
+        size_t Size = std::max(BlockSize, Keep + Need + Keep / 2);
+        std::unique_ptr<char[]> Block(new char[Size]);
+        if (Keep > 0) std::memcpy(Block.get(), Open, Keep);
+        // A block that held nothing but the open paragraph goes.
+        bool Replace = !Pool.empty() && Pool.back().get() == Open;
+        Open = Block.get();
+        Next = Open + Keep;
+        PoolEnd = Open + Size;
+        if (Replace)
+            Pool.back() = std::move(Block);
+        else
+            Pool.push_back(std::move(Block));
     }
 
     TParagraphsList& List;
