@@ -54,16 +54,12 @@ TStrings* TQuillEditor::ParaStrings() const { return FParaStrings.get(); }
 void TQuillEditor::InitialParagraph() {
     FDoc->InitialParagraph();
     FLineCount = 1;
-    FLineShiftFrom = INT32_MAX;
-    FShiftLines = 0;
 }
 
 void TQuillEditor::ClearParagraphs() {
     FDoc->ClearParagraphs();
     FRebreak.Par = -1;
     FLineCount = 0;
-    FLineShiftFrom = INT32_MAX;
-    FShiftLines = 0;
 }
 
 void TQuillEditor::EndUpdate() {

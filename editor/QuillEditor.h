@@ -84,7 +84,9 @@ public:
     std::unique_ptr<char[]> CopyParagraphText(int32_t I) const { return FDoc->CopyParagraphText(I); }
     void SetParagraphText(int32_t I, std::string_view Text);
     int32_t ParagraphStart(int32_t I) const { return FDoc->ParagraphStart(I); }
-    int32_t ParagraphFirstLine(int32_t I) const { return Paragraph(I).FirstLineBase + (I >= FLineShiftFrom ? FShiftLines : 0); }
+    int32_t ParagraphFirstLine(int32_t I) const { return FDoc->Paragraphs().Key<TParagraphsList::FirstLineKey>(I); }
+    // The paragraph holding display line Line.
+    int32_t ParagraphAtLine(int32_t Line) const { return FDoc->Paragraphs().LastAtOrBefore<TParagraphsList::FirstLineKey>(Line); }
     void SetCaretParagraph(int32_t I);
     int32_t CaretParagraph();
     int32_t GetSelStart() { return Caret()->Pos; }
@@ -294,10 +296,8 @@ protected:
     // editing helpers
     void FreeParagraphRange(int32_t First, int32_t Last);
     // Line numbers of paragraphs First..Last again from First's; every
-    // later paragraph shifts with them (lazily).
+    // later paragraph shifts with them.
     void RenumberLines(int32_t First, int32_t Last);
-    // Makes the line shift apply from paragraph I on, updating the bases between.
-    void MoveLineShift(int32_t I);
     // One step of undo or redo: the text put in place of A..B as typed.
     void ReplayUndo(int32_t A, int32_t B, const std::string& Text, bool Undoing);
     void BreakParagraph(int32_t Par, int32_t FromLine);
@@ -330,11 +330,6 @@ protected:
         TQuillEditor& Editor;
         uint8_t FirstStyle = 0;  // in-text style at the changed paragraphs' start
     } FDocLink{*this};
-    // Paragraphs from FLineShiftFrom on start FShiftLines display lines
-    // later than their bases say: an edit moves this boundary to itself
-    // instead of renumbering every later paragraph.
-    int32_t FLineShiftFrom = INT32_MAX;
-    int32_t FShiftLines = 0;
     int32_t FLineCount = 1;
     // The editor's own navigators, each with one use, so that no two
     // operations that may nest share one.

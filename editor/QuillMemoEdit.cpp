@@ -82,24 +82,11 @@ uint8_t FirstLineStyle(const TParagraph& P) { return ParagraphLine(P, 0).Style()
 
 }  // namespace
 
-void TQuillEditor::MoveLineShift(int32_t I) {
-    MoveLazyShift(FLineShiftFrom, I, ParagraphCount(), FShiftLines,
-                  [this](int32_t P) -> int32_t& { return Paragraph(P).FirstLineBase; });
-}
-
 void TQuillEditor::RenumberLines(int32_t First, int32_t Last) {
     int32_t Count = ParagraphCount();
     Last = std::min(Last, Count - 1);
-    MoveLineShift(Last + 1);
-    int64_t Line = RunBases(First, Last, [this](int32_t P) -> int32_t& { return Paragraph(P).FirstLineBase; },
-                            [this](int32_t P) { return Paragraph(P).LineCount(); });
-    if (Last + 1 < Count) {
-        auto DL = static_cast<int32_t>(Line - ParagraphFirstLine(Last + 1));
-        FShiftLines += DL;
-        FLineCount += DL;
-    } else {
-        FLineCount = static_cast<int32_t>(Line);
-    }
+    FDoc->Paragraphs().RunKeys<TParagraphsList::FirstLineKey>(First, Last, [this](int32_t P) { return Paragraph(P).LineCount(); });
+    FLineCount = ParagraphFirstLine(Count - 1) + Paragraph(Count - 1).LineCount();
 }
 
 void TQuillEditor::KeepLinesForRebreak(int32_t Par, int32_t OA, int32_t OB, int32_t Delta, int32_t Inserted) {
@@ -179,9 +166,6 @@ TQuillDocument::TEdit TQuillDocument::Replace(int32_t A, int32_t B, std::string_
     RecordUndo(A, Ins, Removed, NewRecord || A != B, Replaying);
     int32_t InPlace = N == 1 && PA == PB ? static_cast<int32_t>(Pieces[0].size()) : -1;
     for (IQuillDocumentListener* L : FListeners) L->ParagraphsChanging(PA, PB, OA, OB, InPlace);
-    // Paragraphs up to PB get exact numbers; later ones keep theirs under
-    // the shift, whose boundary moves with the slots below.
-    MoveShift(PB + 1);
 
     TEdit Edit{A, Ins, PA, N, PAr.Highlighted != 0, PAr.Parsed != 0};
     int32_t OldCount = ParagraphCount();
@@ -236,7 +220,6 @@ TQuillDocument::TEdit TQuillDocument::Replace(int32_t A, int32_t B, std::string_
             StoreParagraphText(P, T);
             if (k == N - 1) SetParagraphStops(P, LastStops);
         }
-        FParagraphs->Trim();
     }
     int32_t ParDelta = ParagraphCount() - OldCount;
     RenumberStarts(PA, PA + N - 1);
@@ -261,7 +244,7 @@ TQuillDocument::TEdit TQuillDocument::Replace(int32_t A, int32_t B, std::string_
         } else if (Nv->Par && Nv->ParNb >= PA) {
             Nv->ResetCache();
         } else if (Nv->Par) {
-            // Records move with the paragraph list's gap, earlier ones too.
+            // Records move between the paragraph list's blocks, earlier ones too.
             Nv->Par = &Paragraph(Nv->ParNb);
             Nv->Rebind();
         }
@@ -275,7 +258,6 @@ void TQuillEditor::TDocumentLink::ParagraphsChanging(int32_t First, int32_t Last
     TQuillEditor& E = Editor;
     E.MarkLayoutPending(First, 0, Last);
     E.FRebreak.Par = -1;
-    E.MoveLineShift(Last + 1);
     TParagraph& P = E.Paragraph(First);
     FirstStyle = FirstLineStyle(P);
     if (InPlace >= 0 && P.Formatted && E.FWindow) {
@@ -287,7 +269,6 @@ void TQuillEditor::TDocumentLink::ParagraphsChanging(int32_t First, int32_t Last
 void TQuillEditor::TDocumentLink::ParagraphsChanged(int32_t First, int32_t OldCount, int32_t N) {
     TQuillEditor& E = Editor;
     int32_t PA = First, PB = First + OldCount - 1;
-    E.FLineShiftFrom = PA + N;
     // New paragraphs' first lines start in the in-text style running on
     // from the first one's.
     uint8_t Style = FirstStyle;

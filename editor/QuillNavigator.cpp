@@ -44,7 +44,7 @@ void TQuillNavigator::PlaceAt(int32_t ParIndex, int32_t Offset) {
 int32_t TQuillNavigator::LocatePar() {
     if (Par) return ParNb;
     ForgetStopAndLine();
-    int32_t Lo = LastParagraphAtOrBefore(Doc->ParagraphCount(), Pos, [&](int32_t I) { return Doc->ParagraphStart(I); });
+    int32_t Lo = Doc->ParagraphAt(Pos);
     ParNb = Lo;
     Par = &Doc->Paragraph(Lo);
     ParOffset = Pos - Doc->ParagraphStart(Lo);
@@ -88,7 +88,7 @@ int32_t TQuillNavigator::GetLineNb() { return GetLineInPar() + Editor->Paragraph
 
 TDisplayLine TQuillNavigator::SetLineNb(int32_t Line) {
     Line = std::clamp(Line, 0, Editor->LineCount() - 1);
-    int32_t Lo = LastParagraphAtOrBefore(Doc->ParagraphCount(), Line, [&](int32_t I) { return Editor->ParagraphFirstLine(I); });
+    int32_t Lo = Editor->ParagraphAtLine(Line);
     ParNb = Lo;
     Par = &Doc->Paragraph(Lo);
     LineInPar = std::clamp(Line - Editor->ParagraphFirstLine(Lo), 0, Par->LineCount() - 1);

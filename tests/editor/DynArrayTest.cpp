@@ -93,7 +93,6 @@ TEST(ParagraphsList, InsertAndDeleteSlotsMoveLaterRecords) {
             L.DeleteSlots(At, 1);
             Model.erase(Model.begin() + At);
         }
-        if (Step % 500 == 0) L.Trim();
     }
     TParagraph P;
     P.Length = -1;
