@@ -4,28 +4,28 @@
 #include <cstring>
 
 namespace {
-void CheckLine(const TParagraph* Par, int32_t I) {
-    if (!Par || I < 0 || I >= Par->LineCount()) throw ERangeError("List index out of bounds");
+void CheckLine(const TParLayout* L, int32_t I) {
+    if (!L || I < 0 || I >= L->LineCount()) throw ERangeError("List index out of bounds");
 }
 }  // namespace
 
 TDisplayLine& TLinesList::Items(int32_t I) const {
-    CheckLine(Par, I);
-    return ParagraphLineRef(*Par, I);
+    CheckLine(Layout, I);
+    return LayoutLineRef(*Layout, Length, I);
 }
 
 void TLinesList::ReadLine(int32_t I, TDisplayLine& L) const {
-    CheckLine(Par, I);
-    L = ParagraphLine(*Par, I);
+    CheckLine(Layout, I);
+    L = LayoutLine(*Layout, Length, I);
 }
 
 void TLinesList::SetCount(int32_t N) {
-    if (Par) SetParagraphLineCount(*Par, N);
+    if (Layout) SetLayoutLineCount(*Layout, Length, N);
 }
 
 void TLinesList::AddLine(const TDisplayLine& L) {
-    if (!Par) return;
-    int32_t N = Par->LineCount() + 1;
-    SetParagraphLineCount(*Par, N);
-    ParagraphLineRef(*Par, N - 1) = L;
+    if (!Layout) return;
+    int32_t N = Layout->LineCount() + 1;
+    SetLayoutLineCount(*Layout, Length, N);
+    LayoutLineRef(*Layout, Length, N - 1) = L;
 }

@@ -73,7 +73,7 @@ void TQuillDocument::ClearParagraphs() {
 }
 
 int32_t TQuillDocument::ParagraphAt(int32_t Pos) const {
-    return FParagraphs->LastAtOrBefore<TParagraphsList::StartKey>(Pos);
+    return FParagraphs->LastAtOrBefore<0>(Pos);
 }
 
 void TQuillDocument::EndLoad(int32_t CharCount) {
@@ -106,6 +106,6 @@ void TQuillDocument::ResizeRange(int32_t First, int32_t OldSpan, int32_t NewSpan
 void TQuillDocument::RenumberStarts(int32_t First, int32_t Last) {
     int32_t Count = ParagraphCount();
     Last = std::min(Last, Count - 1);
-    FParagraphs->RunKeys<TParagraphsList::StartKey>(First, Last, [this](int32_t P) { return Paragraph(P).Length + 2; });
+    FParagraphs->RunKeys<0>(First, Last, [this](int32_t P) { return Paragraph(P).Length + 2; });
     FCharCount = ParagraphStart(Count - 1) + Paragraph(Count - 1).Length;
 }

@@ -59,7 +59,7 @@ public:
     int32_t ParagraphCount() const { return FParagraphs->Count(); }
     TParagraph& Paragraph(int32_t I) const { return FParagraphs->Par(I); }
     int32_t CharCount() const { return FCharCount; }
-    int32_t ParagraphStart(int32_t I) const { return FParagraphs->Key<TParagraphsList::StartKey>(I); }
+    int32_t ParagraphStart(int32_t I) const { return FParagraphs->Key<0>(I); }
     // The paragraph holding position Pos (a paragraph's CR and LF are its own).
     int32_t ParagraphAt(int32_t Pos) const;
     std::string GetParagraphText(int32_t I) const;

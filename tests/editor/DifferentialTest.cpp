@@ -248,8 +248,8 @@ TEST(Differential, RandomEditsUnderAMeasuredLayoutKeepLinesConsistent) {
             ASSERT_EQ(M.LineCount(), Fresh.LineCount()) << "step " << Step;
             for (int32_t p = 0; p < M.ParagraphCount(); ++p) {
                 ASSERT_EQ(M.ParagraphFirstLine(p), Fresh.ParagraphFirstLine(p)) << "step " << Step << " paragraph " << p;
-                for (int32_t l = 0; l < M.Paragraph(p).LineCount(); ++l)
-                    ASSERT_EQ(ParagraphLine(M.Paragraph(p), l).End, ParagraphLine(Fresh.Paragraph(p), l).End) << "step " << Step;
+                for (int32_t l = 0; l < M.ParagraphLineCount(p); ++l)
+                    ASSERT_EQ(M.ParagraphLine(p, l).End, Fresh.ParagraphLine(p, l).End) << "step " << Step;
             }
             Fresh.SetWindowSide(nullptr);
         }
