@@ -83,6 +83,13 @@ public:
     std::vector<std::string> Before, After;  // model text around each undo record
 };
 
+// M measures its lines in W, narrow enough to wrap, as soon as they change.
+void LayOutAtOnce(TQuillEditor& M, TFakeWindow& W) {
+    W.Width = 120;
+    M.SetUpdateMode(umImmediate);
+    M.SetWindowSide(&W);
+}
+
 }  // namespace
 
 TEST(Differential, RandomEditsUndoAndRedoAgreeWithAStringModel) {
@@ -213,9 +220,7 @@ TEST(Differential, ADocumentAloneAgreesWithAStringModel) {
 TEST(Differential, RandomEditsUnderAMeasuredLayoutKeepLinesConsistent) {
     TQuillEditor M(nullptr);
     TFakeWindow W;
-    W.Width = 120;
-    M.SetUpdateMode(umImmediate);
-    M.SetWindowSide(&W);
+    LayOutAtOnce(M, W);
     AddKeys(M);
     TRandomEdits R(777);
     for (int Step = 0; Step < 1500; ++Step) {
@@ -241,8 +246,7 @@ TEST(Differential, RandomEditsUnderAMeasuredLayoutKeepLinesConsistent) {
         if (Step % 25 == 0) {
             // The same text laid out from scratch has the same lines.
             TQuillEditor Fresh(nullptr);
-            Fresh.SetUpdateMode(umImmediate);
-            Fresh.SetWindowSide(&W);
+            LayOutAtOnce(Fresh, W);
             AddKeys(Fresh);
             Fresh.ReplaceAllText(M.GetTextRange(0, M.CharCount()));
             ASSERT_EQ(M.LineCount(), Fresh.LineCount()) << "step " << Step;
@@ -264,9 +268,7 @@ TEST(Differential, RandomEditsUnderAMeasuredLayoutKeepLinesConsistent) {
 TEST(Differential, EditsAcrossParagraphBlocksKeepStartsLinesAndNavigators) {
     TQuillEditor M(nullptr);
     TFakeWindow W;
-    W.Width = 120;
-    M.SetUpdateMode(umImmediate);
-    M.SetWindowSide(&W);
+    LayOutAtOnce(M, W);
     TRandomEdits R(99);
     for (int i = 0; i < 3000; ++i) R.Model += "line " + std::string(static_cast<size_t>(i % 23), 'w') + "\r\n";
     M.ReplaceAllText(R.Model);
