@@ -230,9 +230,11 @@ private:
         std::vector<TRec> Tail(Old + Off, Old + OldCount);
         int64_t Total = static_cast<int64_t>(OldCount) + N;
         auto Blocks = static_cast<size_t>((Total + PerBlock - 1) / PerBlock);
+        // Everything that may fail comes before the first record moves.
         std::vector<TBlock> Made;
         Made.reserve(Blocks - 1);
         for (size_t k = 1; k < Blocks; ++k) Made.push_back(NewBlock(0, FBlocks, b));
+        FBlocks.reserve(FBlocks.size() + Blocks - 1);
         // Element v of the new order: the old head, the fresh records, the old tail.
         auto Place = [&](int64_t v, TRec& To) {
             if (v < Off) {
@@ -247,8 +249,9 @@ private:
             auto Size = static_cast<int32_t>(Total / static_cast<int64_t>(Blocks) +
                                              (static_cast<int64_t>(k) < Total % static_cast<int64_t>(Blocks) ? 1 : 0));
             TBlock& To = k == 0 ? FBlocks[b] : Made[k - 1];
-            // The first block's own head stays where it is; what moves on
-            // is read before anything after it is written.
+            // Block b keeps its head where it is; head records that go on
+            // to later blocks lie past all that b is given, so they are
+            // read before anything overwrites them.
             for (int32_t j = 0; j < Size; ++j, ++v) Place(v, To.Data()[j]);
             To.Count = Size;
         }
