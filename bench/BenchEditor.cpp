@@ -179,19 +179,20 @@ double TypeKey(TQuillMemo* E, WPARAM Ch, int Busy = 0) {
 
 // The first key at a new place and the first Enter there move the
 // document's paragraph storage to it (its cost grows with the distance from
-// the last edit): reported apart from the keys typed near the last.
-void Report(const char* Name, std::vector<double> T, bool FarFirst) {
-    std::string Far;
-    if (FarFirst && T.size() > 40) {
-        char Buf[96];
-        std::snprintf(Buf, sizeof(Buf), "; far from the last edit: first key %.3f, first Enter %.3f ms", T[0], T[39]);
-        Far = Buf;
+// the last edit) and may scroll the view there: reported apart from the
+// keys typed near the last.
+void Report(const char* Name, std::vector<double> T) {
+    char Far[96];
+    int N = std::snprintf(Far, sizeof(Far), "; far from the last edit: first key %.3f", T[0]);
+    if (T.size() > 40) {
+        std::snprintf(Far + N, sizeof(Far) - static_cast<size_t>(N), ", first Enter %.3f ms", T[39]);
         T.erase(T.begin() + 39);
-        T.erase(T.begin());
-    }
+    } else
+        std::snprintf(Far + N, sizeof(Far) - static_cast<size_t>(N), " ms");
+    T.erase(T.begin());
     std::sort(T.begin(), T.end());
     std::printf("%s %8.3f ms median, worst %.3f ms over %zu keys (targets: median <= 1, worst <= 5)%s\n", Name,
-                T[T.size() / 2], T.back(), T.size(), Far.c_str());
+                T[T.size() / 2], T.back(), T.size(), Far);
 }
 
 // Typing at Pos: letters with an Enter now and then, as a user types.
@@ -201,7 +202,7 @@ void TypeAt(TQuillMemo* E, int32_t Pos, const char* Name) {
     UpdateWindow(E->Handle());
     std::vector<double> T;
     for (int I = 0; I < 200; ++I) T.push_back(TypeKey(E, I % 40 == 39 ? '\r' : static_cast<WPARAM>('a' + I % 26)));
-    Report(Name, T, true);
+    Report(Name, T);
 }
 
 // The editor in a shown form, as a code window holds it: the time to the
@@ -248,7 +249,7 @@ void BenchWindow(const std::string& Text) {
     Application->ProcessMessages();
     auto T3 = std::chrono::steady_clock::now();
     std::printf("layout done:     %8.1f ms after the first paint\n", Ms(T2, T3));
-    if (!Busy.empty()) Report("typing (layout):", Busy, false);
+    if (Busy.size() > 1) Report("typing (layout):", Busy);
     TypeAt(E, E->CharCount(), "typing at end:  ");
     TypeAt(E, E->CharCount() / 2, "typing (mid):   ");
     Form->Free();
