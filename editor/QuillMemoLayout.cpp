@@ -386,7 +386,13 @@ void TQuillEditor::FormatInBackground(bool ProcessOthers) {
     int32_t StartPar = FLayoutFrontier;
     bool Any = false;
     int64_t LastProgress = Now();
-    while (FLayoutEnd >= FLayoutFrontier && Now() < Limit) {
+    // A key or a paint waiting ends the slice at once: the queue is looked
+    // at every millisecond or every few paragraphs (a look costs a round
+    // trip to the system, laying out a paragraph a few microseconds).
+    int64_t NextLook = LastProgress + 1;
+    for (int64_t T; FLayoutEnd >= FLayoutFrontier && (T = Now()) < Limit;) {
+        if ((T >= NextLook || ((FLayoutFrontier - StartPar) & 127) == 127) && FWindow && FWindow->InputPending()) break;
+        if (T >= NextLook) NextLook = T + 1;
         int32_t p = FLayoutFrontier;
         if (OnProgress && Now() - LastProgress > 300) {
             FProgress = static_cast<int>(static_cast<int64_t>(p) * 100 / Count);

@@ -341,6 +341,14 @@ void TQuillMemo::WndProc(TMessage& Message) {
             }
             return;
         }
+        case WM_KEYDOWN:
+        case WM_CHAR:
+            TQuillMemoBase::WndProc(Message);
+            // Background layout waits for its timer again: the loop finds
+            // nothing to do first, and under Wine that is when the painted
+            // key reaches the screen (a slice right away would hold it back).
+            if (FBackgroundActive && FSide) FSide->ScheduleFormatStep();
+            return;
         case WM_VSCROLL:
             VScroll(LOWORD(Message.WParam));
             return;
