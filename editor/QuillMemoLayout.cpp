@@ -287,21 +287,25 @@ void TQuillEditor::LayoutLines() {
         bool InView = FWindow && p >= Top && p <= Top + Visible;
         if (FUpdateMode == umImmediate || InView) FormatParagraph(p, 0);
     }
+    int32_t OldScrollY = FScrollY;
     ApplyLineDelta(First, Last);
-    // Later lines stay where they were when the line count is what it was
-    // and no paragraph in view waits for new highlighting; otherwise
-    // everything from the first changed line down is painted again.
-    bool LaterMoved = FPendLineCount != FLineCount;
+    // Later lines keep their pixels, moved by as many lines as the edit
+    // added, unless a paragraph in view waits for new highlighting or the
+    // view itself moved; then everything from the first changed line down
+    // is painted again.
+    bool LaterMoved = FScrollY != OldScrollY;
     for (int32_t p = Last + 1; !LaterMoved && FWindow && p < Count && p <= Top + Visible; ++p)
         LaterMoved = !Paragraph(p).Formatted;
+    int32_t Added = FLineCount - FPendLineCount;
     FPendLastPar = -1;
     FPendFirstPar = Count;
     FPendFirstLine = FLineCount;
     FPendLineCount = -1;
     if (FWindow) {
         FWindow->UpdateScrollRanges();
-        int32_t LastLine = LaterMoved ? INT32_MAX : ParagraphFirstLine(Last) + Paragraph(Last).LineCount() - 1;
-        FWindow->InvalidateLines(std::min(FPendFirstLine, ParagraphFirstLine(First)), LastLine);
+        int32_t Below = ParagraphFirstLine(Last) + Paragraph(Last).LineCount();
+        if (!LaterMoved && Added != 0) FWindow->MoveLinesBelow(Below - Added, Added);
+        FWindow->InvalidateLines(std::min(FPendFirstLine, ParagraphFirstLine(First)), LaterMoved ? INT32_MAX : Below - 1);
         bool More = false;
         for (int32_t p = First; p <= Last && !More; ++p) More = !Paragraph(p).Formatted;
         if (More) {

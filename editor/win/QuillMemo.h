@@ -46,6 +46,9 @@ public:
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     // Invalidates display lines First..Last (clipped to the view).
     void InvalidateLines(int32_t First, int32_t Last);
+    // Display lines from OldFirst on (as the window shows them) moved Delta
+    // lines down: their pixels are scrolled, what they uncover invalidated.
+    void MoveLinesBelow(int32_t OldFirst, int32_t Delta);
     // Places the caret (made again when Recreate) and fires OnSelMove and
     // OnStyleChange as needed.
     void UpdateCaret(bool Recreate = false);

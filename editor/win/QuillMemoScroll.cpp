@@ -108,6 +108,25 @@ void TQuillMemo::InvalidateLines(int32_t First, int32_t Last) {
     InvalidateRect(FHandle, &R, FALSE);
 }
 
+void TQuillMemo::MoveLinesBelow(int32_t OldFirst, int32_t Delta) {
+    if (!HandleAllocated() || Delta == 0 || FLineHeightPx <= 0) return;
+    int32_t H = ClientHeight();
+    int64_t Y = static_cast<int64_t>(OldFirst - TopLine()) * FLineHeightPx - FScrollY % FLineHeightPx;
+    int64_t DY = static_cast<int64_t>(Delta) * FLineHeightPx;
+    if (Y >= H) return;
+    RECT R{0, static_cast<LONG>(std::max<int64_t>(Y, 0)), ClientWidth(), H};
+    // Lines that start above the view, or a move as tall as what is left,
+    // leave nothing worth moving.
+    if (Y < 0 || std::abs(DY) >= H - Y) {
+        InvalidateRect(FHandle, &R, FALSE);
+        return;
+    }
+    // Lines moving up land above R: the clip takes in where they land.
+    RECT Clip{0, static_cast<LONG>(std::max<int64_t>(Y + std::min<int64_t>(DY, 0), 0)), R.right, H};
+    ScrollWindowEx(FHandle, 0, static_cast<int>(DY), &R, &Clip, nullptr, nullptr, SW_INVALIDATE);
+    FCaretAtX = -1;  // the system may move the caret with the pixels
+}
+
 void TQuillMemo::ViewScrolled(int32_t OldY, int32_t OldX) {
     if (!HandleAllocated()) return;
     int32_t DY = OldY - FScrollY, DX = OldX - FScrollX;
