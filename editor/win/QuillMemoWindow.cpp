@@ -182,7 +182,7 @@ void TQuillMemo::FontChanged() {
     StartFullFormat();
     ScrollTo(0, 0);
     UpdateScrollBars();
-    if (HandleAllocated()) InvalidateRect(FHandle, nullptr, FALSE);
+    if (HandleAllocated()) InvalidateClient(nullptr);
     if (OnVScroll) OnVScroll(this);
     UpdateCaret(true);
 }
@@ -338,6 +338,7 @@ void TQuillMemo::WndProc(TMessage& Message) {
             if (!Message.WParam) {
                 PlaceDueCaret();
                 EndPaint(FHandle, &PS);
+                FPaintDue = false;
             }
             return;
         }

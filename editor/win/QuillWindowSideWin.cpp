@@ -82,7 +82,7 @@ void TQuillWindowSide::MoveLinesBelow(int32_t OldFirstLine, int32_t Delta) {
 }
 
 void TQuillWindowSide::InvalidateAll() {
-    if (!Printing() && FMemo->HandleAllocated()) InvalidateRect(FMemo->Handle(), nullptr, FALSE);
+    if (!Printing() && FMemo->HandleAllocated()) FMemo->InvalidateClient(nullptr);
 }
 
 void TQuillWindowSide::PaintNow() {
