@@ -156,15 +156,17 @@ double TypeKey(TQuillMemo* E, WPARAM Ch, int Busy = 0) {
         Post();
     MSG Msg;
     bool Seen = false;
+    int64_t Now = 0;
     for (;;) {
         if (Application->ProcessMessage(Msg)) {
             if (Msg.message == WM_CHAR && Msg.hwnd == Wnd) Seen = true;
             continue;
         }
+        // The loop is idle now; asking whether all is painted is the bench's own cost.
+        Now = std::chrono::steady_clock::now().time_since_epoch().count();
         if (Seen && !GetUpdateRect(Wnd, nullptr, FALSE)) break;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     }
-    auto Now = std::chrono::steady_clock::now().time_since_epoch().count();
     double T = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::duration(Now - Queued)).count();
     if (Poster.joinable()) Poster.join();
     PostMessageA(Wnd, WM_KEYUP, Vk, Scan | static_cast<LPARAM>(0xC0000001));
