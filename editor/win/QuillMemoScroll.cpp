@@ -150,11 +150,12 @@ void TQuillMemo::ViewScrolled(int32_t OldY, int32_t OldX) {
         FCaretAtX = -1;  // scrolling the window moves the caret with it
         RECT R{};
         GetClientRect(FHandle, &R);
-        if (std::abs(DY) >= R.bottom || std::abs(DX) >= R.right)
+        if (std::abs(DY) >= R.bottom || std::abs(DX) >= R.right) {
             InvalidateClient(nullptr);
-        else
+        } else {
             ScrollWindow(FHandle, DX, DY, nullptr, &R);
-        FPaintDue = true;
+            FPaintDue = true;
+        }
     }
     if (!FInScrollUpdate) {
         int VPos = FScrollY / std::max(FVUnit, 1), HPos = FScrollX / std::max(FHUnit, 1);
