@@ -346,6 +346,28 @@ int main(int argc, char** argv) {
         EnterWorst = std::max(EnterWorst, Ms(K0, std::chrono::steady_clock::now()));
     }
     std::printf("enter (mid):     %8.3f ms per key, worst %.3f ms\n", Ms(T8, std::chrono::steady_clock::now()) / 100, EnterWorst);
+    // Each edit far from the one before: in turn near the end and in the
+    // middle, a letter, an Enter, a Backspace joining two lines.
+    std::vector<double> Far;
+    for (int I = 0; I < 60; ++I) {
+        int32_t Par = I % 2 ? M.ParagraphCount() / 2 : M.ParagraphCount() - 2;
+        int32_t At = M.ParagraphStart(Par) + 3;
+        auto K0 = std::chrono::steady_clock::now();
+        if (I / 2 % 3 == 2) {
+            M.SetSelStart(M.ParagraphStart(Par) - 2);
+            M.SetSelLength(2);
+            K0 = std::chrono::steady_clock::now();
+            M.ClearSelection();
+        } else {
+            M.SetSelStart(At);
+            M.InsertTextAtSelection(I / 2 % 3 == 0 ? "y" : "\r\n");
+        }
+        Far.push_back(Ms(K0, std::chrono::steady_clock::now()));
+    }
+    std::sort(Far.begin(), Far.end());
+    std::printf("far edits:       %8.3f ms median, worst %.3f ms (letter, Enter, Backspace; end and middle in turn)\n",
+                Far[Far.size() / 2], Far.back());
+    M.CheckIntegrity();
     double Peak = PeakMegabytes();
     std::remove(Path.c_str());
 #ifdef _WIN32

@@ -1,97 +1,38 @@
 #pragma once
-#include <algorithm>
 // The paragraph list and the display-line view of one paragraph.
-#include "editor/DynArray.h"
+#include "editor/BlockList.h"
 #include "editor/QuillTypes.h"
+#include "framework/rtl/Object.h"
 
-// The paragraph records keep a gap (free slots) where paragraphs were last
-// inserted or deleted: Enter pressed again and again in the middle of a big
-// file moves only the records between the old place and the new one.
-class TParagraphsList : public TDynArray2 {
+// The document's paragraph records in bounded blocks: an edit anywhere in a
+// big file moves the records of one block and writes one shift per later
+// block. The key is where each paragraph starts.
+class TParagraphsList : public TBlockList<TParagraph, 512, &TParagraph::StartBase> {
 public:
-    static constexpr int16_t ParStride = static_cast<int16_t>((sizeof(TParagraph) + 7) / 8 * 8);
-    static constexpr int32_t ParPerBlock = BlockSize / ParStride;
-    TParagraphsList() : TDynArray2(static_cast<int16_t>(sizeof(TParagraph)), ParStride, static_cast<int16_t>(ParPerBlock)) {}
-    // Items with the block size known here: no run-time division.
-    TParagraph& Par(int32_t I) const {
-        if (I < 0 || I >= FCount) IndexError();
-        size_t Ph = static_cast<size_t>(I < FGapAt ? I : I + FGapLen);
-        return *reinterpret_cast<TParagraph*>(FBlocks[Ph / ParPerBlock] + Ph % ParPerBlock * ParStride);
-    }
-    // Appends a copy of P; returns its record.
-    TParagraph& AddPar(const TParagraph& P);
-    // Opens N fresh slots at I (later records move up) / closes N slots at I.
-    void InsertSlots(int32_t I, int32_t N);
-    void DeleteSlots(int32_t I, int32_t N);
-    // No records, room for a few.
-    void Clear();
-    // Gives back memory once far more slots are free than used.
-    void Trim();
-
-private:
-    // Moves the gap to logical index To.
-    void MoveGap(int32_t To);
-    // At the end the gap is only spare room.
-    void GapToEnd();
-    int32_t FGapAt = 0;
-    int32_t FGapLen = 0;
+    TParagraph& Par(int32_t I) const { return (*this)[I]; }
+    // Appends a copy of P (its start as it is to read).
+    TParagraph& AddPar(const TParagraph& P) { return Add(P); }
+    // Opens N fresh records at I (later records move up) / closes N at I.
+    void InsertSlots(int32_t I, int32_t N) { Insert(I, N, TParagraph()); }
+    void DeleteSlots(int32_t I, int32_t N) { Delete(I, N); }
 };
 
-// The last paragraph whose key (its start or its first line, both growing
-// with the index) is at or before V.
-template <class TKey>
-int32_t LastParagraphAtOrBefore(int32_t Count, int32_t V, TKey Key) {
-    int32_t Lo = 0, Hi = Count - 1;
-    while (Lo < Hi) {
-        int32_t Mid = Lo + (Hi - Lo + 1) / 2;
-        if (Key(Mid) <= V)
-            Lo = Mid;
-        else
-            Hi = Mid - 1;
-    }
-    return Lo;
-}
+// A view's layout records, one a paragraph, in step with the document's;
+// the key is each paragraph's first display line.
+using TLayoutList = TBlockList<TParLayout, 1024, &TParLayout::FirstLineBase>;
 
-// A shift applied lazily: paragraphs from From on are Shift later than
-// their bases say. Moving the boundary to To (0..Count) hands the shift to
-// the bases in between; at the end the shift is spent.
-template <class TBase>
-void MoveLazyShift(int32_t& From, int32_t To, int32_t Count, int32_t& Shift, TBase Base) {
-    To = std::clamp(To, 0, Count);
-    if (Shift == 0) {
-        From = To;
-        return;
-    }
-    int32_t Old = std::min(From, Count);
-    for (int32_t p = Old; p < To; ++p) Base(p) += Shift;
-    for (int32_t p = To; p < Old; ++p) Base(p) -= Shift;
-    From = To;
-    if (To >= Count) Shift = 0;
-}
-
-// Gives paragraphs First..Last running bases from First's, each the one
-// before plus that one's Step; returns what the paragraph after Last
-// would get.
-template <class TBase, class TStep>
-int64_t RunBases(int32_t First, int32_t Last, TBase Base, TStep Step) {
-    int64_t Run = Base(First);
-    for (int32_t p = First; p <= Last; ++p) {
-        Base(p) = static_cast<int32_t>(Run);
-        Run += Step(p);
-    }
-    return Run;
-}
-
+// The display lines of one paragraph's layout (Length: its characters).
 class TLinesList : public TObject {
 public:
-    explicit TLinesList(TParagraph* APar = nullptr) : Par(APar) {}
-    int32_t Count() const { return Par ? Par->LineCount() : 0; }
-    // The stored line; the paragraph keeps its lines explicitly from then on.
+    explicit TLinesList(TParLayout* ALayout = nullptr, int32_t ALength = 0) : Layout(ALayout), Length(ALength) {}
+    int32_t Count() const { return Layout ? Layout->LineCount() : 0; }
+    // The stored line; the layout keeps its lines explicitly from then on.
     TDisplayLine& Items(int32_t I) const;
     void ReadLine(int32_t I, TDisplayLine& L) const;
     void WriteLine(int32_t I, const TDisplayLine& L) { Items(I) = L; }
     void SetCount(int32_t N);
     void AddLine(const TDisplayLine& L);
 
-    TParagraph* Par;
+    TParLayout* Layout;
+    int32_t Length;
 };

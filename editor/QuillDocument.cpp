@@ -54,15 +54,12 @@ void TQuillDocument::ResetNavigators() {
 void TQuillDocument::InitialParagraph() {
     FreeAllParagraphs();
     FParagraphs = std::make_unique<TParagraphsList>();
-    FParagraphs->SetCapacity(4);
     TParagraph P;  // starts in the plain state
     P.Highlighted = 1;
     P.Parsed = 1;
     FParagraphs->AddPar(P);
     FTextPool.clear();
     FCharCount = 0;
-    FShiftFrom = INT32_MAX;
-    FShiftChars = 0;
     FHighlightFrontier = -1;
 }
 
@@ -71,14 +68,12 @@ void TQuillDocument::ClearParagraphs() {
     FParagraphs->Clear();
     FTextPool.clear();
     FCharCount = 0;
-    FShiftFrom = INT32_MAX;
-    FShiftChars = 0;
     for (TQuillNavigator* N : FNavigators) N->ResetCache();
     ClearUndo();
 }
 
 int32_t TQuillDocument::ParagraphAt(int32_t Pos) const {
-    return LastParagraphAtOrBefore(ParagraphCount(), Pos, [this](int32_t I) { return ParagraphStart(I); });
+    return FParagraphs->LastAtOrBefore<0>(Pos);
 }
 
 void TQuillDocument::EndLoad(int32_t CharCount) {
@@ -101,29 +96,16 @@ std::unique_ptr<char[]> TQuillDocument::CopyParagraphText(int32_t I) const {
     return R;
 }
 
-void TQuillDocument::MoveShift(int32_t I) {
-    MoveLazyShift(FShiftFrom, I, ParagraphCount(), FShiftChars,
-                  [this](int32_t P) -> int32_t& { return Paragraph(P).StartBase; });
-}
-
 void TQuillDocument::ResizeRange(int32_t First, int32_t OldSpan, int32_t NewSpan) {
     if (NewSpan > OldSpan)
         FParagraphs->InsertSlots(First + OldSpan, NewSpan - OldSpan);
     else if (NewSpan < OldSpan)
         FParagraphs->DeleteSlots(First + NewSpan, OldSpan - NewSpan);
-    FShiftFrom = First + NewSpan;
 }
 
 void TQuillDocument::RenumberStarts(int32_t First, int32_t Last) {
     int32_t Count = ParagraphCount();
     Last = std::min(Last, Count - 1);
-    MoveShift(Last + 1);
-    int64_t Run = RunBases(First, Last, [this](int32_t P) -> int32_t& { return Paragraph(P).StartBase; },
-                           [this](int32_t P) { return Paragraph(P).Length + 2; });
-    if (Last + 1 < Count) {
-        auto DC = static_cast<int32_t>(Run - ParagraphStart(Last + 1));
-        FShiftChars += DC;
-        FCharCount += DC;
-    } else
-        FCharCount = static_cast<int32_t>(Run - 2);
+    FParagraphs->RunKeys<0>(First, Last, [this](int32_t P) { return Paragraph(P).Length + 2; });
+    FCharCount = ParagraphStart(Count - 1) + Paragraph(Count - 1).Length;
 }

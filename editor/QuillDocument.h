@@ -59,7 +59,7 @@ public:
     int32_t ParagraphCount() const { return FParagraphs->Count(); }
     TParagraph& Paragraph(int32_t I) const { return FParagraphs->Par(I); }
     int32_t CharCount() const { return FCharCount; }
-    int32_t ParagraphStart(int32_t I) const { return Paragraph(I).StartBase + (I >= FShiftFrom ? FShiftChars : 0); }
+    int32_t ParagraphStart(int32_t I) const { return FParagraphs->Key<0>(I); }
     // The paragraph holding position Pos (a paragraph's CR and LF are its own).
     int32_t ParagraphAt(int32_t Pos) const;
     std::string GetParagraphText(int32_t I) const;
@@ -146,13 +146,11 @@ public:
     void SetUndoMaxLevel(int32_t V);
 
 private:
-    // Makes the shift apply from paragraph I on, updating the starts between.
-    void MoveShift(int32_t I);
     // Paragraphs First..First+OldSpan-1 become First..First+NewSpan-1 (new
-    // records are empty); the shift was moved to First+OldSpan before.
+    // records are empty).
     void ResizeRange(int32_t First, int32_t OldSpan, int32_t NewSpan);
     // Starts of paragraphs First..Last again from First's; every later
-    // paragraph shifts with them (lazily).
+    // paragraph shifts with them.
     void RenumberStarts(int32_t First, int32_t Last);
     // Records a change at Start that inserted InsertedPositions and removed
     // Removed; it joins the last record when it continues it, unless
@@ -169,11 +167,6 @@ private:
     void FreeAllParagraphs();
 
     std::unique_ptr<TParagraphsList> FParagraphs;
-    // Paragraphs from FShiftFrom on start FShiftChars positions later than
-    // their bases say: an edit moves this boundary to itself instead of
-    // renumbering every later paragraph.
-    int32_t FShiftFrom = INT32_MAX;
-    int32_t FShiftChars = 0;
     int32_t FCharCount = 0;
     // Paragraph texts of a load live in large blocks until edited.
     std::vector<std::unique_ptr<char[]>> FTextPool;

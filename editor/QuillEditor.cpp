@@ -16,6 +16,7 @@ TQuillEditor::TQuillEditor(TComponent* AOwner) : TQuillMemoBase(AOwner), FHighli
     };
     FDoc = std::make_unique<TQuillDocument>();
     FDoc->AddListener(&FDocLink);
+    ResetLayouts();
     FNav.ForEach([this](std::unique_ptr<TQuillNavigator>& N) { N = std::make_unique<TQuillNavigator>(this); });
     FParaStrings = std::make_unique<TQuillParaStrings>(this);
     FLinesStrings = std::make_unique<TQuillLinesStrings>(this);
@@ -26,6 +27,7 @@ TQuillEditor::~TQuillEditor() {
     FNav.ForEach([](std::unique_ptr<TQuillNavigator>& N) { N.reset(); });
     FLinesStrings.reset();
     FParaStrings.reset();
+    FreeLayouts();
     // Navigators owned elsewhere outlive the editor, detached with the document.
     FDoc.reset();
 }
@@ -53,17 +55,31 @@ TStrings* TQuillEditor::ParaStrings() const { return FParaStrings.get(); }
 
 void TQuillEditor::InitialParagraph() {
     FDoc->InitialParagraph();
-    FLineCount = 1;
-    FLineShiftFrom = INT32_MAX;
-    FShiftLines = 0;
+    ResetLayouts();
 }
 
 void TQuillEditor::ClearParagraphs() {
     FDoc->ClearParagraphs();
+    FreeLayouts();
     FRebreak.Par = -1;
     FLineCount = 0;
-    FLineShiftFrom = INT32_MAX;
-    FShiftLines = 0;
+}
+
+void TQuillEditor::FreeLayouts() {
+    for (int32_t i = 0; i < FLayouts.Count(); ++i) FreeLayout(FLayouts[i]);
+    FLayouts.Clear();
+}
+
+void TQuillEditor::ResetLayouts() {
+    FreeLayouts();
+    int32_t Count = ParagraphCount();
+    TParLayout L;
+    for (int32_t i = 0; i < Count; ++i) {
+        L.FirstLineBase = i;
+        L.Lines = TParLayout::PlainLine(Paragraph(i).Style0, 0);
+        FLayouts.Add(L);
+    }
+    FLineCount = Count;
 }
 
 void TQuillEditor::EndUpdate() {

@@ -76,41 +76,24 @@ void SpliceParagraphText(TParagraph& P, int32_t OA, int32_t OB, std::string_view
     StoreParagraphText(P, S);
 }
 
-void OneLine(TParagraph& P, uint8_t Style) { SetPlainLine(P, Style); }
-
-uint8_t FirstLineStyle(const TParagraph& P) { return ParagraphLine(P, 0).Style(); }
-
 }  // namespace
-
-void TQuillEditor::MoveLineShift(int32_t I) {
-    MoveLazyShift(FLineShiftFrom, I, ParagraphCount(), FShiftLines,
-                  [this](int32_t P) -> int32_t& { return Paragraph(P).FirstLineBase; });
-}
 
 void TQuillEditor::RenumberLines(int32_t First, int32_t Last) {
     int32_t Count = ParagraphCount();
     Last = std::min(Last, Count - 1);
-    MoveLineShift(Last + 1);
-    int64_t Line = RunBases(First, Last, [this](int32_t P) -> int32_t& { return Paragraph(P).FirstLineBase; },
-                            [this](int32_t P) { return Paragraph(P).LineCount(); });
-    if (Last + 1 < Count) {
-        auto DL = static_cast<int32_t>(Line - ParagraphFirstLine(Last + 1));
-        FShiftLines += DL;
-        FLineCount += DL;
-    } else {
-        FLineCount = static_cast<int32_t>(Line);
-    }
+    FLayouts.RunKeys<0>(First, Last, [this](int32_t P) { return ParagraphLineCount(P); });
+    FLineCount = ParagraphFirstLine(Count - 1) + ParagraphLineCount(Count - 1);
 }
 
 void TQuillEditor::KeepLinesForRebreak(int32_t Par, int32_t OA, int32_t OB, int32_t Delta, int32_t Inserted) {
     const TParagraph& P = Paragraph(Par);
     TRebreakHint& H = FRebreak;
-    int32_t N = P.LineCount();
+    int32_t N = ParagraphLineCount(Par);
     H.Lines.resize(static_cast<size_t>(N));
     int32_t Edited = 0;
     H.FirstReusable = N;
     for (int32_t l = 0; l < N; ++l) {
-        TDisplayLine DL = ParagraphLine(P, l);
+        TDisplayLine DL = ParagraphLine(Par, l);
         if (DL.Start <= OA) Edited = l;
         // Old lines from the edit on stand where their text now is.
         if (DL.End >= OB) {
@@ -179,9 +162,6 @@ TQuillDocument::TEdit TQuillDocument::Replace(int32_t A, int32_t B, std::string_
     RecordUndo(A, Ins, Removed, NewRecord || A != B, Replaying);
     int32_t InPlace = N == 1 && PA == PB ? static_cast<int32_t>(Pieces[0].size()) : -1;
     for (IQuillDocumentListener* L : FListeners) L->ParagraphsChanging(PA, PB, OA, OB, InPlace);
-    // Paragraphs up to PB get exact numbers; later ones keep theirs under
-    // the shift, whose boundary moves with the slots below.
-    MoveShift(PB + 1);
 
     TEdit Edit{A, Ins, PA, N, PAr.Highlighted != 0, PAr.Parsed != 0};
     int32_t OldCount = ParagraphCount();
@@ -236,7 +216,6 @@ TQuillDocument::TEdit TQuillDocument::Replace(int32_t A, int32_t B, std::string_
             StoreParagraphText(P, T);
             if (k == N - 1) SetParagraphStops(P, LastStops);
         }
-        FParagraphs->Trim();
     }
     int32_t ParDelta = ParagraphCount() - OldCount;
     RenumberStarts(PA, PA + N - 1);
@@ -261,7 +240,7 @@ TQuillDocument::TEdit TQuillDocument::Replace(int32_t A, int32_t B, std::string_
         } else if (Nv->Par && Nv->ParNb >= PA) {
             Nv->ResetCache();
         } else if (Nv->Par) {
-            // Records move with the paragraph list's gap, earlier ones too.
+            // Records move between the paragraph list's blocks, earlier ones too.
             Nv->Par = &Paragraph(Nv->ParNb);
             Nv->Rebind();
         }
@@ -275,10 +254,8 @@ void TQuillEditor::TDocumentLink::ParagraphsChanging(int32_t First, int32_t Last
     TQuillEditor& E = Editor;
     E.MarkLayoutPending(First, 0, Last);
     E.FRebreak.Par = -1;
-    E.MoveLineShift(Last + 1);
-    TParagraph& P = E.Paragraph(First);
-    FirstStyle = FirstLineStyle(P);
-    if (InPlace >= 0 && P.Formatted && E.FWindow) {
+    FirstStyle = E.ParagraphLine(First, 0).Style();
+    if (InPlace >= 0 && E.Layout(First).Formatted && E.FWindow) {
         int32_t Delta = InPlace - (OB - OA);
         E.KeepLinesForRebreak(First, OA, OB, Delta, InPlace);
     }
@@ -287,14 +264,20 @@ void TQuillEditor::TDocumentLink::ParagraphsChanging(int32_t First, int32_t Last
 void TQuillEditor::TDocumentLink::ParagraphsChanged(int32_t First, int32_t OldCount, int32_t N) {
     TQuillEditor& E = Editor;
     int32_t PA = First, PB = First + OldCount - 1;
-    E.FLineShiftFrom = PA + N;
+    // The layouts follow the paragraphs: those of removed ones go.
+    for (int32_t k = PA + std::min(OldCount, N); k <= PB; ++k) FreeLayout(E.Layout(k));
+    if (N > OldCount)
+        E.FLayouts.Insert(PA + OldCount, N - OldCount, TParLayout());
+    else
+        E.FLayouts.Delete(PA + N, OldCount - N);
     // New paragraphs' first lines start in the in-text style running on
     // from the first one's.
     uint8_t Style = FirstStyle;
     for (int32_t k = 0; k < N; ++k) {
-        TParagraph& P = E.Paragraph(PA + k);
-        OneLine(P, Style);
-        P.Formatted = 0;
+        const TParagraph& P = E.Paragraph(PA + k);
+        TParLayout& L = E.Layout(PA + k);
+        SetPlainLine(L, P.Length, Style);
+        L.Formatted = 0;
         if (E.FStaticFormat && k + 1 < N)
             for (int32_t i = 0; i < P.Length; ++i) Style = ApplyStyleCode(Style, P.Text[i]);
     }
@@ -314,14 +297,14 @@ void TQuillEditor::TDocumentLink::ParagraphsChanged(int32_t First, int32_t OldCo
 
 void TQuillEditor::TDocumentLink::HighlightingChanged(int32_t First, int32_t Last, bool Relayout) {
     // Stops may change fonts: the paragraphs are broken into lines again.
-    for (int32_t p = First; p <= Last; ++p) Editor.Paragraph(p).Formatted = 0;
+    for (int32_t p = First; p <= Last; ++p) Editor.Layout(p).Formatted = 0;
     if (Relayout) Editor.MarkLayoutPending(First, 0, Last);
 }
 
 void TQuillEditor::TDocumentLink::TextReplaced() {
     // A loaded paragraph is one plain line, numbered as it comes.
     TQuillEditor& E = Editor;
-    E.FLineCount = E.ParagraphCount();
+    E.ResetLayouts();
     E.FSelLength = 0;
     E.FVirtualColumns = 0;
     E.FScrollX = 0;

@@ -55,12 +55,13 @@ void TQuillEditor::FormatParagraph(int32_t Par, int32_t FromLine) {
     BreakParagraph(Par, FromLine);
 }
 
-bool TQuillEditor::WidthsFollowText(const TParagraph& P) const {
+bool TQuillEditor::WidthsFollowText(int32_t Par) const {
+    const TParagraph& P = Paragraph(Par);
     auto FontBits = [](TStopState S) {
         const TFormatStop& F = StopState(S);
         return IsHighlightingStop(F) && (F.Kind & 0x2F) != 0;
     };
-    if ((ParagraphLine(P, 0).Style() & 0x2F) != 0 || FontBits(P.StartContext.Id)) return false;
+    if ((ParagraphLine(Par, 0).Style() & 0x2F) != 0 || FontBits(P.StartContext.Id)) return false;
     for (int32_t k = 0; k < P.StopCount; ++k)
         if (FontBits(P.StopStateAt(k))) return false;
     if (FStaticFormat)
@@ -73,18 +74,19 @@ void TQuillEditor::BreakParagraph(int32_t Par, int32_t FromLine) {
     TParagraph& P = Paragraph(Par);
     if (!P.Parsed && (ApplyKeyWords() || Highlighter())) FDoc->HighlightParagraphKeywords(Par);
     P.Parsed = 1;
-    P.Formatted = 1;
-    uint8_t Style = ParagraphLine(P, 0).Style();
+    TParLayout& Lay = Layout(Par);
+    Lay.Formatted = 1;
+    uint8_t Style = ParagraphLine(Par, 0).Style();
     // The old lines of an edited paragraph serve when one font measures
     // all of it: then a line's breaks follow from its own text alone.
     TRebreakHint& Hint = FRebreak;
     bool Resume = Hint.Par == Par && Hint.Length == P.Length && FromLine == Hint.FromLine && FWindow &&
-                  FromLine < static_cast<int32_t>(Hint.Lines.size()) && WidthsFollowText(P);
+                  FromLine < static_cast<int32_t>(Hint.Lines.size()) && WidthsFollowText(Par);
     Hint.Par = -1;
     if (!Resume) FromLine = 0;
     if (!FWindow) {
         // Without a window a paragraph is one display line of width 0.
-        SetPlainLine(P, Style);
+        SetPlainLine(Lay, P.Length, Style);
         return;
     }
     int64_t W = (!FWordWrap && FAlignment == qaLeftJustify) ? static_cast<int64_t>(INT32_MAX) - FRightMargin
@@ -249,7 +251,7 @@ void TQuillEditor::BreakParagraph(int32_t Par, int32_t FromLine) {
             DL.StopsBefore = Before;
         }
     }
-    SetParagraphLines(P, Lines.data(), static_cast<int32_t>(Lines.size()));
+    SetLayoutLines(Lay, P.Length, Lines.data(), static_cast<int32_t>(Lines.size()));
 }
 
 void TQuillEditor::ApplyLineDelta(int32_t FirstPar, int32_t LastPar) {
@@ -280,7 +282,7 @@ void TQuillEditor::LayoutLines() {
         Visible = FWindow->ClientHeight() / FLineHeightPx + 1;
         int32_t Top = TopNavigator()->LocatePar();
         for (int32_t p = Last + 1; p < Count && p <= Top + Visible; ++p)
-            if (!Paragraph(p).Formatted) Last = p;
+            if (!Layout(p).Formatted) Last = p;
     }
     int32_t Top = FWindow ? TopNavigator()->LocatePar() : 0;
     for (int32_t p = First + 1; p <= Last; ++p) {
@@ -295,7 +297,7 @@ void TQuillEditor::LayoutLines() {
     // is painted again.
     bool LaterMoved = FScrollY != OldScrollY;
     for (int32_t p = Last + 1; !LaterMoved && FWindow && p < Count && p <= Top + Visible; ++p)
-        LaterMoved = !Paragraph(p).Formatted;
+        LaterMoved = !Layout(p).Formatted;
     int32_t Added = FLineCount - FPendLineCount;
     FPendLastPar = -1;
     FPendFirstPar = Count;
@@ -303,11 +305,11 @@ void TQuillEditor::LayoutLines() {
     FPendLineCount = -1;
     if (FWindow) {
         FWindow->UpdateScrollRanges();
-        int32_t Below = ParagraphFirstLine(Last) + Paragraph(Last).LineCount();
+        int32_t Below = ParagraphFirstLine(Last) + ParagraphLineCount(Last);
         if (!LaterMoved && Added != 0) FWindow->MoveLinesBelow(Below - Added, Added);
         FWindow->InvalidateLines(std::min(FPendFirstLine, ParagraphFirstLine(First)), LaterMoved ? INT32_MAX : Below - 1);
         bool More = false;
-        for (int32_t p = First; p <= Last && !More; ++p) More = !Paragraph(p).Formatted;
+        for (int32_t p = First; p <= Last && !More; ++p) More = !Layout(p).Formatted;
         if (More) {
             FLayoutFrontier = std::min(FLayoutFrontier, First);
             FLayoutEnd = std::max(FLayoutEnd, Last);
@@ -333,7 +335,7 @@ void TQuillEditor::FormatRange(int32_t First, int32_t Last, bool Force) {
     bool Any = false;
     for (int32_t p = First; p <= Last; ++p) {
         if (!Paragraph(p).Highlighted) EnsureHighlighted(p);
-        if (Force || !Paragraph(p).Formatted) {
+        if (Force || !Layout(p).Formatted) {
             FormatParagraph(p, 0);
             Any = true;
             if (OnProgress) {
@@ -359,7 +361,7 @@ void TQuillEditor::FormatRange(int32_t First, int32_t Last, bool Force) {
 
 void TQuillEditor::StartFullFormat() {
     int32_t Count = ParagraphCount();
-    for (int32_t i = 0; i < Count; ++i) Paragraph(i).Formatted = 0;
+    for (int32_t i = 0; i < Count; ++i) Layout(i).Formatted = 0;
     FRebreak.Par = -1;
     FMaxWidth = 0;
     FWidestPar = -1;
@@ -403,13 +405,13 @@ void TQuillEditor::FormatInBackground(bool ProcessOthers) {
             if (FProgress >= 100) FProgress = 99;
             NotifyProgress(LastProgress, true);
         }
-        if (!Paragraph(p).Formatted) {
+        if (!Layout(p).Formatted) {
             FormatParagraph(p, 0);
             Any = true;
         }
         ++FLayoutFrontier;
         if (FLayoutFrontier >= Count) break;
-        if (FLayoutFrontier > FLayoutEnd && !Paragraph(FLayoutFrontier).Formatted) ++FLayoutEnd;
+        if (FLayoutFrontier > FLayoutEnd && !Layout(FLayoutFrontier).Formatted) ++FLayoutEnd;
     }
     if (Any) {
         ApplyLineDelta(StartPar, FLayoutFrontier - 1);
@@ -451,9 +453,10 @@ int32_t TQuillEditor::PixelToLine(int32_t Y, int32_t* Remainder) const {
     return V / FLineHeightPx;
 }
 
-int32_t TQuillEditor::ColumnToX(TParagraph& Par, int32_t /*ParNb*/, int32_t Column, int32_t LineInPar) {
-    LineInPar = std::clamp(LineInPar, 0, Par.LineCount() - 1);
-    const TDisplayLine DL = ParagraphLine(Par, LineInPar);
+int32_t TQuillEditor::ColumnToX(TParagraph& Par, int32_t ParNb, int32_t Column, int32_t LineInPar) {
+    int32_t Lines = ParagraphLineCount(ParNb);
+    LineInPar = std::clamp(LineInPar, 0, Lines - 1);
+    const TDisplayLine DL = ParagraphLine(ParNb, LineInPar);
     Column = std::clamp(Column, 0, DL.End - DL.Start);
     int64_t X = 0;
     if (FWindow) {
@@ -489,7 +492,7 @@ int32_t TQuillEditor::ColumnToX(TParagraph& Par, int32_t /*ParNb*/, int32_t Colu
     }
     X -= FScrollX;
     int32_t Client = FWindow ? FWindow->ClientWidth() : FWidthForLayout;
-    bool Justify = IsJustifiedLine(FJustified, DL, LineInPar == Par.LineCount() - 1);
+    bool Justify = IsJustifiedLine(FJustified, DL, LineInPar == Lines - 1);
     if (Justify && FWindow) {
         // The spaces before the column get the extra pixels painting gives them.
         TJustifySpacer Spacer = LineSpacer(DL, Client, FLeftMargin, FRightMargin);
@@ -505,8 +508,8 @@ int32_t TQuillEditor::ColumnToX(TParagraph& Par, int32_t /*ParNb*/, int32_t Colu
 }
 
 int32_t TQuillEditor::XToColumn(TParagraph& Par, int32_t ParNb, bool KeepColumn, int32_t X, int32_t LineInPar) {
-    LineInPar = std::clamp(LineInPar, 0, Par.LineCount() - 1);
-    const TDisplayLine DL = ParagraphLine(Par, LineInPar);
+    LineInPar = std::clamp(LineInPar, 0, ParagraphLineCount(ParNb) - 1);
+    const TDisplayLine DL = ParagraphLine(ParNb, LineInPar);
     // The middles of successive characters only grow to the right: the
     // first one right of X is found by halving, so a click on a long
     // unwrapped line measures it a few times, not once per column.
@@ -591,7 +594,7 @@ void TQuillEditor::EnsureLinesLaidOut(int32_t First, int32_t Last) {
     // Every paragraph has at least one line: this many paragraphs cover the range.
     int32_t LastPar = static_cast<int32_t>(std::min<int64_t>(static_cast<int64_t>(P) + std::max(Last - First, 0) + 1, Count - 1));
     for (int32_t k = P; k <= LastPar; ++k)
-        if (!Paragraph(k).Formatted) {
+        if (!Layout(k).Formatted) {
             FormatRange(k, LastPar, false);
             break;
         }
@@ -626,13 +629,13 @@ void TQuillEditor::CheckIntegrity() {
         if (ParagraphFirstLine(i) != Line) throw Exception("Error 1");
         if (ParagraphStart(i) != Pos) throw Exception("Error 2 in " + V);
         int32_t Prev = 0;
-        for (int32_t l = 0; l < P.LineCount(); ++l) {
-            const TDisplayLine DL = ParagraphLine(P, l);
+        for (int32_t l = 0; l < ParagraphLineCount(i); ++l) {
+            const TDisplayLine DL = ParagraphLine(i, l);
             if (DL.Start != Prev) throw Exception("Error 3 in " + V);
             Prev = DL.End;
         }
         if (Prev != P.Length) throw Exception("Error 4 in " + V);
-        Line += P.LineCount();
+        Line += ParagraphLineCount(i);
         Pos += P.Length + 2;
         Total += P.Length + 2;
     }

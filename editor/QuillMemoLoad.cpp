@@ -58,7 +58,6 @@ public:
         }
         P.Length = L;
         P.Style0 = StyleAtStart;
-        P.FirstLineBase = List.Count();
         P.StartBase = static_cast<int32_t>(CharCount);
         List.AddPar(P);
         CharCount += Added;

@@ -87,14 +87,13 @@ void TQuillParaStrings::Insert(int Index, const std::string& S) {
 
 // ---- display-line view ----
 
-TQuillLinesStrings::TQuillLinesStrings(TQuillEditor* AEditor) : TQuillMemoStrings(AEditor), FLines(std::make_unique<TLinesList>()) {}
+TQuillLinesStrings::TQuillLinesStrings(TQuillEditor* AEditor) : TQuillMemoStrings(AEditor) {}
 
 std::string TQuillLinesStrings::Get(int Index) const { return Editor->GetLineText(Index); }
 
 int TQuillLinesStrings::GetCount() const {
-    TParagraph& Last = Editor->Paragraph(Editor->ParagraphCount() - 1);
-    FLines->Par = &Last;
-    const TDisplayLine& L = FLines->Items(FLines->Count() - 1);
+    int32_t Last = Editor->ParagraphCount() - 1;
+    const TDisplayLine L = Editor->ParagraphLine(Last, Editor->ParagraphLineCount(Last) - 1);
     return L.End == L.Start ? Editor->LineCount() - 1 : Editor->LineCount();
 }
 

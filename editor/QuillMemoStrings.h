@@ -49,9 +49,6 @@ public:
     int Add(const std::string& S) override;
     void Delete(int Index) override;
     void Insert(int Index, const std::string& S) override;
-
-private:
-    std::unique_ptr<TLinesList> FLines;
 };
 
 #include "editor/QuillEditor.h"

@@ -22,7 +22,8 @@ TQuillNavigator::~TQuillNavigator() {
 }
 
 void TQuillNavigator::Rebind() {
-    if (FLinesList) FLinesList->Par = Par;
+    // A lines list handed out follows no moved or other paragraph.
+    if (FLinesList) FLinesList->Layout = nullptr;
 }
 
 void TQuillNavigator::ResetCache() {
@@ -44,7 +45,7 @@ void TQuillNavigator::PlaceAt(int32_t ParIndex, int32_t Offset) {
 int32_t TQuillNavigator::LocatePar() {
     if (Par) return ParNb;
     ForgetStopAndLine();
-    int32_t Lo = LastParagraphAtOrBefore(Doc->ParagraphCount(), Pos, [&](int32_t I) { return Doc->ParagraphStart(I); });
+    int32_t Lo = Doc->ParagraphAt(Pos);
     ParNb = Lo;
     Par = &Doc->Paragraph(Lo);
     ParOffset = Pos - Doc->ParagraphStart(Lo);
@@ -78,7 +79,7 @@ int32_t TQuillNavigator::GetLineInPar() {
     LocatePar();
     if (LineInPar == QuillUnknown) {
         int32_t i = 0;
-        while (i < Par->LineCount() - 1 && ParagraphLine(*Par, i).End <= ParOffset) ++i;
+        while (i < Editor->ParagraphLineCount(ParNb) - 1 && Editor->ParagraphLine(ParNb, i).End <= ParOffset) ++i;
         LineInPar = i;
     }
     return LineInPar;
@@ -88,11 +89,11 @@ int32_t TQuillNavigator::GetLineNb() { return GetLineInPar() + Editor->Paragraph
 
 TDisplayLine TQuillNavigator::SetLineNb(int32_t Line) {
     Line = std::clamp(Line, 0, Editor->LineCount() - 1);
-    int32_t Lo = LastParagraphAtOrBefore(Doc->ParagraphCount(), Line, [&](int32_t I) { return Editor->ParagraphFirstLine(I); });
+    int32_t Lo = Editor->ParagraphAtLine(Line);
     ParNb = Lo;
     Par = &Doc->Paragraph(Lo);
-    LineInPar = std::clamp(Line - Editor->ParagraphFirstLine(Lo), 0, Par->LineCount() - 1);
-    TDisplayLine DL = ParagraphLine(*Par, LineInPar);
+    LineInPar = std::clamp(Line - Editor->ParagraphFirstLine(Lo), 0, Editor->ParagraphLineCount(Lo) - 1);
+    TDisplayLine DL = Editor->ParagraphLine(Lo, LineInPar);
     ParOffset = DL.Start;
     Pos = Doc->ParagraphStart(Lo) + ParOffset;
     StopIndex = QuillUnknown;
@@ -102,12 +103,12 @@ TDisplayLine TQuillNavigator::SetLineNb(int32_t Line) {
 
 int32_t TQuillNavigator::GetColumn() {
     int32_t L = GetLineInPar();
-    return ParOffset - ParagraphLine(*Par, L).Start;
+    return ParOffset - Editor->ParagraphLine(ParNb, L).Start;
 }
 
 int32_t TQuillNavigator::SetColumn(int32_t Col) {
     int32_t L = GetLineInPar();
-    const TDisplayLine DL = ParagraphLine(*Par, L);
+    const TDisplayLine DL = Editor->ParagraphLine(ParNb, L);
     int32_t Off = DL.Start + std::min(std::max(Col, 0), DL.End - DL.Start);
     Pos = Doc->ParagraphStart(ParNb) + Off;
     ParOffset = Off;
@@ -135,8 +136,10 @@ void TQuillNavigator::SetPos(int32_t NewPos) {
     ParOffset = NewPos - Start;
     if (StopIndex != QuillUnknown)
         while (StopIndex < Par->StopCount && Par->StopOffset(StopIndex) < ParOffset) ++StopIndex;
-    if (LineInPar != QuillUnknown)
-        while (LineInPar < Par->LineCount() - 1 && ParOffset >= ParagraphLine(*Par, LineInPar).End) ++LineInPar;
+    if (LineInPar != QuillUnknown && Editor)
+        while (LineInPar < Editor->ParagraphLineCount(ParNb) - 1 &&
+               ParOffset >= Editor->ParagraphLine(ParNb, LineInPar).End)
+            ++LineInPar;
 }
 
 char TQuillNavigator::GetChar() {
@@ -220,7 +223,7 @@ const TFormatStop& TQuillNavigator::CurrentStop() {
 uint8_t TQuillNavigator::GetStyle() {
     if (!Editor || !Editor->StaticFormat()) return 0;
     int32_t L = GetLineInPar();
-    const TDisplayLine DL = ParagraphLine(*Par, L);
+    const TDisplayLine DL = Editor->ParagraphLine(ParNb, L);
     uint8_t S = DL.Style();
     for (int32_t i = DL.Start; i < ParOffset && i < Par->Length; ++i) S = ApplyStyleCode(S, Par->Text[i]);
     return S;
@@ -238,6 +241,8 @@ void TQuillNavigator::Assign(const TQuillNavigator& Other) {
 
 TLinesList* TQuillNavigator::GetLinesList() {
     if (!FLinesList) FLinesList = std::make_unique<TLinesList>();
-    FLinesList->Par = Paragraph();
+    int32_t P = LocatePar();
+    FLinesList->Layout = &Editor->Layout(P);
+    FLinesList->Length = Par->Length;
     return FLinesList.get();
 }

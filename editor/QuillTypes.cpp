@@ -436,8 +436,9 @@ uint32_t ExtraUnits(int32_t Lines) {
 // justification never stretches: its count of spaces is not kept (most
 // source lines hold blanks, and keeping it cost each a line block).
 bool IsPlainLine(const TDisplayLine& L, int32_t Length) {
-    return L.Start == 0 && L.End == Length && L.Width >= 0 && L.Width2 == L.Width &&
-           L.JustifyFrom == 0 && L.Reserved == 0 && L.StopsBefore == 0 && (L.StyleWord & ~0xFF) == 0;
+    return L.Start == 0 && L.End == Length && L.Width >= 0 &&
+           static_cast<uint32_t>(L.Width) <= TParLayout::MaxInlineWidth && L.Width2 == L.Width && L.JustifyFrom == 0 &&
+           L.Reserved == 0 && L.StopsBefore == 0 && (L.StyleWord & ~0x3F) == 0;
 }
 
 TDisplayLine PlainLine(int32_t Length, uint8_t Style, int32_t Width) {
@@ -448,42 +449,40 @@ TDisplayLine PlainLine(int32_t Length, uint8_t Style, int32_t Width) {
     return L;
 }
 
-void FreeExtra(TParagraph& P) {
-    if (P.HasExtraBlock()) FreeUnits(P.Extra, ExtraUnits(P.ExtraData()->LineCount));
-    P.Extra = 0;
+// L becomes one plain line of the given width and style, without a block.
+void SetInlineLine(TParLayout& L, const TDisplayLine& D) {
+    FreeLayout(L);
+    L.Lines = TParLayout::PlainLine(static_cast<uint8_t>(D.StyleWord), static_cast<uint32_t>(D.Width));
 }
 
-// P becomes one plain line of the given width and style, without a block.
-void SetInlineLine(TParagraph& P, const TDisplayLine& L) {
-    FreeExtra(P);
-    P.Style0 = static_cast<uint8_t>(L.StyleWord);
-    if (L.Width > 0) P.Extra = TParagraph::InlineWidth | static_cast<uint32_t>(L.Width);
-}
-
-// Gives P explicit room for N lines, keeping the first Min(N, LineCount)
+// Gives L explicit room for N lines, keeping the first Min(N, LineCount)
 // and its colours; new lines are zero.
-void ResizeExtra(TParagraph& P, int32_t N) {
-    int32_t Old = P.LineCount();
-    if (P.HasExtraBlock() && UnitCapacity(ExtraUnits(Old)) == UnitCapacity(ExtraUnits(N))) {
-        TParagraphExtra* E = P.ExtraData();
+void ResizeExtra(TParLayout& L, int32_t Length, int32_t N) {
+    int32_t Old = L.LineCount();
+    if (L.HasExtraBlock() && UnitCapacity(ExtraUnits(Old)) == UnitCapacity(ExtraUnits(N))) {
+        TParagraphExtra* E = L.ExtraData();
         for (int32_t i = Old; i < N; ++i) E->Lines()[i] = TDisplayLine();
         E->LineCount = N;
         return;
     }
     uint32_t H = AllocUnits(ExtraUnits(N));
+    if (H >= TParLayout::BlockBit) {
+        FreeUnits(H, ExtraUnits(N));
+        throw EOutOfMemory("Out of memory");
+    }
     auto* E = static_cast<TParagraphExtra*>(UnitData(H));
-    *E = {N, P.TextColor(), P.BackColor(), 0};
-    for (int32_t i = 0; i < N; ++i) E->Lines()[i] = i < Old ? ParagraphLine(P, i) : TDisplayLine();
-    FreeExtra(P);
-    P.Extra = H;
+    *E = {N, L.TextColor(), L.BackColor(), 0};
+    for (int32_t i = 0; i < N; ++i) E->Lines()[i] = i < Old ? LayoutLine(L, Length, i) : TDisplayLine();
+    FreeLayout(L);
+    L.Lines = TParLayout::BlockBit | H;
 }
 
 // Back to the compact form when one plain line and no colours remain.
-void CompactLines(TParagraph& P) {
-    if (!P.HasExtraBlock()) return;
-    TParagraphExtra* E = P.ExtraData();
-    if (E->LineCount != 1 || E->TextColor != -1 || E->BackColor != -1 || !IsPlainLine(E->Lines()[0], P.Length)) return;
-    SetInlineLine(P, TDisplayLine(E->Lines()[0]));
+void CompactLines(TParLayout& L, int32_t Length) {
+    if (!L.HasExtraBlock()) return;
+    TParagraphExtra* E = L.ExtraData();
+    if (E->LineCount != 1 || E->TextColor != -1 || E->BackColor != -1 || !IsPlainLine(E->Lines()[0], Length)) return;
+    SetInlineLine(L, TDisplayLine(E->Lines()[0]));
 }
 
 }  // namespace
@@ -492,7 +491,6 @@ void FreeParagraph(TParagraph& P) {
     if (!P.TextInPool && P.Text) std::free(P.Text - sizeof(int32_t));
     P.Text = nullptr;
     P.TextInPool = 0;
-    FreeExtra(P);
     ClearParagraphStops(P);
     ReleaseStopState(P.StartContext.Id);
     P.StartContext.Id = PlainStopState;
@@ -522,34 +520,40 @@ int32_t ParagraphTextCapacity(const TParagraph& P) {
     return Cap;
 }
 
-void SetParagraphLineCount(TParagraph& P, int32_t N) {
+void FreeLayout(TParLayout& L) {
+    if (L.HasExtraBlock()) FreeUnits(L.BlockHandle(), ExtraUnits(L.ExtraData()->LineCount));
+    L.Lines = 0;
+}
+
+void SetLayoutLineCount(TParLayout& L, int32_t Length, int32_t N) {
     if (N < 1) N = 1;
     if (N - 1 > 59652323) throw EOutOfMemory("Out of memory");
-    if (N == P.LineCount() && !P.HasExtraBlock()) return;
-    ResizeExtra(P, N);
-    CompactLines(P);
+    if (N == L.LineCount() && !L.HasExtraBlock()) return;
+    ResizeExtra(L, Length, N);
+    CompactLines(L, Length);
 }
 
-TDisplayLine ParagraphLine(const TParagraph& P, int32_t I) {
-    if (P.HasExtraBlock()) return P.ExtraData()->Lines()[I];
-    return PlainLine(P.Length, P.Style0, P.Extra ? static_cast<int32_t>(P.Extra & ~TParagraph::InlineWidth) : 0);
+TDisplayLine LayoutLine(const TParLayout& L, int32_t Length, int32_t I) {
+    if (L.HasExtraBlock()) return L.ExtraData()->Lines()[I];
+    return PlainLine(Length, static_cast<uint8_t>(L.Lines >> TParLayout::StyleShift),
+                     static_cast<int32_t>(L.Lines & TParLayout::MaxInlineWidth));
 }
 
-void SetParagraphLines(TParagraph& P, const TDisplayLine* Lines, int32_t N) {
-    if (N == 1 && IsPlainLine(Lines[0], P.Length) && P.TextColor() == -1 && P.BackColor() == -1) {
-        SetInlineLine(P, Lines[0]);
+void SetLayoutLines(TParLayout& L, int32_t Length, const TDisplayLine* Lines, int32_t N) {
+    if (N == 1 && IsPlainLine(Lines[0], Length) && L.TextColor() == -1 && L.BackColor() == -1) {
+        SetInlineLine(L, Lines[0]);
         return;
     }
-    ResizeExtra(P, N);
-    std::copy(Lines, Lines + N, P.ExtraData()->Lines());
+    ResizeExtra(L, Length, N);
+    std::copy(Lines, Lines + N, L.ExtraData()->Lines());
 }
 
-void SetPlainLine(TParagraph& P, uint8_t Style) {
-    TDisplayLine L = PlainLine(P.Length, Style, 0);
-    SetParagraphLines(P, &L, 1);
+void SetPlainLine(TParLayout& L, int32_t Length, uint8_t Style) {
+    TDisplayLine D = PlainLine(Length, Style, 0);
+    SetLayoutLines(L, Length, &D, 1);
 }
 
-TDisplayLine& ParagraphLineRef(TParagraph& P, int32_t I) {
-    if (!P.HasExtraBlock()) ResizeExtra(P, 1);
-    return P.ExtraData()->Lines()[I];
+TDisplayLine& LayoutLineRef(TParLayout& L, int32_t Length, int32_t I) {
+    if (!L.HasExtraBlock()) ResizeExtra(L, Length, 1);
+    return L.ExtraData()->Lines()[I];
 }

@@ -124,37 +124,26 @@ struct TParagraphExtra {
     TDisplayLine* Lines() { return reinterpret_cast<TDisplayLine*>(this + 1); }
 };
 
-// One paragraph. Records move only when paragraphs are inserted or
-// deleted (the paragraph list's gap passes over them).
+// One paragraph of the document. Records move when paragraphs are
+// inserted or deleted (between the paragraph list's blocks).
 struct TParagraph {
     char* Text = nullptr;  // zero-terminated; none when never held text
     int32_t Length = 0;
-    // First display line and first position, both without the paragraph
-    // list's pending shift: read them through the editor's
-    // ParagraphFirstLine and ParagraphStart.
-    int32_t FirstLineBase = 0;
+    // First position, under the paragraph list's block shift: read it
+    // through the document's ParagraphStart.
     int32_t StartBase = 0;
     int32_t StopCount = 0;
     TStopArray Stops;           // sorted by offset
     TContextRef StartContext;   // state in force at the paragraph start
-    // TParagraphExtra handle; 0 for one plain line; InlineWidth plus the
-    // width for one plain line that was measured (most lines of a file
-    // laid out without wrapping), which then needs no block.
-    uint32_t Extra = 0;
-    uint8_t Style0 = 0;         // in-text style at the start of a plain line
-    uint8_t Formatted : 1 = 0;
+    // In-text style at the paragraph start as a load found it; a view
+    // takes it into its layout when the load ends and keeps it from then on.
+    uint8_t Style0 = 0;
     uint8_t Highlighted : 1 = 0;
     uint8_t Parsed : 1 = 0;
     uint8_t TextInPool : 1 = 0;  // Text lives in the load pool, not on the heap
     uint8_t WideStops : 1 = 0;   // stops held as TStopRec, else as 16-bit pairs
     uint8_t ByteStops : 1 = 0;   // stops held as an offset byte and a 16-bit state
 
-    static constexpr uint32_t InlineWidth = 0x80000000u;
-    bool HasExtraBlock() const { return Extra != 0 && !(Extra & InlineWidth); }
-    TParagraphExtra* ExtraData() const { return static_cast<TParagraphExtra*>(UnitData(HasExtraBlock() ? Extra : 0)); }
-    int32_t LineCount() const { return HasExtraBlock() ? ExtraData()->LineCount : 1; }
-    int32_t TextColor() const { return HasExtraBlock() ? ExtraData()->TextColor : -1; }
-    int32_t BackColor() const { return HasExtraBlock() ? ExtraData()->BackColor : -1; }
     int32_t StopOffset(int32_t I) const {
         const void* D = UnitData(Stops.Handle);
         if (ByteStops) return static_cast<const uint8_t*>(D)[I * 3];
@@ -176,6 +165,33 @@ struct TParagraph {
         return S;
     }
 };
+static_assert(sizeof(TParagraph) <= 32, "a big file holds millions");
+
+// A view's layout of one paragraph (8 bytes): its first display line and
+// its display lines. Most paragraphs are one plain line (start 0, end the
+// paragraph's length), held here with its style and measured width; the
+// others keep their lines and colours in a TParagraphExtra block.
+struct TParLayout {
+    // Without the layout list's block shift: read it through the view's
+    // ParagraphFirstLine.
+    int32_t FirstLineBase = 0;
+    // BlockBit set: the block's handle below it. Otherwise one plain line:
+    // its in-text style from StyleShift up, its width (0: not measured) below.
+    uint32_t Lines : 31 = 0;
+    uint32_t Formatted : 1 = 0;
+
+    static constexpr uint32_t BlockBit = 1u << 30;
+    static constexpr int StyleShift = 24;
+    static constexpr uint32_t MaxInlineWidth = (1u << StyleShift) - 1;
+    static constexpr uint32_t PlainLine(uint8_t Style, uint32_t Width) { return uint32_t{Style} << StyleShift | Width; }
+    bool HasExtraBlock() const { return (Lines & BlockBit) != 0; }
+    uint32_t BlockHandle() const { return HasExtraBlock() ? Lines & (BlockBit - 1) : 0; }
+    TParagraphExtra* ExtraData() const { return static_cast<TParagraphExtra*>(UnitData(BlockHandle())); }
+    int32_t LineCount() const { return HasExtraBlock() ? ExtraData()->LineCount : 1; }
+    int32_t TextColor() const { return HasExtraBlock() ? ExtraData()->TextColor : -1; }
+    int32_t BackColor() const { return HasExtraBlock() ? ExtraData()->BackColor : -1; }
+};
+static_assert(sizeof(TParLayout) == 8, "a view keeps one for every paragraph");
 
 // Stops: every change keeps the state references counted.
 void SetParagraphStops(TParagraph& P, const TFormatStop* Stops, int32_t N);
@@ -199,11 +215,14 @@ void FreeParagraph(TParagraph& P);
 void ReserveParagraphText(TParagraph& P, int32_t NewLength, bool Exact);
 // Bytes of the paragraph's own text buffer (0 in the load pool or none).
 int32_t ParagraphTextCapacity(const TParagraph& P);
-void SetParagraphLineCount(TParagraph& P, int32_t N);
+
+// Display lines of a paragraph of Length characters.
+void FreeLayout(TParLayout& L);
+void SetLayoutLineCount(TParLayout& L, int32_t Length, int32_t N);
 // Display line I (a copy) / all lines at once.
-TDisplayLine ParagraphLine(const TParagraph& P, int32_t I);
-void SetParagraphLines(TParagraph& P, const TDisplayLine* Lines, int32_t N);
+TDisplayLine LayoutLine(const TParLayout& L, int32_t Length, int32_t I);
+void SetLayoutLines(TParLayout& L, int32_t Length, const TDisplayLine* Lines, int32_t N);
 // One plain line holding the whole text.
-void SetPlainLine(TParagraph& P, uint8_t Style);
-// Line I as stored, made addressable (the paragraph keeps explicit lines).
-TDisplayLine& ParagraphLineRef(TParagraph& P, int32_t I);
+void SetPlainLine(TParLayout& L, int32_t Length, uint8_t Style);
+// Line I as stored, made addressable (the layout keeps explicit lines).
+TDisplayLine& LayoutLineRef(TParLayout& L, int32_t Length, int32_t I);

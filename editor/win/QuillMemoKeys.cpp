@@ -107,7 +107,7 @@ int32_t TQuillMemo::LineEndPos(int32_t Line, bool* Wrapped) {
     EnsureLinesLaidOut(Line, Line);
     TQuillNavigator N(this);
     const TDisplayLine DL = N.SetLineNb(Line);
-    if (Wrapped) *Wrapped = N.LineInPar < N.Par->LineCount() - 1 && DL.End > DL.Start;
+    if (Wrapped) *Wrapped = N.LineInPar < ParagraphLineCount(N.ParNb) - 1 && DL.End > DL.Start;
     return ParagraphStart(N.ParNb) + DL.End;
 }
 
@@ -118,7 +118,7 @@ int32_t TQuillMemo::LineAtX(int32_t Line, int32_t X, int32_t* Virtual, bool* AtL
     bool Keep = HasOption(pmoKeepColumnPos);
     int32_t Col = XToColumn(*N.Par, N.ParNb, Keep, X, N.LineInPar);
     int32_t Len = DL.End - DL.Start;
-    if (AtLineEnd) *AtLineEnd = N.LineInPar < N.Par->LineCount() - 1 && Len > 0 && Col == Len;
+    if (AtLineEnd) *AtLineEnd = N.LineInPar < ParagraphLineCount(N.ParNb) - 1 && Len > 0 && Col == Len;
     if (Virtual) {
         *Virtual = 0;
         if (Keep && (Col == Len || (Col < Len && N.Par->Text[DL.Start + Col] == '\t'))) {

@@ -74,10 +74,11 @@ void TQuillMemo::PaintLine(HDC DC, int32_t Line, int32_t ClientW, int32_t Y0, bo
     const TDisplayLine DL = W->SetLineNb(Line);
     TParagraph& P = *W->Par;
     int32_t ParNb = W->ParNb;
+    const TParLayout& Lay = Layout(ParNb);
     int32_t PStart = ParagraphStart(ParNb);
     int32_t LineInPar = W->LineInPar;
-    bool LastLine = LineInPar == P.LineCount() - 1;
-    COLORREF Back = ColorToRGB(P.BackColor() != -1 ? P.BackColor() : Color());
+    bool LastLine = LineInPar == Lay.LineCount() - 1;
+    COLORREF Back = ColorToRGB(Lay.BackColor() != -1 ? Lay.BackColor() : Color());
     FillSolid(DC, 0, Y0, ClientW, Y0 + LH, Back);
 
     int32_t X0 = FLeftMargin - FScrollX;
@@ -136,8 +137,8 @@ void TQuillMemo::PaintLine(HDC DC, int32_t Line, int32_t ClientW, int32_t Y0, bo
             Fg = FHighlightColor;
             Bg = FHighlightBackgnd;
         } else {
-            Fg = P.TextColor() != -1 ? P.TextColor() : FFonts->Color(Eff);
-            if (HStop && !(S.Foreground == 0 && S.Background == 0) && P.TextColor() == -1 && P.BackColor() == -1) {
+            Fg = Lay.TextColor() != -1 ? Lay.TextColor() : FFonts->Color(Eff);
+            if (HStop && !(S.Foreground == 0 && S.Background == 0) && Lay.TextColor() == -1 && Lay.BackColor() == -1) {
                 if (S.Foreground != -1) Fg = S.Foreground;
                 if (S.Background != -1) Bg = S.Background;
             }

@@ -71,7 +71,7 @@ TScale ScaleOf(HDC ScreenDC, HDC PageDC, int Index) {
 void TQuillMemo::RelayoutForWidth(int32_t Width) {
     FSide->SetPrintWidth(Width);
     int32_t Count = ParagraphCount();
-    for (int32_t i = 0; i < Count; ++i) Paragraph(i).Formatted = 0;
+    for (int32_t i = 0; i < Count; ++i) Layout(i).Formatted = 0;
     FMaxWidth = 0;
     FWidestPar = -1;
     FormatRange(0, Count - 1, true);

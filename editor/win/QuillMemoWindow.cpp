@@ -223,7 +223,7 @@ int32_t TQuillMemo::CaretX() {
     int32_t P = C->LocatePar();
     if (CaretAtLineEnd()) {
         int32_t Prev = C->GetLineInPar() - 1;
-        const TDisplayLine& DL = ParagraphLine(*C->Paragraph(), Prev);
+        const TDisplayLine DL = ParagraphLine(P, Prev);
         return ColumnToX(*C->Paragraph(), P, DL.End - DL.Start, Prev);
     }
     return ColumnToX(*C->Paragraph(), P, C->GetColumn(), C->GetLineInPar()) + FVirtualColumns * FAvgCharWidth;
@@ -239,7 +239,7 @@ void TQuillMemo::UpdateCaret(bool Recreate) {
     if (!HandleAllocated() || FUpdateCount > 0 || !FWindow) return;
     TQuillNavigator* C = Caret();
     int32_t P = C->LocatePar();
-    if (!Paragraph(P).Formatted) FormatRange(P, P, false);
+    if (!Layout(P).Formatted) FormatRange(P, P, false);
     if (C->Pos != FLineEndCaret) FLineEndCaret = -1;
     FCaretPixelX = CaretX();
     FCaretPixelY = LineToPixel(CaretDisplayLine() - TopLine());

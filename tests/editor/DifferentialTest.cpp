@@ -83,6 +83,13 @@ public:
     std::vector<std::string> Before, After;  // model text around each undo record
 };
 
+// M measures its lines in W, narrow enough to wrap, as soon as they change.
+void LayOutAtOnce(TQuillEditor& M, TFakeWindow& W) {
+    W.Width = 120;
+    M.SetUpdateMode(umImmediate);
+    M.SetWindowSide(&W);
+}
+
 }  // namespace
 
 TEST(Differential, RandomEditsUndoAndRedoAgreeWithAStringModel) {
@@ -213,9 +220,7 @@ TEST(Differential, ADocumentAloneAgreesWithAStringModel) {
 TEST(Differential, RandomEditsUnderAMeasuredLayoutKeepLinesConsistent) {
     TQuillEditor M(nullptr);
     TFakeWindow W;
-    W.Width = 120;
-    M.SetUpdateMode(umImmediate);
-    M.SetWindowSide(&W);
+    LayOutAtOnce(M, W);
     AddKeys(M);
     TRandomEdits R(777);
     for (int Step = 0; Step < 1500; ++Step) {
@@ -241,18 +246,57 @@ TEST(Differential, RandomEditsUnderAMeasuredLayoutKeepLinesConsistent) {
         if (Step % 25 == 0) {
             // The same text laid out from scratch has the same lines.
             TQuillEditor Fresh(nullptr);
-            Fresh.SetUpdateMode(umImmediate);
-            Fresh.SetWindowSide(&W);
+            LayOutAtOnce(Fresh, W);
             AddKeys(Fresh);
             Fresh.ReplaceAllText(M.GetTextRange(0, M.CharCount()));
             ASSERT_EQ(M.LineCount(), Fresh.LineCount()) << "step " << Step;
             for (int32_t p = 0; p < M.ParagraphCount(); ++p) {
                 ASSERT_EQ(M.ParagraphFirstLine(p), Fresh.ParagraphFirstLine(p)) << "step " << Step << " paragraph " << p;
-                for (int32_t l = 0; l < M.Paragraph(p).LineCount(); ++l)
-                    ASSERT_EQ(ParagraphLine(M.Paragraph(p), l).End, ParagraphLine(Fresh.Paragraph(p), l).End) << "step " << Step;
+                for (int32_t l = 0; l < M.ParagraphLineCount(p); ++l)
+                    ASSERT_EQ(M.ParagraphLine(p, l).End, Fresh.ParagraphLine(p, l).End) << "step " << Step;
             }
             Fresh.SetWindowSide(nullptr);
         }
+    }
+    M.SetWindowSide(nullptr);
+}
+
+// Thousands of paragraphs, some wrapped: pastes and deletions of hundreds
+// of lines and edits far apart move records between the blocks of the
+// document's and the view's lists; starts, lines and a navigator's cached
+// paragraph follow.
+TEST(Differential, EditsAcrossParagraphBlocksKeepStartsLinesAndNavigators) {
+    TQuillEditor M(nullptr);
+    TFakeWindow W;
+    LayOutAtOnce(M, W);
+    TRandomEdits R(99);
+    for (int i = 0; i < 3000; ++i) R.Model += "line " + std::string(static_cast<size_t>(i % 23), 'w') + "\r\n";
+    M.ReplaceAllText(R.Model);
+    TQuillNavigator N(&M);
+    for (int Step = 0; Step < 150; ++Step) {
+        auto Size = static_cast<int32_t>(R.Model.size());
+        int32_t A = R.SnapPos(R.Pick(0, Size)), B = A;
+        std::string T;
+        int Op = R.Pick(0, 2);
+        if (Op == 0)
+            for (int k = R.Pick(1, 900); k > 0; --k) T += "p q\r\n";
+        else if (Op == 1)
+            B = R.SnapPos(std::min(Size, A + R.Pick(1, 12000)));
+        else
+            T = "x";
+        int32_t At = R.SnapPos(R.Pick(0, Size));
+        N.SetPos(At);
+        N.LocatePar();
+        M.SetSelStart(A);
+        M.SetSelLength(B - A);
+        M.InsertTextAtSelection(T);
+        R.Model.replace(static_cast<size_t>(A), static_cast<size_t>(B - A), T);
+        int32_t Expect = At > B ? At + static_cast<int32_t>(T.size()) - (B - A) : At >= A ? A : At;
+        ASSERT_NO_THROW(M.CheckIntegrity()) << "step " << Step;
+        ASSERT_EQ(M.GetTextRange(0, M.CharCount()), R.Model) << "step " << Step;
+        ASSERT_EQ(N.Pos, Expect) << "step " << Step;
+        ASSERT_EQ(N.Paragraph(), &M.Paragraph(N.GetPar())) << "step " << Step;
+        ASSERT_EQ(M.ParagraphStart(N.GetPar()) + N.GetParOffset(), N.Pos) << "step " << Step;
     }
     M.SetWindowSide(nullptr);
 }

@@ -93,7 +93,6 @@ TEST(ParagraphsList, InsertAndDeleteSlotsMoveLaterRecords) {
             L.DeleteSlots(At, 1);
             Model.erase(Model.begin() + At);
         }
-        if (Step % 500 == 0) L.Trim();
     }
     TParagraph P;
     P.Length = -1;
@@ -104,8 +103,8 @@ TEST(ParagraphsList, InsertAndDeleteSlotsMoveLaterRecords) {
 }
 
 TEST(LinesList, OnePlainLineNeedsNoStorageOfItsOwn) {
-    TParagraph P;
-    TLinesList L(&P);
+    TParLayout Lay;
+    TLinesList L(&Lay, 0);
     EXPECT_EQ(L.Count(), 1);
     TDisplayLine D;
     D.Start = 3;
@@ -115,17 +114,23 @@ TEST(LinesList, OnePlainLineNeedsNoStorageOfItsOwn) {
     EXPECT_EQ(L.Items(1).End, 9);
     EXPECT_THROW(L.Items(2), ERangeError);
     L.SetCount(1);
-    EXPECT_EQ(P.Extra, 0u);
+    EXPECT_EQ(Lay.Lines, 0u);
     EXPECT_EQ(L.Items(0).End, 0);
-    FreeParagraph(P);
-    // A measured line with blanks, its paragraph's only one, keeps only its width.
-    P.Length = 9;
+    FreeLayout(Lay);
+    // A measured line with blanks, its paragraph's only one, keeps only its
+    // width and style; one too wide to be held so keeps a block.
     TDisplayLine M;
     M.End = 9;
     M.Width = M.Width2 = 72;
     M.SpaceCount = 2;
-    SetParagraphLines(P, &M, 1);
-    EXPECT_FALSE(P.HasExtraBlock());
-    EXPECT_EQ(ParagraphLine(P, 0).Width, 72);
-    FreeParagraph(P);
+    M.StyleWord = qsBold | qsAltFont;
+    SetLayoutLines(Lay, 9, &M, 1);
+    EXPECT_FALSE(Lay.HasExtraBlock());
+    EXPECT_EQ(LayoutLine(Lay, 9, 0).Width, 72);
+    EXPECT_EQ(LayoutLine(Lay, 9, 0).Style(), qsBold | qsAltFont);
+    M.Width = M.Width2 = 1 << 25;
+    SetLayoutLines(Lay, 9, &M, 1);
+    EXPECT_TRUE(Lay.HasExtraBlock());
+    EXPECT_EQ(LayoutLine(Lay, 9, 0).Width, 1 << 25);
+    FreeLayout(Lay);
 }

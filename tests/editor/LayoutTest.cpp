@@ -20,9 +20,9 @@ TEST(Layout, WithoutAWindowEveryParagraphIsOneLineOfWidthZero) {
     LoadText(M, std::string(500, 'w') + "\r\nshort");
     M.FormatRange(0, 1, true);
     EXPECT_EQ(M.LineCount(), 2);
-    EXPECT_EQ(M.Paragraph(0).LineCount(), 1);
-    EXPECT_EQ(ParagraphLine(M.Paragraph(0), 0).Width, 0);
-    EXPECT_EQ(ParagraphLine(M.Paragraph(0), 0).End, 500);
+    EXPECT_EQ(M.ParagraphLineCount(0), 1);
+    EXPECT_EQ(M.ParagraphLine(0, 0).Width, 0);
+    EXPECT_EQ(M.ParagraphLine(0, 0).End, 500);
     M.CheckIntegrity();
 }
 
@@ -45,13 +45,13 @@ TEST(Layout, MeasuredLayoutWrapsAtWordsToTheClientWidth) {
     M.SetUpdateMode(umImmediate);
     M.SetWindowSide(&W);
     LoadText(M, "aaaa bbbb cccc dddd eeee ffff gggg\r\nx");
-    EXPECT_EQ(M.Paragraph(0).LineCount(), 2);
+    EXPECT_EQ(M.ParagraphLineCount(0), 2);
     EXPECT_EQ(M.Lines()->Get(0), "aaaa bbbb cccc dddd ");
     EXPECT_EQ(M.Lines()->Get(1), "eeee ffff gggg");
     EXPECT_EQ(M.LineCount(), 3);
     M.CheckIntegrity();
     M.SetWordWrap(false);
-    EXPECT_EQ(M.Paragraph(0).LineCount(), 1);
+    EXPECT_EQ(M.ParagraphLineCount(0), 1);
     EXPECT_EQ(M.LineCount(), 2);
     EXPECT_GT(M.MaxWidth(), 184);
     M.CheckIntegrity();
@@ -65,7 +65,7 @@ TEST(Layout, AWordWiderThanTheLineIsBrokenKeepingOneCharacterAtLeast) {
     M.SetUpdateMode(umImmediate);
     M.SetWindowSide(&W);
     LoadText(M, "abc");
-    EXPECT_EQ(M.Paragraph(0).LineCount(), 3);
+    EXPECT_EQ(M.ParagraphLineCount(0), 3);
     M.CheckIntegrity();
     M.SetWindowSide(nullptr);
 }
@@ -78,8 +78,8 @@ TEST(Layout, EditingRelayoutsTheChangedParagraph) {
     LoadText(M, "short\r\nnext");
     M.SetSelStart(5);
     M.InsertTextAtSelection(" and a much longer tail that wraps");
-    EXPECT_GT(M.Paragraph(0).LineCount(), 1);
-    EXPECT_EQ(M.ParagraphFirstLine(1), M.Paragraph(0).LineCount());
+    EXPECT_GT(M.ParagraphLineCount(0), 1);
+    EXPECT_EQ(M.ParagraphFirstLine(1), M.ParagraphLineCount(0));
     M.CheckIntegrity();
     M.Undo();
     EXPECT_EQ(M.LineCount(), 2);
@@ -125,7 +125,7 @@ TEST(Background, SlicesEndAfterTwentyFiveMillisecondsAndScheduleTheNextOne) {
     EXPECT_FALSE(M.BackgroundActive());
     EXPECT_EQ(Progress, 100);
     EXPECT_GT(Slices, 10);
-    for (int32_t p = 0; p < M.ParagraphCount(); ++p) ASSERT_TRUE(M.Paragraph(p).Formatted) << p;
+    for (int32_t p = 0; p < M.ParagraphCount(); ++p) ASSERT_TRUE(M.Layout(p).Formatted) << p;
     EXPECT_EQ(M.LineCount(), 2 * 1000 + 1);
     M.CheckIntegrity();
     M.SetWindowSide(nullptr);
@@ -168,7 +168,7 @@ TEST(Layout, AWordWiderThanTheWindowCostsItsLengthToOpenAndToTypeIn) {
     W.Measured = 0;
     LoadText(M, Line);
     EXPECT_LE(W.Measured, Bound);
-    EXPECT_GT(M.Paragraph(0).LineCount(), 1000);
+    EXPECT_GT(M.ParagraphLineCount(0), 1000);
     W.Measured = 0;
     M.SetSelStart(20000);
     M.InsertTextAtSelection("9");
@@ -185,7 +185,7 @@ TEST(Layout, AnEditBreaksAgainFromTheLineBeforeAndStopsWhereTheOldLinesResume) {
     std::string Par;
     while (Par.size() < 40000) Par += "abc de ";
     LoadText(M, "first\r\n" + Par + "\r\nlast");
-    int32_t Lines = M.Paragraph(1).LineCount();
+    int32_t Lines = M.ParagraphLineCount(1);
     for (int32_t At : {20000, 7, 39990}) {
         W.Measured = 0;
         M.SetSelStart(M.ParagraphStart(1) + At);
@@ -194,7 +194,7 @@ TEST(Layout, AnEditBreaksAgainFromTheLineBeforeAndStopsWhereTheOldLinesResume) {
         M.SetSelStart(M.ParagraphStart(1) + At);
         M.SetSelLength(1);
         M.ClearSelection();
-        EXPECT_EQ(M.Paragraph(1).LineCount(), Lines);
+        EXPECT_EQ(M.ParagraphLineCount(1), Lines);
     }
     M.CheckIntegrity();
     M.SetWindowSide(nullptr);
@@ -207,7 +207,7 @@ TEST(Layout, AFormatStopInsideAWordMeasuresEachPartInItsOwnFont) {
     M.SetWindowSide(&W);
     M.Keywords()->AddKeyword("MOV", 0, qsBold, 1, 0, -1, 65535);
     LoadText(M, "xMOVx");
-    const TDisplayLine DL = ParagraphLine(M.Paragraph(0), 0);
+    const TDisplayLine DL = M.ParagraphLine(0, 0);
     EXPECT_EQ(DL.Width, 8 + 48 + 8);
     // The caret and a click use the same measures as the layout.
     EXPECT_EQ(M.ColumnToX(M.Paragraph(0), 0, 5, 0), M.LeftMargin() + DL.Width);
@@ -219,8 +219,8 @@ TEST(Layout, ALongWordOfUnevenWidthsFillsEveryLineAndTypingInItAgreesWithAFreshL
     TUnevenWindow W;  // 184 px for text
     auto Check = [](TQuillEditor& M) {
         const TParagraph& P = M.Paragraph(0);
-        for (int32_t l = 1; l + 1 < P.LineCount(); ++l) {
-            const TDisplayLine DL = ParagraphLine(P, l);
+        for (int32_t l = 1; l + 1 < M.ParagraphLineCount(0); ++l) {
+            const TDisplayLine DL = M.ParagraphLine(0, l);
             EXPECT_LE(DL.Width, 184) << l;
             EXPECT_GT(DL.Width + (P.Text[DL.End] == 'i' ? 4 : 8), 184) << l;
         }
@@ -241,9 +241,9 @@ TEST(Layout, ALongWordOfUnevenWidthsFillsEveryLineAndTypingInItAgreesWithAFreshL
     Fresh.SetUpdateMode(umImmediate);
     Fresh.SetWindowSide(&W);
     LoadText(Fresh, M.GetTextRange(0, M.CharCount()));
-    ASSERT_EQ(M.Paragraph(0).LineCount(), Fresh.Paragraph(0).LineCount());
-    for (int32_t l = 0; l < M.Paragraph(0).LineCount(); ++l)
-        EXPECT_EQ(ParagraphLine(M.Paragraph(0), l).End, ParagraphLine(Fresh.Paragraph(0), l).End) << l;
+    ASSERT_EQ(M.ParagraphLineCount(0), Fresh.ParagraphLineCount(0));
+    for (int32_t l = 0; l < M.ParagraphLineCount(0); ++l)
+        EXPECT_EQ(M.ParagraphLine(0, l).End, Fresh.ParagraphLine(0, l).End) << l;
     M.CheckIntegrity();
     Fresh.SetWindowSide(nullptr);
     M.SetWindowSide(nullptr);
