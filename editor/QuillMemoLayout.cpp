@@ -289,21 +289,25 @@ void TQuillEditor::LayoutLines() {
         bool InView = FWindow && p >= Top && p <= Top + Visible;
         if (FUpdateMode == umImmediate || InView) FormatParagraph(p, 0);
     }
+    int32_t OldScrollY = FScrollY;
     ApplyLineDelta(First, Last);
-    // Later lines stay where they were when the line count is what it was
-    // and no paragraph in view waits for new highlighting; otherwise
-    // everything from the first changed line down is painted again.
-    bool LaterMoved = FPendLineCount != FLineCount;
+    // Later lines keep their pixels, moved by as many lines as the edit
+    // added, unless a paragraph in view waits for new highlighting or the
+    // view itself moved; then everything from the first changed line down
+    // is painted again.
+    bool LaterMoved = FScrollY != OldScrollY;
     for (int32_t p = Last + 1; !LaterMoved && FWindow && p < Count && p <= Top + Visible; ++p)
         LaterMoved = !Layout(p).Formatted;
+    int32_t Added = FLineCount - FPendLineCount;
     FPendLastPar = -1;
     FPendFirstPar = Count;
     FPendFirstLine = FLineCount;
     FPendLineCount = -1;
     if (FWindow) {
         FWindow->UpdateScrollRanges();
-        int32_t LastLine = LaterMoved ? INT32_MAX : ParagraphFirstLine(Last) + ParagraphLineCount(Last) - 1;
-        FWindow->InvalidateLines(std::min(FPendFirstLine, ParagraphFirstLine(First)), LastLine);
+        int32_t Below = ParagraphFirstLine(Last) + ParagraphLineCount(Last);
+        if (!LaterMoved && Added != 0) FWindow->MoveLinesBelow(Below - Added, Added);
+        FWindow->InvalidateLines(std::min(FPendFirstLine, ParagraphFirstLine(First)), LaterMoved ? INT32_MAX : Below - 1);
         bool More = false;
         for (int32_t p = First; p <= Last && !More; ++p) More = !Layout(p).Formatted;
         if (More) {
@@ -388,7 +392,13 @@ void TQuillEditor::FormatInBackground(bool ProcessOthers) {
     int32_t StartPar = FLayoutFrontier;
     bool Any = false;
     int64_t LastProgress = Now();
-    while (FLayoutEnd >= FLayoutFrontier && Now() < Limit) {
+    // A key or a paint waiting ends the slice at once: the queue is looked
+    // at every millisecond or every few paragraphs (a look costs a round
+    // trip to the system, laying out a paragraph a few microseconds).
+    int64_t NextLook = LastProgress + 1;
+    for (int64_t T; FLayoutEnd >= FLayoutFrontier && (T = Now()) < Limit;) {
+        if ((T >= NextLook || ((FLayoutFrontier - StartPar) & 127) == 127) && FWindow && FWindow->InputPending()) break;
+        if (T >= NextLook) NextLook = T + 1;
         int32_t p = FLayoutFrontier;
         if (OnProgress && Now() - LastProgress > 300) {
             FProgress = static_cast<int>(static_cast<int64_t>(p) * 100 / Count);

@@ -2,6 +2,8 @@
 // What the editor needs from a window. Without a window none is attached
 // and the editor lays out every paragraph as one line of width 0; the
 // windowed control (or a test) supplies an implementation.
+#include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <string>
 
@@ -18,6 +20,12 @@ public:
     virtual int32_t ClientHeight() = 0;
     // Effects on the window; all may do nothing.
     virtual void InvalidateLines(int32_t /*FirstLine*/, int32_t /*LastLine*/) {}
+    // The display lines from OldFirstLine on (numbered as the window still
+    // shows them) now stand Delta lines further down: a window moves their
+    // pixels rather than painting them again.
+    virtual void MoveLinesBelow(int32_t OldFirstLine, int32_t Delta) {
+        InvalidateLines(std::min(OldFirstLine, OldFirstLine + Delta), INT32_MAX);
+    }
     virtual void InvalidateAll() {}
     // Paints what is invalid now, without waiting for the message loop.
     virtual void PaintNow() {}

@@ -46,6 +46,13 @@ public:
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     // Invalidates display lines First..Last (clipped to the view).
     void InvalidateLines(int32_t First, int32_t Last);
+    // Invalidates R of the client area (all of it without R).
+    void InvalidateClient(const RECT* R);
+    // Paints what is invalid now, as UpdateWindow does.
+    void PaintDue();
+    // Display lines from OldFirst on (as the window shows them) moved Delta
+    // lines down: their pixels are scrolled, what they uncover invalidated.
+    void MoveLinesBelow(int32_t OldFirst, int32_t Delta);
     // Places the caret (made again when Recreate) and fires OnSelMove and
     // OnStyleChange as needed.
     void UpdateCaret(bool Recreate = false);
@@ -149,6 +156,8 @@ private:
     // The bars show the text from the window's first paint on.
     bool FPaintedOnce = false;
     bool FPainting = false;
+    // The editor invalidated part of its window since the last paint.
+    bool FPaintDue = false;
     bool FHasCaret = false;
     int32_t FCaretPixelX = 0, FCaretPixelY = 0;
     int32_t FCaretW = 1;

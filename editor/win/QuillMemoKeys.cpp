@@ -184,7 +184,7 @@ void TQuillMemo::MoveCaret(int32_t NewPos, bool Extend, bool KeepX, bool AtLineE
     SetSelectionMoved();
     ScrollCaretIntoView();
     UpdateCaret();
-    if (HandleAllocated()) UpdateWindow(FHandle);
+    PaintDue();
 }
 
 void TQuillMemo::DeleteRange(int32_t From, int32_t To) {
@@ -457,5 +457,5 @@ void TQuillMemo::KeyPress(char& Key) {
             break;
     }
     Key = 0;
-    if (!FKeyReleased && HandleAllocated()) UpdateWindow(FHandle);
+    if (!FKeyReleased) PaintDue();
 }

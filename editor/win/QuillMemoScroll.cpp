@@ -95,7 +95,7 @@ void TQuillMemo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
         if (W > FLineBitmapWidth || W < FLineBitmapWidth) MakeLineBitmap();
         if (!First && (FWordWrap || FAlignment != qaLeftJustify || FJustified)) {
             StartFullFormat();
-            InvalidateRect(FHandle, nullptr, FALSE);
+            InvalidateClient(nullptr);
         }
     }
     UpdateScrollBars();
@@ -110,7 +110,42 @@ void TQuillMemo::InvalidateLines(int32_t First, int32_t Last) {
     int32_t Y2 = Last - Top > VisibleLines() ? H : LineToPixel(Last - Top) + FLineHeightPx;
     if (Y2 <= 0 || Y1 >= H) return;
     RECT R{0, std::max(Y1, 0), ClientWidth(), std::min(Y2, H)};
-    InvalidateRect(FHandle, &R, FALSE);
+    InvalidateClient(&R);
+}
+
+void TQuillMemo::InvalidateClient(const RECT* R) {
+    InvalidateRect(FHandle, R, FALSE);
+    FPaintDue = true;
+}
+
+void TQuillMemo::PaintDue() {
+    if (!HandleAllocated()) return;
+    // What the editor invalidated is painted without asking the system
+    // first whether anything is invalid (two round trips under Wine).
+    if (FPaintDue)
+        Perform(WM_PAINT, 0, 0);
+    else
+        UpdateWindow(FHandle);
+}
+
+void TQuillMemo::MoveLinesBelow(int32_t OldFirst, int32_t Delta) {
+    if (!HandleAllocated() || Delta == 0 || FLineHeightPx <= 0) return;
+    int32_t H = ClientHeight();
+    int64_t Y = static_cast<int64_t>(OldFirst - TopLine()) * FLineHeightPx - FScrollY % FLineHeightPx;
+    int64_t DY = static_cast<int64_t>(Delta) * FLineHeightPx;
+    if (Y >= H) return;
+    RECT R{0, static_cast<LONG>(std::max<int64_t>(Y, 0)), ClientWidth(), H};
+    // Lines that start above the view, or a move as tall as what is left,
+    // leave nothing worth moving.
+    if (Y < 0 || std::abs(DY) >= H - Y) {
+        InvalidateClient(&R);
+        return;
+    }
+    // Lines moving up land above R: the clip takes in where they land.
+    RECT Clip{0, static_cast<LONG>(std::max<int64_t>(Y + std::min<int64_t>(DY, 0), 0)), R.right, H};
+    ScrollWindowEx(FHandle, 0, static_cast<int>(DY), &R, &Clip, nullptr, nullptr, SW_INVALIDATE);
+    FPaintDue = true;
+    FCaretAtX = -1;  // the system may move the caret with the pixels
 }
 
 void TQuillMemo::ViewScrolled(int32_t OldY, int32_t OldX) {
@@ -120,10 +155,12 @@ void TQuillMemo::ViewScrolled(int32_t OldY, int32_t OldX) {
         FCaretAtX = -1;  // scrolling the window moves the caret with it
         RECT R{};
         GetClientRect(FHandle, &R);
-        if (std::abs(DY) >= R.bottom || std::abs(DX) >= R.right)
-            InvalidateRect(FHandle, nullptr, FALSE);
-        else
+        if (std::abs(DY) >= R.bottom || std::abs(DX) >= R.right) {
+            InvalidateClient(nullptr);
+        } else {
             ScrollWindow(FHandle, DX, DY, nullptr, &R);
+            FPaintDue = true;
+        }
     }
     if (!FInScrollUpdate && FPaintedOnce) {
         int VPos = FScrollY / std::max(FVUnit, 1), HPos = FScrollX / std::max(FHUnit, 1);

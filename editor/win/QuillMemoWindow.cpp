@@ -183,7 +183,7 @@ void TQuillMemo::FontChanged() {
     StartFullFormat();
     ScrollTo(0, 0);
     UpdateScrollBars();
-    if (HandleAllocated()) InvalidateRect(FHandle, nullptr, FALSE);
+    if (HandleAllocated()) InvalidateClient(nullptr);
     if (OnVScroll) OnVScroll(this);
     UpdateCaret(true);
 }
@@ -339,6 +339,7 @@ void TQuillMemo::WndProc(TMessage& Message) {
             if (!Message.WParam) {
                 PlaceDueCaret();
                 EndPaint(FHandle, &PS);
+                FPaintDue = false;
                 // The text is on the screen: the bars follow it.
                 if (!FPaintedOnce) {
                     FPaintedOnce = true;
@@ -347,6 +348,14 @@ void TQuillMemo::WndProc(TMessage& Message) {
             }
             return;
         }
+        case WM_KEYDOWN:
+        case WM_CHAR:
+            TQuillMemoBase::WndProc(Message);
+            // Background layout waits for its timer again: the loop finds
+            // nothing to do first, and under Wine that is when the painted
+            // key reaches the screen (a slice right away would hold it back).
+            if (FBackgroundActive && FSide) FSide->ScheduleFormatStep();
+            return;
         case WM_VSCROLL:
             VScroll(LOWORD(Message.WParam));
             return;

@@ -77,8 +77,12 @@ void TQuillWindowSide::InvalidateLines(int32_t FirstLine, int32_t LastLine) {
     if (!Printing()) FMemo->InvalidateLines(FirstLine, LastLine);
 }
 
+void TQuillWindowSide::MoveLinesBelow(int32_t OldFirstLine, int32_t Delta) {
+    if (!Printing()) FMemo->MoveLinesBelow(OldFirstLine, Delta);
+}
+
 void TQuillWindowSide::InvalidateAll() {
-    if (!Printing() && FMemo->HandleAllocated()) InvalidateRect(FMemo->Handle(), nullptr, FALSE);
+    if (!Printing() && FMemo->HandleAllocated()) FMemo->InvalidateClient(nullptr);
 }
 
 void TQuillWindowSide::PaintNow() {

@@ -46,6 +46,7 @@ public:
     int32_t ClientWidth() override;
     int32_t ClientHeight() override;
     void InvalidateLines(int32_t FirstLine, int32_t LastLine) override;
+    void MoveLinesBelow(int32_t OldFirstLine, int32_t Delta) override;
     void InvalidateAll() override;
     void PaintNow() override;
     void UpdateScrollRanges() override;

@@ -54,10 +54,18 @@ TShiftState KeysToShiftState(WPARAM Keys) {
     return S;
 }
 
+namespace {
+// The keys' state in one call: each GetKeyState is a round trip to the
+// window server under Wine, and every key message asks for two or more.
+bool IsDown(const BYTE (&Keys)[256], int Vk) { return (Keys[Vk] & 0x80) != 0; }
+}  // namespace
+
 TShiftState KeyDataToShiftState(LPARAM KeyData) {
     TShiftState S;
-    if (GetKeyState(VK_SHIFT) < 0) S.Include(ssShift);
-    if (GetKeyState(VK_CONTROL) < 0) S.Include(ssCtrl);
+    BYTE Keys[256] = {};
+    GetKeyboardState(Keys);
+    if (IsDown(Keys, VK_SHIFT)) S.Include(ssShift);
+    if (IsDown(Keys, VK_CONTROL)) S.Include(ssCtrl);
     if (KeyDataToAlt(KeyData)) S.Include(ssAlt);
     return S;
 }
@@ -71,12 +79,14 @@ int ScrollTrackPos(HWND Wnd, int Bar, int Fallback) {
 
 TShiftState GetShiftState() {
     TShiftState S;
-    if (GetKeyState(VK_SHIFT) < 0) S.Include(ssShift);
-    if (GetKeyState(VK_CONTROL) < 0) S.Include(ssCtrl);
-    if (GetKeyState(VK_MENU) < 0) S.Include(ssAlt);
-    if (GetKeyState(VK_LBUTTON) < 0) S.Include(ssLeft);
-    if (GetKeyState(VK_RBUTTON) < 0) S.Include(ssRight);
-    if (GetKeyState(VK_MBUTTON) < 0) S.Include(ssMiddle);
+    BYTE Keys[256] = {};
+    GetKeyboardState(Keys);
+    if (IsDown(Keys, VK_SHIFT)) S.Include(ssShift);
+    if (IsDown(Keys, VK_CONTROL)) S.Include(ssCtrl);
+    if (IsDown(Keys, VK_MENU)) S.Include(ssAlt);
+    if (IsDown(Keys, VK_LBUTTON)) S.Include(ssLeft);
+    if (IsDown(Keys, VK_RBUTTON)) S.Include(ssRight);
+    if (IsDown(Keys, VK_MBUTTON)) S.Include(ssMiddle);
     return S;
 }
 

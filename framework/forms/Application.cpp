@@ -172,7 +172,12 @@ bool TApplication::IsKeyMsg(MSG& Msg) {
         CancelDrag();
         return true;
     }
-    HWND Wnd = GetCapture();
+    // A control holding the mouse takes the keys a control can act on (a
+    // key going down, a system character); no control acts on the others,
+    // which go to their own window without asking the system for the
+    // capture (a round trip under Wine for every character typed).
+    bool Actionable = Msg.message == WM_KEYDOWN || Msg.message == WM_SYSKEYDOWN || Msg.message == WM_SYSCHAR;
+    HWND Wnd = Actionable ? GetCapture() : nullptr;
     if (!Wnd) Wnd = Msg.hwnd;
     if (FMainForm && FMainForm->FormStyle() == fsMDIForm && Wnd == FMainForm->ClientHandle()) Wnd = FMainForm->Handle();
     TWinControl* Control = FindVCLWindow(Wnd);

@@ -269,11 +269,7 @@ TMenuItem* TMenu::FindItem(intptr_t Value, TFindItemKind Kind) {
 }
 
 bool TMenu::IsShortCut(TMessage& Message) {
-    TShiftState Shift;
-    if (GetKeyState(VK_SHIFT) < 0) Shift.Include(ssShift);
-    if (GetKeyState(VK_CONTROL) < 0) Shift.Include(ssCtrl);
-    if (Message.LParam & 0x20000000) Shift.Include(ssAlt);
-    const TShortCut SC = ::ShortCut(static_cast<uint16_t>(Message.WParam & 0xFF), Shift);
+    const TShortCut SC = ::ShortCut(static_cast<uint16_t>(Message.WParam & 0xFF), KeyDataToShiftState(Message.LParam));
     TMenuItem* Item = FindItem(SC, fkShortCut);
     if (!Item) return false;
     for (TMenuItem* P = Item; P; P = P->Parent())

@@ -159,3 +159,68 @@ TEST_F(EditorWindowTest, AKeyRepaintsTheLaterLinesItRecolours) {
     EXPECT_GT(GreenOn(2), 5);
     EXPECT_EQ(GreenOn(3), 0);
 }
+
+namespace {
+// The client area's pixels, the caret hidden so that its blinking does not count.
+std::vector<uint32_t> ClientPixels(HWND Wnd) {
+    RECT R{};
+    GetClientRect(Wnd, &R);
+    HideCaret(Wnd);
+    HDC DC = GetDC(Wnd);
+    HDC Mem = CreateCompatibleDC(DC);
+    BITMAPINFO BI{};
+    BI.bmiHeader.biSize = sizeof(BI.bmiHeader);
+    BI.bmiHeader.biWidth = R.right;
+    BI.bmiHeader.biHeight = -R.bottom;
+    BI.bmiHeader.biPlanes = 1;
+    BI.bmiHeader.biBitCount = 32;
+    uint32_t* Bits = nullptr;
+    HBITMAP Bitmap = CreateDIBSection(DC, &BI, DIB_RGB_COLORS, reinterpret_cast<void**>(&Bits), nullptr, 0);
+    HGDIOBJ Old = SelectObject(Mem, Bitmap);
+    BitBlt(Mem, 0, 0, R.right, R.bottom, DC, 0, 0, SRCCOPY);
+    GdiFlush();
+    std::vector<uint32_t> Pixels(Bits, Bits + static_cast<size_t>(R.right) * static_cast<size_t>(R.bottom));
+    SelectObject(Mem, Old);
+    DeleteObject(Bitmap);
+    DeleteDC(Mem);
+    ReleaseDC(Wnd, DC);
+    ShowCaret(Wnd);
+    return Pixels;
+}
+}  // namespace
+
+// Enter and a joining Backspace move the lines below by scrolling their
+// pixels: the window must look as a full redraw paints it, also with a view
+// that starts inside a line, and the caret must stand on its new line.
+TEST_F(EditorWindowTest, LinesMovedByAnEditLookAsAFullRedrawShowsThem) {
+    AddAssemblerKeys(Editor);
+    std::string Text;
+    for (int I = 0; I < 60; ++I) Text += I % 3 ? "\tmov eax, " + std::to_string(I) + "\r\n" : "; note " + std::to_string(I) + "\r\n";
+    LoadText(*Editor, Text);
+    const int32_t LH = Editor->EffectiveLineHeight();
+    for (int32_t ScrollY : {0, 2 * LH + 5}) {
+        Editor->ScrollTo(ScrollY, 0);
+        Editor->Repaint();
+        Pump();
+        Editor->SetSelStart(static_cast<int32_t>(Editor->GetTextRange(0, Editor->CharCount()).find("mov eax, 7") + 4));
+        for (WORD Vk : {VK_RETURN, VK_RETURN, VK_BACK}) {
+            Key(Vk);
+            Pump();
+            const std::vector<uint32_t> Shown = ClientPixels(Editor->Handle());
+            POINT Caret{};
+            GetCaretPos(&Caret);
+            POINT Want = PixelOf(Editor->GetSelStart());
+            EXPECT_EQ(Caret.y, Want.y - LH / 2) << ScrollY << " " << Vk;
+            GUITHREADINFO Info{};
+            Info.cbSize = sizeof(Info);
+            ASSERT_TRUE(GetGUIThreadInfo(0, &Info));
+            EXPECT_EQ(Info.hwndCaret, Editor->Handle());
+            Editor->Repaint();
+            Pump();
+            const std::vector<uint32_t> Full = ClientPixels(Editor->Handle());
+            size_t Differ = 0;
+            for (size_t I = 0; I < Full.size(); ++I) Differ += Shown[I] != Full[I];
+            EXPECT_EQ(Differ, 0u) << "after key " << Vk << " with the view at " << ScrollY;
+        }
+    }
+}
