@@ -144,6 +144,8 @@ public:
     void FormatRange(int32_t First, int32_t Last, bool Force);
     virtual void FormatParagraph(int32_t Par, int32_t FromLine);
     void StartFullFormat();
+    // The same over records none of which is laid out (a load's fresh ones).
+    void StartLayoutPass();
     void MarkLayoutPending(int32_t FirstPar, int32_t LineInFirstPar, int32_t LastPar);
     virtual int32_t ColumnToX(TParagraph& Par, int32_t ParNb, int32_t Column, int32_t LineInPar);
     virtual int32_t XToColumn(TParagraph& Par, int32_t ParNb, bool KeepColumn, int32_t X, int32_t LineInPar);

@@ -362,6 +362,11 @@ void TQuillEditor::FormatRange(int32_t First, int32_t Last, bool Force) {
 void TQuillEditor::StartFullFormat() {
     int32_t Count = ParagraphCount();
     for (int32_t i = 0; i < Count; ++i) Layout(i).Formatted = 0;
+    StartLayoutPass();
+}
+
+void TQuillEditor::StartLayoutPass() {
+    int32_t Count = ParagraphCount();
     FRebreak.Par = -1;
     FMaxWidth = 0;
     FWidestPar = -1;

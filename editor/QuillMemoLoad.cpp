@@ -66,7 +66,8 @@ void TQuillEditor::ResetAfterLoad() {
         FPendLastPar = -1;
         FPendFirstPar = ParagraphCount();
         FPendFirstLine = FLineCount;
-        StartFullFormat();
+        // The load ended with fresh layout records: none to clear.
+        StartLayoutPass();
         if (FWindow) {
             FWindow->InvalidateAll();
             FWindow->UpdateScrollRanges();
