@@ -72,14 +72,34 @@ void TQuillEditor::FreeLayouts() {
 
 void TQuillEditor::ResetLayouts() {
     FreeLayouts();
-    int32_t Count = ParagraphCount();
+    FLineCount = ParagraphCount();
+}
+
+void TQuillEditor::MakeLayouts(int32_t Through) const {
+    constexpr int32_t Ahead = 1024;  // records made at once past the one asked for
+    int32_t Made = FLayouts.Count();
+    int32_t Last = std::min(ParagraphCount() - 1, std::max(Through, Made + Ahead - 1));
     TParLayout L;
-    for (int32_t i = 0; i < Count; ++i) {
-        L.FirstLineBase = i;
+    int32_t Line = MadeLinesEnd();
+    for (int32_t i = Made; i <= Last; ++i) {
+        L.FirstLineBase = Line++;
         L.Lines = TParLayout::PlainLine(Paragraph(i).Style0, 0);
         FLayouts.Add(L);
     }
-    FLineCount = Count;
+}
+
+int32_t TQuillEditor::MadeLinesEnd() const {
+    int32_t Made = FLayouts.Count();
+    return Made == 0 ? 0 : FLayouts.Key<0>(Made - 1) + FLayouts[Made - 1].LineCount();
+}
+
+int32_t TQuillEditor::ParagraphAtLine(int32_t Line) const {
+    int32_t Made = FLayouts.Count();
+    if (Made < ParagraphCount()) {
+        int32_t End = MadeLinesEnd();
+        if (Line >= End) return std::min(Made + (Line - End), ParagraphCount() - 1);
+    }
+    return FLayouts.LastAtOrBefore<0>(Line);
 }
 
 void TQuillEditor::EndUpdate() {

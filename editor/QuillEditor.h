@@ -85,14 +85,20 @@ public:
     void SetParagraphText(int32_t I, std::string_view Text);
     int32_t ParagraphStart(int32_t I) const { return FDoc->ParagraphStart(I); }
     // The view's layout of paragraph I: its first display line and its lines.
-    TParLayout& Layout(int32_t I) const { return FLayouts[I]; }
-    int32_t ParagraphFirstLine(int32_t I) const { return FLayouts.Key<0>(I); }
+    TParLayout& Layout(int32_t I) const {
+        if (I >= FLayouts.Count()) MakeLayouts(I);
+        return FLayouts[I];
+    }
+    int32_t ParagraphFirstLine(int32_t I) const {
+        if (I >= FLayouts.Count() && I < ParagraphCount()) return MadeLinesEnd() + (I - FLayouts.Count());
+        return FLayouts.Key<0>(I);
+    }
     int32_t ParagraphLineCount(int32_t I) const { return Layout(I).LineCount(); }
     TDisplayLine ParagraphLine(int32_t I, int32_t Line) const {
         return LayoutLine(Layout(I), Paragraph(I).Length, Line);
     }
     // The paragraph holding display line Line.
-    int32_t ParagraphAtLine(int32_t Line) const { return FLayouts.LastAtOrBefore<0>(Line); }
+    int32_t ParagraphAtLine(int32_t Line) const;
     void SetCaretParagraph(int32_t I);
     int32_t CaretParagraph();
     int32_t GetSelStart() { return Caret()->Pos; }
@@ -311,6 +317,13 @@ protected:
     // A layout for every paragraph afresh: each one plain line, numbered in
     // turn, in the in-text style a load found at its start.
     void ResetLayouts();
+    // Layout records are made when first asked for (a big file's would
+    // cost its first screen several milliseconds a megabyte to write):
+    // paragraphs past the last record made are still as loaded, one plain
+    // line each. Makes the records through paragraph Through.
+    void MakeLayouts(int32_t Through) const;
+    // The display line just after the last paragraph whose record is made.
+    int32_t MadeLinesEnd() const;
     void FreeLayouts();
     // One step of undo or redo: the text put in place of A..B as typed.
     void ReplayUndo(int32_t A, int32_t B, const std::string& Text, bool Undoing);
@@ -344,8 +357,9 @@ protected:
         TQuillEditor& Editor;
         uint8_t FirstStyle = 0;  // in-text style at the changed paragraphs' start
     } FDocLink{*this};
-    // The layout of each paragraph, in step with the document's paragraphs.
-    TLayoutList FLayouts;
+    // The layout of each paragraph, in step with the document's paragraphs
+    // as far as it is made (see MakeLayouts).
+    mutable TLayoutList FLayouts;
     int32_t FLineCount = 1;
     // The editor's own navigators, each with one use, so that no two
     // operations that may nest share one.

@@ -81,8 +81,10 @@ void SpliceParagraphText(TParagraph& P, int32_t OA, int32_t OB, std::string_view
 void TQuillEditor::RenumberLines(int32_t First, int32_t Last) {
     int32_t Count = ParagraphCount();
     Last = std::min(Last, Count - 1);
+    if (Last >= FLayouts.Count()) MakeLayouts(Last);
     FLayouts.RunKeys<0>(First, Last, [this](int32_t P) { return ParagraphLineCount(P); });
-    FLineCount = ParagraphFirstLine(Count - 1) + ParagraphLineCount(Count - 1);
+    // Paragraphs whose records are not made yet are one line each.
+    FLineCount = MadeLinesEnd() + (Count - FLayouts.Count());
 }
 
 void TQuillEditor::KeepLinesForRebreak(int32_t Par, int32_t OA, int32_t OB, int32_t Delta, int32_t Inserted) {
@@ -252,6 +254,9 @@ TQuillDocument::TEdit TQuillDocument::Replace(int32_t A, int32_t B, std::string_
 
 void TQuillEditor::TDocumentLink::ParagraphsChanging(int32_t First, int32_t Last, int32_t OA, int32_t OB, int32_t InPlace) {
     TQuillEditor& E = Editor;
+    // The records of the changing paragraphs are made while the document's
+    // paragraphs still line up with them.
+    if (Last >= E.FLayouts.Count()) E.MakeLayouts(Last);
     E.MarkLayoutPending(First, 0, Last);
     E.FRebreak.Par = -1;
     FirstStyle = E.ParagraphLine(First, 0).Style();

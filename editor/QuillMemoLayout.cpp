@@ -360,8 +360,8 @@ void TQuillEditor::FormatRange(int32_t First, int32_t Last, bool Force) {
 }
 
 void TQuillEditor::StartFullFormat() {
-    int32_t Count = ParagraphCount();
-    for (int32_t i = 0; i < Count; ++i) Layout(i).Formatted = 0;
+    // Records not made yet are not laid out.
+    for (int32_t i = 0; i < FLayouts.Count(); ++i) FLayouts[i].Formatted = 0;
     StartLayoutPass();
 }
 

@@ -301,6 +301,54 @@ TEST(Differential, EditsAcrossParagraphBlocksKeepStartsLinesAndNavigators) {
     M.SetWindowSide(nullptr);
 }
 
+// A loaded text's layout records are made as the view reaches them: edits
+// far below the records made so far, background slices in between and the
+// lines asked for meanwhile agree with a view laid out at once, and the
+// paragraphs reached late start in the in-text style the load found.
+TEST(Differential, LayoutRecordsMadeLateAgreeWithALayoutAtOnce) {
+    TQuillEditor M(nullptr);
+    TFakeWindow W;
+    W.Width = 120;
+    int64_t Ticks = 0;
+    M.Clock = [&Ticks] { return Ticks += 1; };  // a slice lays out a few paragraphs
+    M.SetWindowSide(&W);
+    TRandomEdits R(4242);
+    R.Model = "plain\r\n\x02" "bold from here on\r\n";
+    for (int i = 0; i < 6000; ++i) R.Model += "l" + std::string(static_cast<size_t>(i % 9), 'w') + "\r\n";
+    M.ReplaceAllText(R.Model);
+    auto From = static_cast<int32_t>(R.Model.find("l\r\n"));
+    for (int Step = 0; Step < 24; ++Step) {
+        auto Size = static_cast<int32_t>(R.Model.size());
+        int32_t A = R.SnapPos(R.Pick(Step < 12 ? Size / 2 : From, Size)), B = A;
+        std::string T;
+        int Op = R.Pick(0, 2);
+        if (Op <= 1) {
+            // Lines put in, or in place of up to a few thousand lines.
+            if (Op == 1) B = R.SnapPos(std::min(Size, A + R.Pick(1, 12000)));
+            for (int k = R.Pick(Op, 1500); k > 0; --k) T += "p q\r\n";
+        } else
+            T = std::string(40, 'w');
+        M.SetSelStart(A);
+        M.SetSelLength(B - A);
+        M.InsertTextAtSelection(T);
+        R.Model.replace(static_cast<size_t>(A), static_cast<size_t>(B - A), T);
+        if (Step % 3 == 0) M.FormatInBackground(false);
+        TQuillEditor Fresh(nullptr);
+        TFakeWindow FW;
+        LayOutAtOnce(Fresh, FW);
+        Fresh.ReplaceAllText(R.Model);
+        ASSERT_EQ(M.LineCount(), Fresh.LineCount()) << "step " << Step;
+        for (int32_t p = 0; p < M.ParagraphCount(); p += 7)
+            ASSERT_EQ(M.ParagraphFirstLine(p), Fresh.ParagraphFirstLine(p)) << "step " << Step << " paragraph " << p;
+        for (int32_t l = 0; l < M.LineCount(); l += 5)
+            ASSERT_EQ(M.ParagraphAtLine(l), Fresh.ParagraphAtLine(l)) << "step " << Step << " line " << l;
+        Fresh.SetWindowSide(nullptr);
+    }
+    ASSERT_NO_THROW(M.CheckIntegrity());
+    EXPECT_EQ(M.ParagraphLine(M.ParagraphCount() - 1, 0).Style(), qsBold);
+    M.SetWindowSide(nullptr);
+}
+
 // Stop states are shared between editors and counted: an editor that goes
 // away, after loads, highlighting, edits and undos, leaves none behind.
 TEST(Differential, EveryStopStateIsReleasedWithItsEditors) {
