@@ -22,8 +22,9 @@ TQuillDocument::~TQuillDocument() {
 }
 
 void TQuillDocument::FreeAllParagraphs() {
+    // Paragraphs without a record own nothing: their text is the pool's.
     if (FParagraphs)
-        for (int32_t i = 0; i < ParagraphCount(); ++i) FreeParagraph(Paragraph(i));
+        for (int32_t i = 0; i < FParagraphs->Count(); ++i) FreeParagraph(FParagraphs->Par(i));
 }
 
 void TQuillDocument::SetSeparators(std::string_view V) {
@@ -58,6 +59,7 @@ void TQuillDocument::InitialParagraph() {
     P.Highlighted = 1;
     P.Parsed = 1;
     FParagraphs->AddPar(P);
+    FLoaded = {};
     FTextPool.clear();
     FCharCount = 0;
     FHighlightFrontier = -1;
@@ -66,6 +68,7 @@ void TQuillDocument::InitialParagraph() {
 void TQuillDocument::ClearParagraphs() {
     FreeAllParagraphs();
     FParagraphs->Clear();
+    FLoaded = {};
     FTextPool.clear();
     FCharCount = 0;
     for (TQuillNavigator* N : FNavigators) N->ResetCache();
@@ -73,23 +76,58 @@ void TQuillDocument::ClearParagraphs() {
 }
 
 int32_t TQuillDocument::ParagraphAt(int32_t Pos) const {
+    int32_t End = MadeEnd();
+    if (FLoaded.Left() > 0 && Pos >= End) {
+        // The last loaded start at or before Pos.
+        auto First = FLoaded.Starts.begin() + FLoaded.Next;
+        auto It = std::upper_bound(First, FLoaded.Starts.end(), Pos - End + *First);
+        return FParagraphs->Count() + static_cast<int32_t>(It - First) - 1;
+    }
     return FParagraphs->LastAtOrBefore<0>(Pos);
 }
 
+int32_t TQuillDocument::MadeEnd() const {
+    int32_t Made = FParagraphs->Count();
+    return Made == 0 ? 0 : FParagraphs->Key<0>(Made - 1) + FParagraphs->Par(Made - 1).Length + 2;
+}
+
+void TQuillDocument::MakeParagraphs(int32_t Through) const {
+    constexpr int32_t Ahead = 512;  // records made at once past the one asked for
+    TLoadedParagraphs& R = FLoaded;
+    int32_t Made = FParagraphs->Count();
+    int32_t Last = std::min(ParagraphCount() - 1, std::max(Through, Made + Ahead - 1));
+    int32_t Start = MadeEnd();
+    for (int32_t i = Made; i <= Last; ++i, ++R.Next) {
+        TParagraph P;  // in the plain state, not highlighted yet
+        P.Length = R.Length(R.Next);
+        P.StartBase = Start;
+        Start += P.Length + 2;
+        if (R.NextJump < R.Jumps.size() && R.Jumps[R.NextJump].first == R.Next) R.NextText = R.Jumps[R.NextJump++].second;
+        if (P.Length > 0) {
+            P.Text = R.NextText;
+            P.TextInPool = 1;
+            R.NextText += P.Length + 1;
+        }
+        if (R.NextStyle < R.Styles.size() && R.Styles[R.NextStyle].first == R.Next) P.Style0 = R.Styles[R.NextStyle++].second;
+        FParagraphs->AddPar(P);
+    }
+    if (R.Left() == 0) R = {};
+}
+
 void TQuillDocument::EndLoad(int32_t CharCount) {
-    FCharCount = CharCount;
+    FCharCount = FLoaded.Chars = CharCount;
     FHighlightFrontier = -1;
     ResetNavigators();
     for (IQuillDocumentListener* L : FListeners) L->TextReplaced();
 }
 
 std::string TQuillDocument::GetParagraphText(int32_t I) const {
-    const TParagraph& P = FParagraphs->Par(I);
+    const TParagraph& P = Paragraph(I);
     return P.Length ? std::string(P.Text, static_cast<size_t>(P.Length)) : std::string();
 }
 
 std::unique_ptr<char[]> TQuillDocument::CopyParagraphText(int32_t I) const {
-    const TParagraph& P = FParagraphs->Par(I);
+    const TParagraph& P = Paragraph(I);
     auto R = std::make_unique<char[]>(static_cast<size_t>(P.Length) + 1);
     if (P.Length) std::memcpy(R.get(), P.Text, static_cast<size_t>(P.Length));
     R[static_cast<size_t>(P.Length)] = 0;
@@ -106,6 +144,9 @@ void TQuillDocument::ResizeRange(int32_t First, int32_t OldSpan, int32_t NewSpan
 void TQuillDocument::RenumberStarts(int32_t First, int32_t Last) {
     int32_t Count = ParagraphCount();
     Last = std::min(Last, Count - 1);
+    if (Last >= FParagraphs->Count()) MakeParagraphs(Last);
     FParagraphs->RunKeys<0>(First, Last, [this](int32_t P) { return Paragraph(P).Length + 2; });
-    FCharCount = ParagraphStart(Count - 1) + Paragraph(Count - 1).Length;
+    // Paragraphs without a record follow the last one made.
+    FCharCount = FLoaded.Left() > 0 ? MadeEnd() + FLoaded.Chars - FLoaded.Starts[static_cast<size_t>(FLoaded.Next)]
+                                    : ParagraphStart(Count - 1) + Paragraph(Count - 1).Length;
 }

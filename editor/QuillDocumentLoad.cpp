@@ -16,13 +16,18 @@ constexpr int64_t MaxPoolBlock = int64_t{1} << 24;
 // Builds paragraphs as the text is scanned. Characters go from the read
 // buffer straight to the end of the pool, where the open paragraph grows;
 // a paragraph's text stays in one piece, so one still open when its pool
-// block is full moves to the next block.
+// block is full moves to the next block. Each paragraph leaves its start
+// (its record is made when first asked for), and where its text lies when
+// that is not right after the text before.
 class TTextBuilder {
 public:
-    TTextBuilder(TParagraphsList& AList, std::vector<std::unique_ptr<char[]>>& APool, bool ADiscardBlanks,
+    TTextBuilder(TLoadedParagraphs& AList, std::vector<std::unique_ptr<char[]>>& APool, bool ADiscardBlanks,
                  int64_t Expected)
         : List(AList), Pool(APool), DiscardBlanks(ADiscardBlanks),
-          BlockSize(static_cast<size_t>(std::clamp<int64_t>(Expected + 2, 16, MaxPoolBlock))) {}
+          BlockSize(static_cast<size_t>(std::clamp<int64_t>(Expected + 2, 16, MaxPoolBlock))) {
+        // Room for lines of eight characters on average; shorter ones grow it.
+        List.Starts.reserve(static_cast<size_t>(Expected / 8 + 16));
+    }
 
     // Adds N characters to the open paragraph, with room for its zero.
     void Append(const char* P, size_t N) {
@@ -41,21 +46,16 @@ public:
         int64_t Added = static_cast<int64_t>(Len) + (Last ? 0 : 2);
         if (CharCount + Added > 2147483647 || static_cast<int64_t>(Len) > QuillMaxParLength)
             throw Exception("Text too long");
-        // Every loaded paragraph starts in the plain state with one plain line.
-        TParagraph P;
-        auto L = static_cast<int32_t>(Len);
-        if (L >= 1) {
+        auto Index = static_cast<int32_t>(List.Starts.size());
+        if (Len >= 1) {
+            if (Open != Follows) List.Jumps.emplace_back(Index, Open);
             Open[Len] = 0;
-            P.Text = Open;
-            P.TextInPool = 1;
-            Next = Open + Len + 1;
+            Next = Follows = Open + Len + 1;
         } else {
             Next = Open;
         }
-        P.Length = L;
-        P.Style0 = StyleAtStart;
-        P.StartBase = static_cast<int32_t>(CharCount);
-        List.AddPar(P);
+        if (StyleAtStart != 0) List.Styles.emplace_back(Index, StyleAtStart);
+        List.Starts.push_back(static_cast<int32_t>(CharCount));
         CharCount += Added;
         Open = Next;
     }
@@ -80,13 +80,14 @@ private:
             Pool.push_back(std::move(Block));
     }
 
-    TParagraphsList& List;
+    TLoadedParagraphs& List;
     std::vector<std::unique_ptr<char[]>>& Pool;
     bool DiscardBlanks;
     size_t BlockSize;
     char* Open = nullptr;     // the open paragraph's first character
     char* Next = nullptr;     // where its next character goes
     char* PoolEnd = nullptr;  // end of the current pool block
+    char* Follows = nullptr;  // right after the last paragraph's text
 };
 
 // Removes pairs of equal style codes separated only by other style codes:
@@ -117,7 +118,7 @@ void TQuillDocument::LoadText(TStream& Stream, const TTextFormat& Format, const 
         int64_t StartPos = Stream.Position();
         int64_t Remaining = std::max<int64_t>(Stream.Size() - StartPos, 0);
         std::vector<char> Block(static_cast<size_t>(std::min<int64_t>(Remaining, ReadBlock)) + 1);
-        TTextBuilder B(*FParagraphs, FTextPool, Format.DiscardTrailingBlanks, Remaining);
+        TTextBuilder B(FLoaded, FTextPool, Format.DiscardTrailingBlanks, Remaining);
         uint8_t Style = 0, ParStyle = 0;
         char LastEnd = 0;  // the line-break character that ended the previous paragraph
         int64_t Consumed = 0;

@@ -217,6 +217,45 @@ TEST(Differential, ADocumentAloneAgreesWithAStringModel) {
     }
 }
 
+// A load's paragraph records are made when first asked for: edits far
+// below the records made so far, and the paragraphs and starts asked for
+// in between, agree with a string model; paragraphs reached late have the
+// text (blanks discarded, empty lines) and the in-text style the load found.
+TEST(Differential, ParagraphRecordsMadeLateAgreeWithAStringModel) {
+    TQuillDocument D;
+    TRandomEdits R(515);
+    std::string Text = "\x02" "bold\r\n";
+    R.Model = Text;
+    for (int i = 0; i < 5000; ++i) {
+        std::string Line = i % 11 == 0 ? "" : "line " + std::to_string(i);
+        Text += Line + (i % 5 == 0 ? " \t\r\n" : "\r\n");
+        R.Model += Line + "\r\n";
+    }
+    TStringStream S(Text);
+    D.LoadText(S, {true, true, 0}, {});
+    auto Keep = static_cast<int32_t>(R.Model.size() - R.Model.rfind("line 4900"));  // the load's last lines
+    for (int Step = 0; Step < 30; ++Step) {
+        auto Size = static_cast<int32_t>(R.Model.size());
+        int32_t A = R.SnapPos(R.Pick(Step < 15 ? Size / 2 : 0, Size - Keep));
+        int32_t B = R.SnapPos(std::min(Size - Keep, A + R.Pick(0, 3000)));
+        std::string T;
+        for (int k = R.Pick(0, 600); k > 0; --k) T += "p q\r\n";
+        D.Replace(A, B, T, true, false);
+        R.Model.replace(static_cast<size_t>(A), static_cast<size_t>(B - A), T);
+        ASSERT_EQ(D.CharCount(), static_cast<int32_t>(R.Model.size())) << "step " << Step;
+        for (int k = 0; k < 20; ++k) {
+            int32_t Pos = R.SnapPos(R.Pick(0, D.CharCount()));
+            size_t LineStart = Pos == 0 ? 0 : R.Model.rfind("\r\n", static_cast<size_t>(Pos) - 1);
+            LineStart = Pos == 0 || LineStart == std::string::npos ? 0 : LineStart + 2;
+            auto Par = static_cast<int32_t>(std::count(R.Model.begin(), R.Model.begin() + static_cast<std::ptrdiff_t>(LineStart), '\n'));
+            ASSERT_EQ(D.ParagraphAt(Pos), Par) << "step " << Step << " position " << Pos;
+            ASSERT_EQ(D.ParagraphStart(Par), static_cast<int32_t>(LineStart)) << "step " << Step;
+        }
+    }
+    EXPECT_EQ(D.Paragraph(D.ParagraphCount() - 2).Style0, qsBold);
+    EXPECT_EQ(D.GetTextRange(0, D.CharCount()), R.Model);
+}
+
 TEST(Differential, RandomEditsUnderAMeasuredLayoutKeepLinesConsistent) {
     TQuillEditor M(nullptr);
     TFakeWindow W;
