@@ -79,9 +79,8 @@ int32_t TQuillDocument::ParagraphAt(int32_t Pos) const {
     int32_t End = MadeEnd();
     if (FLoaded.Left() > 0 && Pos >= End) {
         // The last loaded start at or before Pos.
-        auto First = FLoaded.Starts.begin() + FLoaded.Next;
-        auto It = std::upper_bound(First, FLoaded.Starts.end(), Pos - End + *First);
-        return FParagraphs->Count() + static_cast<int32_t>(It - First) - 1;
+        int32_t Loaded = FLoaded.LastAtOrBefore(Pos - End + FLoaded.Start(FLoaded.Next));
+        return FParagraphs->Count() + Loaded - FLoaded.Next;
     }
     return FParagraphs->LastAtOrBefore<0>(Pos);
 }
@@ -97,7 +96,7 @@ void TQuillDocument::MakeParagraphs(int32_t Through) const {
     int32_t Made = FParagraphs->Count();
     int32_t Last = std::min(ParagraphCount() - 1, std::max(Through, Made + Ahead - 1));
     int32_t Start = MadeEnd();
-    for (int32_t i = Made; i <= Last; ++i, ++R.Next) {
+    for (int32_t i = Made; i <= Last; ++i, R.Advance()) {
         TParagraph P;  // in the plain state, not highlighted yet
         P.Length = R.Length(R.Next);
         P.StartBase = Start;
@@ -147,6 +146,6 @@ void TQuillDocument::RenumberStarts(int32_t First, int32_t Last) {
     if (Last >= FParagraphs->Count()) MakeParagraphs(Last);
     FParagraphs->RunKeys<0>(First, Last, [this](int32_t P) { return Paragraph(P).Length + 2; });
     // Paragraphs without a record follow the last one made.
-    FCharCount = FLoaded.Left() > 0 ? MadeEnd() + FLoaded.Chars - FLoaded.Starts[static_cast<size_t>(FLoaded.Next)]
+    FCharCount = FLoaded.Left() > 0 ? MadeEnd() + FLoaded.Chars - FLoaded.Start(FLoaded.Next)
                                     : ParagraphStart(Count - 1) + Paragraph(Count - 1).Length;
 }

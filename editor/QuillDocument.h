@@ -14,6 +14,7 @@
 
 #include "editor/KeyLists.h"
 #include "editor/KeywordIndex.h"
+#include "editor/LoadedParagraphs.h"
 #include "editor/ParagraphsList.h"
 #include "editor/QuillNavigator.h"
 #include "editor/QuillTypes.h"
@@ -47,26 +48,6 @@ struct TUndoRecord {
     bool Link = false;
     std::string Text;
     int64_t Size() const { return 12 + static_cast<int64_t>(Text.size()) + 1; }
-};
-
-// The paragraphs of a load past the last record made. Records are made
-// when first asked for (writing a big file's 32 bytes a paragraph held
-// its first screen back by several milliseconds a megabyte). A loaded
-// paragraph's text lies in the pool right after the one before's (and
-// its zero) unless a jump says where.
-struct TLoadedParagraphs {
-    std::vector<int32_t> Starts;                      // every loaded paragraph's start, as loaded
-    std::vector<std::pair<int32_t, char*>> Jumps;     // loaded paragraphs whose text lies elsewhere
-    std::vector<std::pair<int32_t, uint8_t>> Styles;  // loaded paragraphs starting in an in-text style
-    int32_t Chars = 0;                                // the load's positions
-    int32_t Next = 0;                                 // the first loaded paragraph without a record
-    char* NextText = nullptr;                         // where its text lies, unless a jump says otherwise
-    size_t NextJump = 0, NextStyle = 0;
-    int32_t Left() const { return static_cast<int32_t>(Starts.size()) - Next; }
-    int32_t Length(int32_t I) const {
-        return I + 1 < static_cast<int32_t>(Starts.size()) ? Starts[static_cast<size_t>(I) + 1] - Starts[static_cast<size_t>(I)] - 2
-                                                        : Chars - Starts[static_cast<size_t>(I)];
-    }
 };
 
 class TQuillDocument {
@@ -209,17 +190,19 @@ private:
     // A load is complete: the number of positions; the listeners are told.
     void EndLoad(int32_t CharCount);
 
-    // Makes the records of the loaded paragraphs through paragraph Through.
+    // A load's paragraphs get their records when first asked for (writing
+    // a big file's 32 bytes a paragraph held its first screen back by
+    // several milliseconds a megabyte): makes them through paragraph Through.
     void MakeParagraphs(int32_t Through) const;
     // Where the K-th paragraph without a record starts.
     int32_t LoadedStart(int32_t K) const {
-        return MadeEnd() + FLoaded.Starts[static_cast<size_t>(FLoaded.Next + K)] - FLoaded.Starts[static_cast<size_t>(FLoaded.Next)];
+        return MadeEnd() + FLoaded.Start(FLoaded.Next + K) - FLoaded.Start(FLoaded.Next);
     }
     // The position after the last record made and its line break.
     int32_t MadeEnd() const;
 
     std::unique_ptr<TParagraphsList> FParagraphs;
-    mutable TLoadedParagraphs FLoaded;
+    mutable TLoadedParagraphs FLoaded;  // the paragraphs past the last record made
     int32_t FCharCount = 0;
     // Paragraph texts of a load live in large blocks until edited.
     std::vector<std::unique_ptr<char[]>> FTextPool;

@@ -24,10 +24,7 @@ public:
     TTextBuilder(TLoadedParagraphs& AList, std::vector<std::unique_ptr<char[]>>& APool, bool ADiscardBlanks,
                  int64_t Expected)
         : List(AList), Pool(APool), DiscardBlanks(ADiscardBlanks),
-          BlockSize(static_cast<size_t>(std::clamp<int64_t>(Expected + 2, 16, MaxPoolBlock))) {
-        // Room for lines of eight characters on average; shorter ones grow it.
-        List.Starts.reserve(static_cast<size_t>(Expected / 8 + 16));
-    }
+          BlockSize(static_cast<size_t>(std::clamp<int64_t>(Expected + 2, 16, MaxPoolBlock))) {}
 
     // Adds N characters to the open paragraph, with room for its zero.
     void Append(const char* P, size_t N) {
@@ -46,7 +43,7 @@ public:
         int64_t Added = static_cast<int64_t>(Len) + (Last ? 0 : 2);
         if (CharCount + Added > 2147483647 || static_cast<int64_t>(Len) > QuillMaxParLength)
             throw Exception("Text too long");
-        auto Index = static_cast<int32_t>(List.Starts.size());
+        int32_t Index = List.Count();
         if (Len >= 1) {
             if (Open != Follows) List.Jumps.emplace_back(Index, Open);
             Open[Len] = 0;
@@ -55,7 +52,7 @@ public:
             Next = Open;
         }
         if (StyleAtStart != 0) List.Styles.emplace_back(Index, StyleAtStart);
-        List.Starts.push_back(static_cast<int32_t>(CharCount));
+        List.Add(static_cast<int32_t>(CharCount));
         CharCount += Added;
         Open = Next;
     }

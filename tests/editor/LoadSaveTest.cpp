@@ -80,6 +80,28 @@ TEST(Load, TextsStayWholeAndZeroTerminatedAcrossPoolBlocks) {
     }
 }
 
+// A load keeps its paragraphs' starts in chunks that go as the records
+// are made: paragraphs far below, in later chunks, are still found, before
+// and after an edit.
+TEST(Load, ParagraphsFarBelowTheRecordsMadeAreFound) {
+    TQuillDocument D;
+    std::string Text;
+    for (int I = 0; I < 200000; ++I) Text += "abc\r\n";
+    TStringStream S(Text);
+    D.LoadText(S, {}, nullptr);
+    EXPECT_EQ(D.ParagraphAt(5 * 170000 + 1), 170000);
+    EXPECT_EQ(D.ParagraphStart(190000), 5 * 190000);
+    EXPECT_EQ(D.Paragraph(140000).Length, 3);
+    EXPECT_EQ(D.ParagraphAt(5 * 199999 + 2), 199999);
+    D.Replace(5 * 150000, 5 * 150000, "x\r\n", true, false);
+    EXPECT_EQ(D.ParagraphAt(5 * 199999 + 5), 200000);
+    EXPECT_EQ(D.ParagraphStart(200000), 5 * 199999 + 3);
+    EXPECT_EQ(D.GetParagraphText(200000), "abc");
+    EXPECT_EQ(D.ParagraphCount(), 200002);
+    Text.insert(5 * 150000, "x\r\n");
+    EXPECT_EQ(D.GetTextRange(0, D.CharCount()), Text);
+}
+
 TEST(Load, ALineBreakAtABlockBoundaryPairsWithTheNextBlock) {
     TQuillEditor M(nullptr);
     std::string T(65499, 'a');
