@@ -394,6 +394,12 @@ void TQuillEditor::FormatInBackground(bool ProcessOthers) {
     }
     if (FWindow) FWidthForLayout = FWindow->ClientWidth();
     int64_t Limit = Now() + SliceMs;
+    // The records of a load are made ahead of layout, a batch at a time
+    // while no input waits, so that a jump far down soon finds them made
+    // (making a 3M-line file's all at once cost Ctrl+End 0.8 s under Wine).
+    constexpr int32_t MakeBatch = 4096;
+    while (FLayouts.Count() < Count && Now() < Limit && !(FWindow && FWindow->InputPending()))
+        MakeLayouts(std::min(Count - 1, FLayouts.Count() + MakeBatch - 1));
     int32_t StartPar = FLayoutFrontier;
     bool Any = false;
     int64_t LastProgress = Now();
