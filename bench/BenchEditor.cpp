@@ -236,6 +236,37 @@ double TypeKey(TQuillMemo* E, WPARAM Ch, int Busy = 0) {
     return T;
 }
 
+// The platform's floor for a key: a message that does nothing, queued by
+// the same thread and timed the same way while the loop idles (under Wine
+// waking an idle loop and finding its queue empty are round trips to the
+// Wine server). Milliseconds, the median of Count.
+double IdleWakeFloor(HWND Wnd, int Count) {
+    std::vector<double> T;
+    for (int I = 0; I < Count; ++I) {
+        std::atomic<int64_t> Queued{0};
+        KeyPoster().After(20 + I % 7 * 4, [&] {
+            Queued = std::chrono::steady_clock::now().time_since_epoch().count();
+            PostMessageA(Wnd, WM_NULL, 0, 0);
+        });
+        MSG Msg;
+        bool Seen = false;
+        int64_t Now = 0;
+        for (;;) {
+            if (Application->ProcessMessage(Msg)) {
+                if (Msg.message == WM_NULL && Msg.hwnd == Wnd) Seen = true;
+                continue;
+            }
+            Now = std::chrono::steady_clock::now().time_since_epoch().count();
+            if (Seen) break;
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+        }
+        KeyPoster().Wait();
+        T.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::duration(Now - Queued)).count());
+    }
+    std::sort(T.begin(), T.end());
+    return T[T.size() / 2];
+}
+
 // The first key at a new place and the first Enter there move the
 // document's paragraph storage to it (its cost grows with the distance from
 // the last edit) and may scroll the view there: reported apart from the
@@ -254,13 +285,16 @@ void Report(const char* Name, std::vector<double> T) {
                 T[T.size() / 2], T.back(), T.size(), Far);
 }
 
-// Typing at Pos: letters with an Enter now and then, as a user types.
-void TypeAt(TQuillMemo* E, int32_t Pos, const char* Name) {
+// Typing at Pos: letters with an Enter now and then, as a user types. Keys
+// follow each other at once (as when a key repeats), or with Spaced keys
+// 20-45 ms apart from the poster thread, each finding the loop idle.
+void TypeAt(TQuillMemo* E, int32_t Pos, const char* Name, bool Spaced = false) {
     E->SetSelStart(Pos);
     E->ScrollCaretIntoView();
     UpdateWindow(E->Handle());
     std::vector<double> T;
-    for (int I = 0; I < 200; ++I) T.push_back(TypeKey(E, I % 40 == 39 ? '\r' : static_cast<WPARAM>('a' + I % 26)));
+    for (int I = 0; I < 200; ++I)
+        T.push_back(TypeKey(E, I % 40 == 39 ? '\r' : static_cast<WPARAM>('a' + I % 26), Spaced ? 20 + I % 7 * 4 : 0));
     Report(Name, T);
 }
 
@@ -328,8 +362,11 @@ void BenchWindow(const std::string& Text, bool Ide) {
     auto T3 = std::chrono::steady_clock::now();
     std::printf("layout done:     %8.1f ms after the first paint\n", Ms(T2, T3));
     if (Busy.size() > 1) Report("typing (layout):", Busy);
+    std::printf("idle loop woken: %8.3f ms median (a queued message that does nothing: the floor under each key)\n",
+                IdleWakeFloor(E->Handle(), 40));
     TypeAt(E, E->CharCount(), "typing at end:  ");
     TypeAt(E, E->CharCount() / 2, "typing (mid):   ");
+    TypeAt(E, E->CharCount() / 3, "typing, spaced: ", true);
     // The status bar follows the caret once the loop has shown the keys.
     Sleep(50);
     Application->ProcessMessages();

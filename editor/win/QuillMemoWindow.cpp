@@ -361,12 +361,10 @@ void TQuillMemo::WndProc(TMessage& Message) {
         case WM_KEYDOWN:
         case WM_CHAR:
             TQuillMemoBase::WndProc(Message);
-            // Background layout waits a whole period of its timer again: the
-            // loop finds nothing to do first, and under Wine that is when the
-            // painted key reaches the screen (a slice right away would hold
-            // it back). A key's WM_CHAR comes well within the period its
-            // WM_KEYDOWN started.
-            if (FBackgroundActive && FSide && FSide->SinceArmed() > 1) FSide->ArmFormatTimer(true);
+            // Background layout waits: the loop finds nothing to do first,
+            // and under Wine that is when the painted key reaches the screen;
+            // the next keys of a burst find no slice running.
+            if (FBackgroundActive && FSide) FSide->HoldFormatForTyping();
             return;
         case WM_VSCROLL:
             VScroll(LOWORD(Message.WParam));

@@ -101,11 +101,20 @@ void TQuillWindowSide::ViewScrolled(int32_t OldY, int32_t OldX) { FMemo->ViewScr
 
 void TQuillWindowSide::ScheduleFormatStep() { ArmFormatTimer(false); }
 
-void TQuillWindowSide::ArmFormatTimer(bool Restart) {
+void TQuillWindowSide::ArmFormatTimer(bool Restart, unsigned Delay) {
     if (!FMemo->HandleAllocated() || FInTick || (FTimerOn && !Restart)) return;
-    SetTimer(FMemo->Handle(), QuillFormatTimer, USER_TIMER_MINIMUM, nullptr);
+    SetTimer(FMemo->Handle(), QuillFormatTimer, Delay, nullptr);
     FTimerOn = true;
     FTimerSetAt = FMemo->Now();
+    FTimerDelay = Delay;
+}
+
+void TQuillWindowSide::HoldFormatForTyping() {
+    // Half a second covers the gaps between a typist's keys. A key's
+    // WM_CHAR follows its WM_KEYDOWN at once: one arming serves both.
+    constexpr unsigned TypingPause = 500;
+    if (FTimerOn && FTimerDelay == TypingPause && SinceArmed() <= 1) return;
+    ArmFormatTimer(true, TypingPause);
 }
 
 void TQuillWindowSide::BeginFormatTick() {

@@ -59,8 +59,12 @@ public:
     // The layout timer: WM_TIMER comes after input and WM_PAINT; a posted
     // message would not. It is armed once for the slices of a tick (arming
     // is a round trip to the window server under Wine); Restart puts its
-    // next tick a whole period away.
-    void ArmFormatTimer(bool Restart);
+    // next tick a whole period (Delay) away.
+    void ArmFormatTimer(bool Restart, unsigned Delay = USER_TIMER_MINIMUM);
+    // A key was handled: layout waits till the user stops typing for a
+    // moment, so that keys in a burst never wait for a running slice (the
+    // first waits for at most one look at the queue).
+    void HoldFormatForTyping();
     // A tick's slices run with the timer off (a due timer counts as waiting
     // input) and arm it at the end (Again) a whole period away, so that the
     // loop goes idle first.
@@ -96,4 +100,5 @@ private:
     bool FInTick = false;
     bool FSawInput = false;
     int64_t FTimerSetAt = 0;
+    unsigned FTimerDelay = 0;
 };
