@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "editor/win/QuillMemo.h"
+#include "editor/win/ScrollBarShaft.h"
 
 namespace {
 constexpr int64_t MaxUnits = 32760;
@@ -17,10 +18,11 @@ bool SameLook(const SCROLLBARINFO& A, const SCROLLBARINFO& B) {
            A.xyThumbBottom == B.xyThumbBottom && std::equal(std::begin(A.rgstate), std::end(A.rgstate), B.rgstate);
 }
 
-// Drawing a scroll bar can take milliseconds (a themed bar under Wine takes
-// several), and in a long text a keystroke moves the thumb by no pixel: the
-// values are set without drawing, and the bar is painted again, with the
-// window, only when it looks different.
+// Drawing a whole scroll bar can take milliseconds (a themed bar under Wine
+// takes 6-13), and in a long text a keystroke moves the thumb by no pixel:
+// the values are set without drawing, a thumb that moved is drawn at once
+// with its tracks, and the bar is painted again by the system, with the
+// window, only when more of it looks different.
 void SetScrollInfoQuietly(HWND Wnd, int Bar, const SCROLLINFO& Info) {
     const LONG Object = Bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL;
     SCROLLBARINFO Before{}, After{};
@@ -30,11 +32,12 @@ void SetScrollInfoQuietly(HWND Wnd, int Bar, const SCROLLINFO& Info) {
         return;
     }
     SetScrollInfo(Wnd, Bar, &Info, FALSE);
-    if (GetScrollBarInfo(Wnd, Object, &After) && SameLook(Before, After)) return;
+    const bool Known = GetScrollBarInfo(Wnd, Object, &After);
+    if (Known && (SameLook(Before, After) || DrawScrollBarShaft(Wnd, Bar, Before, After))) return;
     // The bar lies in the frame, outside the client area.
     RECT R = After.rcScrollBar;
     MapWindowPoints(nullptr, Wnd, reinterpret_cast<POINT*>(&R), 2);
-    RedrawWindow(Wnd, &R, nullptr, RDW_FRAME | RDW_INVALIDATE);
+    RedrawWindow(Wnd, Known ? &R : nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 }  // namespace
 
