@@ -48,7 +48,16 @@ void TQuillMemo::UpdateScrollBars() {
         bool& B;
         ~TReset() { B = false; }
     } Reset{FInScrollUpdate};
-    int32_t ClientW = ClientWidth(), ClientH = ClientHeight();
+    // A bar shown or hidden resizes the client area, and with it the other
+    // bar's page: the bars are set once more for the new size.
+    for (int Pass = 0; Pass < 2; ++Pass) {
+        const int32_t ClientW = ClientWidth(), ClientH = ClientHeight();
+        SetScrollBarValues(ClientW, ClientH);
+        if (ClientWidth() == ClientW && ClientHeight() == ClientH) break;
+    }
+}
+
+void TQuillMemo::SetScrollBarValues(int32_t ClientW, int32_t ClientH) {
     int32_t LH = std::max(FLineHeightPx, 1);
     // Until its first paint the window is still being placed, and each move
     // or size draws its frame again: the bars show no text till then (a

@@ -148,6 +148,7 @@ TEST_F(EditorWindowTest, TheScrollBarsShowTheThumbWhereTheViewIs) {
     EXPECT_NE(BarPixels(OBJID_HSCROLL), AtLeft);
     Key(VK_HOME);
     ExpectBarsAsRedrawn("Home");
+    EXPECT_EQ(BarPixels(OBJID_HSCROLL), AtLeft);
     for (int I = 0; I < 40; ++I) Key(VK_RETURN);
     ExpectBarsAsRedrawn("Enter");
     Key(VK_PRIOR);
