@@ -1,5 +1,6 @@
 #include "editor/win/QuillGutter.h"
 
+#include <algorithm>
 #include <string>
 
 #include "framework/classes/TypeInfo.h"
@@ -113,24 +114,58 @@ void TQuillGutter::EditorMessage(const TMessage& Message) {
             return;
         }
         case QM_VSCROLLED:
-            if (FMemo->LineCount() == FLineCount && Parent() && Parent()->HandleAllocated()) {
-                RECT R = ToRECT(BoundsRect());
-                ScrollWindow(Parent()->Handle(), 0, FScrollY - FMemo->ScrollY(), &R, &R);
-                FScrollY = FMemo->ScrollY();
-            } else
-                Invalidate();
+        case QM_TEXTCHANGED:
+            FollowEditor(true);
             return;
         case QM_FONTCHANGED:
             Invalidate();
             return;
-        case QM_TEXTCHANGED: {
-            bool Moved = FMemo->LineCount() != FLineCount;
-            for (int I = 0; I < BookmarkCount && !Moved; ++I) Moved = BookmarkLine(I) != FMarkLines[I];
-            if (Moved) Invalidate();
-            FLineCount = FMemo->LineCount();
-            return;
-        }
     }
+}
+
+// A row shows the number of the editor's line beside it, so the numbers
+// move with the editor's pixels (MovePixels; a paint cannot move them and
+// paints all again); otherwise only rows whose line came or went (the line
+// count changed) or whose bookmark moved are painted again. Enter in the
+// middle of the text changes no number beside any row.
+void TQuillGutter::FollowEditor(bool MovePixels) {
+    bool Known = FLineCount >= 0;
+    int32_t OldCount = FLineCount;
+    FLineCount = FMemo->LineCount();
+    if (!Known || !Visible() || !Parent() || !Parent()->HandleAllocated() || !FMemo->HandleAllocated()) {
+        FScrollY = FMemo->ScrollY();
+        for (int I = 0; I < BookmarkCount; ++I) FMarkLines[I] = BookmarkLine(I);
+        Invalidate();
+        return;
+    }
+    if (FMemo->ScrollY() != FScrollY) {
+        RECT R = ToRECT(BoundsRect());
+        if (MovePixels)
+            ScrollWindow(Parent()->Handle(), 0, FScrollY - FMemo->ScrollY(), &R, &R);
+        else
+            Invalidate();
+        FScrollY = FMemo->ScrollY();
+    }
+    if (FLineCount != OldCount && FLineNumbers) InvalidateRows(std::min(FLineCount, OldCount), std::max(FLineCount, OldCount) - 1);
+    for (int I = 0; I < BookmarkCount; ++I) {
+        int32_t Line = BookmarkLine(I);
+        if (Line == FMarkLines[I]) continue;
+        InvalidateRows(FMarkLines[I], FMarkLines[I]);
+        InvalidateRows(Line, Line);
+        FMarkLines[I] = Line;
+    }
+}
+
+void TQuillGutter::InvalidateRows(int32_t First, int32_t Last) {
+    const int32_t LH = FMemo->EffectiveLineHeight();
+    if (First < 0 || Last < First || LH <= 0) return;
+    // Rows in the parent's pixels, where this control paints.
+    const int64_t LineZero = static_cast<int64_t>(FMemo->ClientOrigin().Y) - ClientOrigin().Y + Top() - FScrollY;
+    const int64_t Y1 = std::max<int64_t>(LineZero + static_cast<int64_t>(First) * LH, Top());
+    const int64_t Y2 = std::min<int64_t>(LineZero + (static_cast<int64_t>(Last) + 1) * LH, Top() + Height());
+    if (Y1 >= Y2) return;
+    RECT R{Left(), static_cast<LONG>(Y1), Left() + Width(), static_cast<LONG>(Y2)};
+    InvalidateRect(Parent()->Handle(), &R, FALSE);
 }
 
 void TQuillGutter::Paint() {
@@ -149,13 +184,9 @@ void TQuillGutter::Paint() {
         C->LineTo(W + 1, Clip.Bottom);
     }
     if (!FMemo || !FMemo->HandleAllocated()) return;
-    FScrollY = FMemo->ScrollY();
-    if (FMemo->LineCount() != FLineCount) {
-        FLineCount = FMemo->LineCount();
-        Invalidate();
-        return;
-    }
-    for (int I = 0; I < BookmarkCount; ++I) FMarkLines[I] = BookmarkLine(I);
+    // The view may have moved or lines come and gone without the editor
+    // saying so (layout in the background).
+    FollowEditor(false);
     const int32_t LH = FMemo->EffectiveLineHeight();
     if (LH <= 0) return;
     const TPoint EditorOrigin = FMemo->ClientOrigin();

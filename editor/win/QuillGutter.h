@@ -44,6 +44,9 @@ protected:
 
 private:
     void EditorMessage(const TMessage& Message);
+    void FollowEditor(bool MovePixels);
+    // Marks the rows beside the editor's display lines First..Last for painting.
+    void InvalidateRows(int32_t First, int32_t Last);
     void FreeBookmarks();
     void LoadIcons();
 

@@ -133,6 +133,7 @@ void TQuillMemo::DestroyWindowHandle() {
     StopAutoScroll();
     // The window's timers go with it: the next window starts layout afresh.
     FBackgroundActive = false;
+    if (FSide) FSide->FormatTimerGone();
     TQuillMemoBase::DestroyWindowHandle();
 }
 
@@ -289,13 +290,22 @@ void TQuillMemo::UpdateCaret(bool Recreate) {
 // ---- the window procedure
 
 void TQuillMemo::FormatTimerTick() {
-    KillTimer(FHandle, QuillFormatTimer);
     // Slices follow each other while nothing else waits, so layout runs at
-    // full speed when the user does nothing and yields within one slice.
+    // full speed when the user does nothing and yields within one slice. A
+    // slice that stopped for waiting input has just asked: not again. While
+    // updates are held nothing is laid out, and the timer waits for them.
+    FSide->BeginFormatTick();
     int64_t Until = Now() + 250;
-    do
-        FormatInBackground(true);
-    while (FBackgroundActive && FUpdateMode == umBackground && FWindow && !FWindow->InputPending() && Now() < Until);
+    try {
+        do
+            FormatInBackground(true);
+        while (!FSide->SawInput() && FBackgroundActive && FUpdateMode == umBackground && FUpdateCount == 0 &&
+               !FSide->InputPending() && Now() < Until);
+    } catch (...) {
+        FSide->EndFormatTick(false);
+        throw;
+    }
+    FSide->EndFormatTick(FBackgroundActive && FUpdateMode == umBackground);
 }
 
 void TQuillMemo::WndProc(TMessage& Message) {
@@ -351,10 +361,12 @@ void TQuillMemo::WndProc(TMessage& Message) {
         case WM_KEYDOWN:
         case WM_CHAR:
             TQuillMemoBase::WndProc(Message);
-            // Background layout waits for its timer again: the loop finds
-            // nothing to do first, and under Wine that is when the painted
-            // key reaches the screen (a slice right away would hold it back).
-            if (FBackgroundActive && FSide) FSide->ScheduleFormatStep();
+            // Background layout waits a whole period of its timer again: the
+            // loop finds nothing to do first, and under Wine that is when the
+            // painted key reaches the screen (a slice right away would hold
+            // it back). A key's WM_CHAR comes well within the period its
+            // WM_KEYDOWN started.
+            if (FBackgroundActive && FSide && FSide->SinceArmed() > 1) FSide->ArmFormatTimer(true);
             return;
         case WM_VSCROLL:
             VScroll(LOWORD(Message.WParam));

@@ -99,13 +99,37 @@ void TQuillWindowSide::PlaceCaret() {
 
 void TQuillWindowSide::ViewScrolled(int32_t OldY, int32_t OldX) { FMemo->ViewScrolled(OldY, OldX); }
 
-void TQuillWindowSide::ScheduleFormatStep() {
-    // WM_TIMER comes after input and WM_PAINT; a posted message would not.
-    if (FMemo->HandleAllocated()) SetTimer(FMemo->Handle(), QuillFormatTimer, USER_TIMER_MINIMUM, nullptr);
+void TQuillWindowSide::ScheduleFormatStep() { ArmFormatTimer(false); }
+
+void TQuillWindowSide::ArmFormatTimer(bool Restart) {
+    if (!FMemo->HandleAllocated() || FInTick || (FTimerOn && !Restart)) return;
+    SetTimer(FMemo->Handle(), QuillFormatTimer, USER_TIMER_MINIMUM, nullptr);
+    FTimerOn = true;
+    FTimerSetAt = FMemo->Now();
 }
 
+void TQuillWindowSide::BeginFormatTick() {
+    if (FMemo->HandleAllocated()) KillTimer(FMemo->Handle(), QuillFormatTimer);
+    FTimerOn = false;
+    FInTick = true;
+    FSawInput = false;
+}
+
+void TQuillWindowSide::EndFormatTick(bool Again) {
+    FInTick = false;
+    if (Again) ArmFormatTimer(true);
+}
+
+int64_t TQuillWindowSide::SinceArmed() const { return FMemo->Now() - FTimerSetAt; }
+
 bool TQuillWindowSide::InputPending() {
-    return HIWORD(GetQueueStatus(QS_INPUT | QS_PAINT | QS_POSTMESSAGE | QS_SENDMESSAGE | QS_HOTKEY)) != 0;
+    // What is in the queue now, not only what came since the last look: a
+    // look elsewhere (the loop's, the system's own) clears the news. A due
+    // timer of another kind (the code window's status, the caret's blink)
+    // is served too; layout's own timer is off while its slices run.
+    if (GetQueueStatus(QS_INPUT | QS_PAINT | QS_POSTMESSAGE | QS_SENDMESSAGE | QS_HOTKEY | QS_TIMER) == 0) return false;
+    FSawInput = true;
+    return true;
 }
 
 bool TQuillWindowSide::Terminating() { return Application && Application->Terminated(); }

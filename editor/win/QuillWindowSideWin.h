@@ -56,6 +56,23 @@ public:
     bool InputPending() override;
     bool Terminating() override;
 
+    // The layout timer: WM_TIMER comes after input and WM_PAINT; a posted
+    // message would not. It is armed once for the slices of a tick (arming
+    // is a round trip to the window server under Wine); Restart puts its
+    // next tick a whole period away.
+    void ArmFormatTimer(bool Restart);
+    // A tick's slices run with the timer off (a due timer counts as waiting
+    // input) and arm it at the end (Again) a whole period away, so that the
+    // loop goes idle first.
+    void BeginFormatTick();
+    void EndFormatTick(bool Again);
+    // The window went, and its timer with it.
+    void FormatTimerGone() { FTimerOn = FInTick = false; }
+    // InputPending found something waiting since the tick began.
+    bool SawInput() const { return FSawInput; }
+    // Milliseconds since the timer was last armed.
+    int64_t SinceArmed() const;
+
     // The measuring context (a memory context: usable before the window shows).
     HDC DC() const { return FDC; }
     void ForgetFont() {
@@ -75,4 +92,8 @@ private:
     // Widths of single characters per selected font, -1 until measured.
     std::vector<std::array<int32_t, 256>> FWidths;
     int32_t FPrintWidth = 0;
+    bool FTimerOn = false;
+    bool FInTick = false;
+    bool FSawInput = false;
+    int64_t FTimerSetAt = 0;
 };

@@ -40,7 +40,16 @@ QRN_PUBLISHED(TStatusPanel) {
 TStatusPanels::TStatusPanels(TStatusBar* AOwner)
     : TOwnedCollection(AOwner, TStatusPanel::StaticClass()), FOwner(AOwner) {}
 
-void TStatusPanels::Update(TCollectionItem*) { FOwner->UpdatePanels(); }
+// A panel's new text redraws that panel only (the caret's row and column
+// change with every key); anything else lays out the whole bar again.
+void TStatusPanels::Update(TCollectionItem* Item) {
+    if (!Item) {
+        FOwner->UpdatePanels();
+    } else if (FOwner->FHandle && !FOwner->FSimplePanel) {
+        SendMessageA(FOwner->FHandle, SB_SETTEXTA, static_cast<WPARAM>(Item->Index()),
+                     reinterpret_cast<LPARAM>(static_cast<TStatusPanel*>(Item)->Text().c_str()));
+    }
+}
 
 QRN_PUBLISHED(TStatusPanels) {}
 

@@ -20,6 +20,8 @@ constexpr int ListHeight = 80;
 constexpr int HintHeight = 18;
 constexpr TColor HintColor = 0xB0FFFF;
 constexpr int ListPage = 10;
+// Beside the editor's own timers (1 and 2).
+constexpr uintptr_t StatusTimer = 3;
 
 }  // namespace
 
@@ -81,6 +83,13 @@ TPoint TQuillMemoCI::CaretPixel() {
 // ---- message filter
 
 void TQuillMemoCI::WndProc(TMessage& Message) {
+    if (Message.Msg == WM_TIMER && Message.WParam == StatusTimer) {
+        KillTimer(Handle(), StatusTimer);
+        FStatusDue = false;
+        ShowCaretPlace();
+        return;
+    }
+    if (Message.Msg == WM_DESTROY) FStatusDue = false;  // the timer goes with the window
     try {
         bool Used = false;
         switch (FAssistMode) {
@@ -310,6 +319,19 @@ void TQuillMemoCI::PaintHint(TObject*) {
 
 void TQuillMemoCI::CaretMoved(TObject*) {
     if (FAssistMode == amHint) DoHintAction(FHint.CaretMoved(CaretColumn(), CaretLine(), CharLeftOfCaret()));
+    if (!FStatus) return;
+    // The row and column follow once the typed text is on the screen: the
+    // status bar paints a changed panel at once (more than a millisecond
+    // under Wine), which held back every key. Keys in a burst share one.
+    if (!HandleAllocated()) {
+        ShowCaretPlace();
+    } else if (!FStatusDue) {
+        SetTimer(Handle(), StatusTimer, USER_TIMER_MINIMUM, nullptr);
+        FStatusDue = true;
+    }
+}
+
+void TQuillMemoCI::ShowCaretPlace() {
     if (FStatus && FStatus->Panels()->Count() >= 2) {
         FStatus->Panels()->Items(0)->SetText(ListTexts::RowPanel(CaretLine()));
         FStatus->Panels()->Items(1)->SetText(ListTexts::ColumnPanel(CaretColumn()));

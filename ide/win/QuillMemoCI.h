@@ -67,6 +67,7 @@ private:
     void PaintHint(TObject* Sender);
     void ListDblClick(TObject* Sender);
     void CaretMoved(TObject* Sender);
+    void ShowCaretPlace();
     void DoHintAction(THintAction Action);
     TPoint CaretPixel();
     char CharLeftOfCaret();
@@ -78,6 +79,7 @@ private:
     TListBox* FList = nullptr;         // owned as a child component
     TCustomForm* FHintForm = nullptr;  // no owner: freed here
     TStatusBar* FStatus = nullptr;
+    bool FStatusDue = false;  // the status timer runs
     TAssistMode FAssistMode = amNormal;
     bool FCtrlDown = false;
     bool FListLoaded = false;

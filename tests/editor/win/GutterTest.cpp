@@ -145,6 +145,37 @@ TEST_F(GutterTest, PaintsNumbersAndIconsInStepWithTheEditor) {
     EXPECT_GT(Dark, 0);
 }
 
+// Only rows whose number or mark changed are painted again, and the numbers
+// move with the editor's pixels: after lines added and removed in the
+// middle and at the end, a bookmark moved by them and the view scrolled,
+// the gutter looks as a full redraw paints it.
+TEST_F(GutterTest, RowsPaintedAfterEditsAndScrollingEqualAFullRedraw) {
+    auto Pixels = [&] {
+        HDC DC = GetDC(Form->Handle());
+        std::vector<COLORREF> P;
+        for (int Y = 8; Y < 208; ++Y)
+            for (int X = 320; X < 350; ++X) P.push_back(GetPixel(DC, X, Y));
+        ReleaseDC(Form->Handle(), DC);
+        return P;
+    };
+    Gutter->ToggleBookmark(52, 2);
+    Key(VK_END, kmCtrl);
+    Form->Repaint();
+    Pump();
+    Editor->SetCaretLine(50);
+    Type("\r\r");
+    Key(VK_BACK);
+    Key(VK_END, kmCtrl);
+    Type("\r");
+    Editor->Perform(WM_VSCROLL, SB_LINEUP, 0);
+    Pump();
+    ASSERT_EQ(Gutter->BookmarkLine(2), 53);
+    const std::vector<COLORREF> Shown = Pixels();
+    Form->Repaint();
+    Pump();
+    EXPECT_EQ(Shown, Pixels());
+}
+
 TEST_F(GutterTest, AClickOnAContextRegionSendsItsTextToAttachedControls) {
     Editor->Keywords()->AddKeyword("INVOKE", koWholeWord, 0, 9, 0, -1, 255);
     LoadText(*Editor, "x invoke y");
