@@ -101,6 +101,7 @@ private:
     void RelayoutForWidth(int32_t Width);
     int32_t BackIndentStart(int32_t Pos, std::string* Pad);
     bool CaretAtLineEnd();
+    void SetScrollBarValues(int32_t ClientW, int32_t ClientH);
     void VScroll(int Code);
     void FormatTimerTick();
     void HScroll(int Code);

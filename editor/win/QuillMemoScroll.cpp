@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "editor/win/QuillMemo.h"
+#include "editor/win/ScrollBarShaft.h"
 
 namespace {
 constexpr int64_t MaxUnits = 32760;
@@ -17,10 +18,11 @@ bool SameLook(const SCROLLBARINFO& A, const SCROLLBARINFO& B) {
            A.xyThumbBottom == B.xyThumbBottom && std::equal(std::begin(A.rgstate), std::end(A.rgstate), B.rgstate);
 }
 
-// Drawing a scroll bar can take milliseconds (a themed bar under Wine takes
-// several), and in a long text a keystroke moves the thumb by no pixel: the
-// values are set without drawing, and the bar is painted again, with the
-// window, only when it looks different.
+// Drawing a whole scroll bar can take milliseconds (a themed bar under Wine
+// takes 6-13), and in a long text a keystroke moves the thumb by no pixel:
+// the values are set without drawing, a thumb that moved is drawn at once
+// with its tracks, and the bar is painted again by the system, with the
+// window, only when more of it looks different.
 void SetScrollInfoQuietly(HWND Wnd, int Bar, const SCROLLINFO& Info) {
     const LONG Object = Bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL;
     SCROLLBARINFO Before{}, After{};
@@ -30,11 +32,12 @@ void SetScrollInfoQuietly(HWND Wnd, int Bar, const SCROLLINFO& Info) {
         return;
     }
     SetScrollInfo(Wnd, Bar, &Info, FALSE);
-    if (GetScrollBarInfo(Wnd, Object, &After) && SameLook(Before, After)) return;
+    const bool Known = GetScrollBarInfo(Wnd, Object, &After);
+    if (Known && (SameLook(Before, After) || DrawScrollBarShaft(Wnd, Bar, Before, After))) return;
     // The bar lies in the frame, outside the client area.
     RECT R = After.rcScrollBar;
     MapWindowPoints(nullptr, Wnd, reinterpret_cast<POINT*>(&R), 2);
-    RedrawWindow(Wnd, &R, nullptr, RDW_FRAME | RDW_INVALIDATE);
+    RedrawWindow(Wnd, Known ? &R : nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 }  // namespace
 
@@ -45,7 +48,16 @@ void TQuillMemo::UpdateScrollBars() {
         bool& B;
         ~TReset() { B = false; }
     } Reset{FInScrollUpdate};
-    int32_t ClientW = ClientWidth(), ClientH = ClientHeight();
+    // A bar shown or hidden resizes the client area, and with it the other
+    // bar's page: the bars are set once more for the new size.
+    for (int Pass = 0; Pass < 2; ++Pass) {
+        const int32_t ClientW = ClientWidth(), ClientH = ClientHeight();
+        SetScrollBarValues(ClientW, ClientH);
+        if (ClientWidth() == ClientW && ClientHeight() == ClientH) break;
+    }
+}
+
+void TQuillMemo::SetScrollBarValues(int32_t ClientW, int32_t ClientH) {
     int32_t LH = std::max(FLineHeightPx, 1);
     // Until its first paint the window is still being placed, and each move
     // or size draws its frame again: the bars show no text till then (a

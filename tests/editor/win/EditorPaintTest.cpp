@@ -108,36 +108,51 @@ TEST_F(EditorWindowTest, ScreenshotOfHighlightedAssembler) {
     EXPECT_GT(CountPixels(Editor->Handle(), All, RGB(160, 0, 0)), 5);   // registers
 }
 
-// Scroll bars are set without drawing when their picture stays the same: a
-// jump that moves the thumb must still leave the bar as a full redraw shows it.
-TEST_F(EditorWindowTest, TheScrollBarShowsTheThumbWhereTheViewIs) {
+// Scroll bars are set without drawing when their picture stays the same,
+// and a thumb that moved is drawn by the editor with its tracks: jumps,
+// sideways moves and typed lines must leave both bars as the system's full
+// redraw shows them.
+TEST_F(EditorWindowTest, TheScrollBarsShowTheThumbWhereTheViewIs) {
     std::string Text;
     for (int I = 0; I < 3000; ++I) Text += "line " + std::to_string(I) + "\r\n";
-    Editor->SetScrollBars(ssVertical);
+    Text += std::string(400, 'w');
+    Editor->SetScrollBars(ssBoth);
     LoadText(*Editor, Text);
     Pump();
-    auto BarPixels = [&] {
+    auto BarPixels = [&](LONG Object) {
         SCROLLBARINFO Info{};
         Info.cbSize = sizeof(Info);
-        EXPECT_TRUE(GetScrollBarInfo(Editor->Handle(), OBJID_VSCROLL, &Info));
+        EXPECT_TRUE(GetScrollBarInfo(Editor->Handle(), Object, &Info));
         RECT W{};
         GetWindowRect(Editor->Handle(), &W);
         HDC DC = GetWindowDC(Editor->Handle());
         std::vector<COLORREF> Pixels;
         for (LONG Y = Info.rcScrollBar.top; Y < Info.rcScrollBar.bottom; ++Y)
-            for (LONG X = Info.rcScrollBar.left; X < Info.rcScrollBar.right; X += 3)
+            for (LONG X = Info.rcScrollBar.left; X < Info.rcScrollBar.right; ++X)
                 Pixels.push_back(GetPixel(DC, X - W.left, Y - W.top));
         ReleaseDC(Editor->Handle(), DC);
         return Pixels;
     };
-    const std::vector<COLORREF> AtTop = BarPixels();
+    auto ExpectBarsAsRedrawn = [&](const char* After) {
+        Pump();
+        const std::vector<COLORREF> V = BarPixels(OBJID_VSCROLL), H = BarPixels(OBJID_HSCROLL);
+        RedrawWindow(Editor->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        Pump();
+        EXPECT_EQ(V, BarPixels(OBJID_VSCROLL)) << After;
+        EXPECT_EQ(H, BarPixels(OBJID_HSCROLL)) << After;
+    };
+    const std::vector<COLORREF> AtTop = BarPixels(OBJID_VSCROLL), AtLeft = BarPixels(OBJID_HSCROLL);
     Key(VK_END, kmCtrl);
-    Pump();
-    const std::vector<COLORREF> Shown = BarPixels();
-    RedrawWindow(Editor->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    Pump();
-    EXPECT_NE(BarPixels(), AtTop);
-    EXPECT_EQ(Shown, BarPixels());
+    ExpectBarsAsRedrawn("Ctrl+End");
+    EXPECT_NE(BarPixels(OBJID_VSCROLL), AtTop);
+    EXPECT_NE(BarPixels(OBJID_HSCROLL), AtLeft);
+    Key(VK_HOME);
+    ExpectBarsAsRedrawn("Home");
+    EXPECT_EQ(BarPixels(OBJID_HSCROLL), AtLeft);
+    for (int I = 0; I < 40; ++I) Key(VK_RETURN);
+    ExpectBarsAsRedrawn("Enter");
+    Key(VK_PRIOR);
+    ExpectBarsAsRedrawn("Page Up");
 }
 
 // A keystroke repaints only its own line unless later lines move or change
