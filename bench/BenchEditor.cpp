@@ -188,6 +188,26 @@ TKeyPoster& KeyPoster() {
     return Poster;
 }
 
+// Runs the application's loop until a message Msg for Wnd has been handled,
+// nothing is left to paint and the loop is idle; milliseconds from Queued
+// (a steady clock count, set by whoever queued the message) until then.
+double LoopUntilHandled(HWND Wnd, UINT Awaited, const std::atomic<int64_t>& Queued) {
+    MSG Msg;
+    bool Seen = false;
+    int64_t Now = 0;
+    for (;;) {
+        if (Application->ProcessMessage(Msg)) {
+            if (Msg.message == Awaited && Msg.hwnd == Wnd) Seen = true;
+            continue;
+        }
+        // The loop is idle now; asking whether all is painted is the bench's own cost.
+        Now = std::chrono::steady_clock::now().time_since_epoch().count();
+        if (Seen && !GetUpdateRect(Wnd, nullptr, FALSE)) break;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::duration(Now - Queued)).count();
+}
+
 // A key as a user's key goes: WM_KEYDOWN queued for the focused editor and
 // dispatched by the application's message loop (whose TranslateMessage
 // queues the WM_CHAR), timed from the moment it is queued until the change
@@ -211,20 +231,8 @@ double TypeKey(TQuillMemo* E, WPARAM Ch, int Busy = 0) {
         KeyPoster().After(Busy, Post);
     else
         Post();
+    double T = LoopUntilHandled(Wnd, WM_CHAR, Queued);
     MSG Msg;
-    bool Seen = false;
-    int64_t Now = 0;
-    for (;;) {
-        if (Application->ProcessMessage(Msg)) {
-            if (Msg.message == WM_CHAR && Msg.hwnd == Wnd) Seen = true;
-            continue;
-        }
-        // The loop is idle now; asking whether all is painted is the bench's own cost.
-        Now = std::chrono::steady_clock::now().time_since_epoch().count();
-        if (Seen && !GetUpdateRect(Wnd, nullptr, FALSE)) break;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
-    double T = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::duration(Now - Queued)).count();
     if (Busy > 0) KeyPoster().Wait();
     PostMessageA(Wnd, WM_KEYUP, Vk, Scan | static_cast<LPARAM>(0xC0000001));
     while (Application->ProcessMessage(Msg) && !(Msg.message == WM_KEYUP && Msg.hwnd == Wnd)) {
@@ -248,20 +256,8 @@ double IdleWakeFloor(HWND Wnd, int Count) {
             Queued = std::chrono::steady_clock::now().time_since_epoch().count();
             PostMessageA(Wnd, WM_NULL, 0, 0);
         });
-        MSG Msg;
-        bool Seen = false;
-        int64_t Now = 0;
-        for (;;) {
-            if (Application->ProcessMessage(Msg)) {
-                if (Msg.message == WM_NULL && Msg.hwnd == Wnd) Seen = true;
-                continue;
-            }
-            Now = std::chrono::steady_clock::now().time_since_epoch().count();
-            if (Seen) break;
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-        }
+        T.push_back(LoopUntilHandled(Wnd, WM_NULL, Queued));
         KeyPoster().Wait();
-        T.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::duration(Now - Queued)).count());
     }
     std::sort(T.begin(), T.end());
     return T[T.size() / 2];
