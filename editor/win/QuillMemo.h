@@ -102,6 +102,7 @@ private:
     int32_t BackIndentStart(int32_t Pos, std::string* Pad);
     bool CaretAtLineEnd();
     void SetScrollBarValues(int32_t ClientW, int32_t ClientH);
+    void ClientWidthChanged();
     void VScroll(int Code);
     void FormatTimerTick();
     void HScroll(int Code);
@@ -153,6 +154,9 @@ private:
     int32_t FHUnit = 1;
     int32_t FLastClientWidth = -1;
     bool FInScrollUpdate = false;
+    // A bar shown or hidden changed the client's width, maybe inside a
+    // layout pass: the next paint lays the text out for it.
+    bool FWidthCheckDue = false;
     SCROLLINFO FLastV{}, FLastH{};  // what the bars were last given
     // The bars show the text from the window's first paint on.
     bool FPaintedOnce = false;

@@ -55,6 +55,12 @@ void TQuillMemo::UpdateScrollBars() {
         SetScrollBarValues(ClientW, ClientH);
         if (ClientWidth() == ClientW && ClientHeight() == ClientH) break;
     }
+    // Showing or hiding a bar leaves the window's size as it was: nothing
+    // else tells the layout that the client's width changed.
+    if (FLastClientWidth >= 0 && ClientWidth() != FLastClientWidth) {
+        FWidthCheckDue = true;
+        InvalidateClient(nullptr);
+    }
 }
 
 void TQuillMemo::SetScrollBarValues(int32_t ClientW, int32_t ClientH) {
@@ -100,6 +106,12 @@ void TQuillMemo::SetScrollBarValues(int32_t ClientW, int32_t ClientH) {
 void TQuillMemo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     TQuillMemoBase::SetBounds(ALeft, ATop, AWidth, AHeight);
     if (!HandleAllocated() || FInScrollUpdate) return;
+    ClientWidthChanged();
+    UpdateScrollBars();
+}
+
+void TQuillMemo::ClientWidthChanged() {
+    FWidthCheckDue = false;
     int32_t W = ClientWidth();
     if (W != FLastClientWidth) {
         bool First = FLastClientWidth < 0;
@@ -110,7 +122,6 @@ void TQuillMemo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
             InvalidateClient(nullptr);
         }
     }
-    UpdateScrollBars();
 }
 
 void TQuillMemo::InvalidateLines(int32_t First, int32_t Last) {

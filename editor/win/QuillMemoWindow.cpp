@@ -336,6 +336,9 @@ void TQuillMemo::WndProc(TMessage& Message) {
             Message.Result = 1;
             return;
         case WM_PAINT: {
+            // The width the text was laid out for is known from the first
+            // paint on (the window may have been sized before it existed).
+            if (FWidthCheckDue || FLastClientWidth < 0) ClientWidthChanged();
             PAINTSTRUCT PS{};
             HDC DC = Message.WParam ? reinterpret_cast<HDC>(Message.WParam) : BeginPaint(FHandle, &PS);
             RECT R = PS.rcPaint;

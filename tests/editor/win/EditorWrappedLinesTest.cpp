@@ -123,3 +123,22 @@ TEST_F(EditorWindowTest, BackIndentReturnsToTheIndentationOfAnEarlierLine) {
     Key(VK_BACK);
     EXPECT_EQ(Editor->GetParagraphText(1), "   b");
 }
+
+TEST_F(EditorWindowTest, WrappedTextTakesTheWidthLeftBesideABarThatAppears) {
+    Editor->SetWordWrap(true);
+    Editor->SetScrollBars(ssVertical);
+    std::string Text;
+    for (int P = 0; P < 20; ++P) {
+        for (int W = 0; W < 300; ++W) Text += "a ";
+        Text += "\r\n";
+    }
+    // The text outgrows the window while it is laid out: the bar appears
+    // and takes its width from the client area.
+    LoadText(*Editor, Text);
+    Pump();
+    int32_t Lines = Editor->LineCount();
+    Editor->SetWordWrap(false);
+    Editor->SetWordWrap(true);
+    Pump();
+    EXPECT_EQ(Editor->LineCount(), Lines) << "wrapped for the width the window had without the bar";
+}
