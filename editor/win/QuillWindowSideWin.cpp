@@ -113,7 +113,7 @@ void TQuillWindowSide::HoldFormatForTyping() {
     // Half a second covers the gaps between a typist's keys. A key's
     // WM_CHAR follows its WM_KEYDOWN at once: one arming serves both.
     constexpr unsigned TypingPause = 500;
-    if (FTimerOn && FTimerDelay == TypingPause && SinceArmed() <= 1) return;
+    if (FTimerOn && FTimerDelay == TypingPause && FMemo->Now() - FTimerSetAt <= 1) return;
     ArmFormatTimer(true, TypingPause);
 }
 
@@ -128,8 +128,6 @@ void TQuillWindowSide::EndFormatTick(bool Again) {
     FInTick = false;
     if (Again) ArmFormatTimer(true);
 }
-
-int64_t TQuillWindowSide::SinceArmed() const { return FMemo->Now() - FTimerSetAt; }
 
 bool TQuillWindowSide::InputPending() {
     // What is in the queue now, not only what came since the last look: a

@@ -74,8 +74,6 @@ public:
     void FormatTimerGone() { FTimerOn = FInTick = false; }
     // InputPending found something waiting since the tick began.
     bool SawInput() const { return FSawInput; }
-    // Milliseconds since the timer was last armed.
-    int64_t SinceArmed() const;
 
     // The measuring context (a memory context: usable before the window shows).
     HDC DC() const { return FDC; }
