@@ -39,13 +39,13 @@ public:
     }
 
     // Loaded paragraphs whose text does not follow the one before's (and
-    // its zero) in the pool, and where it lies.
-    std::vector<std::pair<int32_t, char*>> Jumps;
+    // its zero) in the pool, and where it lies (a pool reference).
+    std::vector<std::pair<int32_t, uint32_t>> Jumps;
     // Loaded paragraphs that start in an in-text style other than plain.
     std::vector<std::pair<int32_t, uint8_t>> Styles;
     int32_t Chars = 0;         // the load's positions
     int32_t Next = 0;          // the first paragraph without a record
-    char* NextText = nullptr;  // where its text lies, unless a jump says otherwise
+    uint32_t NextText = 0;     // where its text lies, unless a jump says otherwise
     size_t NextJump = 0, NextStyle = 0;
 
 private:

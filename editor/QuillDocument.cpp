@@ -103,8 +103,7 @@ void TQuillDocument::MakeParagraphs(int32_t Through) const {
         Start += P.Length + 2;
         if (R.NextJump < R.Jumps.size() && R.Jumps[R.NextJump].first == R.Next) R.NextText = R.Jumps[R.NextJump++].second;
         if (P.Length > 0) {
-            P.Text = R.NextText;
-            P.TextInPool = 1;
+            SetPoolText(P, R.NextText);
             R.NextText += P.Length + 1;
         }
         if (R.NextStyle < R.Styles.size() && R.Styles[R.NextStyle].first == R.Next) P.Style0 = R.Styles[R.NextStyle++].second;
@@ -122,13 +121,13 @@ void TQuillDocument::EndLoad(int32_t CharCount) {
 
 std::string TQuillDocument::GetParagraphText(int32_t I) const {
     const TParagraph& P = Paragraph(I);
-    return P.Length ? std::string(P.Text, static_cast<size_t>(P.Length)) : std::string();
+    return P.Length ? std::string(P.Text(), static_cast<size_t>(P.Length)) : std::string();
 }
 
 std::unique_ptr<char[]> TQuillDocument::CopyParagraphText(int32_t I) const {
     const TParagraph& P = Paragraph(I);
     auto R = std::make_unique<char[]>(static_cast<size_t>(P.Length) + 1);
-    if (P.Length) std::memcpy(R.get(), P.Text, static_cast<size_t>(P.Length));
+    if (P.Length) std::memcpy(R.get(), P.Text(), static_cast<size_t>(P.Length));
     R[static_cast<size_t>(P.Length)] = 0;
     return R;
 }

@@ -205,7 +205,7 @@ private:
     mutable TLoadedParagraphs FLoaded;  // the paragraphs past the last record made
     int32_t FCharCount = 0;
     // Paragraph texts of a load live in large blocks until edited.
-    std::vector<std::unique_ptr<char[]>> FTextPool;
+    std::vector<std::unique_ptr<TPoolBlock>> FTextPool;
     std::vector<TQuillNavigator*> FNavigators;
     std::vector<IQuillDocumentListener*> FListeners;
     // The document's own navigators, each with one use, so that no two

@@ -21,7 +21,7 @@ constexpr int64_t MaxPoolBlock = int64_t{1} << 24;
 // that is not right after the text before.
 class TTextBuilder {
 public:
-    TTextBuilder(TLoadedParagraphs& AList, std::vector<std::unique_ptr<char[]>>& APool, bool ADiscardBlanks,
+    TTextBuilder(TLoadedParagraphs& AList, std::vector<std::unique_ptr<TPoolBlock>>& APool, bool ADiscardBlanks,
                  int64_t Expected)
         : List(AList), Pool(APool), DiscardBlanks(ADiscardBlanks),
           BlockSize(static_cast<size_t>(std::clamp<int64_t>(Expected + 2, 16, MaxPoolBlock))) {}
@@ -45,7 +45,7 @@ public:
             throw Exception("Text too long");
         int32_t Index = List.Count();
         if (Len >= 1) {
-            if (Open != Follows) List.Jumps.emplace_back(Index, Open);
+            if (Open != Follows) List.Jumps.emplace_back(Index, Pool.back()->RefOf(Open));
             Open[Len] = 0;
             Next = Follows = Open + Len + 1;
         } else {
@@ -64,11 +64,11 @@ private:
         size_t Keep = Pending();
         // A paragraph longer than a block grows by half again each time.
         size_t Size = std::max(BlockSize, Keep + Need + Keep / 2);
-        std::unique_ptr<char[]> Block(new char[Size]);
-        if (Keep > 0) std::memcpy(Block.get(), Open, Keep);
+        auto Block = std::make_unique<TPoolBlock>(Size);
+        if (Keep > 0) std::memcpy(Block->Data(), Open, Keep);
         // A block that held nothing but the open paragraph goes.
-        bool Replace = !Pool.empty() && Pool.back().get() == Open;
-        Open = Block.get();
+        bool Replace = !Pool.empty() && Pool.back()->Data() == Open;
+        Open = Block->Data();
         Next = Open + Keep;
         PoolEnd = Open + Size;
         if (Replace)
@@ -78,7 +78,7 @@ private:
     }
 
     TLoadedParagraphs& List;
-    std::vector<std::unique_ptr<char[]>>& Pool;
+    std::vector<std::unique_ptr<TPoolBlock>>& Pool;
     bool DiscardBlanks;
     size_t BlockSize;
     char* Open = nullptr;     // the open paragraph's first character
@@ -201,7 +201,7 @@ void TQuillDocument::SaveText(TStream& Stream, const TTextFormat& Format, const 
     std::string Copy;
     for (int32_t i = 0; i < ParagraphCount(); ++i) {
         const TParagraph& P = Paragraph(i);
-        std::string_view Text(P.Text ? P.Text : "", static_cast<size_t>(P.Length));
+        std::string_view Text(P.Text() ? P.Text() : "", static_cast<size_t>(P.Length));
         if (Format.StyleCodes && std::any_of(Text.begin(), Text.end(), IsStyleCode)) {
             Copy.assign(Text);
             CancelStylePairs(Copy);

@@ -51,8 +51,8 @@ void StoreParagraphText(TParagraph& P, const std::string& S) {
         ReserveParagraphText(P, L, false);
         P.Length = Old;
     }
-    if (L) std::memcpy(P.Text, S.data(), S.size());
-    P.Text[L] = 0;
+    if (L) std::memcpy(P.Text(), S.data(), S.size());
+    P.Text()[L] = 0;
     P.Length = L;
 }
 
@@ -62,17 +62,17 @@ void SpliceParagraphText(TParagraph& P, int32_t OA, int32_t OB, std::string_view
     auto NewLen = static_cast<int32_t>(OA + static_cast<int64_t>(Piece.size()) + (P.Length - OB));
     int32_t Cap = ParagraphTextCapacity(P);
     if (Cap >= NewLen + 1 && Cap - (NewLen + 1) <= (NewLen + 1) / 8) {
-        std::memmove(P.Text + OA + Piece.size(), P.Text + OB, static_cast<size_t>(P.Length - OB));
-        if (!Piece.empty()) std::memcpy(P.Text + OA, Piece.data(), Piece.size());
-        P.Text[NewLen] = 0;
+        std::memmove(P.Text() + OA + Piece.size(), P.Text() + OB, static_cast<size_t>(P.Length - OB));
+        if (!Piece.empty()) std::memcpy(P.Text() + OA, Piece.data(), Piece.size());
+        P.Text()[NewLen] = 0;
         P.Length = NewLen;
         return;
     }
     std::string S;
     S.reserve(static_cast<size_t>(NewLen));
-    S.append(P.Text ? P.Text : "", static_cast<size_t>(OA));
+    S.append(P.Text() ? P.Text() : "", static_cast<size_t>(OA));
     S.append(Piece);
-    if (P.Length > OB) S.append(P.Text + OB, static_cast<size_t>(P.Length - OB));
+    if (P.Length > OB) S.append(P.Text() + OB, static_cast<size_t>(P.Length - OB));
     StoreParagraphText(P, S);
 }
 
@@ -187,9 +187,9 @@ TQuillDocument::TEdit TQuillDocument::Replace(int32_t A, int32_t B, std::string_
     } else {
         TParagraph& First = Paragraph(PA);
         TParagraph& Last = Paragraph(PB);
-        std::string FirstText(First.Text ? First.Text : "", static_cast<size_t>(OA));
+        std::string FirstText(First.Text() ? First.Text() : "", static_cast<size_t>(OA));
         FirstText.append(Pieces[0]);
-        std::string SuffixText(Last.Text ? Last.Text + OB : "", static_cast<size_t>(Last.Length - OB));
+        std::string SuffixText(Last.Text() ? Last.Text() + OB : "", static_cast<size_t>(Last.Length - OB));
         std::vector<TFormatStop> FirstStops, LastStops;
         for (int32_t k = 0; k < First.StopCount; ++k)
             if (First.StopOffset(k) < OA) FirstStops.push_back(First.Stop(k));
@@ -284,7 +284,7 @@ void TQuillEditor::TDocumentLink::ParagraphsChanged(int32_t First, int32_t OldCo
         SetPlainLine(L, P.Length, Style);
         L.Formatted = 0;
         if (E.FStaticFormat && k + 1 < N)
-            for (int32_t i = 0; i < P.Length; ++i) Style = ApplyStyleCode(Style, P.Text[i]);
+            for (int32_t i = 0; i < P.Length; ++i) Style = ApplyStyleCode(Style, P.Text()[i]);
     }
     int32_t ParDelta = N - OldCount;
     E.RenumberLines(PA, PA + N - 1);
@@ -402,7 +402,7 @@ std::string TQuillDocument::GetTextRange(int32_t From, int32_t To) const {
         int32_t Avail = To - Pos;
         if (Off < Pr.Length) {
             int32_t N = std::min(Pr.Length - Off, Avail);
-            R.append(Pr.Text + Off, static_cast<size_t>(N));
+            R.append(Pr.Text() + Off, static_cast<size_t>(N));
             Pos += N;
             Off += N;
             continue;
@@ -470,5 +470,5 @@ std::string TQuillEditor::GetLineText(int32_t Line) {
     W->ResetCache();
     const TDisplayLine& L = W->SetLineNb(Line);
     if (L.End <= L.Start) return {};
-    return std::string(W->Par->Text + L.Start, static_cast<size_t>(L.End - L.Start));
+    return std::string(W->Par->Text() + L.Start, static_cast<size_t>(L.End - L.Start));
 }

@@ -60,7 +60,7 @@ void TQuillDocument::HighlightParagraphStartStop(int32_t Par, std::vector<TForma
     if (!UseKeys && !FHighlighter) return;
     if (UseKeys && !Keys.Prepared()) Keys.Prepare(FSeparators);
     const int32_t L = P.Length;
-    TParCopies C{std::string_view(P.Text ? P.Text : "", static_cast<size_t>(L)), std::move(FScratchUpper)};
+    TParCopies C{std::string_view(P.Text() ? P.Text() : "", static_cast<size_t>(L)), std::move(FScratchUpper)};
     C.UseText = !Keys.NeedsUpperCopy();
     if (!C.UseText) {
         C.Upper.assign(C.Text);
@@ -335,7 +335,7 @@ void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
     const int32_t L = P.Length;
     std::string& Text = FScratchText;
     std::string& Upper = FScratchUpper;
-    Text.assign(P.Text, static_cast<size_t>(L));
+    Text.assign(P.Text(), static_cast<size_t>(L));
     // The upper-cased copy is made when a keyword that ignores case is
     // searched on its own (word keywords upper-case only the words they
     // look up); until then only Text takes the claims.

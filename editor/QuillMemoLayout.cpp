@@ -66,7 +66,7 @@ bool TQuillEditor::WidthsFollowText(int32_t Par) const {
         if (FontBits(P.StopStateAt(k))) return false;
     if (FStaticFormat)
         for (int32_t i = 0; i < P.Length; ++i)
-            if (IsStyleCode(P.Text[i])) return false;
+            if (IsStyleCode(P.Text()[i])) return false;
     return true;
 }
 
@@ -95,7 +95,7 @@ void TQuillEditor::BreakParagraph(int32_t Par, int32_t FromLine) {
     int64_t TabW = std::max<int64_t>(1, static_cast<int64_t>(FTabStops) * FAvgCharWidth);
     std::vector<TDisplayLine>& Lines = FScratchLines;
     Lines.clear();
-    const char* T = P.Text;
+    const char* T = P.Text();
     int32_t L = P.Length;
     int64_t X = 0;
     int32_t LineStart = 0, Spaces = 0, JustifyFrom = 0;
@@ -482,7 +482,7 @@ int32_t TQuillEditor::ColumnToX(TParagraph& Par, int32_t ParNb, int32_t Column, 
             return IsHighlightingStop(S) ? static_cast<uint8_t>(S.Kind & 0x3F) : Style;
         };
         while (i < End) {
-            char C = Par.Text[i];
+            char C = Par.Text()[i];
             if (C == '\t') {
                 X = (X / TabW + 1) * TabW;
                 ++i;
@@ -493,9 +493,9 @@ int32_t TQuillEditor::ColumnToX(TParagraph& Par, int32_t ParNb, int32_t Column, 
                 uint8_t Eff = EffStyle(i);
                 int32_t Limit = StopIdx < Par.StopCount ? std::min(End, Par.StopOffset(StopIdx)) : End;
                 int32_t j = i + 1;
-                while (j < Limit && Par.Text[j] != '\t' && !(FStaticFormat && IsStyleCode(Par.Text[j]))) ++j;
+                while (j < Limit && Par.Text()[j] != '\t' && !(FStaticFormat && IsStyleCode(Par.Text()[j]))) ++j;
                 FWindow->SelectStyle(Eff);
-                X += FWindow->TextWidth(Par.Text + i, j - i);
+                X += FWindow->TextWidth(Par.Text() + i, j - i);
                 i = j;
             }
         }
@@ -508,7 +508,7 @@ int32_t TQuillEditor::ColumnToX(TParagraph& Par, int32_t ParNb, int32_t Column, 
         // The spaces before the column get the extra pixels painting gives them.
         TJustifySpacer Spacer = LineSpacer(DL, Client, FLeftMargin, FRightMargin);
         for (int32_t k = std::max(DL.Start, DL.JustifyFrom); k < DL.Start + Column; ++k)
-            if (Par.Text[k] == ' ') X += Spacer.Next();
+            if (Par.Text()[k] == ' ') X += Spacer.Next();
     }
     switch (Justify ? qaLeftJustify : FAlignment) {
     case qaRightJustify: X += Client - FRightMargin - DL.Width; break;
@@ -536,7 +536,7 @@ int32_t TQuillEditor::XToColumn(TParagraph& Par, int32_t ParNb, bool KeepColumn,
     }
     // A TAB whose span reaches beyond X keeps the column before it; the
     // caller turns the rest into virtual columns.
-    if (KeepColumn && Lo > 0 && Par.Text[DL.Start + Lo - 1] == '\t' && ColumnToX(Par, ParNb, Lo, LineInPar) > X) --Lo;
+    if (KeepColumn && Lo > 0 && Par.Text()[DL.Start + Lo - 1] == '\t' && ColumnToX(Par, ParNb, Lo, LineInPar) > X) --Lo;
     return Lo;
 }
 

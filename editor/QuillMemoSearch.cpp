@@ -70,12 +70,12 @@ std::string TQuillEditor::GetCurrentWord() {
     int32_t P = C->LocatePar();
     const TParagraph& Pr = Paragraph(P);
     int32_t R = std::min(C->ParOffset, Pr.Length);
-    auto Sep = [&](int32_t i) { return SeparatorSet()[static_cast<unsigned char>(Pr.Text[i])]; };
+    auto Sep = [&](int32_t i) { return SeparatorSet()[static_cast<unsigned char>(Pr.Text()[i])]; };
     while (R < Pr.Length && !Sep(R)) ++R;
     int32_t L = R;
     while (L > 0 && !Sep(L - 1)) --L;
     if (R <= L) return {};
-    return std::string(Pr.Text + L, static_cast<size_t>(R - L));
+    return std::string(Pr.Text() + L, static_cast<size_t>(R - L));
 }
 
 void TQuillEditor::CopyToClipboard() {

@@ -59,7 +59,7 @@ void TQuillMemoStrings::WriteData(W& Writer) const {
     Writer.WriteListBegin();
     for (int32_t i = 0; i < Editor->ParagraphCount(); ++i) {
         const TParagraph& P = Editor->Paragraph(i);
-        WriteParagraphStrings(Writer, std::string_view(P.Text ? P.Text : "", static_cast<size_t>(P.Length)));
+        WriteParagraphStrings(Writer, std::string_view(P.Text() ? P.Text() : "", static_cast<size_t>(P.Length)));
     }
     Writer.WriteListEnd();
 }

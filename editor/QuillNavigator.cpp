@@ -144,7 +144,7 @@ void TQuillNavigator::SetPos(int32_t NewPos) {
 
 char TQuillNavigator::GetChar() {
     LocatePar();
-    if (ParOffset < Par->Length) return Par->Text[ParOffset];
+    if (ParOffset < Par->Length) return Par->Text()[ParOffset];
     return ParOffset == Par->Length ? '\r' : '\n';
 }
 
@@ -225,7 +225,7 @@ uint8_t TQuillNavigator::GetStyle() {
     int32_t L = GetLineInPar();
     const TDisplayLine DL = Editor->ParagraphLine(ParNb, L);
     uint8_t S = DL.Style();
-    for (int32_t i = DL.Start; i < ParOffset && i < Par->Length; ++i) S = ApplyStyleCode(S, Par->Text[i]);
+    for (int32_t i = DL.Start; i < ParOffset && i < Par->Length; ++i) S = ApplyStyleCode(S, Par->Text()[i]);
     return S;
 }
 

@@ -1,6 +1,7 @@
 #include "editor/QuillTypes.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -318,6 +319,7 @@ void WriteStops(TParagraph& P, const TStopRec* Recs, int32_t N) {
         MaxOffset = std::max(MaxOffset, static_cast<uint32_t>(Recs[i].Offset));
         MaxState = std::max(MaxState, Recs[i].State);
     }
+    if (N > TParagraph::MaxStops) throw EOutOfMemory("Out of memory");
     bool Wide = MaxOffset > 0xFFFF || MaxState > 0xFFFF;
     bool Bytes = !Wide && MaxOffset <= 0xFF;
     uint32_t Old = StopUnits(P.StopCount, P.WideStops, P.ByteStops), New = StopUnits(N, Wide, Bytes);
@@ -326,7 +328,7 @@ void WriteStops(TParagraph& P, const TStopRec* Recs, int32_t N) {
         FreeUnits(P.Stops.Handle, Old);
         P.Stops.Handle = H;
     }
-    P.StopCount = N;
+    P.StopCount = static_cast<uint32_t>(N);
     P.WideStops = Wide ? 1 : 0;
     P.ByteStops = Bytes ? 1 : 0;
     if (Wide)
@@ -487,36 +489,52 @@ void CompactLines(TParLayout& L, int32_t Length) {
 
 }  // namespace
 
-void FreeParagraph(TParagraph& P) {
-    if (!P.TextInPool && P.Text) std::free(P.Text - sizeof(int32_t));
-    P.Text = nullptr;
+namespace {
+
+// Units of a text block of Capacity bytes and its capacity word.
+uint32_t TextUnits(int32_t Capacity) { return static_cast<uint32_t>((int64_t{Capacity} + sizeof(int32_t) + 7) / 8); }
+
+void FreeOwnText(TParagraph& P) {
+    if (!P.TextInPool && P.TextRef) FreeUnits(P.TextRef, TextUnits(ParagraphTextCapacity(P)));
+    P.TextRef = 0;
     P.TextInPool = 0;
+}
+
+}  // namespace
+
+void FreeParagraph(TParagraph& P) {
+    FreeOwnText(P);
     ClearParagraphStops(P);
     ReleaseStopState(P.StartContext.Id);
     P.StartContext.Id = PlainStopState;
 }
 
-// Heap texts carry their capacity in the four bytes before them.
+void SetPoolText(TParagraph& P, uint32_t Ref) {
+    FreeOwnText(P);
+    P.TextRef = Ref;
+    P.TextInPool = 1;
+}
+
 void ReserveParagraphText(TParagraph& P, int32_t NewLength, bool Exact) {
     int64_t Need = static_cast<int64_t>(NewLength) + 1;
     if (!Exact) Need += NewLength / 64;
-    auto* Block = static_cast<char*>(std::malloc(static_cast<size_t>(Need) + sizeof(int32_t)));
-    if (!Block) throw EOutOfMemory("Out of memory");
+    Need = std::min<int64_t>(Need, INT32_MAX - 8);
     auto Cap = static_cast<int32_t>(Need);
+    uint32_t H = AllocUnits(TextUnits(Cap));
+    auto* Block = static_cast<char*>(UnitData(H));
     std::memcpy(Block, &Cap, sizeof(Cap));
     char* Buf = Block + sizeof(int32_t);
     int32_t Keep = P.Length < NewLength ? P.Length : NewLength;
-    if (P.Text && Keep > 0) std::memcpy(Buf, P.Text, static_cast<size_t>(Keep));
+    if (const char* Old = P.Text(); Old && Keep > 0) std::memcpy(Buf, Old, static_cast<size_t>(Keep));
     Buf[Keep] = 0;
-    if (!P.TextInPool && P.Text) std::free(P.Text - sizeof(int32_t));
-    P.Text = Buf;
-    P.TextInPool = 0;
+    FreeOwnText(P);
+    P.TextRef = H;
 }
 
 int32_t ParagraphTextCapacity(const TParagraph& P) {
-    if (P.TextInPool || !P.Text) return 0;
+    if (P.TextInPool || !P.TextRef) return 0;
     int32_t Cap;
-    std::memcpy(&Cap, P.Text - sizeof(int32_t), sizeof(Cap));
+    std::memcpy(&Cap, UnitData(P.TextRef), sizeof(Cap));
     return Cap;
 }
 

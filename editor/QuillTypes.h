@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "editor/TextPool.h"
+
 // A paragraph may not hold more characters than this.
 constexpr int32_t QuillMaxParLength = 2147483547;
 // Cached indices use this value for "not computed yet".
@@ -124,25 +126,37 @@ struct TParagraphExtra {
     TDisplayLine* Lines() { return reinterpret_cast<TDisplayLine*>(this + 1); }
 };
 
-// One paragraph of the document. Records move when paragraphs are
-// inserted or deleted (between the paragraph list's blocks).
+// One paragraph of the document (24 bytes: a big file holds millions).
+// Records move when paragraphs are inserted or deleted (between the
+// paragraph list's blocks).
 struct TParagraph {
-    char* Text = nullptr;  // zero-terminated; none when never held text
+    // The text: in the load pool (a TPoolBlock reference) or in a unit
+    // block of its own, its capacity in the block's first four bytes
+    // (0: none). Read and change it through Text() and the helpers below.
+    uint32_t TextRef = 0;
     int32_t Length = 0;
     // First position, under the paragraph list's block shift: read it
     // through the document's ParagraphStart.
     int32_t StartBase = 0;
-    int32_t StopCount = 0;
     TStopArray Stops;           // sorted by offset
     TContextRef StartContext;   // state in force at the paragraph start
+    uint32_t StopCount : 21 = 0;  // at most MaxStops
     // In-text style at the paragraph start as a load found it; a view
     // takes it into its layout when the load ends and keeps it from then on.
-    uint8_t Style0 = 0;
-    uint8_t Highlighted : 1 = 0;
-    uint8_t Parsed : 1 = 0;
-    uint8_t TextInPool : 1 = 0;  // Text lives in the load pool, not on the heap
-    uint8_t WideStops : 1 = 0;   // stops held as TStopRec, else as 16-bit pairs
-    uint8_t ByteStops : 1 = 0;   // stops held as an offset byte and a 16-bit state
+    uint32_t Style0 : 6 = 0;
+    uint32_t Highlighted : 1 = 0;
+    uint32_t Parsed : 1 = 0;
+    uint32_t TextInPool : 1 = 0;  // the text lives in the load pool
+    uint32_t WideStops : 1 = 0;   // stops held as TStopRec, else as 16-bit pairs
+    uint32_t ByteStops : 1 = 0;   // stops held as an offset byte and a 16-bit state
+
+    static constexpr int32_t MaxStops = (1 << 21) - 1;
+
+    // Zero-terminated; null when the paragraph never held text.
+    char* Text() const {
+        if (TextInPool) return PoolText(TextRef);
+        return TextRef ? reinterpret_cast<char*>(UnitData(TextRef)) + sizeof(int32_t) : nullptr;
+    }
 
     int32_t StopOffset(int32_t I) const {
         const void* D = UnitData(Stops.Handle);
@@ -165,7 +179,7 @@ struct TParagraph {
         return S;
     }
 };
-static_assert(sizeof(TParagraph) <= 32, "a big file holds millions");
+static_assert(sizeof(TParagraph) == 24, "a big file holds millions");
 
 // A view's layout of one paragraph (8 bytes): its first display line and
 // its display lines. Most paragraphs are one plain line (start 0, end the
@@ -209,8 +223,10 @@ void UnpackStops(const TParagraph& P, std::vector<TFormatStop>& Out);
 void SetParagraphContext(TParagraph& P, const TFormatStop& S);
 void ShareParagraphContext(TParagraph& P, const TParagraph& From);
 
-// Paragraph storage helpers (heap memory with the 1/64 growth rule).
+// Paragraph storage helpers (unit blocks with the 1/64 growth rule).
 void FreeParagraph(TParagraph& P);
+// The text lies in the load pool at Ref.
+void SetPoolText(TParagraph& P, uint32_t Ref);
 // Replaces the text buffer by a new one of room for at least NewLength.
 void ReserveParagraphText(TParagraph& P, int32_t NewLength, bool Exact);
 // Bytes of the paragraph's own text buffer (0 in the load pool or none).

@@ -23,7 +23,7 @@ char TQuillMemo::CharAt(int32_t Pos) {
     N->ResetCache();
     N->Pos = Pos;
     N->LocatePar();
-    if (N->ParOffset < N->Par->Length) return N->Par->Text[N->ParOffset];
+    if (N->ParOffset < N->Par->Length) return N->Par->Text()[N->ParOffset];
     return N->ParOffset == N->Par->Length ? '\r' : '\n';
 }
 
@@ -39,12 +39,12 @@ int32_t TQuillMemo::StepLeft(int32_t Pos) {
         TParagraph& Prev = Paragraph(P - 1);
         int32_t E = Prev.Length;
         if (HasOption(pmoDiscardTrailingSpaces))
-            while (E > 0 && IsBlank(Prev.Text[E - 1])) --E;
+            while (E > 0 && IsBlank(Prev.Text()[E - 1])) --E;
         return ParagraphStart(P - 1) + E;
     }
     --Off;
     if (FStaticFormat && FPassOverCodes)
-        while (Off > 0 && IsStyleCode(Par.Text[Off])) --Off;
+        while (Off > 0 && IsStyleCode(Par.Text()[Off])) --Off;
     return ParagraphStart(P) + Off;
 }
 
@@ -56,12 +56,12 @@ int32_t TQuillMemo::StepRight(int32_t Pos) {
     int32_t Off = N.ParOffset;
     TParagraph& Par = Paragraph(P);
     bool RestBlank = HasOption(pmoDiscardTrailingSpaces);
-    for (int32_t k = Off; RestBlank && k < Par.Length; ++k) RestBlank = IsBlank(Par.Text[k]);
+    for (int32_t k = Off; RestBlank && k < Par.Length; ++k) RestBlank = IsBlank(Par.Text()[k]);
     if (Off >= Par.Length || RestBlank) return P + 1 < ParagraphCount() ? ParagraphStart(P + 1) : CharCount();
     bool Codes = FStaticFormat && FPassOverCodes;
-    while (Codes && Off < Par.Length && IsStyleCode(Par.Text[Off])) ++Off;
+    while (Codes && Off < Par.Length && IsStyleCode(Par.Text()[Off])) ++Off;
     if (Off < Par.Length) ++Off;
-    while (Codes && Off < Par.Length && IsStyleCode(Par.Text[Off])) ++Off;
+    while (Codes && Off < Par.Length && IsStyleCode(Par.Text()[Off])) ++Off;
     return ParagraphStart(P) + Off;
 }
 
@@ -121,7 +121,7 @@ int32_t TQuillMemo::LineAtX(int32_t Line, int32_t X, int32_t* Virtual, bool* AtL
     if (AtLineEnd) *AtLineEnd = N.LineInPar < ParagraphLineCount(N.ParNb) - 1 && Len > 0 && Col == Len;
     if (Virtual) {
         *Virtual = 0;
-        if (Keep && (Col == Len || (Col < Len && N.Par->Text[DL.Start + Col] == '\t'))) {
+        if (Keep && (Col == Len || (Col < Len && N.Par->Text()[DL.Start + Col] == '\t'))) {
             int32_t EndX = ColumnToX(*N.Par, N.ParNb, Col, N.LineInPar);
             if (X > EndX) *Virtual = (X - EndX) / std::max(FAvgCharWidth, 1);
         }
@@ -141,24 +141,24 @@ int32_t TQuillMemo::BackIndentStart(int32_t Pos, std::string* Pad) {
     const TParagraph& Par = Paragraph(P);
     if (Off <= 0 || Off > Par.Length) return -1;
     for (int32_t k = 0; k < Off; ++k)
-        if (!IsBlank(Par.Text[k])) return -1;
+        if (!IsBlank(Par.Text()[k])) return -1;
     int32_t Tab = std::max(FTabStops, 1);
-    int32_t Col = IndentColumns(Par.Text, Off, Tab);
+    int32_t Col = IndentColumns(Par.Text(), Off, Tab);
     int32_t Target = 0;
     for (int32_t q = P - 1; q >= 0; --q) {
         const TParagraph& Q = Paragraph(q);
         int32_t n = 0;
-        while (n < Q.Length && IsBlank(Q.Text[n])) ++n;
+        while (n < Q.Length && IsBlank(Q.Text()[n])) ++n;
         if (n == Q.Length) continue;
-        int32_t C = IndentColumns(Q.Text, n, Tab);
+        int32_t C = IndentColumns(Q.Text(), n, Tab);
         if (C < Col) {
             Target = C;
             break;
         }
     }
     int32_t From = Off;
-    while (From > 0 && IndentColumns(Par.Text, From, Tab) > Target) --From;
-    Pad->assign(static_cast<size_t>(Target - IndentColumns(Par.Text, From, Tab)), ' ');
+    while (From > 0 && IndentColumns(Par.Text(), From, Tab) > Target) --From;
+    Pad->assign(static_cast<size_t>(Target - IndentColumns(Par.Text(), From, Tab)), ' ');
     return ParagraphStart(P) + From;
 }
 

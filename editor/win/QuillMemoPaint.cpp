@@ -114,7 +114,7 @@ void TQuillMemo::PaintLine(HDC DC, int32_t Line, int32_t ClientW, int32_t Y0, bo
     uint8_t Style = DL.Style();
     int32_t StopIdx = 0;
     while (StopIdx < P.StopCount && P.StopOffset(StopIdx) <= DL.Start) ++StopIdx;
-    const char* T = P.Text;
+    const char* T = P.Text();
     HFONT RunFont = nullptr;
     COLORREF RunFg = CLR_INVALID;
     int RunMode = 0;

@@ -72,7 +72,7 @@ public:
         ++Starts;
         const TParagraph& P = *From->Paragraph();
         for (int32_t i = From->ParOffset; i < To->ParOffset; ++i)
-            if (P.Text[i] == '<') {
+            if (P.Text()[i] == '<') {
                 TFormatStop S = From->CurrentStop();
                 S.Kind = qkRegion;
                 S.Depth = static_cast<int8_t>(StopContext(S) + 1);
@@ -89,7 +89,7 @@ public:
     bool FindStop(TQuillNavigator* At, TQuillNavigator* Limit, int) override {
         const TParagraph& P = *At->Paragraph();
         for (int32_t i = At->ParOffset; i < Limit->ParOffset; ++i)
-            if (P.Text[i] == '>') {
+            if (P.Text()[i] == '>') {
                 At->PlaceAt(At->ParNb, i + 1);
                 At->InsertFormatStop(TFormatStop{});
                 return true;

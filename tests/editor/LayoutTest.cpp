@@ -222,7 +222,7 @@ TEST(Layout, ALongWordOfUnevenWidthsFillsEveryLineAndTypingInItAgreesWithAFreshL
         for (int32_t l = 1; l + 1 < M.ParagraphLineCount(0); ++l) {
             const TDisplayLine DL = M.ParagraphLine(0, l);
             EXPECT_LE(DL.Width, 184) << l;
-            EXPECT_GT(DL.Width + (P.Text[DL.End] == 'i' ? 4 : 8), 184) << l;
+            EXPECT_GT(DL.Width + (P.Text()[DL.End] == 'i' ? 4 : 8), 184) << l;
         }
     };
     std::string Word;

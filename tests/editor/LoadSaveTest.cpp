@@ -71,13 +71,52 @@ TEST(Load, TextsStayWholeAndZeroTerminatedAcrossPoolBlocks) {
             const TParagraph& P = D.Paragraph(I);
             ASSERT_TRUE(D.GetParagraphText(I) == Want[static_cast<size_t>(I)]) << "paragraph " << I;
             if (P.Length > 0) {
-                ASSERT_EQ(P.Text[P.Length], 0) << I;
+                ASSERT_EQ(P.Text()[P.Length], 0) << I;
             }
             ASSERT_EQ(D.ParagraphStart(I), Start) << I;
             Start += P.Length + 2;
         }
         EXPECT_EQ(D.CharCount(), Start - 2);
     }
+}
+
+// Paragraphs hold 32-bit references into the load pools, which all
+// documents share, or into their own blocks once edited: documents loaded,
+// edited, undone, reloaded and freed in turn keep their own texts.
+TEST(Load, TextReferencesOfSeveralDocumentsStayApartAcrossEditsAndReloads) {
+    auto Lines = [](char C, int N) {
+        std::string T;
+        for (int I = 0; I < N; ++I) T += std::string(1 + I % 70, C) + "\r\n";
+        return T;
+    };
+    auto Load = [](TQuillDocument& D, const std::string& T) {
+        TStringStream S(T);
+        D.LoadText(S, {}, nullptr);
+    };
+    auto Whole = [](const TQuillDocument& D) { return D.GetTextRange(0, D.CharCount()); };
+    std::string A = Lines('a', 3000), B = Lines('b', 5000);
+    TQuillDocument DA, DB;
+    Load(DA, A);
+    Load(DB, B);
+    DA.Replace(1, 1, "XY\r\nZ", true, false);
+    DB.Replace(10, 12, "", true, false);
+    EXPECT_EQ(Whole(DA), A.substr(0, 1) + "XY\r\nZ" + A.substr(1));
+    EXPECT_EQ(Whole(DB), B.substr(0, 10) + B.substr(12));
+    DA.Undo();
+    DB.Undo();
+    EXPECT_EQ(Whole(DA), A);
+    EXPECT_EQ(Whole(DB), B);
+    {
+        // A third document takes the pool space and gives it back.
+        TQuillDocument DC;
+        Load(DC, Lines('c', 100000));
+        EXPECT_EQ(DC.GetParagraphText(99999), std::string(1 + 99999 % 70, 'c'));
+    }
+    std::string A2 = Lines('d', 4000);
+    Load(DA, A2);
+    DA.Replace(DA.CharCount(), DA.CharCount(), "end", true, false);
+    EXPECT_EQ(Whole(DA), A2 + "end");
+    EXPECT_EQ(Whole(DB), B);
 }
 
 // A load keeps its paragraphs' starts in chunks that go as the records
