@@ -305,10 +305,11 @@ void FreeUnits(uint32_t Handle, uint32_t Units) {
 
 namespace {
 
-uint32_t StopUnits(int32_t N, bool Wide, bool Bytes) {
-    if (N <= 0) return 0;
-    auto U = static_cast<uint32_t>(N);
-    return Wide ? U : Bytes ? (U * 3 + 7) / 8 : (U + 1) / 2;
+// Units of N stops of the form (0: none, or inline).
+uint32_t StopUnits(int32_t N, uint32_t Form) {
+    static constexpr uint32_t Bytes[] = {4, 3, 8, 2};  // by TStopForm
+    if (N <= 0 || (Form == sfOffset8State8 && N <= TParagraph::MaxInlineStops)) return 0;
+    return (static_cast<uint32_t>(N) * Bytes[Form] + 7) / 8;
 }
 
 // Stores N records in P in the narrowest form they fit, reusing P's block
@@ -320,29 +321,41 @@ void WriteStops(TParagraph& P, const TStopRec* Recs, int32_t N) {
         MaxState = std::max(MaxState, Recs[i].State);
     }
     if (N > TParagraph::MaxStops) throw EOutOfMemory("Out of memory");
-    bool Wide = MaxOffset > 0xFFFF || MaxState > 0xFFFF;
-    bool Bytes = !Wide && MaxOffset <= 0xFF;
-    uint32_t Old = StopUnits(P.StopCount, P.WideStops, P.ByteStops), New = StopUnits(N, Wide, Bytes);
+    TStopForm Form = MaxOffset > 0xFFFF || MaxState > 0xFFFF ? sfFull
+                     : MaxOffset > 0xFF                      ? sfOffset16State16
+                     : MaxState > 0xFF                       ? sfOffset8State16
+                                                             : sfOffset8State8;
+    uint32_t Old = StopUnits(P.StopCount, P.StopForm), New = StopUnits(N, Form);
     if ((Old ? UnitCapacity(Old) : 0) != (New ? UnitCapacity(New) : 0)) {
         uint32_t H = AllocUnits(New);  // may throw: P is unchanged then
-        FreeUnits(P.Stops.Handle, Old);
+        if (Old) FreeUnits(P.Stops.Handle, Old);
         P.Stops.Handle = H;
     }
     P.StopCount = static_cast<uint32_t>(N);
-    P.WideStops = Wide ? 1 : 0;
-    P.ByteStops = Bytes ? 1 : 0;
-    if (Wide)
-        std::memcpy(UnitData(P.Stops.Handle), Recs, static_cast<size_t>(N) * sizeof(TStopRec));
-    else if (Bytes) {
-        auto* D = static_cast<uint8_t*>(UnitData(P.Stops.Handle));
+    P.StopForm = Form;
+    if (!New) P.Stops.Handle = 0;
+    auto* D = static_cast<uint8_t*>(const_cast<void*>(P.StopData()));
+    switch (Form) {
+    case sfFull: std::memcpy(D, Recs, static_cast<size_t>(N) * sizeof(TStopRec)); break;
+    case sfOffset8State8:
+        for (int32_t i = 0; i < N; ++i, D += 2) {
+            D[0] = static_cast<uint8_t>(Recs[i].Offset);
+            D[1] = static_cast<uint8_t>(Recs[i].State);
+        }
+        break;
+    case sfOffset8State16:
         for (int32_t i = 0; i < N; ++i, D += 3) {
             D[0] = static_cast<uint8_t>(Recs[i].Offset);
             D[1] = static_cast<uint8_t>(Recs[i].State);
             D[2] = static_cast<uint8_t>(Recs[i].State >> 8);
         }
-    } else {
-        auto* D = static_cast<uint32_t*>(UnitData(P.Stops.Handle));
-        for (int32_t i = 0; i < N; ++i) D[i] = static_cast<uint32_t>(Recs[i].Offset) | Recs[i].State << 16;
+        break;
+    case sfOffset16State16:
+        for (int32_t i = 0; i < N; ++i) {
+            uint32_t W = static_cast<uint32_t>(Recs[i].Offset) | Recs[i].State << 16;
+            std::memcpy(D + i * 4, &W, sizeof(W));
+        }
+        break;
     }
 }
 
@@ -400,11 +413,10 @@ void DeleteParagraphStop(TParagraph& P, int32_t I) {
 
 void ClearParagraphStops(TParagraph& P) {
     for (int32_t i = 0; i < P.StopCount; ++i) ReleaseStopState(P.StopStateAt(i));
-    FreeUnits(P.Stops.Handle, StopUnits(P.StopCount, P.WideStops, P.ByteStops));
+    if (uint32_t Units = StopUnits(P.StopCount, P.StopForm)) FreeUnits(P.Stops.Handle, Units);
     P.Stops.Handle = 0;
     P.StopCount = 0;
-    P.WideStops = 0;
-    P.ByteStops = 0;
+    P.StopForm = sfOffset16State16;
 }
 
 void UnpackStops(const TParagraph& P, std::vector<TFormatStop>& Out) {

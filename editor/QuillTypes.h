@@ -101,10 +101,13 @@ inline void* UnitData(uint32_t Handle) {
     return Handle ? QuillUnitChunks[Handle >> 16] + (Handle & 0xFFFF) : nullptr;
 }
 
-// The stops of a paragraph. Most paragraphs are short and use few states:
-// their stops take 3 bytes each (offset of 8 bits, state of 16 bits) or 4
-// (offset and state of 16 bits); a paragraph with an offset or a state
-// beyond that keeps 8-byte records.
+// The stops of a paragraph, in the narrowest of four forms they fit
+// (TParagraph::StopForm): most paragraphs are short and their text uses few
+// states, so their stops take 2 bytes each (offset and state of 8 bits) or
+// 3 (a state of 16 bits) or 4 (offset and state of 16 bits); a paragraph
+// with an offset or a state beyond that keeps 8-byte records. Up to two
+// stops of 2 bytes are held in the handle's place, with no block.
+enum TStopForm : uint8_t { sfOffset16State16, sfOffset8State16, sfFull, sfOffset8State8 };
 struct TStopArray {
     uint32_t Handle = 0;
 };
@@ -147,8 +150,7 @@ struct TParagraph {
     uint32_t Highlighted : 1 = 0;
     uint32_t Parsed : 1 = 0;
     uint32_t TextInPool : 1 = 0;  // the text lives in the load pool
-    uint32_t WideStops : 1 = 0;   // stops held as TStopRec, else as 16-bit pairs
-    uint32_t ByteStops : 1 = 0;   // stops held as an offset byte and a 16-bit state
+    uint32_t StopForm : 2 = sfOffset16State16;  // a TStopForm
 
     static constexpr int32_t MaxStops = (1 << 21) - 1;
 
@@ -158,18 +160,29 @@ struct TParagraph {
         return TextRef ? reinterpret_cast<char*>(UnitData(TextRef)) + sizeof(int32_t) : nullptr;
     }
 
+    static constexpr int32_t MaxInlineStops = 2;
+    bool StopsInline() const { return StopForm == sfOffset8State8 && StopCount <= MaxInlineStops; }
+    const void* StopData() const { return StopsInline() ? &Stops.Handle : UnitData(Stops.Handle); }
     int32_t StopOffset(int32_t I) const {
-        const void* D = UnitData(Stops.Handle);
-        if (ByteStops) return static_cast<const uint8_t*>(D)[I * 3];
-        return WideStops ? static_cast<const TStopRec*>(D)[I].Offset : static_cast<int32_t>(static_cast<const uint32_t*>(D)[I] & 0xFFFF);
+        const void* D = StopData();
+        switch (StopForm) {
+        case sfOffset8State8: return static_cast<const uint8_t*>(D)[I * 2];
+        case sfOffset8State16: return static_cast<const uint8_t*>(D)[I * 3];
+        case sfFull: return static_cast<const TStopRec*>(D)[I].Offset;
+        default: return static_cast<int32_t>(static_cast<const uint32_t*>(D)[I] & 0xFFFF);
+        }
     }
     TStopState StopStateAt(int32_t I) const {
-        const void* D = UnitData(Stops.Handle);
-        if (ByteStops) {
+        const void* D = StopData();
+        switch (StopForm) {
+        case sfOffset8State8: return static_cast<const uint8_t*>(D)[I * 2 + 1];
+        case sfOffset8State16: {
             const uint8_t* B = static_cast<const uint8_t*>(D) + I * 3 + 1;
             return static_cast<TStopState>(B[0] | B[1] << 8);
         }
-        return WideStops ? static_cast<const TStopRec*>(D)[I].State : static_cast<const uint32_t*>(D)[I] >> 16;
+        case sfFull: return static_cast<const TStopRec*>(D)[I].State;
+        default: return static_cast<const uint32_t*>(D)[I] >> 16;
+        }
     }
     TStopRec StopRec(int32_t I) const { return {StopOffset(I), StopStateAt(I)}; }
     // Stop I as a full record.

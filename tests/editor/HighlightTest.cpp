@@ -184,6 +184,37 @@ TEST(Highlight, StopsFarIntoALongParagraphKeepTheirPlaces) {
     EXPECT_EQ(Colours(M, 0), Spans({{3, Yellow}, {402, -2}, {3, Yellow}, {1, -2}, {3, Grey}}));
 }
 
+// Short paragraphs keep their stops in the narrowest form: up to two in
+// the record itself, with 8-bit states while few states are in use and
+// 16-bit ones past the 255th; an edit moves them from one form to another.
+TEST(Highlight, StopsKeepTheirStatesInEveryStoredForm) {
+    TQuillEditor M(nullptr);
+    std::string Text;
+    for (int K = 0; K < 300; ++K) {
+        std::string W = "k" + std::to_string(K);
+        M.Keywords()->AddKeyword(W, koWholeWord, 0, 1, 0, -1, 1000 + K);
+        Text += (K % 2 ? W + " " + W : W) + "\r\n";
+    }
+    LoadText(M, Text);
+    HighlightAll(M);
+    auto Want = [](int K, bool Twice) {
+        auto L = static_cast<int>(std::to_string(K).size()) + 1;
+        return Twice ? Spans({{L, 1000 + K}, {1, -2}, {L, 1000 + K}}) : Spans({{L, 1000 + K}});
+    };
+    for (int K = 0; K < 300; ++K) EXPECT_EQ(Colours(M, K), Want(K, K % 2)) << K;
+    for (int K : {1, 299}) {
+        int32_t End = M.ParagraphStart(K) + M.Paragraph(K).Length;
+        M.SetSelStart(End - static_cast<int32_t>(std::to_string(K).size()) - 2);
+        M.SetSelLength(static_cast<int32_t>(std::to_string(K).size()) + 2);
+        M.ClearSelection();
+        HighlightAll(M);
+        EXPECT_EQ(Colours(M, K), Want(K, false)) << K;
+        M.InsertTextAtSelection(" k" + std::to_string(K));
+        HighlightAll(M);
+        EXPECT_EQ(Colours(M, K), Want(K, true)) << K;
+    }
+}
+
 TEST(KeyLists, KeysAreLimitedInLengthAndNumber) {
     TQuillEditor M(nullptr);
     EXPECT_THROW(M.Keywords()->Add(std::string(256, 'k')), EListError);
