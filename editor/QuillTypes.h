@@ -108,6 +108,8 @@ inline void* UnitData(uint32_t Handle) {
 // with an offset or a state beyond that keeps 8-byte records. Up to two
 // stops of 2 bytes are held in the handle's place, with no block.
 enum TStopForm : uint8_t { sfOffset16State16, sfOffset8State16, sfFull, sfOffset8State8 };
+
+// A paragraph's block of stops, or its stops themselves (see above).
 struct TStopArray {
     uint32_t Handle = 0;
 };
@@ -143,7 +145,7 @@ struct TParagraph {
     int32_t StartBase = 0;
     TStopArray Stops;           // sorted by offset
     TContextRef StartContext;   // state in force at the paragraph start
-    uint32_t StopCount : 21 = 0;  // at most MaxStops
+    uint32_t StopCount : 21 = 0;  // at most MaxStops: more raise EOutOfMemory
     // In-text style at the paragraph start as a load found it; a view
     // takes it into its layout when the load ends and keeps it from then on.
     uint32_t Style0 : 6 = 0;
