@@ -137,12 +137,50 @@ void TQuillMemo::InvalidateLines(int32_t First, int32_t Last) {
 }
 
 void TQuillMemo::InvalidateClient(const RECT* R) {
-    InvalidateRect(FHandle, R, FALSE);
     FPaintDue = true;
+    if (FTypedPaint && R) {
+        UnionRect(&FTypedRect, &FTypedRect, R);
+        return;
+    }
+    InvalidateRect(FHandle, R, FALSE);
+    FSystemDue = true;
+}
+
+void TQuillMemo::HandOverTypedRect() {
+    if (IsRectEmpty(&FTypedRect)) return;
+    InvalidateRect(FHandle, &FTypedRect, FALSE);
+    FTypedRect = RECT{};
+    FSystemDue = true;
 }
 
 void TQuillMemo::PaintDue() {
     if (!HandleAllocated()) return;
+    // A typed key's lines are painted through the window's own DC when the
+    // system holds nothing of the editor's to paint: BeginPaint and EndPaint
+    // ask the server for the update and visible regions and hide and show
+    // the system's caret, round trips that were most of a key's time under
+    // Wine.
+    if (!IsRectEmpty(&FTypedRect) && !FSystemDue && FUpdateCount == 0 && !FPainting && FLineDC && FPaintedOnce &&
+        !FWidthCheckDue && FLastClientWidth >= 0) {
+        const RECT R = FTypedRect;
+        FTypedRect = RECT{};
+        BeginTypingCaret();
+        HDC DC = GetDC(FHandle);
+        EraseTypingCaret(DC);
+        try {
+            Paint(DC, R);
+        } catch (...) {
+            ReleaseDC(FHandle, DC);
+            InvalidateClient(nullptr);
+            throw;
+        }
+        PlaceDueCaret();
+        DrawTypingCaret(DC);
+        ReleaseDC(FHandle, DC);
+        FPaintDue = false;
+        return;
+    }
+    HandOverTypedRect();
     // What the editor invalidated is painted without asking the system
     // first whether anything is invalid (two round trips under Wine).
     if (FPaintDue)
@@ -153,6 +191,9 @@ void TQuillMemo::PaintDue() {
 
 void TQuillMemo::MoveLinesBelow(int32_t OldFirst, int32_t Delta) {
     if (!HandleAllocated() || Delta == 0 || FLineHeightPx <= 0) return;
+    // What is to be painted and the caret's pixels move with the lines.
+    HandOverTypedRect();
+    EraseTypingCaret(nullptr);
     int32_t H = ClientHeight();
     int64_t Y = static_cast<int64_t>(OldFirst - TopLine()) * FLineHeightPx - FScrollY % FLineHeightPx;
     int64_t DY = static_cast<int64_t>(Delta) * FLineHeightPx;
@@ -167,7 +208,7 @@ void TQuillMemo::MoveLinesBelow(int32_t OldFirst, int32_t Delta) {
     // Lines moving up land above R: the clip takes in where they land.
     RECT Clip{0, static_cast<LONG>(std::max<int64_t>(Y + std::min<int64_t>(DY, 0), 0)), R.right, H};
     ScrollWindowEx(FHandle, 0, static_cast<int>(DY), &R, &Clip, nullptr, nullptr, SW_INVALIDATE);
-    FPaintDue = true;
+    FPaintDue = FSystemDue = true;
     FCaretAtX = -1;  // the system may move the caret with the pixels
 }
 
@@ -175,6 +216,8 @@ void TQuillMemo::ViewScrolled(int32_t OldY, int32_t OldX) {
     if (!HandleAllocated()) return;
     int32_t DY = OldY - FScrollY, DX = OldX - FScrollX;
     if (DX != 0 || DY != 0) {
+        HandOverTypedRect();
+        EraseTypingCaret(nullptr);
         FCaretAtX = -1;  // scrolling the window moves the caret with it
         RECT R{};
         GetClientRect(FHandle, &R);
@@ -182,7 +225,7 @@ void TQuillMemo::ViewScrolled(int32_t OldY, int32_t OldX) {
             InvalidateClient(nullptr);
         } else {
             ScrollWindow(FHandle, DX, DY, nullptr, &R);
-            FPaintDue = true;
+            FPaintDue = FSystemDue = true;
         }
     }
     if (!FInScrollUpdate && FPaintedOnce) {
