@@ -246,7 +246,7 @@ void TQuillMemo::PlaceDueCaret() {
 void TQuillMemo::UpdateCaret(bool Recreate) {
     if (!HandleAllocated() || FUpdateCount > 0 || !FWindow) return;
     // A caret moved other than by a typed key's paint is the system's again.
-    if (Recreate || !FCaretMoveInPaint) EndTypingCaret();
+    if (!FCaretMoveInPaint) EndTypingCaret();
     TQuillNavigator* C = Caret();
     int32_t P = C->LocatePar();
     if (!Layout(P).Formatted) FormatRange(P, P, false);
@@ -267,6 +267,8 @@ void TQuillMemo::UpdateCaret(bool Recreate) {
                 }
             }
             if (Recreate || W != FCaretW) {
+                // A caret made again shows at once: the editor's goes.
+                EndTypingCaret();
                 FCaretW = W;
                 CreateCaret(FHandle, nullptr, W, FLineHeightPx);
                 ShowCaret(FHandle);
