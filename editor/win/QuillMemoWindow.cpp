@@ -304,6 +304,7 @@ void TQuillMemo::FormatTimerTick() {
     // full speed when the user does nothing and yields within one slice. A
     // slice that stopped for waiting input has just asked: not again. While
     // updates are held nothing is laid out, and the timer waits for them.
+    if (FSide->TypingHoldsFormat()) return;
     FSide->BeginFormatTick();
     int64_t Until = Now() + 250;
     try {
