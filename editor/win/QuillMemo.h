@@ -141,6 +141,7 @@ private:
     void ChangeCursor(HCURSOR C);
     // What a typed key invalidated and kept from the system goes to it now.
     void HandOverTypedRect();
+    bool CanPaintTyped() const;
     // While the user types the editor draws the caret itself (see
     // QuillMemoTypingCaret.cpp).
     void BeginTypingCaret();

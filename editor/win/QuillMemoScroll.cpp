@@ -153,15 +153,18 @@ void TQuillMemo::HandOverTypedRect() {
     FSystemDue = true;
 }
 
+// A typed key's lines are painted through the window's own DC when the
+// system holds nothing of the editor's to paint: BeginPaint and EndPaint ask
+// the server for the update and visible regions and hide and show the
+// system's caret, round trips that were most of a key's time under Wine.
+bool TQuillMemo::CanPaintTyped() const {
+    return FTypedPaint && !FSystemDue && FUpdateCount == 0 && !FPainting && FLineDC && FPaintedOnce &&
+           !FWidthCheckDue && FLastClientWidth >= 0;
+}
+
 void TQuillMemo::PaintDue() {
     if (!HandleAllocated()) return;
-    // A typed key's lines are painted through the window's own DC when the
-    // system holds nothing of the editor's to paint: BeginPaint and EndPaint
-    // ask the server for the update and visible regions and hide and show
-    // the system's caret, round trips that were most of a key's time under
-    // Wine.
-    if (!IsRectEmpty(&FTypedRect) && !FSystemDue && FUpdateCount == 0 && !FPainting && FLineDC && FPaintedOnce &&
-        !FWidthCheckDue && FLastClientWidth >= 0) {
+    if (!IsRectEmpty(&FTypedRect) && CanPaintTyped()) {
         const RECT R = FTypedRect;
         FTypedRect = RECT{};
         BeginTypingCaret();
@@ -191,8 +194,7 @@ void TQuillMemo::PaintDue() {
 
 void TQuillMemo::MoveLinesBelow(int32_t OldFirst, int32_t Delta) {
     if (!HandleAllocated() || Delta == 0 || FLineHeightPx <= 0) return;
-    // What is to be painted and the caret's pixels move with the lines.
-    HandOverTypedRect();
+    // The caret's pixels would move with the lines.
     EraseTypingCaret(nullptr);
     int32_t H = ClientHeight();
     int64_t Y = static_cast<int64_t>(OldFirst - TopLine()) * FLineHeightPx - FScrollY % FLineHeightPx;
@@ -207,9 +209,34 @@ void TQuillMemo::MoveLinesBelow(int32_t OldFirst, int32_t Delta) {
     }
     // Lines moving up land above R: the clip takes in where they land.
     RECT Clip{0, static_cast<LONG>(std::max<int64_t>(Y + std::min<int64_t>(DY, 0), 0)), R.right, H};
-    ScrollWindowEx(FHandle, 0, static_cast<int>(DY), &R, &Clip, nullptr, nullptr, SW_INVALIDATE);
-    FPaintDue = FSystemDue = true;
+    FPaintDue = true;
     FCaretAtX = -1;  // the system may move the caret with the pixels
+    if (CanPaintTyped()) {
+        // A typed Enter moves the pixels in the window's own DC and paints
+        // what they uncover with its lines; the system's caret must not be
+        // on the pixels that move. What was to be painted in the moved part
+        // moves with it.
+        BeginTypingCaret();
+        RECT Moved{};
+        if (IntersectRect(&Moved, &FTypedRect, &R)) {
+            OffsetRect(&Moved, 0, static_cast<int>(DY));
+            if (IntersectRect(&Moved, &Moved, &Clip)) UnionRect(&FTypedRect, &FTypedRect, &Moved);
+        }
+        HDC DC = GetDC(FHandle);
+        HRGN Uncovered = CreateRectRgn(0, 0, 0, 0);
+        ScrollDC(DC, 0, static_cast<int>(DY), &R, &Clip, Uncovered, nullptr);
+        ReleaseDC(FHandle, DC);
+        RECT Box{};
+        GetRgnBox(Uncovered, &Box);
+        DeleteObject(Uncovered);
+        UnionRect(&FTypedRect, &FTypedRect, &Box);
+        return;
+    }
+    // The system moves its update region with the pixels: what is to be
+    // painted goes to it first.
+    HandOverTypedRect();
+    ScrollWindowEx(FHandle, 0, static_cast<int>(DY), &R, &Clip, nullptr, nullptr, SW_INVALIDATE);
+    FSystemDue = true;
 }
 
 void TQuillMemo::ViewScrolled(int32_t OldY, int32_t OldX) {
