@@ -16,6 +16,9 @@ class IQuillPrinter;
 // Only the two values an edit control's border takes; streamed under the
 // framework's names.
 enum TQuillBorderStyle { qbsNone, qbsSingle };
+// The timer that hands the caret back to the system once typing pauses (the
+// editor's others are in QuillEditor.h; the code window's status uses 3).
+constexpr uintptr_t QuillTypingCaretTimer = 4;
 
 class TQuillMemo : public TQuillEditor {
     QRN_CLASS(TQuillMemo, TQuillEditor)
@@ -136,6 +139,16 @@ private:
     TFormatStop StopAt(int32_t Pos, int32_t* RegionStart = nullptr, int32_t* RegionEnd = nullptr);
     // Shows C, or with none the cursor the drag state asks for.
     void ChangeCursor(HCURSOR C);
+    // What a typed key invalidated and kept from the system goes to it now.
+    void HandOverTypedRect();
+    bool CanPaintTyped() const;
+    // While the user types the editor draws the caret itself (see
+    // QuillMemoTypingCaret.cpp).
+    void BeginTypingCaret();
+    void EndTypingCaret();
+    void TypingCaretTick();
+    void EraseTypingCaret(HDC DC);
+    void DrawTypingCaret(HDC DC);
 
     std::unique_ptr<TQuillWindowSide> FSide;
     std::unique_ptr<TQuillFonts> FFonts;
@@ -173,6 +186,17 @@ private:
     // hides the caret: moved there, the caret is drawn once, not hidden and
     // drawn again before the paint hides it once more.
     bool FCaretMoveInPaint = false, FCaretMoveDue = false;
+    // While a typed key is handled, the lines it changes are painted by the
+    // key itself through the window's own DC (FTypedRect), not through the
+    // system's update region, unless the system holds one from the editor
+    // (FSystemDue: an invalidation or a scroll of pixels not yet painted).
+    bool FTypedPaint = false, FSystemDue = false;
+    RECT FTypedRect{};
+    // The caret the editor draws while the user types: on, drawn at
+    // FTypingCaretAt, and when the last key came.
+    bool FTypingCaret = false, FTypingCaretDrawn = false;
+    RECT FTypingCaretAt{};
+    int64_t FLastTypedAt = 0;
     int32_t FRememberedX = -1;  // content x kept for vertical moves; -1 none
     int32_t FLineEndCaret = -1; // the caret position shown at the end of the line before
     int32_t FLastCaretPos = -1;

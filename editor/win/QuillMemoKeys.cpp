@@ -434,11 +434,12 @@ void TQuillMemo::KeyPress(char& Key) {
     unsigned char C = static_cast<unsigned char>(Key);
     if (FReadOnly && C != 3) return;
     FKeyReleased = false;
-    FCaretMoveInPaint = true;
+    FCaretMoveInPaint = FTypedPaint = true;
     struct TPlaceCaret {
         TQuillMemo* M;
         ~TPlaceCaret() {
-            M->FCaretMoveInPaint = false;
+            M->FCaretMoveInPaint = M->FTypedPaint = false;
+            M->HandOverTypedRect();
             M->PlaceDueCaret();
         }
     } PlaceCaret{this};

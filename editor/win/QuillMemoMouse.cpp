@@ -47,6 +47,8 @@ void TQuillMemo::SelectWordAt(int32_t Pos, int32_t* Start, int32_t* End) {
 
 void TQuillMemo::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     TQuillMemoBase::MouseDown(Button, Shift, X, Y);
+    // A drag shows its drop place with the system's caret.
+    EndTypingCaret();
     if (Button != mbLeft || FUpdateCount > 0) return;
     FClickX = X;
     FClickY = Y;

@@ -137,12 +137,53 @@ void TQuillMemo::InvalidateLines(int32_t First, int32_t Last) {
 }
 
 void TQuillMemo::InvalidateClient(const RECT* R) {
-    InvalidateRect(FHandle, R, FALSE);
     FPaintDue = true;
+    if (FTypedPaint && R) {
+        UnionRect(&FTypedRect, &FTypedRect, R);
+        return;
+    }
+    InvalidateRect(FHandle, R, FALSE);
+    FSystemDue = true;
+}
+
+void TQuillMemo::HandOverTypedRect() {
+    if (IsRectEmpty(&FTypedRect)) return;
+    InvalidateRect(FHandle, &FTypedRect, FALSE);
+    FTypedRect = RECT{};
+    FSystemDue = true;
+}
+
+// A typed key's lines are painted through the window's own DC when the
+// system holds nothing of the editor's to paint: BeginPaint and EndPaint ask
+// the server for the update and visible regions and hide and show the
+// system's caret, round trips that were most of a key's time under Wine.
+bool TQuillMemo::CanPaintTyped() const {
+    return FTypedPaint && !FSystemDue && FUpdateCount == 0 && !FPainting && FLineDC && FPaintedOnce &&
+           !FWidthCheckDue && FLastClientWidth >= 0;
 }
 
 void TQuillMemo::PaintDue() {
     if (!HandleAllocated()) return;
+    if (!IsRectEmpty(&FTypedRect) && CanPaintTyped()) {
+        const RECT R = FTypedRect;
+        FTypedRect = RECT{};
+        BeginTypingCaret();
+        HDC DC = GetDC(FHandle);
+        EraseTypingCaret(DC);
+        try {
+            Paint(DC, R);
+        } catch (...) {
+            ReleaseDC(FHandle, DC);
+            InvalidateClient(nullptr);
+            throw;
+        }
+        PlaceDueCaret();
+        DrawTypingCaret(DC);
+        ReleaseDC(FHandle, DC);
+        FPaintDue = false;
+        return;
+    }
+    HandOverTypedRect();
     // What the editor invalidated is painted without asking the system
     // first whether anything is invalid (two round trips under Wine).
     if (FPaintDue)
@@ -153,6 +194,8 @@ void TQuillMemo::PaintDue() {
 
 void TQuillMemo::MoveLinesBelow(int32_t OldFirst, int32_t Delta) {
     if (!HandleAllocated() || Delta == 0 || FLineHeightPx <= 0) return;
+    // The caret's pixels would move with the lines.
+    EraseTypingCaret(nullptr);
     int32_t H = ClientHeight();
     int64_t Y = static_cast<int64_t>(OldFirst - TopLine()) * FLineHeightPx - FScrollY % FLineHeightPx;
     int64_t DY = static_cast<int64_t>(Delta) * FLineHeightPx;
@@ -166,15 +209,42 @@ void TQuillMemo::MoveLinesBelow(int32_t OldFirst, int32_t Delta) {
     }
     // Lines moving up land above R: the clip takes in where they land.
     RECT Clip{0, static_cast<LONG>(std::max<int64_t>(Y + std::min<int64_t>(DY, 0), 0)), R.right, H};
-    ScrollWindowEx(FHandle, 0, static_cast<int>(DY), &R, &Clip, nullptr, nullptr, SW_INVALIDATE);
     FPaintDue = true;
     FCaretAtX = -1;  // the system may move the caret with the pixels
+    if (CanPaintTyped()) {
+        // A typed Enter moves the pixels in the window's own DC and paints
+        // what they uncover with its lines; the system's caret must not be
+        // on the pixels that move. What was to be painted in the moved part
+        // moves with it.
+        BeginTypingCaret();
+        RECT Moved{};
+        if (IntersectRect(&Moved, &FTypedRect, &R)) {
+            OffsetRect(&Moved, 0, static_cast<int>(DY));
+            if (IntersectRect(&Moved, &Moved, &Clip)) UnionRect(&FTypedRect, &FTypedRect, &Moved);
+        }
+        HDC DC = GetDC(FHandle);
+        HRGN Uncovered = CreateRectRgn(0, 0, 0, 0);
+        ScrollDC(DC, 0, static_cast<int>(DY), &R, &Clip, Uncovered, nullptr);
+        ReleaseDC(FHandle, DC);
+        RECT Box{};
+        GetRgnBox(Uncovered, &Box);
+        DeleteObject(Uncovered);
+        UnionRect(&FTypedRect, &FTypedRect, &Box);
+        return;
+    }
+    // The system moves its update region with the pixels: what is to be
+    // painted goes to it first.
+    HandOverTypedRect();
+    ScrollWindowEx(FHandle, 0, static_cast<int>(DY), &R, &Clip, nullptr, nullptr, SW_INVALIDATE);
+    FSystemDue = true;
 }
 
 void TQuillMemo::ViewScrolled(int32_t OldY, int32_t OldX) {
     if (!HandleAllocated()) return;
     int32_t DY = OldY - FScrollY, DX = OldX - FScrollX;
     if (DX != 0 || DY != 0) {
+        HandOverTypedRect();
+        EraseTypingCaret(nullptr);
         FCaretAtX = -1;  // scrolling the window moves the caret with it
         RECT R{};
         GetClientRect(FHandle, &R);
@@ -182,7 +252,7 @@ void TQuillMemo::ViewScrolled(int32_t OldY, int32_t OldX) {
             InvalidateClient(nullptr);
         } else {
             ScrollWindow(FHandle, DX, DY, nullptr, &R);
-            FPaintDue = true;
+            FPaintDue = FSystemDue = true;
         }
     }
     if (!FInScrollUpdate && FPaintedOnce) {

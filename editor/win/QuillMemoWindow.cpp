@@ -96,6 +96,9 @@ void TQuillMemo::CreateParams(TCreateParams& Params) {
     TQuillMemoBase::CreateParams(Params);
     if (FScrollBars == ssVertical || FScrollBars == ssBoth) Params.Style |= WS_VSCROLL;
     if (FScrollBars == ssHorizontal || FScrollBars == ssBoth) Params.Style |= WS_HSCROLL;
+    // A DC of its own: a typed key paints through it without the server
+    // working out the window's visible region again.
+    Params.WindowClass.style |= CS_OWNDC;
     if (FBorderStyle == qbsSingle) {
         if (Ctl3D())
             Params.ExStyle |= WS_EX_CLIENTEDGE;
@@ -130,6 +133,8 @@ void TQuillMemo::DestroyWindowHandle() {
     FPaintedOnce = false;
     FHasCaret = false;
     FCaretMoveInPaint = FCaretMoveDue = false;
+    FTypedPaint = FSystemDue = FTypingCaret = FTypingCaretDrawn = false;
+    FTypedRect = RECT{};
     StopAutoScroll();
     // The window's timers go with it: the next window starts layout afresh.
     FBackgroundActive = false;
@@ -196,6 +201,7 @@ void TQuillMemo::SetFocusCaret(bool Focused) {
         FHasCaret = true;
         UpdateCaret(true);
     } else if (FHasCaret) {
+        EndTypingCaret();
         FHasCaret = false;
         DestroyCaret();
     }
@@ -239,6 +245,8 @@ void TQuillMemo::PlaceDueCaret() {
 
 void TQuillMemo::UpdateCaret(bool Recreate) {
     if (!HandleAllocated() || FUpdateCount > 0 || !FWindow) return;
+    // A caret moved other than by a typed key's paint is the system's again.
+    if (!FCaretMoveInPaint) EndTypingCaret();
     TQuillNavigator* C = Caret();
     int32_t P = C->LocatePar();
     if (!Layout(P).Formatted) FormatRange(P, P, false);
@@ -259,6 +267,8 @@ void TQuillMemo::UpdateCaret(bool Recreate) {
                 }
             }
             if (Recreate || W != FCaretW) {
+                // A caret made again shows at once: the editor's goes.
+                EndTypingCaret();
                 FCaretW = W;
                 CreateCaret(FHandle, nullptr, W, FLineHeightPx);
                 ShowCaret(FHandle);
@@ -294,6 +304,7 @@ void TQuillMemo::FormatTimerTick() {
     // full speed when the user does nothing and yields within one slice. A
     // slice that stopped for waiting input has just asked: not again. While
     // updates are held nothing is laid out, and the timer waits for them.
+    if (FSide->TypingHoldsFormat()) return;
     FSide->BeginFormatTick();
     int64_t Until = Now() + 250;
     try {
@@ -340,6 +351,7 @@ void TQuillMemo::WndProc(TMessage& Message) {
             // paint on (the window may have been sized before it existed).
             if (FWidthCheckDue || FLastClientWidth < 0) ClientWidthChanged();
             PAINTSTRUCT PS{};
+            if (!Message.WParam) EraseTypingCaret(nullptr);
             HDC DC = Message.WParam ? reinterpret_cast<HDC>(Message.WParam) : BeginPaint(FHandle, &PS);
             RECT R = PS.rcPaint;
             if (Message.WParam) GetClientRect(FHandle, &R);
@@ -352,7 +364,8 @@ void TQuillMemo::WndProc(TMessage& Message) {
             if (!Message.WParam) {
                 PlaceDueCaret();
                 EndPaint(FHandle, &PS);
-                FPaintDue = false;
+                FPaintDue = FSystemDue = false;
+                DrawTypingCaret(nullptr);
                 // The text is on the screen: the bars follow it.
                 if (!FPaintedOnce) {
                     FPaintedOnce = true;
@@ -378,6 +391,8 @@ void TQuillMemo::WndProc(TMessage& Message) {
         case WM_TIMER:
             if (Message.WParam == QuillFormatTimer)
                 FormatTimerTick();
+            else if (Message.WParam == QuillTypingCaretTimer)
+                TypingCaretTick();
             else
                 AutoScrollTick();
             return;

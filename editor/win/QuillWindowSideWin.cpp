@@ -105,16 +105,31 @@ void TQuillWindowSide::ArmFormatTimer(bool Restart, unsigned Delay) {
     if (!FMemo->HandleAllocated() || FInTick || (FTimerOn && !Restart)) return;
     SetTimer(FMemo->Handle(), QuillFormatTimer, Delay, nullptr);
     FTimerOn = true;
-    FTimerSetAt = FMemo->Now();
-    FTimerDelay = Delay;
 }
 
+namespace {
+// Half a second covers the gaps between a typist's keys.
+constexpr int64_t TypingPause = 500;
+}  // namespace
+
 void TQuillWindowSide::HoldFormatForTyping() {
-    // Half a second covers the gaps between a typist's keys. A key's
-    // WM_CHAR follows its WM_KEYDOWN at once: one arming serves both.
-    constexpr unsigned TypingPause = 500;
-    if (FTimerOn && FTimerDelay == TypingPause && FMemo->Now() - FTimerSetAt <= 1) return;
+    FLastKeyAt = FMemo->Now();
+    // Armed once for a run of keys, not at each: its tick arms it again for
+    // what is left of the pause after the last key.
+    if (FTypingHold && FTimerOn) return;
+    FTypingHold = true;
     ArmFormatTimer(true, TypingPause);
+}
+
+bool TQuillWindowSide::TypingHoldsFormat() {
+    if (!FTypingHold) return false;
+    const int64_t Left = FLastKeyAt + TypingPause - FMemo->Now();
+    if (Left <= 0) {
+        FTypingHold = false;
+        return false;
+    }
+    ArmFormatTimer(true, static_cast<unsigned>(Left));
+    return true;
 }
 
 void TQuillWindowSide::BeginFormatTick() {

@@ -65,13 +65,16 @@ public:
     // moment, so that keys in a burst never wait for a running slice (the
     // first waits for at most one look at the queue).
     void HoldFormatForTyping();
+    // At a tick: keys came less than a pause ago, and the timer is armed
+    // for the rest of it.
+    bool TypingHoldsFormat();
     // A tick's slices run with the timer off (a due timer counts as waiting
     // input) and arm it at the end (Again) a whole period away, so that the
     // loop goes idle first.
     void BeginFormatTick();
     void EndFormatTick(bool Again);
     // The window went, and its timer with it.
-    void FormatTimerGone() { FTimerOn = FInTick = false; }
+    void FormatTimerGone() { FTimerOn = FInTick = FTypingHold = false; }
     // InputPending found something waiting since the tick began.
     bool SawInput() const { return FSawInput; }
 
@@ -97,6 +100,6 @@ private:
     bool FTimerOn = false;
     bool FInTick = false;
     bool FSawInput = false;
-    int64_t FTimerSetAt = 0;
-    unsigned FTimerDelay = 0;
+    bool FTypingHold = false;
+    int64_t FLastKeyAt = 0;
 };

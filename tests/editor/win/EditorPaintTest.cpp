@@ -239,3 +239,53 @@ TEST_F(EditorWindowTest, LinesMovedByAnEditLookAsAFullRedrawShowsThem) {
         }
     }
 }
+
+// Typed letters are painted by the key itself and, while keys come, the
+// editor draws the caret: the window must look as a full redraw paints it
+// (no caret left where the last keys put it), the caret shown where the
+// next letter goes and placed there for the system; once the keys pause,
+// the system's caret takes over and nothing of the editor's caret is left.
+TEST_F(EditorWindowTest, TypedLettersLookAsAFullRedrawAndTheCaretFollows) {
+    AddAssemblerKeys(Editor);
+    std::string Text;
+    for (int I = 0; I < 30; ++I) Text += "\tmov eax, " + std::to_string(I) + "\r\n";
+    LoadText(*Editor, Text);
+    Editor->Repaint();
+    Pump();
+    auto Differ = [](const std::vector<uint32_t>& A, const std::vector<uint32_t>& B) {
+        size_t N = 0;
+        for (size_t I = 0; I < A.size(); ++I) N += A[I] != B[I];
+        return N;
+    };
+    const int32_t LH = Editor->EffectiveLineHeight();
+    RECT Client{};
+    GetClientRect(Editor->Handle(), &Client);
+    auto At = [&](const std::vector<uint32_t>& Pixels, POINT P) {
+        return Pixels[static_cast<size_t>(P.y) * static_cast<size_t>(Client.right) + static_cast<size_t>(P.x)] & 0xFFFFFF;
+    };
+    Editor->SetSelStart(static_cast<int32_t>(Editor->GetTextRange(0, Editor->CharCount()).find("eax, 7") + 6));
+    for (const char* Letters : {"a", "bc", "def"}) {
+        Type(Letters);
+        const std::vector<uint32_t> Shown = ClientPixels(Editor->Handle());
+        POINT Caret{};
+        GetCaretPos(&Caret);
+        const POINT Want = PixelOf(Editor->GetSelStart());
+        EXPECT_EQ(Caret.x, Want.x) << Letters;
+        EXPECT_EQ(Caret.y, Want.y - LH / 2) << Letters;
+        // The system's caret is hidden for the capture: what shows there is
+        // the editor's, white behind the line's end turned dark.
+        EXPECT_EQ(At(Shown, Want), 0u) << Letters;
+        Editor->Repaint();
+        Pump();
+        EXPECT_EQ(Differ(Shown, ClientPixels(Editor->Handle())), 0u) << "after typing " << Letters;
+    }
+    // A pause longer than a blink: the system's caret again.
+    Sleep(GetCaretBlinkTime() + 300);
+    Pump();
+    const std::vector<uint32_t> Paused = ClientPixels(Editor->Handle());
+    Editor->Repaint();
+    Pump();
+    EXPECT_EQ(Differ(Paused, ClientPixels(Editor->Handle())), 0u);
+    const POINT Want = PixelOf(Editor->GetSelStart());
+    EXPECT_NE(At(Paused, Want), 0u);
+}
