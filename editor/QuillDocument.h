@@ -14,6 +14,7 @@
 
 #include "editor/KeyLists.h"
 #include "editor/KeywordIndex.h"
+#include "editor/KeywordStates.h"
 #include "editor/LoadedParagraphs.h"
 #include "editor/ParagraphsList.h"
 #include "editor/QuillNavigator.h"
@@ -237,6 +238,7 @@ private:
     std::vector<TStopState> FScratchMade;
     std::vector<TMatch> FScratchMatches, FScratchWords;
     TKeywordIndex FKeywordIndex;
+    TKeywordStates FKeywordStates;
 
     std::vector<std::unique_ptr<TUndoRecord>> FUndo;
     int32_t FUndoIndex = 0;

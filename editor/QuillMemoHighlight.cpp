@@ -422,12 +422,13 @@ void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
             while (i < R.To) {
                 while (i < R.To && FKeywordIndex.IsSeparator(Src[i])) ++i;
                 int32_t j = i;
-                while (j < R.To && !FKeywordIndex.IsSeparator(Src[j])) ++j;
+                uint32_t Hash = TKeywordIndex::HashStart;
+                for (; j < R.To && !FKeywordIndex.IsSeparator(Src[j]); ++j) Hash = TKeywordIndex::HashStep(Hash, Src[j]);
                 if (j > i) {
                     std::string_view W(Src + i, static_cast<size_t>(j - i));
                     FKeywordIndex.NoteWord(W);
                     bool Joined = Glued && ((i == R.From && i > 0) || (j == R.To && j < L));
-                    int32_t k = Joined ? -1 : FKeywordIndex.FindWord(W);
+                    int32_t k = Joined ? -1 : FKeywordIndex.FindWord(W, Hash);
                     if (k >= 0) Words.push_back({i, k, j - i});
                 }
                 i = j;
@@ -516,18 +517,10 @@ void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
                 Out.back().State = Intern(Cut);
             }
         }
-        TKeyword* K = KW.Record(M.Index);
-        TFormatStop R = F;
-        R.Offset = 0;
-        R.Kind = static_cast<uint8_t>((K->Style & 0x3F) | qkRegion);
-        R.Depth = static_cast<int8_t>(Depth);
-        R.Stack[Depth] = static_cast<int16_t>(M.Index);
-        R.Background = K->Background;
-        R.Foreground = K->Foreground;
-        R.Context = K->Context;
-        R.Cursor = K->Cursor;
-        R.KeyLength = R.StopLength = static_cast<uint8_t>(std::min(M.Length, 255));
-        Out.push_back({M.Offset, Intern(R)});
+        TStopState Id = FKeywordStates.Get(InForce, M.Index, *KW.Record(M.Index), M.Length);
+        AddStopStateRef(Id);  // the cache may let it go before P holds it
+        Made.push_back(Id);
+        Out.push_back({M.Offset, Id});
         // Stops covered by the match go; the last of them (or the state in
         // force) comes back at the match end.
         TStopState Previous = InForce;
