@@ -238,7 +238,10 @@ void TQuillDocument::HighlightParagraphStartStop(int32_t Par, std::vector<TForma
 
 void TQuillDocument::HighlightStartStop(TQuillNavigator* From, TQuillNavigator* To) {
     int32_t PF = From->LocatePar();
-    int32_t PT = std::max(PF, To->LocatePar());
+    HighlightParagraphs(PF, std::max(PF, To->LocatePar()));
+}
+
+void TQuillDocument::HighlightParagraphs(int32_t PF, int32_t PT) {
     std::vector<TFormatStop>& Stops = FScratchPassStops;
     TFormatStop End;
     int32_t Count = ParagraphCount();
@@ -310,15 +313,16 @@ void TQuillDocument::HighlightStartStop(TQuillNavigator* From, TQuillNavigator* 
 
 void TQuillDocument::EnsureHighlighted(int32_t Par) {
     Par = std::min(Par, ParagraphCount() - 1);
-    TQuillNavigator* F = FNav.HighlightWalk.get();
     while (FHighlightFrontier < Par) {
         int32_t P = FHighlightFrontier + 1;
         if (Paragraph(P).Highlighted) {
             FHighlightFrontier = P;
             continue;
         }
-        F->PlaceAt(P, 0);
-        HighlightStartStop(F, F);
+        // A run of paragraphs not highlighted yet goes in one pass.
+        int32_t Last = P;
+        while (Last < Par && !Paragraph(Last + 1).Highlighted) ++Last;
+        HighlightParagraphs(P, Last);
         if (FHighlightFrontier < P) FHighlightFrontier = P;
     }
 }
@@ -545,11 +549,12 @@ void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
     while (s < StopCount) Out.push_back(In[static_cast<size_t>(s++)]);
     SetParagraphStopRecs(P, Out.data(), static_cast<int32_t>(Out.size()));
     for (TStopState Id : Made) ReleaseStopState(Id);
-    HighlightingChanged(Par, Par, false);
-    if (FromFresh)
-        Fresh.Stored = true;  // the start/stop pass forgets the navigators' stops
-    else
+    if (FromFresh) {
+        Fresh.Stored = true;  // the start/stop pass tells the views and forgets the navigators' stops
+    } else {
+        HighlightingChanged(Par, Par, false);
         InvalidateNavigators(ParagraphStart(Par) - 1, Par);
+    }
 }
 
 void TQuillDocument::ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, bool MarkLayout, bool Highlighting,
