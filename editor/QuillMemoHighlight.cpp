@@ -194,7 +194,9 @@ void TQuillDocument::HighlightParagraphStartStop(int32_t Par, std::vector<TForma
         if (StopContext(State) + 1 >= QuillMaxDepth) break;
         int32_t FoundAt = -1, FoundKey = -1;
         for (int32_t Q = Pos; UseKeys && Q < L && FoundAt < 0; ++Q) {
-            if (!Keys.CanStartKey(static_cast<unsigned char>(C.Text[static_cast<size_t>(Q)]))) continue;
+            // Most characters start no key: they are passed over at once.
+            while (Q < L && !Keys.CanStartKey(static_cast<unsigned char>(C.Text[static_cast<size_t>(Q)]))) ++Q;
+            if (Q == L) break;
             for (int32_t k = 0; k < KeyCount; ++k) {
                 const TStartStopKey& K = Keys.Key(k);
                 if (K.StartLength == 0 || Q + K.StartLength > L) continue;

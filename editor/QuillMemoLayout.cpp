@@ -79,7 +79,7 @@ void TQuillEditor::BreakParagraph(int32_t Par, int32_t FromLine) {
     P.Parsed = 1;
     TParLayout& Lay = Layout(Par);
     Lay.Formatted = 1;
-    uint8_t Style = ParagraphLine(Par, 0).Style();
+    uint8_t Style = LayoutLine(Lay, P.Length, 0).Style();
     // The old lines of an edited paragraph serve when one font measures
     // all of it: then a line's breaks follow from its own text alone.
     TRebreakHint& Hint = FRebreak;
