@@ -201,7 +201,10 @@ void TQuillDocument::HighlightParagraphStartStop(int32_t Par, std::vector<TForma
                 const TStartStopKey& K = Keys.Key(k);
                 if (K.StartLength == 0 || Q + K.StartLength > L) continue;
                 std::string_view T = C.For(K.Options);
-                if (std::memcmp(T.data() + Q, K.StartKey, static_cast<size_t>(K.StartLength)) != 0) continue;
+                // Keys are short: their first character rules most out without a call.
+                if (T[static_cast<size_t>(Q)] != K.StartKey[0] ||
+                    std::memcmp(T.data() + Q, K.StartKey, static_cast<size_t>(K.StartLength)) != 0)
+                    continue;
                 if (K.CheckBeforeStart && !IsSep(T, Q - 1)) continue;
                 if (K.CheckAfterStart && !IsSep(T, Q + K.StartLength)) continue;
                 FoundAt = Q;
@@ -488,7 +491,8 @@ void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
         }
     }
     if (Matches.empty()) return;
-    std::sort(Matches.begin(), Matches.end(), [](const TMatch& A, const TMatch& B) { return A.Offset < B.Offset; });
+    auto Earlier = [](const TMatch& A, const TMatch& B) { return A.Offset < B.Offset; };
+    if (!std::is_sorted(Matches.begin(), Matches.end(), Earlier)) std::sort(Matches.begin(), Matches.end(), Earlier);
     // Merge the keyword regions into the paragraph's stops. The merge works
     // on stored records: only a keyword's own state and a state whose key
     // length a match cuts are new, every other stop keeps its state.
