@@ -18,6 +18,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "editor/RecordBlocks.h"
 #include "framework/rtl/Exceptions.h"
 
 template <class TRec, int32_t PerBlock, auto... KeyFields> class TBlockList {
@@ -155,8 +156,9 @@ public:
     int32_t BlockCount() const { return static_cast<int32_t>(FBlocks.size()); }
 
 private:
+    static constexpr size_t BlockBytes = PerBlock * sizeof(TRec);
     struct TFree {
-        void operator()(TRec* P) const { std::free(P); }
+        void operator()(TRec* P) const { FreeRecordBlock(P, BlockBytes); }
     };
     struct TBlock {
         std::unique_ptr<TRec[], TFree> Owner;
@@ -187,8 +189,7 @@ private:
     // that records moved between them keep their bases).
     static TBlock NewBlock(int32_t First, const std::vector<TBlock>& Near, size_t Like = SIZE_MAX) {
         TBlock B;
-        B.Owner.reset(static_cast<TRec*>(std::malloc(PerBlock * sizeof(TRec))));
-        if (!B.Owner) throw EOutOfMemory("Out of memory");
+        B.Owner.reset(static_cast<TRec*>(AllocRecordBlock(BlockBytes)));
         B.First = First;
         if (Like < Near.size()) B.Shift = Near[Like].Shift;
         return B;

@@ -34,6 +34,7 @@ void TKeywordIndex::Insert(std::vector<int32_t>& Table, int32_t Index, std::stri
     }
 }
 
+template <bool Caseless>
 int32_t TKeywordIndex::Lookup(const std::vector<int32_t>& Table, std::string_view Text, uint32_t Hash) const {
     if (Table.empty()) return -1;
     size_t Mask = Table.size() - 1;
@@ -44,32 +45,15 @@ int32_t TKeywordIndex::Lookup(const std::vector<int32_t>& Table, std::string_vie
         const std::string& K = Compiled[static_cast<size_t>(E)];
         if (K.size() != Text.size()) continue;
         size_t i = 0;  // words are short: a call to compare them costs more
-        while (i < Text.size() && K[i] == Text[i]) ++i;
+        while (i < Text.size() && K[i] == (Caseless ? AsciiUpper(Text[i]) : Text[i])) ++i;
         if (i == Text.size()) return E;
     }
 }
 
-int32_t TKeywordIndex::FindWord(std::string_view Word) const {
+int32_t TKeywordIndex::FindWord(std::string_view Word, uint32_t UpperHash) const {
     if (static_cast<int32_t>(Word.size()) > FMaxWordLength || Word.empty()) return -1;
-    int32_t A = FMatchCaseFirst[static_cast<unsigned char>(Word[0])] ? Lookup(FMatchCase, Word, HashText(Word)) : -1;
-    int32_t B = -1;
-    if (FCaselessFirst[static_cast<unsigned char>(AsciiUpper(Word[0]))]) {
-        // Words longer than any keyword were dismissed above: most fit here.
-        char Small[64];
-        std::string Large;
-        char* Upper = Small;
-        if (Word.size() > sizeof(Small)) {
-            Large.resize(Word.size());
-            Upper = Large.data();
-        }
-        // Upper-cased and hashed in one pass, as HashText would.
-        uint32_t H = 2166136261u;
-        for (size_t i = 0; i < Word.size(); ++i) {
-            Upper[i] = AsciiUpper(Word[i]);
-            H = (H ^ static_cast<unsigned char>(Upper[i])) * 16777619u;
-        }
-        B = Lookup(FCaseless, std::string_view(Upper, Word.size()), H);
-    }
+    int32_t A = FMatchCaseFirst[static_cast<unsigned char>(Word[0])] ? Lookup<false>(FMatchCase, Word, HashText(Word)) : -1;
+    int32_t B = FCaselessFirst[static_cast<unsigned char>(AsciiUpper(Word[0]))] ? Lookup<true>(FCaseless, Word, UpperHash) : -1;
     if (A < 0) return B;
     return B < 0 ? A : std::min(A, B);
 }
@@ -78,8 +62,7 @@ void TKeywordIndex::BeginLine() {
     for (uint32_t G : FLeadGroups) FMayOccur[G] = 0;
 }
 
-void TKeywordIndex::NoteWord(std::string_view Word) {
-    if (FLeadGroups.empty() || !FLeadEnds[static_cast<unsigned char>(AsciiUpper(Word.back()))]) return;
+void TKeywordIndex::NoteLeadWord(std::string_view Word) {
     const auto& Compiled = FList->Compiled();
     for (uint32_t G : FLeadGroups) {
         const TGroup& Gr = FGroups[G];

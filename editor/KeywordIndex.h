@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "editor/KeyLists.h"
+#include "framework/rtl/StrUtils.h"
 
 class TKeywordIndex {
 public:
@@ -29,23 +30,32 @@ public:
     bool AnyWords() const { return FMaxWordLength > 0; }
     // The separators as bytes: the word scan reads one per character.
     bool IsSeparator(char C) const { return FSeparatorBytes[static_cast<unsigned char>(C)] != 0; }
+    // A scan hashes each word upper-cased as it finds its characters: the
+    // hash starts at HashStart and takes each character through HashStep.
+    static constexpr uint32_t HashStart = 2166136261u;
+    static uint32_t HashStep(uint32_t H, char C) { return (H ^ static_cast<unsigned char>(AsciiUpper(C))) * 16777619u; }
     // The lowest index of a word keyword whose text equals Word (for keys
-    // that ignore case, the word upper-cased), over all groups, or -1. The
-    // word belongs to that keyword's group: an earlier group matching it
-    // would have the lower index, and a later group can only find it again.
-    int32_t FindWord(std::string_view Word) const;
+    // that ignore case, the word upper-cased, whose hash is UpperHash), over
+    // all groups, or -1. The word belongs to that keyword's group: an
+    // earlier group matching it would have the lower index, and a later
+    // group can only find it again.
+    int32_t FindWord(std::string_view Word, uint32_t UpperHash) const;
     // While scanning a line's words: which single keywords can occur in it
     // at all (the others need no search). Valid for the words noted since
     // BeginLine; groups without a lead word may always occur.
     void BeginLine();
-    void NoteWord(std::string_view Word);
+    void NoteWord(std::string_view Word) {
+        if (!FLeadGroups.empty() && FLeadEnds[static_cast<unsigned char>(AsciiUpper(Word.back()))]) NoteLeadWord(Word);
+    }
     bool MayOccur(size_t Group) const { return FMayOccur[Group] != 0; }
     // The group of a keyword FindWord returned.
     size_t GroupOf(int32_t Keyword) const { return FGroupOf[static_cast<size_t>(Keyword)]; }
 
 private:
+    void NoteLeadWord(std::string_view Word);
     void Insert(std::vector<int32_t>& Table, int32_t Index, std::string_view Text) const;
-    int32_t Lookup(const std::vector<int32_t>& Table, std::string_view Text, uint32_t Hash) const;
+    // Caseless: Text is compared upper-cased.
+    template <bool Caseless> int32_t Lookup(const std::vector<int32_t>& Table, std::string_view Text, uint32_t Hash) const;
     const TKeywordList* FList = nullptr;
     uint64_t FGeneration = 0;
     TSeparators FSeparators;

@@ -14,6 +14,7 @@
 
 #include "editor/KeyLists.h"
 #include "editor/KeywordIndex.h"
+#include "editor/KeywordStates.h"
 #include "editor/LoadedParagraphs.h"
 #include "editor/ParagraphsList.h"
 #include "editor/QuillNavigator.h"
@@ -179,6 +180,9 @@ private:
     // NewRecord. Replaying keeps the records after the index (undo/redo).
     void RecordUndo(int32_t Start, int32_t InsertedPositions, const std::string& Removed, bool NewRecord,
                     bool Replaying);
+    // The start/stop pass (with a fresh paragraph's keywords) over PF..PT,
+    // on while a later paragraph's start state changed.
+    void HighlightParagraphs(int32_t PF, int32_t PT);
     void HighlightParagraphStartStop(int32_t Par, std::vector<TFormatStop>& Out, TFormatStop& EndState);
     void HighlightingChanged(int32_t First, int32_t Last, bool Relayout) {
         for (IQuillDocumentListener* L : FListeners) L->HighlightingChanged(First, Last, Relayout);
@@ -212,11 +216,10 @@ private:
     // operations that may nest share one.
     struct TOwnNavigators {
         std::unique_ptr<TQuillNavigator> EditFrom, EditTo;  // an edit's paragraphs, highlighted again
-        std::unique_ptr<TQuillNavigator> HighlightWalk;     // the highlighting frontier
         std::unique_ptr<TQuillNavigator> HookFrom, HookTo;  // what the highlighter's hooks get
         std::unique_ptr<TQuillNavigator> StopRangeEnd;      // where ApplyStopRange restores the state
         template <class TFunc> void ForEach(TFunc F) {
-            for (auto* N : {&EditFrom, &EditTo, &HighlightWalk, &HookFrom, &HookTo, &StopRangeEnd}) F(*N);
+            for (auto* N : {&EditFrom, &EditTo, &HookFrom, &HookTo, &StopRangeEnd}) F(*N);
         }
     } FNav;
 
@@ -237,6 +240,7 @@ private:
     std::vector<TStopState> FScratchMade;
     std::vector<TMatch> FScratchMatches, FScratchWords;
     TKeywordIndex FKeywordIndex;
+    TKeywordStates FKeywordStates;
 
     std::vector<std::unique_ptr<TUndoRecord>> FUndo;
     int32_t FUndoIndex = 0;

@@ -44,6 +44,16 @@ TFreshStops& FreshStops() {
     return F;
 }
 
+// A run of a paragraph's text, From up to To.
+struct TRun {
+    int32_t From, To;
+};
+
+std::vector<TRun>& AllowedRuns() {
+    static std::vector<TRun> Runs;  // scratch of the user-interface thread
+    return Runs;
+}
+
 }  // namespace
 
 void TQuillDocument::HighlightParagraphStartStop(int32_t Par, std::vector<TFormatStop>& Out, TFormatStop& EndState) {
@@ -184,12 +194,17 @@ void TQuillDocument::HighlightParagraphStartStop(int32_t Par, std::vector<TForma
         if (StopContext(State) + 1 >= QuillMaxDepth) break;
         int32_t FoundAt = -1, FoundKey = -1;
         for (int32_t Q = Pos; UseKeys && Q < L && FoundAt < 0; ++Q) {
-            if (!Keys.CanStartKey(static_cast<unsigned char>(C.Text[static_cast<size_t>(Q)]))) continue;
+            // Most characters start no key: they are passed over at once.
+            while (Q < L && !Keys.CanStartKey(static_cast<unsigned char>(C.Text[static_cast<size_t>(Q)]))) ++Q;
+            if (Q == L) break;
             for (int32_t k = 0; k < KeyCount; ++k) {
                 const TStartStopKey& K = Keys.Key(k);
                 if (K.StartLength == 0 || Q + K.StartLength > L) continue;
                 std::string_view T = C.For(K.Options);
-                if (std::memcmp(T.data() + Q, K.StartKey, static_cast<size_t>(K.StartLength)) != 0) continue;
+                // Keys are short: their first character rules most out without a call.
+                if (T[static_cast<size_t>(Q)] != K.StartKey[0] ||
+                    std::memcmp(T.data() + Q, K.StartKey, static_cast<size_t>(K.StartLength)) != 0)
+                    continue;
                 if (K.CheckBeforeStart && !IsSep(T, Q - 1)) continue;
                 if (K.CheckAfterStart && !IsSep(T, Q + K.StartLength)) continue;
                 FoundAt = Q;
@@ -228,7 +243,10 @@ void TQuillDocument::HighlightParagraphStartStop(int32_t Par, std::vector<TForma
 
 void TQuillDocument::HighlightStartStop(TQuillNavigator* From, TQuillNavigator* To) {
     int32_t PF = From->LocatePar();
-    int32_t PT = std::max(PF, To->LocatePar());
+    HighlightParagraphs(PF, std::max(PF, To->LocatePar()));
+}
+
+void TQuillDocument::HighlightParagraphs(int32_t PF, int32_t PT) {
     std::vector<TFormatStop>& Stops = FScratchPassStops;
     TFormatStop End;
     int32_t Count = ParagraphCount();
@@ -300,15 +318,16 @@ void TQuillDocument::HighlightStartStop(TQuillNavigator* From, TQuillNavigator* 
 
 void TQuillDocument::EnsureHighlighted(int32_t Par) {
     Par = std::min(Par, ParagraphCount() - 1);
-    TQuillNavigator* F = FNav.HighlightWalk.get();
     while (FHighlightFrontier < Par) {
         int32_t P = FHighlightFrontier + 1;
         if (Paragraph(P).Highlighted) {
             FHighlightFrontier = P;
             continue;
         }
-        F->PlaceAt(P, 0);
-        HighlightStartStop(F, F);
+        // A run of paragraphs not highlighted yet goes in one pass.
+        int32_t Last = P;
+        while (Last < Par && !Paragraph(Last + 1).Highlighted) ++Last;
+        HighlightParagraphs(P, Last);
         if (FHighlightFrontier < P) FHighlightFrontier = P;
     }
 }
@@ -333,13 +352,6 @@ void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
     TKeywordList& KW = *FKeywords;
     if (!FApplyKeyWords || KW.GetCount() == 0 || P.Length == 0) return;
     const int32_t L = P.Length;
-    std::string& Text = FScratchText;
-    std::string& Upper = FScratchUpper;
-    Text.assign(P.Text(), static_cast<size_t>(L));
-    // The upper-cased copy is made when a keyword that ignores case is
-    // searched on its own (word keywords upper-case only the words they
-    // look up); until then only Text takes the claims.
-    Upper.clear();
     FKeywordIndex.Prepare(KW, FSeparators);
     TFreshStops& Fresh = FreshStops();
     const bool FromFresh = Fresh.Owner == this && Fresh.Par == Par;
@@ -350,7 +362,10 @@ void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
     }
     const std::vector<TStopRec>& In = FromFresh ? Fresh.Recs : Kept;
     const auto StopCount = static_cast<int32_t>(In.size());
-    // Where keywords are not allowed, the text holds character 5.
+    // Keywords see the text with character 5 where they are not allowed;
+    // the runs where they are allowed are read from the paragraph itself.
+    std::vector<TRun>& Allowed = AllowedRuns();
+    Allowed.clear();
     bool AnyAllowed = false;
     {
         const TFormatStop* State = &*P.StartContext;
@@ -358,11 +373,16 @@ void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
         for (int32_t s = 0; s <= StopCount; ++s) {
             int32_t Next = s < StopCount ? In[static_cast<size_t>(s)].Offset : L;
             bool Blocked = IsHighlightingStop(*State) && State->Context != 0;
-            if (Blocked && std::min(Next, L) > At) {
-                auto N = static_cast<size_t>(std::min(Next, L) - At);
-                std::memset(Text.data() + At, 5, N);
-            } else if (Next > At)
+            if (!Blocked && Next > At) {
                 AnyAllowed = true;
+                int32_t To = std::min(Next, L);
+                if (To > At) {
+                    if (!Allowed.empty() && Allowed.back().To == At)
+                        Allowed.back().To = To;
+                    else
+                        Allowed.push_back({At, To});
+                }
+            }
             if (s < StopCount) {
                 State = &StopState(In[static_cast<size_t>(s)].State);
                 At = std::max(At, In[static_cast<size_t>(s)].Offset);
@@ -370,13 +390,29 @@ void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
         }
     }
     if (!AnyAllowed) return;
+    const char* Src = P.Text();
     std::vector<TMatch>& Matches = FScratchMatches;
     Matches.clear();
+    // The text as keywords see it, with every claim so far, is made when a
+    // search or a check needs it: most lines need only their words. The
+    // upper-cased copy follows it when a keyword that ignores case is
+    // searched on its own.
+    std::string& Text = FScratchText;
+    std::string& Upper = FScratchUpper;
+    bool TextMade = false;
+    Upper.clear();
+    auto MakeText = [&] {
+        if (TextMade) return;
+        Text.assign(static_cast<size_t>(L), '\5');
+        for (const TRun& R : Allowed) std::memcpy(Text.data() + R.From, Src + R.From, static_cast<size_t>(R.To - R.From));
+        for (const TMatch& M : Matches) std::memset(Text.data() + M.Offset, 5, static_cast<size_t>(M.Length));
+        TextMade = true;
+    };
     const auto& Compiled = KW.Compiled();
     // A keyword claims its text: nothing later can match inside it.
     auto Claim = [&](int32_t At, int32_t Len, int32_t k) {
         Matches.push_back({At, k, Len});
-        std::memset(Text.data() + At, 5, static_cast<size_t>(Len));
+        if (TextMade) std::memset(Text.data() + At, 5, static_cast<size_t>(Len));
         if (!Upper.empty()) std::memset(Upper.data() + At, 5, static_cast<size_t>(Len));
     };
     // Every word is looked up once, before anything claims text: a claim
@@ -387,22 +423,29 @@ void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
     const bool Scanned = FKeywordIndex.AnyWords();
     if (Scanned) {
         FKeywordIndex.BeginLine();
-        const char* T = Text.data();
-        int32_t i = 0;
-        while (i < L) {
-            while (i < L && FKeywordIndex.IsSeparator(T[i])) ++i;
-            int32_t j = i;
-            while (j < L && !FKeywordIndex.IsSeparator(T[j])) ++j;
-            if (j > i) {
-                auto N = static_cast<size_t>(j - i);
-                FKeywordIndex.NoteWord(std::string_view(T + i, N));
-                int32_t k = FKeywordIndex.FindWord(std::string_view(T + i, N));
-                if (k >= 0) Words.push_back({i, k, j - i});
+        // Unless 5 separates words, a word beside text where keywords are
+        // not allowed runs on into its 5s and matches no word keyword.
+        const bool Glued = !FKeywordIndex.IsSeparator(5);
+        for (const TRun& R : Allowed) {
+            int32_t i = R.From;
+            while (i < R.To) {
+                while (i < R.To && FKeywordIndex.IsSeparator(Src[i])) ++i;
+                int32_t j = i;
+                uint32_t Hash = TKeywordIndex::HashStart;
+                for (; j < R.To && !FKeywordIndex.IsSeparator(Src[j]); ++j) Hash = TKeywordIndex::HashStep(Hash, Src[j]);
+                if (j > i) {
+                    std::string_view W(Src + i, static_cast<size_t>(j - i));
+                    FKeywordIndex.NoteWord(W);
+                    bool Joined = Glued && ((i == R.From && i > 0) || (j == R.To && j < L));
+                    int32_t k = Joined ? -1 : FKeywordIndex.FindWord(W, Hash);
+                    if (k >= 0) Words.push_back({i, k, j - i});
+                }
+                i = j;
             }
-            i = j;
         }
     }
     auto StillFree = [&](const TMatch& W) {
+        MakeText();
         const char* T = Text.data();
         return (W.Offset == 0 || T[W.Offset - 1] != 5) && (W.Offset + W.Length >= L || T[W.Offset + W.Length] != 5) &&
                !std::memchr(T + W.Offset, 5, static_cast<size_t>(W.Length));
@@ -420,6 +463,7 @@ void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
             continue;
         }
         if (Scanned && !FKeywordIndex.MayOccur(g)) continue;
+        MakeText();
         int32_t k = G.First;
         TKeyword* K = KW.Record(k);
         const std::string& Key = Compiled[static_cast<size_t>(k)];
@@ -447,7 +491,8 @@ void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
         }
     }
     if (Matches.empty()) return;
-    std::sort(Matches.begin(), Matches.end(), [](const TMatch& A, const TMatch& B) { return A.Offset < B.Offset; });
+    auto Earlier = [](const TMatch& A, const TMatch& B) { return A.Offset < B.Offset; };
+    if (!std::is_sorted(Matches.begin(), Matches.end(), Earlier)) std::sort(Matches.begin(), Matches.end(), Earlier);
     // Merge the keyword regions into the paragraph's stops. The merge works
     // on stored records: only a keyword's own state and a state whose key
     // length a match cuts are new, every other stop keeps its state.
@@ -482,18 +527,10 @@ void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
                 Out.back().State = Intern(Cut);
             }
         }
-        TKeyword* K = KW.Record(M.Index);
-        TFormatStop R = F;
-        R.Offset = 0;
-        R.Kind = static_cast<uint8_t>((K->Style & 0x3F) | qkRegion);
-        R.Depth = static_cast<int8_t>(Depth);
-        R.Stack[Depth] = static_cast<int16_t>(M.Index);
-        R.Background = K->Background;
-        R.Foreground = K->Foreground;
-        R.Context = K->Context;
-        R.Cursor = K->Cursor;
-        R.KeyLength = R.StopLength = static_cast<uint8_t>(std::min(M.Length, 255));
-        Out.push_back({M.Offset, Intern(R)});
+        TStopState Id = FKeywordStates.Get(InForce, M.Index, *KW.Record(M.Index), M.Length);
+        AddStopStateRef(Id);  // the cache may let it go before P holds it
+        Made.push_back(Id);
+        Out.push_back({M.Offset, Id});
         // Stops covered by the match go; the last of them (or the state in
         // force) comes back at the match end.
         TStopState Previous = InForce;
@@ -518,11 +555,12 @@ void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
     while (s < StopCount) Out.push_back(In[static_cast<size_t>(s++)]);
     SetParagraphStopRecs(P, Out.data(), static_cast<int32_t>(Out.size()));
     for (TStopState Id : Made) ReleaseStopState(Id);
-    HighlightingChanged(Par, Par, false);
-    if (FromFresh)
-        Fresh.Stored = true;  // the start/stop pass forgets the navigators' stops
-    else
+    if (FromFresh) {
+        Fresh.Stored = true;  // the start/stop pass tells the views and forgets the navigators' stops
+    } else {
+        HighlightingChanged(Par, Par, false);
         InvalidateNavigators(ParagraphStart(Par) - 1, Par);
+    }
 }
 
 void TQuillDocument::ApplyStopRange(TQuillNavigator* From, TQuillNavigator* To, bool MarkLayout, bool Highlighting,

@@ -9,6 +9,9 @@
 
 namespace {
 constexpr int64_t SliceMs = 25;
+// Laying out in order, the paragraphs ahead are highlighted in one pass
+// with the next (a pass has its own cost besides each paragraph's).
+constexpr int32_t HighlightAhead = 63;
 // Words longer than this are measured by their characters' widths.
 constexpr int32_t LongWord = 256;
 }
@@ -76,7 +79,7 @@ void TQuillEditor::BreakParagraph(int32_t Par, int32_t FromLine) {
     P.Parsed = 1;
     TParLayout& Lay = Layout(Par);
     Lay.Formatted = 1;
-    uint8_t Style = ParagraphLine(Par, 0).Style();
+    uint8_t Style = LayoutLine(Lay, P.Length, 0).Style();
     // The old lines of an edited paragraph serve when one font measures
     // all of it: then a line's breaks follow from its own text alone.
     TRebreakHint& Hint = FRebreak;
@@ -334,7 +337,7 @@ void TQuillEditor::FormatRange(int32_t First, int32_t Last, bool Force) {
     int64_t LastProgress = Now();
     bool Any = false;
     for (int32_t p = First; p <= Last; ++p) {
-        if (!Paragraph(p).Highlighted) EnsureHighlighted(p);
+        if (!Paragraph(p).Highlighted) EnsureHighlighted(std::min(Last, p + HighlightAhead));
         if (Force || !Layout(p).Formatted) {
             FormatParagraph(p, 0);
             Any = true;
@@ -417,6 +420,7 @@ void TQuillEditor::FormatInBackground(bool ProcessOthers) {
             NotifyProgress(LastProgress, true);
         }
         if (!Layout(p).Formatted) {
+            if (!Paragraph(p).Highlighted) EnsureHighlighted(std::min(FLayoutEnd, p + HighlightAhead));
             FormatParagraph(p, 0);
             Any = true;
         }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "editor/RecordBlocks.h"
 #include "framework/rtl/Exceptions.h"
 
 bool StopsEqual(const TFormatStop& A, const TFormatStop& B) {
@@ -217,8 +218,7 @@ struct TUnitPool {
     uint64_t Live = 0;
 
     uint32_t NewChunk(uint64_t Units) {
-        auto* C = static_cast<uint64_t*>(std::malloc(static_cast<size_t>(Units) * 8));
-        if (!C) throw EOutOfMemory("Out of memory");
+        auto* C = static_cast<uint64_t*>(AllocRecordBlock(static_cast<size_t>(Units) * 8));
         uint32_t Idx;
         if (!FreeChunks.empty()) {
             Idx = FreeChunks.back();
@@ -226,7 +226,7 @@ struct TUnitPool {
             Chunks[Idx] = C;
         } else {
             if (Chunks.size() >= 65536) {
-                std::free(C);
+                FreeRecordBlock(C, static_cast<size_t>(Units) * 8);
                 throw EOutOfMemory("Out of memory");
             }
             Idx = static_cast<uint32_t>(Chunks.size());
@@ -259,7 +259,7 @@ struct TUnitPool {
         uint64_t Cap;
         uint32_t K = ClassOf(Units, &Cap);
         if (Cap > ChunkUnits) {
-            std::free(Chunks[H >> 16]);
+            FreeRecordBlock(Chunks[H >> 16], static_cast<size_t>(Cap) * 8);
             Chunks[H >> 16] = nullptr;
             FreeChunks.push_back(H >> 16);
         } else {
@@ -271,7 +271,7 @@ struct TUnitPool {
     }
     // Nothing is in use: every chunk goes back.
     void Reset() {
-        for (uint64_t* C : Chunks) std::free(C);
+        for (uint64_t* C : Chunks) FreeRecordBlock(C, ChunkUnits * 8);  // the larger ones went when freed
         Chunks.assign(1, nullptr);
         QuillUnitChunks = Chunks.data();
         FreeChunks.clear();

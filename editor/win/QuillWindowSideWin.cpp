@@ -1,5 +1,7 @@
 #include "editor/win/QuillWindowSideWin.h"
 
+#include <cstring>
+
 #include "editor/win/QuillMemo.h"
 #include "framework/forms/Forms.h"
 
@@ -47,8 +49,25 @@ void TQuillWindowSide::SelectStyle(uint8_t Style) {
 
 int32_t TQuillWindowSide::TextWidth(const char* Text, int32_t Length) {
     if (Length <= 0) return 0;
+    TWordWidth* Slot = nullptr;
+    if (FSelected >= 0 && Length <= static_cast<int32_t>(sizeof(TWordWidth::Text))) {
+        constexpr size_t Slots = 4096;
+        if (FWords.empty()) FWords.resize(Slots);
+        uint32_t H = 2166136261u ^ static_cast<uint32_t>(FSelected);
+        for (int32_t i = 0; i < Length; ++i) H = (H ^ static_cast<unsigned char>(Text[i])) * 16777619u;
+        Slot = &FWords[(H ^ H >> 15) % Slots];
+        if (Slot->Width >= 0 && Slot->Font == FSelected && Slot->Length == Length &&
+            std::memcmp(Slot->Text, Text, static_cast<size_t>(Length)) == 0)
+            return Slot->Width;
+    }
     SIZE S{};
     GetTextExtentPoint32A(FDC, Text, Length, &S);
+    if (Slot) {
+        Slot->Width = S.cx;
+        Slot->Font = static_cast<uint8_t>(FSelected);
+        Slot->Length = static_cast<uint8_t>(Length);
+        std::memcpy(Slot->Text, Text, static_cast<size_t>(Length));
+    }
     return S.cx;
 }
 

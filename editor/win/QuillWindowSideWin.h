@@ -83,6 +83,7 @@ public:
     void ForgetFont() {
         FSelected = -1;
         FWidths.clear();
+        FWords.clear();
     }
     // While printing, layout sees the page's width and the window is left
     // alone; 0 ends it.
@@ -96,6 +97,16 @@ private:
     int FSelected = -1;
     // Widths of single characters per selected font, -1 until measured.
     std::vector<std::array<int32_t, 256>> FWidths;
+    // Widths of short texts (a source file's words recur line after line;
+    // under Wine each measuring call costs a microsecond or more), by font
+    // and text, in slots a new text takes over.
+    struct TWordWidth {
+        int32_t Width = -1;
+        uint8_t Font = 0;
+        uint8_t Length = 0;
+        char Text[26] = {};
+    };
+    std::vector<TWordWidth> FWords;
     int32_t FPrintWidth = 0;
     bool FTimerOn = false;
     bool FInTick = false;

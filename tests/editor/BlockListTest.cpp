@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "editor/BlockList.h"
+#include "editor/RecordBlocks.h"
 
 namespace {
 struct TRec {
@@ -94,4 +95,54 @@ TEST(BlockList, RecordsAndKeysFollowAVectorModel) {
     EXPECT_THROW(L[L.Count()], ERangeError);
     L.Clear();
     EXPECT_EQ(L.Count(), 0);
+}
+
+// Blocks of two sizes over several regions, freed in a mixed order and
+// asked for again: each block keeps what was written into it while others
+// come and go (the pool hands freed blocks out again and gives emptied
+// regions back), and a block larger than the pool's is a plain allocation.
+TEST(BlockList, RecordBlocksKeepTheirContentsWhileOthersComeAndGo) {
+    struct TLive {
+        size_t Bytes;
+        unsigned char* Data;
+        unsigned char Mark;
+    };
+    std::vector<TLive> Live;
+    uint32_t X = 5;
+    auto Rand = [&](uint32_t N) {
+        X = X * 1103515245u + 12345u;
+        return (X >> 8) % N;
+    };
+    unsigned char Mark = 0;
+    auto Take = [&](size_t Bytes) {
+        auto* D = static_cast<unsigned char*>(AllocRecordBlock(Bytes));
+        ++Mark;
+        std::fill(D, D + Bytes, Mark);
+        Live.push_back({Bytes, D, Mark});
+    };
+    auto Check = [&] {
+        for (const TLive& L : Live)
+            ASSERT_TRUE(std::all_of(L.Data, L.Data + L.Bytes, [&](unsigned char C) { return C == L.Mark; }));
+    };
+    constexpr size_t Big = 256 * 1024, Small = 8 * 1024 + 8;  // 8 and 254 a region
+    for (int Round = 0; Round < 3; ++Round) {
+        for (int i = 0; i < 40; ++i) Take(Big);
+        for (int i = 0; i < 700; ++i) Take(Small);
+        Take(4 << 20);
+        ASSERT_NO_FATAL_FAILURE(Check());
+        // Every other block goes, then most of the rest.
+        for (size_t i = 0; i < Live.size(); i += 2) {
+            FreeRecordBlock(Live[i].Data, Live[i].Bytes);
+            Live[i].Data = nullptr;
+        }
+        Live.erase(std::remove_if(Live.begin(), Live.end(), [](const TLive& L) { return !L.Data; }), Live.end());
+        ASSERT_NO_FATAL_FAILURE(Check());
+        while (Live.size() > 50) {
+            size_t i = Rand(static_cast<uint32_t>(Live.size()));
+            FreeRecordBlock(Live[i].Data, Live[i].Bytes);
+            Live.erase(Live.begin() + static_cast<std::ptrdiff_t>(i));
+        }
+        ASSERT_NO_FATAL_FAILURE(Check());
+    }
+    for (const TLive& L : Live) FreeRecordBlock(L.Data, L.Bytes);
 }

@@ -300,12 +300,24 @@ TEST(Separators, DefaultAndListedInCodeOrder) {
 
 namespace {
 // Which keyword claims each character: every keyword in list order,
-// searched on its own, with earlier claims blanked out.
+// searched on its own, with earlier claims blanked out, and so is the text
+// of strings whose context allows no keywords (-3: in a string).
 std::vector<int> PlainSearch(const std::vector<std::pair<std::string, uint8_t>>& Keys, std::string Text,
-                             const TSeparators& Seps) {
+                             const TSeparators& Seps, bool Strings, bool KeywordsInStrings) {
     std::vector<int> Owner(Text.size(), -1);
+    std::vector<bool> InString(Text.size(), false);
+    for (size_t i = 0; Strings && i < Text.size(); ++i)
+        if (Text[i] == '"') {
+            size_t Close = Text.find('"', i + 1);
+            size_t End = Close == std::string::npos ? Text.size() : Close + 1;
+            for (; i < End; ++i) InString[i] = true;
+            --i;
+        }
     std::string Upper = Text;
-    for (char& C : Upper) C = (C >= 'a' && C <= 'z') ? static_cast<char>(C - 32) : C;
+    for (size_t i = 0; i < Text.size(); ++i) {
+        if (InString[i] && !KeywordsInStrings) Text[i] = 5;
+        Upper[i] = (Text[i] >= 'a' && Text[i] <= 'z') ? static_cast<char>(Text[i] - 32) : Text[i];
+    }
     for (size_t k = 0; k < Keys.size(); ++k) {
         auto [Key, Opt] = Keys[k];
         if (!(Opt & koMatchCase))
@@ -321,16 +333,25 @@ std::vector<int> PlainSearch(const std::vector<std::pair<std::string, uint8_t>>&
             }
         }
     }
+    for (size_t i = 0; i < Text.size(); ++i)
+        if (InString[i] && Owner[i] < 0) Owner[i] = -3;
     return Owner;
 }
 }  // namespace
 
+// Random keywords and lines, some with strings that allow keywords or not
+// (a word beside a string runs on into its blocked text). The colours also
+// follow a keyword record changed in place once the text is highlighted
+// again.
 TEST(Highlight, KeywordsFoundInOnePassAgreeWithASearchPerKeyword) {
     uint32_t Seed = 7;
     auto Rand = [&](uint32_t N) { return ((Seed = Seed * 1103515245u + 12345u) >> 16) % N; };
-    const std::string Alphabet = "abAB, .;:";
-    for (int Round = 0; Round < 400; ++Round) {
+    const std::string Alphabet = "abAB, .;:\"";
+    constexpr int32_t StringColour = 100;
+    for (int Round = 0; Round < 600; ++Round) {
         TQuillEditor M(nullptr);
+        bool Strings = Round % 3 != 2, KeywordsInStrings = Rand(2) == 0;
+        if (Strings) M.StartStopKeys()->AddKey("\"", "\"", true, StringColour, -1, 0, KeywordsInStrings ? 0 : 1, 0, 0);
         std::vector<std::pair<std::string, uint8_t>> Keys;
         for (int k = 0; k < 8; ++k) {
             std::string Key;
@@ -340,11 +361,18 @@ TEST(Highlight, KeywordsFoundInOnePassAgreeWithASearchPerKeyword) {
             M.Keywords()->AddKeyword(Key, Opt, 0, 1, 0, -1, k);
         }
         std::string Line;
-        for (int i = 0; i < 60; ++i) Line += Alphabet[Rand(9)];
+        for (int i = 0; i < 60; ++i) Line += Alphabet[Rand(Strings ? 10 : 9)];
         LoadText(M, Line);
         HighlightAll(M);
-        std::vector<int> Want = PlainSearch(Keys, Line, M.SeparatorSet());
+        std::vector<int> Want = PlainSearch(Keys, Line, M.SeparatorSet(), Strings, KeywordsInStrings);
+        auto Colour = [&](int W) { return W == -3 ? StringColour : W < 0 ? -2 : W; };
         std::vector<int32_t> Got = Colours(M, 0);
-        for (size_t i = 0; i < Line.size(); ++i) ASSERT_EQ(Got[i], Want[i] < 0 ? -2 : Want[i]) << Round << " at " << i << " in " << Line;
+        for (size_t i = 0; i < Line.size(); ++i) ASSERT_EQ(Got[i], Colour(Want[i])) << Round << " at " << i << " in " << Line;
+        M.Keywords()->Keyword(0)->Foreground = 50;
+        M.ReformatAll();
+        HighlightAll(M);
+        Got = Colours(M, 0);
+        for (size_t i = 0; i < Line.size(); ++i)
+            ASSERT_EQ(Got[i], Want[i] == 0 ? 50 : Colour(Want[i])) << Round << " changed, at " << i << " in " << Line;
     }
 }

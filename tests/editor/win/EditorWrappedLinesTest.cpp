@@ -142,3 +142,27 @@ TEST_F(EditorWindowTest, WrappedTextTakesTheWidthLeftBesideABarThatAppears) {
     Pump();
     EXPECT_EQ(Editor->LineCount(), Lines) << "wrapped for the width the window had without the bar";
 }
+
+// Widths measured in one font serve no other: after a font change the text
+// wraps as in an editor that had the new font from the start.
+TEST_F(EditorWindowTest, AFontChangeWrapsAsTheNewFontDoesFromTheStart) {
+    std::string Text;
+    for (int i = 0; i < 40; ++i) Text += "mov eax, ebx ";
+    Editor->SetWordWrap(true);
+    LoadText(*Editor, Text);
+    int32_t SmallLines = Editor->LineCount();
+    Editor->Font()->SetHeight(-20);
+    Pump();
+    auto* Fresh = new TQuillMemo(Form);
+    Fresh->SetParent(Form);
+    Fresh->SetBounds(8, 8, 300, 200);
+    Fresh->Font()->SetName("Courier New");
+    Fresh->Font()->SetHeight(-20);
+    Fresh->SetUpdateMode(umImmediate);
+    Fresh->SetWordWrap(true);
+    LoadText(*Fresh, Text);
+    Pump();
+    EXPECT_GT(Editor->LineCount(), SmallLines);
+    ASSERT_EQ(Editor->LineCount(), Fresh->LineCount());
+    for (int32_t L = 0; L < Fresh->LineCount(); ++L) EXPECT_EQ(Editor->ParagraphLine(0, L).End, Fresh->ParagraphLine(0, L).End) << L;
+}
