@@ -139,6 +139,7 @@ private:
     TFormatStop StopAt(int32_t Pos, int32_t* RegionStart = nullptr, int32_t* RegionEnd = nullptr);
     // Shows C, or with none the cursor the drag state asks for.
     void ChangeCursor(HCURSOR C);
+    class TTypedKey;
     // What a typed key invalidated and kept from the system goes to it now.
     void HandOverTypedRect();
     bool CanPaintTyped() const;

@@ -360,6 +360,30 @@ bool TQuillMemo::KeyDownEdit(uint16_t Key, TShiftState Shift) {
     return false;
 }
 
+// While a typed key edits, the lines it changes are painted by the key
+// itself and the caret is placed once, after that paint; whatever is left
+// goes to the system when the key is done.
+class TQuillMemo::TTypedKey {
+public:
+    explicit TTypedKey(TQuillMemo* Memo) : M(Memo) {
+        M->FKeyReleased = false;
+        M->FCaretMoveInPaint = M->FTypedPaint = true;
+    }
+    ~TTypedKey() {
+        M->FCaretMoveInPaint = M->FTypedPaint = false;
+        M->HandOverTypedRect();
+        M->PlaceDueCaret();
+    }
+    TTypedKey(const TTypedKey&) = delete;
+    TTypedKey& operator=(const TTypedKey&) = delete;
+    void Paint() {
+        if (!M->FKeyReleased) M->PaintDue();
+    }
+
+private:
+    TQuillMemo* M;
+};
+
 void TQuillMemo::KeyDown(uint16_t& Key, TShiftState Shift) {
     TQuillMemoBase::KeyDown(Key, Shift);
     if (Key == VK_CONTROL && FDragging) {
@@ -368,8 +392,18 @@ void TQuillMemo::KeyDown(uint16_t& Key, TShiftState Shift) {
         return;
     }
     if (Key == 0 || FUpdateCount > 0 || FDragging) return;
-    bool Used = FDisplayOnly ? KeyDownDisplayOnly(Key, Shift) : (KeyDownMove(Key, Shift) || KeyDownEdit(Key, Shift));
-    if (Used) Key = 0;
+    if (FDisplayOnly) {
+        if (KeyDownDisplayOnly(Key, Shift)) Key = 0;
+        return;
+    }
+    if (Key == VK_BACK || Key == VK_DELETE) {
+        // Edits as a typed letter does (the lines it changes painted by the key).
+        TTypedKey Typed(this);
+        if (KeyDownEdit(Key, Shift)) Key = 0;
+        Typed.Paint();
+        return;
+    }
+    if (KeyDownMove(Key, Shift) || KeyDownEdit(Key, Shift)) Key = 0;
 }
 
 void TQuillMemo::KeyUp(uint16_t& Key, TShiftState Shift) {
@@ -433,16 +467,7 @@ void TQuillMemo::KeyPress(char& Key) {
     if (Key == 0 || FUpdateCount > 0 || FDragging || FDisplayOnly) return;
     unsigned char C = static_cast<unsigned char>(Key);
     if (FReadOnly && C != 3) return;
-    FKeyReleased = false;
-    FCaretMoveInPaint = FTypedPaint = true;
-    struct TPlaceCaret {
-        TQuillMemo* M;
-        ~TPlaceCaret() {
-            M->FCaretMoveInPaint = M->FTypedPaint = false;
-            M->HandOverTypedRect();
-            M->PlaceDueCaret();
-        }
-    } PlaceCaret{this};
+    TTypedKey Typed(this);
     switch (C) {
         case 3: CopyToClipboard(); break;
         case 5:
@@ -458,5 +483,5 @@ void TQuillMemo::KeyPress(char& Key) {
             break;
     }
     Key = 0;
-    if (!FKeyReleased) PaintDue();
+    Typed.Paint();
 }

@@ -240,7 +240,14 @@ int32_t TQuillMemo::CaretX() {
 void TQuillMemo::PlaceDueCaret() {
     if (!FCaretMoveDue) return;
     FCaretMoveDue = false;
-    if (FHasCaret) SetCaretPos(FCaretAtX, FCaretAtY);
+    if (!FHasCaret) return;
+    SetCaretPos(FCaretAtX, FCaretAtY);
+    // A key that moved the caret and painted nothing (a blank kept as a
+    // virtual column) moves the editor's caret too.
+    if (FTypingCaretDrawn) {
+        EraseTypingCaret(nullptr);
+        DrawTypingCaret(nullptr);
+    }
 }
 
 void TQuillMemo::UpdateCaret(bool Recreate) {

@@ -84,9 +84,7 @@ TPoint TQuillMemoCI::CaretPixel() {
 
 void TQuillMemoCI::WndProc(TMessage& Message) {
     if (Message.Msg == WM_TIMER && Message.WParam == StatusTimer) {
-        KillTimer(Handle(), StatusTimer);
-        FStatusDue = false;
-        ShowCaretPlace();
+        StatusTick();
         return;
     }
     if (Message.Msg == WM_DESTROY) FStatusDue = false;  // the timer goes with the window
@@ -325,9 +323,31 @@ void TQuillMemoCI::CaretMoved(TObject*) {
     // under Wine), which held back every key. Keys in a burst share one.
     if (!HandleAllocated()) {
         ShowCaretPlace();
-    } else if (!FStatusDue) {
+        return;
+    }
+    FStatusStale = true;
+    FCaretMovedAt = Now();
+    // Armed once for a run of keys and left ticking while they come: arming
+    // it at each key was a round trip to the Wine server in the key.
+    if (!FStatusDue) {
         SetTimer(Handle(), StatusTimer, USER_TIMER_MINIMUM, nullptr);
         FStatusDue = true;
+    }
+}
+
+void TQuillMemoCI::StatusTick() {
+    // The place shows a tick's time after the caret's last move at the
+    // earliest: a tick right after a key would paint the bar within it.
+    // Half a second without a move covers the gaps between a typist's keys.
+    constexpr int64_t StatusIdle = 500;
+    const int64_t Since = Now() - FCaretMovedAt;
+    if (FStatusStale && Since >= USER_TIMER_MINIMUM) {
+        FStatusStale = false;
+        ShowCaretPlace();
+    }
+    if (!FStatusStale && Since >= StatusIdle) {
+        KillTimer(Handle(), StatusTimer);
+        FStatusDue = false;
     }
 }
 

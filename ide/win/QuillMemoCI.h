@@ -68,6 +68,7 @@ private:
     void ListDblClick(TObject* Sender);
     void CaretMoved(TObject* Sender);
     void ShowCaretPlace();
+    void StatusTick();
     void DoHintAction(THintAction Action);
     TPoint CaretPixel();
     char CharLeftOfCaret();
@@ -79,7 +80,9 @@ private:
     TListBox* FList = nullptr;         // owned as a child component
     TCustomForm* FHintForm = nullptr;  // no owner: freed here
     TStatusBar* FStatus = nullptr;
-    bool FStatusDue = false;  // the status timer runs
+    bool FStatusDue = false;    // the status timer runs
+    bool FStatusStale = false;  // the caret moved since the status showed it
+    int64_t FCaretMovedAt = 0;
     TAssistMode FAssistMode = amNormal;
     bool FCtrlDown = false;
     bool FListLoaded = false;

@@ -204,9 +204,9 @@ std::vector<uint32_t> ClientPixels(HWND Wnd) {
 }
 }  // namespace
 
-// Enter and a joining Backspace move the lines below by scrolling their
-// pixels: the window must look as a full redraw paints it, also with a view
-// that starts inside a line, and the caret must stand on its new line.
+// Enter and a joining Backspace or Delete move the lines below by scrolling
+// their pixels: the window must look as a full redraw paints it, also with a
+// view that starts inside a line, and the caret must stand on its new line.
 TEST_F(EditorWindowTest, LinesMovedByAnEditLookAsAFullRedrawShowsThem) {
     AddAssemblerKeys(Editor);
     std::string Text;
@@ -218,7 +218,7 @@ TEST_F(EditorWindowTest, LinesMovedByAnEditLookAsAFullRedrawShowsThem) {
         Editor->Repaint();
         Pump();
         Editor->SetSelStart(static_cast<int32_t>(Editor->GetTextRange(0, Editor->CharCount()).find("mov eax, 7") + 4));
-        for (WORD Vk : {VK_RETURN, VK_RETURN, VK_BACK}) {
+        for (WORD Vk : {VK_RETURN, VK_RETURN, VK_BACK, VK_LEFT, VK_DELETE}) {
             Key(Vk);
             Pump();
             const std::vector<uint32_t> Shown = ClientPixels(Editor->Handle());
@@ -240,8 +240,9 @@ TEST_F(EditorWindowTest, LinesMovedByAnEditLookAsAFullRedrawShowsThem) {
     }
 }
 
-// Typed letters are painted by the key itself and, while keys come, the
-// editor draws the caret: the window must look as a full redraw paints it
+// Typed letters, Backspace and Delete are painted by the key itself and,
+// while keys come, the editor draws the caret: the window must look as a
+// full redraw paints it
 // (no caret left where the last keys put it), the caret shown where the
 // next letter goes and placed there for the system; once the keys pause,
 // the system's caret takes over and nothing of the editor's caret is left.
@@ -264,8 +265,14 @@ TEST_F(EditorWindowTest, TypedLettersLookAsAFullRedrawAndTheCaretFollows) {
         return Pixels[static_cast<size_t>(P.y) * static_cast<size_t>(Client.right) + static_cast<size_t>(P.x)] & 0xFFFFFF;
     };
     Editor->SetSelStart(static_cast<int32_t>(Editor->GetTextRange(0, Editor->CharCount()).find("eax, 7") + 6));
-    for (const char* Letters : {"a", "bc", "def"}) {
-        Type(Letters);
+    // "\b" stands for Backspace, "\x7f" for Delete.
+    for (const std::string Letters : {"a", "bc", "def", "\b", "\x7f"}) {
+        if (Letters == "\b" || Letters == "\x7f") {
+            Key(Letters == "\b" ? VK_BACK : VK_DELETE);
+            Pump();
+        } else {
+            Type(Letters);
+        }
         const std::vector<uint32_t> Shown = ClientPixels(Editor->Handle());
         POINT Caret{};
         GetCaretPos(&Caret);
