@@ -350,15 +350,23 @@ public:
     // What the window shows in a panel, or (Part -1) the simple text; empty
     // when the bar is not in that mode.
     std::string WindowText(int Part);
+    // Sets a panel's text and leaves its painting to the message loop's
+    // next WM_PAINT, which comes after any input that waits: for a text that
+    // follows the user's keys (the window paints a changed panel at once,
+    // and a key arriving meanwhile waits for it). Panels changed together
+    // are painted in one go.
+    void SetPanelTextLater(int Index, const std::string& Text);
 
 protected:
     void CreateParams(TCreateParams& Params) override;
     void CreateWnd() override;
+    void WndProc(TMessage& Message) override;
 
 private:
     friend class TStatusPanels;
     void UpdatePanels();
     std::unique_ptr<TStatusPanels> FPanels;
     bool FSimplePanel = false;
+    bool FPaintLater = false;  // the window's own paint of a new text waits for the loop
     std::string FSimpleText;
 };

@@ -106,6 +106,26 @@ void TStatusBar::UpdatePanels() {
         SendMessageA(FHandle, SB_SETTEXTA, I, reinterpret_cast<LPARAM>(FPanels->Items(I)->Text().c_str()));
 }
 
+void TStatusBar::SetPanelTextLater(int Index, const std::string& Text) {
+    FPaintLater = true;
+    struct TReset {
+        bool& Flag;
+        ~TReset() { Flag = false; }
+    } Reset{FPaintLater};
+    FPanels->Items(Index)->SetText(Text);
+}
+
+void TStatusBar::WndProc(TMessage& Message) {
+    // The window sends itself WM_PAINT as it takes a new text (UpdateWindow).
+    // Left unpainted, the panel stays invalid and the loop's WM_PAINT paints
+    // it once no input waits.
+    if (Message.Msg == WM_PAINT && FPaintLater && !Message.WParam) {
+        Message.Result = 0;
+        return;
+    }
+    TWinControl::WndProc(Message);
+}
+
 std::string TStatusBar::WindowText(int Part) {
     if (!HandleAllocated()) return {};
     // In simple mode the window reads its one text back as part 0.

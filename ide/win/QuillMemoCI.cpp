@@ -353,8 +353,8 @@ void TQuillMemoCI::StatusTick() {
 
 void TQuillMemoCI::ShowCaretPlace() {
     if (FStatus && FStatus->Panels()->Count() >= 2) {
-        FStatus->Panels()->Items(0)->SetText(ListTexts::RowPanel(CaretLine()));
-        FStatus->Panels()->Items(1)->SetText(ListTexts::ColumnPanel(CaretColumn()));
+        FStatus->SetPanelTextLater(0, ListTexts::RowPanel(CaretLine()));
+        FStatus->SetPanelTextLater(1, ListTexts::ColumnPanel(CaretColumn()));
     }
 }
 

@@ -377,6 +377,34 @@ TEST_F(ComCtrlsTest, StatusBarPanelsAndSimpleText) {
     EXPECT_EQ(S->WindowText(0), "Ready");
 }
 
+namespace {
+// The bar's pixels, row by row.
+std::vector<COLORREF> BarPixels(TStatusBar* S) {
+    HDC DC = GetDC(S->Handle());
+    std::vector<COLORREF> P;
+    for (int Y = 0; Y < S->ClientHeight(); ++Y)
+        for (int X = 0; X < S->ClientWidth(); ++X) P.push_back(GetPixel(DC, X, Y));
+    ReleaseDC(S->Handle(), DC);
+    return P;
+}
+}  // namespace
+
+// Texts set for later are the window's at once and painted by the loop, as
+// a full redraw paints them.
+TEST_F(ComCtrlsTest, PanelTextsSetForLaterArePaintedByTheLoop) {
+    TStatusBar* S = F->Status;
+    S->SetPanelTextLater(0, "Row : 12");
+    S->SetPanelTextLater(1, "Column : 345");
+    EXPECT_EQ(S->WindowText(0), "Row : 12");
+    EXPECT_EQ(S->WindowText(1), "Column : 345");
+    EXPECT_TRUE(GetUpdateRect(S->Handle(), nullptr, FALSE));
+    Pump();
+    EXPECT_FALSE(GetUpdateRect(S->Handle(), nullptr, FALSE));
+    const std::vector<COLORREF> Painted = BarPixels(S);
+    RedrawWindow(S->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_EQ(BarPixels(S), Painted);
+}
+
 TEST_F(ComCtrlsTest, ScreenshotOfEveryControl) {
     F->SheetOne->SetCaption("Code");
     for (int I = 0; I < 4; ++I) {
