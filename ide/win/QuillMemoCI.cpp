@@ -318,9 +318,10 @@ void TQuillMemoCI::PaintHint(TObject*) {
 void TQuillMemoCI::CaretMoved(TObject*) {
     if (FAssistMode == amHint) DoHintAction(FHint.CaretMoved(CaretColumn(), CaretLine(), CharLeftOfCaret()));
     if (!FStatus) return;
-    // The row and column follow once the typed text is on the screen: the
-    // status bar paints a changed panel at once (more than a millisecond
-    // under Wine), which held back every key. Keys in a burst share one.
+    // The row and column follow once the typed text is on the screen: a
+    // new panel text costs round trips to the Wine server and a paint of the
+    // bar before the loop is idle, which would hold back every key. Keys in
+    // a burst share one.
     if (!HandleAllocated()) {
         ShowCaretPlace();
         return;
