@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "editor/QuillEditor.h"
+#include "editor/win/ScrollBarShaft.h"
 #include "framework/stdctrls/StdCtrls.h"
 
 class TQuillWindowSide;
@@ -172,6 +173,7 @@ private:
     // layout pass: the next paint lays the text out for it.
     bool FWidthCheckDue = false;
     SCROLLINFO FLastV{}, FLastH{};  // what the bars were last given
+    TScrollBarTheme FScrollTheme;
     // The bars show the text from the window's first paint on.
     bool FPaintedOnce = false;
     bool FPainting = false;

@@ -23,7 +23,7 @@ bool SameLook(const SCROLLBARINFO& A, const SCROLLBARINFO& B) {
 // the values are set without drawing, a thumb that moved is drawn at once
 // with its tracks, and the bar is painted again by the system, with the
 // window, only when more of it looks different.
-void SetScrollInfoQuietly(HWND Wnd, int Bar, const SCROLLINFO& Info) {
+void SetScrollInfoQuietly(HWND Wnd, TScrollBarTheme& Theme, int Bar, const SCROLLINFO& Info) {
     const LONG Object = Bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL;
     SCROLLBARINFO Before{}, After{};
     Before.cbSize = After.cbSize = sizeof(SCROLLBARINFO);
@@ -33,7 +33,7 @@ void SetScrollInfoQuietly(HWND Wnd, int Bar, const SCROLLINFO& Info) {
     }
     SetScrollInfo(Wnd, Bar, &Info, FALSE);
     const bool Known = GetScrollBarInfo(Wnd, Object, &After);
-    if (Known && (SameLook(Before, After) || DrawScrollBarShaft(Wnd, Bar, Before, After))) return;
+    if (Known && (SameLook(Before, After) || DrawScrollBarShaft(Wnd, Theme, Bar, Before, After))) return;
     // The bar lies in the frame, outside the client area.
     RECT R = After.rcScrollBar;
     MapWindowPoints(nullptr, Wnd, reinterpret_cast<POINT*>(&R), 2);
@@ -82,7 +82,7 @@ void TQuillMemo::SetScrollBarValues(int32_t ClientW, int32_t ClientH) {
     // A bar that is off is never touched: setting a range would show it.
     // Unchanged values are not set again (each call redraws the bar).
     if ((FScrollBars == ssVertical || FScrollBars == ssBoth) && !SameScrollInfo(FLastV, V)) {
-        SetScrollInfoQuietly(FHandle, SB_VERT, V);
+        SetScrollInfoQuietly(FHandle, FScrollTheme, SB_VERT, V);
         FLastV = V;
     }
 
@@ -98,7 +98,7 @@ void TQuillMemo::SetScrollBarValues(int32_t ClientW, int32_t ClientH) {
     if (Shown && Width <= Page && FScrollX != 0) ScrollTo(FScrollY, 0);
     H.nPos = Shown ? FScrollX / FHUnit : 0;
     if ((FScrollBars == ssHorizontal || FScrollBars == ssBoth) && !SameScrollInfo(FLastH, H)) {
-        SetScrollInfoQuietly(FHandle, SB_HORZ, H);
+        SetScrollInfoQuietly(FHandle, FScrollTheme, SB_HORZ, H);
         FLastH = H;
     }
 }
@@ -262,11 +262,11 @@ void TQuillMemo::ViewScrolled(int32_t OldY, int32_t OldX) {
         Pos.fMask = SIF_POS;
         if ((FScrollBars == ssVertical || FScrollBars == ssBoth) && VPos != FLastV.nPos) {
             Pos.nPos = FLastV.nPos = VPos;
-            SetScrollInfoQuietly(FHandle, SB_VERT, Pos);
+            SetScrollInfoQuietly(FHandle, FScrollTheme, SB_VERT, Pos);
         }
         if ((FScrollBars == ssHorizontal || FScrollBars == ssBoth) && HPos != FLastH.nPos) {
             Pos.nPos = FLastH.nPos = HPos;
-            SetScrollInfoQuietly(FHandle, SB_HORZ, Pos);
+            SetScrollInfoQuietly(FHandle, FScrollTheme, SB_HORZ, Pos);
         }
     }
     if (FHasCaret || (FDisplayOnly && GetFocus() == FHandle)) UpdateCaret();
