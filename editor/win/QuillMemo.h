@@ -144,6 +144,9 @@ private:
     // What a typed key invalidated and kept from the system goes to it now.
     void HandOverTypedRect();
     bool CanPaintTyped() const;
+    // Moves the pixels of R by DX, DY in the window's own DC while a typed
+    // key paints; what they uncover joins what the key paints.
+    void ScrollTypedPixels(int DX, int DY, const RECT& R, const RECT& Clip);
     // While the user types the editor draws the caret itself (see
     // QuillMemoTypingCaret.cpp).
     void BeginTypingCaret();

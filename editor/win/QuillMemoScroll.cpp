@@ -213,23 +213,8 @@ void TQuillMemo::MoveLinesBelow(int32_t OldFirst, int32_t Delta) {
     FCaretAtX = -1;  // the system may move the caret with the pixels
     if (CanPaintTyped()) {
         // A typed Enter moves the pixels in the window's own DC and paints
-        // what they uncover with its lines; the system's caret must not be
-        // on the pixels that move. What was to be painted in the moved part
-        // moves with it.
-        BeginTypingCaret();
-        RECT Moved{};
-        if (IntersectRect(&Moved, &FTypedRect, &R)) {
-            OffsetRect(&Moved, 0, static_cast<int>(DY));
-            if (IntersectRect(&Moved, &Moved, &Clip)) UnionRect(&FTypedRect, &FTypedRect, &Moved);
-        }
-        HDC DC = GetDC(FHandle);
-        HRGN Uncovered = CreateRectRgn(0, 0, 0, 0);
-        ScrollDC(DC, 0, static_cast<int>(DY), &R, &Clip, Uncovered, nullptr);
-        ReleaseDC(FHandle, DC);
-        RECT Box{};
-        GetRgnBox(Uncovered, &Box);
-        DeleteObject(Uncovered);
-        UnionRect(&FTypedRect, &FTypedRect, &Box);
+        // what they uncover with its lines.
+        ScrollTypedPixels(0, static_cast<int>(DY), R, Clip);
         return;
     }
     // The system moves its update region with the pixels: what is to be
@@ -239,18 +224,49 @@ void TQuillMemo::MoveLinesBelow(int32_t OldFirst, int32_t Delta) {
     FSystemDue = true;
 }
 
+// The system's caret must not be on the pixels that move; what was to be
+// painted in the moved part moves with them.
+void TQuillMemo::ScrollTypedPixels(int DX, int DY, const RECT& R, const RECT& Clip) {
+    BeginTypingCaret();
+    RECT Moved{};
+    if (IntersectRect(&Moved, &FTypedRect, &R)) {
+        OffsetRect(&Moved, DX, DY);
+        if (IntersectRect(&Moved, &Moved, &Clip)) UnionRect(&FTypedRect, &FTypedRect, &Moved);
+    }
+    HDC DC = GetDC(FHandle);
+    HRGN Uncovered = CreateRectRgn(0, 0, 0, 0);
+    ScrollDC(DC, DX, DY, &R, &Clip, Uncovered, nullptr);
+    ReleaseDC(FHandle, DC);
+    RECT Box{};
+    GetRgnBox(Uncovered, &Box);
+    DeleteObject(Uncovered);
+    UnionRect(&FTypedRect, &FTypedRect, &Box);
+}
+
 void TQuillMemo::ViewScrolled(int32_t OldY, int32_t OldX) {
     if (!HandleAllocated()) return;
     int32_t DY = OldY - FScrollY, DX = OldX - FScrollX;
     if (DX != 0 || DY != 0) {
-        HandOverTypedRect();
         EraseTypingCaret(nullptr);
         FCaretAtX = -1;  // scrolling the window moves the caret with it
         RECT R{};
         GetClientRect(FHandle, &R);
-        if (std::abs(DY) >= R.bottom || std::abs(DX) >= R.right) {
+        const bool Far = std::abs(DY) >= R.bottom || std::abs(DX) >= R.right;
+        if (CanPaintTyped()) {
+            // A typed key that moves the view (to a caret far away, or by
+            // the line an Enter adds at the bottom) paints what it uncovers
+            // with its lines: ScrollWindow and the system's paint that
+            // follows are round trips to the window server under Wine.
+            FPaintDue = true;
+            if (Far)
+                FTypedRect = R;
+            else
+                ScrollTypedPixels(DX, DY, R, R);
+        } else if (Far) {
+            HandOverTypedRect();
             InvalidateClient(nullptr);
         } else {
+            HandOverTypedRect();
             ScrollWindow(FHandle, DX, DY, nullptr, &R);
             FPaintDue = FSystemDue = true;
         }
