@@ -345,6 +345,49 @@ void TypeAt(TQuillMemo* E, int32_t Pos, const char* Name, bool Spaced = false) {
     Report(Name, T);
 }
 
+// Page Down pressed 20 times from a quarter of the text on, 20-45 ms apart
+// as a user pages: each key moves the view by a window's height, timed as a
+// typed key is until the view is painted. Milliseconds: median and worst.
+std::pair<double, double> PageDownKeys(TQuillMemo* E) {
+    HWND Wnd = E->Handle();
+    E->SetSelStart(E->CharCount() / 4);
+    E->ScrollCaretIntoView();
+    RedrawWindow(GetParent(Wnd), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const LPARAM Scan = static_cast<LPARAM>(MapVirtualKeyA(VK_NEXT, 0)) << 16;
+    std::vector<double> T;
+    for (int I = 0; I < 20; ++I) {
+        std::atomic<int64_t> Queued{0};
+        KeyPoster().After(20 + I % 7 * 4, [&] {
+            Queued = Ticks();
+            PostMessageA(Wnd, WM_KEYDOWN, VK_NEXT, Scan | 1);
+        });
+        T.push_back(LoopUntilHandled(Wnd, WM_KEYDOWN, Queued));
+        KeyPoster().Wait();
+        PostMessageA(Wnd, WM_KEYUP, VK_NEXT, Scan | static_cast<LPARAM>(0xC0000001));
+        MSG Msg;
+        while (Application->ProcessMessage(Msg) && !(Msg.message == WM_KEYUP && Msg.hwnd == Wnd)) {
+        }
+    }
+    std::sort(T.begin(), T.end());
+    return {T[T.size() / 2], T.back()};
+}
+
+// A letter typed after the view was scrolled far from the caret (as with the
+// wheel), 20 times, spaced: each key brings the view back to the caret and
+// paints all of it. Milliseconds: median and worst.
+std::pair<double, double> ViewAwayKeys(TQuillMemo* E) {
+    std::vector<double> T;
+    for (int I = 0; I < 20; ++I) {
+        const int32_t Line = E->CaretDisplayLine() + (I % 2 ? -20000 : 20000);
+        E->ScrollTo(std::max(Line, 0) * E->EffectiveLineHeight(), 0);
+        RedrawWindow(GetParent(E->Handle()), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Application->ProcessMessages();
+        T.push_back(TypeKey(E, static_cast<WPARAM>('a' + I % 26), 20 + I % 7 * 4));
+    }
+    std::sort(T.begin(), T.end());
+    return {T[T.size() / 2], T.back()};
+}
+
 // The editor in a shown form: the time to the first painted screen after
 // loading, and typing while layout runs and after it. With Ide the form
 // holds it as the IDE's code window does: the code window's editor class,
@@ -418,6 +461,11 @@ void BenchWindow(const std::string& Text, bool Ide) {
     TypeAt(E, E->CharCount(), "typing at end:  ");
     TypeAt(E, E->CharCount() / 2, "typing (mid):   ");
     TypeAt(E, E->CharCount() / 3, "typing, spaced: ", true);
+    auto [AwayMedian, AwayWorst] = ViewAwayKeys(E);
+    std::printf("typing, view away: %6.3f ms median, worst %.3f ms over 20 keys (spaced; each brings the view "
+                "back to the caret)\n", AwayMedian, AwayWorst);
+    auto [PageMedian, PageWorst] = PageDownKeys(E);
+    std::printf("page down:       %8.3f ms median, worst %.3f ms over 20 keys (spaced)\n", PageMedian, PageWorst);
     // The status bar follows the caret once the loop has shown the keys.
     Sleep(50);
     Application->ProcessMessages();

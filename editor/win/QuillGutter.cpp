@@ -1,6 +1,7 @@
 #include "editor/win/QuillGutter.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "framework/classes/TypeInfo.h"
@@ -123,11 +124,34 @@ void TQuillGutter::EditorMessage(const TMessage& Message) {
     }
 }
 
+namespace {
+// A DC of the gutter's parent for painting rows at once, its state restored
+// and the DC given back on every way out.
+struct TParentDC {
+    HWND Wnd;
+    HDC DC;
+    int Saved;
+    explicit TParentDC(HWND W) : Wnd(W), DC(GetDC(W)), Saved(SaveDC(DC)) {}
+    ~TParentDC() {
+        RestoreDC(DC, Saved);
+        ReleaseDC(Wnd, DC);
+    }
+    TParentDC(const TParentDC&) = delete;
+    TParentDC& operator=(const TParentDC&) = delete;
+};
+}  // namespace
+
 // A row shows the number of the editor's line beside it, so the numbers
 // move with the editor's pixels (MovePixels; a paint cannot move them and
 // paints all again); otherwise only rows whose line came or went (the line
 // count changed) or whose bookmark moved are painted again. Enter in the
 // middle of the text changes no number beside any row.
+//
+// Told by the editor, the gutter moves its pixels and paints those rows at
+// once through a DC of its parent when the parent has nothing else to
+// paint: under Wine ScrollWindow and the parent's paint that follows are
+// round trips to the window server that held a key which scrolled the view
+// (an Enter at the bottom, a jump to the caret) for 1-2 ms.
 void TQuillGutter::FollowEditor(bool MovePixels) {
     bool Known = FLineCount >= 0;
     int32_t OldCount = FLineCount;
@@ -138,25 +162,53 @@ void TQuillGutter::FollowEditor(bool MovePixels) {
         Invalidate();
         return;
     }
+    const HWND ParentWnd = Parent()->Handle();
+    const RECT Bounds = ToRECT(BoundsRect());
+    RECT Due{};
+    // Asked of the system only when there is something to paint (a round trip).
+    int Direct = MovePixels ? -1 : 0;
+    auto CanPaintNow = [&] {
+        if (Direct < 0) Direct = GetUpdateRect(ParentWnd, nullptr, FALSE) ? 0 : 1;
+        return Direct == 1;
+    };
     if (FMemo->ScrollY() != FScrollY) {
-        RECT R = ToRECT(BoundsRect());
-        if (MovePixels)
-            ScrollWindow(Parent()->Handle(), 0, FScrollY - FMemo->ScrollY(), &R, &R);
-        else
-            Invalidate();
+        const int64_t DY = static_cast<int64_t>(FScrollY) - FMemo->ScrollY();
         FScrollY = FMemo->ScrollY();
+        // A move as tall as the gutter keeps no pixel.
+        if (!MovePixels || std::abs(DY) >= Height()) {
+            Due = Bounds;
+        } else if (CanPaintNow()) {
+            HRGN Uncovered = CreateRectRgn(0, 0, 0, 0);
+            {
+                TParentDC DC(ParentWnd);
+                ScrollDC(DC.DC, 0, static_cast<int>(DY), &Bounds, &Bounds, Uncovered, nullptr);
+            }
+            GetRgnBox(Uncovered, &Due);
+            DeleteObject(Uncovered);
+        } else {
+            ScrollWindow(ParentWnd, 0, static_cast<int>(DY), &Bounds, &Bounds);
+        }
     }
-    if (FLineCount != OldCount && FLineNumbers) InvalidateRows(std::min(FLineCount, OldCount), std::max(FLineCount, OldCount) - 1);
+    if (FLineCount != OldCount && FLineNumbers) AddRows(Due, std::min(FLineCount, OldCount), std::max(FLineCount, OldCount) - 1);
     for (int I = 0; I < BookmarkCount; ++I) {
         int32_t Line = BookmarkLine(I);
         if (Line == FMarkLines[I]) continue;
-        InvalidateRows(FMarkLines[I], FMarkLines[I]);
-        InvalidateRows(Line, Line);
+        AddRows(Due, FMarkLines[I], FMarkLines[I]);
+        AddRows(Due, Line, Line);
         FMarkLines[I] = Line;
     }
+    if (IsRectEmpty(&Due)) return;
+    if (!CanPaintNow()) {
+        InvalidateRect(ParentWnd, &Due, FALSE);
+        return;
+    }
+    TParentDC DC(ParentWnd);
+    SetWindowOrgEx(DC.DC, -Left(), -Top(), nullptr);
+    IntersectClipRect(DC.DC, Due.left - Left(), Due.top - Top(), Due.right - Left(), Due.bottom - Top());
+    Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC.DC), 0);
 }
 
-void TQuillGutter::InvalidateRows(int32_t First, int32_t Last) {
+void TQuillGutter::AddRows(RECT& Due, int32_t First, int32_t Last) {
     const int32_t LH = FMemo->EffectiveLineHeight();
     if (First < 0 || Last < First || LH <= 0) return;
     // Rows in the parent's pixels, where this control paints.
@@ -165,7 +217,7 @@ void TQuillGutter::InvalidateRows(int32_t First, int32_t Last) {
     const int64_t Y2 = std::min<int64_t>(LineZero + (static_cast<int64_t>(Last) + 1) * LH, Top() + Height());
     if (Y1 >= Y2) return;
     RECT R{Left(), static_cast<LONG>(Y1), Left() + Width(), static_cast<LONG>(Y2)};
-    InvalidateRect(Parent()->Handle(), &R, FALSE);
+    UnionRect(&Due, &Due, &R);
 }
 
 void TQuillGutter::Paint() {

@@ -45,8 +45,9 @@ protected:
 private:
     void EditorMessage(const TMessage& Message);
     void FollowEditor(bool MovePixels);
-    // Marks the rows beside the editor's display lines First..Last for painting.
-    void InvalidateRows(int32_t First, int32_t Last);
+    // Adds the rows beside the editor's display lines First..Last to Due
+    // (in the parent's pixels).
+    void AddRows(RECT& Due, int32_t First, int32_t Last);
     void FreeBookmarks();
     void LoadIcons();
 

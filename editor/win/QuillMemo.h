@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "editor/QuillEditor.h"
+#include "editor/win/ScrollBarShaft.h"
 #include "framework/stdctrls/StdCtrls.h"
 
 class TQuillWindowSide;
@@ -143,6 +144,9 @@ private:
     // What a typed key invalidated and kept from the system goes to it now.
     void HandOverTypedRect();
     bool CanPaintTyped() const;
+    // Moves the pixels of R by DX, DY in the window's own DC while a typed
+    // key paints; what they uncover joins what the key paints.
+    void ScrollTypedPixels(int DX, int DY, const RECT& R, const RECT& Clip);
     // While the user types the editor draws the caret itself (see
     // QuillMemoTypingCaret.cpp).
     void BeginTypingCaret();
@@ -172,6 +176,7 @@ private:
     // layout pass: the next paint lays the text out for it.
     bool FWidthCheckDue = false;
     SCROLLINFO FLastV{}, FLastH{};  // what the bars were last given
+    TScrollBarTheme FScrollTheme;
     // The bars show the text from the window's first paint on.
     bool FPaintedOnce = false;
     bool FPainting = false;

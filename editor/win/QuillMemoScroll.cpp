@@ -23,7 +23,7 @@ bool SameLook(const SCROLLBARINFO& A, const SCROLLBARINFO& B) {
 // the values are set without drawing, a thumb that moved is drawn at once
 // with its tracks, and the bar is painted again by the system, with the
 // window, only when more of it looks different.
-void SetScrollInfoQuietly(HWND Wnd, int Bar, const SCROLLINFO& Info) {
+void SetScrollInfoQuietly(HWND Wnd, TScrollBarTheme& Theme, int Bar, const SCROLLINFO& Info) {
     const LONG Object = Bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL;
     SCROLLBARINFO Before{}, After{};
     Before.cbSize = After.cbSize = sizeof(SCROLLBARINFO);
@@ -33,7 +33,7 @@ void SetScrollInfoQuietly(HWND Wnd, int Bar, const SCROLLINFO& Info) {
     }
     SetScrollInfo(Wnd, Bar, &Info, FALSE);
     const bool Known = GetScrollBarInfo(Wnd, Object, &After);
-    if (Known && (SameLook(Before, After) || DrawScrollBarShaft(Wnd, Bar, Before, After))) return;
+    if (Known && (SameLook(Before, After) || DrawScrollBarShaft(Wnd, Theme, Bar, Before, After))) return;
     // The bar lies in the frame, outside the client area.
     RECT R = After.rcScrollBar;
     MapWindowPoints(nullptr, Wnd, reinterpret_cast<POINT*>(&R), 2);
@@ -82,7 +82,7 @@ void TQuillMemo::SetScrollBarValues(int32_t ClientW, int32_t ClientH) {
     // A bar that is off is never touched: setting a range would show it.
     // Unchanged values are not set again (each call redraws the bar).
     if ((FScrollBars == ssVertical || FScrollBars == ssBoth) && !SameScrollInfo(FLastV, V)) {
-        SetScrollInfoQuietly(FHandle, SB_VERT, V);
+        SetScrollInfoQuietly(FHandle, FScrollTheme, SB_VERT, V);
         FLastV = V;
     }
 
@@ -98,7 +98,7 @@ void TQuillMemo::SetScrollBarValues(int32_t ClientW, int32_t ClientH) {
     if (Shown && Width <= Page && FScrollX != 0) ScrollTo(FScrollY, 0);
     H.nPos = Shown ? FScrollX / FHUnit : 0;
     if ((FScrollBars == ssHorizontal || FScrollBars == ssBoth) && !SameScrollInfo(FLastH, H)) {
-        SetScrollInfoQuietly(FHandle, SB_HORZ, H);
+        SetScrollInfoQuietly(FHandle, FScrollTheme, SB_HORZ, H);
         FLastH = H;
     }
 }
@@ -213,23 +213,8 @@ void TQuillMemo::MoveLinesBelow(int32_t OldFirst, int32_t Delta) {
     FCaretAtX = -1;  // the system may move the caret with the pixels
     if (CanPaintTyped()) {
         // A typed Enter moves the pixels in the window's own DC and paints
-        // what they uncover with its lines; the system's caret must not be
-        // on the pixels that move. What was to be painted in the moved part
-        // moves with it.
-        BeginTypingCaret();
-        RECT Moved{};
-        if (IntersectRect(&Moved, &FTypedRect, &R)) {
-            OffsetRect(&Moved, 0, static_cast<int>(DY));
-            if (IntersectRect(&Moved, &Moved, &Clip)) UnionRect(&FTypedRect, &FTypedRect, &Moved);
-        }
-        HDC DC = GetDC(FHandle);
-        HRGN Uncovered = CreateRectRgn(0, 0, 0, 0);
-        ScrollDC(DC, 0, static_cast<int>(DY), &R, &Clip, Uncovered, nullptr);
-        ReleaseDC(FHandle, DC);
-        RECT Box{};
-        GetRgnBox(Uncovered, &Box);
-        DeleteObject(Uncovered);
-        UnionRect(&FTypedRect, &FTypedRect, &Box);
+        // what they uncover with its lines.
+        ScrollTypedPixels(0, static_cast<int>(DY), R, Clip);
         return;
     }
     // The system moves its update region with the pixels: what is to be
@@ -239,18 +224,52 @@ void TQuillMemo::MoveLinesBelow(int32_t OldFirst, int32_t Delta) {
     FSystemDue = true;
 }
 
+// The system's caret must not be on the pixels that move; what was to be
+// painted in the moved part moves with them.
+void TQuillMemo::ScrollTypedPixels(int DX, int DY, const RECT& R, const RECT& Clip) {
+    BeginTypingCaret();
+    RECT Moved{};
+    if (IntersectRect(&Moved, &FTypedRect, &R)) {
+        OffsetRect(&Moved, DX, DY);
+        if (IntersectRect(&Moved, &Moved, &Clip)) UnionRect(&FTypedRect, &FTypedRect, &Moved);
+    }
+    HDC DC = GetDC(FHandle);
+    HRGN Uncovered = CreateRectRgn(0, 0, 0, 0);
+    ScrollDC(DC, DX, DY, &R, &Clip, Uncovered, nullptr);
+    ReleaseDC(FHandle, DC);
+    RECT Box{};
+    GetRgnBox(Uncovered, &Box);
+    DeleteObject(Uncovered);
+    UnionRect(&FTypedRect, &FTypedRect, &Box);
+}
+
 void TQuillMemo::ViewScrolled(int32_t OldY, int32_t OldX) {
     if (!HandleAllocated()) return;
     int32_t DY = OldY - FScrollY, DX = OldX - FScrollX;
     if (DX != 0 || DY != 0) {
-        HandOverTypedRect();
         EraseTypingCaret(nullptr);
         FCaretAtX = -1;  // scrolling the window moves the caret with it
         RECT R{};
         GetClientRect(FHandle, &R);
-        if (std::abs(DY) >= R.bottom || std::abs(DX) >= R.right) {
+        // A move that keeps less than half of the pixels (Page Down keeps
+        // one line) paints all again: moving the few it keeps (ScrollWindow,
+        // under Wine 0.5-1 ms) costs more than painting their lines.
+        const bool Far = std::abs(DY) * 2 > R.bottom || std::abs(DX) * 2 > R.right;
+        if (CanPaintTyped()) {
+            // A typed key that moves the view (to a caret far away, or by
+            // the line an Enter adds at the bottom) paints what it uncovers
+            // with its lines: ScrollWindow and the system's paint that
+            // follows are round trips to the window server under Wine.
+            FPaintDue = true;
+            if (Far)
+                FTypedRect = R;
+            else
+                ScrollTypedPixels(DX, DY, R, R);
+        } else if (Far) {
+            HandOverTypedRect();
             InvalidateClient(nullptr);
         } else {
+            HandOverTypedRect();
             ScrollWindow(FHandle, DX, DY, nullptr, &R);
             FPaintDue = FSystemDue = true;
         }
@@ -262,11 +281,11 @@ void TQuillMemo::ViewScrolled(int32_t OldY, int32_t OldX) {
         Pos.fMask = SIF_POS;
         if ((FScrollBars == ssVertical || FScrollBars == ssBoth) && VPos != FLastV.nPos) {
             Pos.nPos = FLastV.nPos = VPos;
-            SetScrollInfoQuietly(FHandle, SB_VERT, Pos);
+            SetScrollInfoQuietly(FHandle, FScrollTheme, SB_VERT, Pos);
         }
         if ((FScrollBars == ssHorizontal || FScrollBars == ssBoth) && HPos != FLastH.nPos) {
             Pos.nPos = FLastH.nPos = HPos;
-            SetScrollInfoQuietly(FHandle, SB_HORZ, Pos);
+            SetScrollInfoQuietly(FHandle, FScrollTheme, SB_HORZ, Pos);
         }
     }
     if (FHasCaret || (FDisplayOnly && GetFocus() == FHandle)) UpdateCaret();

@@ -110,6 +110,8 @@ void TQuillMemo::CreateParams(TCreateParams& Params) {
 void TQuillMemo::CreateHandle() {
     TQuillMemoBase::CreateHandle();
     MakeLineBitmap();
+    // Opened now rather than in the first key that moves a bar's thumb.
+    if (FScrollBars != ssNone) FScrollTheme.Get(FHandle);
     FVirtualColumns = 0;
     FRememberedX = -1;
     if (!FSide) {
@@ -130,6 +132,7 @@ void TQuillMemo::CreateHandle() {
 void TQuillMemo::DestroyWindowHandle() {
     FreeLineBitmap();
     FLastV = FLastH = SCROLLINFO{};
+    FScrollTheme.Close();
     FPaintedOnce = false;
     FHasCaret = false;
     FCaretMoveInPaint = FCaretMoveDue = false;
@@ -352,6 +355,10 @@ void TQuillMemo::WndProc(TMessage& Message) {
             return;
         case WM_ERASEBKGND:
             Message.Result = 1;
+            return;
+        case WM_THEMECHANGED:
+            FScrollTheme.Close();
+            TQuillMemoBase::WndProc(Message);
             return;
         case WM_PAINT: {
             // The width the text was laid out for is known from the first

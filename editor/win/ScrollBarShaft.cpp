@@ -1,8 +1,8 @@
 #include "editor/win/ScrollBarShaft.h"
 
+#include <algorithm>
 #include <initializer_list>
 
-#include <uxtheme.h>
 #include <vssym32.h>
 
 namespace {
@@ -21,18 +21,34 @@ bool OnlyThumbMoved(const SCROLLBARINFO& Before, const SCROLLBARINFO& After) {
     return true;
 }
 
-struct TThemeDC {
+struct TWindowDC {
     HWND Wnd;
-    HTHEME Theme = OpenThemeData(Wnd, L"SCROLLBAR");
-    HDC DC = Theme ? GetWindowDC(Wnd) : nullptr;
-    ~TThemeDC() {
+    HDC DC;
+    explicit TWindowDC(HWND W) : Wnd(W), DC(GetWindowDC(W)) {}
+    ~TWindowDC() {
         if (DC) ReleaseDC(Wnd, DC);
-        if (Theme) CloseThemeData(Theme);
     }
+    TWindowDC(const TWindowDC&) = delete;
+    TWindowDC& operator=(const TWindowDC&) = delete;
 };
 }  // namespace
 
-bool DrawScrollBarShaft(HWND Wnd, int Bar, const SCROLLBARINFO& Before, const SCROLLBARINFO& After) {
+HTHEME TScrollBarTheme::Get(HWND Wnd) {
+    if (!FOpened) {
+        FTheme = OpenThemeData(Wnd, L"SCROLLBAR");
+        FOpened = true;
+    }
+    return FTheme;
+}
+
+void TScrollBarTheme::Close() {
+    if (FTheme) CloseThemeData(FTheme);
+    FTheme = nullptr;
+    FOpened = false;
+}
+
+bool DrawScrollBarShaft(HWND Wnd, TScrollBarTheme& Theme, int Bar, const SCROLLBARINFO& Before,
+                        const SCROLLBARINFO& After) {
     if (!OnlyThumbMoved(Before, After)) return false;
     // Where the pointer was at the last message (asking where it is now
     // costs a round trip to the display under Wine): moving onto the bar
@@ -50,7 +66,9 @@ bool DrawScrollBarShaft(HWND Wnd, int Bar, const SCROLLBARINFO& Before, const SC
     const int Arrow = GetSystemMetrics(Vert ? SM_CYVSCROLL : SM_CXHSCROLL);
     const int ThumbFrom = After.xyThumbTop, ThumbTo = After.xyThumbBottom;
     if (ThumbFrom < Arrow || ThumbTo > Length - Arrow || ThumbFrom >= ThumbTo) return false;
-    TThemeDC T{Wnd};
+    const HTHEME Th = Theme.Get(Wnd);
+    if (!Th) return false;
+    TWindowDC T(Wnd);
     if (!T.DC) return false;
     auto Span = [&](int From, int To) {
         RECT S = R;
@@ -58,15 +76,27 @@ bool DrawScrollBarShaft(HWND Wnd, int Bar, const SCROLLBARINFO& Before, const SC
         (Vert ? S.bottom : S.right) = Start + To;
         return S;
     };
+    // Only where the thumb was and where it is now do pixels change: the
+    // tracks are drawn as a whole (as the system draws them) but clipped
+    // there. A thumb that jumps far leaves the long track between alone.
+    const int OldFrom = Before.xyThumbTop, OldTo = Before.xyThumbBottom;
+    RECT Changed[2] = {Span(std::min(OldFrom, ThumbFrom), std::max(OldTo, ThumbTo)), {}};
+    if (OldTo < ThumbFrom || ThumbTo < OldFrom) {
+        Changed[0] = Span(OldFrom, OldTo);
+        Changed[1] = Span(ThumbFrom, ThumbTo);
+    }
     auto Draw = [&](int Part, const RECT& S) {
-        if (S.right > S.left && S.bottom > S.top) DrawThemeBackground(T.Theme, T.DC, Part, SCRBS_NORMAL, &S, nullptr);
+        for (const RECT& C : Changed) {
+            RECT Clip{};
+            if (IntersectRect(&Clip, &S, &C)) DrawThemeBackground(Th, T.DC, Part, SCRBS_NORMAL, &S, &Clip);
+        }
     };
     Draw(Vert ? SBP_UPPERTRACKVERT : SBP_UPPERTRACKHORZ, Span(Arrow, ThumbFrom));
     const RECT Thumb = Span(ThumbFrom, ThumbTo);
     Draw(Vert ? SBP_THUMBBTNVERT : SBP_THUMBBTNHORZ, Thumb);
     const int Gripper = Vert ? SBP_GRIPPERVERT : SBP_GRIPPERHORZ;
     SIZE G{};
-    if (SUCCEEDED(GetThemePartSize(T.Theme, T.DC, Gripper, SCRBS_NORMAL, nullptr, TS_TRUE, &G)) &&
+    if (SUCCEEDED(GetThemePartSize(Th, T.DC, Gripper, SCRBS_NORMAL, nullptr, TS_TRUE, &G)) &&
         (Vert ? G.cy : G.cx) <= ThumbTo - ThumbFrom)
         Draw(Gripper, Thumb);
     Draw(Vert ? SBP_LOWERTRACKVERT : SBP_LOWERTRACKHORZ, Span(ThumbTo, Length - Arrow));

@@ -238,6 +238,25 @@ TEST_F(EditorWindowTest, LinesMovedByAnEditLookAsAFullRedrawShowsThem) {
             EXPECT_EQ(Differ, 0u) << "after key " << Vk << " with the view at " << ScrollY;
         }
     }
+    // A typed key that moves the view paints what the view then shows: a
+    // letter typed at a caret below the view, Enter on the view's last line.
+    Editor->ScrollTo(0, 0);
+    Editor->Repaint();
+    Pump();
+    Editor->SetSelStart(Editor->CharCount() - 4);
+    for (bool Letter : {true, false, false}) {
+        const int32_t Top = Editor->TopLine();
+        if (Letter)
+            Type("x");
+        else
+            Key(VK_RETURN);
+        Pump();
+        EXPECT_GT(Editor->TopLine(), Top);
+        const std::vector<uint32_t> Shown = ClientPixels(Editor->Handle());
+        Editor->Repaint();
+        Pump();
+        EXPECT_EQ(Shown, ClientPixels(Editor->Handle())) << (Letter ? "letter" : "Enter");
+    }
 }
 
 // Typed letters, Backspace and Delete are painted by the key itself and,
