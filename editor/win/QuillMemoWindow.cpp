@@ -377,7 +377,13 @@ void TQuillMemo::WndProc(TMessage& Message) {
             }
             if (!Message.WParam) {
                 PlaceDueCaret();
+                // EndPaint shows the caret through the window's own DC while
+                // that is still clipped to what was painted: a caret drawn
+                // there in part is later erased whole, which leaves pixels
+                // inverted. It is shown once the DC is the window's again.
+                if (FHasCaret) HideCaret(FHandle);
                 EndPaint(FHandle, &PS);
+                if (FHasCaret) ShowCaret(FHandle);
                 FPaintDue = FSystemDue = false;
                 DrawTypingCaret(nullptr);
                 // The text is on the screen: the bars follow it.

@@ -202,6 +202,12 @@ std::vector<uint32_t> ClientPixels(HWND Wnd) {
     ShowCaret(Wnd);
     return Pixels;
 }
+
+size_t PixelsDiffer(const std::vector<uint32_t>& A, const std::vector<uint32_t>& B) {
+    size_t N = 0;
+    for (size_t I = 0; I < A.size() && I < B.size(); ++I) N += A[I] != B[I];
+    return N + (A.size() > B.size() ? A.size() - B.size() : B.size() - A.size());
+}
 }  // namespace
 
 // Enter and a joining Backspace or Delete move the lines below by scrolling
@@ -232,30 +238,35 @@ TEST_F(EditorWindowTest, LinesMovedByAnEditLookAsAFullRedrawShowsThem) {
             EXPECT_EQ(Info.hwndCaret, Editor->Handle());
             Editor->Repaint();
             Pump();
-            const std::vector<uint32_t> Full = ClientPixels(Editor->Handle());
-            size_t Differ = 0;
-            for (size_t I = 0; I < Full.size(); ++I) Differ += Shown[I] != Full[I];
-            EXPECT_EQ(Differ, 0u) << "after key " << Vk << " with the view at " << ScrollY;
+            EXPECT_EQ(PixelsDiffer(Shown, ClientPixels(Editor->Handle())), 0u)
+                << "after key " << Vk << " with the view at " << ScrollY;
         }
     }
     // A typed key that moves the view paints what the view then shows: a
-    // letter typed at a caret below the view, Enter on the view's last line.
+    // letter typed at a caret below the view, Enter on the view's last line;
+    // keywords typed on the line it opened are coloured as they come.
     Editor->ScrollTo(0, 0);
     Editor->Repaint();
     Pump();
     Editor->SetSelStart(Editor->CharCount() - 4);
-    for (bool Letter : {true, false, false}) {
+    for (const char* Keys : {"x", "\r", "\r", "mov", "\r", "\tmov eax"}) {
         const int32_t Top = Editor->TopLine();
-        if (Letter)
-            Type("x");
-        else
+        if (Keys[0] == '\r') {
             Key(VK_RETURN);
+        } else if (Keys[0] == '\t') {
+            Key(VK_TAB);
+            Type(Keys + 1);
+        } else {
+            Type(Keys);
+        }
         Pump();
-        EXPECT_GT(Editor->TopLine(), Top);
+        if (Keys[0] == '\r' || Keys[0] == 'x') {
+            EXPECT_GT(Editor->TopLine(), Top);
+        }
         const std::vector<uint32_t> Shown = ClientPixels(Editor->Handle());
         Editor->Repaint();
         Pump();
-        EXPECT_EQ(Shown, ClientPixels(Editor->Handle())) << (Letter ? "letter" : "Enter");
+        EXPECT_EQ(Shown, ClientPixels(Editor->Handle())) << Keys;
     }
 }
 
@@ -314,4 +325,29 @@ TEST_F(EditorWindowTest, TypedLettersLookAsAFullRedrawAndTheCaretFollows) {
     EXPECT_EQ(Differ(Paused, ClientPixels(Editor->Handle())), 0u);
     const POINT Want = PixelOf(Editor->GetSelStart());
     EXPECT_NE(At(Paused, Want), 0u);
+}
+
+// The caret on a line the view shows only in part, then a page away and
+// back: nothing of the caret is left where it stood.
+TEST_F(EditorWindowTest, PagingLeavesNoCaretBehind) {
+    AddAssemblerKeys(Editor);
+    std::string Text;
+    for (int I = 0; I < 200; ++I) Text += "\tmov eax, " + std::to_string(I) + "\r\n";
+    LoadText(*Editor, Text);
+    const int32_t LH = Editor->EffectiveLineHeight();
+    for (int32_t Shown : {LH - 2, 2}) {
+        Editor->ScrollTo(30 * LH + LH - Shown, 0);
+        Editor->SetSelStart(Editor->ParagraphStart(30) + 4);
+        Editor->Repaint();
+        Pump();
+        for (WORD Vk : {VK_PRIOR, VK_NEXT, VK_NEXT, VK_PRIOR}) {
+            Key(Vk);
+            Pump();
+            const std::vector<uint32_t> After = ClientPixels(Editor->Handle());
+            Editor->Repaint();
+            Pump();
+            EXPECT_EQ(PixelsDiffer(After, ClientPixels(Editor->Handle())), 0u)
+                << "key " << Vk << " from a line shown " << Shown << " px";
+        }
+    }
 }
