@@ -283,11 +283,6 @@ TEST_F(EditorWindowTest, TypedLettersLookAsAFullRedrawAndTheCaretFollows) {
     LoadText(*Editor, Text);
     Editor->Repaint();
     Pump();
-    auto Differ = [](const std::vector<uint32_t>& A, const std::vector<uint32_t>& B) {
-        size_t N = 0;
-        for (size_t I = 0; I < A.size(); ++I) N += A[I] != B[I];
-        return N;
-    };
     const int32_t LH = Editor->EffectiveLineHeight();
     RECT Client{};
     GetClientRect(Editor->Handle(), &Client);
@@ -314,7 +309,7 @@ TEST_F(EditorWindowTest, TypedLettersLookAsAFullRedrawAndTheCaretFollows) {
         EXPECT_EQ(At(Shown, Want), 0u) << Letters;
         Editor->Repaint();
         Pump();
-        EXPECT_EQ(Differ(Shown, ClientPixels(Editor->Handle())), 0u) << "after typing " << Letters;
+        EXPECT_EQ(PixelsDiffer(Shown, ClientPixels(Editor->Handle())), 0u) << "after typing " << Letters;
     }
     // A pause longer than a blink: the system's caret again.
     Sleep(GetCaretBlinkTime() + 300);
@@ -322,7 +317,7 @@ TEST_F(EditorWindowTest, TypedLettersLookAsAFullRedrawAndTheCaretFollows) {
     const std::vector<uint32_t> Paused = ClientPixels(Editor->Handle());
     Editor->Repaint();
     Pump();
-    EXPECT_EQ(Differ(Paused, ClientPixels(Editor->Handle())), 0u);
+    EXPECT_EQ(PixelsDiffer(Paused, ClientPixels(Editor->Handle())), 0u);
     const POINT Want = PixelOf(Editor->GetSelStart());
     EXPECT_NE(At(Paused, Want), 0u);
 }
