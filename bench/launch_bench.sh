@@ -6,7 +6,7 @@
 #   bench/launch_bench.sh [--runs N] [--lines "1000000 3000000"]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-source "$root/scripts/common.sh"
+source "$root/bench/bench_env.sh"
 
 runs=5
 lines="1000000 3000000"
@@ -19,37 +19,17 @@ while [ $# -gt 0 ]; do
 done
 
 tool=$root/build/rel-native/bench/launch_to_text
-ide=$root/build/rel-win64/bin/Halvane.exe
-for f in "$tool" "$ide"; do [ -x "$f" ] || [ -f "$f" ] || { echo "missing $f (see bench/README.md)" >&2; exit 2; }; done
-command -v scite >/dev/null || { echo "SciTE is not installed (apt-get install scite)" >&2; exit 2; }
-
-# The shared generator: beside the repository, or beside the worktrees' folder.
-gen=${QRN_SHARED:-$root/../shared}/bench/gen_asm.py
-[ -f "$gen" ] || gen=$root/../../shared/bench/gen_asm.py
-work=${TMPDIR:-/tmp}/qrn-launch-bench
-mkdir -p "$work/home"
-# Projects: hello as shipped, and a copy of it whose main file is generated.
-for n in $lines; do
-  dir=$work/big$n
-  if [ ! -f "$dir/main.asm" ]; then
-    mkdir -p "$dir"
-    for f in "$root"/examples/hello/*; do [ "$(basename "$f")" = main.asm ] || cp "$f" "$dir"/; done
-    python3 "$gen" "$n" "$dir/main.tmp" && mv "$dir/main.tmp" "$dir/main.asm"
-  fi
-done
-# SciTE as it comes, in a fresh home, the window as large as the screen; a
-# second kind of run quits from Lua at its first update (its exit time).
+bench_need "$tool" "$ide"
+bench_projects $lines
+# A second kind of SciTE run quits from Lua at its first update (its exit time).
 cat >"$work/quit.lua" <<'EOF'
 function OnUpdateUI()
   scite.MenuCommand(IDM_QUIT)
 end
 EOF
-scite_opts=(-position.left=0 -position.top=0 -position.width=1280 -position.height=1024 -save.session=0
-            -load.session.on.startup=0 -check.if.already.open=0)
 
 qrn_start_env
 trap qrn_stop_env EXIT
-winpath() { "$QRN_WINE" winepath -w "$1" 2>/dev/null; }
 
 results=$work/results.txt
 : >"$results"
@@ -60,15 +40,15 @@ measure() {  # NAME COMMAND...
   echo "$name $out" | tee -a "$results"
 }
 ide_run() { measure "ide-$1" --process Halvane.exe -- "$QRN_WINE" "$ide" "$(winpath "$2")"; }
-scite_run() { measure "scite-$1" -- env HOME="$work/home" scite "${scite_opts[@]}" "$2"; }
+scite_run() { measure "scite-$1" -- "${scite_cmd[@]}" "$2"; }
 scite_quit() {
-  measure "scitequit-$1" --settle 100000 -- env HOME="$work/home" scite "${scite_opts[@]}" \
+  measure "scitequit-$1" --settle 100000 -- "${scite_cmd[@]}" \
     -ext.lua.startup.script="$work/quit.lua" "$2"
 }
 
 # One unmeasured start each: Wine's and the system's caches warm up.
 "$tool" --process Halvane.exe -- "$QRN_WINE" "$ide" "$(winpath "$root/examples/hello/hello.qrn")" >/dev/null 2>&1 || true
-"$tool" -- env HOME="$work/home" scite "${scite_opts[@]}" "$root/examples/hello/main.asm" >/dev/null 2>&1 || true
+"$tool" -- "${scite_cmd[@]}" "$root/examples/hello/main.asm" >/dev/null 2>&1 || true
 for r in $(seq "$runs"); do
   ide_run small "$root/examples/hello/hello.qrn"
   scite_run small "$root/examples/hello/main.asm"
