@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "framework/graphics/ScreenDC.h"
+
 namespace {
 
 // A top-down 32-bit device-independent layout of Width x Height.
@@ -26,9 +28,8 @@ TPixelImage ReadPixels(HBITMAP Bitmap, int Width, int Height) {
     if (!Bitmap || Width <= 0 || Height <= 0) return Img;
     BITMAPINFO Info = TopDown32(Width, Height);
     std::vector<uint32_t> Bgra(static_cast<size_t>(Width) * static_cast<size_t>(Height));
-    HDC DC = GetDC(nullptr);
+    HDC DC = ScreenDC();
     GetDIBits(DC, Bitmap, 0, static_cast<UINT>(Height), Bgra.data(), &Info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, DC);
     for (size_t I = 0; I < Bgra.size(); ++I) Img.Pixels[I] = SwapRedBlue(Bgra[I]);
     return Img;
 }
@@ -50,9 +51,8 @@ std::unique_ptr<TBitmap> BitmapFromPixels(const TPixelImage& Image) {
     BITMAPINFO Info = TopDown32(Image.Width, Image.Height);
     std::vector<uint32_t> Bgra(Image.Pixels.size());
     for (size_t I = 0; I < Bgra.size(); ++I) Bgra[I] = SwapRedBlue(Image.Pixels[I]);
-    HDC DC = GetDC(nullptr);
+    HDC DC = ScreenDC();
     SetDIBits(DC, B->Handle(), 0, static_cast<UINT>(Image.Height), Bgra.data(), &Info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, DC);
     return B;
 }
 
@@ -76,10 +76,9 @@ std::unique_ptr<TBitmap> BitmapFromMask(const TPixelMask& Mask) {
     Info.Header.biCompression = BI_RGB;
     Info.Colors[1] = RGBQUAD{255, 255, 255, 0};
     HBITMAP H = CreateBitmap(Mask.Width, Mask.Height, 1, 1, nullptr);
-    HDC DC = GetDC(nullptr);
+    HDC DC = ScreenDC();
     SetDIBits(DC, H, 0, static_cast<UINT>(Mask.Height), Bits.data(), reinterpret_cast<BITMAPINFO*>(&Info),
               DIB_RGB_COLORS);
-    ReleaseDC(nullptr, DC);
     B->SetHandle(H);
     return B;
 }

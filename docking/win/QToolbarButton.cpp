@@ -97,6 +97,25 @@ COLORREF CheckerFace = 0, CheckerLight = 0;
 
 bool Alive(TQToolbarButton* B) { return std::find(Buttons.begin(), Buttons.end(), B) != Buttons.end(); }
 
+// Only the hot button needs the mouse-move and activation hooks, so they are
+// taken while a button is hot rather than for every button's life: under
+// Wine each message a thread hook sees costs a round trip through the
+// system. A designed button takes none.
+bool HotHooksTaken = false;
+
+void SetHot(TQToolbarButton* Button) {
+    Hot = Button;
+    if (HotTimer) HotTimer->SetEnabled(Button != nullptr);
+    const bool Want = Button && !Button->ComponentState().Contains(csDesigning);
+    if (Want == HotHooksTaken) return;
+    HotHooksTaken = Want;
+    const TThreadHooks Hooks = HooksForKinds({hkActivateApp, hkMouseMove});
+    if (Want)
+        AcquireThreadHooks(Hooks);
+    else
+        ReleaseThreadHooks(Hooks, false);
+}
+
 TControl* ControlUnderCursor() {
     POINT P{};
     GetCursorPos(&P);
@@ -149,17 +168,14 @@ TQToolbarButton::TQToolbarButton(TComponent* AOwner)
         HotTimer->SetInterval(125);
         HotTimer->OnTimer = [](TObject*) { CheckHot(); };
     }
-    RegisterHookCallback(&TQToolbarButton::HookProc, {hkActivateApp, hkMouseMove},
-                         AOwner && AOwner->ComponentState().Contains(csDesigning));
+    // The hooks themselves are taken while a button is hot (SetHot).
+    RegisterHookCallback(&TQToolbarButton::HookProc, {hkActivateApp, hkMouseMove}, true);
 }
 
 void TQToolbarButton::BeforeDestruction() {
     if (Alive(this)) {
         Buttons.erase(std::remove(Buttons.begin(), Buttons.end(), this), Buttons.end());
-        if (Hot == this) {
-            Hot = nullptr;
-            if (HotTimer) HotTimer->SetEnabled(false);
-        }
+        if (Hot == this) SetHot(nullptr);
         StopRepeat();
         UnregisterHookCallback(&TQToolbarButton::HookProc);
         if (Buttons.empty()) {
@@ -173,7 +189,7 @@ void TQToolbarButton::BeforeDestruction() {
 TQToolbarButton::~TQToolbarButton() {
     if (Alive(this)) {
         Buttons.erase(std::remove(Buttons.begin(), Buttons.end(), this), Buttons.end());
-        if (Hot == this) Hot = nullptr;
+        if (Hot == this) SetHot(nullptr);
         UnregisterHookCallback(&TQToolbarButton::HookProc);
         if (Buttons.empty()) {
             Checker.reset();
@@ -351,10 +367,7 @@ void TQToolbarButton::MouseEnter() {
 void TQToolbarButton::MouseLeave() {
     if (!Enabled() || !FMouseIn || FDragging) return;
     FMouseIn = false;
-    if (Hot == this) {
-        if (HotTimer) HotTimer->SetEnabled(false);
-        Hot = nullptr;
-    }
+    if (Hot == this) SetHot(nullptr);
     const TToolbarButtonState Old = FState;
     FState = StateAfterMouseLeave(FState, FDown, FGroupIndex, FInClick);
     if (FFlat || NumGlyphs() == 5 || (Old != FState && Old != tbsHot)) Redraw(true);
@@ -398,8 +411,7 @@ void TQToolbarButton::MouseMove(TShiftState Shift, int X, int Y) {
     if (Hot != this && ControlUnderCursor() == this) {
         if (Hot) Hot->MouseLeave();
         if (FShowBorderWhenInactive || ThreadHasActiveWindow()) {
-            Hot = this;
-            if (HotTimer) HotTimer->SetEnabled(true);
+            SetHot(this);
             MouseEnter();
         }
     }
@@ -560,10 +572,7 @@ void TQToolbarButton::WndProc(TMessage& Message) {
                 FState = tbsDisabled;
                 FMouseIn = false;
                 FDragging = false;
-                if (Hot == this) {
-                    Hot = nullptr;
-                    if (HotTimer) HotTimer->SetEnabled(false);
-                }
+                if (Hot == this) SetHot(nullptr);
                 Perform(WM_CANCELMODE, 0, 0);
             } else if (FState == tbsDisabled) {
                 FState = FDown && FGroupIndex != 0 ? tbsExclusive : tbsUp;

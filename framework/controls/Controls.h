@@ -496,6 +496,13 @@ void SetCaptureControl(TControl* Control);
 // it; true when the designer took it. The forms layer sets it (the
 // nearest form's designer); nullptr: nothing is designed.
 extern bool (*DesignMessageHook)(TControl* Sender, TMessage& Message);
+// Every message a framework window receives is shown to this watcher first,
+// before its control handles it; nullptr: nobody watches. A library that
+// must learn of messages no single control receives (the application being
+// activated, any window moving) sets it: a thread hook on sent messages
+// would cost a round trip through the system for every message the thread
+// sends (a sixth of a millisecond under Wine). The watcher must not throw.
+extern void (*FrameworkMessageWatch)(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
 // Mouse messages a windowed control hands to the windowless child under
 // the mouse.
 inline bool IsChildMouseMsg(uint32_t Msg) {

@@ -27,7 +27,10 @@ struct TSavedDC {
 
 }  // namespace
 
+void (*FrameworkMessageWatch)(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) = nullptr;
+
 LRESULT CALLBACK QrnStdWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
+    if (FrameworkMessageWatch) FrameworkMessageWatch(Wnd, Msg, WParam, LParam);
     auto* Control = reinterpret_cast<TWinControl*>(GetWindowLongPtrA(Wnd, GWLP_USERDATA));
     if (!Control) {
         Control = CreationControl;
@@ -299,7 +302,10 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
     if (FHandle && !IsIconic(FHandle)) {
         // WM_WINDOWPOSCHANGED reads the bounds back; WM_SIZE realigns.
-        SetWindowPos(FHandle, nullptr, ALeft, ATop, AWidth, AHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+        // The uncovered parts are erased with the next paint, not at once:
+        // a realignment moves many windows, and erasing the parent and all
+        // its children after each move repaints them all as often.
+        SetWindowPos(FHandle, nullptr, ALeft, ATop, AWidth, AHeight, SWP_NOZORDER | SWP_NOACTIVATE | SWP_DEFERERASE);
     } else {
         FLeft = ALeft;
         FTop = ATop;

@@ -154,9 +154,12 @@ void TCustomForm::FormStyles(DWORD& Style, DWORD& ExStyle) {
         if (FBorderIcons.Contains(biHelp)) ExStyle |= WS_EX_CONTEXTHELP;
     }
     if (FFormStyle == fsStayOnTop) ExStyle |= WS_EX_TOPMOST;
+    // A window made maximised takes its final size while still hidden:
+    // its controls are aligned once, before anything is painted, instead of
+    // at the normal size first and again when it is shown.
+    if (FWindowState == wsMaximized) Style |= WS_MAXIMIZE;
     if (FFormStyle == fsMDIChild) {
         ExStyle |= WS_EX_MDICHILD;
-        if (FWindowState == wsMaximized) Style |= WS_MAXIMIZE;
         Style |= WS_VISIBLE;
     }
 }
@@ -196,6 +199,9 @@ void TCustomForm::CreateWnd() {
         FClientHandle = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
                                         WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL, 0, 0,
                                         R.right, R.bottom, FHandle, nullptr, FrameworkInstance(), &CCS);
+        // The client shows its scroll bars only once a child reaches past
+        // its edges; made with them, it would draw both until then.
+        if (FClientHandle) ShowScrollBar(FClientHandle, SB_BOTH, FALSE);
     }
     if (FMenu && FFormStyle != fsMDIChild) FMenu->SetWindowHandle(FHandle);
     if (!FIcon->Empty()) SendMessageA(FHandle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(FIcon->Handle()));
@@ -501,13 +507,21 @@ void TCustomForm::SetActiveControl(TWinControl* Control) {
     FActiveControl = Control;
     if (Control) Control->FreeNotification(this);
     if (ComponentState().Contains(csLoading) || !Control) return;
-    if (FActive && FHandle && Control->CanFocus()) ::SetFocus(Control->Handle());
+    if (FActive && FHandle && Control->CanFocus() && TopLevelShown()) ::SetFocus(Control->Handle());
 }
 
 void TCustomForm::FocusControl(TWinControl* Control) {
     FActiveControl = Control;
     if (Control) Control->FreeNotification(this);
-    if (FHandle && Control->CanFocus()) ::SetFocus(Control->Handle());
+    if (FHandle && Control->CanFocus() && TopLevelShown()) ::SetFocus(Control->Handle());
+}
+
+bool TCustomForm::TopLevelShown() const {
+    // A form whose window is not shown yet (an MDI child opened before its
+    // frame appears) keeps the control as its active one: the focus reaches
+    // it when the window is shown, through WM_SETFOCUS. Focusing it now
+    // would activate the hidden window and draw it for nothing.
+    return IsWindowVisible(GetAncestor(FHandle, GA_ROOT)) != FALSE;
 }
 
 bool TCustomForm::SetFocusedControl(TWinControl* Control) {

@@ -187,6 +187,7 @@ protected:
     virtual void Deactivate();
     void CloseModal();
     void PlaceForm();
+    bool TopLevelShown() const;
     void FormStyles(DWORD& Style, DWORD& ExStyle);
     void MergeMenu(bool Merge);
 
@@ -356,6 +357,7 @@ private:
     THintWindow* FHintWindow = nullptr;
     TControl* FHintControl = nullptr;
     TControl* FMouseControl = nullptr;
+    bool FMouseMayHaveMoved = true;
     bool FHintActive = false;
     UINT_PTR FHintTimer = 0;
     std::vector<HWND> FModelessDialogs;

@@ -4,17 +4,13 @@
 
 #include "framework/classes/DataModule.h"
 #include "framework/forms/Forms.h"
+#include "framework/graphics/ScreenDC.h"
 
 int TScreen::DataModuleCount() const { return ::DataModuleCount(); }
 
 TDataModule* TScreen::DataModules(int Index) const { return ::DataModules(Index); }
 
-TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {
-    if (HDC DC = GetDC(nullptr)) {
-        FPixelsPerInch = GetDeviceCaps(DC, LOGPIXELSY);
-        ReleaseDC(nullptr, DC);
-    }
-}
+TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) { FPixelsPerInch = ScreenPixelsPerInch(); }
 
 TScreen::~TScreen() {
     for (HCURSOR C : FLoadedCursors) DestroyCursor(C);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "framework/graphics/Bitmap.h"
+#include "framework/graphics/ScreenDC.h"
 #include "framework/rtl/FileUtils.h"
 
 // The canvas of a bitmap draws on a memory context holding the bitmap.
@@ -46,11 +47,6 @@ private:
 };
 
 namespace {
-
-struct TScreenDC {
-    HDC DC = GetDC(nullptr);
-    ~TScreenDC() { ReleaseDC(nullptr, DC); }
-};
 
 int BitsOf(TPixelFormat F) {
     switch (F) {
@@ -194,12 +190,12 @@ void TBitmap::ReadFacts() {
 }
 
 void TBitmap::MakeBitmap(int AWidth, int AHeight, TPixelFormat Format, TBitmapHandleType Type, HBITMAP CopyFrom) {
-    TScreenDC Screen;
+    HDC Screen = ScreenDC();
     HBITMAP New = nullptr;
     if (Type == bmDDB && Format == pf1bit) {
         New = CreateBitmap(AWidth, AHeight, 1, 1, nullptr);
     } else if (Type == bmDDB) {
-        New = CreateCompatibleBitmap(Screen.DC, AWidth, AHeight);
+        New = CreateCompatibleBitmap(Screen, AWidth, AHeight);
         Format = pfDevice;
     } else {
         const int Bits = BitsOf(Format);
@@ -213,7 +209,7 @@ void TBitmap::MakeBitmap(int AWidth, int AHeight, TPixelFormat Format, TBitmapHa
         BI->bmiHeader.biCompression = BI_RGB;
         if (Bits <= 8) FillColorTable(BI->bmiColors, Bits);
         void* Bits_ = nullptr;
-        New = CreateDIBSection(Screen.DC, BI, DIB_RGB_COLORS, &Bits_, nullptr, 0);
+        New = CreateDIBSection(Screen, BI, DIB_RGB_COLORS, &Bits_, nullptr, 0);
         if (Format == pfDevice) Format = pf24bit;
     }
     if (!New) throw EOutOfResources("Out of system resources");
@@ -397,11 +393,11 @@ void TBitmap::ReadDib(const std::string& Bytes) {
         Target->bmiHeader.biCompression = BI_RGB;
         Target->bmiHeader.biSizeImage = 0;
     }
-    TScreenDC Screen;
+    HDC Screen = ScreenDC();
     void* Pixels = nullptr;
-    HBITMAP New = CreateDIBSection(Screen.DC, Target, DIB_RGB_COLORS, &Pixels, nullptr, 0);
+    HBITMAP New = CreateDIBSection(Screen, Target, DIB_RGB_COLORS, &Pixels, nullptr, 0);
     if (!New) throw EOutOfResources("Out of system resources");
-    if (Rle) SetDIBits(Screen.DC, New, 0, AbsHeight, Bytes.data() + OffBits, BI, DIB_RGB_COLORS);
+    if (Rle) SetDIBits(Screen, New, 0, AbsHeight, Bytes.data() + OffBits, BI, DIB_RGB_COLORS);
     else std::memcpy(Pixels, Bytes.data() + OffBits, Stride * AbsHeight);
     FreeHandleOnly();
     FHandle = New;
@@ -425,8 +421,8 @@ std::string TBitmap::WriteDib() {
     BI->bmiHeader.biCompression = BI_RGB;
     const size_t Stride = ((static_cast<size_t>(FWidth) * Bits + 31) / 32) * 4;
     std::vector<char> Pixels(Stride * FHeight);
-    TScreenDC Screen;
-    if (GetDIBits(Screen.DC, FHandle, 0, FHeight, Pixels.data(), BI, DIB_RGB_COLORS) == 0)
+    HDC Screen = ScreenDC();
+    if (GetDIBits(Screen, FHandle, 0, FHeight, Pixels.data(), BI, DIB_RGB_COLORS) == 0)
         throw EInvalidGraphic("Bitmap image is not valid");
     const uint32_t Colors = Bits <= 8 ? (1u << Bits) : 0;
     BI->bmiHeader.biClrUsed = Colors;

@@ -1,6 +1,7 @@
 // Fonts, pens and brushes.
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Graphics.h"
+#include "framework/graphics/ScreenDC.h"
 #include "framework/rtl/Exceptions.h"
 
 COLORREF ColorToRGB(TColor Color) {
@@ -17,10 +18,7 @@ void TGraphicsObject::Changed() {
 
 TFont::TFont() {
     // Follow the screen's resolution so Size means points on this display.
-    if (HDC DC = GetDC(nullptr)) {
-        FPixelsPerInch = GetDeviceCaps(DC, LOGPIXELSY);
-        ReleaseDC(nullptr, DC);
-    }
+    FPixelsPerInch = ScreenPixelsPerInch();
     FHeight = -MulDiv(8, FPixelsPerInch, 72);
 }
 

@@ -5,6 +5,7 @@
 
 #include "framework/classes/ClassRegistry.h"
 #include "framework/forms/Forms.h"
+#include "framework/graphics/ScreenDC.h"
 #include "framework/uicore/Hotkeys.h"
 
 // ---- TLabel
@@ -83,13 +84,12 @@ unsigned TLabel::TextFlags() const {
 
 // An empty caption is measured as one blank so the label keeps a line's height.
 static RECT MeasureText(HFONT Font, const std::string& Text, int Width, unsigned Flags) {
-    HDC DC = GetDC(nullptr);
+    HDC DC = ScreenDC();
     HGDIOBJ Old = SelectObject(DC, Font);
     RECT R{0, 0, Width, 0};
     const std::string S = Text.empty() ? std::string(" ") : Text;
     DrawTextA(DC, S.c_str(), static_cast<int>(S.size()), &R, Flags | DT_CALCRECT);
     SelectObject(DC, Old);
-    ReleaseDC(nullptr, DC);
     return R;
 }
 

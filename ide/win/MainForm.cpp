@@ -236,11 +236,17 @@ void TMainForm::CreateWnd() {
     FClientClicks->Watch(ClientHandle());
 }
 
-void TMainForm::WndProc(TMessage& Message) {
-    TForm::WndProc(Message);
-    // The frame's default handling stretches the client over the whole
-    // window; put it back between the aligned controls.
-    if (Message.Msg == WM_SIZE) PlaceMdiClient();
+void TMainForm::DefaultHandler(void* Message) {
+    // The frame's default handling of a new size stretches the client over
+    // the whole window, after the realignment has put it between the
+    // aligned controls: moved twice, it would lay out and paint its
+    // children twice.
+    auto& M = *static_cast<TMessage*>(Message);
+    if (M.Msg == WM_SIZE && ClientHandle()) {
+        M.Result = 0;
+        return;
+    }
+    TForm::DefaultHandler(Message);
 }
 
 // ---- File and Edit commands

@@ -299,7 +299,7 @@ public:
 
 protected:
     void AlignControls(TControl* AControl, TRect& Rect) override;
-    void WndProc(TMessage& Message) override;
+    void DefaultHandler(void* Message) override;
     void CreateWnd() override;
 
 private:

@@ -38,6 +38,27 @@ TEST(Load, NullReplacementTurnsNulIntoItsCharacter) {
     EXPECT_EQ(Paragraphs(M), (Strings{"a b"}));
 }
 
+// Lines are scanned and copied many characters at a time: every length
+// around those steps, each line end, across reading blocks (no empty lines:
+// one between two different line ends would be read as a single end).
+TEST(Load, LinesOfEveryShortLengthAndLineEndComeBackWhole) {
+    const char* Ends[] = {"\r\n", "\n", "\r", "\n\r"};
+    Strings Lines;
+    std::string Text;
+    for (int I = 0; Text.size() < 3 * 65500; ++I) {
+        std::string Line;
+        for (int C = 0; C <= I % 83; ++C) Line += static_cast<char>('!' + (I * 7 + C) % 90);
+        Lines.push_back(Line);
+        Text += Line + Ends[I % 4];
+    }
+    Lines.push_back("last");
+    Text += "last";
+    TQuillEditor M(nullptr);
+    LoadText(M, Text);
+    EXPECT_EQ(Paragraphs(M), Lines);
+    M.CheckIntegrity();
+}
+
 TEST(Load, ParagraphsSpanReadingBlocks) {
     TQuillEditor M(nullptr);
     std::string Long(200000, 'q');
