@@ -12,10 +12,7 @@ TDynArray::TDynArray(int16_t AItemSize, int16_t AStride) : FItemSize(AItemSize),
 
 TDynArray::~TDynArray() { std::free(FData); }
 
-void* TDynArray::Items(int32_t I) const {
-    if (I < 0 || I >= FCount) IndexError();
-    return FData + static_cast<size_t>(I) * static_cast<size_t>(FStride);
-}
+void TDynArray::IndexError() { ::IndexError(); }
 
 void TDynArray::SetCapacity(int32_t N) {
     if (N < 0) N = 0;

@@ -13,7 +13,11 @@ class TDynArray : public TPersistent {
 public:
     TDynArray(int16_t AItemSize, int16_t AStride);
     ~TDynArray() override;
-    void* Items(int32_t I) const;
+    // Inline: highlighting reads a key record at every place a key may start.
+    void* Items(int32_t I) const {
+        if (I < 0 || I >= FCount) IndexError();
+        return FData + static_cast<size_t>(I) * static_cast<size_t>(FStride);
+    }
     void SetCapacity(int32_t N);
     void SetCount(int32_t N);
     int32_t Add(const void* Item);
@@ -23,6 +27,7 @@ public:
     int16_t Stride() const { return FStride; }
 
 protected:
+    [[noreturn]] static void IndexError();
     int16_t FItemSize;
     int16_t FStride;
     char* FData = nullptr;

@@ -1,16 +1,53 @@
 #include "editor/KeywordIndex.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <string>
 
 #include "editor/QuillText.h"
 
 namespace {
-uint32_t HashText(std::string_view T) {
-    uint32_t H = 2166136261u;
-    for (char C : T) H = (H ^ static_cast<unsigned char>(C)) * 16777619u;
+constexpr size_t HeadBytes = sizeof(uint64_t);
+
+// The first HeadBytes characters of T, packed from the low end (zero past
+// its end).
+uint64_t PackHead(std::string_view T) {
+    uint64_t H = 0;
+    size_t N = std::min(T.size(), HeadBytes);
+    for (size_t i = 0; i < N; ++i) H |= uint64_t{static_cast<unsigned char>(T[i])} << (8 * i);
     return H;
+}
+
+// PackHead of the word at T, read at once when Readable bytes allow it.
+uint64_t ReadHead(std::string_view T, size_t Readable) {
+    if (std::endian::native != std::endian::little || Readable < HeadBytes) return PackHead(T);
+    uint64_t H;
+    std::memcpy(&H, T.data(), HeadBytes);
+    return T.size() >= HeadBytes ? H : H & ((uint64_t{1} << (8 * T.size())) - 1);
+}
+
+// AsciiUpper of every byte of a packed head at once: a lower-case letter
+// loses its 0x20 bit, every other byte stays.
+uint64_t UpperHead(uint64_t H) {
+    constexpr uint64_t Ones = 0x0101010101010101ull;
+    uint64_t Low7 = H & (0x7F * Ones);
+    uint64_t FromA = Low7 + (0x80 - 'a') * Ones;    // top bit: the byte is 'a' or above
+    uint64_t PastZ = Low7 + (0x80 - 'z' - 1) * Ones;  // top bit: the byte is above 'z'
+    uint64_t Lower = FromA & ~PastZ & ~H & (0x80 * Ones);
+    return H ^ (Lower >> 2);
+}
+
+size_t SlotOf(uint64_t Head, int32_t Length, int Shift) {
+    return static_cast<size_t>(((Head + static_cast<uint64_t>(Length)) * 0x9E3779B97F4A7C15ull) >> Shift);
+}
+
+// Whether the characters past the head are the same (Word upper-cased
+// when Caseless); the heads and lengths were found equal.
+template <bool Caseless> bool SameTail(const std::string& Key, std::string_view Word) {
+    for (size_t i = HeadBytes; i < Word.size(); ++i)
+        if (Key[i] != (Caseless ? AsciiUpper(Word[i]) : Word[i])) return false;
+    return true;
 }
 
 // Upper-casing must not move a word's edges for one scan to serve both
@@ -22,44 +59,41 @@ bool CaseKeepsSeparators(const TSeparators& S) {
 }
 }  // namespace
 
-void TKeywordIndex::Insert(std::vector<int32_t>& Table, int32_t Index, std::string_view Text) const {
-    size_t Mask = Table.size() - 1;
-    for (size_t Slot = HashText(Text) & Mask;; Slot = (Slot + 1) & Mask) {
-        int32_t& E = Table[Slot];
-        if (E < 0) {
-            E = Index;
+void TKeywordIndex::Insert(TTable& Table, int32_t Index, std::string_view Text) const {
+    size_t Mask = Table.Slots.size() - 1;
+    uint64_t Head = PackHead(Text);
+    auto Length = static_cast<int32_t>(Text.size());
+    for (size_t I = SlotOf(Head, Length, Table.Shift);; I = (I + 1) & Mask) {
+        TSlot& E = Table.Slots[I];
+        if (E.Index < 0) {
+            E = {Head, Length, Index};
             return;
         }
-        if (FList->Compiled()[static_cast<size_t>(E)] == Text) return;  // the earlier keyword keeps it
+        if (FList->Compiled()[static_cast<size_t>(E.Index)] == Text) return;  // the earlier keyword keeps it
     }
 }
 
 template <bool Caseless>
-int32_t TKeywordIndex::Lookup(const std::vector<int32_t>& Table, std::string_view Text, uint32_t Hash) const {
-    if (Table.empty()) return -1;
-    size_t Mask = Table.size() - 1;
-    const auto& Compiled = FList->Compiled();
-    for (size_t Slot = Hash & Mask;; Slot = (Slot + 1) & Mask) {
-        int32_t E = Table[Slot];
-        if (E < 0) return -1;
-        const std::string& K = Compiled[static_cast<size_t>(E)];
-        if (K.size() != Text.size()) continue;
-        size_t i = 0;  // words are short: a call to compare them costs more
-        while (i < Text.size() && K[i] == (Caseless ? AsciiUpper(Text[i]) : Text[i])) ++i;
-        if (i == Text.size()) return E;
+int32_t TKeywordIndex::Lookup(const TTable& Table, std::string_view Word, uint64_t Head) const {
+    if (Table.Slots.empty()) return -1;
+    size_t Mask = Table.Slots.size() - 1;
+    auto Length = static_cast<int32_t>(Word.size());
+    for (size_t I = SlotOf(Head, Length, Table.Shift);; I = (I + 1) & Mask) {
+        const TSlot& E = Table.Slots[I];
+        if (E.Index < 0) return -1;
+        if (E.Head == Head && E.Length == Length &&
+            (Word.size() <= HeadBytes || SameTail<Caseless>(FList->Compiled()[static_cast<size_t>(E.Index)], Word)))
+            return E.Index;
     }
 }
 
-int32_t TKeywordIndex::FindWord(std::string_view Word, uint32_t UpperHash) const {
+int32_t TKeywordIndex::FindWord(std::string_view Word, size_t Readable) const {
     if (static_cast<int32_t>(Word.size()) > FMaxWordLength || Word.empty()) return -1;
-    int32_t A = FMatchCaseFirst[static_cast<unsigned char>(Word[0])] ? Lookup<false>(FMatchCase, Word, HashText(Word)) : -1;
-    int32_t B = FCaselessFirst[static_cast<unsigned char>(AsciiUpper(Word[0]))] ? Lookup<true>(FCaseless, Word, UpperHash) : -1;
+    uint64_t Head = ReadHead(Word, Readable);
+    int32_t A = Lookup<false>(FMatchCase, Word, Head);
+    int32_t B = Lookup<true>(FCaseless, Word, UpperHead(Head));
     if (A < 0) return B;
     return B < 0 ? A : std::min(A, B);
-}
-
-void TKeywordIndex::BeginLine() {
-    for (uint32_t G : FLeadGroups) FMayOccur[G] = 0;
 }
 
 void TKeywordIndex::NoteLeadWord(std::string_view Word) {
@@ -67,7 +101,7 @@ void TKeywordIndex::NoteLeadWord(std::string_view Word) {
     for (uint32_t G : FLeadGroups) {
         const TGroup& Gr = FGroups[G];
         auto N = static_cast<size_t>(Gr.LeadLength);
-        if (FMayOccur[G] || N > Word.size()) continue;
+        if (FNotedLine[G] == FLine || N > Word.size()) continue;
         const char* Lead = Compiled[static_cast<size_t>(Gr.First)].data();
         const char* End = Word.data() + Word.size() - N;
         bool Same = true;
@@ -75,7 +109,10 @@ void TKeywordIndex::NoteLeadWord(std::string_view Word) {
             Same = std::memcmp(End, Lead, N) == 0;
         else
             for (size_t i = 0; i < N && Same; ++i) Same = AsciiUpper(End[i]) == Lead[i];
-        if (Same) FMayOccur[G] = 1;
+        if (Same) {
+            FNotedLine[G] = FLine;
+            ++FSinglesMayOccur;
+        }
     }
 }
 
@@ -86,10 +123,8 @@ void TKeywordIndex::Prepare(const TKeywordList& List, const TSeparators& Separat
     FSeparators = Separators;
     for (size_t C = 0; C < 256; ++C) FSeparatorBytes[C] = Separators[C] ? 1 : 0;
     FGroups.clear();
-    FMatchCase.clear();
-    FCaseless.clear();
-    FMatchCaseFirst.reset();
-    FCaselessFirst.reset();
+    FMatchCase = {};
+    FCaseless = {};
     FMaxWordLength = 0;
     FGroupOf.clear();
     FLeadGroups.clear();
@@ -124,15 +159,21 @@ void TKeywordIndex::Prepare(const TKeywordList& List, const TSeparators& Separat
         Words.push_back(k);
         FMaxWordLength = std::max(FMaxWordLength, static_cast<int32_t>(T.size()));
     }
-    FMayOccur.assign(FGroups.size(), 1);
+    // Until a line begins, every single keyword may occur.
+    FNotedLine.assign(FGroups.size(), FLine);
+    FSinglesWithoutLead = static_cast<int32_t>(
+        std::count_if(FGroups.begin(), FGroups.end(), [](const TGroup& G) { return !G.Words && G.LeadLength == 0; }));
+    FSinglesMayOccur = static_cast<int32_t>(std::count_if(FGroups.begin(), FGroups.end(), [](const TGroup& G) { return !G.Words; }));
     size_t Cap = 8;
-    while (Cap < Words.size() * 2) Cap *= 2;
+    int Shift = 61;
+    while (Cap < Words.size() * 2) Cap *= 2, --Shift;
     for (int32_t k : Words) {
         bool MatchCase = (List.Record(k)->Options & koMatchCase) != 0;
-        std::vector<int32_t>& Table = MatchCase ? FMatchCase : FCaseless;
-        if (Table.empty()) Table.assign(Cap, -1);
-        const std::string& Key = Compiled[static_cast<size_t>(k)];
-        Insert(Table, k, Key);  // in list order: the earlier keyword keeps its text
-        (MatchCase ? FMatchCaseFirst : FCaselessFirst).set(static_cast<unsigned char>(Key[0]));
+        TTable& Table = MatchCase ? FMatchCase : FCaseless;
+        if (Table.Slots.empty()) {
+            Table.Slots.assign(Cap, TSlot{});
+            Table.Shift = Shift;
+        }
+        Insert(Table, k, Compiled[static_cast<size_t>(k)]);  // in list order: the earlier keyword keeps its text
     }
 }

@@ -30,32 +30,47 @@ public:
     bool AnyWords() const { return FMaxWordLength > 0; }
     // The separators as bytes: the word scan reads one per character.
     bool IsSeparator(char C) const { return FSeparatorBytes[static_cast<unsigned char>(C)] != 0; }
-    // A scan hashes each word upper-cased as it finds its characters: the
-    // hash starts at HashStart and takes each character through HashStep.
-    static constexpr uint32_t HashStart = 2166136261u;
-    static uint32_t HashStep(uint32_t H, char C) { return (H ^ static_cast<unsigned char>(AsciiUpper(C))) * 16777619u; }
-    // The lowest index of a word keyword whose text equals Word (for keys
-    // that ignore case, the word upper-cased, whose hash is UpperHash), over
-    // all groups, or -1. The word belongs to that keyword's group: an
-    // earlier group matching it would have the lower index, and a later
-    // group can only find it again.
-    int32_t FindWord(std::string_view Word, uint32_t UpperHash) const;
+    // The lowest index of a word keyword whose text equals Word (upper-cased
+    // for keys that ignore case) over all groups, or -1. The word belongs to
+    // that keyword's group: an earlier group matching it would have the
+    // lower index, and a later group can only find it again. Readable: the
+    // bytes from the word's start that may be read (at least its length).
+    int32_t FindWord(std::string_view Word, size_t Readable) const;
     // While scanning a line's words: which single keywords can occur in it
     // at all (the others need no search). Valid for the words noted since
     // BeginLine; groups without a lead word may always occur.
-    void BeginLine();
+    void BeginLine() {
+        ++FLine;
+        FSinglesMayOccur = FSinglesWithoutLead;
+    }
     void NoteWord(std::string_view Word) {
         if (!FLeadGroups.empty() && FLeadEnds[static_cast<unsigned char>(AsciiUpper(Word.back()))]) NoteLeadWord(Word);
     }
-    bool MayOccur(size_t Group) const { return FMayOccur[Group] != 0; }
+    bool MayOccur(size_t Group) const { return FGroups[Group].LeadLength == 0 || FNotedLine[Group] == FLine; }
+    // Whether any single keyword may occur in the line.
+    bool AnySingleMayOccur() const { return FSinglesMayOccur > 0; }
     // The group of a keyword FindWord returned.
     size_t GroupOf(int32_t Keyword) const { return FGroupOf[static_cast<size_t>(Keyword)]; }
 
 private:
+    // A word key's first characters (up to eight, packed a byte each from
+    // the low end) and its length: most keys fit whole, so that a probe
+    // compares one word and hashes no character.
+    struct TSlot {
+        uint64_t Head = 0;
+        int32_t Length = 0;
+        int32_t Index = -1;  // -1: empty
+    };
+    // Open-addressed table of the keys that match case, or of those that do
+    // not (upper-cased).
+    struct TTable {
+        std::vector<TSlot> Slots;
+        int Shift = 63;  // 64 - log2 of the slot count
+    };
     void NoteLeadWord(std::string_view Word);
-    void Insert(std::vector<int32_t>& Table, int32_t Index, std::string_view Text) const;
-    // Caseless: Text is compared upper-cased.
-    template <bool Caseless> int32_t Lookup(const std::vector<int32_t>& Table, std::string_view Text, uint32_t Hash) const;
+    void Insert(TTable& Table, int32_t Index, std::string_view Text) const;
+    // Caseless: Word is compared upper-cased; Head is its packed head so.
+    template <bool Caseless> int32_t Lookup(const TTable& Table, std::string_view Word, uint64_t Head) const;
     const TKeywordList* FList = nullptr;
     uint64_t FGeneration = 0;
     TSeparators FSeparators;
@@ -65,11 +80,11 @@ private:
     int32_t FMaxWordLength = 0;
     std::vector<uint32_t> FLeadGroups;   // groups with a lead word
     std::bitset<256> FLeadEnds;          // last characters of lead words, upper-cased
-    std::vector<uint8_t> FMayOccur;      // by group, for the current line
-    // Open-addressed tables of (text, keyword index) for keys that match
-    // case and for keys that do not (upper-cased text).
-    std::vector<int32_t> FMatchCase, FCaseless;
-    // First characters of the keys of either table: most words of a line
-    // (numbers, labels) are dismissed without hashing.
-    std::bitset<256> FMatchCaseFirst, FCaselessFirst;
+    // The line a group's lead word was last noted in, by group: a new line
+    // needs no reset. Lines are counted from 1 on.
+    std::vector<uint64_t> FNotedLine;
+    uint64_t FLine = 0;
+    int32_t FSinglesWithoutLead = 0;  // groups of a single keyword without a lead word
+    int32_t FSinglesMayOccur = 0;     // of all single keywords, in the current line
+    TTable FMatchCase, FCaseless;
 };

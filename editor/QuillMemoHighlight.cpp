@@ -70,17 +70,22 @@ void TQuillDocument::HighlightParagraphStartStop(int32_t Par, std::vector<TForma
     if (!UseKeys && !FHighlighter) return;
     if (UseKeys && !Keys.Prepared()) Keys.Prepare(FSeparators);
     const int32_t L = P.Length;
-    TParCopies C{std::string_view(P.Text() ? P.Text() : "", static_cast<size_t>(L)), std::move(FScratchUpper)};
+    TParCopies C{std::string_view(P.Text() ? P.Text() : "", static_cast<size_t>(L)), {}};
     C.UseText = !Keys.NeedsUpperCopy();
+    // The scratch copy is lent to the walk: the hooks may highlight keywords,
+    // which use it too.
     if (!C.UseText) {
+        C.Upper = std::move(FScratchUpper);
         C.Upper.assign(C.Text);
         QuillUpperInPlace(C.Upper.data(), L);
     }
     struct TGiveBack {
         std::string& To;
-        std::string& From;
-        ~TGiveBack() { To = std::move(From); }
-    } GiveBack{FScratchUpper, C.Upper};
+        TParCopies& From;
+        ~TGiveBack() {
+            if (!From.UseText) To = std::move(From.Upper);
+        }
+    } GiveBack{FScratchUpper, C};
     auto IsSep = [&](std::string_view T, int32_t I) {
         return I < 0 || I >= L || FSeparators[static_cast<unsigned char>(T[static_cast<size_t>(I)])];
     };
@@ -431,13 +436,12 @@ void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
             while (i < R.To) {
                 while (i < R.To && FKeywordIndex.IsSeparator(Src[i])) ++i;
                 int32_t j = i;
-                uint32_t Hash = TKeywordIndex::HashStart;
-                for (; j < R.To && !FKeywordIndex.IsSeparator(Src[j]); ++j) Hash = TKeywordIndex::HashStep(Hash, Src[j]);
+                while (j < R.To && !FKeywordIndex.IsSeparator(Src[j])) ++j;
                 if (j > i) {
                     std::string_view W(Src + i, static_cast<size_t>(j - i));
                     FKeywordIndex.NoteWord(W);
                     bool Joined = Glued && ((i == R.From && i > 0) || (j == R.To && j < L));
-                    int32_t k = Joined ? -1 : FKeywordIndex.FindWord(W, Hash);
+                    int32_t k = Joined ? -1 : FKeywordIndex.FindWord(W, static_cast<size_t>(L - i));
                     if (k >= 0) Words.push_back({i, k, j - i});
                 }
                 i = j;
@@ -450,16 +454,19 @@ void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
         return (W.Offset == 0 || T[W.Offset - 1] != 5) && (W.Offset + W.Length >= L || T[W.Offset + W.Length] != 5) &&
                !std::memchr(T + W.Offset, 5, static_cast<size_t>(W.Length));
     };
+    // Words the scan found are free until a single keyword claims text
+    // (claims of word keywords leave the separators between words), unless
+    // the blocked text's character 5 separates words.
+    bool WordsFree = !FKeywordIndex.IsSeparator(5);
+    // Without a single keyword in the line, each word found claims itself.
+    const bool OnlyWords = WordsFree && Scanned && !FKeywordIndex.AnySingleMayOccur();
+    if (OnlyWords) Matches.swap(Words);
     const auto& Groups = FKeywordIndex.Groups();
-    for (size_t g = 0; g < Groups.size(); ++g) {
+    for (size_t g = 0; g < Groups.size() && !OnlyWords; ++g) {
         const TKeywordIndex::TGroup& G = Groups[g];
         if (G.Words) {
-            // Words the scan found are free until an earlier group claims
-            // text (claims of one group leave the separators between their
-            // words), unless the blocked text's character 5 separates words.
-            bool AllFree = Matches.empty() && !FKeywordIndex.IsSeparator(5);
             for (const TMatch& W : Words)
-                if (FKeywordIndex.GroupOf(W.Index) == g && (AllFree || StillFree(W))) Claim(W.Offset, W.Length, W.Index);
+                if (FKeywordIndex.GroupOf(W.Index) == g && (WordsFree || StillFree(W))) Claim(W.Offset, W.Length, W.Index);
             continue;
         }
         if (Scanned && !FKeywordIndex.MayOccur(g)) continue;
@@ -486,7 +493,10 @@ void TQuillDocument::HighlightParagraphKeywords(int32_t Par) {
                 bool After = Qi + Len >= L || FSeparators[static_cast<unsigned char>(Buf[Q + Key.size()])];
                 Ok = Before && After;
             }
-            if (Ok) Claim(Qi, Len, k);
+            if (Ok) {
+                Claim(Qi, Len, k);
+                WordsFree = false;
+            }
             From = Q + Key.size();
         }
     }

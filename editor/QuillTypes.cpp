@@ -39,7 +39,11 @@ bool SameState(const TFormatStop& A, const TFormatStop& B) {
     if (A.Kind != B.Kind || A.Depth != B.Depth || A.Background != B.Background || A.Foreground != B.Foreground ||
         A.Context != B.Context || A.Cursor != B.Cursor || A.KeyLength != B.KeyLength || A.StopLength != B.StopLength)
         return false;
-    return std::memcmp(A.Stack, B.Stack, sizeof(A.Stack)) == 0;
+    // In place: a call to compare 32 bytes cost more than the comparison,
+    // and highlighting interns a stop or two on every line.
+    for (int i = 0; i < QuillMaxDepth; ++i)
+        if (A.Stack[i] != B.Stack[i]) return false;
+    return true;
 }
 
 uint32_t HashState(const TFormatStop& S) {
@@ -84,6 +88,7 @@ struct TStateTable {
             QuillStateBlocks = Blocks.data();
         }
         Refs.push_back(0);
+        QuillStateRefs = Refs.data();
         return Id;
     }
     void Rehash() {
@@ -142,8 +147,8 @@ struct TStateTable {
         Place(Id, H);
         return Id;
     }
-    void Release(uint32_t Id) {
-        if (--Refs[Id] != 0) return;
+    // Id's last reference went.
+    void Forget(uint32_t Id) {
         size_t Mask = Slots.size() - 1;
         for (size_t I = HashState(StopState(Id)) & Mask; Slots[I] != EmptySlot; I = (I + 1) & Mask)
             if (Slots[I] == Id + 1) {
@@ -169,19 +174,14 @@ bool IsPlainState(const TFormatStop& S) {
 }  // namespace
 
 TFormatStop** QuillStateBlocks = States().Blocks.data();
+uint32_t* QuillStateRefs = States().Refs.data();
 
 TStopState InternStopState(const TFormatStop& S) {
     if (IsPlainState(S)) return PlainStopState;
     return States().Intern(S);
 }
 
-void AddStopStateRef(TStopState Id) {
-    if (Id != PlainStopState) ++States().Refs[Id];
-}
-
-void ReleaseStopState(TStopState Id) {
-    if (Id != PlainStopState) States().Release(Id);
-}
+void ForgetStopState(TStopState Id) { States().Forget(Id); }
 
 int32_t StopStateCount() { return States().Live; }
 

@@ -79,8 +79,17 @@ struct TDisplayLine {
 using TStopState = uint32_t;
 constexpr TStopState PlainStopState = 0;
 TStopState InternStopState(const TFormatStop& S);  // adds one reference
-void AddStopStateRef(TStopState Id);
-void ReleaseStopState(TStopState Id);
+// Each state's reference count, by id: highlighting adds and drops
+// references several times a stop, so the common case takes no call.
+extern uint32_t* QuillStateRefs;
+// Frees a state whose last reference went.
+void ForgetStopState(TStopState Id);
+inline void AddStopStateRef(TStopState Id) {
+    if (Id != PlainStopState) ++QuillStateRefs[Id];
+}
+inline void ReleaseStopState(TStopState Id) {
+    if (Id != PlainStopState && --QuillStateRefs[Id] == 0) ForgetStopState(Id);
+}
 extern TFormatStop** QuillStateBlocks;
 inline const TFormatStop& StopState(TStopState Id) { return QuillStateBlocks[Id >> 10][Id & 1023]; }  // Offset 0
 int32_t StopStateCount();                      // states in use (tests)
