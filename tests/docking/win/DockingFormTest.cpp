@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <utility>
 
 #include "DockingTestSupport.h"
 #include "docking/DockTexts.h"
@@ -225,13 +226,17 @@ TEST_F(DockingFormTest, ResizingAFloatingToolbarGivesOnlyWrappableWidths) {
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
-TEST_F(DockingFormTest, AFloatingBarHidesWhileItsFormIsMinimized) {
+// The bar learns of its form being minimized or hidden from the form's
+// WM_WINDOWPOSCHANGED.
+TEST_F(DockingFormTest, AFloatingBarHidesWhileItsFormIsMinimizedOrHidden) {
     HWND Bar = Form->Tools->Handle();
-    ASSERT_TRUE(IsWindowVisible(Bar));
-    ShowWindow(Form->Handle(), SW_MINIMIZE);
-    EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(Bar); }));
-    ShowWindow(Form->Handle(), SW_RESTORE);
-    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(Bar) != FALSE; }));
+    for (auto [Away, Back] : {std::pair{SW_MINIMIZE, SW_RESTORE}, std::pair{SW_HIDE, SW_SHOW}}) {
+        ASSERT_TRUE(IsWindowVisible(Bar));
+        ShowWindow(Form->Handle(), Away);
+        EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(Bar); })) << Away;
+        ShowWindow(Form->Handle(), Back);
+        EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(Bar) != FALSE; })) << Back;
+    }
 }
 
 TEST_F(DockingFormTest, TheCloseButtonHidesTheBarAndFiresOnClose) {
