@@ -23,8 +23,8 @@ enum TThreadHook { thCallWndProc, thCbt, thGetMessage };
 using TThreadHooks = TSmallSet<TThreadHook>;
 inline constexpr int ThreadHookCount = 3;
 
-// Kinds 0 and 1 need the call-window-procedure hook, 2 the CBT hook, 3 the
-// get-message hook.
+// Kinds 0 and 1 need the call-window-procedure "hook" (delivered by the
+// framework's message watcher), 2 the CBT hook, 3 the get-message hook.
 TThreadHooks HooksForKinds(THookKinds Kinds);
 
 // A callback: the kind, the window concerned and the message's parameters.

@@ -7,9 +7,10 @@
 #include "docking/HookRegistry.h"
 #include "framework/rtl/win/WinApi.h"
 
-// Kinds: hkActivateApp and hkWindowPosChanged (WH_CALLWNDPROC), hkActivate
-// (WH_CBT, HCBT_ACTIVATE), hkMouseMove (WH_GETMESSAGE). Components pass
-// NoInstall while they are being designed.
+// Kinds: hkActivateApp and hkWindowPosChanged (the sent messages, seen by
+// the framework's message watcher in place of a WH_CALLWNDPROC hook),
+// hkActivate (WH_CBT, HCBT_ACTIVATE), hkMouseMove (WH_GETMESSAGE).
+// Components pass NoInstall while they are being designed.
 void RegisterHookCallback(THookProc Proc, THookKinds Kinds, bool NoInstall);
 void UnregisterHookCallback(THookProc Proc);
 void AcquireThreadHooks(TThreadHooks Hooks);
