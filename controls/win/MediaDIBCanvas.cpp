@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "controls/win/MediaWinRoutines.h"
+#include "framework/graphics/ScreenDC.h"
 
 namespace {
 
@@ -18,9 +19,7 @@ TMediaPalette BitmapPalette(TBitmap* Bitmap) {
     Header->biPlanes = 1;
     Header->biBitCount = 8;
     Header->biCompression = BI_RGB;
-    HDC DC = GetDC(nullptr);
-    GetDIBits(DC, Bitmap->Handle(), 0, 0, nullptr, reinterpret_cast<BITMAPINFO*>(Header), DIB_RGB_COLORS);
-    ReleaseDC(nullptr, DC);
+    GetDIBits(ScreenDC(), Bitmap->Handle(), 0, 0, nullptr, reinterpret_cast<BITMAPINFO*>(Header), DIB_RGB_COLORS);
     const auto* Quads = reinterpret_cast<const RGBQUAD*>(Info.data() + sizeof(BITMAPINFOHEADER));
     for (int I = 0; I < 256; ++I) Result[I] = {Quads[I].rgbRed, Quads[I].rgbGreen, Quads[I].rgbBlue, 0};
     return Result;

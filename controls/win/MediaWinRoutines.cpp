@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "framework/rtl/Exceptions.h"
+#include "framework/graphics/ScreenDC.h"
 
 void* MediaGlobalAlloc(size_t Size, UINT Flags) {
     HGLOBAL Handle = GlobalAlloc(Flags | GMEM_ZEROINIT, Size);
@@ -24,7 +25,7 @@ void MediaGlobalFree(void*& P) {
 }
 
 TMediaPalette MediaScreenDefaultPalette() {
-    HDC DC = GetDC(nullptr);
+    HDC DC = ScreenDC();
     if (!DC) return DefaultMediaPalette();
     TMediaPalette Result;
     const bool Paletted = (GetDeviceCaps(DC, RASTERCAPS) & RC_PALETTE) != 0 && GetDeviceCaps(DC, SIZEPALETTE) <= 256;
@@ -40,7 +41,6 @@ TMediaPalette MediaScreenDefaultPalette() {
     } else {
         Result = DefaultMediaPalette();
     }
-    ReleaseDC(nullptr, DC);
     return Result;
 }
 

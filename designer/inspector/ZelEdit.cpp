@@ -5,6 +5,7 @@
 
 #include "designer/inspector/InspectorUnits.h"
 #include "framework/classes/ClassRegistry.h"
+#include "framework/graphics/ScreenDC.h"
 
 namespace {
 TComponent* CreateOf(const TClass* Class, TComponent* Owner) {
@@ -329,12 +330,11 @@ void TCustomZelEdit::GetTabOrderList(std::vector<TWinControl*>& List) {
 
 // The height that shows one line of the font with the border around it.
 void TCustomZelEdit::AdjustHeight() {
-    HDC DC = GetDC(nullptr);
+    HDC DC = ScreenDC();
     TEXTMETRICA Metrics{};
     HGDIOBJ Old = SelectObject(DC, Font()->Handle());
     GetTextMetricsA(DC, &Metrics);
     SelectObject(DC, Old);
-    ReleaseDC(nullptr, DC);
     const int Extra = GetSystemMetrics(SM_CYBORDER) * (Ctl3D() || FFlat ? 8 : 6);
     SetHeight(Metrics.tmHeight + Extra);
 }

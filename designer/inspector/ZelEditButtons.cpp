@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "designer/inspector/ZelEdit.h"
+#include "framework/graphics/ScreenDC.h"
 
 namespace {
 // The two standard glyphs: a small arrow and three dots, drawn in the
@@ -167,21 +168,19 @@ QRN_PUBLISHED(TZelSimpleEdit) {
 // ---- font measures
 
 int FontTextHeight(TFont* Font) {
-    HDC DC = GetDC(nullptr);
+    HDC DC = ScreenDC();
     HGDIOBJ Old = SelectObject(DC, Font->Handle());
     TEXTMETRICA Tm{};
     GetTextMetricsA(DC, &Tm);
     SelectObject(DC, Old);
-    ReleaseDC(nullptr, DC);
     return Tm.tmHeight + 1;
 }
 
 int FontTextWidth(TFont* Font, const std::string& Text) {
-    HDC DC = GetDC(nullptr);
+    HDC DC = ScreenDC();
     HGDIOBJ Old = SelectObject(DC, Font->Handle());
     SIZE Size{};
     GetTextExtentPoint32A(DC, Text.c_str(), static_cast<int>(Text.size()), &Size);
     SelectObject(DC, Old);
-    ReleaseDC(nullptr, DC);
     return Size.cx;
 }

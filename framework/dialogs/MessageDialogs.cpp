@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/dialogs/Dialogs.h"
+#include "framework/graphics/ScreenDC.h"
 #include "framework/rtl/win/WinApi.h"
 
 namespace {
@@ -70,14 +71,13 @@ int InkRight(HDC Ref, const std::string& Text, SIZE Size, UINT Flags) {
 SIZE MeasureText(const std::string& Text, int MaxWidth, bool Wrap) {
     const std::string Shown = Text.empty() ? " " : Text;
     const UINT Flags = DT_NOPREFIX | (Wrap ? DT_WORDBREAK : DT_SINGLELINE);
-    HDC DC = GetDC(nullptr);
+    HDC DC = ScreenDC();
     HGDIOBJ Old = SelectObject(DC, DialogFont());
     RECT R{0, 0, MaxWidth, 0};
     DrawTextA(DC, Shown.c_str(), -1, &R, DT_CALCRECT | Flags);
     SelectObject(DC, Old);
     SIZE Size{R.right - R.left, R.bottom - R.top};
     Size.cx = std::max<LONG>(Size.cx, InkRight(DC, Shown, Size, Flags) + 2);
-    ReleaseDC(nullptr, DC);
     return Size;
 }
 

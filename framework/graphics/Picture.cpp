@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "framework/graphics/Bitmap.h"
+#include "framework/graphics/ScreenDC.h"
 #include "framework/classes/Filer.h"
 #include "framework/rtl/FileUtils.h"
 #include "framework/rtl/StrUtils.h"
@@ -204,7 +205,7 @@ void TIcon::SaveToStream(TStream* Stream) {
     BH.biBitCount = 32;
     BH.biCompression = BI_RGB;
     std::vector<char> Color(static_cast<size_t>(W) * H * 4);
-    HDC DC = GetDC(nullptr);
+    HDC DC = ScreenDC();
     BITMAPINFO BI{};
     BI.bmiHeader = BH;
     if (II.hbmColor) GetDIBits(DC, II.hbmColor, 0, H, Color.data(), &BI, DIB_RGB_COLORS);
@@ -215,7 +216,6 @@ void TIcon::SaveToStream(TStream* Stream) {
     MI->bmiHeader = BH;
     MI->bmiHeader.biBitCount = 1;
     GetDIBits(DC, II.hbmMask, 0, H, MaskBits.data(), MI, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, DC);
     if (II.hbmColor) DeleteObject(II.hbmColor);
     if (II.hbmMask) DeleteObject(II.hbmMask);
 

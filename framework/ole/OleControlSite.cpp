@@ -1,13 +1,12 @@
 #include "framework/ole/OleControlSite.h"
 
 #include "framework/ole/OleErrors.h"
+#include "framework/graphics/ScreenDC.h"
 
 namespace {
 
-int ScreenPixelsPerInch(int Index) {
-    HDC DC = GetDC(nullptr);
-    const int N = GetDeviceCaps(DC, Index);
-    ReleaseDC(nullptr, DC);
+int ScreenPixelsPer(int Index) {
+    const int N = GetDeviceCaps(ScreenDC(), Index);
     return N > 0 ? N : 96;
 }
 
@@ -16,13 +15,13 @@ constexpr int HimetricPerInch = 2540;
 }  // namespace
 
 SIZEL PixelsToHimetric(int Width, int Height) {
-    return {MulDiv(Width, HimetricPerInch, ScreenPixelsPerInch(LOGPIXELSX)),
-            MulDiv(Height, HimetricPerInch, ScreenPixelsPerInch(LOGPIXELSY))};
+    return {MulDiv(Width, HimetricPerInch, ScreenPixelsPer(LOGPIXELSX)),
+            MulDiv(Height, HimetricPerInch, ScreenPixelsPer(LOGPIXELSY))};
 }
 
 SIZE HimetricToPixels(const SIZEL& Extent) {
-    return {MulDiv(Extent.cx, ScreenPixelsPerInch(LOGPIXELSX), HimetricPerInch),
-            MulDiv(Extent.cy, ScreenPixelsPerInch(LOGPIXELSY), HimetricPerInch)};
+    return {MulDiv(Extent.cx, ScreenPixelsPer(LOGPIXELSX), HimetricPerInch),
+            MulDiv(Extent.cy, ScreenPixelsPer(LOGPIXELSY), HimetricPerInch)};
 }
 
 // ---- IUnknown

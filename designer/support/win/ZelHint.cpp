@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "designer/support/MarkedText.h"
+#include "framework/graphics/ScreenDC.h"
 
 QRN_PUBLISHED(TZelHintWindow) {}
 QRN_PUBLISHED(TZelHint) {
@@ -84,9 +85,8 @@ void TZelHintWindow::CreateWnd() {
 }
 
 int TZelHintWindow::MeasureWidth(const std::string& Text) {
-    HDC DC = GetDC(nullptr);
+    HDC DC = ScreenDC();
     const int Width = MeasureMarkedText(DC, Font(), FBoldFont.get(), Text).cx;
-    ReleaseDC(nullptr, DC);
     return Width;
 }
 
@@ -176,9 +176,8 @@ void TZelHint::ShowAt(TPoint P, const std::string& Text) {
         CloseHint();
         return;
     }
-    HDC DC = GetDC(nullptr);
+    HDC DC = ScreenDC();
     const TSize S = MeasureMarkedText(DC, FWindow->Font(), FWindow->BoldFont(), Text);
-    ReleaseDC(nullptr, DC);
     FHintRect = {P.X, P.Y, P.X + S.cx + 8, P.Y + S.cy};
     FTimer->SetEnabled(true);
     FState = hsWaiting;

@@ -5,6 +5,7 @@
 #include "framework/design/PropEdits.h"
 #include "framework/dialogs/Dialogs.h"
 #include "framework/forms/Forms.h"
+#include "framework/graphics/ScreenDC.h"
 
 namespace {
 
@@ -38,11 +39,10 @@ int CALLBACK AddFontName(const LOGFONTA* Font, const TEXTMETRICA*, DWORD, LPARAM
 
 void ScreenFontNames(const TGetStrProc& Proc) {
     std::set<std::string> Names;
-    HDC DC = GetDC(nullptr);
+    HDC DC = ScreenDC();
     LOGFONTA LF{};
     LF.lfCharSet = DEFAULT_CHARSET;
     EnumFontFamiliesExA(DC, &LF, AddFontName, reinterpret_cast<LPARAM>(&Names), 0);
-    ReleaseDC(nullptr, DC);
     for (const std::string& N : Names)
         if (!N.empty() && N[0] != '@') Proc(N);  // vertical fonts are not offered
 }
