@@ -1,0 +1,293 @@
+#include "tests/designer/host/user/win/DesignerSession.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "designer/engine/win/LiteDesigner.h"
+#include "designer/inspector/win/ObjectInspector.h"
+#include "designer/support/win/DesignLibrary.h"
+#include "designer/support/win/RegistryValues.h"
+#include "framework/rtl/StrUtils.h"
+#include "framework/rtl/win/Registry.h"
+#include "framework/controls/ScreenCapture.h"
+#include "tests/common/win/KeyInput.h"
+#include "tests/common/win/ProgramFolder.h"
+
+namespace {
+
+TDesignerSession* GSession = nullptr;
+
+// The library keeps its options under the user's own key; a session
+// leaves that key as it found it.
+bool GDesignerKeyExisted = false;
+const std::string DesignerKey = "\\" + std::string(DefaultDesignerBaseKey);
+
+void MouseInput(DWORD Flags, TPoint P = {}) {
+    INPUT In{};
+    In.type = INPUT_MOUSE;
+    In.mi.dwFlags = Flags;
+    if (Flags & MOUSEEVENTF_ABSOLUTE) {
+        In.mi.dx = P.X * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+        In.mi.dy = P.Y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    }
+    SendInput(1, &In, sizeof(INPUT));
+}
+
+void MoveTo(TPoint P) { MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, P); }
+
+WPARAM MouseKeys(int Mods) {
+    return ((Mods & kmShift) ? MK_SHIFT : 0) | ((Mods & kmCtrl) ? MK_CONTROL : 0);
+}
+
+void PostToWindowAt(TPoint P, UINT Msg, WPARAM Keys) {
+    HWND W = WindowFromPoint({P.X, P.Y});
+    POINT C{P.X, P.Y};
+    ScreenToClient(W, &C);
+    PostMessageA(W, Msg, Keys, MAKELPARAM(C.x, C.y));
+}
+
+HWND ThreadWindow(const char* Class, const char* Title) {
+    HWND W = nullptr;
+    while ((W = FindWindowExA(nullptr, W, Class, Title)))
+        if (GetWindowThreadProcessId(W, nullptr) == GetCurrentThreadId() && IsWindowVisible(W)) return W;
+    return nullptr;
+}
+
+}  // namespace
+
+void SaveScreen(const std::string& Name) {
+    CaptureWindowToFile(GetDesktopWindow(), TestProgramFolder() + Name + ".png");
+}
+
+TDesignerSession::TDesignerSession() { GDesignerKeyExisted = TRegistry().KeyExists(DesignerKey); }
+
+TDesignerSession::~TDesignerSession() {
+    if (!GDesignerKeyExisted) TRegistry().DeleteKey(DesignerKey);
+}
+
+void TDesignerSession::UseExampleForm() {
+    std::filesystem::copy_file(std::string(QRN_SOURCE_DIR) + "/examples/winform/window1.frm", FormFile(),
+                               std::filesystem::copy_options::overwrite_existing);
+}
+
+void TDesignerSession::BuildForm(const std::function<void(TForm* Window)>& AddControls) {
+    std::unique_ptr<TForm, TObjectFree> F(new TForm(nullptr));
+    F->SetName("Window1");
+    F->SetCaption("Main Window");
+    F->SetBounds(320, 200, 640, 480);
+    AddControls(F.get());
+    auto* D = new TZelLiteDesigner(F.get());
+    D->SetName("Tarns");
+    D->SaveToFile(FormFile());
+}
+
+bool TDesignerSession::Run(const std::function<TUserScript(TDesignerSession&)>& Script, DWORD LimitMs) {
+    const std::string Project =
+        Dir.Write("win.qrn", "project win\r\naddfile main.asm\r\naddform window1.frm\r\nkind 5\r\nend\r\n");
+    FScript.emplace(Script(*this));
+    FFailed = false;
+    FEnding = false;
+    FStart = GetTickCount();
+    FLimit = LimitMs;
+    GSession = this;
+    const UINT_PTR Timer = SetTimer(nullptr, 0, 15, Tick);
+    {
+        // What the library's Execute does.
+        TDesignLibrarySession Library;
+        ExecuteDesigner(Project);
+    }
+    KillTimer(nullptr, Timer);
+    GSession = nullptr;
+    SetKeyMods(kmNone);
+    // A script whose last step closed the designer ends with the run.
+    try {
+        if (FScript->CanStep()) FScript->Step();
+    } catch (const std::exception& E) {
+        ADD_FAILURE() << "script: " << E.what();
+        FFailed = true;
+    }
+    if (!FScript->Done()) {
+        ADD_FAILURE() << "the designer run ended before the script did";
+        FFailed = true;
+    }
+    FScript.reset();
+    return !FFailed;
+}
+
+void CALLBACK TDesignerSession::Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (GSession) GSession->OnTick();
+}
+
+void TDesignerSession::OnTick() {
+    // A step that opens a modal loop gets ticks from it: the script goes on
+    // only after the step has returned.
+    if (FInStep || !FScript) return;
+    FInStep = true;
+    try {
+        if (!FScript->Done() && !FEnding) {
+            if (GetTickCount() - FStart > FLimit) {
+                ADD_FAILURE() << "the script did not end within " << FLimit << " ms";
+                FFailed = true;
+                FEnding = true;
+            } else {
+                FScript->Step();
+            }
+        }
+    } catch (const std::exception& E) {
+        ADD_FAILURE() << "script: " << E.what();
+        FFailed = true;
+    }
+    if (FScript->Done() || FEnding) {
+        // What the script left open is closed: a box first, then the host.
+        if (HWND B = Box()) PostMessageA(B, WM_COMMAND, IDOK, 0);
+        else if (TForm1* H = Host(); H && H->HandleAllocated() && IsWindowVisible(H->Handle()))
+            PostMessageA(H->Handle(), WM_CLOSE, 0, 0);
+    }
+    FInStep = false;
+}
+
+// ---- what the person sees
+
+TForm1* TDesignerSession::Host() const { return DesignerHostInstance(); }
+
+TForm* TDesignerSession::Designed() const { return Host() ? Host()->DesignedForm() : nullptr; }
+
+TControl* TDesignerSession::Control(const std::string& Name) const {
+    TForm* F = Designed();
+    if (!F) return nullptr;
+    if (SameText(F->Name(), Name)) return F;
+    return dynamic_cast<TControl*>(F->FindComponent(Name));
+}
+
+TCustomObjectInspector* TDesignerSession::Inspector() const {
+    return Host() ? Host()->properties_inspector : nullptr;
+}
+
+TPoint TDesignerSession::Middle(TControl* C) const {
+    if (!C) return {};
+    return C->ClientToScreen({C->ClientWidth() / 2, C->ClientHeight() / 2});
+}
+
+std::optional<TPoint> TDesignerSession::RowPoint(const std::string& PropName, int Column) {
+    TCustomObjectInspector* I = Inspector();
+    if (!I || !I->HandleAllocated() || !IsWindowVisible(I->Handle())) return std::nullopt;
+    int Row = -1;
+    for (int R = 0; R < I->InfoCount() && Row < 0; ++R)
+        if (!I->Info(R).IsGroup && SameText(I->Info(R).PropName, PropName)) Row = R;
+    if (Row < 0) return std::nullopt;
+    const TRect Cell = I->CellRect(Column, Row);
+    if (Cell.IsEmpty() || Cell.Bottom > I->ClientHeight()) {
+        // Scrolled as a person scrolls: a notch of the wheel over the grid.
+        const TPoint Over = I->ClientToScreen({I->ClientWidth() / 2, I->ClientHeight() / 2});
+        const int Delta = Row < I->TopRow() ? WHEEL_DELTA : -WHEEL_DELTA;
+        PostMessageA(I->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, Delta), MAKELPARAM(Over.X, Over.Y));
+        return std::nullopt;
+    }
+    return I->ClientToScreen({(Cell.Left + Cell.Right) / 2, (Cell.Top + Cell.Bottom) / 2});
+}
+
+COLORREF TDesignerSession::ScreenPixel(TPoint P) const {
+    HDC DC = GetDC(nullptr);
+    const COLORREF C = GetPixel(DC, P.X, P.Y);
+    ReleaseDC(nullptr, DC);
+    return C;
+}
+
+HWND TDesignerSession::Box(const char* Title) const { return ThreadWindow("#32770", Title); }
+
+std::string TDesignerSession::BoxText(HWND Box) {
+    char Text[2048] = {};
+    GetDlgItemTextA(Box, 0xFFFF, Text, sizeof(Text));
+    return Text;
+}
+
+std::string TDesignerSession::TextOf(HWND Window) {
+    char Text[2048] = {};
+    GetWindowTextA(Window, Text, sizeof(Text));
+    return Text;
+}
+
+// ---- what the person does
+
+TActions TDesignerSession::Click(TPoint P) const {
+    return TActions{{{[P] { MoveTo(P); }, 40},
+                     {[] { MouseInput(MOUSEEVENTF_LEFTDOWN); }, 40},
+                     {[] { MouseInput(MOUSEEVENTF_LEFTUP); }, 150}}};
+}
+
+TActions TDesignerSession::DoubleClick(TPoint P) const {
+    return TActions{{{[P] { MoveTo(P); }, 40},
+                     {[] { MouseInput(MOUSEEVENTF_LEFTDOWN); }, 20},
+                     {[] { MouseInput(MOUSEEVENTF_LEFTUP); }, 40},
+                     {[] { MouseInput(MOUSEEVENTF_LEFTDOWN); }, 20},
+                     {[] { MouseInput(MOUSEEVENTF_LEFTUP); }, 200}}};
+}
+
+TActions TDesignerSession::RightClick(TPoint P) const {
+    return TActions{{{[P] { MoveTo(P); }, 40},
+                     {[] { MouseInput(MOUSEEVENTF_RIGHTDOWN); }, 40},
+                     {[] { MouseInput(MOUSEEVENTF_RIGHTUP); }, 200}}};
+}
+
+// Modifier keys sent as input do not reach the mouse messages' flags under
+// the X server: the keyboard state is set for the thread and the buttons
+// are posted to the window under the point, with the pointer moved there.
+TActions TDesignerSession::ClickWith(TPoint P, int Mods) const {
+    const WPARAM Keys = MouseKeys(Mods);
+    return TActions{{{[P] { MoveTo(P); }, 40},
+                     {[P, Mods, Keys] {
+                          SetKeyMods(Mods);
+                          PostToWindowAt(P, WM_LBUTTONDOWN, MK_LBUTTON | Keys);
+                      },
+                      40},
+                     {[P, Keys] { PostToWindowAt(P, WM_LBUTTONUP, Keys); }, 60},
+                     {[] { SetKeyMods(kmNone); }, 100}}};
+}
+
+TActions TDesignerSession::Drag(TPoint From, TPoint To) const {
+    const TPoint Mid{(From.X + To.X) / 2, (From.Y + To.Y) / 2};
+    return TActions{{{[From] { MoveTo(From); }, 40},
+                     {[] { MouseInput(MOUSEEVENTF_LEFTDOWN); }, 60},
+                     {[From] { MoveTo({From.X + 3, From.Y + 3}); }, 40},
+                     {[Mid] { MoveTo(Mid); }, 40},
+                     {[To] { MoveTo(To); }, 60},
+                     {[] { MouseInput(MOUSEEVENTF_LEFTUP); }, 200}}};
+}
+
+TActions TDesignerSession::Key(WORD Vk, int Mods) const {
+    auto Post = [Vk, Mods](bool Down) {
+        LPARAM Data = 1 | (static_cast<LPARAM>(MapVirtualKeyA(Vk, 0)) << 16);
+        if (Mods & kmAlt) Data |= 1 << 29;
+        if (!Down) Data |= (1u << 30) | (1u << 31);
+        const UINT Msg = (Mods & kmAlt) ? (Down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (Down ? WM_KEYDOWN : WM_KEYUP);
+        PostMessageA(GetFocus(), Msg, Vk, Data);
+    };
+    return TActions{{{[Mods, Post] {
+                          SetKeyMods(Mods);
+                          Post(true);
+                      },
+                      40},
+                     {[Post] { Post(false); }, 40},
+                     {[] { SetKeyMods(kmNone); }, 60}}};
+}
+
+TActions TDesignerSession::Type(const std::string& Text) const {
+    TActions All;
+    for (char C : Text) {
+        const SHORT Scan = VkKeyScanA(C);
+        const int Mods = (Scan & 0x100) ? kmShift : kmNone;
+        for (auto& A : Key(static_cast<WORD>(Scan & 0xFF), Mods).Actions) All.Actions.push_back(std::move(A));
+    }
+    return All;
+}
+
+TActions TDesignerSession::CloseDesigned() const {
+    TForm* F = Designed();
+    HWND W = F && F->HandleAllocated() ? F->Handle() : nullptr;
+    return TActions{{{[W] {
+                          if (W) PostMessageA(W, WM_SYSCOMMAND, SC_CLOSE, 0);
+                      },
+                      0}}};
+}

@@ -1,0 +1,94 @@
+#pragma once
+// The designer as a person uses it: the designer run of the library's
+// Execute on a project in a temporary folder, with a user script (see
+// UserScript.h) that acts on the real windows while the run goes on. The
+// run ends when the script has ended: the host is closed if the script
+// left it open, and a script that hangs is cut off.
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "designer/host/win/DesignerHost.h"
+#include "tests/common/TestFolder.h"
+#include "tests/designer/host/user/win/UserScript.h"
+
+class TCustomObjectInspector;
+
+class TDesignerSession {
+public:
+    TDesignerSession();
+    ~TDesignerSession();
+    TDesignerSession(const TDesignerSession&) = delete;
+    TDesignerSession& operator=(const TDesignerSession&) = delete;
+
+    TTestFolder Dir;
+    // The project's form: "window1.frm" in Dir (absent: a new window).
+    std::string FormFile() const { return Dir / "window1.frm"; }
+    // Copies the example project's form into Dir.
+    void UseExampleForm();
+    // Saves the form file of a window "Window1" ("Main Window", 640 x 480)
+    // whose controls AddControls makes, as the designer saves it.
+    void BuildForm(const std::function<void(TForm* Window)>& AddControls);
+
+    // Runs the designer with the script; false when the script failed,
+    // hung or the run ended before the script did.
+    bool Run(const std::function<TUserScript(TDesignerSession&)>& Script, DWORD LimitMs = 60000);
+
+    // ---- what the person sees (valid while the run goes on)
+    TForm1* Host() const;
+    TForm* Designed() const;
+    TControl* Control(const std::string& Name) const;
+    TCustomObjectInspector* Inspector() const;
+    // The middle of a control (or the point X, Y of its client area) on
+    // the screen.
+    TPoint Middle(TControl* C) const;
+    TPoint Middle(const std::string& Name) const { return Middle(Control(Name)); }
+    // The value cell (Column 1) or name cell (0) of a property's row in
+    // the properties inspector, scrolled into view as a person would
+    // (the mouse wheel); nullopt when no row shows the property.
+    std::optional<TPoint> RowPoint(const std::string& PropName, int Column = 1);
+    // The screen's pixel at P, as displayed.
+    COLORREF ScreenPixel(TPoint P) const;
+    // The open message box or dialog of this thread, and its text.
+    HWND Box(const char* Title = nullptr) const;
+    static std::string BoxText(HWND Box);
+    static std::string TextOf(HWND Window);
+
+    // ---- what the person does
+    TActions Click(TPoint P) const;
+    TActions DoubleClick(TPoint P) const;
+    TActions RightClick(TPoint P) const;
+    // With Shift (or Ctrl) held: posted to the window under the point.
+    TActions ClickWith(TPoint P, int Mods) const;
+    TActions Drag(TPoint From, TPoint To) const;
+    // A key to the window that has the focus (Mods: kmShift, kmCtrl, kmAlt).
+    TActions Key(WORD Vk, int Mods = 0) const;
+    TActions Type(const std::string& Text) const;
+    // Closes the designed window as its close box does: the form is saved
+    // and the files are generated, and the run ends. A script's last step.
+    TActions CloseDesigned() const;
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+    void OnTick();
+
+    std::optional<TUserScript> FScript;
+    bool FInStep = false;
+    bool FFailed = false;
+    bool FEnding = false;
+    DWORD FStart = 0;
+    DWORD FLimit = 0;
+};
+
+// Saves the screen beside the test program as Name.png, for a person to
+// look at what the script saw.
+void SaveScreen(const std::string& Name);
+
+// An assertion for scripts (a coroutine cannot return from a test): the
+// screen at that moment is saved as script-failed.png.
+#define SCRIPT_ASSERT(Cond)                                  \
+    if (!(Cond)) {                                           \
+        ADD_FAILURE() << "script stopped: " << #Cond;        \
+        SaveScreen("script-failed");                         \
+        co_return;                                           \
+    }
