@@ -24,14 +24,18 @@ void AnswerText(TMessage& Message, const std::string& Text) {
     Message.Result = static_cast<LRESULT>(N);
 }
 
-// The value's name without its two-letter prefix ("cl", "bs"), at x = 28.
-void DrawValueName(TCanvas* Canvas, const std::string& Value, const TRect& R, bool Enabled) {
-    const std::string Name = Value.size() > 2 ? Value.substr(2) : std::string();
-    RECT Text{R.Left + 28, R.Top, R.Right, R.Bottom};
+void DrawValueText(TCanvas* Canvas, const std::string& Text, const TRect& R, bool Enabled) {
+    RECT Box{R.Left, R.Top, R.Right, R.Bottom};
     SetBkMode(Canvas->Handle(), TRANSPARENT);
     SetTextColor(Canvas->Handle(), ColorToRGB(Enabled ? clWindowText : clBtnShadow));
-    DrawTextA(Canvas->Handle(), Name.c_str(), static_cast<int>(Name.size()), &Text,
+    DrawTextA(Canvas->Handle(), Text.c_str(), static_cast<int>(Text.size()), &Box,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}
+
+// The value's name without its two-letter prefix ("cl", "bs"), at x = 28.
+void DrawValueName(TCanvas* Canvas, const std::string& Value, const TRect& R, bool Enabled) {
+    DrawValueText(Canvas, Value.size() > 2 ? Value.substr(2) : std::string(), TRect{R.Left + 28, R.Top, R.Right, R.Bottom},
+                  Enabled);
 }
 }  // namespace
 
@@ -49,6 +53,8 @@ void TGraphicEdit::WndProc(TMessage& Message) {
     switch (Message.Msg) {
         case WM_SETTEXT:
             SetValueText(Message.LParam ? reinterpret_cast<const char*>(Message.LParam) : "");
+            FModified = false;
+            FAllSelected = false;
             if (TCustomZelEdit* Edit = OwningEdit(this)) Edit->Change();
             Invalidate();
             Message.Result = 1;
@@ -56,6 +62,22 @@ void TGraphicEdit::WndProc(TMessage& Message) {
         case WM_GETTEXT:
         case WM_GETTEXTLENGTH:
             AnswerText(Message, GetValueText());
+            return;
+        case EM_GETMODIFY:
+            Message.Result = FModified;
+            return;
+        case EM_SETMODIFY:
+            FModified = Message.WParam != 0;
+            return;
+        case EM_SETSEL:
+            FAllSelected = Message.WParam == 0 && static_cast<int>(Message.LParam) == -1;
+            return;
+        case WM_GETDLGCODE:
+            inherited::WndProc(Message);
+            Message.Result |= DLGC_WANTCHARS;
+            return;
+        case WM_CHAR:
+            TypeChar(static_cast<char>(Message.WParam));
             return;
         case PaintValueMessage: {
             TCanvas Target;
@@ -73,12 +95,34 @@ void TGraphicEdit::WndProc(TMessage& Message) {
     inherited::WndProc(Message);
 }
 
+void TGraphicEdit::TypeChar(char C) {
+    const auto Code = static_cast<unsigned char>(C);
+    if (Code != '\b' && Code < ' ') return;
+    TCustomZelEdit* Edit = OwningEdit(this);
+    if (Edit && Edit->GetReadOnly()) return;
+    std::string Text = FAllSelected ? std::string() : GetValueText();
+    if (Code == '\b') {
+        if (!Text.empty()) Text.pop_back();
+    } else {
+        Text += C;
+    }
+    FAllSelected = false;
+    // What is typed so far need not be a value yet.
+    FValueText = Text;
+    FModified = true;
+    Invalidate();
+}
+
+void TGraphicEdit::PaintAsText(TCanvas* Canvas, int X, int Y) {
+    DrawValueText(Canvas, FValueText, TRect{X + 2, Y, X + Width(), Y + Height()}, Enabled());
+}
+
 QRN_PUBLISHED(TGraphicEdit) {}
 
 TColorEdit::TColorEdit(TComponent* AOwner) : TGraphicEdit(AOwner) { FValueText = "clBlack"; }
 
 void TColorEdit::SetValueText(const std::string& Text) {
-    StringToColor(Text);
+    if (!Text.empty()) StringToColor(Text);
     FValueText = Text;
 }
 
@@ -86,10 +130,15 @@ void TColorEdit::PaintValue(TCanvas* Canvas, int X, int Y) {
     const TRect R{X, Y, X + Width(), Y + Height()};
     Canvas->Brush()->SetColor(Color());
     Canvas->FillRect(R);
-    Canvas->Pen()->SetColor(clBlack);
-    Canvas->Brush()->SetColor(StringToColor(FValueText));
-    Canvas->Rectangle(TRect{X + 2, Y + 2, X + 24, R.Bottom - 2});
-    DrawValueName(Canvas, FValueText, R, Enabled());
+    TColor Value = clNone;
+    if (!TryStringToColor(FValueText, Value)) {
+        PaintAsText(Canvas, X, Y);
+    } else {
+        Canvas->Pen()->SetColor(clBlack);
+        Canvas->Brush()->SetColor(Value);
+        Canvas->Rectangle(TRect{X + 2, Y + 2, X + 24, R.Bottom - 2});
+        DrawValueName(Canvas, FValueText, R, Enabled());
+    }
     if (ShowsFocus()) Canvas->DrawFocusRect(R);
 }
 
@@ -103,6 +152,7 @@ void TPenStyleEdit::PaintValue(TCanvas* Canvas, int X, int Y) {
     Canvas->FillRect(R);
     const int Style = GetEnumValue(TTypeInfoOf<TPenStyle>::Get(), FValueText);
     if (Style >= 0) DrawPenSample(Canvas, TRect{R.Left + 2, R.Top, R.Right - 2, R.Bottom}, static_cast<TPenStyle>(Style));
+    else PaintAsText(Canvas, X, Y);
     if (ShowsFocus()) Canvas->DrawFocusRect(R);
 }
 
@@ -115,7 +165,11 @@ void TBrushStyleEdit::PaintValue(TCanvas* Canvas, int X, int Y) {
     Canvas->Brush()->SetColor(Color());
     Canvas->FillRect(R);
     const int Style = GetEnumValue(TTypeInfoOf<TBrushStyle>::Get(), FValueText);
-    if (Style >= 0) DrawBrushSample(Canvas, TRect{X + 2, Y + 2, X + 24, R.Bottom - 2}, static_cast<TBrushStyle>(Style));
+    if (Style < 0) {
+        PaintAsText(Canvas, X, Y);
+        return;
+    }
+    DrawBrushSample(Canvas, TRect{X + 2, Y + 2, X + 24, R.Bottom - 2}, static_cast<TBrushStyle>(Style));
     DrawValueName(Canvas, FValueText, R, Enabled());
 }
 
@@ -130,6 +184,8 @@ TObject* TGraphEdit::EditedObject() {
 }
 
 void TGraphEdit::WndProc(TMessage& Message) {
+    // A picture is chosen in its dialog, never typed.
+    if (Message.Msg == WM_CHAR) return;
     // The picture covers the whole control: erasing first would only flicker.
     if (Message.Msg == WM_ERASEBKGND) {
         if (TGraphic* G = GetGraphic(); G && !G->Empty()) {

@@ -24,15 +24,30 @@ protected:
     void Paint() override { PaintValue(Canvas(), 0, 0); }
     // The owning edit shows a focus rectangle only when focused and not flat.
     bool ShowsFocus();
+    // A value text the control cannot draw (typed so far, or the empty cell
+    // of values that differ) is drawn as text.
+    void PaintAsText(TCanvas* Canvas, int X, int Y);
     std::string FValueText;
+
+private:
+    // Typing replaces the value text when all of it is selected (as after
+    // the inspector shows a row), else extends it; the edit is then
+    // modified, so that Enter commits the typed value.
+    void TypeChar(char C);
+    bool FModified = false;
+    bool FAllSelected = false;
 };
 
 class TColorEdit : public TGraphicEdit {
     QRN_CLASS(TColorEdit, TGraphicEdit)
 public:
     explicit TColorEdit(TComponent* AOwner);
-    // A text that names no colour raises the conversion error and changes nothing.
+    // A text that names no colour raises the conversion error and changes
+    // nothing; the empty text (the cell of components whose colours differ)
+    // is taken and shows no swatch.
     void SetValueText(const std::string& Text) override;
+    // A text that names no colour (empty, or a value being typed) is drawn
+    // as text.
     void PaintValue(TCanvas* Canvas, int X, int Y) override;
 };
 

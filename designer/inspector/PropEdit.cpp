@@ -1,6 +1,7 @@
 #include "designer/inspector/PropEdit.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "designer/inspector/InspectorTexts.h"
 #include "designer/inspector/PopupLists.h"
@@ -157,22 +158,25 @@ void TZelCustomPropEditor::UpdateFromPropEditor() {
     UpdateReadOnly();
 }
 
-void TZelCustomPropEditor::EditorButtonClick(TObject*) {
+void TZelCustomPropEditor::EditorButtonClick(TObject*) { EditWithDialog(); }
+
+void TZelCustomPropEditor::EditWithDialog() {
     if (!FPropEditor) return;
     FPropEditor->Edit();
     UpdateFromPropEditor();
 }
 
-// Shows the editor's value without committing it.
-void TZelCustomPropEditor::ShowValue() {
-    FSetting = true;
+void TZelCustomPropEditor::ShowValue() { ShowText(FPropEditor->GetValue()); }
+
+void TZelCustomPropEditor::ShowText(const std::string& Text) {
+    const bool Was = std::exchange(FSetting, true);
     try {
-        TCustomZelEdit::SetText(FPropEditor->GetValue());
+        TCustomZelEdit::SetText(Text);
     } catch (...) {
-        FSetting = false;
+        FSetting = Was;
         throw;
     }
-    FSetting = false;
+    FSetting = Was;
 }
 
 // ---- value flow
@@ -287,8 +291,7 @@ void TZelCustomPropEditor::KeyDown(uint16_t& Key, TShiftState Shift) {
     if (FPropEditor) {
         const TPropertyAttributes A = FPropEditor->GetAttributes();
         if (Key == VK_RETURN && Shift == TShiftState{ssCtrl}) {
-            FPropEditor->Edit();
-            ShowValue();
+            EditWithDialog();
             CommitText();
             Key = 0;
             return;

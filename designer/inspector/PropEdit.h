@@ -59,6 +59,9 @@ public:
     virtual bool CanCycleValues() { return true; }
     virtual void Rebind();
     virtual void UpdateFromPropEditor();
+    // The "..." button: the property editor's dialog (the inspector's
+    // editor runs it through the inspector, which may forbid it).
+    virtual void EditWithDialog();
 
     // The bus: a committed change of this edit's component refreshes it.
     void DesignerModified(TZelMessage& Message);
@@ -70,6 +73,11 @@ protected:
     void KeyDown(uint16_t& Key, TShiftState Shift) override;
     void BindComponent();
     void Announce();
+
+    // Shows a text in the edit without committing it to the property (a
+    // text shown is no value of the user's, even where typed text applies
+    // at once).
+    void ShowText(const std::string& Text);
 
 private:
     void ShowValue();

@@ -197,6 +197,9 @@ protected:
 
     bool FSuppressBroadcast = false;
     bool FCommitLock = false;
+    // Set by a MouseDown that acted on the press itself: the press goes no
+    // further, to the inner edit.
+    bool FPressTaken = false;
     int FReparenting = 0;
 
 private:

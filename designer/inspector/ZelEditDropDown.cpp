@@ -1,6 +1,7 @@
 // The button edit's message handling: the inner edit's chained window
 // procedure, the drop-down with its mouse hook, main-window hook and timer.
 #include <memory>
+#include <utility>
 
 #include "designer/inspector/PopupLists.h"
 #include "designer/inspector/ZelEdit.h"
@@ -202,8 +203,9 @@ void TCustomZelEdit::EditWndProc(TMessage& Message) {
                 // A press on an unfocused edit only focuses it: no caret placed.
                 const bool OnlyFocus = FFocusClick || !EditHasFocus();
                 FFocusClick = false;
+                FPressTaken = false;
                 MouseDown(mbLeft, Shift, P.x, P.y);
-                if (OnlyFocus || !EditHasFocus() || FFocusClick) {
+                if (OnlyFocus || !EditHasFocus() || FFocusClick || std::exchange(FPressTaken, false)) {
                     Message.Result = 0;
                     return;
                 }

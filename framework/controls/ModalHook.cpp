@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "framework/controls/TaskModal.h"
 #include "framework/rtl/win/WinApi.h"
 
 namespace {
@@ -29,5 +30,6 @@ int ShowMessageBox(void* OwnerWnd, const std::string& Text, const std::string& C
     R.Text = Text;
     R.Flags = Flags;
     if (auto Answer = AskModalDialogHook(R)) return *Answer;
+    const TTaskWindowsDisabled Modal;
     return MessageBoxA(static_cast<HWND>(OwnerWnd), Text.c_str(), Caption.c_str(), Flags);
 }

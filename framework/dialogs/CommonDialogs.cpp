@@ -1,6 +1,7 @@
 // The system's common dialogs behind the framework's components.
 #include <vector>
 
+#include "framework/controls/TaskModal.h"
 #include "framework/dialogs/Dialogs.h"
 #include "framework/rtl/win/WinApi.h"
 
@@ -145,6 +146,7 @@ bool TOpenDialog::DoExecute(bool Save) {
     Ofn.Flags = MapFlags(FOptions, OpenFlagMap);
     if (!FOptions.Contains(ofOldStyleDialog)) Ofn.Flags |= OFN_EXPLORER;
 
+    const TTaskWindowsDisabled Modal;
     const BOOL Ok = Save ? GetSaveFileNameA(&Ofn) : GetOpenFileNameA(&Ofn);
     if (!Ok) return false;
     FFilterIndex = static_cast<int>(Ofn.nFilterIndex);
@@ -170,6 +172,7 @@ bool TFontDialog::Execute() {
     Cf.lpLogFont = &Lf;
     Cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
     Cf.rgbColors = ColorToRGB(FFont->Color());
+    const TTaskWindowsDisabled Modal;
     if (!ChooseFontA(&Cf)) return false;
     FFont->SetName(Lf.lfFaceName);
     FFont->SetHeight(Lf.lfHeight);

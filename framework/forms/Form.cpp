@@ -1,7 +1,10 @@
 // TCustomForm: top-level windows, modal forms, MDI frames and children.
 #include <algorithm>
 
+#include <memory>
+
 #include "framework/classes/FormResource.h"
+#include "framework/controls/TaskModal.h"
 #include "framework/forms/Forms.h"
 #include "framework/menus/Menus.h"
 #include "framework/rtl/Exceptions.h"
@@ -442,24 +445,6 @@ void TCustomForm::Release() {
     PostMessageA(Handle(), CM_RELEASE, 0, 0);
 }
 
-namespace {
-
-struct TDisabledWindows {
-    std::vector<HWND> List;
-    HWND Except;
-};
-
-BOOL CALLBACK DisableOne(HWND Wnd, LPARAM Data) {
-    auto* D = reinterpret_cast<TDisabledWindows*>(Data);
-    if (Wnd != D->Except && IsWindowVisible(Wnd) && IsWindowEnabled(Wnd)) {
-        D->List.push_back(Wnd);
-        EnableWindow(Wnd, FALSE);
-    }
-    return TRUE;
-}
-
-}  // namespace
-
 TModalResult TCustomForm::ShowModal() {
     if (FVisible || !FEnabled || FFormState.Contains(fsModal) || FFormStyle == fsMDIChild)
         throw EInvalidOperation("Cannot make a visible window modal");
@@ -475,15 +460,13 @@ TModalResult TCustomForm::ShowModal() {
     ReleaseCapture();
     HWND ActiveWindow = GetActiveWindow();
     FFormState.Include(fsModal);
-    TDisabledWindows Disabled{{}, Handle()};
-    EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&Disabled));
+    auto Disabled = std::make_unique<TTaskWindowsDisabled>(Handle());
     struct TRestore {
         TCustomForm* Form;
-        TDisabledWindows& Disabled;
+        std::unique_ptr<TTaskWindowsDisabled>& Disabled;
         HWND Active;
         ~TRestore() {
-            for (HWND W : Disabled.List)
-                if (IsWindow(W)) EnableWindow(W, TRUE);
+            Disabled.reset();
             Form->FFormState.Exclude(fsModal);
             if (Form->FVisible) Form->Hide();
             if (Active && IsWindow(Active)) SetActiveWindow(Active);

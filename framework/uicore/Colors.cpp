@@ -108,13 +108,18 @@ std::string ColorToString(TColor Color) {
     return Buf;
 }
 
+bool TryStringToColor(const std::string& S, TColor& Color) {
+    if (IdentToColor(Trim(S), Color)) return true;
+    int64_t V = 0;
+    if (!TryStrToInt64(Trim(S), V) || V < INT32_MIN || V > UINT32_MAX) return false;
+    Color = static_cast<TColor>(static_cast<uint32_t>(V));
+    return true;
+}
+
 TColor StringToColor(const std::string& S) {
     TColor Color = 0;
-    if (IdentToColor(Trim(S), Color)) return Color;
-    int64_t V = 0;
-    if (!TryStrToInt64(Trim(S), V) || V < INT32_MIN || V > UINT32_MAX)
-        throw EConvertError("'" + S + "' is not a valid color value");
-    return static_cast<TColor>(static_cast<uint32_t>(V));
+    if (!TryStringToColor(S, Color)) throw EConvertError("'" + S + "' is not a valid color value");
+    return Color;
 }
 
 void GetColorValues(const std::function<void(const std::string&)>& Proc) {

@@ -68,6 +68,8 @@ std::string ColorToString(TColor Color);
 // Accepts a colour name (any case) or an integer ("$00FF0000", "255");
 // throws EConvertError for anything else.
 TColor StringToColor(const std::string& S);
+// StringToColor without the error: false for a text that names no colour.
+bool TryStringToColor(const std::string& S, TColor& Color);
 bool IdentToColor(const std::string& Ident, TColor& Color);
 bool ColorToIdent(TColor Color, std::string& Ident);
 // Calls Proc with every colour name, in the order the colour editors list them.

@@ -42,11 +42,20 @@ bool IsPositionMessage(const TMessage& M, const TControl* Control) {
 
 void TZelFormDesigner::InSelectionUpdate(const std::function<void()>& Proc) {
     BeginSelectionUpdate();
-    struct TEnd {
-        TZelFormDesigner* D;
-        ~TEnd() { D->EndSelectionUpdate(); }
-    } End{this};
-    Proc();
+    try {
+        Proc();
+    } catch (...) {
+        // Closed on the way out too; an error of the closing would hide the
+        // first one.
+        try {
+            EndSelectionUpdate();
+        } catch (...) {
+        }
+        throw;
+    }
+    // Outside any destructor: what the selection's listeners raise reaches
+    // the caller (and the window procedure's handler), never terminate.
+    EndSelectionUpdate();
 }
 
 TZelFormDesigner::TZelFormDesigner() {

@@ -20,18 +20,21 @@ TOInplaceEdit::TOInplaceEdit(TComponent* AOwner) : TZelCustomPropEditor(AOwner) 
 
 void TOInplaceEdit::AttachRow(const TInfoRec& Row, bool ReadOnlyRow) {
     SetReadOnly(ReadOnlyRow);
-    if (PropEditor() != Row.PropEditor) SetPropEditor(Row.PropEditor);
-    ShowRowValue();
+    const bool OtherRow = PropEditor() != Row.PropEditor;
+    if (OtherRow) SetPropEditor(Row.PropEditor);
+    ShowRowValue(OtherRow);
 }
 
-void TOInplaceEdit::ShowRowValue() {
+void TOInplaceEdit::ShowRowValue(bool NewRow) {
     TPropertyEditor* E = PropEditor();
     if (!E) return;
     // A value applied as it is typed comes back here: showing it again
-    // would select the text, and the next key would replace it.
-    if (EditHasFocus() && E->AllEqual() && GetText() == E->GetValue()) return;
+    // would select the text, and the next key would replace it. A row just
+    // reached always shows its value selected, so typing replaces it.
+    if (!NewRow && EditHasFocus() && E->AllEqual() && GetText() == E->GetValue()) return;
     UpdateFromPropEditor();
-    if (!E->AllEqual()) TCustomZelEdit::SetText("");
+    // Values that differ show as an empty cell, which is no value to commit.
+    if (!E->AllEqual()) ShowText("");
     SetModified(false);
     if (auto* Win = dynamic_cast<TWinControl*>(Edit()); Win && Win->HandleAllocated())
         SendMessageA(Win->Handle(), EM_SETSEL, 0, -1);
@@ -107,6 +110,11 @@ void TOInplaceEdit::AdjustEditClass(const TClass*& EditClass) {
     if (std::find(List.begin(), List.end(), EditClass) != List.end()) EditClass = TZelSimpleEdit::StaticClass();
 }
 
+void TOInplaceEdit::EditWithDialog() {
+    if (FInspector) FInspector->EditRow(FInspector->Row());
+    else inherited::EditWithDialog();
+}
+
 void TOInplaceEdit::Rebind() {
     if (!FInspector) inherited::Rebind();
 }
@@ -156,7 +164,10 @@ void TOInplaceEdit::WndProc(TMessage& Message) {
 void TOInplaceEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     if (FInspector && FInspector->SplitterDragging()) return;
     if (Button == mbLeft && FInspector && GetTickCount() - FShownAt < GetDoubleClickTime()) {
+        // The second click of a double click on the row: the inner edit
+        // must not act on it as well (a check box would toggle back).
         FShownAt = 0;
+        FPressTaken = true;
         FInspector->EditRow(FInspector->Row());
         return;
     }

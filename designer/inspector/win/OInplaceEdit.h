@@ -27,8 +27,9 @@ public:
     // Out of sight; the focus goes back to the inspector if it was here.
     void HideEditor();
     // Shows the property's value again, all of it selected (empty when the
-    // selected components disagree).
-    void ShowRowValue();
+    // selected components disagree). NewRow: the editor has just come to
+    // the row.
+    void ShowRowValue(bool NewRow = false);
 
     void UpdateEditSource() override;
     void ReadPopupText() override;
@@ -36,6 +37,9 @@ public:
     // The inspector hands the property editor over: nothing to look up by
     // component and name (a new window must not drop it).
     void Rebind() override;
+    // The row's dialog, as a double click runs it: read-only rows, the
+    // designer's limits and the inspector's events apply.
+    void EditWithDialog() override;
     void Invalidate() override;
     void WndProc(TMessage& Message) override;
 

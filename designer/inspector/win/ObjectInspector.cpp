@@ -397,8 +397,20 @@ bool TCustomObjectInspector::CanEditRow(int ARow) {
     return Allow;
 }
 
+namespace {
+// Sets a flag for the time of a scope.
+struct TRaised {
+    explicit TRaised(bool& F) : Flag(F) { Flag = true; }
+    ~TRaised() { Flag = false; }
+    bool& Flag;
+};
+}  // namespace
+
 void TCustomObjectInspector::CommitValue(TPropertyEditor* PropEdit, const std::string& Value) {
-    if (!PropEdit) return;
+    // Setting a value can move the focus (a window made again): the in-place
+    // editor then commits its text, which still shows the value before.
+    if (!PropEdit || FCommitting) return;
+    const TRaised Committing(FCommitting);
     int ARow = -1;
     for (int I = 0; I < FRows.Count() && ARow < 0; ++I)
         if (FRows.Row(I).PropEditor == PropEdit) ARow = I;
@@ -422,7 +434,8 @@ void TCustomObjectInspector::RefreshValues() {
 }
 
 void TCustomObjectInspector::EditRow(int ARow) {
-    if (ARow < 0 || ARow >= FRows.Count() || !CanEditRow(ARow)) return;
+    if (FCommitting || ARow < 0 || ARow >= FRows.Count() || !CanEditRow(ARow)) return;
+    const TRaised Committing(FCommitting);
     TPropertyEditor* E = FRows.Row(ARow).PropEditor;
     bool Processed = false;
     OnEditButtonClick(this, E, Processed);

@@ -298,6 +298,7 @@ private:
     bool FDestroying = false;
     bool FRowsBuilt = false;
     bool FRowsChanging = false;
+    bool FCommitting = false;  // a value is being set (CommitValue, EditRow)
 };
 
 // Collects the property editors of a selection itself: the rows can

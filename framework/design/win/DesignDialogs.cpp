@@ -2,6 +2,7 @@
 #include <set>
 
 #include "framework/design/DesignDialogs.h"
+#include "framework/controls/TaskModal.h"
 #include "framework/design/PropEdits.h"
 #include "framework/dialogs/Dialogs.h"
 #include "framework/forms/Forms.h"
@@ -17,6 +18,7 @@ bool ChooseColour(int32_t& Color) {
     CC.rgbResult = static_cast<COLORREF>(ColorToRGB(Color));
     CC.lpCustColors = Custom;
     CC.Flags = CC_RGBINIT | CC_FULLOPEN;
+    const TTaskWindowsDisabled Modal;
     if (!ChooseColorA(&CC)) return false;
     Color = static_cast<int32_t>(CC.rgbResult);
     return true;

@@ -4,8 +4,10 @@
 
 #include <filesystem>
 #include <memory>
+#include <stdexcept>
 
 #include "designer/engine/win/LiteDesigner.h"
+#include "designer/inspector/win/OInplaceEdit.h"
 #include "designer/inspector/win/ObjectInspector.h"
 #include "designer/support/win/DesignLibrary.h"
 #include "designer/support/win/RegistryValues.h"
@@ -170,7 +172,7 @@ TPoint TDesignerSession::Middle(TControl* C) const {
     return C->ClientToScreen({C->ClientWidth() / 2, C->ClientHeight() / 2});
 }
 
-std::optional<TPoint> TDesignerSession::RowPoint(const std::string& PropName, int Column) {
+std::optional<TPoint> TDesignerSession::RowPoint(const std::string& PropName, int Column, int AtX) {
     TCustomObjectInspector* I = Inspector();
     if (!I || !I->HandleAllocated() || !IsWindowVisible(I->Handle())) return std::nullopt;
     int Row = -1;
@@ -185,7 +187,41 @@ std::optional<TPoint> TDesignerSession::RowPoint(const std::string& PropName, in
         PostMessageA(I->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, Delta), MAKELPARAM(Over.X, Over.Y));
         return std::nullopt;
     }
-    return I->ClientToScreen({(Cell.Left + Cell.Right) / 2, (Cell.Top + Cell.Bottom) / 2});
+    return I->ClientToScreen({AtX < 0 ? (Cell.Left + Cell.Right) / 2 : Cell.Left + AtX, (Cell.Top + Cell.Bottom) / 2});
+}
+
+std::string TDesignerSession::EditorText() const {
+    TCustomObjectInspector* I = Inspector();
+    auto* Inner = I && I->InplaceEditor() ? dynamic_cast<TWinControl*>(I->InplaceEditor()->Edit()) : nullptr;
+    return Inner && Inner->HandleAllocated() ? TextOf(Inner->Handle()) : std::string();
+}
+
+std::optional<TPoint> TDesignerSession::EditorButton() const {
+    TCustomObjectInspector* I = Inspector();
+    TControl* B = I && I->InplaceEditor() ? I->InplaceEditor()->Button1() : nullptr;
+    if (!B || !B->Visible() || B->Width() <= 0 || !I->InplaceEditor()->Visible()) return std::nullopt;
+    return Middle(B);
+}
+
+std::optional<TPoint> TDesignerSession::ListItem(const std::string& Text) const {
+    TWinControl* List = TCustomZelEdit::ActivePopup();
+    if (!List || !List->HandleAllocated() || !IsWindowVisible(List->Handle())) return std::nullopt;
+    HWND W = List->Handle();
+    const LRESULT Index = SendMessageA(W, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(Text.c_str()));
+    if (Index == LB_ERR) return std::nullopt;
+    RECT R{}, Client{};
+    SendMessageA(W, LB_GETITEMRECT, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(&R));
+    GetClientRect(W, &Client);
+    if (R.top < 0 || R.bottom > Client.bottom) {
+        POINT Over{Client.right / 2, Client.bottom / 2};
+        ClientToScreen(W, &Over);
+        const int Delta = R.top < 0 ? WHEEL_DELTA : -WHEEL_DELTA;
+        PostMessageA(W, WM_MOUSEWHEEL, MAKEWPARAM(0, Delta), MAKELPARAM(Over.x, Over.y));
+        return std::nullopt;
+    }
+    POINT P{(R.left + R.right) / 2, (R.top + R.bottom) / 2};
+    ClientToScreen(W, &P);
+    return TPoint{P.x, P.y};
 }
 
 COLORREF TDesignerSession::ScreenPixel(TPoint P) const {
@@ -196,6 +232,43 @@ COLORREF TDesignerSession::ScreenPixel(TPoint P) const {
 }
 
 HWND TDesignerSession::Box(const char* Title) const { return ThreadWindow("#32770", Title); }
+
+HWND TDesignerSession::Window(const std::string& Title) const {
+    struct TFind {
+        const std::string& Title;
+        HWND Found = nullptr;
+    } Find{Title};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND W, LPARAM Data) -> BOOL {
+            auto* F = reinterpret_cast<TFind*>(Data);
+            if (!IsWindowVisible(W) || TextOf(W).compare(0, F->Title.size(), F->Title) != 0) return TRUE;
+            F->Found = W;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&Find));
+    return Find.Found;
+}
+
+std::optional<TPoint> TDesignerSession::ChildPoint(HWND Parent, const std::string& Text) {
+    struct TFind {
+        const std::string& Text;
+        HWND Found = nullptr;
+    } Find{Text};
+    EnumChildWindows(
+        Parent,
+        [](HWND W, LPARAM Data) -> BOOL {
+            auto* F = reinterpret_cast<TFind*>(Data);
+            if (!IsWindowVisible(W) || TextOf(W) != F->Text) return TRUE;
+            F->Found = W;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&Find));
+    if (!Find.Found) return std::nullopt;
+    RECT R{};
+    GetWindowRect(Find.Found, &R);
+    return TPoint{static_cast<int>((R.left + R.right) / 2), static_cast<int>((R.top + R.bottom) / 2)};
+}
 
 std::string TDesignerSession::BoxText(HWND Box) {
     char Text[2048] = {};
@@ -281,6 +354,31 @@ TActions TDesignerSession::Type(const std::string& Text) const {
         for (auto& A : Key(static_cast<WORD>(Scan & 0xFF), Mods).Actions) All.Actions.push_back(std::move(A));
     }
     return All;
+}
+
+TUserScript TDesignerSession::ClickRow(std::string PropName) {
+    if (!co_await TUntil{[&] { return RowPoint(PropName).has_value(); }})
+        throw std::runtime_error("no row shows " + PropName);
+    co_await Pause(GetDoubleClickTime());
+    co_await Click(*RowPoint(PropName));
+}
+
+TUserScript TDesignerSession::TypeValue(std::string PropName, std::string Text) {
+    co_await ClickRow(PropName);
+    co_await Type(Text);
+    co_await Key(VK_RETURN);
+    co_await Pause(100);
+}
+
+TUserScript TDesignerSession::PickValue(std::string PropName, std::string Item) {
+    co_await ClickRow(PropName);
+    if (!co_await TUntil{[&] { return EditorButton().has_value(); }})
+        throw std::runtime_error(PropName + " has no drop-down button");
+    co_await Click(*EditorButton());
+    if (!co_await TUntil{[&] { return ListItem(Item).has_value(); }})
+        throw std::runtime_error(PropName + "'s list shows no " + Item);
+    co_await Click(*ListItem(Item));
+    co_await Pause(100);
 }
 
 TActions TDesignerSession::CloseDesigned() const {

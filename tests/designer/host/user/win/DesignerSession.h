@@ -45,12 +45,25 @@ public:
     TPoint Middle(const std::string& Name) const { return Middle(Control(Name)); }
     // The value cell (Column 1) or name cell (0) of a property's row in
     // the properties inspector, scrolled into view as a person would
-    // (the mouse wheel); nullopt when no row shows the property.
-    std::optional<TPoint> RowPoint(const std::string& PropName, int Column = 1);
+    // (the mouse wheel); nullopt when no row shows the property. The
+    // middle of the cell, or AtX pixels into it.
+    std::optional<TPoint> RowPoint(const std::string& PropName, int Column = 1, int AtX = -1);
+    // The properties inspector's in-place editor: the text it shows, and
+    // the middle of its button ("..." or the drop-down arrow) when it has one.
+    std::string EditorText() const;
+    std::optional<TPoint> EditorButton() const;
+    // The item of the open drop-down list that reads Text, scrolled into
+    // view as a person would (the mouse wheel); nullopt while not shown.
+    std::optional<TPoint> ListItem(const std::string& Text) const;
     // The screen's pixel at P, as displayed.
     COLORREF ScreenPixel(TPoint P) const;
     // The open message box or dialog of this thread, and its text.
     HWND Box(const char* Title = nullptr) const;
+    // A shown top-level window of this thread whose title starts with
+    // Title (a form of the designer).
+    HWND Window(const std::string& Title) const;
+    // The middle of the child window of Parent that reads Text (a button).
+    static std::optional<TPoint> ChildPoint(HWND Parent, const std::string& Text);
     static std::string BoxText(HWND Box);
     static std::string TextOf(HWND Window);
 
@@ -64,6 +77,14 @@ public:
     // A key to the window that has the focus (Mods: kmShift, kmCtrl, kmAlt).
     TActions Key(WORD Vk, int Mods = 0) const;
     TActions Type(const std::string& Text) const;
+    // The row of a property made current with a click on its value cell
+    // (after a pause, so that it is no double click): the in-place editor
+    // is over it with its text selected.
+    TUserScript ClickRow(std::string PropName);
+    // A value typed into the row and committed with Enter.
+    TUserScript TypeValue(std::string PropName, std::string Text);
+    // A value picked from the row's drop-down list with the mouse.
+    TUserScript PickValue(std::string PropName, std::string Item);
     // Closes the designed window as its close box does: the form is saved
     // and the files are generated, and the run ends. A script's last step.
     TActions CloseDesigned() const;

@@ -5,26 +5,35 @@
 // the steps exactly as it runs for a person: each step sends real input
 // (the mouse through the system's input queue, keys and modified clicks
 // posted to the window that would get them) and waits; results are read
-// where a person sees them (window texts, pixels, files).
+// where a person sees them (window texts, pixels, files). A script may
+// co_await another one (a step made of steps).
 //
 //   TUserScript Script(TSession& S) {
-//       co_await S.Click(S.ControlPoint("Button1"));
-//       co_await S.Until([&] { return ...; });
+//       co_await S.Click(S.Middle("Button1"));
+//       co_await TUntil{[&] { return ...; }};
 //   }
 #include <coroutine>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "framework/rtl/win/WinApi.h"
 
+// What the script waits for now, and the coroutine that waits: one per
+// running script, shared by the scripts it awaits.
+struct TScriptWait {
+    std::function<bool()> Ready;
+    std::coroutine_handle<> Waiting;
+};
+
 class TUserScript {
 public:
     struct promise_type {
-        // What the script waits for; nullptr: go on at the next tick.
-        std::function<bool()> Ready;
+        std::shared_ptr<TScriptWait> Wait = std::make_shared<TScriptWait>();
+        std::coroutine_handle<> Continuation;  // the script that awaits this one
         std::exception_ptr Error;
         bool Done = false;
 
@@ -32,7 +41,11 @@ public:
         std::suspend_always initial_suspend() noexcept { return {}; }
         struct TFinal {
             bool await_ready() noexcept { return false; }
-            void await_suspend(std::coroutine_handle<promise_type> H) noexcept { H.promise().Done = true; }
+            std::coroutine_handle<> await_suspend(std::coroutine_handle<promise_type> H) noexcept {
+                H.promise().Done = true;
+                if (auto C = H.promise().Continuation) return C;
+                return std::noop_coroutine();
+            }
             void await_resume() noexcept {}
         };
         TFinal final_suspend() noexcept { return {}; }
@@ -50,17 +63,32 @@ public:
 
     bool Done() const { return !FHandle || FHandle.promise().Done; }
     // Whether the script would go on now (what it waits for has come).
-    bool CanStep() const { return !Done() && (!FHandle.promise().Ready || FHandle.promise().Ready()); }
+    bool CanStep() const {
+        if (Done()) return false;
+        const TScriptWait& W = *FHandle.promise().Wait;
+        return !W.Ready || W.Ready();
+    }
     // Resumes the script when what it waits for has come; false while it
     // goes on waiting. The script's exception (a failed step) is rethrown.
     bool Step() {
-        if (Done()) return false;
-        auto& P = FHandle.promise();
-        if (P.Ready && !P.Ready()) return false;
-        P.Ready = nullptr;
-        FHandle.resume();
-        if (P.Error) std::rethrow_exception(std::exchange(P.Error, nullptr));
+        if (!CanStep()) return false;
+        TScriptWait& W = *FHandle.promise().Wait;
+        std::coroutine_handle<> H = W.Waiting ? W.Waiting : FHandle;
+        W = {};
+        H.resume();
+        if (auto E = std::exchange(FHandle.promise().Error, nullptr)) std::rethrow_exception(E);
         return true;
+    }
+
+    // Awaited by another script: runs in its place until it ends.
+    bool await_ready() const noexcept { return Done(); }
+    std::coroutine_handle<> await_suspend(THandle Outer) {
+        FHandle.promise().Wait = Outer.promise().Wait;
+        FHandle.promise().Continuation = Outer;
+        return FHandle;
+    }
+    void await_resume() {
+        if (auto E = std::exchange(FHandle.promise().Error, nullptr)) std::rethrow_exception(E);
     }
 
 private:
@@ -76,7 +104,7 @@ struct TUntil {
     bool await_ready() const noexcept { return false; }
     void await_suspend(TUserScript::THandle H) {
         Start = GetTickCount();
-        H.promise().Ready = [this] { return Done() || GetTickCount() - Start >= Ms; };
+        *H.promise().Wait = {[this] { return Done() || GetTickCount() - Start >= Ms; }, H};
     }
     bool await_resume() const { return Done(); }
 };
@@ -94,14 +122,15 @@ struct TActions {
     bool await_ready() const noexcept { return Actions.empty(); }
     void await_suspend(TUserScript::THandle H) {
         Due = GetTickCount();
-        H.promise().Ready = [this] {
-            while (Next < Actions.size() && static_cast<LONG>(GetTickCount() - Due) >= 0) {
-                Actions[Next].Run();
-                Due = GetTickCount() + Actions[Next].PauseMs;
-                ++Next;
-            }
-            return Next == Actions.size() && static_cast<LONG>(GetTickCount() - Due) >= 0;
-        };
+        *H.promise().Wait = {[this] {
+                                 while (Next < Actions.size() && static_cast<LONG>(GetTickCount() - Due) >= 0) {
+                                     Actions[Next].Run();
+                                     Due = GetTickCount() + Actions[Next].PauseMs;
+                                     ++Next;
+                                 }
+                                 return Next == Actions.size() && static_cast<LONG>(GetTickCount() - Due) >= 0;
+                             },
+                             H};
     }
     void await_resume() const noexcept {}
 };
