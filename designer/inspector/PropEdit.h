@@ -60,7 +60,8 @@ public:
     virtual void Rebind();
     virtual void UpdateFromPropEditor();
 
-    // The bus: a committed change of this edit's component refreshes it.
+    // The bus: a list of modified objects that holds this edit's component
+    // refreshes it.
     void DesignerModified(TZelMessage& Message);
 
 protected:
@@ -69,6 +70,8 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void KeyDown(uint16_t& Key, TShiftState Shift) override;
     void BindComponent();
+    // DesignerModifiedMessage with the component as a one-entry list and
+    // the property name.
     void Announce();
 
 private:
