@@ -196,8 +196,10 @@ void TZelCustomPropEditor::SetText(const std::string& Value) {
 
 void TZelCustomPropEditor::Announce() {
     if (FSuppressBroadcast) return;
-    TPersistent* Target = Component();
-    BroadcastToListeners(this, DesignerModifiedMessage, reinterpret_cast<intptr_t>(Target),
+    // The list every sender of the message hands over: here the one component.
+    TList Modified;
+    Modified.Add(Component());
+    BroadcastToListeners(this, DesignerModifiedMessage, reinterpret_cast<intptr_t>(&Modified),
                          reinterpret_cast<intptr_t>(FPropName.c_str()));
 }
 
@@ -343,8 +345,9 @@ void TZelCustomPropEditor::Notification(TComponent* AComponent, TOperation Opera
 }
 
 void TZelCustomPropEditor::DesignerModified(TZelMessage& Message) {
-    if (FPropEditor && Component() && reinterpret_cast<TPersistent*>(Message.WParam) == Component())
-        UpdateFromPropEditor();
+    const auto* Modified = reinterpret_cast<const TList*>(Message.WParam);
+    TPersistent* Mine = Component();
+    if (FPropEditor && Mine && Modified && Modified->IndexOf(Mine) >= 0) UpdateFromPropEditor();
 }
 
 namespace {

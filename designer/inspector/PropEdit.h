@@ -63,7 +63,8 @@ public:
     // editor runs it through the inspector, which may forbid it).
     virtual void EditWithDialog();
 
-    // The bus: a committed change of this edit's component refreshes it.
+    // The bus: a list of modified objects that holds this edit's component
+    // refreshes it.
     void DesignerModified(TZelMessage& Message);
 
 protected:
@@ -72,6 +73,8 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void KeyDown(uint16_t& Key, TShiftState Shift) override;
     void BindComponent();
+    // DesignerModifiedMessage with the component as a one-entry list and
+    // the property name.
     void Announce();
 
     // Shows a text in the edit without committing it to the property (a

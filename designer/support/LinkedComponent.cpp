@@ -6,9 +6,10 @@ QRN_PUBLISHED(TZelLinkedComponent) {}
 
 TZelLinkedComponent::TZelLinkedComponent(TComponent* AOwner) : TComponent(AOwner) {
     if (AOwner) {
-        OnLinkNotification = [AOwner](TObject* Object, TOperation Operation) {
-            // Only the address is compared: the object may be gone.
-            AOwner->Notification(reinterpret_cast<TComponent*>(Object), Operation);
+        // The owner's Notification may call on the component it is given:
+        // it hears of components while they live, never of a freed object.
+        OnLinkNotification = [this, AOwner](TObject*, TOperation Operation) {
+            if (FToldComponent) AOwner->Notification(FToldComponent, Operation);
         };
     }
 }
@@ -20,15 +21,21 @@ TZelLinkedComponent::~TZelLinkedComponent() {
 void TZelLinkedComponent::SetLinkedObject(TObject* Value) {
     if (Value == FLinkedObject) return;
     RemoveFreeNotifier(FLinkedObject, FreeNotifyMethod<&TZelLinkedComponent::LinkedObjectFreed>(this));
+    if (Owner())
+        if (auto* Old = dynamic_cast<TComponent*>(FLinkedObject)) Old->RemoveFreeNotification(this);
     FLinkedObject = Value;
     AddFreeNotifier(FLinkedObject, FreeNotifyMethod<&TZelLinkedComponent::LinkedObjectFreed>(this));
+    // The owner's relay needs a component that still lives: free-notified,
+    // a component tells of its end before it is freed. Without an owner
+    // nothing needs that, and the component is not told of this link.
+    if (auto* New = dynamic_cast<TComponent*>(Value); New && Owner()) New->FreeNotification(this);
 }
 
 void TZelLinkedComponent::LinkedObjectFreed(const void* Address) {
     if (Address != FLinkedObject) return;
     TObject* Former = FLinkedObject;
     FLinkedObject = nullptr;
-    Tell(Former, opRemove);
+    Tell(Former, nullptr, opRemove);
 }
 
 void TZelLinkedComponent::Notification(TComponent* AComponent, TOperation Operation) {
@@ -37,17 +44,20 @@ void TZelLinkedComponent::Notification(TComponent* AComponent, TOperation Operat
     // Dropping the link also drops its watch, which would otherwise
     // outlive this component when the object is only removed, not freed.
     if (Operation == opRemove) SetLinkedObject(nullptr);
-    Tell(AComponent, Operation);
+    Tell(AComponent, AComponent, Operation);
 }
 
-void TZelLinkedComponent::Tell(TObject* Object, TOperation Operation) {
+void TZelLinkedComponent::Tell(TObject* Object, TComponent* Live, TOperation Operation) {
     if (!OnLinkNotification || FTelling) return;
     FTelling = true;
+    FToldComponent = Live;
     try {
         OnLinkNotification(Object, Operation);
     } catch (...) {
         FTelling = false;
+        FToldComponent = nullptr;
         throw;
     }
     FTelling = false;
+    FToldComponent = nullptr;
 }

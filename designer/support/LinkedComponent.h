@@ -8,7 +8,8 @@
 class TZelLinkedComponent : public TComponent {
     QRN_CLASS(TZelLinkedComponent, TComponent)
 public:
-    // With an owner, the owner's Notification hears of the link.
+    // With an owner, the owner's Notification hears of the linked object
+    // when it is a component (a freed plain object is no component to give).
     explicit TZelLinkedComponent(TComponent* AOwner);
     ~TZelLinkedComponent() override;
 
@@ -22,9 +23,12 @@ public:
 
 private:
     void LinkedObjectFreed(const void* Address);
-    void Tell(TObject* Object, TOperation Operation);
+    // Live: the object as a component that still lives; nullptr once freed.
+    void Tell(TObject* Object, TComponent* Live, TOperation Operation);
 
     TObject* FLinkedObject = nullptr;
+    // The live component being told of, for the owner's relay.
+    TComponent* FToldComponent = nullptr;
     // The owner's Notification passes every notification back to its
     // components, this one included: telling it again would never end.
     bool FTelling = false;

@@ -6,6 +6,7 @@
 // The newest listener is served first.
 #include <cstdint>
 
+#include "framework/rtl/List.h"
 #include "framework/rtl/Object.h"
 
 // The record every listener receives. Result starts at 0 and is shared by
@@ -19,6 +20,8 @@ struct TZelMessage {
 
 // Message numbers of the bus.
 inline constexpr uint32_t ComponentRenamedMessage = 2025;
+// Objects were modified: WParam a TList of them (TPersistent pointers) from
+// every sender, LParam the sender's context (or 0).
 inline constexpr uint32_t DesignerModifiedMessage = 2026;
 inline constexpr uint32_t PackageUnloadedMessage = 2028;
 inline constexpr uint32_t PaletteSelectMessage = 2029;

@@ -1,10 +1,25 @@
 #include "designer/support/PropertyHelpers.h"
 
+#include "framework/classes/ClassErrors.h"
 #include "framework/rtl/StrUtils.h"
 
 namespace {
 bool IsOrdinalKind(TTypeKind Kind) { return tkOrdinal.Contains(Kind); }
 bool IsStringKind(TTypeKind Kind) { return tkStrings.Contains(Kind); }
+
+// A number from outside (a stored option) checked against the property's
+// type, as the form reader checks it: an enumeration outside its values is
+// refused, a set keeps only its elements' bits.
+int64_t OrdinalOfType(const TTypeInfo* Type, int64_t Ord) {
+    if (Type->Kind == tkEnumeration && (Ord < Type->MinValue || Ord > Type->MaxValue))
+        throw EPropertyError("Invalid property value");
+    if (Type->Kind == tkSet) {
+        const TTypeInfo* Element = Type->CompType();
+        const int64_t Last = Element ? Element->MaxValue : 31;
+        return Last >= 31 ? Ord & 0xFFFFFFFF : Ord & ((int64_t{1} << (Last + 1)) - 1);
+    }
+    return Ord;
+}
 
 bool HasSetterFor(const TPropInfo* Prop) {
     switch (Prop->Kind()) {
@@ -57,7 +72,7 @@ void SetPropertyFromVariant(TObject* Instance, const TPropInfo* Prop, const Vari
             Ord = Value.AsBoolean() ? 1 : 0;
         else
             Ord = Value.AsInt64();
-        SetOrdProp(Instance, Prop, Ord);
+        SetOrdProp(Instance, Prop, OrdinalOfType(Prop->PropType, Ord));
     } else if (Prop->Kind() == tkFloat) {
         SetFloatProp(Instance, Prop, Value.AsDouble());
     } else if (IsStringKind(Prop->Kind())) {

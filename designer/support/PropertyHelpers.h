@@ -20,7 +20,9 @@ void CopyObjectProperty(TObject* Source, TObject* Dest, const std::string& Name)
 Variant GetPropertyAsVariant(TObject* Instance, const TPropInfo* Prop);
 // Ordinal kinds take a string through StrToInt (EConvertError on bad
 // text), a Boolean True as 1, anything else as an integer; floats and
-// strings are converted to their type. A nil property does nothing.
+// strings are converted to their type. A nil property does nothing. An
+// enumeration outside its values raises EPropertyError; a set keeps only
+// its elements' bits.
 void SetPropertyFromVariant(TObject* Instance, const TPropInfo* Prop, const Variant& Value);
 
 using TPropertyProc = std::function<void(TObject* Instance, const TPropInfo* Prop)>;

@@ -32,12 +32,16 @@ TState& State() {
     return *S;
 }
 
+// An empty name names nothing: not an unnamed root either.
+bool HasName(const TComponent* C, std::string_view Name) { return !Name.empty() && SameText(C->Name(), Name); }
+
 TComponent* FindInRoots(std::string_view Name) {
+    if (Name.empty()) return nullptr;
     TState& S = State();
     if (S.FindHook)
         if (TComponent* C = S.FindHook(Name)) return C;
     for (TComponent* R : S.Roots)
-        if (SameText(R->Name(), Name)) return R;
+        if (HasName(R, Name)) return R;
     return nullptr;
 }
 
@@ -46,12 +50,12 @@ TComponent* Lookup(TComponent* Root, const std::string& Name) {
     if (Dot == std::string::npos) {
         if (Root) {
             if (TComponent* C = Root->FindComponent(Name)) return C;
-            if (SameText(Root->Name(), Name)) return Root;
+            if (HasName(Root, Name)) return Root;
         }
         return FindInRoots(Name);
     }
     std::string_view RootName = std::string_view(Name).substr(0, Dot);
-    TComponent* R = Root && SameText(Root->Name(), RootName) ? Root : FindInRoots(RootName);
+    TComponent* R = Root && HasName(Root, RootName) ? Root : FindInRoots(RootName);
     std::string_view Rest = std::string_view(Name).substr(Dot + 1);
     while (R && !Rest.empty()) {
         size_t D = Rest.find('.');

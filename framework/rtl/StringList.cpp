@@ -196,7 +196,10 @@ std::string TStrings::JoinQuoted(char Delim, char Quote) const {
 }
 
 void TStrings::SplitQuoted(std::string_view Value, char Delim, char Quote) {
-    auto isBlank = [](char c) { return c != 0 && static_cast<unsigned char>(c) <= ' '; };
+    // Every character up to a space, NUL included, ends an unquoted item and
+    // is skipped as a blank (JoinQuoted quotes items holding any of them):
+    // one that ended an item but was not skipped would stop the scan in place.
+    auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
     TUpdateScope update(this);
     Clear();
     size_t p = 0;

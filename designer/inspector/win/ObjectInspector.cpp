@@ -207,8 +207,8 @@ void TCustomObjectInspector::SetTrackDestroy(bool Value) {
 // ---- the bus
 
 void TCustomObjectInspector::DesignerModified(TZelMessage&) {
-    // Senders name the changed objects in different shapes (a list or one
-    // object); refreshing is cheap, so any change refreshes.
+    // Refreshing is cheap, and a changed object need not be a selected one
+    // (a bound edit may edit a part of one), so any change refreshes.
     if (FSelection.Count() > 0) RefreshValues();
 }
 

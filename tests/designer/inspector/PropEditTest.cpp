@@ -7,6 +7,8 @@
 #include "designer/inspector/PropEdit.h"
 #include "designer/support/EditorClassRegistry.h"
 #include "designer/support/MessageBus.h"
+#include "designer/support/PCNotifiers.h"
+#include "designer/support/win/FDesigner.h"
 #include "framework/stdctrls/ExtCtrls.h"
 #include "framework/rtl/Exceptions.h"
 #include "tests/common/win/KeyInput.h"
@@ -70,6 +72,32 @@ TEST_F(PropEditTest, CommitAnnouncesAndRefreshesEditsOfTheSameComponent) {
     PressKey(static_cast<TWinControl*>(First->Edit())->Handle(), VK_RETURN);
     EXPECT_EQ(Target->Hint(), "typed");
     EXPECT_EQ(Second->GetText(), "typed");
+}
+
+TEST_F(PropEditTest, CommitsAndRefreshesUseTheBusListOfModifiedObjects) {
+    // The library's start listens for modified objects as lists.
+    CreatePCNotifiers();
+    std::vector<TPersistent*> Modified;
+    PCNotifiers()->Add(Target, [&](TPersistent* P) { Modified.push_back(P); });
+    TZelPropEditor* Size = AddEditor("Font.Size");
+    HWND Inner = static_cast<TWinControl*>(Size->Edit())->Handle();
+    Size->SetFocus();
+    Pump();
+    SendMessageA(Inner, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("14"));
+    PressKey(Inner, VK_RETURN);
+    EXPECT_EQ(Target->Font()->Size(), 14);
+    EXPECT_EQ(Modified, std::vector<TPersistent*>{Target});
+    FreePCNotifiers();
+
+    // A change the designer reports shows in the bound edit.
+    Target->Font()->SetSize(20);
+    TFDesigner Designer;
+    Designer.SetForm(Form);
+    Designer.SelectSingle(Target);
+    Designer.NotifyModified();
+    char Shown[16] = {};
+    GetWindowTextA(Inner, Shown, sizeof(Shown));
+    EXPECT_STREQ(Shown, "20");
 }
 
 TEST_F(PropEditTest, EveryCycleOfLinkedEditsIsRefused) {

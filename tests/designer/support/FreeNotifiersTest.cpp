@@ -96,3 +96,28 @@ TEST(FreeNotifiers, DefaultLinkTellsTheOwnerWithoutLooping) {
     EXPECT_GE(Owner.Removes, 2);  // its own notice and the link's
     EXPECT_EQ(WatchedAddressCount(), 0);
 }
+
+TEST(FreeNotifiers, DefaultLinkTellsTheOwnerOnlyOfLiveComponents) {
+    struct TOwner : TComponent {
+        using TComponent::TComponent;
+        std::vector<std::string> Removed;
+        void Notification(TComponent* C, TOperation Op) override {
+            if (Op == opRemove) Removed.push_back(C->Name());  // a member call: C must still live
+            TComponent::Notification(C, Op);
+        }
+    } Owner(nullptr);
+    auto* Link = new TZelLinkedComponent(&Owner);
+    Link->SetLinkedObject(new TObject());
+    Link->LinkedObject()->Free();
+    EXPECT_EQ(Link->LinkedObject(), nullptr);
+    EXPECT_TRUE(Owner.Removed.empty());
+
+    TComponent Elsewhere(nullptr);
+    auto* Foreign = new TComponent(&Elsewhere);
+    Foreign->SetName("Foreign");
+    Link->SetLinkedObject(Foreign);
+    Foreign->Free();
+    EXPECT_EQ(Link->LinkedObject(), nullptr);
+    EXPECT_EQ(Owner.Removed, std::vector<std::string>{"Foreign"});
+    EXPECT_EQ(WatchedAddressCount(), 0);
+}

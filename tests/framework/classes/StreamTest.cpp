@@ -9,11 +9,15 @@
 
 namespace {
 
+std::string Bytes(TMemoryStream& S) {
+    return std::string(static_cast<const char*>(S.Memory()), static_cast<size_t>(S.Size()));
+}
+
 std::string Binary(TComponent* Root, TComponent* Ancestor = nullptr) {
     TMemoryStream S;
     TWriter W(&S);
     W.WriteDescendent(Root, Ancestor);
-    return std::string(static_cast<const char*>(S.Memory()), static_cast<size_t>(S.Size()));
+    return Bytes(S);
 }
 
 std::string Text(TComponent* Root, TComponent* Ancestor = nullptr) { return ObjectBinaryToText(Binary(Root, Ancestor)); }
@@ -356,6 +360,24 @@ TEST_F(Stream, ReferencesAcrossRootsResolveDuringGlobalLoading) {
     EXPECT_EQ(A->Button1->LoadedLog, (std::vector<std::string>{"Button1"}));
 }
 
+TEST_F(Stream, AnEmptyReferenceNamesNoComponent) {
+    // Hand-made: the writer never writes an empty reference.
+    TMemoryStream S;
+    {
+        TWriter W(&S);
+        W.WriteSignature();
+        W.WriteStr("TTestComponent");
+        W.WriteStr("");  // an unnamed root
+        W.WriteStr("Link");
+        W.WriteIdent("");
+        W.WriteListEnd();
+        W.WriteListEnd();
+    }
+    auto Root = Owned(dynamic_cast<TTestComponent*>(ReadBinary(Bytes(S))));
+    ASSERT_NE(Root, nullptr);
+    EXPECT_EQ(Root->Link, nullptr);
+}
+
 TEST_F(Stream, PendingReferencesDieWithTheirComponent) {
     std::string First = ObjectTextToBinary(
         "object FormA: TTestForm\r\n  object Button1: TTestComponent\r\n    Link = Elsewhere.X\r\n  end\r\nend\r\n");
@@ -507,7 +529,7 @@ TEST_F(Stream, IgnoreChildrenWritesOneComponent) {
     W.SetIgnoreChildren(true);
     W.WriteSignature();
     W.WriteComponent(&Form);
-    std::string T = ObjectBinaryToText(std::string(static_cast<const char*>(S.Memory()), static_cast<size_t>(S.Size())));
+    std::string T = ObjectBinaryToText(Bytes(S));
     EXPECT_EQ(T, "object F: TTestForm\r\nend\r\n");
 }
 
@@ -670,7 +692,7 @@ TEST_F(Stream, RootClassNameCanBeReplacedForTheWrite) {
     TWriter W(&S);
     W.RootClassName = "TDialog";
     W.WriteRootComponent(&Form);
-    std::string T = ObjectBinaryToText(std::string(static_cast<const char*>(S.Memory()), static_cast<size_t>(S.Size())));
+    std::string T = ObjectBinaryToText(Bytes(S));
     EXPECT_EQ(T, "object Dialog: TDialog\r\nend\r\n");
 }
 

@@ -266,6 +266,21 @@ TEST(StringListText, CommaTextEdgeCases) {
     EXPECT_EQ(r.DelimitedText(), "x;\"y;z\"");
 }
 
+TEST(StringListText, NulSeparatesItemsLikeABlank) {
+    using namespace std::string_view_literals;
+    TStringList l;
+    l.SetCommaText("a\0b"sv);
+    EXPECT_EQ(Items(l), (V{"a", "b"}));
+    l.Delimiter = ';';
+    l.SetDelimitedText("\0x;y\0"sv);
+    EXPECT_EQ(Items(l), (V{"x", "y"}));
+    // Inside quotes it is part of the item, so an item holding one reads back whole.
+    TStringList w;
+    w.Add(std::string("p\0q", 3));
+    l.SetCommaText(w.CommaText());
+    EXPECT_EQ(Items(l), Items(w));
+}
+
 TEST(StringListText, NamesAndValues) {
     TStringList l;
     l.Add("Left=10");

@@ -7,6 +7,9 @@
 #include "tests/designer/support/SupportTestClasses.h"
 #include "tests/designer/support/win/DesignerKey.h"
 
+using TSupportShades = TSmallSet<TSupportShade>;
+QRN_SET_NAME(TSupportShades)
+
 namespace {
 class TGridPlace : public TPersistent {
     QRN_CLASS(TGridPlace, TPersistent)
@@ -22,6 +25,7 @@ public:
     double Ratio = 0;
     std::string Caption;
     TSupportShade Shade = shLight;
+    TSupportShades Shades;
     TStringList* Lines() const { return FLines.get(); }
     TGridPlace* Place() const { return FPlace.get(); }
     TZelNamedItems* Items() const { return FItems.get(); }
@@ -60,6 +64,7 @@ QRN_PUBLISHED(TSampleOptions) {
     B.Prop("Ratio", &TSampleOptions::Ratio);
     B.Prop("Caption", &TSampleOptions::Caption);
     B.Prop("Shade", &TSampleOptions::Shade);
+    B.Prop("Shades", &TSampleOptions::Shades);
     B.Prop("Lines", &TSampleOptions::Lines);
     B.Prop("Place", &TSampleOptions::Place);
     B.Prop("Items", &TSampleOptions::Items);
@@ -106,6 +111,15 @@ TEST_F(OptionsTest, OneBadValueKeepsItsDefaultAndTheRestLoads) {
     EXPECT_EQ(G->Ratio, 0);
     EXPECT_EQ(G->Caption, "stored");
     EXPECT_EQ(Reported.size(), 2u);
+}
+
+TEST_F(OptionsTest, StoredNumbersOutsideTheirTypesAreRefused) {
+    Base.Open("SampleOptions").WriteInteger("Shade", INT32_MIN);  // DWORD 2147483648
+    Base.Open("SampleOptions").WriteInteger("Shades", 0x86);      // shDark and two bits of no element
+    auto* G = TOptionExt::Global<TSampleOptions>();
+    EXPECT_EQ(G->Shade, shLight);
+    EXPECT_EQ(G->Shades.Mask(), TSupportShades{shDark}.Mask());
+    EXPECT_EQ(Reported.size(), 1u);
 }
 
 TEST_F(OptionsTest, LocalCopyReachesTheGlobalOnlyThroughChanged) {
