@@ -1,5 +1,6 @@
 #include "designer/host/CodeGenerator.h"
 
+#include <algorithm>
 #include <array>
 
 #include "framework/rtl/FileUtils.h"
@@ -40,6 +41,15 @@ std::string WindowStylePrefix(std::string_view BorderStyle) {
     return "WS_OVERLAPPED OR WS_SIZEBOX OR ";  // sizeable and both tool windows
 }
 
+// A value other than a caption or a text is written raw: a control
+// character in it would end the line or break the assembler's reading.
+std::string ControlsAsBlanks(std::string_view Value) {
+    std::string Result(Value);
+    for (char& C : Result)
+        if (static_cast<unsigned char>(C) < 32) C = ' ';
+    return Result;
+}
+
 void Append(std::vector<std::string>& To, std::initializer_list<std::string> Lines) {
     To.insert(To.end(), Lines.begin(), Lines.end());
 }
@@ -75,13 +85,13 @@ std::string HarvestLine(std::string_view PropName, std::string_view Value, std::
                         std::string_view ComponentName) {
     std::string Prefix(ComponentName);
     std::string Name(PropName);
-    std::string V(Value);
+    std::string V = ControlsAsBlanks(Value);
     if (PropName == "Ctl3D" || PropName == "ParentCtl3D") {
         // The window always gets the window edge; a control its client
         // edge only when the property is on.
         V = ClassName == "TForm" ? "WS_EX_WINDOWEDGE" : Value == "True" ? "WS_EX_CLIENTEDGE" : "0";
     } else if (PropName == "BorderIcons") {
-        V = SetAsOr(Value);
+        V = SetAsOr(V);
     } else if (PropName == "Caption" || PropName == "Text") {
         Name += '_';
         V = AsmStringData(Value);
@@ -118,19 +128,31 @@ TGeneratedSource GenerateSource(const std::vector<THarvestedComponent>& Componen
         for (char Ch : AnsiUpperCase(std::string_view(C.ClassName).substr(1)))
             if (Ch != ' ') Word += Ch;
         std::string Style = "0";
+        // Check boxes and radio buttons are buttons to Windows, of the
+        // styles that check themselves when clicked.
+        std::string WindowClass = Word;
+        const bool Checkable = Word == "CHECKBOX" || Word == "RADIOBUTTON";
+        if (Checkable) {
+            WindowClass = "BUTTON";
+            Style = Word == "CHECKBOX" ? "3" : "9";
+        }
         if (Word == "BUTTON" || Word == "LABEL") Out.AppVar.push_back(N + "Ctl3D EQU 0");
         std::string Caption = N + "Caption_";
         if (Word == "COMBOBOX" || Word == "EDIT") Caption = N + "Text_";
         if (Word == "LISTBOX" || Word == "SCROLLBAR") Caption = "\"\",0";
-        if (Word == "LABEL") Word = "STATIC";
+        if (Word == "LABEL") Word = WindowClass = "STATIC";
         if (Word == "PANEL") {
-            Word = "STATIC";
+            Word = WindowClass = "STATIC";
             Style = "18";
         }
         Append(Out.AppVar, {N + "Structure  WindowStructure  <0>", N + "FontStructure FontStructure  <0>",
-                            N + "Caption db " + Caption, N + "ClassName db \"" + Word + "\",0", N + "Handle  dd ?"});
+                            N + "Caption db " + Caption, N + "ClassName db \"" + WindowClass + "\",0",
+                            N + "Handle  dd ?"});
         Append(Out.WmCreate, {Word + "_" + N + "_Init", "CreateWndExA " + N + "Structure " + N + "Handle",
                               "SetFontA " + N + "FontStructure  " + N + "Handle"});
+        if (Checkable &&
+            std::find(C.Lines.begin(), C.Lines.end(), HarvestLine("Checked", "True", C.ClassName, N)) != C.Lines.end())
+            Out.WmCreate.push_back("SetCheckA " + N + "Handle");
         const std::string Q = "mov [" + N + "Structure.";
         Append(Macros, {"", Word + "_" + N + "_Init   Macro", Q + "WndCreateParams],0", "mov eax,[ApplicationInstance]",
                         Q + "WndInstance],eax", Q + "WndMenu]," + std::to_string(Counter), "mov eax,[HandleWnd]",

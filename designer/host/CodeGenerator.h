@@ -25,7 +25,8 @@ struct TGeneratedSource {
 // The EQU line of one property row: PropName and Value as the row's
 // property editor gives them, ClassName and ComponentName of the component
 // shown. Some rows become comments (their values mean nothing to the
-// assembler); captions and texts become string data.
+// assembler); captions and texts become string data, and in any other
+// value a character below 32 becomes a blank, so no value splits a line.
 std::string HarvestLine(std::string_view PropName, std::string_view Value, std::string_view ClassName,
                         std::string_view ComponentName);
 
@@ -34,7 +35,8 @@ std::string HarvestLine(std::string_view PropName, std::string_view Value, std::
 std::string AsmStringData(std::string_view Text);
 
 // The three texts. FormName names the window's symbols; BorderStyle is the
-// window's BorderStyle value text ("bsSizeable").
+// window's BorderStyle value text ("bsSizeable"). A check box or radio
+// button whose Checked row is True is checked once it is created.
 TGeneratedSource GenerateSource(const std::vector<THarvestedComponent>& Components, const std::string& FormName,
                                 std::string_view BorderStyle);
 

@@ -35,6 +35,7 @@ Start:
         call    GetModuleHandleA
         mov     [ApplicationInstance],eax
         InitApplicationClassA
+        SetClassBackgroundA MainWindowClassA Window1Color
         push    offset MainWindowClassA
         call    RegisterClassA
         InitMainWindowA

@@ -32,6 +32,8 @@ TEST(CodeGenerator, RowsBecomeEquLines) {
     EXPECT_EQ(HarvestLine("Text", "Edit1", "TEdit", "E"), "EText_ EQU \"Edit1\",0   ; TEdit >E");
     EXPECT_EQ(HarvestLine("Font", "(TFont)", "TEdit", "E"), ";EFont EQU (TFont)   ; TEdit >E");
     EXPECT_EQ(HarvestLine("ActiveControl", "E", "TForm", "W"), ";WActiveControl EQU E   ; TForm >W");
+    // A value other than a caption or text keeps to its line.
+    EXPECT_EQ(HarvestLine("Hint", "a\r\nb\t", "TButton", "B"), "BHint EQU a  b    ; TButton >B");
 
     EXPECT_EQ(AsmStringData(""), "\"\",0");
     EXPECT_EQ(AsmStringData("Say \"hi\""), "\"Say \"\"hi\"\"\",0");
@@ -110,6 +112,38 @@ TEST(CodeGenerator, FilesForAWindowWithControls) {
               "mov [Panel1Structure.WndStyle], WS_CHILD OR 18 Panel1Visible");
     EXPECT_EQ(D[static_cast<size_t>(At("EDIT_Edit1_Init   Macro")) + 4], "mov [Edit1Structure.WndMenu],2");
     EXPECT_EQ(D.back(), "EndM");
+}
+
+// Check boxes and radio buttons are created as buttons that check
+// themselves; one designed checked is checked after its font is set.
+TEST(CodeGenerator, CheckBoxesAndRadioButtonsAreButtons) {
+    const TGeneratedSource S = GenerateSource({Component("TCheckBox", "CheckBox1", {"Checked", "True"}),
+                                               Component("TRadioButton", "RadioButton1", {"Checked", "False"}),
+                                               Component("TRadioButton", "RadioButton2", {"Checked", "True"})},
+                                              "Window1", "bsSingle");
+    EXPECT_NE(std::find(S.AppVar.begin(), S.AppVar.end(), "CheckBox1ClassName db \"BUTTON\",0"), S.AppVar.end());
+    EXPECT_NE(std::find(S.AppVar.begin(), S.AppVar.end(), "RadioButton1ClassName db \"BUTTON\",0"), S.AppVar.end());
+    const TLines WmCreate = {";Create standard window controls (if present)",
+                             "",
+                             "CHECKBOX_CheckBox1_Init",
+                             "CreateWndExA CheckBox1Structure CheckBox1Handle",
+                             "SetFontA CheckBox1FontStructure  CheckBox1Handle",
+                             "SetCheckA CheckBox1Handle",
+                             "RADIOBUTTON_RadioButton1_Init",
+                             "CreateWndExA RadioButton1Structure RadioButton1Handle",
+                             "SetFontA RadioButton1FontStructure  RadioButton1Handle",
+                             "RADIOBUTTON_RadioButton2_Init",
+                             "CreateWndExA RadioButton2Structure RadioButton2Handle",
+                             "SetFontA RadioButton2FontStructure  RadioButton2Handle",
+                             "SetCheckA RadioButton2Handle"};
+    EXPECT_EQ(S.WmCreate, WmCreate);
+    const TLines& D = S.Def;
+    const auto Macro = std::find(D.begin(), D.end(), "CHECKBOX_CheckBox1_Init   Macro");
+    ASSERT_NE(Macro, D.end());
+    EXPECT_EQ(Macro[13], "mov [CheckBox1Structure.WndStyle], WS_CHILD OR 3 CheckBox1Visible");
+    const auto Radio = std::find(D.begin(), D.end(), "RADIOBUTTON_RadioButton1_Init   Macro");
+    ASSERT_NE(Radio, D.end());
+    EXPECT_EQ(Radio[13], "mov [RadioButton1Structure.WndStyle], WS_CHILD OR 9 RadioButton1Visible");
 }
 
 // A window alone: no control section, zero controls; the files are written

@@ -70,7 +70,7 @@ TEST(GeneratedNames, EveryNameUsedIsDefined) {
 
     const std::set<std::string> Vocabulary = {"mov", "push", "Push", "call", "Call", "offset", "dword", "ptr", "eax",
                                               "dd", "db", "dup", "OR", "Macro", "EndM", "ENDM", "EQU", "equ",
-                                              "STRUC", "ENDS", "extrn", "PROC", "include"};
+                                              "STRUC", "ENDS", "extrn", "PROC", "include", "IF", "ENDIF", "AND"};
     std::set<std::string> Missing;
     std::set<std::string> Seen;
     std::function<void(const std::string&)> Use = [&](const std::string& Name) {

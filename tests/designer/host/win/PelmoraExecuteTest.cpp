@@ -19,6 +19,7 @@
 #include "ide/win/PluginCalls.h"
 #include "tests/common/TestFolder.h"
 #include "tests/common/win/LoadedLibrary.h"
+#include "tests/designer/host/win/GeneratedProgram.h"
 
 namespace {
 
@@ -143,6 +144,50 @@ void WriteFormWithEveryControl(const std::string& Path) {
     D->SaveToFile(Path);
 }
 
+// Every supported control, hidden, checked and unchecked, with captions
+// holding quotes, a leading tab and characters below 32, on a window of a
+// plain colour whose cursor the system does not have.
+void WriteFormToRun(const std::string& Path) {
+    std::unique_ptr<TForm, TObjectFree> F(new TForm(nullptr));
+    F->SetName("Window1");
+    F->SetCaption("Main Window");
+    F->SetBounds(240, 160, 400, 330);
+    SetPropValue(F.get(), "Color", "clTeal");
+    SetPropValue(F.get(), "Cursor", "crHSplit");
+    SetPropValue(F.get(), "BorderStyle", "bsSingle");
+    SetPropValue(F.get(), "BorderIcons", "[biSystemMenu,biMinimize]");
+    int Slot = 0;  // two columns
+    auto Place = [&](auto* C, const std::string& Name) {
+        TControl* Control = C;
+        Control->SetName(Name);
+        Control->SetParent(F.get());
+        Control->SetBounds(16 + Slot % 2 * 184, 8 + Slot / 2 * 40, 160, 24);
+        ++Slot;
+        return C;
+    };
+    Place(new TButton(F.get()), "Button1")->SetCaption("Say \"hi\"");
+    auto* Hidden = Place(new TButton(F.get()), "Button2");
+    Hidden->SetCaption("Hidden");
+    Hidden->SetVisible(false);
+    Place(new TLabel(F.get()), "Label1")->SetCaption("\tTab, \x01 and 'it'");
+    Place(new TEdit(F.get()), "Edit1")->SetText("it's \"quoted\"");
+    Place(new TComboBox(F.get()), "ComboBox1");
+    Place(new TListBox(F.get()), "ListBox1");
+    auto* Checked = Place(new TCheckBox(F.get()), "CheckBox1");
+    Checked->SetCaption("Checked");
+    Checked->SetChecked(true);
+    Place(new TCheckBox(F.get()), "CheckBox2")->SetCaption("Not checked");
+    auto* Radio = Place(new TRadioButton(F.get()), "RadioButton1");
+    Radio->SetCaption("Chosen");
+    Radio->SetChecked(true);
+    Place(new TRadioButton(F.get()), "RadioButton2")->SetCaption("Not chosen");
+    Place(new TScrollBar(F.get()), "ScrollBar1");
+    Place(new TPanel(F.get()), "Panel1")->SetCaption("Line 1\r\nLine 2");
+    auto* D = new TZelLiteDesigner(F.get());
+    D->SetName("Tarns");
+    D->SaveToFile(Path);
+}
+
 }  // namespace
 
 TEST_F(PelmoraExecuteTest, ANewFormIsSavedAndWrittenAsAssemblySource) {
@@ -162,6 +207,13 @@ TEST_F(PelmoraExecuteTest, AFormWithEveryControlGivesEachItsCode) {
     EXPECT_TRUE(Run(Project(ProjectWithForm)));
     EXPECT_EQ(Player.Boxes, std::vector<std::string>{});
     ExpectGenerated("controls");
+    {
+        TGeneratedProgram Program(ReadGeneratedSource(Dir.Dir(), "window1.def"));
+        HWND Window = Program.Start();
+        ExpectWindowShowsForm(Window, *ReadDesignedForm(Dir / "window1.frm"));
+        // The picture for the README, beside the designer's.
+        if (Window) CaptureWindowToFile(Window, TestProgramFolder() + "generated.png");
+    }
     // Opened again, the saved form comes back with one designer component.
     RemoveFile(Dir / "appvar.inc");
     Player.MaxCloses = 2;
@@ -201,4 +253,14 @@ TEST_F(PelmoraExecuteTest, AFileErrorKeepsTheHostOpenAndClosingAgainRetries) {
     ASSERT_EQ(Player.Boxes.size(), 1u);
     EXPECT_NE(Player.Boxes[0].find("appvar.inc"), std::string::npos);
     EXPECT_TRUE(FileExists(Dir / "appvar.inc"));
+}
+
+// The files the run writes, built and run as the example program: the
+// windows made are the designed ones.
+TEST_F(PelmoraExecuteTest, TheGeneratedProgramMakesTheDesignedWindow) {
+    WriteFormToRun(Dir / "window1.frm");
+    EXPECT_TRUE(Run(Project(ProjectWithForm)));
+    EXPECT_EQ(Player.Boxes, std::vector<std::string>{});
+    TGeneratedProgram Program(ReadGeneratedSource(Dir.Dir(), "window1.def"));
+    ExpectWindowShowsForm(Program.Start(), *ReadDesignedForm(Dir / "window1.frm"));
 }
