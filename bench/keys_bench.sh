@@ -116,6 +116,7 @@ for line in open(sys.argv[1]):
     if m:
         rows[m[1]] = [float(v) for v in m.groups()[1:]]
 print("%s lines: keys drawn (first pass) and settled (last drawing), ms; IDE/SciTE" % sys.argv[2])
+missing = [p + "-" + place for place in ("middle", "end") for p in ("ide", "scite") if p + "-" + place not in rows]
 for place in ("middle", "end"):
     ide, sc = rows.get("ide-" + place), rows.get("scite-" + place)
     if not ide or not sc:
@@ -127,4 +128,7 @@ for place in ("middle", "end"):
                  ide[at + 2], sc[at + 2], ide[at + 3], sc[at + 3]))
     if ide[8] or sc[8]:
         print("  %-6s keys that drew nothing: IDE %d, SciTE %d" % (place, ide[8], sc[8]))
+if missing:
+    print("no figure: " + ", ".join(missing))
+    sys.exit(1)
 EOF

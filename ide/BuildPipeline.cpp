@@ -47,6 +47,17 @@ void Fail(IBuildView& View, TProgressPanel Panel, std::string_view Text) {
     EndStep(View, Panel, Text, OkCaption, true);
 }
 
+// Runs a tool in Folder; a tool that could not start fails the step on
+// Panel with Text, the runner's reason (when it has one) in Messages.
+bool CaptureStarted(bool InFolder, const std::string& CommandLine, TStrings& Output, TBuildServices& Svc,
+                    TProgressPanel Panel, std::string_view Text) {
+    if (InFolder && Svc.Runner.Capture(CommandLine, Output)) return true;
+    const std::string Reason = InFolder ? Svc.Runner.NotStartedReason() : std::string();
+    if (!Reason.empty()) Svc.View.AddMessage(Reason);
+    Fail(Svc.View, Panel, Text);
+    return false;
+}
+
 // Runs the assembler in Folder; the panels and messages as the build and
 // Force Compile show them. On failure the current directory stays Folder.
 bool AssembleOne(const std::string& Folder, const std::string& ShownName, const std::string& KindLine,
@@ -61,10 +72,8 @@ bool AssembleOne(const std::string& Folder, const std::string& ShownName, const 
     View.AddMessage(IdeTexts::ExecutingMessage(CommandLine));
     // A tool started outside the project folder would write its files
     // elsewhere: a folder that cannot be entered counts as not started.
-    if (!InFolder || !Svc.Runner.Capture(CommandLine, Output)) {
-        Fail(View, TProgressPanel::Compiling, IdeTexts::CompilingNotStarted);
+    if (!CaptureStarted(InFolder, CommandLine, Output, Svc, TProgressPanel::Compiling, IdeTexts::CompilingNotStarted))
         return false;
-    }
     if (!ReportToolOutput(Output, FilterAssemblerOutput(Output), View)) {
         Fail(View, TProgressPanel::Compiling, IdeTexts::CompilingGotErrors);
         return false;
@@ -85,10 +94,8 @@ bool LinkOne(const std::string& Folder, const std::string& PanelName, const std:
     View.Refresh();
     View.AddMessage(IdeTexts::ExecutingMessage(CommandLine));
     TStringList Output;
-    if (!InFolder || !Svc.Runner.Capture(CommandLine, Output)) {
-        Fail(View, TProgressPanel::Linking, IdeTexts::LinkingNotStarted);
+    if (!CaptureStarted(InFolder, CommandLine, Output, Svc, TProgressPanel::Linking, IdeTexts::LinkingNotStarted))
         return false;
-    }
     if (Svc.LinkerWindow) {
         Svc.LinkerWindow->Wait(LinkerWindowDelayMs);
         DismissLinkerWindow(*Svc.LinkerWindow, LinkerTitle);

@@ -26,6 +26,9 @@ public:
     // Runs CommandLine hidden in the current folder, waits for it and leaves
     // its standard output in Output; false when it could not be started.
     virtual bool Capture(const std::string& CommandLine, TStrings& Output) = 0;
+    // After a Capture that could not start: what the user should read
+    // besides the progress form's text ("" when there is nothing more).
+    virtual std::string NotStartedReason() const { return {}; }
     // Starts CommandLine with its window shown, without waiting.
     virtual bool Start(const std::string& CommandLine) = 0;
 };

@@ -58,6 +58,12 @@ inline std::string ForceCompileWithoutFolder(std::string_view FileName) {
     return "Cannot force compile " + std::string(FileName) + " : its folder is unknown !";
 }
 
+// The assembler is started through a command interpreter.
+inline std::string NoCommandInterpreter(std::string_view CommandCom, std::string_view Shell) {
+    return "Cannot start the assembler: neither " + std::string(CommandCom) + " nor " + std::string(Shell) +
+           " was found.";
+}
+
 // Progress form.
 inline constexpr std::string_view ProgressCaption = "Compiling ...";
 inline constexpr std::string_view CompilingDone = "   Compiling : Done.";

@@ -13,10 +13,11 @@ qrn_packages=(cmake ninja-build g++ clang googletest
 
 qrn_say() { printf '== %s\n' "$*"; }
 
-# Installs whatever package is missing, through apt-get only.
+# Installs whatever package is missing, through apt-get only: those every
+# build needs and the ones named (qrn_install PACKAGE...).
 qrn_install() {
   local missing=()
-  for p in "${qrn_packages[@]}"; do
+  for p in "${qrn_packages[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0

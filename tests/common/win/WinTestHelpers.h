@@ -1,6 +1,6 @@
 #pragma once
-// Helpers of the Windows-side tests: a throwaway registry key and a private
-// temporary folder.
+// Helpers of the Windows-side tests: a throwaway registry key, environment
+// variables set for a while and a private temporary folder.
 #include <string>
 
 #include "framework/rtl/win/Registry.h"
@@ -31,29 +31,32 @@ private:
     std::string FPath;
 };
 
+// One environment variable set to Value (removed for a null Value) while
+// it lives; what it held before comes back afterwards.
+class TEnvironmentOverride {
+public:
+    TEnvironmentOverride(const char* Name, const char* Value) : FName(Name) {
+        char Buf[1024];
+        const DWORD Len = GetEnvironmentVariableA(Name, Buf, sizeof(Buf));
+        FHad = Len > 0 && Len < sizeof(Buf);
+        if (FHad) FOld.assign(Buf, Len);
+        SetEnvironmentVariableA(Name, Value);
+    }
+    ~TEnvironmentOverride() { SetEnvironmentVariableA(FName.c_str(), FHad ? FOld.c_str() : nullptr); }
+    TEnvironmentOverride(const TEnvironmentOverride&) = delete;
+    TEnvironmentOverride& operator=(const TEnvironmentOverride&) = delete;
+
+private:
+    std::string FName, FOld;
+    bool FHad = false;
+};
+
 // Points the temporary folder (TMP and TEMP) at Folder while it lives.
 class TTempFolderOverride {
 public:
-    explicit TTempFolderOverride(const std::string& Folder) {
-        Save("TMP", FOldTmp, FHadTmp);
-        Save("TEMP", FOldTemp, FHadTemp);
-        SetEnvironmentVariableA("TMP", Folder.c_str());
-        SetEnvironmentVariableA("TEMP", Folder.c_str());
-    }
-    ~TTempFolderOverride() {
-        SetEnvironmentVariableA("TMP", FHadTmp ? FOldTmp.c_str() : nullptr);
-        SetEnvironmentVariableA("TEMP", FHadTemp ? FOldTemp.c_str() : nullptr);
-    }
-    TTempFolderOverride(const TTempFolderOverride&) = delete;
-    TTempFolderOverride& operator=(const TTempFolderOverride&) = delete;
+    explicit TTempFolderOverride(const std::string& Folder)
+        : FTmp("TMP", Folder.c_str()), FTemp("TEMP", Folder.c_str()) {}
 
 private:
-    static void Save(const char* Name, std::string& Value, bool& Had) {
-        char Buf[1024];
-        const DWORD Len = GetEnvironmentVariableA(Name, Buf, sizeof(Buf));
-        Had = Len > 0 && Len < sizeof(Buf);
-        if (Had) Value.assign(Buf, Len);
-    }
-    std::string FOldTmp, FOldTemp;
-    bool FHadTmp = false, FHadTemp = false;
+    TEnvironmentOverride FTmp, FTemp;
 };

@@ -47,6 +47,9 @@ using TLogEntry = TToolLogEntry;
 }  // namespace
 
 TEST_F(EndToEnd, CleanTwoFileBuildAssemblesBothLinksAndSucceeds) {
+    // The command.com beside this program runs the line: the interpreter
+    // COMSPEC names is not wanted then.
+    TEnvironmentOverride ComSpec("COMSPEC", "C:\\nowhere\\shell.exe");
     const TBuildResult R = Build();
     EXPECT_TRUE(R.Success) << R.Refusal;
     const std::vector<TLogEntry> L = Log();

@@ -16,7 +16,12 @@
 #include "tests/common/TestFolder.h"
 #include "tests/common/win/WinTestHelpers.h"
 
-inline std::string FakeToolsDir() { return GetExeDir() + "tools\\"; }
+// A test program kept away from the stand-in command.com lives in a
+// subfolder of the test folder and names the way back.
+#ifndef QRN_TEST_BIN_FROM_EXE
+#define QRN_TEST_BIN_FROM_EXE ""
+#endif
+inline std::string FakeToolsDir() { return ExpandFileName(GetExeDir() + QRN_TEST_BIN_FROM_EXE "tools\\"); }
 
 inline std::string LowerAscii(std::string S) {
     for (char& C : S)
