@@ -12,6 +12,18 @@ namespace {
 
 thread_local TWinControl* CreationControl = nullptr;
 
+// The window a child's window goes under: that of the nearest later
+// windowed child that has one (later children lie above), or the top.
+HWND WindowAbove(const TWinControl* Parent, const TWinControl* Child) {
+    bool After = false;
+    for (int I = 0; I < Parent->ControlCount(); ++I) {
+        TControl* C = Parent->Controls(I);
+        if (auto* W = dynamic_cast<TWinControl*>(C); After && W && W->HandleAllocated()) return W->Handle();
+        if (C == Child) After = true;
+    }
+    return HWND_TOP;
+}
+
 std::vector<std::string>& RegisteredClasses() {
     static std::vector<std::string> Names;
     return Names;
@@ -163,6 +175,9 @@ void TWinControl::CreateHandle() {
         throw;
     }
     FControlState.Exclude(csCreating);
+    // A new window lies in its place among the siblings' windows, whatever
+    // order the windows are made in: a later control above an earlier one.
+    if (FParent) SetWindowPos(FHandle, WindowAbove(FParent, this), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     UpdateBounds();
     // Windowed children that are to be seen get their windows now.
     for (TWinControl* W : FTabList)
@@ -273,6 +288,9 @@ void TWinControl::UpdateBounds() {
 void TWinControl::Loaded() {
     inherited::Loaded();
     Realign();
+    // Read into a parent that is already on the screen (a paste, an undo):
+    // the window is made now, as for a control inserted by code.
+    if (FParent && FParent->HandleAllocated() && !FParent->ComponentState().Contains(csLoading)) UpdateShowing();
 }
 
 // ---- bounds and painting
@@ -469,10 +487,8 @@ void TWinControl::SetZOrderPosition(TControl* Control, int Position) {
     Position = std::clamp(Position, 0, static_cast<int>(FControls.size()));
     FControls.insert(FControls.begin() + Position, Control);
     if (auto* W = dynamic_cast<TWinControl*>(Control)) {
-        if (W->FHandle) {
-            const bool Top = Position == static_cast<int>(FControls.size()) - 1;
-            SetWindowPos(W->FHandle, Top ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        }
+        if (W->FHandle)
+            SetWindowPos(W->FHandle, WindowAbove(this, W), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     } else {
         Control->Invalidate();
     }

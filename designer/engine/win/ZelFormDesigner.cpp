@@ -227,7 +227,7 @@ bool TZelFormDesigner::HandleFormMessage(TMessage& Message, TShiftState, int, in
             }
             HandBack(Form(), Message);
             if (FHandles) FHandles->Update();
-            if (FSelection.size() > 1) UpdateMarks(true);
+            FMarks.Repaint(Form()->Handle(), MarkedControls());
             return true;
         case WM_CLOSE: DoCloseForm(); return true;
         case WM_LBUTTONUP: MouseUp(mbLeft, {}, 0, 0); return true;
@@ -274,6 +274,19 @@ bool TZelFormDesigner::HandleControlMessage(TComponent* Sender, TMessage& Messag
         case WM_WINDOWPOSCHANGED:
             HandBack(Sender, Message);
             return true;
+        case WM_PAINT:
+        case WM_SETTEXT:
+        case WM_ENABLE:
+        case BM_SETSTATE:
+        case BM_SETCHECK:
+            // A marked control that paints itself again keeps its marks
+            // (some system controls paint at once on these, not in WM_PAINT).
+            if (auto* W = dynamic_cast<TWinControl*>(Sender); W && W->HandleAllocated() && FMarks.Shown()) {
+                HandBack(Sender, Message);
+                FMarks.Repaint(W->Handle(), MarkedControls());
+                return true;
+            }
+            return false;
         case WM_SETCURSOR:
             if (FRubberBanding || FMoving) {
                 SetCursor(LoadCursorA(nullptr, IDC_ARROW));
@@ -369,23 +382,15 @@ void TZelFormDesigner::ShowHandlesOfSelection() {
 
 void TZelFormDesigner::UpdateMarks(bool Show) {
     for (auto& [C, Icon] : FIcons) Icon->SetMarksShown(Show && IsSelected(C));
-    if (!Show || !Form()->HandleAllocated()) return;
-    for (TComponent* C : FSelection) {
-        auto* Control = dynamic_cast<TControl*>(C);
-        if (!Control || Control == Form() || !Control->Visible() || !Control->Parent()) continue;
-        // Grey marks at the corners and edge midpoints, drawn on the
-        // parent's window over the control's bounds.
-        HWND W = Control->Parent()->Handle();
-        const TRect R = Control->BoundsRect();
-        HDC DC = GetDC(W);
-        HGDIOBJ Old = SelectObject(DC, GetStockObject(GRAY_BRUSH));
-        const int W4 = R.Width() - 4, H4 = R.Height() - 4;
-        for (TPoint M : {Point(0, 0), Point(W4 / 2, 0), Point(W4, 0), Point(0, H4 / 2), Point(W4, H4 / 2), Point(0, H4),
-                         Point(W4 / 2, H4), Point(W4, H4)})
-            PatBlt(DC, R.Left + M.X, R.Top + M.Y, 4, 4, PATCOPY);
-        SelectObject(DC, Old);
-        ReleaseDC(W, DC);
-    }
+    if (Show && Form()->HandleAllocated()) FMarks.Show(MarkedControls());
+    else FMarks.Hide();
+}
+
+std::vector<TControl*> TZelFormDesigner::MarkedControls() const {
+    std::vector<TControl*> Controls;
+    for (TComponent* C : FSelection)
+        if (auto* Control = dynamic_cast<TControl*>(C); Control && Control != Form()) Controls.push_back(Control);
+    return Controls;
 }
 
 // ---- framework notifications

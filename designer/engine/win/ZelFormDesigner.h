@@ -18,6 +18,7 @@
 #include "designer/engine/UndoHistory.h"
 #include "designer/engine/win/ComponentIcons.h"
 #include "designer/engine/win/ControlHandles.h"
+#include "designer/engine/win/SelectionMarks.h"
 #include "designer/support/CodeDesigner.h"
 #include "designer/support/FormFiler.h"
 #include "designer/support/win/FDesigner.h"
@@ -194,6 +195,7 @@ private:
     void PaletteSelected(const std::string& ClassName, intptr_t Flags);
     void ShowHandlesOfSelection();
     void UpdateMarks(bool Show);
+    std::vector<TControl*> MarkedControls() const;
     void InspectorChanged() { FInspectorSelectionChanged = true; }
     void SetCapture(bool On);
     void EndDrag(bool Apply);
@@ -250,6 +252,7 @@ private:
     std::map<const TComponent*, std::unique_ptr<TComponentContainer>> FIcons;
     COLORREF FIconCaptionColor = CLR_INVALID;
     std::vector<TComponent*> FSelection;
+    TSelectionMarks FMarks;
     std::vector<TComponent*> FSavedSelection;
     TDesignerSelectionList FInspectorSelection;
     bool FInspectorSelectionChanged = false;

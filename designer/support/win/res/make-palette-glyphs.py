@@ -186,6 +186,41 @@ def panel():
     return img
 
 
+def scrollbar():
+    img = blank()
+    rect(img, 1, 8, 22, 15, W)
+    for x in range(1, 23):
+        if x % 2:
+            img[9][x] = img[11][x] = img[13][x] = S
+    raised(img, 1, 8, 6, 15)
+    raised(img, 17, 8, 22, 15)
+    raised(img, 9, 8, 13, 15)
+    for i in range(3):
+        rect(img, 3 + i, 11 - i, 3 + i, 12 + i, K)
+        rect(img, 20 - i, 11 - i, 20 - i, 12 + i, K)
+    return img
+
+
+def radiogroup():
+    img = groupbox()
+    for cy in (11, 17):
+        disc(img, 7, cy, 2, W)
+        img[cy][7] = K
+        hline(img, 11, 19, cy, K)
+    return img
+
+
+def designer():
+    img = blank()
+    raised(img, 2, 3, 21, 20)
+    rect(img, 4, 5, 19, 7, N)
+    for y in range(10, 19, 3):
+        for x in range(5, 19, 3):
+            img[y][x] = K
+    frame(img, 10, 12, 16, 16, B)
+    return img
+
+
 GLYPHS = {
     "PAL_MOUSEGLYPH": arrow,
     "PAL_UNKNOWNGLYPH": unknown,
@@ -199,6 +234,9 @@ GLYPHS = {
     "TCOMBOBOX": combobox,
     "TGROUPBOX": groupbox,
     "TPANEL": panel,
+    "TSCROLLBAR": scrollbar,
+    "TRADIOGROUP": radiogroup,
+    "TZELLITEDESIGNER": designer,
 }
 
 

@@ -101,6 +101,19 @@ private:
     DWORD FLimit = 0;
 };
 
+// A control of a form being built (see BuildForm): named, at (X, Y) of
+// the window, 97 x 25 unless sized, with its caption (an edit's text).
+template <class T>
+T* Add(TForm* Window, const std::string& Name, const std::string& Caption, int X, int Y, int Width = 97,
+       int Height = 25) {
+    auto* C = new T(Window);
+    C->SetName(Name);
+    C->SetParent(Window);
+    C->SetBounds(X, Y, Width, Height);
+    C->SetCaption(Caption);
+    return C;
+}
+
 // Saves the screen beside the test program as Name.png, for a person to
 // look at what the script saw.
 void SaveScreen(const std::string& Name);
