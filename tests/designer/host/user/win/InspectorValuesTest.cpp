@@ -14,16 +14,8 @@
 namespace {
 
 void EditAndButton(TForm* F) {
-    auto* E = new TEdit(F);
-    E->SetName("E");
-    E->SetParent(F);
-    E->SetBounds(24, 24, 97, 21);
-    E->SetText("");
-    auto* B = new TButton(F);
-    B->SetName("B");
-    B->SetParent(F);
-    B->SetBounds(24, 80, 97, 25);
-    B->SetCaption("Go");
+    Add<TEdit>(F, "E", "", 24, 24, 97, 21);
+    Add<TButton>(F, "B", "Go", 24, 80);
 }
 
 std::string DefLine(const TDesignerSession& S, const std::string& Name) {

@@ -9,16 +9,6 @@
 
 namespace {
 
-template <class T>
-T* Add(TForm* F, const std::string& Name, const std::string& Caption, int Left, int Top) {
-    auto* C = new T(F);
-    C->SetName(Name);
-    C->SetParent(F);
-    C->SetBounds(Left, Top, 97, 25);
-    C->SetCaption(Caption);
-    return C;
-}
-
 // Two controls with captions, each pair selected with Shift+click and with
 // a rubber band: their captions stay on screen, in the inspector's
 // reselection and in the saved form.
@@ -68,11 +58,7 @@ TEST(SelectSeveral, ControlsOfDifferentColoursKeepTheProgramAndTheirColours) {
     TDesignerSession S;
     S.BuildForm([](TForm* F) {
         Add<TButton>(F, "A", "One", 24, 24);
-        auto* E = new TEdit(F);
-        E->SetName("B");
-        E->SetParent(F);
-        E->SetBounds(24, 80, 97, 21);
-        E->SetColor(clYellow);
+        Add<TEdit>(F, "B", "", 24, 80, 97, 21)->SetColor(clYellow);
     });
     ASSERT_TRUE(S.Run([](TDesignerSession& S) -> TUserScript {
         SCRIPT_ASSERT(co_await TUntil{[&] { return S.Control("B"); }});
