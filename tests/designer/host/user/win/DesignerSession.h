@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "designer/host/win/DesignerHost.h"
 #include "tests/common/TestFolder.h"
@@ -47,8 +48,22 @@ public:
     // the properties inspector, scrolled into view as a person would
     // (the mouse wheel); nullopt when no row shows the property.
     std::optional<TPoint> RowPoint(const std::string& PropName, int Column = 1);
+    // The same in another inspector (the events inspector).
+    std::optional<TPoint> RowPoint(TCustomObjectInspector* In, const std::string& PropName, int Column = 1);
+    // The middle of a page control's tab.
+    static TPoint TabPoint(TWinControl* Pages, int Index);
+    // The middle of the item of the open popup menu whose caption (without
+    // "&") is Caption; nullopt while no such menu shows.
+    static std::optional<TPoint> MenuItemPoint(const std::string& Caption);
+    // The screen rectangles of the grab handles on show.
+    static std::vector<TRect> GrabHandles();
+    // The items of a list box window, as it lists them.
+    static std::vector<std::string> ListItems(HWND List);
     // The screen's pixel at P, as displayed.
     COLORREF ScreenPixel(TPoint P) const;
+    // The visible top-level window of this thread with that caption (a
+    // dialog of the designer's own).
+    static HWND WindowTitled(const char* Title);
     // The open message box or dialog of this thread, and its text.
     HWND Box(const char* Title = nullptr) const;
     static std::string BoxText(HWND Box);
@@ -56,6 +71,8 @@ public:
 
     // ---- what the person does
     TActions Click(TPoint P) const;
+    // The pointer moved to P, no button pressed.
+    TActions Hover(TPoint P) const;
     TActions DoubleClick(TPoint P) const;
     TActions RightClick(TPoint P) const;
     // With Shift (or Ctrl) held: posted to the window under the point.
@@ -64,6 +81,8 @@ public:
     // A key to the window that has the focus (Mods: kmShift, kmCtrl, kmAlt).
     TActions Key(WORD Vk, int Mods = 0) const;
     TActions Type(const std::string& Text) const;
+    // Selects all of the focused edit's text and types Text over it.
+    TActions TypeOver(const std::string& Text) const;
     // Closes the designed window as its close box does: the form is saved
     // and the files are generated, and the run ends. A script's last step.
     TActions CloseDesigned() const;
