@@ -24,14 +24,8 @@ bool HandlesAround(TControl* C) {
 TEST(DesignerClickLimits, OnlyWhatMayBeSelectedIsSelected) {
     TDesignerSession S;
     S.BuildForm([](TForm* W) {
-        auto* B = new TButton(W);
-        B->SetName("Button1");
-        B->SetParent(W);
-        B->SetBounds(40, 40, 100, 30);
-        auto* E = new TEdit(W);
-        E->SetName("Edit1");
-        E->SetParent(W);
-        E->SetBounds(40, 120, 120, 24);
+        PlaceControl<TButton>(W, "Button1", 40, 40, 100, 30);
+        PlaceControl<TEdit>(W, "Edit1", 40, 120, 120, 24);
     });
     EXPECT_TRUE(S.Run([&](TDesignerSession& S) -> TUserScript {
         SCRIPT_ASSERT(co_await TUntil{[&] { return S.Control("Button1") != nullptr; }});

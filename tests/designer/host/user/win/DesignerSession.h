@@ -99,6 +99,16 @@ private:
     DWORD FLimit = 0;
 };
 
+// A control of class T named Name on the window, for BuildForm.
+template <class T>
+T* PlaceControl(TForm* Window, const std::string& Name, int Left, int Top, int Width, int Height) {
+    auto* C = new T(Window);
+    C->SetName(Name);
+    C->SetParent(Window);
+    C->SetBounds(Left, Top, Width, Height);
+    return C;
+}
+
 // Saves the screen beside the test program as Name.png, for a person to
 // look at what the script saw.
 void SaveScreen(const std::string& Name);

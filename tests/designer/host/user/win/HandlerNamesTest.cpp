@@ -13,14 +13,8 @@
 TEST(DesignerHandlerNames, AReopenedFormKnowsItsHandlers) {
     TDesignerSession S;
     S.BuildForm([](TForm* W) {
-        auto* B = new TButton(W);
-        B->SetName("Button1");
-        B->SetParent(W);
-        B->SetBounds(40, 40, 100, 30);
-        auto* E = new TEdit(W);
-        E->SetName("Edit1");
-        E->SetParent(W);
-        E->SetBounds(40, 120, 120, 24);
+        auto* B = PlaceControl<TButton>(W, "Button1", 40, 40, 100, 30);
+        auto* E = PlaceControl<TEdit>(W, "Edit1", 40, 120, 120, 24);
         SetMethodProp(B, "OnClick", TMethod{W, "Button1Click", {}});
         SetMethodProp(E, "OnClick", TMethod{W, "Edit1Click", {}});
         SetMethodProp(E, "OnDblClick", TMethod{W, "Edit1Click", {}});

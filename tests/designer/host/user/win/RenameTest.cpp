@@ -13,14 +13,8 @@ namespace {
 
 void BuildButtonForm(TDesignerSession& S) {
     S.BuildForm([](TForm* W) {
-        auto* B = new TButton(W);
-        B->SetName("Button2");
-        B->SetParent(W);
-        B->SetBounds(40, 40, 100, 30);
-        auto* E = new TEdit(W);
-        E->SetName("Edit1");
-        E->SetParent(W);
-        E->SetBounds(40, 120, 120, 24);
+        auto* B = PlaceControl<TButton>(W, "Button2", 40, 40, 100, 30);
+        auto* E = PlaceControl<TEdit>(W, "Edit1", 40, 120, 120, 24);
         SetMethodProp(B, "OnClick", TMethod{W, "Button2Click", {}});
         SetMethodProp(E, "OnClick", TMethod{W, "Button2Click", {}});
     });

@@ -16,12 +16,7 @@ int ScreenWidth(TControl* C) {
 
 TEST(DesignerScale, DialogRefusesWhatIsNoPercentageAndScalesByWhatIs) {
     TDesignerSession S;
-    S.BuildForm([](TForm* W) {
-        auto* B = new TButton(W);
-        B->SetName("Button1");
-        B->SetParent(W);
-        B->SetBounds(40, 40, 100, 30);
-    });
+    S.BuildForm([](TForm* W) { PlaceControl<TButton>(W, "Button1", 40, 40, 100, 30); });
     std::vector<std::string> Refusals;
     bool StayedOpen = true;
     EXPECT_TRUE(S.Run([&](TDesignerSession& S) -> TUserScript {
