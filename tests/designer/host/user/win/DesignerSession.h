@@ -121,16 +121,6 @@ private:
     DWORD FLimit = 0;
 };
 
-// A control of a form being built (see BuildForm): named, at (X, Y) of
-// the window, 97 x 25 unless sized, with its caption (an edit's text).
-template <class T>
-T* Add(TForm* Window, const std::string& Name, const std::string& Caption, int X, int Y, int Width = 97,
-       int Height = 25) {
-    auto* C = new T(Window);
-    C->SetName(Name);
-    C->SetParent(Window);
-    C->SetBounds(X, Y, Width, Height);
-    C->SetCaption(Caption);
 // A control of class T named Name on the window, for BuildForm.
 template <class T>
 T* PlaceControl(TForm* Window, const std::string& Name, int Left, int Top, int Width, int Height) {
@@ -138,6 +128,15 @@ T* PlaceControl(TForm* Window, const std::string& Name, int Left, int Top, int W
     C->SetName(Name);
     C->SetParent(Window);
     C->SetBounds(Left, Top, Width, Height);
+    return C;
+}
+
+// The same with its caption (an edit's text), 97 x 25 unless sized.
+template <class T>
+T* Add(TForm* Window, const std::string& Name, const std::string& Caption, int X, int Y, int Width = 97,
+       int Height = 25) {
+    T* C = PlaceControl<T>(Window, Name, X, Y, Width, Height);
+    C->SetCaption(Caption);
     return C;
 }
 
