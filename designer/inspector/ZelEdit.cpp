@@ -255,9 +255,14 @@ void TCustomZelEdit::ArrangeButtons() {
     if (FButtonCount == 2) Buttons += FButton2->Width();
     auto* Win = dynamic_cast<TWinControl*>(FEdit);
     if (FEdit && (!Win || Win->HandleAllocated())) {
-        FEdit->SetBounds(Border, Border + 1, W - Buttons - 2 * Border, H - 2 * Border - 1);
+        const int EditWidth = W - Buttons - 2 * Border;
+        FEdit->SetBounds(Border, Border + 1, EditWidth, H - 2 * Border - 1);
         if (Win) {
-            RECT R{1, Border + 1, W - 2 * Border - 2, H - 2 - 2 * Border};
+            // The text may use the edit's width up to its right edge: a
+            // narrow cell shows a short caption whole. Margins stay when the
+            // edit is sized again; its rectangle would not.
+            SendMessageA(Win->Handle(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(2, 0));
+            RECT R{2, Border + 1, EditWidth, H - 2 - 2 * Border};
             SendMessageA(Win->Handle(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&R));
         }
     }

@@ -183,6 +183,9 @@ void TCustomObjectInspector::DrawRowLines(int ACol, int ARow, const TRect& Cell)
         C->FillRect({Cell.Right, Cell.Top, Cell.Right + 1, Cell.Bottom + 1});
         return;
     }
+    // The grid line after the value column is the last pixel of the window.
+    C->Brush()->SetColor(Back);
+    C->FillRect({Cell.Right, Cell.Top, Right, Cell.Bottom});
     if (ARow == Row() && FOIOptions.Contains(oiSunkenEditor) && !FRows.Row(ARow).IsGroup) {
         const int L = Cell.Left;
         C->Brush()->SetColor(clBtnShadow);

@@ -10,6 +10,7 @@
 #include "framework/controls/ScreenCapture.h"
 #include "framework/design/DesignRegistration.h"
 #include "designer/support/win/AxControlCollection.h"
+#include "framework/stdctrls/CheckListBox.h"
 #include "framework/stdctrls/ExtCtrls.h"
 #include "framework/stdctrls/ListCtrls.h"
 #include "framework/stdctrls/StdCtrls.h"
@@ -144,8 +145,8 @@ TEST_F(PaletteTest, GlyphsComeFromTheClassOrTheUnknownGlyph) {
     FindGlyphResource(Module, TButton::StaticClass(), Name);
     EXPECT_EQ(Name, "TButton");
     EXPECT_NE(Module, nullptr);
-    FindGlyphResource(Module, TRadioGroup::StaticClass(), Name);
-    EXPECT_EQ(Name, "TGroupBox");  // an ancestor's glyph
+    FindGlyphResource(Module, TCheckListBox::StaticClass(), Name);
+    EXPECT_EQ(Name, "TListBox");  // an ancestor's glyph
     FindGlyphResource(Module, TSplitter::StaticClass(), Name);
     EXPECT_EQ(Module, nullptr);
     TBitmap Glyph;

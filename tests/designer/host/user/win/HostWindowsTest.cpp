@@ -2,8 +2,13 @@
 // window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "designer/inspector/win/OInplaceEdit.h"
+#include "designer/inspector/win/ObjectInspector.h"
 #include "designer/support/win/CompPalette.h"
 #include "designer/support/win/PaletteGlyphs.h"
+#include "framework/graphics/Bitmap.h"
 #include "tests/designer/host/user/win/DesignerSession.h"
 
 namespace {
@@ -38,6 +43,70 @@ TEST(HostWindows, EveryPaletteButtonShowsItsGlyph) {
         const std::vector<TPaletteButton*> Buttons = Palette->SheetButtons(Sheet);
         SCRIPT_ASSERT(!Buttons.empty());
         for (TPaletteButton* B : Buttons) EXPECT_FALSE(ShowsUnknownGlyph(B, S)) << B->NameText << " shows no glyph";
+        co_await S.CloseDesigned();
+    }));
+}
+
+namespace {
+
+bool Dark(COLORREF C) { return GetRValue(C) + GetGValue(C) + GetBValue(C) < 3 * 128; }
+
+// The dark pixels of Text written in Font, relative to their top-left one.
+std::vector<TPoint> TextPixels(TFont* Font, const std::string& Text) {
+    TBitmap B;
+    B.SetWidth(200);
+    B.SetHeight(40);
+    TCanvas* C = B.Canvas();
+    C->Brush()->SetColor(clWhite);
+    C->FillRect({0, 0, 200, 40});
+    C->Font()->Assign(Font);
+    C->Font()->SetColor(clBlack);
+    C->TextOut(4, 4, Text);
+    std::vector<TPoint> All;
+    TPoint Min{1000, 1000};
+    for (int Y = 0; Y < 40; ++Y)
+        for (int X = 0; X < 200; ++X)
+            if (Dark(GetPixel(C->Handle(), X, Y))) {
+                All.push_back({X, Y});
+                Min = {std::min(Min.X, X), std::min(Min.Y, Y)};
+            }
+    for (TPoint& P : All) P = {P.X - Min.X, P.Y - Min.Y};
+    return All;
+}
+
+}  // namespace
+
+TEST(HostWindows, TheInspectorShowsTheWholeCaptionOfTheWindow) {
+    TDesignerSession S;
+    S.BuildForm([](TForm*) {});
+    ASSERT_TRUE(S.Run([](TDesignerSession& S) -> TUserScript {
+        SCRIPT_ASSERT(co_await TUntil{[&] { return S.RowPoint("Caption").has_value(); }});
+        co_await Pause(300);
+        TCustomObjectInspector* I = S.Inspector();
+        int Row = 0;
+        while (Row < I->InfoCount() && I->Info(Row).PropName != "Caption") ++Row;
+        const TRect Cell = I->CellRect(1, Row);
+        const TPoint Origin = I->ClientToScreen({Cell.Left, Cell.Top});
+        // The text's pixels past its first letter (an edit draws that one
+        // a pixel apart from plain text), wherever in the cell the text
+        // begins: the best fit counts those not on the screen.
+        std::vector<TPoint> Text = TextPixels(I->Font(), "Main Window");
+        std::erase_if(Text, [](TPoint P) { return P.X < 8; });
+        TBitmap Seen;
+        Seen.SetWidth(Cell.Width());
+        Seen.SetHeight(Cell.Height());
+        HDC Screen = GetDC(nullptr);
+        BitBlt(Seen.Canvas()->Handle(), 0, 0, Cell.Width(), Cell.Height(), Screen, Origin.X, Origin.Y, SRCCOPY);
+        ReleaseDC(nullptr, Screen);
+        int Missing = static_cast<int>(Text.size());
+        for (int DY = 0; DY < Cell.Height() / 2; ++DY)
+            for (int DX = 1; DX < 10; ++DX) {
+                int M = 0;
+                for (TPoint P : Text) M += !Dark(GetPixel(Seen.Canvas()->Handle(), DX + P.X, DY + P.Y));
+                Missing = std::min(Missing, M);
+            }
+        EXPECT_EQ(Missing, 0) << "cell " << Cell.Width() << " wide, the text "
+                              << I->Canvas()->TextWidth("Main Window");
         co_await S.CloseDesigned();
     }));
 }
