@@ -164,7 +164,8 @@ TControl* TDesignerSession::Control(const std::string& Name) const {
 }
 
 TCustomObjectInspector* TDesignerSession::Inspector() const {
-    return Host() ? Host()->properties_inspector : nullptr;
+    if (!Host()) return nullptr;
+    return FEvents ? Host()->events_inspector : Host()->properties_inspector;
 }
 
 TPoint TDesignerSession::Middle(TControl* C) const {
@@ -206,7 +207,10 @@ std::optional<TPoint> TDesignerSession::EditorButton() const {
 std::optional<TPoint> TDesignerSession::ListItem(const std::string& Text) const {
     TWinControl* List = TCustomZelEdit::ActivePopup();
     if (!List || !List->HandleAllocated() || !IsWindowVisible(List->Handle())) return std::nullopt;
-    HWND W = List->Handle();
+    return ListBoxItem(List->Handle(), Text);
+}
+
+std::optional<TPoint> TDesignerSession::ListBoxItem(HWND W, const std::string& Text, int AtX) {
     const LRESULT Index = SendMessageA(W, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(Text.c_str()));
     if (Index == LB_ERR) return std::nullopt;
     RECT R{}, Client{};
@@ -219,9 +223,28 @@ std::optional<TPoint> TDesignerSession::ListItem(const std::string& Text) const 
         PostMessageA(W, WM_MOUSEWHEEL, MAKEWPARAM(0, Delta), MAKELPARAM(Over.x, Over.y));
         return std::nullopt;
     }
-    POINT P{(R.left + R.right) / 2, (R.top + R.bottom) / 2};
+    POINT P{AtX < 0 ? (R.left + R.right) / 2 : R.left + AtX, (R.top + R.bottom) / 2};
     ClientToScreen(W, &P);
     return TPoint{P.x, P.y};
+}
+
+std::optional<TPoint> TDesignerSession::TabPoint(HWND Tabs, const std::string& Caption) {
+    const int Count = static_cast<int>(SendMessageA(Tabs, TCM_GETITEMCOUNT, 0, 0));
+    for (int I = 0; I < Count; ++I) {
+        char Text[256] = {};
+        TCITEMA Item{};
+        Item.mask = TCIF_TEXT;
+        Item.pszText = Text;
+        Item.cchTextMax = sizeof Text;
+        RECT R{};
+        if (!SendMessageA(Tabs, TCM_GETITEMA, static_cast<WPARAM>(I), reinterpret_cast<LPARAM>(&Item)) ||
+            Caption != Text || !SendMessageA(Tabs, TCM_GETITEMRECT, static_cast<WPARAM>(I), reinterpret_cast<LPARAM>(&R)))
+            continue;
+        POINT P{(R.left + R.right) / 2, (R.top + R.bottom) / 2};
+        ClientToScreen(Tabs, &P);
+        return TPoint{P.x, P.y};
+    }
+    return std::nullopt;
 }
 
 COLORREF TDesignerSession::ScreenPixel(TPoint P) const {
@@ -335,7 +358,8 @@ TActions TDesignerSession::Key(WORD Vk, int Mods) const {
         if (Mods & kmAlt) Data |= 1 << 29;
         if (!Down) Data |= (1u << 30) | (1u << 31);
         const UINT Msg = (Mods & kmAlt) ? (Down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (Down ? WM_KEYDOWN : WM_KEYUP);
-        PostMessageA(GetFocus(), Msg, Vk, Data);
+        // Without a focused window the keyboard goes to the active one.
+        PostMessageA(GetFocus() ? GetFocus() : GetActiveWindow(), Msg, Vk, Data);
     };
     return TActions{{{[Mods, Post] {
                           SetKeyMods(Mods);
