@@ -56,9 +56,9 @@ TUserScript CloseWindow(TDesignerSession& S, std::string Title) {
 }
 
 TUserScript ClickTab(TDesignerSession& S, TWinControl* Tabs, std::string Caption) {
-    if (!co_await TUntil{[&] { return S.TabPoint(Tabs->Handle(), Caption).has_value(); }})
+    if (!co_await TUntil{[&] { return S.TabPoint(Tabs, Caption).has_value(); }})
         throw std::runtime_error("no tab reads " + Caption);
-    co_await S.Click(*S.TabPoint(Tabs->Handle(), Caption));
+    co_await S.Click(*S.TabPoint(Tabs, Caption));
 }
 
 // The host's events page lists string properties too, and so no events
