@@ -93,7 +93,12 @@ std::string GaugeLines(TZelOLEControl* Gauge) {
 
 class ActiveX : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(RegisterFakeAxControl()); }
+    void SetUp() override {
+        ASSERT_TRUE(RegisterFakeAxControl());
+        // A run that stopped early may have left the control known.
+        const TStringList None;
+        SaveStringsToRegistry("KnownActiveXs", &None);
+    }
 };
 
 }  // namespace
