@@ -50,6 +50,24 @@ void PostToWindowAt(TPoint P, UINT Msg, WPARAM Keys) {
     PostMessageA(W, Msg, Keys, MAKELPARAM(C.x, C.y));
 }
 
+BOOL CALLBACK CollectWindow(HWND W, LPARAM Out) {
+    reinterpret_cast<std::vector<HWND>*>(Out)->push_back(W);
+    return TRUE;
+}
+
+// The thread's top-level windows, and every window inside one.
+std::vector<HWND> ThreadTopWindows() {
+    std::vector<HWND> All;
+    EnumThreadWindows(GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&All));
+    return All;
+}
+
+std::vector<HWND> ChildWindows(HWND Parent) {
+    std::vector<HWND> All;
+    EnumChildWindows(Parent, CollectWindow, reinterpret_cast<LPARAM>(&All));
+    return All;
+}
+
 HWND ThreadWindow(const char* Class, const char* Title) {
     HWND W = nullptr;
     while ((W = FindWindowExA(nullptr, W, Class, Title)))
@@ -277,22 +295,17 @@ std::optional<TPoint> TDesignerSession::MenuItemPoint(const std::string& Caption
 
 std::vector<TRect> TDesignerSession::GrabHandles() {
     std::vector<TRect> Found;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND Top, LPARAM Out) -> BOOL {
-            auto Collect = [](HWND W, LPARAM Out) -> BOOL {
-                char Class[32] = {};
-                RECT R{};
-                if (GetClassNameA(W, Class, sizeof(Class)) && std::string(Class) == "TCHandle" && IsWindowVisible(W) &&
-                    GetWindowRect(W, &R))
-                    reinterpret_cast<std::vector<TRect>*>(Out)->push_back({R.left, R.top, R.right, R.bottom});
-                return TRUE;
-            };
-            Collect(Top, Out);
-            EnumChildWindows(Top, Collect, Out);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&Found));
+    for (HWND Top : ThreadTopWindows()) {
+        std::vector<HWND> All = ChildWindows(Top);
+        All.push_back(Top);
+        for (HWND W : All) {
+            char Class[32] = {};
+            RECT R{};
+            if (GetClassNameA(W, Class, sizeof(Class)) && std::string(Class) == "TCHandle" && IsWindowVisible(W) &&
+                GetWindowRect(W, &R))
+                Found.push_back({R.left, R.top, R.right, R.bottom});
+        }
+    }
     return Found;
 }
 
@@ -319,40 +332,19 @@ HWND TDesignerSession::WindowTitled(const char* Title) { return ThreadWindow(nul
 HWND TDesignerSession::Box(const char* Title) const { return ThreadWindow("#32770", Title); }
 
 HWND TDesignerSession::Window(const std::string& Title) const {
-    struct TFind {
-        const std::string& Title;
-        HWND Found = nullptr;
-    } Find{Title};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND W, LPARAM Data) -> BOOL {
-            auto* F = reinterpret_cast<TFind*>(Data);
-            if (!IsWindowVisible(W) || TextOf(W).compare(0, F->Title.size(), F->Title) != 0) return TRUE;
-            F->Found = W;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&Find));
-    return Find.Found;
+    for (HWND W : ThreadTopWindows())
+        if (IsWindowVisible(W) && TextOf(W).compare(0, Title.size(), Title) == 0) return W;
+    return nullptr;
 }
 
 std::optional<TPoint> TDesignerSession::ChildPoint(HWND Parent, const std::string& Text) {
-    struct TFind {
-        const std::string& Text;
-        HWND Found = nullptr;
-    } Find{Text};
-    EnumChildWindows(
-        Parent,
-        [](HWND W, LPARAM Data) -> BOOL {
-            auto* F = reinterpret_cast<TFind*>(Data);
-            if (!IsWindowVisible(W) || TextOf(W) != F->Text) return TRUE;
-            F->Found = W;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&Find));
-    if (!Find.Found) return std::nullopt;
-    RECT R{};
-    GetWindowRect(Find.Found, &R);
-    return TPoint{static_cast<int>((R.left + R.right) / 2), static_cast<int>((R.top + R.bottom) / 2)};
+    for (HWND W : ChildWindows(Parent)) {
+        if (!IsWindowVisible(W) || TextOf(W) != Text) continue;
+        RECT R{};
+        GetWindowRect(W, &R);
+        return TPoint{static_cast<int>((R.left + R.right) / 2), static_cast<int>((R.top + R.bottom) / 2)};
+    }
+    return std::nullopt;
 }
 
 std::string TDesignerSession::BoxText(HWND Box) {
