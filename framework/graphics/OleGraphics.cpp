@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "framework/graphics/Metafile.h"
 #include "framework/rtl/win/WideText.h"
 
 namespace {
@@ -74,14 +75,19 @@ HRESULT GetOlePicture(TPicture* Picture, IPictureDisp** OlePicture) {
     } else if (auto* I = dynamic_cast<TIcon*>(G); I && !I->Empty()) {
         Desc.picType = PICTYPE_ICON;
         Desc.icon.hicon = CopyIcon(I->Handle());
+    } else if (auto* M = dynamic_cast<TMetafile*>(G); M && !M->Empty()) {
+        Desc.picType = PICTYPE_ENHMETAFILE;
+        Desc.emf.hemf = CopyEnhMetaFileA(M->Handle(), nullptr);
     }
-    if ((Desc.picType == PICTYPE_BITMAP && !Desc.bmp.hbitmap) || (Desc.picType == PICTYPE_ICON && !Desc.icon.hicon))
+    if ((Desc.picType == PICTYPE_BITMAP && !Desc.bmp.hbitmap) || (Desc.picType == PICTYPE_ICON && !Desc.icon.hicon) ||
+        (Desc.picType == PICTYPE_ENHMETAFILE && !Desc.emf.hemf))
         return E_OUTOFMEMORY;
     // The OLE picture owns the copy and frees it with itself.
     const HRESULT R = OleCreatePictureIndirect(&Desc, IID_IPictureDisp, TRUE, reinterpret_cast<void**>(OlePicture));
     if (FAILED(R)) {
         if (Desc.picType == PICTYPE_BITMAP) DeleteObject(Desc.bmp.hbitmap);
         if (Desc.picType == PICTYPE_ICON) DestroyIcon(Desc.icon.hicon);
+        if (Desc.picType == PICTYPE_ENHMETAFILE) DeleteEnhMetaFile(Desc.emf.hemf);
     }
     return R;
 }
@@ -105,7 +111,12 @@ void SetOlePicture(TPicture* Picture, IPictureDisp* OlePicture) {
         TIcon I;
         I.SetHandle(CopyIcon(static_cast<HICON>(H)));
         Picture->SetGraphic(&I);
-    } else {
+    } else if (Type == PICTYPE_ENHMETAFILE) {
+        TMetafile M;
+        M.SetHandle(CopyEnhMetaFileA(static_cast<HENHMETAFILE>(H), nullptr));
+        Picture->SetGraphic(&M);
+    } else if (Type == PICTYPE_NONE) {
         Picture->SetGraphic(nullptr);
     }
+    // A kind the framework has no graphic for leaves the picture as it was.
 }

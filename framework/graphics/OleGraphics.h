@@ -14,9 +14,10 @@ HRESULT GetOleFont(TFont* Font, IFontDisp** OleFont);
 // Takes name, size, style and character set from an OLE font.
 void SetOleFont(TFont* Font, IFontDisp* OleFont);
 
-// An OLE picture of the picture's bitmap or icon; an empty picture (or a
-// graphic of another kind) gives an empty OLE picture.
+// An OLE picture of the picture's bitmap, icon or metafile; an empty
+// picture gives an empty OLE picture.
 HRESULT GetOlePicture(TPicture* Picture, IPictureDisp** OlePicture);
-// A bitmap or icon OLE picture becomes a TBitmap or TIcon; any other kind
-// (or nullptr) empties the picture.
+// A bitmap, icon or enhanced metafile OLE picture becomes a TBitmap, TIcon
+// or TMetafile; an empty one (or nullptr) empties the picture; any other
+// kind leaves it as it was.
 void SetOlePicture(TPicture* Picture, IPictureDisp* OlePicture);

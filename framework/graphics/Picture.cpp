@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Metafile.h"
 #include "framework/graphics/ScreenDC.h"
 #include "framework/classes/Filer.h"
 #include "framework/rtl/FileUtils.h"
@@ -274,6 +275,7 @@ void TPicture::SetGraphic(TGraphic* Value) {
     std::unique_ptr<TGraphic> Copy;
     if (dynamic_cast<TBitmap*>(Value)) Copy = std::make_unique<TBitmap>();
     else if (dynamic_cast<TIcon*>(Value)) Copy = std::make_unique<TIcon>();
+    else if (dynamic_cast<TMetafile*>(Value)) Copy = std::make_unique<TMetafile>();
     else throw EInvalidGraphic("Unsupported graphic");
     Copy->Assign(Value);
     Adopt(std::move(Copy));
@@ -312,6 +314,7 @@ void TPicture::DefineProperties(TFiler* Filer) {
             std::unique_ptr<TGraphic> G;
             if (SameText(Name, "TBitmap")) G = std::make_unique<TBitmap>();
             else if (SameText(Name, "TIcon")) G = std::make_unique<TIcon>();
+            else if (SameText(Name, "TMetafile")) G = std::make_unique<TMetafile>();
             else throw EInvalidGraphic("Unknown picture format " + Name);
             if (S->Position() < S->Size()) G->ReadData(S);
             Adopt(std::move(G));

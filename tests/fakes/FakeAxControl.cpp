@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/ole/OleStrings.h"
+
 namespace {
 
 std::atomic<long> GLiveObjects{0};
@@ -120,6 +122,7 @@ void BuildTypes() {
     HREFTYPE ShapeRef = 0;
     Gauge->AddRefTypeInfo(ShapeInfo, &ShapeRef);
     AddProperty(Gauge, Index, FakeDispShape, L"Shape", VT_USERDEFINED, false, 0, ShapeRef);
+    AddProperty(Gauge, Index, FakeDispLines, L"Lines", VT_DISPATCH, false);
     Gauge->LayOut();
     ShapeInfo->Release();
     Shape->Release();
@@ -173,7 +176,19 @@ constexpr TName GNames[] = {{L"Value", FakeDispValue},   {L"Caption", FakeDispCa
                             {L"Style", FakeDispStyle},   {L"Count", FakeDispCount},
                             {L"_Secret", FakeDispSecret}, {L"Hidden", FakeDispHidden},
                             {L"BackColor", FakeDispBackColor}, {L"Shape", FakeDispShape},
-                            {L"Font", DISPID_FONT}};
+                            {L"Font", DISPID_FONT}, {L"Lines", FakeDispLines}};
+
+std::vector<std::wstring> LinesOf(IStrings* Source) {
+    std::vector<std::wstring> Lines;
+    long Count = 0;
+    if (!Source || FAILED(Source->get_Count(&Count))) return Lines;
+    for (long I = 0; I < Count; ++I) {
+        BSTR Text = nullptr;
+        if (SUCCEEDED(Source->get_Item(I, &Text))) Lines.emplace_back(Text ? Text : L"");
+        SysFreeString(Text);
+    }
+    return Lines;
+}
 
 // ---- the control
 
@@ -428,6 +443,16 @@ public:
             FFont = Font;
             return S_OK;
         }
+        if (Put && Id == FakeDispLines) {
+            if (!Params || Params->cArgs != 1 || Params->rgvarg[0].vt != VT_DISPATCH) return DISP_E_TYPEMISMATCH;
+            IStrings* Lines = nullptr;
+            if (Params->rgvarg[0].pdispVal)
+                Params->rgvarg[0].pdispVal->QueryInterface(IID_IStrings, reinterpret_cast<void**>(&Lines));
+            if (!Lines) return DISP_E_TYPEMISMATCH;
+            FLines = LinesOf(Lines);
+            Lines->Release();
+            return S_OK;
+        }
         if (Put) {
             if (!Params || Params->cArgs != 1) return DISP_E_BADPARAMCOUNT;
             VARIANT V;
@@ -468,6 +493,10 @@ public:
                 Result->vt = VT_DISPATCH;
                 Result->pdispVal = Font();
                 break;
+            case FakeDispLines:
+                Result->vt = VT_DISPATCH;
+                Result->pdispVal = new TOleStringList(FLines);
+                break;
             case FakeDispCaption:
                 Result->vt = VT_BSTR;
                 Result->bstrVal = SysAllocString(FCaption.c_str());
@@ -496,7 +525,8 @@ public:
         return S_OK;
     }
 
-    // IPersistStreamInit: Value and Style.
+    // IPersistStreamInit: Value, Style and the lines (a count, then each
+    // line's length and characters).
     STDMETHODIMP GetClassID(CLSID* Id) override {
         *Id = CLSID_FakeGauge;
         return S_OK;
@@ -508,14 +538,33 @@ public:
         if (FAILED(Stream->Read(Data, sizeof(Data), &Read)) || Read != sizeof(Data)) return E_FAIL;
         FValue = Data[0];
         FStyle = Data[1];
+        LONG Count = 0;
+        FLines.clear();
+        if (FAILED(Stream->Read(&Count, sizeof Count, &Read)) || Read != sizeof Count) return S_OK;
+        for (LONG I = 0; I < Count; ++I) {
+            LONG Length = 0;
+            if (FAILED(Stream->Read(&Length, sizeof Length, &Read)) || Read != sizeof Length || Length < 0)
+                return E_FAIL;
+            std::wstring Line(static_cast<size_t>(Length), L'\0');
+            const ULONG Bytes = static_cast<ULONG>(Length) * sizeof(wchar_t);
+            if (Bytes && (FAILED(Stream->Read(Line.data(), Bytes, &Read)) || Read != Bytes)) return E_FAIL;
+            FLines.push_back(std::move(Line));
+        }
         return S_OK;
     }
     STDMETHODIMP Save(LPSTREAM Stream, BOOL) override {
-        const LONG Data[2] = {FValue, FStyle};
-        return Stream->Write(Data, sizeof(Data), nullptr);
+        const LONG Data[3] = {FValue, FStyle, static_cast<LONG>(FLines.size())};
+        HRESULT R = Stream->Write(Data, sizeof(Data), nullptr);
+        for (const std::wstring& Line : FLines) {
+            const LONG Length = static_cast<LONG>(Line.size());
+            if (SUCCEEDED(R)) R = Stream->Write(&Length, sizeof Length, nullptr);
+            if (SUCCEEDED(R) && Length) R = Stream->Write(Line.data(), static_cast<ULONG>(Length) * sizeof(wchar_t), nullptr);
+        }
+        return R;
     }
     STDMETHODIMP GetSizeMax(ULARGE_INTEGER* Size) override {
-        Size->QuadPart = 2 * sizeof(LONG);
+        Size->QuadPart = 3 * sizeof(LONG);
+        for (const std::wstring& Line : FLines) Size->QuadPart += sizeof(LONG) + Line.size() * sizeof(wchar_t);
         return S_OK;
     }
     STDMETHODIMP InitNew() override { return S_OK; }
@@ -599,6 +648,7 @@ private:
     LONG FShape = 0;
     IFontDisp* FFont = nullptr;
     std::wstring FCaption = L"Gauge";
+    std::vector<std::wstring> FLines;
 };
 
 STDMETHODIMP_(ULONG) TEventPoint::AddRef() { return FOwner->AddRef(); }

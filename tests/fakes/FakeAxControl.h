@@ -24,6 +24,7 @@ enum : long {
     FakeDispSecret = 5,   // "_Secret": never listed
     FakeDispHidden = 6,   // flagged hidden
     FakeDispShape = 7,    // enumeration GaugeShape: gsRound (0), gsSquare (1)
+    FakeDispLines = 8,    // a string list (IStrings); kept with Value and Style
     FakeDispBackColor = -501,
     FakeEventChanged = 1  // of IFakeGaugeEvents
 };
@@ -31,7 +32,8 @@ enum : long {
 inline constexpr long FakeGaugeMinWidth = 2000;
 
 // Registers the control below HKCU\Software\Classes, the server being the
-// DLL beside the running test program; returns false when that fails.
+// DLL beside the running test program, in the category of ActiveX
+// controls (without a type library key); returns false when that fails.
 bool RegisterFakeAxControl();
 
 // The DLL's diagnostics (the DLL must be loaded).

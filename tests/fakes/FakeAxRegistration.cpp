@@ -22,6 +22,9 @@ bool SetValue(HKEY Root, const std::string& Key, const char* Name, const std::st
     return R == ERROR_SUCCESS;
 }
 
+// The component category of ActiveX controls.
+const std::string ControlCategory = "{40FC6ED4-2438-11CF-A3DB-080036F12502}";
+
 }  // namespace
 
 bool RegisterFakeAxControl() {
@@ -35,6 +38,7 @@ bool RegisterFakeAxControl() {
                SetValue(Root, Base + Clsid + "\\InprocServer32", nullptr, Server) &&
                SetValue(Root, Base + Clsid + "\\InprocServer32", "ThreadingModel", "Apartment") &&
                SetValue(Root, Base + Clsid + "\\ProgID", nullptr, FakeGaugeProgID) &&
+               SetValue(Root, Base + Clsid + "\\Implemented Categories\\" + ControlCategory, nullptr, "") &&
                SetValue(Root, Base + FakeGaugeProgID + "\\CLSID", nullptr, GuidText(CLSID_FakeGauge));
     };
     if (!Register(HKEY_CURRENT_USER, "Software\\Classes\\")) return false;

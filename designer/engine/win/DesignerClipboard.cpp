@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "designer/engine/win/ZelFormDesigner.h"
+#include "designer/engine/win/ZelOleControlImpl.h"
 #include "framework/classes/Filer.h"
 #include "framework/classes/FormText.h"
 #include "framework/controls/Clipboard.h"
@@ -103,7 +104,10 @@ std::vector<TComponent*> TZelFormDesigner::ReadComponents(const std::string& Bin
     while (Holder->ComponentCount() > 0) {
         TComponent* C = Holder->Components(0);
         Holder->RemoveComponent(C);
-        if (Root->FindComponent(C->Name()) || C->Name().empty()) C->SetName(MakeUniqueName(C->ClassName().substr(1)));
+        // A pasted ActiveX wrapper always takes a new name of its control.
+        const bool Rename = !FromUndo && dynamic_cast<TCustomZelOleControl*>(C);
+        if (Rename || Root->FindComponent(C->Name()) || C->Name().empty())
+            C->SetName(MakeUniqueName(NamingClassName(C).substr(1)));
         Root->InsertComponent(C);
     }
     const int W = Container->ClientWidth(), H = Container->ClientHeight();

@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include "designer/engine/win/DataModuleWrapper.h"
+#include "designer/engine/win/ZelOleControlImpl.h"
+#include "designer/support/win/AxEventType.h"
 #include "framework/rtl/Exceptions.h"
 #include "framework/rtl/StrUtils.h"
 
@@ -17,6 +19,23 @@ void ForEachEvent(TComponent* Component, const std::function<void(TComponent*, c
         if (P->Kind() == tkMethod && P->SetMeth) Proc(Component, P);
     for (int I = 0; I < Component->ComponentCount(); ++I) ForEachEvent(Component->Components(I), Proc);
 }
+
+// Runs Proc on every handler that an ActiveX wrapper owned by Component
+// (at any depth) attaches to an event of its control.
+void ForEachOleHandler(TComponent* Component, const std::function<void(TZelOLEControl*, const TEventInfo&)>& Proc) {
+    if (auto* W = dynamic_cast<TZelOLEControl*>(Component)) {
+        const std::vector<TEventInfo> Events = W->Events();
+        for (const TEventInfo& E : Events) Proc(W, E);
+    }
+    for (int I = 0; I < Component->ComponentCount(); ++I) ForEachOleHandler(Component->Components(I), Proc);
+}
+
+// Handlers fit an event when their method types have the same key: the
+// handler signature of a class's event, the heading of an ActiveX event.
+std::string TypeKey(const TTypeInfo* Type) {
+    if (!Type) return {};
+    return Type->Signature ? std::string(Type->Signature->name()) : Type->Name;
+}
 }  // namespace
 
 TMethod TZelFormDesigner::CreateEventMethod(const std::string& Name, const TTypeInfo* TypeData) {
@@ -24,6 +43,7 @@ TMethod TZelFormDesigner::CreateEventMethod(const std::string& Name, const TType
     const std::string Trimmed = Trim(Name);
     if (Trimmed.empty()) return {};
     FFiler->MethodCodeOf(Trimmed);
+    if (TypeData) FMethodTypes[UpperCase(Trimmed)] = TypeKey(TypeData);
     if (CodeDesigner) CodeDesigner->CreateMethod(Trimmed, TypeData);
     FCreatedMethod = Trimmed;
     // The handler a read form file binds: the name, with the root as its
@@ -37,8 +57,38 @@ std::string TZelFormDesigner::GetEventMethodName(const TMethod& Method) {
     return Name;
 }
 
+// The type a handler was made for, else that of an event it is attached
+// to; empty when neither is known.
+std::string TZelFormDesigner::MethodTypeKey(const std::string& Name) {
+    if (auto It = FMethodTypes.find(UpperCase(Name)); It != FMethodTypes.end()) return It->second;
+    TComponent* Root = GetDesignRoot();
+    std::string Key;
+    if (!Root) return Key;
+    ForEachEvent(Root, [&](TComponent* C, const TPropInfo* P) {
+        if (Key.empty() && SameText(GetMethodProp(C, P).Name, Name)) Key = TypeKey(P->PropType);
+    });
+    ForEachOleHandler(Root, [&](TZelOLEControl* W, const TEventInfo& E) {
+        if (!Key.empty() || !SameText(E.Name, Name)) return;
+        const TTypeInfo Type = AxEventTypeOf(W->GetOleObject(), E.DispID);
+        Key = TypeKey(Type.Kind == tkMethod ? &Type : nullptr);
+    });
+    return Key;
+}
+
+// The handlers that fit TypeData (all without it); a handler whose type is
+// not known is offered for any event.
 void TZelFormDesigner::EnumEventMethods(const TTypeInfo* TypeData, TGetStrProc Proc) {
-    for (const std::string& Name : FFiler->MethodNames()) Proc(Name);
+    std::vector<std::string> Names = FFiler->MethodNames();
+    if (TComponent* Root = GetDesignRoot())
+        ForEachOleHandler(Root, [&](TZelOLEControl*, const TEventInfo& E) {
+            if (std::none_of(Names.begin(), Names.end(), [&](const std::string& N) { return SameText(N, E.Name); }))
+                Names.push_back(E.Name);
+        });
+    const std::string Wanted = TypeKey(TypeData);
+    for (const std::string& Name : Names) {
+        const std::string Key = Wanted.empty() ? std::string() : MethodTypeKey(Name);
+        if (Key.empty() || Key == Wanted) Proc(Name);
+    }
     if (CodeDesigner) CodeDesigner->EnumMethods(TypeData, Proc);
 }
 
@@ -65,6 +115,14 @@ void TZelFormDesigner::RenameEventMethod(const std::string& CurName, const std::
                 SetMethodProp(C, P, M);
             }
         });
+        ForEachOleHandler(Root, [&](TZelOLEControl* W, const TEventInfo& E) {
+            if (SameText(E.Name, Old)) W->SetEventHandler(E.DispID, New);
+        });
+    }
+    if (auto It = FMethodTypes.find(UpperCase(Old)); It != FMethodTypes.end()) {
+        std::string Key = It->second;
+        FMethodTypes.erase(It);
+        FMethodTypes[UpperCase(New)] = std::move(Key);
     }
     if (Scripter) Scripter->MethodRenamed(Old, New);
 }

@@ -4,6 +4,8 @@
 
 #include "designer/engine/win/DragFrame.h"
 #include "designer/engine/win/ZelFormDesigner.h"
+#include "designer/engine/win/ZelOleControlImpl.h"
+#include "designer/support/win/ActiveXSupport.h"
 #include "designer/support/win/CompPalette.h"
 #include "designer/support/win/ComponentRegistration.h"
 #include "framework/classes/ClassRegistry.h"
@@ -325,17 +327,15 @@ TComponent* TZelFormDesigner::InsertComponent(std::string ClassName, TWinControl
                                               bool Centred) {
     TComponent* Root = GetDesignRoot();
     if (!Root || Root->ComponentState().Contains(csReading) || !Allowed(Container, atInsertInto)) return nullptr;
-    if (!ClassName.empty() && ClassName[0] == '{') {
-        CheckInsertable(nullptr, true);
-        throw Exception("ActiveX controls cannot be inserted in this build");
-    }
-    const TClass* Class = FindClass(ClassName);
+    // A class id in braces names an ActiveX control: its wrapper goes in.
+    const bool ActiveX = !ClassName.empty() && ClassName[0] == '{';
+    const TClass* Class = ActiveX ? TZelOLEControl::StaticClass() : FindClass(ClassName);
     CheckInsertable(Class, Class->InheritsFrom(TControl::StaticClass()));
     TComponent* Component = nullptr;
     InSelectionUpdate([&] {
-        Component = Class->CreateComponent(Root);
+        Component = ActiveX ? new TZelOLEControl(Root, StringToCLSID(ClassName)) : Class->CreateComponent(Root);
         try {
-            Component->SetName(MakeUniqueName(ClassName.substr(1)));
+            Component->SetName(MakeUniqueName(NamingClassName(Component).substr(1)));
             ClearSelection();
             PlaceNewComponent(Component, Container, Band, Centred);
         } catch (...) {

@@ -142,7 +142,7 @@ void StartFormDesignerUnit() {
     RegisterClassOnce(TZelLiteDesignerOptions::StaticClass());
     RegisterActionVerbs(std::make_index_sequence<std::size(Actions)>());
     // Designed forms stream ActiveX wrappers by class name.
-    RegisterClassOnce(TZelOleControl::StaticClass());
+    RegisterClassOnce(TZelOLEControl::StaticClass());
     if (!SkipDesignRegistration) {
         GPreviousFormHook = FormBeforeDestructionHook;
         FormBeforeDestructionHook = DesignFormDestroyHook;

@@ -286,4 +286,8 @@ private:
     std::string FHintText;
     std::unique_ptr<TCompFiler, TObjectFree> FFiler;
     std::string FCreatedMethod;  // created since the last NotifyModified
+    // What each handler created in this run was made for (upper-cased
+    // name to its method type's key).
+    std::map<std::string, std::string> FMethodTypes;
+    std::string MethodTypeKey(const std::string& Name);
 };

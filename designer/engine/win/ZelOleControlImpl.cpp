@@ -36,37 +36,44 @@ struct THGlobal {
 TZelOleControl_::TZelOleControl_(TComponent* AOwner, const GUID& AClassID)
     : TOleControl(AOwner, ControlDataOf(AClassID)) {}
 
+void TZelOleControl_::CreateWnd() {
+    inherited::CreateWnd();
+    // At design time the control takes no input: the mouse passes to the
+    // wrapper, where the designer selects, moves and sizes it.
+    if (ComponentState().Contains(csDesigning)) EnableWindow(Handle(), FALSE);
+}
+
 QRN_PUBLISHED(TZelOleControl_) {}
 
-TZelOleControl::TZelOleControl(TComponent* AOwner)
+TZelOLEControl::TZelOLEControl(TComponent* AOwner)
     : TCustomZelOleControl(AOwner), FEventSink(TComPtr<TOLEEventDispatch>::Attach(new TOLEEventDispatch(this))) {
     SetBounds(Left(), Top(), 121, 121);
 }
 
-TZelOleControl::TZelOleControl(TComponent* AOwner, const GUID& AClassID) : TZelOleControl(AOwner) {
+TZelOLEControl::TZelOLEControl(TComponent* AOwner, const GUID& AClassID) : TZelOLEControl(AOwner) {
     FClassID = AClassID;
     CreateOleControl();
 }
 
-TZelOleControl::~TZelOleControl() {
+TZelOLEControl::~TZelOLEControl() {
     DisconnectSink();
     // The control may still hold the sink: it must not reach us any more.
     FEventSink->ClearOwner();
 }
 
-void TZelOleControl::BeforeDestruction() {
+void TZelOLEControl::BeforeDestruction() {
     // While the inner control still exists: the sink is unadvised there.
     DisconnectSink();
     inherited::BeforeDestruction();
 }
 
-void TZelOleControl::DisconnectSink() {
+void TZelOLEControl::DisconnectSink() {
     if (FControl) DisconnectEvents(GetOleObject(), FEventSink->EventIID, FEventConnection);
 }
 
-IUnknown* TZelOleControl::GetOleObject() { return FControl ? FControl->DefaultDispatch() : nullptr; }
+IUnknown* TZelOLEControl::GetOleObject() { return FControl ? FControl->DefaultDispatch() : nullptr; }
 
-void TZelOleControl::CreateOleControl() {
+void TZelOLEControl::CreateOleControl() {
     if (IsEqualGUID(FClassID, GUID_NULL)) return;
     FControl = new TZelOleControl_(this, FClassID);
     TControlStyle Style = FControl->ControlStyle();
@@ -85,7 +92,7 @@ void TZelOleControl::CreateOleControl() {
     FOleClassName = OleClassNameOf(ProgIDOf(FClassID));
 }
 
-void TZelOleControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+void TZelOLEControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     // Size changes the inner control causes while it is sized come back
     // here; they are ignored.
     if (FInSetBounds) return;
@@ -104,7 +111,7 @@ void TZelOleControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     FInSetBounds = false;
 }
 
-void TZelOleControl::CreateHandle() {
+void TZelOLEControl::CreateHandle() {
     inherited::CreateHandle();
     if (FControl) {
         FControl->SetParent(this);
@@ -112,18 +119,18 @@ void TZelOleControl::CreateHandle() {
     }
 }
 
-void TZelOleControl::Notification(TComponent* AComponent, TOperation Operation) {
+void TZelOLEControl::Notification(TComponent* AComponent, TOperation Operation) {
     inherited::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == FControl) FControl = nullptr;
 }
 
-int TZelOleControl::FindEventEntry(int DispID) const {
+int TZelOLEControl::FindEventEntry(int DispID) const {
     for (size_t I = 0; I < FEvents.size(); ++I)
         if (FEvents[I].DispID == DispID) return static_cast<int>(I);
     return -1;
 }
 
-void TZelOleControl::SetEventHandler(int DispID, const std::string& Name) {
+void TZelOLEControl::SetEventHandler(int DispID, const std::string& Name) {
     int At = FindEventEntry(DispID);
     if (At < 0) {
         if (Name.empty()) return;
@@ -136,14 +143,19 @@ void TZelOleControl::SetEventHandler(int DispID, const std::string& Name) {
         FEvents[static_cast<size_t>(At)].Name = Name;
 }
 
-std::string TZelOleControl::GetEventHandler(int DispID) {
+std::string TZelOLEControl::GetEventHandler(int DispID) {
     const int At = FindEventEntry(DispID);
     return At < 0 ? std::string() : FEvents[static_cast<size_t>(At)].Name;
 }
 
+std::string NamingClassName(TComponent* Component) {
+    if (auto* Wrapper = dynamic_cast<TCustomZelOleControl*>(Component)) return Wrapper->GetOleClassName();
+    return Component->ClassName();
+}
+
 // ---- form stream
 
-void TZelOleControl::DefineProperties(TFiler* Filer) {
+void TZelOLEControl::DefineProperties(TFiler* Filer) {
     inherited::DefineProperties(Filer);
     Filer->DefineProperty(
         "CGUID",
@@ -159,7 +171,7 @@ void TZelOleControl::DefineProperties(TFiler* Filer) {
         GetOleObject() != nullptr);
 }
 
-void TZelOleControl::ReadEvents(TStream* Stream) {
+void TZelOLEControl::ReadEvents(TStream* Stream) {
     TReader Reader(Stream);
     const int Count = Reader.ReadInteger();
     for (int I = 0; I < Count; ++I) {
@@ -170,7 +182,7 @@ void TZelOleControl::ReadEvents(TStream* Stream) {
     }
 }
 
-void TZelOleControl::WriteEvents(TStream* Stream) {
+void TZelOLEControl::WriteEvents(TStream* Stream) {
     TWriter Writer(Stream);
     Writer.WriteInteger(static_cast<int64_t>(FEvents.size()));
     for (const TEventInfo& Info : FEvents) {
@@ -179,7 +191,7 @@ void TZelOleControl::WriteEvents(TStream* Stream) {
     }
 }
 
-void TZelOleControl::WriteControlData(TStream* Stream) {
+void TZelOLEControl::WriteControlData(TStream* Stream) {
     TComPtr<IPersistStreamInit> Persist;
     if (!GetOleObject() || FAILED(GetOleObject()->QueryInterface(IID_IPersistStreamInit, Persist.PutVoid())))
         return;
@@ -197,7 +209,7 @@ void TZelOleControl::WriteControlData(TStream* Stream) {
     }
 }
 
-void TZelOleControl::ReadControlData(TStream* Stream) {
+void TZelOLEControl::ReadControlData(TStream* Stream) {
     TComPtr<IPersistStreamInit> Persist;
     if (!GetOleObject() || FAILED(GetOleObject()->QueryInterface(IID_IPersistStreamInit, Persist.PutVoid())))
         return;
@@ -212,8 +224,8 @@ void TZelOleControl::ReadControlData(TStream* Stream) {
     if (SUCCEEDED(CreateStreamOnHGlobal(Memory.Handle, FALSE, OleStream.Put()))) Persist->Load(OleStream.Get());
 }
 
-QRN_PUBLISHED(TZelOleControl) {
+QRN_PUBLISHED(TZelOLEControl) {
     // Without setters: neither stored nor edited on a wrapper.
-    B.Prop("Cursor", &TZelOleControl::Cursor).Type(QRN_TYPE(TCursor));
-    B.Prop("Hint", &TZelOleControl::Hint);
+    B.Prop("Cursor", &TZelOLEControl::Cursor).Type(QRN_TYPE(TCursor));
+    B.Prop("Hint", &TZelOLEControl::Hint);
 }

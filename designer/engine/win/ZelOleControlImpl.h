@@ -1,5 +1,5 @@
 #pragma once
-// TZelOleControl: the component the designer puts on a form for an
+// TZelOLEControl: the component the designer puts on a form for an
 // ActiveX control. It hosts the control in an inner TOleControl, streams
 // the class id, the control's own state and the handler names attached to
 // its events, and passes the control's events to OnOleEvent at run time.
@@ -17,6 +17,9 @@ class TZelOleControl_ : public TOleControl {
     QRN_CLASS(TZelOleControl_, TOleControl)
 public:
     TZelOleControl_(TComponent* AOwner, const GUID& AClassID);
+
+protected:
+    void CreateWnd() override;
 };
 
 // One handler name attached to an event of the control's default source
@@ -26,15 +29,15 @@ struct TEventInfo {
     std::string Name;
 };
 
-class TZelOleControl : public TCustomZelOleControl {
-    QRN_CLASS(TZelOleControl, TCustomZelOleControl)
+class TZelOLEControl : public TCustomZelOleControl {
+    QRN_CLASS(TZelOLEControl, TCustomZelOleControl)
 public:
     // As a form stream creates it: no control until "CGUID" is read.
-    explicit TZelOleControl(TComponent* AOwner);
+    explicit TZelOLEControl(TComponent* AOwner);
     // Hosts the control of AClassID at once (raises when it cannot be
     // created).
-    TZelOleControl(TComponent* AOwner, const GUID& AClassID);
-    ~TZelOleControl() override;
+    TZelOLEControl(TComponent* AOwner, const GUID& AClassID);
+    ~TZelOLEControl() override;
     void BeforeDestruction() override;
 
     std::string GetOleClassName() override { return FOleClassName; }
@@ -71,3 +74,7 @@ private:
     std::vector<TEventInfo> FEvents;
     bool FInSetBounds = false;
 };
+
+// The class name a component the designer adds is named after: a
+// wrapper's is that of the control it hosts ("TGauge" gives Gauge1).
+std::string NamingClassName(TComponent* Component);

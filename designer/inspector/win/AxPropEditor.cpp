@@ -4,21 +4,21 @@
 
 #include "designer/inspector/GlyphEditForm.h"
 #include "designer/inspector/PropEdit.h"
+#include "designer/inspector/StringsEditForm.h"
 #include "designer/inspector/win/AxGroupEditor.h"
 #include "designer/inspector/win/AxRowSource.h"
 #include "designer/support/win/AxDispatch.h"
+#include "designer/support/win/AxEventType.h"
 #include "designer/support/win/ZelOleControl.h"
 #include "framework/graphics/OleGraphics.h"
 #include "framework/ole/OleErrors.h"
+#include "framework/ole/OleStrings.h"
 #include "framework/rtl/StrUtils.h"
 #include "framework/rtl/win/WideText.h"
 #include "framework/stdctrls/ExtCtrls.h"
 #include "framework/uicore/Colors.h"
 
 namespace {
-
-// {66504301-BE0F-101A-8BBB-00AA00300CAB}: the automation colour type.
-constexpr GUID OleColorGuid = {0x66504301, 0xbe0f, 0x101a, {0x8b, 0xbb, 0x00, 0xaa, 0x00, 0x30, 0x0c, 0xab}};
 
 [[noreturn]] void InvalidValue() { throw EPropertyError("Invalid property value"); }
 
@@ -54,7 +54,7 @@ HRESULT TAxPropEditor::ReadValue(TOleVariant& Value) { return GetDispatchPropert
 TPropertyAttributes TAxPropEditor::GetAttributes() {
     if (IsEvent) return {paValueList, paMultiSelect, paSortList, paRevertable};
     TPropertyAttributes Result{paMultiSelect};
-    if (IsPicture || !IsEqualGUID(PageClassID, GUID_NULL)) {
+    if (IsPicture || IsStrings || !IsEqualGUID(PageClassID, GUID_NULL)) {
         Result.Include(paDialog);
         Result.Include(paReadOnly);
     } else if (!Predefined.empty() || !EnumNames.empty() || IsColor || DisplayBind) {
@@ -69,6 +69,7 @@ std::string TAxPropEditor::GetValue() {
                    ? Inspector->OleControl->GetEventHandler(DispID)
                    : std::string();
     if (IsPicture) return "(Bitmap)";
+    if (IsStrings) return "(Strings)";
     TOleVariant Value;
     if (FAILED(ReadValue(Value)) || Value.Type() == VT_EMPTY || Value.Type() == VT_NULL) return {};
     if (!Predefined.empty()) return PredefinedText(Value);
@@ -101,7 +102,7 @@ std::string TAxPropEditor::PredefinedText(const TOleVariant& Value) {
 
 void TAxPropEditor::GetValues(TGetStrProc Proc) {
     if (IsEvent) {
-        if (Designer()) Designer()->EnumEventMethods(nullptr, Proc);
+        if (Designer()) Designer()->EnumEventMethods(EventType(), Proc);
     } else if (IsColor) {
         GetColorValues(Proc);
     } else if (!Predefined.empty()) {
@@ -160,6 +161,8 @@ void TAxPropEditor::Edit() {
         EditEvent();
     else if (IsPicture)
         EditPicture();
+    else if (IsStrings)
+        EditStrings();
     else if (IsEqualGUID(PageClassID, GUID_NULL))
         TPropertyEditor::Edit();
     else
@@ -175,7 +178,12 @@ TPersistent* TAxPropEditor::FirstSelected() {
     return Inspector ? Inspector->OleControl : nullptr;
 }
 
-// Events are created by name: the framework has no method type data.
+const TTypeInfo* TAxPropEditor::EventType() {
+    if (FEventType.Kind == tkUnknown && MemberTypeInfo && FuncDesc)
+        FEventType = AxEventType(MemberTypeInfo.Get(), FuncDesc);
+    return FEventType.Kind == tkMethod ? &FEventType : nullptr;
+}
+
 void TAxPropEditor::EditEvent() {
     TFormDesigner* D = Designer();
     if (!D) return;
@@ -183,7 +191,7 @@ void TAxPropEditor::EditEvent() {
     TMethod Method;
     Method.Name = Name;
     if (Name.empty() || D->IsInheritedMethod(Method)) Name = MakeEventMethodName(D, FirstSelected(), MemberName);
-    D->CreateEventMethod(Name, nullptr);
+    D->CreateEventMethod(Name, EventType());
     SetValue(Name);
     D->ShowEventMethod(Name);
 }
@@ -211,6 +219,28 @@ void TAxPropEditor::EditPicture() {
     V_VT(&Put) = VT_DISPATCH;
     V_DISPATCH(&Put) = Ole.Get();
     SetDispatchProperty(AutoDispatch.Get(), DispID, Put);
+}
+
+// The lines in the string-list editor; OK hands them back as a new list.
+void TAxPropEditor::EditStrings() {
+    TOleVariant Value;
+    OleCheck(ReadValue(Value));
+    TComPtr<IStrings> Lines;
+    if ((Value.Type() == VT_DISPATCH || Value.Type() == VT_UNKNOWN) && Value->punkVal)
+        OleCheck(Value->punkVal->QueryInterface(IID_IStrings, Lines.PutVoid()));
+    std::unique_ptr<TStringsEditForm, TObjectFree> Form(new TStringsEditForm(Application));
+    Form->DisplayName = MemberName;
+    SetOleStrings(Form->Memo1->Lines(), Lines.Get());
+    Form->UpdateCaption();
+    if (Form->ShowModal() != 1) return;
+    TComPtr<IStrings> Edited;
+    OleCheck(GetOleStrings(Form->Memo1->Lines(), Edited.Put()));
+    TOleVariant Put;
+    Put->vt = VT_DISPATCH;
+    Put->pdispVal = Edited.Get();
+    Put->pdispVal->AddRef();
+    SetDispatchProperty(AutoDispatch.Get(), DispID, *Put.Get());
+    Modified();
 }
 
 void TAxPropEditor::ShowPropertyPages() {
@@ -280,6 +310,7 @@ bool IsColorMember(MEMBERID MemberID, ITypeInfo* TypeInfo, const TYPEDESC* TypeD
 const TTypeInfo* AxPropTypeInfo(TAxPropEditor* Editor) {
     if (Editor->IsColor) return QRN_TYPE(TColor);
     if (Editor->IsPicture) return TTypeInfoOf<TImage*>::Get();
+    if (Editor->IsStrings) return TTypeInfoOf<TStrings*>::Get();
     if (Editor->Predefined.empty()) {
         TOleVariant Value;
         if (SUCCEEDED(GetDispatchProperty(Editor->AutoDispatch.Get(), Editor->DispID, Value)) &&

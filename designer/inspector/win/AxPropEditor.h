@@ -44,6 +44,7 @@ public:
     bool IsColor = false;
     bool IsEvent = false;
     bool IsPicture = false;
+    bool IsStrings = false;  // the value is a string list (IStrings)
     bool DisplayBind = false;
     std::string DocString;
     int HelpContext = 0;
@@ -53,11 +54,17 @@ public:
     TAxRowSource* Inspector = nullptr;
 
 private:
+    TTypeInfo FEventType;
+
+    // The method type of the event, made from FuncDesc on first use;
+    // nullptr without one.
+    const TTypeInfo* EventType();
     HRESULT ReadValue(TOleVariant& Value);
     std::string PredefinedText(const TOleVariant& Value);
     void SetEventValue(const std::string& Value);
     void EditEvent();
     void EditPicture();
+    void EditStrings();
     void ShowPropertyPages();
     TPersistent* FirstSelected();
 };
@@ -81,8 +88,8 @@ private:
 // The automation colour ids and OLE_COLOR typed members are colours.
 bool IsColorMember(MEMBERID MemberID, ITypeInfo* TypeInfo, const TYPEDESC* TypeDesc);
 // The type the per-type edit registries are asked under for an ActiveX
-// row: TColor, TImage (a picture), Boolean (a Boolean value without
-// predefined texts); nullptr otherwise.
+// row: TColor, TImage (a picture), TStrings (a string list), Boolean (a
+// Boolean value without predefined texts); nullptr otherwise.
 const TTypeInfo* AxPropTypeInfo(TAxPropEditor* Editor);
 const TClass* AxEditClass(TPropertyEditor* Editor);
 const TClass* AxPopupClass(TPropertyEditor* Editor);

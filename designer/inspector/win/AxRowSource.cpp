@@ -6,9 +6,11 @@
 #include "designer/inspector/win/AxGroupEditor.h"
 #include "designer/inspector/win/AxPropEditor.h"
 #include "designer/support/win/AxDispatch.h"
+#include "designer/support/win/DesignLibrary.h"
 #include "designer/support/win/ZelOleControl.h"
 #include "framework/graphics/OleGraphics.h"
 #include "framework/ole/OleErrors.h"
+#include "framework/ole/OleStrings.h"
 #include "framework/rtl/win/WideText.h"
 
 namespace {
@@ -120,6 +122,8 @@ TAxRowSource::TAxRowSource(TComponent* AOwner)
 
 TAxRowSource::~TAxRowSource() = default;
 
+// The framework has no OLE document container: the designer's wrapper is
+// the only component that hosts an ActiveX control.
 bool TAxRowSource::IsOleControl(TComponent* Component) const {
     return ShowActiveX && dynamic_cast<TCustomZelOleControl*>(Component) != nullptr;
 }
@@ -241,6 +245,8 @@ std::unique_ptr<TPropertyEditor> TAxRowSource::CreateAxEditor(TFormDesigner* Des
     if (MemberID == DISPID_FONT || ValueSupports(Editor.get(), IID_IFontDisp)) return FontEditor(Designer, Editor.get());
     if (MemberID == DISPID_PICTURE || ValueSupports(Editor.get(), IID_IPictureDisp))
         Editor->IsPicture = true;
+    else if (ValueSupports(Editor.get(), IID_IStrings))
+        Editor->IsStrings = true;
     else if (ValueSupports(Editor.get(), IID_IUnknown))
         return nullptr;  // other objects are not listed
     CapturedEditor = Editor.get();
@@ -284,15 +290,16 @@ std::unique_ptr<TPropertyEditor> TAxRowSource::CreateGroupEditor(const std::vect
 }
 
 void RegisterAxEditors() {
-    static const bool Done = [] {
-        const TTypeInfo* Side = TTypeInfoOf<TAxRowSource*>::Get();
-        RegisterPropertyEditor(Side, TFake::StaticClass(), "", PropertyEditorClass<TAxPropEditor>());
-        RegisterPropertyEditor(Side, TFake2::StaticClass(), "", PropertyEditorClass<TAxMultiSelectPropEdit>());
-        RegisterPropertyEditor(TTypeInfoOf<TFont*>::Get(), TFakeFont::StaticClass(), "",
-                               PropertyEditorClass<TMFontProperty>());
-        return true;
-    }();
-    (void)Done;
+    // The library's end frees the editor group these go into: each start
+    // of the library needs them again.
+    static int RegisteredIn = -1;
+    if (RegisteredIn == DesignLibraryGeneration()) return;
+    RegisteredIn = DesignLibraryGeneration();
+    const TTypeInfo* Side = TTypeInfoOf<TAxRowSource*>::Get();
+    RegisterPropertyEditor(Side, TFake::StaticClass(), "", PropertyEditorClass<TAxPropEditor>());
+    RegisterPropertyEditor(Side, TFake2::StaticClass(), "", PropertyEditorClass<TAxMultiSelectPropEdit>());
+    RegisterPropertyEditor(TTypeInfoOf<TFont*>::Get(), TFakeFont::StaticClass(), "",
+                           PropertyEditorClass<TMFontProperty>());
 }
 
 QRN_PUBLISHED(TAxRowSource) {}

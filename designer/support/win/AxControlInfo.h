@@ -16,4 +16,8 @@ public:
     std::string Description;
     std::string Name;        // its ProgID
     GUID TypeLibID{};        // null without a type library
+
+    // What the list of known controls holds for it: its type library, or
+    // its class when it has none.
+    const GUID& KnownKey() const { return IsEqualGUID(TypeLibID, GUID{}) ? ClassID : TypeLibID; }
 };

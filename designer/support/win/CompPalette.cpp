@@ -495,8 +495,7 @@ void TZelCompPalette::RecreatePages() {
         if (DesignApplication)
             for (int I = 0; I < Installed.Count(); ++I) {
                 TAxControlInfo* Info = Installed.Controls(I);
-                const GUID& Key = IsEqualGUID(Info->TypeLibID, GUID{}) ? Info->ClassID : Info->TypeLibID;
-                if (DesignApplication->IsKnownActiveX(Key)) AddActiveXButton(Info);
+                if (DesignApplication->IsKnownActiveX(Info->KnownKey())) AddActiveXButton(Info);
             }
     } catch (...) {
         // A broken registration leaves the ActiveX page out, not the palette.

@@ -53,13 +53,13 @@ TStringList* TZelApplication::KnownActiveXs() {
 bool TZelApplication::IsKnownActiveX(const GUID& Id) { return KnownActiveXs()->IndexOf(CLSIDToString(Id)) >= 0; }
 
 void TZelApplication::AddKnownActiveX(TAxControlInfo* Info) {
-    KnownActiveXs()->Add(CLSIDToString(Info->TypeLibID));
+    KnownActiveXs()->Add(CLSIDToString(Info->KnownKey()));
     BroadcastToListeners(nullptr, ActiveXAddedMessage, reinterpret_cast<intptr_t>(Info), 0);
     SaveKnownActiveXs();
 }
 
 void TZelApplication::RemoveKnownActiveX(TAxControlInfo* Info) {
-    const int Index = KnownActiveXs()->IndexOf(CLSIDToString(Info->TypeLibID));
+    const int Index = KnownActiveXs()->IndexOf(CLSIDToString(Info->KnownKey()));
     if (Index < 0) return;
     KnownActiveXs()->Delete(Index);
     BroadcastToListeners(nullptr, ActiveXRemovedMessage, reinterpret_cast<intptr_t>(Info), 0);

@@ -4,7 +4,6 @@
 #include "designer/support/ZelVersion.h"
 #include "designer/support/win/ActiveXSupport.h"
 #include "designer/support/win/DesignApplication.h"
-#include "designer/support/win/DesignErrors.h"
 #include "designer/support/win/FormPlacement.h"
 #include "designer/support/win/PackageLoader.h"
 #include "designer/support/win/PropertyVerbs.h"
@@ -42,12 +41,6 @@ constexpr const char* PlacementName = "PackageConfig";
 constexpr const char* PackageExt = ".KVX";
 
 TPackCfgForm* GDialog = nullptr;
-
-const GUID& LibraryKey(TAxControlInfo* Info) {
-    static const GUID Null{};
-    // A control without a type library is known by its class.
-    return IsEqualGUID(Info->TypeLibID, Null) ? Info->ClassID : Info->TypeLibID;
-}
 }  // namespace
 
 TPackCfgForm::TPackCfgForm(TComponent* AOwner) : TForm(AOwner) {
@@ -107,7 +100,7 @@ void TPackCfgForm::FillActiveXList() {
     ActiveXList->Items()->Assign(&Lines);
     for (int I = 0; I < ActiveXList->Items()->Count(); ++I) {
         auto* Info = static_cast<TAxControlInfo*>(ActiveXList->Items()->Objects(I));
-        ActiveXList->SetChecked(I, DesignApplication && DesignApplication->IsKnownActiveX(LibraryKey(Info)));
+        ActiveXList->SetChecked(I, DesignApplication && DesignApplication->IsKnownActiveX(Info->KnownKey()));
     }
 }
 
@@ -121,7 +114,9 @@ void TPackCfgForm::AddButtonClick(TObject*) {
                 RegisterActiveXServer(File);
                 Registered = true;
             } catch (...) {
-                ReportDesignError();
+                // The user is told why the file was not registered; the
+                // other files go on.
+                Application->HandleException(this);
             }
             continue;
         }

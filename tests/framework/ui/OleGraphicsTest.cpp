@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/graphics/OleGraphics.h"
+#include "framework/graphics/Metafile.h"
 
 namespace {
 
@@ -72,6 +73,41 @@ TEST(OleGraphics, PictureRoundTripKeepsKindAndPixels) {
     OlePicture->Release();
     EXPECT_EQ(Type, PICTYPE_NONE);
     EXPECT_EQ(Back.Graphic(), nullptr);
+}
+
+// An enhanced metafile comes back as one of the same size; a kind the
+// framework has no graphic for (an old-style metafile) leaves the picture
+// as it was.
+TEST(OleGraphics, MetafilesComeBackAndUnknownKindsChangeNothing) {
+    TOleSession Ole;
+    HDC DC = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
+    Rectangle(DC, 0, 0, 40, 30);
+    TMetafile M;
+    M.SetHandle(CloseEnhMetaFile(DC));
+    TPicture Source;
+    Source.SetGraphic(&M);
+    IPictureDisp* OlePicture = nullptr;
+    ASSERT_EQ(GetOlePicture(&Source, &OlePicture), S_OK);
+    TPicture Back;
+    SetOlePicture(&Back, OlePicture);
+    OlePicture->Release();
+    auto* BackMetafile = dynamic_cast<TMetafile*>(Back.Graphic());
+    ASSERT_NE(BackMetafile, nullptr);
+    EXPECT_NE(BackMetafile->Handle(), M.Handle());
+    EXPECT_EQ(BackMetafile->Width(), M.Width());
+    EXPECT_EQ(BackMetafile->Height(), M.Height());
+
+    HDC Old = CreateMetaFileA(nullptr);
+    Rectangle(Old, 0, 0, 10, 10);
+    PICTDESC Desc{};
+    Desc.cbSizeofstruct = sizeof(Desc);
+    Desc.picType = PICTYPE_METAFILE;
+    Desc.wmf.hmeta = CloseMetaFile(Old);
+    Desc.wmf.xExt = Desc.wmf.yExt = 1000;
+    ASSERT_EQ(OleCreatePictureIndirect(&Desc, IID_IPictureDisp, TRUE, reinterpret_cast<void**>(&OlePicture)), S_OK);
+    SetOlePicture(&Back, OlePicture);
+    OlePicture->Release();
+    EXPECT_NE(dynamic_cast<TMetafile*>(Back.Graphic()), nullptr);
 }
 
 }  // namespace

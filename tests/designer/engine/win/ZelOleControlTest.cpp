@@ -19,7 +19,7 @@ protected:
     void SetUp() override {
         OleInitialize(nullptr);
         ASSERT_TRUE(RegisterFakeAxControl());
-        if (!GetClass("TZelOleControl")) RegisterClass(TZelOleControl::StaticClass());
+        if (!GetClass("TZelOLEControl")) RegisterClass(TZelOLEControl::StaticClass());
         Form = NewForm();
     }
     void TearDown() override {
@@ -32,13 +32,13 @@ protected:
         F->SetBounds(0, 0, 300, 200);
         return F;
     }
-    TZelOleControl* NewGauge(TForm* F) {
-        auto* W = new TZelOleControl(F, CLSID_FakeGauge);
+    TZelOLEControl* NewGauge(TForm* F) {
+        auto* W = new TZelOLEControl(F, CLSID_FakeGauge);
         W->SetName("Gauge1");
         W->SetParent(F);
         return W;
     }
-    static void SetValue(TZelOleControl* W, long Value) {
+    static void SetValue(TZelOLEControl* W, long Value) {
         TOleVariant V;
         V->vt = VT_I4;
         V->lVal = Value;
@@ -57,7 +57,7 @@ struct TFired {
 }  // namespace
 
 TEST_F(ZelOleControlTest, HostsTheControlWithItsClassNameAndEvents) {
-    TZelOleControl* W = NewGauge(Form);
+    TZelOLEControl* W = NewGauge(Form);
     EXPECT_EQ(W->GetOleClassName(), "TGauge");
     ASSERT_NE(W->GetOleObject(), nullptr);
     EXPECT_NE(W->EventConnection(), 0u);
@@ -77,7 +77,7 @@ TEST_F(ZelOleControlTest, HostsTheControlWithItsClassNameAndEvents) {
 // arguments as automation passed them and the control last; in design
 // mode nothing is passed on.
 TEST_F(ZelOleControlTest, EventsReachOnOleEventByHandlerName) {
-    TZelOleControl* W = NewGauge(Form);
+    TZelOLEControl* W = NewGauge(Form);
     std::vector<TFired> Fired;
     W->OnOleEvent = [&](const char* Name, int ArgCount, VARIANT* Args, VARIANT&) {
         Fired.push_back({Name, ArgCount, Args[0].lVal,
@@ -101,7 +101,7 @@ TEST_F(ZelOleControlTest, EventsReachOnOleEventByHandlerName) {
 
 // A designed wrapper's control is told it is not in user mode.
 TEST_F(ZelOleControlTest, DesignedControlSeesDesignMode) {
-    TZelOleControl* W = NewGauge(Form);
+    TZelOLEControl* W = NewGauge(Form);
     SetComponentDesigning(W, true);
     Form->Show();
     Pump();
@@ -110,7 +110,7 @@ TEST_F(ZelOleControlTest, DesignedControlSeesDesignMode) {
 }
 
 TEST_F(ZelOleControlTest, OneHandlerEntryPerDispID) {
-    TZelOleControl W(nullptr);
+    TZelOLEControl W(nullptr);
     W.SetEventHandler(5, "");
     EXPECT_TRUE(W.Events().empty());
     W.SetEventHandler(5, "A");
@@ -131,7 +131,7 @@ TEST_F(ZelOleControlTest, OneHandlerEntryPerDispID) {
 // wrapper; a sink someone still holds has lost its wrapper, ignores
 // events and goes with its last reference.
 TEST_F(ZelOleControlTest, DestroyingReleasesControlAndSink) {
-    TZelOleControl* W = NewGauge(Form);
+    TZelOLEControl* W = NewGauge(Form);
     W->SetEventHandler(FakeEventChanged, "Gauge1Changed");
     Form->Show();
     Pump();
@@ -152,10 +152,10 @@ TEST_F(ZelOleControlTest, DestroyingReleasesControlAndSink) {
 // Class id, handler names and the control's own state survive the form
 // stream; a wrapper without class id writes the null id and no data.
 TEST_F(ZelOleControlTest, FormStreamRoundTrip) {
-    TZelOleControl* W = NewGauge(Form);
+    TZelOLEControl* W = NewGauge(Form);
     W->SetEventHandler(FakeEventChanged, "Gauge1Changed");
     SetValue(W, 42);
-    auto* Empty = new TZelOleControl(Form);
+    auto* Empty = new TZelOLEControl(Form);
     Empty->SetName("Empty1");
     Empty->SetParent(Form);
     TMemoryStream S;
@@ -167,14 +167,14 @@ TEST_F(ZelOleControlTest, FormStreamRoundTrip) {
     TForm* Copy = NewForm();
     S.SetPosition(0);
     TReader(&S).ReadRootComponent(Copy);
-    auto* W2 = dynamic_cast<TZelOleControl*>(Copy->FindComponent("Gauge1"));
+    auto* W2 = dynamic_cast<TZelOLEControl*>(Copy->FindComponent("Gauge1"));
     ASSERT_NE(W2, nullptr);
     EXPECT_TRUE(IsEqualGUID(W2->ClassID(), CLSID_FakeGauge));
     EXPECT_EQ(W2->GetEventHandler(FakeEventChanged), "Gauge1Changed");
     TOleVariant V;
     ASSERT_EQ(GetDispatchProperty(static_cast<IDispatch*>(W2->GetOleObject()), FakeDispValue, V), S_OK);
     EXPECT_EQ(V->lVal, 42);
-    auto* Empty2 = dynamic_cast<TZelOleControl*>(Copy->FindComponent("Empty1"));
+    auto* Empty2 = dynamic_cast<TZelOLEControl*>(Copy->FindComponent("Empty1"));
     ASSERT_NE(Empty2, nullptr);
     EXPECT_EQ(Empty2->Control(), nullptr);
     Copy->Free();

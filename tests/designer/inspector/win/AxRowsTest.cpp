@@ -46,7 +46,7 @@ protected:
         OleInitialize(nullptr);
         ASSERT_TRUE(RegisterFakeAxControl());
         Form = new TForm(nullptr);
-        Gauge = new TZelOleControl(Form, CLSID_FakeGauge);
+        Gauge = new TZelOLEControl(Form, CLSID_FakeGauge);
         Gauge->SetName("Gauge1");
         Gauge->SetParent(Form);
         Source = std::make_unique<TAxRowSource>(nullptr);
@@ -92,7 +92,7 @@ protected:
         return Result;
     }
     TForm* Form = nullptr;
-    TZelOleControl* Gauge = nullptr;
+    TZelOLEControl* Gauge = nullptr;
     std::unique_ptr<TAxRowSource> Source;
     TRecordingDesigner Designer;
     std::vector<std::unique_ptr<TPropertyEditor>> Rows;
@@ -103,7 +103,7 @@ protected:
 // Hidden, read-only and "_" members are left out; the wrapper's own
 // properties come first.
 TEST_F(AxRowsTest, ListsTheBrowsableReadWriteMembers) {
-    EXPECT_EQ(Enumerate(tkProperties), (std::vector<std::string>{"Value", "Caption", "Style", "BackColor", "Shape"}));
+    EXPECT_EQ(Enumerate(tkProperties), (std::vector<std::string>{"Value", "Caption", "Style", "BackColor", "Shape", "Lines"}));
     EXPECT_TRUE(Source->AxMode);
     EXPECT_TRUE(Source->IsZelControl);
     EXPECT_EQ(Source->OleControl, Gauge);
@@ -216,7 +216,7 @@ TEST_F(AxRowsTest, EventRowNamesTheHandlerThatFires) {
 TEST_F(AxRowsTest, InspectorJoinsTheMembersOfSelectedControls) {
     InitInspectorUnits();
     RegisterStandardPropertyEditors();
-    auto* Second = new TZelOleControl(Form, CLSID_FakeGauge);
+    auto* Second = new TZelOLEControl(Form, CLSID_FakeGauge);
     Second->SetName("Gauge2");
     Second->SetParent(Form);
     auto* Inspector = new TObjectInspector(Form);

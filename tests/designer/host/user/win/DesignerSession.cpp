@@ -188,7 +188,8 @@ TControl* TDesignerSession::Control(const std::string& Name) const {
 }
 
 TCustomObjectInspector* TDesignerSession::Inspector() const {
-    return Host() ? Host()->properties_inspector : nullptr;
+    if (!Host()) return nullptr;
+    return FEvents ? Host()->events_inspector : Host()->properties_inspector;
 }
 
 TPoint TDesignerSession::Middle(TControl* C) const {
@@ -234,7 +235,10 @@ std::optional<TPoint> TDesignerSession::EditorButton() const {
 std::optional<TPoint> TDesignerSession::ListItem(const std::string& Text) const {
     TWinControl* List = TCustomZelEdit::ActivePopup();
     if (!List || !List->HandleAllocated() || !IsWindowVisible(List->Handle())) return std::nullopt;
-    HWND W = List->Handle();
+    return ListBoxItem(List->Handle(), Text);
+}
+
+std::optional<TPoint> TDesignerSession::ListBoxItem(HWND W, const std::string& Text, int AtX) {
     const LRESULT Index = SendMessageA(W, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(Text.c_str()));
     if (Index == LB_ERR) return std::nullopt;
     RECT R{}, Client{};
@@ -247,7 +251,7 @@ std::optional<TPoint> TDesignerSession::ListItem(const std::string& Text) const 
         PostMessageA(W, WM_MOUSEWHEEL, MAKEWPARAM(0, Delta), MAKELPARAM(Over.x, Over.y));
         return std::nullopt;
     }
-    POINT P{(R.left + R.right) / 2, (R.top + R.bottom) / 2};
+    POINT P{AtX < 0 ? (R.left + R.right) / 2 : R.left + AtX, (R.top + R.bottom) / 2};
     ClientToScreen(W, &P);
     return TPoint{P.x, P.y};
 }
@@ -256,6 +260,22 @@ TPoint TDesignerSession::TabPoint(TWinControl* Pages, int Index) {
     RECT R{};
     SendMessageA(Pages->Handle(), TCM_GETITEMRECT, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(&R));
     return Pages->ClientToScreen({(R.left + R.right) / 2, (R.top + R.bottom) / 2});
+}
+
+std::optional<TPoint> TDesignerSession::TabPoint(TWinControl* Pages, const std::string& Caption) {
+    if (!Pages->HandleAllocated()) return std::nullopt;
+    const int Count = static_cast<int>(SendMessageA(Pages->Handle(), TCM_GETITEMCOUNT, 0, 0));
+    for (int I = 0; I < Count; ++I) {
+        char Text[256] = {};
+        TCITEMA Item{};
+        Item.mask = TCIF_TEXT;
+        Item.pszText = Text;
+        Item.cchTextMax = sizeof Text;
+        if (SendMessageA(Pages->Handle(), TCM_GETITEMA, static_cast<WPARAM>(I), reinterpret_cast<LPARAM>(&Item)) &&
+            Caption == Text)
+            return TabPoint(Pages, I);
+    }
+    return std::nullopt;
 }
 
 std::optional<TPoint> TDesignerSession::MenuItemPoint(const std::string& Caption) {
@@ -396,7 +416,8 @@ TActions TDesignerSession::Key(WORD Vk, int Mods) const {
         if (Mods & kmAlt) Data |= 1 << 29;
         if (!Down) Data |= (1u << 30) | (1u << 31);
         const UINT Msg = (Mods & kmAlt) ? (Down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (Down ? WM_KEYDOWN : WM_KEYUP);
-        PostMessageA(GetFocus(), Msg, Vk, Data);
+        // Without a focused window the keyboard goes to the active one.
+        PostMessageA(GetFocus() ? GetFocus() : GetActiveWindow(), Msg, Vk, Data);
     };
     return TActions{{{[Mods, Post] {
                           SetKeyMods(Mods);

@@ -39,7 +39,10 @@ public:
     TForm1* Host() const;
     TForm* Designed() const;
     TControl* Control(const std::string& Name) const;
+    // The inspector the row steps act on: the properties inspector, or
+    // the events inspector after ActOnEvents(true).
     TCustomObjectInspector* Inspector() const;
+    void ActOnEvents(bool Events) { FEvents = Events; }
     // The middle of a control (or the point X, Y of its client area) on
     // the screen.
     TPoint Middle(TControl* C) const;
@@ -61,6 +64,8 @@ public:
     std::optional<TPoint> ListItem(const std::string& Text) const;
     // The middle of a page control's tab.
     static TPoint TabPoint(TWinControl* Pages, int Index);
+    // The middle of the tab that reads Caption; nullopt while none does.
+    static std::optional<TPoint> TabPoint(TWinControl* Pages, const std::string& Caption);
     // The middle of the item of the open popup menu whose caption (without
     // "&") is Caption; nullopt while no such menu shows.
     static std::optional<TPoint> MenuItemPoint(const std::string& Caption);
@@ -80,6 +85,9 @@ public:
     HWND Window(const std::string& Title) const;
     // The middle of the child window of Parent that reads Text (a button).
     static std::optional<TPoint> ChildPoint(HWND Parent, const std::string& Text);
+    // The row of a list box that reads Text, scrolled into view as a
+    // person would (the mouse wheel): its middle, or AtX pixels into it.
+    static std::optional<TPoint> ListBoxItem(HWND List, const std::string& Text, int AtX = -1);
     static std::string BoxText(HWND Box);
     static std::string TextOf(HWND Window);
 
@@ -92,7 +100,8 @@ public:
     // With Shift (or Ctrl) held: posted to the window under the point.
     TActions ClickWith(TPoint P, int Mods) const;
     TActions Drag(TPoint From, TPoint To) const;
-    // A key to the window that has the focus (Mods: kmShift, kmCtrl, kmAlt).
+    // A key to the window that has the focus, else to the active window
+    // (Mods: kmShift, kmCtrl, kmAlt).
     TActions Key(WORD Vk, int Mods = 0) const;
     TActions Type(const std::string& Text) const;
     // The row of a property made current with a click on its value cell
@@ -117,6 +126,7 @@ private:
     bool FInStep = false;
     bool FFailed = false;
     bool FEnding = false;
+    bool FEvents = false;
     DWORD FStart = 0;
     DWORD FLimit = 0;
 };
