@@ -5,8 +5,10 @@
 
 #include "designer/engine/win/AlignDialogs.h"
 #include "designer/engine/win/DesignerOptions.h"
+#include "designer/support/ComponentNames.h"
 #include "designer/support/MessageBus.h"
 #include "designer/support/win/CompPalette.h"
+#include "designer/support/win/ComponentRegistration.h"
 #include "designer/support/win/DesignerLookups.h"
 #include "designer/support/win/PaletteGlyphs.h"
 #include "framework/classes/DataModule.h"
@@ -350,8 +352,8 @@ void TZelFormDesigner::SelectSingle(TPersistent* Instance) {
     auto* Component = dynamic_cast<TComponent*>(Instance);
     InSelectionUpdate([&] {
         ClearSelection();
-        if (auto* Control = dynamic_cast<TControl*>(Component))
-            for (TControl* C = Control; C && C != Form(); C = C->Parent()) C->SetVisible(C->Visible());
+        if (auto* Control = dynamic_cast<TControl*>(Component); Control && Control->Parent())
+            Control->Parent()->ShowControl(Control);
         Select(Component);
         ShowHandlesOfSelection();
     });
@@ -406,6 +408,10 @@ void TZelFormDesigner::ComponentNotification(TComponent* AComponent, TOperation 
     if (!FActive) return;
     if (Operation == opInsert) {
         if (OnInsertComponent) OnInsertComponent(AComponent);
+        if (AComponent->Owner() == GetDesignRoot()) {
+            if (!dynamic_cast<TControl*>(AComponent)) CreateIcon(AComponent, {-1, -1});
+            if (!FDeleting) NotifyModified();
+        }
         return;
     }
     if (OnDeleteComponent) OnDeleteComponent(AComponent);
@@ -433,6 +439,21 @@ void TZelFormDesigner::NotifyRename(TComponent* AComponent, const std::string& C
     if (!Skip && !CurName.empty() && !NewName.empty()) FUndo.Rename(CurName, NewName);
     TFDesigner::NotifyRename(AComponent, CurName, NewName);
     if (TComponentContainer* Icon = AComponent ? IconOf(AComponent) : nullptr) Icon->UpdateCaption();
+}
+
+void TZelFormDesigner::EnumComponentNames(const TTypeInfo* TypeData, TGetStrProc Proc) {
+    TFDesigner::EnumComponentNames(TypeData, Proc);
+    if (!Proc) return;
+    TComponent* Root = GetDesignRoot();
+    std::vector<TComponent*> Others;
+    TList& Designers = DesignerList();
+    for (int I = 0; I < Designers.Count(); ++I) {
+        TFDesigner* D = GetDesignerListItem(Designers, I);
+        TComponent* Other = D && D != this ? D->GetDesignRoot() : nullptr;
+        if (Other && Other != Root && std::find(Others.begin(), Others.end(), Other) == Others.end())
+            Others.push_back(Other);
+    }
+    EnumQualifiedComponentNames(Others, Root, TypeData ? TypeData->ClassType() : nullptr, Proc);
 }
 
 void TZelFormDesigner::PaintGrid() {
@@ -476,18 +497,25 @@ void TZelFormDesigner::PaletteSelected(const std::string& ClassName, intptr_t Fl
 // ---- component icons
 
 TComponentContainer* TZelFormDesigner::IconOf(const TComponent* Component) const {
-    auto It = FIcons.find(Component);
+    auto It = std::find_if(FIcons.begin(), FIcons.end(), [&](const auto& Entry) { return Entry.first == Component; });
     return It == FIcons.end() ? nullptr : It->second.get();
 }
 
 void TZelFormDesigner::CreateIcon(TComponent* Component, TPoint Position) {
-    if (!ShowComponents || IconOf(Component) || dynamic_cast<TControl*>(Component) || !Allowed(Component, atShow))
+    // An icon made when its component joined the root learns the position
+    // given to the component afterwards (insertion, paste, undo).
+    if (TComponentContainer* Icon = IconOf(Component)) {
+        Icon->Place();
+        return;
+    }
+    if (!ShowComponents || dynamic_cast<TControl*>(Component) || !ClassHasDesignIcon(Component->ClassType()) ||
+        !Allowed(Component, atShow))
         return;
     if (Position.X >= 0 && Position.Y >= 0) Component->SetDesignInfo(DesignInfoFromIconPos(Position));
     auto Icon = std::make_unique<TComponentContainer>(
         Component, Form(), ShowCaptions, [this](TComponent* Sender, TMessage& M) { return FilterDesignMessage(Sender, M); });
     GetComponentGlyph(Component->ClassType(), Icon->Glyph());
-    FIcons[Component] = std::move(Icon);
+    FIcons.emplace_back(Component, std::move(Icon));
 }
 
 void TZelFormDesigner::GetComponentGlyph(const TClass* ClassType, TBitmap* Bitmap) {
@@ -495,7 +523,9 @@ void TZelFormDesigner::GetComponentGlyph(const TClass* ClassType, TBitmap* Bitma
     else LoadComponentGlyph(Bitmap, ClassType);
 }
 
-void TZelFormDesigner::RemoveIcon(TComponent* Component) { FIcons.erase(Component); }
+void TZelFormDesigner::RemoveIcon(TComponent* Component) {
+    std::erase_if(FIcons, [&](const auto& Entry) { return Entry.first == Component; });
+}
 
 bool TZelFormDesigner::Allowed(TComponent* Component, TActionType Action) const {
     return !IsAllowed || IsAllowed(Component, Action);

@@ -10,7 +10,7 @@
 //   ...
 //   Designer->SetActive(false);
 #include <functional>
-#include <map>
+#include <utility>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,7 +29,8 @@ class TComponentEditor;
 class TDesignerBusListener;
 
 // What the designer component may forbid per component (the limits).
-enum TActionType { atSelect, atMove, atResize, atDelete, atInsertInto, atShow, atEditProperty };
+// In this order: stored sets of actions and the inspector's texts show it.
+enum TActionType { atSelect, atDelete, atInsertInto, atMove, atResize, atShow, atEdit };
 
 class TZelFormDesigner : public TFDesigner {
 public:
@@ -55,6 +56,9 @@ public:
     // CurName is bound to NewName.
     void RenameEventMethod(const std::string& CurName, const std::string& NewName) override;
     void ShowEventMethod(const std::string& Name) override;
+    // The root's own components, then those of every other designed root
+    // as "Root.Name".
+    void EnumComponentNames(const TTypeInfo* TypeData, TGetStrProc Proc) override;
     bool IsLinkable(TComponent*) override { return false; }
     void MakeLinkable(TComponent*) override {}
 
@@ -249,7 +253,9 @@ private:
     TPoint FMoveStart;
     TPoint FMoveDelta;  // the move so far (on the grid when snapping)
     std::unique_ptr<TControlHandles> FHandles;
-    std::map<const TComponent*, std::unique_ptr<TComponentContainer>> FIcons;
+    // In the order the icons were made, which rubber band and arrow keys
+    // walk: the order of the components, not of their addresses.
+    std::vector<std::pair<const TComponent*, std::unique_ptr<TComponentContainer>>> FIcons;
     COLORREF FIconCaptionColor = CLR_INVALID;
     std::vector<TComponent*> FSelection;
     TSelectionMarks FMarks;
