@@ -18,6 +18,19 @@ TInputLineForm::TInputLineForm(TComponent* AOwner) : TForm(AOwner) {
     PropEdit->SetComponent(this);
 }
 
+namespace {
+// A count from 1 (a percentage, a line number): the integer editor refuses
+// anything smaller with its range message, and the dialog stays open.
+const TTypeInfo* CountFromOne() {
+    static const TTypeInfo Info = [] {
+        TTypeInfo T = *TTypeInfoOf<int>::Get();
+        T.MinValue = 1;
+        return T;
+    }();
+    return &Info;
+}
+}  // namespace
+
 QRN_PUBLISHED(TInputLineForm) {
     B.Field("OkBut", &TInputLineForm::OkBut);
     B.Field("CancelBut", &TInputLineForm::CancelBut);
@@ -25,7 +38,7 @@ QRN_PUBLISHED(TInputLineForm) {
     B.Field("Panel1", &TInputLineForm::Panel1);
     B.Field("InputLabel", &TInputLineForm::InputLabel);
     B.Field("PropEdit", &TInputLineForm::PropEdit);
-    B.Prop("IntProp", &TInputLineForm::IntProp);
+    B.Prop("IntProp", &TInputLineForm::IntProp).Type(CountFromOne());
     B.Prop("StrProp", &TInputLineForm::StrProp);
 }
 

@@ -19,6 +19,11 @@ public:
     virtual bool MethodExists(const std::string& Name) = 0;
     virtual void RenameMethod(const std::string& CurName, const std::string& NewName) = 0;
     virtual void ShowMethod(const std::string& Name) = 0;
+    // Whether the code can take Name for the form or one of its components.
+    virtual bool IsValidName(const std::string&) { return true; }
+    // The form (Component nullptr) or a component was renamed; CurName is
+    // empty when it gets its first name.
+    virtual void Renamed(TComponent* /*Component*/, const std::string& /*CurName*/, const std::string& /*NewName*/) {}
     // Characters that end a word of the code.
     virtual std::string WordDelimiters() { return "{}+-/*():=,;><$.#[]^@&~|%'"; }
 };

@@ -68,18 +68,20 @@ void TCompFiler::ReadForm(TStream* Stream, TComponent* Root, std::string& RootNa
         Reader.OnError = [this](TReader* R, const std::string& Message, bool& Handled) {
             ReaderError(R, Message, Handled);
         };
-        // Handlers the root does not publish exist only as names: the event
-        // keeps the name and nothing to call, so a live test form never
-        // jumps through a handler code.
-        Reader.OnFindMethod = [this, Root](TReader*, const std::string& Name, TMethod& Method, bool& Error) {
-            if (!Error) return;
-            Error = false;
-            MethodCodeOf(Name);
-            Method = TMethod{Root, Name, {}};
+        // A live test form never jumps through a handler code.
+        Reader.OnFindMethod = [this](TReader* R, const std::string& Name, TMethod& Method, bool& Error) {
+            FindMethod(R, Name, Method, Error);
         };
         Reader.ReadRootComponent(Root);
     }
     if (OnLoaded) OnLoaded(this);
+}
+
+void TCompFiler::FindMethod(TReader* Reader, const std::string& Name, TMethod& Method, bool& Error) {
+    if (!Error) return;
+    Error = false;
+    MethodCodeOf(Name);
+    Method = TMethod{Reader->Root(), Name, {}};
 }
 
 void TCompFiler::ReaderError(TReader* Reader, const std::string& Message, bool& Handled) {

@@ -50,6 +50,10 @@ public:
     // Reads a designed-form file (with or without its resource header) into
     // Root; returns the root name the stream holds.
     void ReadForm(TStream* Stream, TComponent* Root, std::string& RootName);
+    // The readers' find-method handler: a handler the root does not publish
+    // is bound by its name (the event keeps the name and has nothing to
+    // call), and the name gets its code.
+    void FindMethod(TReader* Reader, const std::string& Name, TMethod& Method, bool& Error);
 
     // Always paired around one write, never nested.
     void PatchClass(TComponent* Root);

@@ -342,6 +342,9 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo* Prop) {
     }
     case tkMethod: {
         TMethod M = Prop->GetMeth(Instance);
+        // A handler of another object (the program that hosts a designed
+        // form) has no name in the root's code: it is not stored.
+        if (M.Data && FLookupRoot && M.Data != FLookupRoot) return;
         std::string AncName = Anc ? Prop->GetMeth(Anc).Name : std::string();
         if (M.Name == AncName) return;
         WritePropName(Prop->Name);

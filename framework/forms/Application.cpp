@@ -73,6 +73,13 @@ LRESULT CALLBACK TApplication::AppWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPA
             TCustomForm* Main = Application ? Application->MainForm() : nullptr;
             return Main && Main->HandleAllocated() && IsWindowEnabled(Main->Handle()) && Main->IsShortCut(Key) ? 1 : 0;
         }
+        // The application window lives as long as the application: closing
+        // it (its taskbar button) closes the main form instead.
+        if (Msg == WM_CLOSE) {
+            if (TCustomForm* Main = Application ? Application->MainForm() : nullptr) Main->Close();
+            return 0;
+        }
+        if (Msg == WM_NCDESTROY && Application && Application->FHandle == Wnd) Application->FHandle = nullptr;
         if (Msg == WM_SYSCOLORCHANGE && Screen)
             for (int I = 0; I < Screen->FormCount(); ++I) Screen->Forms(I)->Perform(CM_SYSCOLORCHANGE, 0, 0);
     } catch (...) {

@@ -6,6 +6,7 @@
 #include "framework/classes/FormResource.h"
 #include "framework/controls/TaskModal.h"
 #include "framework/forms/Forms.h"
+#include "framework/forms/StayOnTopWindows.h"
 #include "framework/menus/Menus.h"
 #include "framework/rtl/Exceptions.h"
 #include "framework/rtl/StrUtils.h"
@@ -607,6 +608,10 @@ void TCustomForm::WndProc(TMessage& Message) {
         case WM_DROPFILES:
             WMDropFiles(Message);
             return;
+        case WM_WINDOWPOSCHANGED:
+            if (!FParent && (reinterpret_cast<const WINDOWPOS*>(Message.LParam)->flags & SWP_SHOWWINDOW))
+                RaiseStayOnTopWindows(FHandle);
+            break;
         case WM_ACTIVATE:
             if (LOWORD(Message.WParam) != WA_INACTIVE) Activate();
             else Deactivate();

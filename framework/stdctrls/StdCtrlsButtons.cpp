@@ -15,8 +15,10 @@ TButtonControl::TButtonControl(TComponent* AOwner) : TWinControl(AOwner) {
 void TButtonControl::CreateParams(TCreateParams& Params) {
     TWinControl::CreateParams(Params);
     CreateSubClass(Params, "BUTTON");
-    // The system class redraws itself; double clicks arrive as clicks.
-    Params.WindowClass.style &= ~static_cast<UINT>(CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS);
+    // Double clicks arrive as clicks. The class keeps its redraw styles: a
+    // button made larger (scaled or sized in the designer) draws its whole
+    // face again.
+    Params.WindowClass.style &= ~static_cast<UINT>(CS_DBLCLKS);
 }
 
 // ---- TButton

@@ -1,9 +1,11 @@
 // Align, size, scale, z-order, lock and delete on the designer's selection,
 // and the popup menu that offers some of them.
 #include <algorithm>
+#include <cmath>
 
 #include "designer/engine/AlignLayout.h"
 #include "designer/engine/win/ZelFormDesigner.h"
+#include "designer/inspector/InputLineForm.h"
 #include "designer/support/win/DesignPopupMenu.h"
 #include "framework/classes/DataModule.h"
 #include "framework/dialogs/Dialogs.h"
@@ -138,9 +140,8 @@ void TZelFormDesigner::Scale(int Percent) {
 }
 
 void TZelFormDesigner::ScaleWithDialog() {
-    std::string Value = "100";
-    if (!InputQuery("Scale", "&Scaling Factor:", Value)) return;
-    Scale(std::stoi(Value));
+    double Factor = 1.0;
+    if (ShowScaleDialog(Factor)) Scale(static_cast<int>(std::lround(Factor * 100)));
 }
 
 void TZelFormDesigner::BringToFront() {

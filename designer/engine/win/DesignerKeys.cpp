@@ -135,6 +135,6 @@ void TZelFormDesigner::SelectNearest(TDirection Direction) {
         Rects.push_back(IconRect(Icon->Position()));
     }
     const int Winner = NearestInDirection(RefRect, Rects, Direction);
-    if (Winner >= 0 && CanSelectComponent(Candidates[static_cast<size_t>(Winner)]))
+    if (Winner >= 0 && CanAddToSelection(Candidates[static_cast<size_t>(Winner)]))
         SelectSingle(Candidates[static_cast<size_t>(Winner)]);
 }

@@ -3,6 +3,10 @@
 // table so that the form's class carries the names while it is written.
 #include "designer/engine/win/ZelFormDesigner.h"
 
+#include <algorithm>
+
+#include "designer/engine/win/DataModuleWrapper.h"
+#include "framework/rtl/Exceptions.h"
 #include "framework/rtl/StrUtils.h"
 
 namespace {
@@ -63,6 +67,32 @@ void TZelFormDesigner::RenameEventMethod(const std::string& CurName, const std::
         });
     }
     if (Scripter) Scripter->MethodRenamed(Old, New);
+}
+
+void TZelFormDesigner::CheckRenameWithCode(TComponent* Component, const std::string& CurName,
+                                           const std::string& NewName) {
+    // The data-module wrapper's hidden control is nothing of the code's.
+    if (!CodeDesigner || dynamic_cast<TNotifier*>(Component)) return;
+    if (!NewName.empty() && !CodeDesigner->IsValidName(NewName))
+        throw Exception("'" + NewName + "' is not a valid name.");
+    if (!Component && NewName.empty()) throw Exception("Form name can not be empty");
+    CodeDesigner->Renamed(Component, CurName, NewName);
+}
+
+void TZelFormDesigner::RenameHandlersOf(TComponent* Component, const std::string& CurName,
+                                        const std::string& NewName) {
+    // The names first: a handler renamed on one event is renamed on all.
+    std::vector<std::string> Handlers;
+    for (const TPropInfo* P : Component->ClassType()->Properties()) {
+        if (P->Kind() != tkMethod || !P->SetMeth) continue;
+        const TMethod Method = GetMethodProp(Component, P);
+        std::string Handler = GetEventMethodName(Method);
+        if (Handler.empty()) Handler = Method.Name;
+        if (Handler.size() >= CurName.size() && SameText(Handler.substr(0, CurName.size()), CurName) &&
+            std::find(Handlers.begin(), Handlers.end(), Handler) == Handlers.end())
+            Handlers.push_back(Handler);
+    }
+    for (const std::string& Handler : Handlers) RenameEventMethod(Handler, NewName + Handler.substr(CurName.size()));
 }
 
 void TZelFormDesigner::ShowEventMethod(const std::string& Name) {

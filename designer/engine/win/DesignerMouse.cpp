@@ -5,6 +5,7 @@
 #include "designer/engine/win/DragFrame.h"
 #include "designer/engine/win/ZelFormDesigner.h"
 #include "designer/support/win/CompPalette.h"
+#include "designer/support/win/ComponentRegistration.h"
 #include "framework/classes/ClassRegistry.h"
 #include "framework/classes/DataModule.h"
 #include "framework/forms/Forms.h"
@@ -25,6 +26,17 @@ TRect ClientRectOnScreen(TWinControl* Control) {
 }
 
 }  // namespace
+
+bool TZelFormDesigner::CanSelectComponent(TComponent* Component) {
+    TWinControl* Container = GetDesignContainer();
+    return Component && Component->Owner() == GetDesignRoot() && Component != Container &&
+           (!Container || Inside(Component, Container)) && ClassHasDesignIcon(Component->ClassType()) &&
+           TFDesigner::CanSelectComponent(Component);
+}
+
+bool TZelFormDesigner::CanAddToSelection(TComponent* Component) {
+    return !IsSelected(Component) && CanSelectComponent(Component);
+}
 
 TComponent* TZelFormDesigner::ClickedComponent(TComponent* Target) const {
     TComponent* Root = const_cast<TZelFormDesigner*>(this)->GetDesignRoot();
@@ -147,12 +159,13 @@ void TZelFormDesigner::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
                     if (TComponentContainer* Icon = IconOf(Clicked)) Icon->SetSelected(false);
                     std::erase(FSelection, Clicked);
                     InspectorChanged();
-                } else {
+                } else if (CanAddToSelection(Clicked)) {
                     std::erase(FSelection, GetDesignRoot());
                     Select(Clicked);
                 }
                 ShowHandlesOfSelection();
             } else if (!IsSelected(Clicked)) {
+                if (!CanAddToSelection(Clicked)) return;
                 ClearSelection();
                 Select(Clicked);
                 if (FTargetHandlesMouse) FPendingHandles = true;
@@ -215,8 +228,20 @@ void TZelFormDesigner::MouseMove(TShiftState Shift, int X, int Y) {
             if (auto* C = dynamic_cast<TControl*>(First); C && C != Form())
                 ShowDragHint(std::to_string(C->Left() + FMoveDelta.X) + ", " + std::to_string(C->Top() + FMoveDelta.Y),
                              {X, Y});
+        } else if (auto* Over = dynamic_cast<TControl*>(ClickedComponent(FTarget)); Over && Over != Form()) {
+            ShowDragHint(Over->Name() + ": " + Over->ClassName(), {X, Y});
+        } else if (!FHintText.empty()) {
+            HideDragHint();
         }
     });
+}
+
+void TZelFormDesigner::MouseLeave() {
+    if (FRubberBanding || FMoving || FHintText.empty() || !Form()->HandleAllocated()) return;
+    POINT P{};
+    GetCursorPos(&P);
+    HWND Under = WindowFromPoint(P);
+    if (Under != Form()->Handle() && !IsChild(Form()->Handle(), Under)) HideDragHint();
 }
 
 void TZelFormDesigner::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -243,7 +268,7 @@ void TZelFormDesigner::EndRubberBand() {
     std::vector<TComponent*> Hits;
     for (int I = 0; I < Container->ControlCount(); ++I) {
         TControl* C = Container->Controls(I);
-        if (C->ControlStyle().Contains(csNoDesignVisible) || !Allowed(C, atSelect)) continue;
+        if (C->ControlStyle().Contains(csNoDesignVisible) || !CanAddToSelection(C)) continue;
         if (!IntersectRect(ScreenBounds(C), Band).IsEmpty()) Hits.push_back(C);
     }
     if (Container == Form()) {
@@ -251,7 +276,8 @@ void TZelFormDesigner::EndRubberBand() {
         for (auto& [C, Icon] : FIcons) {
             TRect R = IconRect(Icon->Position());
             R.Offset(O.X, O.Y);
-            if (!IntersectRect(R, Band).IsEmpty()) Hits.push_back(const_cast<TComponent*>(C));
+            if (!IntersectRect(R, Band).IsEmpty() && CanAddToSelection(const_cast<TComponent*>(C)))
+                Hits.push_back(const_cast<TComponent*>(C));
         }
     }
     if (Hits.empty()) return;  // the container stays selected

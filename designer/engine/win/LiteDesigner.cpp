@@ -156,6 +156,10 @@ TCustomLiteDesigner::TCustomLiteDesigner(TComponent* AOwner)
     FDesigner->AllowUndo = false;
     FDesigner->UseDefaultMenu = true;
     FDesigner->IsAllowed = [this](TComponent* C, TActionType A) { return ActionAllowed(C, A); };
+    // Handler names of the stored changes bind like those of a form file.
+    FChanges->OnFindMethod = [this](TReader* R, const std::string& Name, TMethod& M, bool& Error) {
+        FDesigner->Filer()->FindMethod(R, Name, M, Error);
+    };
     HookEngineEvents();
     FCaptionGlyph = std::make_unique<TBitmap>();
     LoadGlyphResource(FCaptionGlyph.get(), "DESIGNERCAPTION");
@@ -551,6 +555,5 @@ void TCustomLiteDesigner::SaveToFile(const std::string& FileName) {
 void TCustomLiteDesigner::LoadFromFile(const std::string& FileName) {
     // Every designed-form file carries a designer component.
     RegisterClassOnce(TZelLiteDesigner::StaticClass());
-    TCompFiler Filer;
-    Filer.ReadFormFile(FileName, Root());
+    FDesigner->Filer()->ReadFormFile(FileName, Root());
 }

@@ -289,6 +289,7 @@ bool TZelFormDesigner::HandleControlMessage(TComponent* Sender, TMessage& Messag
                 return true;
             }
             return false;
+        case CM_MOUSELEAVE: MouseLeave(); return false;
         case WM_SETCURSOR:
             if (FRubberBanding || FMoving) {
                 SetCursor(LoadCursorA(nullptr, IDC_ARROW));
@@ -436,7 +437,11 @@ void TZelFormDesigner::NotifyRename(TComponent* AComponent, const std::string& C
     TComponent* Root = GetDesignRoot();
     const bool Skip = Root && (Root->ComponentState().Contains(csLoading) || Root->ComponentState().Contains(csReading) ||
                                Root->ComponentState().Contains(csDestroying));
-    if (!Skip && !CurName.empty() && !NewName.empty()) FUndo.Rename(CurName, NewName);
+    if (!Skip) {
+        CheckRenameWithCode(AComponent, CurName, NewName);
+        if (AComponent && !CurName.empty() && !NewName.empty()) RenameHandlersOf(AComponent, CurName, NewName);
+        if (!CurName.empty() && !NewName.empty()) FUndo.Rename(CurName, NewName);
+    }
     TFDesigner::NotifyRename(AComponent, CurName, NewName);
     if (TComponentContainer* Icon = AComponent ? IconOf(AComponent) : nullptr) Icon->UpdateCaption();
 }

@@ -44,6 +44,9 @@ public:
     void PaintGrid() override;
     void NotifyRename(TComponent* AComponent, const std::string& CurName, const std::string& NewName) override;
     void SelectSingle(TPersistent* Instance) override;
+    // The engine's part of the limits: a component of the design root,
+    // not the design container but within it, whose class has an icon.
+    bool CanSelectComponent(TComponent* Component) override;
     void SetSelectedComponents(TDesignerSelectionList* List) override;
     // Handler names: a created handler gets a code in the filer's
     // method-name table (and goes to the attached code designer); names are
@@ -75,6 +78,9 @@ public:
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
     void MouseMove(TShiftState Shift, int X, int Y);
+    // The mouse left a control: the hint over controls goes once it is off
+    // the form.
+    void MouseLeave();
     void KeyDown(uint16_t& Key, TShiftState Shift);
 
     // ---- selection
@@ -191,6 +197,14 @@ private:
     void InSelectionUpdate(const std::function<void()>& Proc);
     bool Allowed(TComponent* Component, TActionType Action) const;
     TComponent* ClickedComponent(TComponent* Target) const;
+    // Whether a click, a Shift+click, the rubber band or an arrow key may
+    // add Component to the selection.
+    bool CanAddToSelection(TComponent* Component);
+    // The attached code designer's say on a new name (raises when it
+    // refuses), then its notice of the rename.
+    void CheckRenameWithCode(TComponent* Component, const std::string& CurName, const std::string& NewName);
+    // The component's handlers named after it follow its new name.
+    void RenameHandlersOf(TComponent* Component, const std::string& CurName, const std::string& NewName);
     TWinControl* ContainerAt(TComponent* Target) const;
     bool HandleFormMessage(TMessage& Message, TShiftState Shift, int X, int Y, bool& Consumed);
     bool HandleControlMessage(TComponent* Sender, TMessage& Message, TShiftState Shift, int X, int Y,

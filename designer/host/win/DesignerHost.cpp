@@ -54,6 +54,7 @@ QRN_PUBLISHED(TForm1) {
     B.Handler("properties_inspectorActivePropertyChanged", &T::properties_inspectorActivePropertyChanged);
     B.Handler("properties_inspectorGetCellParams", &T::properties_inspectorGetCellParams);
     B.Message(WM_USER + 1, &T::WMEndRun);
+    B.Message(ComponentRenamedMessage, &T::ComponentRenamed);
 }
 
 namespace {
@@ -72,7 +73,8 @@ constexpr std::array<std::string_view, 46> HiddenNames = {
     "Scaled",        "ShowHint",      "VertScrollBar", "WindowMenu"};
 
 // "TButton" gives "Button1 : Button".
-std::string TitleOf(TComponent* C) { return C->Name() + " : " + C->ClassName().substr(1); }
+std::string TitleOf(TComponent* C, const std::string& Name) { return Name + " : " + C->ClassName().substr(1); }
+std::string TitleOf(TComponent* C) { return TitleOf(C, C->Name()); }
 
 }  // namespace
 
@@ -86,11 +88,13 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
     // names for type kinds).
     properties_inspector->SetFilter(tkAny - TTypeKinds{tkMethod, tkInterface});
     events_inspector->SetFilter(TTypeKinds{tkUnknown, tkString, tkMethod, tkWChar});
+    AddListener(this);
 }
 
 TForm1::~TForm1() = default;
 
 void TForm1::BeforeDestruction() {
+    RemoveListener(this);
     FreeDesignedWindow();
     TForm::BeforeDestruction();
 }
@@ -351,6 +355,20 @@ void TForm1::ondelete(TObject*, TComponent* AControl) {
             Box->Items()->Delete(I);
             ComponentTitles[WindowIndex].erase(ComponentTitles[WindowIndex].begin() + I);
             FillComboFromTitles();
+            return;
+        }
+}
+
+// Told before the component takes its new name (LParam).
+void TForm1::ComponentRenamed(TZelMessage& Message) {
+    TListBox* Box = ComponentBox();
+    auto* Renamed = reinterpret_cast<TComponent*>(Message.WParam);
+    for (int I = 0; Box && Renamed && I < Box->Items()->Count(); ++I)
+        if (Box->Items()->Objects(I) == Renamed) {
+            ComponentTitles[WindowIndex][I] = TitleOf(Renamed, reinterpret_cast<const char*>(Message.LParam));
+            const int Current = ComboBox1->ItemIndex();
+            FillComboFromTitles();
+            ComboBox1->SetItemIndex(Current);
             return;
         }
 }

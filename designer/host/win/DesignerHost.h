@@ -80,6 +80,8 @@ public:
     void onafter(TObject* Sender, TComponent* AControl);
     void ondelete(TObject* Sender, TComponent* AControl);
     void onactchanged(TObject* Sender);
+    // The bus: a renamed component's entry in the drop-down.
+    void ComponentRenamed(TZelMessage& Message);
     void OnCloseForms(TObject* Sender);
     void OnActiv(TObject* Sender);
 

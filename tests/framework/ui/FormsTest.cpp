@@ -170,6 +170,18 @@ TEST_F(FormsTest, WmCloseGoesThroughClose) {
     F->Free();
 }
 
+// Windows activate the application window when a dialog it owns closes;
+// a WM_CLOSE sent to it then must not leave every later form ownerless.
+TEST_F(FormsTest, ClosingTheApplicationWindowKeepsItForLaterForms) {
+    HWND App = Application->Handle();
+    SendMessageA(App, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(App));
+    EXPECT_EQ(Application->Handle(), App);
+    TForm* F = new TForm(nullptr);
+    EXPECT_NO_THROW(F->Show());
+    F->Free();
+}
+
 TEST_F(FormsTest, BorderStylesAndFormStyles) {
     TForm* F = new TForm(nullptr);
     F->SetBorderStyle(bsToolWindow);

@@ -1,5 +1,6 @@
 // The designer component: the designed-form file it writes (pinned bytes),
-// its hot key through the thread hook, and the limits the engine asks.
+// its hot key through the thread hook, the limits the engine asks, and the
+// handler names of its stored changes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -350,4 +351,20 @@ TEST(LiteDesigner, TheCaptionButtonAndThePaletteComeWithDesignMode) {
     EXPECT_TRUE(D.CaptionGlyphChanged());
     EndComponentPalette();
     EndAlignPalette();
+}
+
+TEST(LiteDesigner, StoredChangesBindHandlerNamesAsTheFormFileDoes) {
+    TMemoryStream Stored;
+    {
+        TDesignedWindow W;
+        W.Designer->Changes()->TakeSnapshot(W.Form.get());
+        SetMethodProp(W.Button, "OnClick", TMethod{W.Form.get(), "Button1Click", {}});
+        W.Designer->Changes()->CollectChanges();
+        W.Designer->Changes()->WriteChanges(&Stored);
+    }
+    Stored.SetPosition(0);
+    TDesignedWindow W;
+    W.Designer->Changes()->ReadChanges(W.Form.get(), &Stored);
+    EXPECT_EQ(GetMethodProp(W.Button, "OnClick").Name, "Button1Click");
+    EXPECT_TRUE(W.Designer->FormDesigner()->EventMethodExists("Button1Click"));
 }

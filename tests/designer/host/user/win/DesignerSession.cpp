@@ -142,8 +142,14 @@ void TDesignerSession::OnTick() {
         FFailed = true;
     }
     if (FScript->Done() || FEnding) {
-        // What the script left open is closed: a box first, then the host.
+        // What the script left open is closed: a box or a dialog of the
+        // designer first, then the host.
+        TForm* F = Designed();
+        HWND Active = GetActiveWindow();
         if (HWND B = Box()) PostMessageA(B, WM_COMMAND, IDOK, 0);
+        else if (Active && Host() && Host()->HandleAllocated() && Active != Host()->Handle() &&
+                 !(F && F->HandleAllocated() && Active == F->Handle()))
+            PostMessageA(Active, WM_CLOSE, 0, 0);
         else if (TForm1* H = Host(); H && H->HandleAllocated() && IsWindowVisible(H->Handle()))
             PostMessageA(H->Handle(), WM_CLOSE, 0, 0);
     }
@@ -173,7 +179,11 @@ TPoint TDesignerSession::Middle(TControl* C) const {
 }
 
 std::optional<TPoint> TDesignerSession::RowPoint(const std::string& PropName, int Column, int AtX) {
-    TCustomObjectInspector* I = Inspector();
+    return RowPoint(Inspector(), PropName, Column, AtX);
+}
+
+std::optional<TPoint> TDesignerSession::RowPoint(TCustomObjectInspector* I, const std::string& PropName, int Column,
+                                                 int AtX) {
     if (!I || !I->HandleAllocated() || !IsWindowVisible(I->Handle())) return std::nullopt;
     int Row = -1;
     for (int R = 0; R < I->InfoCount() && Row < 0; ++R)
@@ -224,12 +234,67 @@ std::optional<TPoint> TDesignerSession::ListItem(const std::string& Text) const 
     return TPoint{P.x, P.y};
 }
 
+TPoint TDesignerSession::TabPoint(TWinControl* Pages, int Index) {
+    RECT R{};
+    SendMessageA(Pages->Handle(), TCM_GETITEMRECT, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(&R));
+    return Pages->ClientToScreen({(R.left + R.right) / 2, (R.top + R.bottom) / 2});
+}
+
+std::optional<TPoint> TDesignerSession::MenuItemPoint(const std::string& Caption) {
+    HWND Menu = ThreadWindow("#32768", nullptr);
+    HMENU Items = Menu ? reinterpret_cast<HMENU>(SendMessageA(Menu, MN_GETHMENU, 0, 0)) : nullptr;
+    for (int I = 0; Items && I < GetMenuItemCount(Items); ++I) {
+        char Text[256] = {};
+        GetMenuStringA(Items, static_cast<UINT>(I), Text, sizeof(Text), MF_BYPOSITION);
+        std::string Plain = Text;
+        std::erase(Plain, '&');
+        RECT R{};
+        if (Plain == Caption && GetMenuItemRect(nullptr, Items, static_cast<UINT>(I), &R))
+            return TPoint{(R.left + R.right) / 2, (R.top + R.bottom) / 2};
+    }
+    return std::nullopt;
+}
+
+std::vector<TRect> TDesignerSession::GrabHandles() {
+    std::vector<TRect> Found;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND Top, LPARAM Out) -> BOOL {
+            auto Collect = [](HWND W, LPARAM Out) -> BOOL {
+                char Class[32] = {};
+                RECT R{};
+                if (GetClassNameA(W, Class, sizeof(Class)) && std::string(Class) == "TCHandle" && IsWindowVisible(W) &&
+                    GetWindowRect(W, &R))
+                    reinterpret_cast<std::vector<TRect>*>(Out)->push_back({R.left, R.top, R.right, R.bottom});
+                return TRUE;
+            };
+            Collect(Top, Out);
+            EnumChildWindows(Top, Collect, Out);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&Found));
+    return Found;
+}
+
+std::vector<std::string> TDesignerSession::ListItems(HWND List) {
+    std::vector<std::string> Items;
+    const LRESULT Count = SendMessageA(List, LB_GETCOUNT, 0, 0);
+    for (LRESULT I = 0; I < Count; ++I) {
+        char Text[512] = {};
+        SendMessageA(List, LB_GETTEXT, static_cast<WPARAM>(I), reinterpret_cast<LPARAM>(Text));
+        Items.push_back(Text);
+    }
+    return Items;
+}
+
 COLORREF TDesignerSession::ScreenPixel(TPoint P) const {
     HDC DC = GetDC(nullptr);
     const COLORREF C = GetPixel(DC, P.X, P.Y);
     ReleaseDC(nullptr, DC);
     return C;
 }
+
+HWND TDesignerSession::WindowTitled(const char* Title) { return ThreadWindow(nullptr, Title); }
 
 HWND TDesignerSession::Box(const char* Title) const { return ThreadWindow("#32770", Title); }
 
@@ -288,6 +353,10 @@ TActions TDesignerSession::Click(TPoint P) const {
     return TActions{{{[P] { MoveTo(P); }, 40},
                      {[] { MouseInput(MOUSEEVENTF_LEFTDOWN); }, 40},
                      {[] { MouseInput(MOUSEEVENTF_LEFTUP); }, 150}}};
+}
+
+TActions TDesignerSession::Hover(TPoint P) const {
+    return TActions{{{[P] { MoveTo({P.X - 2, P.Y - 2}); }, 40}, {[P] { MoveTo(P); }, 150}}};
 }
 
 TActions TDesignerSession::DoubleClick(TPoint P) const {
@@ -379,6 +448,13 @@ TUserScript TDesignerSession::PickValue(std::string PropName, std::string Item) 
         throw std::runtime_error(PropName + "'s list shows no " + Item);
     co_await Click(*ListItem(Item));
     co_await Pause(100);
+}
+
+TActions TDesignerSession::TypeOver(const std::string& Text) const {
+    TActions All = Key(VK_END);
+    for (auto& A : Key(VK_HOME, kmShift).Actions) All.Actions.push_back(std::move(A));
+    for (auto& A : Type(Text).Actions) All.Actions.push_back(std::move(A));
+    return All;
 }
 
 TActions TDesignerSession::CloseDesigned() const {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "designer/host/win/DesignerHost.h"
 #include "tests/common/TestFolder.h"
@@ -48,6 +49,9 @@ public:
     // (the mouse wheel); nullopt when no row shows the property. The
     // middle of the cell, or AtX pixels into it.
     std::optional<TPoint> RowPoint(const std::string& PropName, int Column = 1, int AtX = -1);
+    // The same in another inspector (the events inspector).
+    std::optional<TPoint> RowPoint(TCustomObjectInspector* In, const std::string& PropName, int Column = 1,
+                                   int AtX = -1);
     // The properties inspector's in-place editor: the text it shows, and
     // the middle of its button ("..." or the drop-down arrow) when it has one.
     std::string EditorText() const;
@@ -55,8 +59,20 @@ public:
     // The item of the open drop-down list that reads Text, scrolled into
     // view as a person would (the mouse wheel); nullopt while not shown.
     std::optional<TPoint> ListItem(const std::string& Text) const;
+    // The middle of a page control's tab.
+    static TPoint TabPoint(TWinControl* Pages, int Index);
+    // The middle of the item of the open popup menu whose caption (without
+    // "&") is Caption; nullopt while no such menu shows.
+    static std::optional<TPoint> MenuItemPoint(const std::string& Caption);
+    // The screen rectangles of the grab handles on show.
+    static std::vector<TRect> GrabHandles();
+    // The items of a list box window, as it lists them.
+    static std::vector<std::string> ListItems(HWND List);
     // The screen's pixel at P, as displayed.
     COLORREF ScreenPixel(TPoint P) const;
+    // The visible top-level window of this thread with that caption (a
+    // dialog of the designer's own).
+    static HWND WindowTitled(const char* Title);
     // The open message box or dialog of this thread, and its text.
     HWND Box(const char* Title = nullptr) const;
     // A shown top-level window of this thread whose title starts with
@@ -69,6 +85,8 @@ public:
 
     // ---- what the person does
     TActions Click(TPoint P) const;
+    // The pointer moved to P, no button pressed.
+    TActions Hover(TPoint P) const;
     TActions DoubleClick(TPoint P) const;
     TActions RightClick(TPoint P) const;
     // With Shift (or Ctrl) held: posted to the window under the point.
@@ -85,6 +103,8 @@ public:
     TUserScript TypeValue(std::string PropName, std::string Text);
     // A value picked from the row's drop-down list with the mouse.
     TUserScript PickValue(std::string PropName, std::string Item);
+    // Selects all of the focused edit's text and types Text over it.
+    TActions TypeOver(const std::string& Text) const;
     // Closes the designed window as its close box does: the form is saved
     // and the files are generated, and the run ends. A script's last step.
     TActions CloseDesigned() const;
@@ -101,15 +121,21 @@ private:
     DWORD FLimit = 0;
 };
 
-// A control of a form being built (see BuildForm): named, at (X, Y) of
-// the window, 97 x 25 unless sized, with its caption (an edit's text).
+// A control of class T named Name on the window, for BuildForm.
 template <class T>
-T* Add(TForm* Window, const std::string& Name, const std::string& Caption, int X, int Y, int Width = 97,
-       int Height = 25) {
+T* PlaceControl(TForm* Window, const std::string& Name, int Left, int Top, int Width, int Height) {
     auto* C = new T(Window);
     C->SetName(Name);
     C->SetParent(Window);
-    C->SetBounds(X, Y, Width, Height);
+    C->SetBounds(Left, Top, Width, Height);
+    return C;
+}
+
+// The same with its caption (an edit's text), 97 x 25 unless sized.
+template <class T>
+T* Add(TForm* Window, const std::string& Name, const std::string& Caption, int X, int Y, int Width = 97,
+       int Height = 25) {
+    T* C = PlaceControl<T>(Window, Name, X, Y, Width, Height);
     C->SetCaption(Caption);
     return C;
 }
