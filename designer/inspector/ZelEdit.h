@@ -264,6 +264,7 @@ private:
     bool FCreateDefaults = true;
 };
 
-// Line height and text width of a font, measured on the screen.
+// Line height, text size and text width of a font, measured on the screen.
 int FontTextHeight(TFont* Font);
+SIZE FontTextExtent(TFont* Font, const std::string& Text);
 int FontTextWidth(TFont* Font, const std::string& Text);

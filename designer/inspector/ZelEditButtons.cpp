@@ -184,11 +184,13 @@ int FontTextHeight(TFont* Font) {
     return Tm.tmHeight + 1;
 }
 
-int FontTextWidth(TFont* Font, const std::string& Text) {
+SIZE FontTextExtent(TFont* Font, const std::string& Text) {
     HDC DC = ScreenDC();
     HGDIOBJ Old = SelectObject(DC, Font->Handle());
     SIZE Size{};
     GetTextExtentPoint32A(DC, Text.c_str(), static_cast<int>(Text.size()), &Size);
     SelectObject(DC, Old);
-    return Size.cx;
+    return Size;
 }
+
+int FontTextWidth(TFont* Font, const std::string& Text) { return FontTextExtent(Font, Text).cx; }

@@ -34,6 +34,10 @@ private:
 
 namespace {
 
+// Posted to the designed form: components that joined the root meanwhile
+// get their icons.
+constexpr UINT MakeIconsMessage = WM_APP + 0x43;
+
 bool IsPositionMessage(const TMessage& M, const TControl* Control) {
     if (M.Msg == WM_SIZE || M.Msg == WM_MOVE || M.Msg == WM_WINDOWPOSCHANGED || M.Msg == WM_MOVING) return true;
     return M.Msg == WM_SIZING && !Control->ComponentState().Contains(csReading) &&
@@ -118,6 +122,7 @@ void TZelFormDesigner::SetActive(bool Value) {
             EndDrag(false);
             ClearSelection();
             FIcons.clear();
+            FPendingIcons.clear();
             F->SetDesigning(false);
             if (Scripter) Scripter->DesignModeChanged(false);
             FHandles.reset();
@@ -166,6 +171,10 @@ bool TZelFormDesigner::HandBack(TComponent* Sender, TMessage& Message) {
 
 bool TZelFormDesigner::FilterDesignMessage(TComponent* Sender, TMessage& Message) {
     FTarget = Sender;
+    if (Message.Msg == MakeIconsMessage && FActive && Sender == static_cast<TComponent*>(Form())) {
+        MakePendingIcons();
+        return true;
+    }
     if (!FActive || FBusy || !Sender || Sender->ComponentState().Contains(csDestroying)) return false;
     if (FInMenuLoop && Message.Msg == WM_RBUTTONDOWN) ClearSelection();
     try {
@@ -410,12 +419,17 @@ void TZelFormDesigner::ComponentNotification(TComponent* AComponent, TOperation 
     if (Operation == opInsert) {
         if (OnInsertComponent) OnInsertComponent(AComponent);
         if (AComponent->Owner() == GetDesignRoot()) {
-            if (!dynamic_cast<TControl*>(AComponent)) CreateIcon(AComponent, {-1, -1});
+            // Told while the component's constructor still runs: what it is
+            // (a control or not, its glyph) shows only afterwards.
+            FPendingIcons.push_back(AComponent);
+            if (Form()->HandleAllocated())
+                PostMessageA(Form()->Handle(), MakeIconsMessage, 0, 0);
             if (!FDeleting) NotifyModified();
         }
         return;
     }
     if (OnDeleteComponent) OnDeleteComponent(AComponent);
+    std::erase(FPendingIcons, AComponent);
     RemoveIcon(AComponent);
     std::erase(FSelection, AComponent);
     std::erase(FSavedSelection, AComponent);
@@ -506,7 +520,13 @@ TComponentContainer* TZelFormDesigner::IconOf(const TComponent* Component) const
     return It == FIcons.end() ? nullptr : It->second.get();
 }
 
+void TZelFormDesigner::MakePendingIcons() {
+    for (TComponent* C : std::exchange(FPendingIcons, {}))
+        if (!dynamic_cast<TControl*>(C)) CreateIcon(C, {-1, -1});
+}
+
 void TZelFormDesigner::CreateIcon(TComponent* Component, TPoint Position) {
+    std::erase(FPendingIcons, Component);
     // An icon made when its component joined the root learns the position
     // given to the component afterwards (insertion, paste, undo).
     if (TComponentContainer* Icon = IconOf(Component)) {

@@ -235,6 +235,9 @@ private:
     void Replay(std::vector<TUndoInfo>& Step);
     void CreateIcon(TComponent* Component, TPoint Position);
     void RemoveIcon(TComponent* Component);
+    // Icons of components that joined the root, made once their
+    // construction is over (their class is not known before).
+    void MakePendingIcons();
     void FollowIcons();
     void ShowPopupMenu(int X, int Y);
     // Opens the component editor of Component and runs its default action.
@@ -260,6 +263,7 @@ private:
     bool FCaptured = false;
     bool FTargetHandlesMouse = false;  // the design hit test of the message now filtered
     std::vector<TComponent*> FDeleteSnapshot;  // entries freed meanwhile become nullptr
+    std::vector<TComponent*> FPendingIcons;    // joined the root, icon not made yet
     TComponent* FTarget = nullptr;
     TWinControl* FContainer = nullptr;  // under the mouse at the last press
     TRect FBand;                        // rubber band, screen coordinates

@@ -426,6 +426,13 @@ TEST_F(DesignedFormTest, ComponentsMadeInCodeGetIconsThatKeepTheOrderTheyWereMad
     for (int I = 1; I < 8; I += 2) Kept.push_back(Made[static_cast<size_t>(I)]);
     for (int I = 0; I < 4; ++I) Kept.push_back(new TTimer(Form.get()));
     EXPECT_GE(Changes, 12);
+    // A control made in code is no icon.
+    auto* Made3 = new TButton(Form.get());
+    Made3->SetParent(Form.get());
+    auto* Quiet = new TQuietPart(Form.get());
+    Pump();
+    EXPECT_EQ(Designer->IconOf(Made3), nullptr);
+    EXPECT_EQ(Designer->IconOf(Quiet), nullptr);
     std::vector<std::string> Expected;
     for (size_t I = 0; I < Kept.size(); ++I) {
         Kept[I]->SetName("Extra" + std::to_string(I));
@@ -436,8 +443,6 @@ TEST_F(DesignedFormTest, ComponentsMadeInCodeGetIconsThatKeepTheOrderTheyWereMad
     Pump();
     Drag(At(Form.get(), 4, 244), At(Form.get(), 290, 300));
     EXPECT_EQ(Selected(), Expected);
-    auto* Quiet = new TQuietPart(Form.get());
-    EXPECT_EQ(Designer->IconOf(Quiet), nullptr);
 }
 
 TEST_F(DesignedFormTest, SelectingAControlOnAHiddenPageTurnsToThatPage) {

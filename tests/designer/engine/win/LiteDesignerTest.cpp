@@ -300,7 +300,11 @@ TEST(LiteDesigner, StoredChangesAreWrittenAsASavedFormIs) {
         SeenClass = ClassNamePatch(W.Form->ClassType()) ? ClassNamePatch(W.Form->ClassType()) : "";
         Processed = true;
     };
-    W.Designer->SaveChanges();
+    W.Designer->SetStoreChanges(true);
+    W.Designer->SetShowAlignPalette(false);
+    W.Form->Show();
+    W.Designer->SetActive(true);
+    W.Designer->SetActive(false);
     EXPECT_EQ(SeenClass, "TWindow1");
     EXPECT_EQ(ClassNamePatch(W.Form->ClassType()), nullptr);
 }

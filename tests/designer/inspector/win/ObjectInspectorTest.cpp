@@ -423,7 +423,7 @@ TEST_F(ObjectInspectorTest, RowsAreAsHighAsTheFontsLettersAndThreePixels) {
     EXPECT_EQ(Inspector->DefaultRowHeight(), Extent.cy + 3);
 }
 
-TEST_F(ObjectInspectorTest, AFreedFontLeavesTheSelectionAndADesignedInspectorShowsItself) {
+TEST_F(ObjectInspectorTest, AFreedFontLeavesTheSelection) {
     auto* Font = new TFont();
     Inspector->SetSelection(TDesignerSelectionList{});
     TDesignerSelectionList List;
@@ -435,14 +435,6 @@ TEST_F(ObjectInspectorTest, AFreedFontLeavesTheSelectionAndADesignedInspectorSho
     Pump();
     EXPECT_TRUE(Inspector->IsEmpty());
     EXPECT_EQ(Inspector->Selection().Count(), 0);
-
-    std::unique_ptr<TForm, TObjectFree> Designed(new TForm(nullptr));
-    Designed->SetDesigning(true);
-    auto* Own = new TObjectInspector(Designed.get());
-    Own->SetParent(Designed.get());
-    Own->SetBounds(0, 0, 200, 300);
-    ASSERT_EQ(Own->Selection().Count(), 1);
-    EXPECT_EQ(Own->Selection().Items(0), Own);
 }
 
 TEST_F(ObjectInspectorTest, APictureRowShowsItsTextAndEditsInAPlainEdit) {

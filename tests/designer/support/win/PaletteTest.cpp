@@ -18,6 +18,13 @@
 #include "tests/designer/support/win/DesignerKey.h"
 
 namespace {
+// A class of no glyph of its own whose ancestor has one.
+class TFramedGroup : public TGroupBox {
+    QRN_CLASS(TFramedGroup, TGroupBox)
+public:
+    using TGroupBox::TGroupBox;
+};
+
 std::vector<TPaletteClassEntry> StandardClasses() {
     return {{TButton::StaticClass(), "Standard", 0},   {TEdit::StaticClass(), "Standard", 0},
             {TLabel::StaticClass(), "Standard", 0},    {TMemo::StaticClass(), "Standard", 0},
@@ -77,6 +84,7 @@ protected:
 }  // namespace
 
 QRN_PUBLISHED(TSelectionListener) { B.Message(PaletteSelectMessage, &TSelectionListener::PaletteSelect); }
+QRN_PUBLISHED(TFramedGroup) {}
 
 TEST_F(PaletteTest, PagesFollowThePageListAndUnlistedPagesComeLast) {
     Palette->PageItems()->SetText("Hidden=TLabel\r\nExtras\r\nStandard=TButton,TEdit\r\nWin32\r\n");
@@ -145,7 +153,7 @@ TEST_F(PaletteTest, GlyphsComeFromTheClassOrTheUnknownGlyph) {
     FindGlyphResource(Module, TButton::StaticClass(), Name);
     EXPECT_EQ(Name, "TButton");
     EXPECT_NE(Module, nullptr);
-    FindGlyphResource(Module, TRadioGroup::StaticClass(), Name);
+    FindGlyphResource(Module, TFramedGroup::StaticClass(), Name);
     EXPECT_EQ(Name, "TGroupBox");  // an ancestor's glyph
     FindGlyphResource(Module, TSplitter::StaticClass(), Name);
     EXPECT_EQ(Module, nullptr);
