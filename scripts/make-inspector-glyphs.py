@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
-"""Draws the object inspector's expand and collapse glyphs: a 9 x 9 box
-with a plus or a minus, written beside the inspector's resource script."""
+"""Draws the object inspector's glyphs, written beside its resource script:
+the expand and collapse glyphs (a 9 x 9 box with a plus or a minus) and
+the button edit's two button glyphs (a small arrow and three dots, black
+on white; the edit shows them in the system's button colours)."""
 import os
 import sys
 
@@ -27,9 +29,21 @@ def glyph(plus):
     return bmp24(pixels)
 
 
+def arrow():
+    # 7 x 4: each row two pixels narrower than the one above.
+    return bmp24([[INK if y <= x < 7 - y else PAPER for x in range(7)] for y in range(4)])
+
+
+def dots():
+    # 8 x 2: three 2 x 2 dots a pixel apart.
+    return bmp24([[INK if x % 3 < 2 else PAPER for x in range(8)] for _ in range(2)])
+
+
 def main():
     for name, plus in (("oi_plus.bmp", True), ("oi_minus.bmp", False)):
         write_resource("designer/inspector/win/res", name, glyph(plus))
+    write_resource("designer/inspector/win/res", "zeledit_dropdown.bmp", arrow())
+    write_resource("designer/inspector/win/res", "zeledit_dots.bmp", dots())
 
 
 if __name__ == "__main__":

@@ -6,6 +6,8 @@
 #include "designer/inspector/PropEdit.h"
 #include "designer/inspector/StyleSamples.h"
 #include "designer/inspector/ZelEdit.h"
+#include "designer/support/win/SharedRoutines.h"
+#include "framework/graphics/Bitmap.h"
 
 namespace {
 TCustomZelEdit* OwningEdit(TComponent* Control) { return dynamic_cast<TCustomZelEdit*>(Control->Owner()); }
@@ -24,12 +26,24 @@ void AnswerText(TMessage& Message, const std::string& Text) {
     Message.Result = static_cast<LRESULT>(N);
 }
 
-void DrawValueText(TCanvas* Canvas, const std::string& Text, const TRect& R, bool Enabled) {
+void DrawTextIn(TCanvas* Canvas, const std::string& Text, const TRect& R, TColor Color) {
     RECT Box{R.Left, R.Top, R.Right, R.Bottom};
     SetBkMode(Canvas->Handle(), TRANSPARENT);
-    SetTextColor(Canvas->Handle(), ColorToRGB(Enabled ? clWindowText : clBtnShadow));
+    SetTextColor(Canvas->Handle(), ColorToRGB(Color));
     DrawTextA(Canvas->Handle(), Text.c_str(), static_cast<int>(Text.size()), &Box,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}
+
+void DrawValueText(TCanvas* Canvas, const std::string& Text, const TRect& R, bool Enabled) {
+    DrawTextIn(Canvas, Text, R, Enabled ? clWindowText : clBtnShadow);
+}
+
+// A value control shows a focus rectangle only when its edit is focused
+// there, repaints on focus and is not flat.
+bool ShowsEditFocus(TWinControl* Control) {
+    TCustomZelEdit* Edit = OwningEdit(Control);
+    return Edit && Edit->FocusRepaint() && !Edit->Flat() && Control->HandleAllocated() &&
+           GetFocus() == Control->Handle();
 }
 
 // The value's name without its two-letter prefix ("cl", "bs"), at x = 28.
@@ -44,10 +58,7 @@ TGraphicEdit::TGraphicEdit(TComponent* AOwner) : TCustomControl(AOwner) {
     SetParentCtl3D(false);
 }
 
-bool TGraphicEdit::ShowsFocus() {
-    TCustomZelEdit* Edit = OwningEdit(this);
-    return Edit && Edit->FocusRepaint() && !Edit->Flat() && HandleAllocated() && GetFocus() == Handle();
-}
+bool TGraphicEdit::ShowsFocus() { return ShowsEditFocus(this); }
 
 void TGraphicEdit::WndProc(TMessage& Message) {
     switch (Message.Msg) {
@@ -276,16 +287,32 @@ void TCheckEdit::KeyDown(uint16_t& Key, TShiftState Shift) {
 }
 
 void TCheckEdit::PaintCheck(HDC DC, int X, int Y) {
-    RECT Whole{X, Y, X + Width(), Y + Height()};
-    HBRUSH Back = CreateSolidBrush(ColorToRGB(Color()));
-    FillRect(DC, &Whole, Back);
-    DeleteObject(Back);
-    const int Size = std::min(13, Height() - 2);
-    RECT Box{X + 1, Y + (Height() - Size) / 2, X + 1 + Size, Y + (Height() - Size) / 2 + Size};
-    UINT State = DFCS_BUTTONCHECK | DFCS_FLAT;
+    // Drawn off screen and copied in one piece.
+    TBitmap Buffer;
+    Buffer.SetSize(Width(), Height());
+    TCanvas* C = Buffer.Canvas();
+    const TRect Whole{0, 0, Width(), Height()};
+    C->Brush()->SetColor(Color());
+    C->FillRect(Whole);
+    const int Size = CheckBoxGlyphHeight() > 0 ? CheckBoxGlyphHeight() : 13;
+    RECT Box{1, (Height() - Size) / 2, 1 + Size, (Height() - Size) / 2 + Size};
+    UINT State = DFCS_BUTTONCHECK;
     if (FValue) State |= DFCS_CHECKED;
     if (!Enabled()) State |= DFCS_INACTIVE;
-    DrawFrameControl(DC, &Box, DFC_BUTTON, State);
+    if (FFlat) State |= DFCS_FLAT;
+    DrawFrameControl(C->Handle(), &Box, DFC_BUTTON, State);
+    // Its caption is its text, as the window answers it.
+    C->Font()->Assign(Font());
+    const std::string Caption = FValue ? "True" : "False";
+    const TRect Text{Box.right + 4, 0, Width(), Height()};
+    if (Enabled()) {
+        DrawTextIn(C, Caption, Text, Font()->Color());
+    } else {
+        DrawTextIn(C, Caption, TRect{Text.Left + 1, Text.Top + 1, Text.Right + 1, Text.Bottom + 1}, clBtnHighlight);
+        DrawTextIn(C, Caption, Text, clBtnShadow);
+    }
+    if (ShowsEditFocus(this)) C->DrawFocusRect(Whole);
+    BitBlt(DC, X, Y, Width(), Height(), C->Handle(), 0, 0, SRCCOPY);
 }
 
 QRN_PUBLISHED(TCheckEdit) {}

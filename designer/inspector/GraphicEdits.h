@@ -105,6 +105,12 @@ public:
     bool Value() const { return FValue; }
     void Toggle();
     void Click() override;
+    // The box drawn flat rather than three-dimensional.
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool Value) {
+        FFlat = Value;
+        Invalidate();
+    }
 
 protected:
     void Paint() override { PaintCheck(Canvas()->Handle(), 0, 0); }
@@ -114,4 +120,5 @@ protected:
 private:
     bool FValue = false;
     bool FModified = false;
+    bool FFlat = false;
 };

@@ -43,10 +43,11 @@ QRN_PUBLISHED(TInputLineForm) {
 }
 
 // The dialogs have no help to show: the help context goes nowhere.
-TInputLineForm* CreateInputLine(const std::string& Caption, const std::string& Prompt, int) {
+TInputLineForm* CreateInputLine(const std::string& Caption, const std::string& Prompt, int HelpContext) {
     auto* Form = new TInputLineForm(Application);
     Form->SetCaption(Caption);
     Form->InputLabel->SetCaption(Prompt);
+    Form->HelpContext = HelpContext;
     return Form;
 }
 

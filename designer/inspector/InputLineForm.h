@@ -22,9 +22,12 @@ public:
 
     int IntProp = 0;
     std::string StrProp;
+    // The help topic of the dialog.
+    int HelpContext = 0;
 };
 
-// A dialog (owned by the application) with that caption and prompt.
+// A dialog (owned by the application) with that caption, prompt and help
+// topic.
 TInputLineForm* CreateInputLine(const std::string& Caption, const std::string& Prompt, int HelpContext);
 // Asks for a scaling percentage: 150 gives 1.5. False (and 1.0) when cancelled.
 bool ShowScaleDialog(double& Factor);

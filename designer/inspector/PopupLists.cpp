@@ -4,6 +4,7 @@
 
 #include "designer/inspector/StyleSamples.h"
 #include "designer/inspector/ZelEdit.h"
+#include "framework/rtl/StrUtils.h"
 
 namespace {
 TCustomZelEdit* OwningEdit(TComponent* Popup) { return dynamic_cast<TCustomZelEdit*>(Popup->Owner()); }
@@ -69,7 +70,10 @@ void TPopupListBox::WndProc(TMessage& Message) {
     switch (Message.Msg) {
         case WM_SETTEXT: {
             const std::string Text = Message.LParam ? reinterpret_cast<const char*>(Message.LParam) : "";
-            const int Found = Text.empty() ? -1 : Items()->IndexOf(Text);
+            // The first item that starts with the text, as a list box finds it.
+            int Found = -1;
+            for (int I = 0; !Text.empty() && Found < 0 && I < Items()->Count(); ++I)
+                if (SameText(Items()->Get(I).substr(0, Text.size()), Text)) Found = I;
             SetItemIndex(Found);
             FitHeight();
             Message.Result = 1;

@@ -5,10 +5,12 @@
 
 #include "designer/inspector/InspectorTexts.h"
 #include "designer/inspector/PopupLists.h"
+#include "designer/support/win/DesignerLookups.h"
 #include "framework/rtl/Exceptions.h"
 #include "framework/rtl/StrUtils.h"
 
-TZelCustomPropEditor::TZelCustomPropEditor(TComponent* AOwner) : TCustomZelEdit(AOwner) {
+TZelCustomPropEditor::TZelCustomPropEditor(TComponent* AOwner)
+    : TCustomZelEdit(AOwner), FOwnDesigner(std::make_unique<TFDesigner>()) {
     SetButtonCount(0);
     AddListener(this);
 }
@@ -81,6 +83,14 @@ std::unique_ptr<TPropertyEditor> TZelCustomPropEditor::FindPropertyEditor(const 
     if (!Target) return nullptr;
     TDesignerSelectionList List;
     List.Add(Target);
+    // Editors that list components or handlers ask the designer of the
+    // component's form, or this edit's own one rooted where the component is.
+    auto* Owned = dynamic_cast<TComponent*>(Target);
+    TFormDesigner* Designer = Owned ? FindFormDesignerOf(Owned) : nullptr;
+    if (!Designer) {
+        FOwnDesigner->SetDesignRoot(Owned ? FindDesignRootOf(Owned) : nullptr);
+        Designer = FOwnDesigner.get();
+    }
     std::unique_ptr<TPropertyEditor> Found;
     std::string Rest = Path;
     // Each path element picks the editor of that name (any case); a dot
@@ -96,7 +106,7 @@ std::unique_ptr<TPropertyEditor> TZelCustomPropEditor::FindPropertyEditor(const 
         Rest.erase(0, Dot + 1);
         Editor->GetProperties(Visit);
     };
-    GetComponentProperties(List, tkAny, nullptr, Visit);
+    GetComponentProperties(List, tkAny, Designer, Visit);
     return Found;
 }
 
@@ -127,7 +137,9 @@ void TZelCustomPropEditor::UpdateFromPropEditor() {
         throw;
     }
     FCommitLock = false;
-    SetOnButton1Click(nullptr);
+    // Only the dialog handler of an earlier binding goes: one the user gave
+    // the button stays.
+    if (std::exchange(FOwnButton1Handler, false)) SetOnButton1Click(nullptr);
     switch (FButton1Kind) {
         case bkEllipsis:
             Button1Params()->SetKind(bkDots);
@@ -145,7 +157,10 @@ void TZelCustomPropEditor::UpdateFromPropEditor() {
                 PopupClass = nullptr;
                 if (Attributes.Contains(paDialog)) {
                     Button1Params()->SetKind(bkDots);
-                    SetOnButton1Click(TNotifyEvent(this, &TZelCustomPropEditor::EditorButtonClick));
+                    if (!OnButton1Click()) {
+                        SetOnButton1Click(TNotifyEvent(this, &TZelCustomPropEditor::EditorButtonClick));
+                        FOwnButton1Handler = true;
+                    }
                     SetButtonCount(1);
                 } else {
                     SetButtonCount(0);
@@ -323,6 +338,23 @@ void TZelCustomPropEditor::Loaded() {
     const std::string Name = FPropName;
     FPropName.clear();
     SetPropName(Name);
+    // Refreshed once the form has finished loading around it.
+    if (HandleAllocated()) PostMessageA(Handle(), PropNameChangedMessage, 0, 0);
+}
+
+void TZelCustomPropEditor::DblClick() {
+    inherited::DblClick();
+    if (!FPropEditor || DroppedDown()) return;
+    EditWithDialog();
+    Invalidate();
+}
+
+void TZelCustomPropEditor::WndProc(TMessage& Message) {
+    if (Message.Msg == PropNameChangedMessage) {
+        if (FPropEditor) UpdateFromPropEditor();
+        return;
+    }
+    inherited::WndProc(Message);
 }
 
 void TZelCustomPropEditor::CreateHandle() {
@@ -350,10 +382,6 @@ void TZelCustomPropEditor::DesignerModified(TZelMessage& Message) {
     if (FPropEditor && Mine && Modified && Modified->IndexOf(Mine) >= 0) UpdateFromPropEditor();
 }
 
-namespace {
-TComponent* ComponentRef(TZelCustomPropEditor* E) { return dynamic_cast<TComponent*>(E->Component()); }
-}  // namespace
-
 QRN_PUBLISHED(TZelCustomPropEditor) {
     B.Message(DesignerModifiedMessage, &TZelCustomPropEditor::DesignerModified);
 }
@@ -361,12 +389,16 @@ QRN_PUBLISHED(TZelCustomPropEditor) {
 QRN_PUBLISHED(TZelPropEditor) {
     B.Prop("Align", &TZelPropEditor::Align, &TZelPropEditor::SetAlign).Default(alNone);
     B.Prop("Button1Kind", &TZelPropEditor::Button1Kind, &TZelPropEditor::SetButton1Kind).Default(bkAuto);
-    B.Prop("Component", &ComponentRef, [](TZelPropEditor* E, TComponent* C) { E->SetComponent(C); });
+    B.Prop("Component", &TZelPropEditor::Component, &TZelPropEditor::SetComponent);
     B.Prop("DropOnClick", &TZelPropEditor::DropOnClick, &TZelPropEditor::SetDropOnClick).Default(false);
     B.Prop("LinkedEditor", &TZelPropEditor::LinkedEditor, &TZelPropEditor::SetLinkedEditor);
     B.Prop("PropName", &TZelPropEditor::PropName, &TZelPropEditor::SetPropName);
     B.Prop("Flat", &TZelPropEditor::Flat, &TZelPropEditor::SetFlat).Default(false);
     B.Prop("HideCaret", &TZelPropEditor::HideCaret, &TZelPropEditor::SetHideCaret).Default(false);
     B.Prop("ReadOnly", &TZelPropEditor::ReadOnly, &TZelPropEditor::SetReadOnly).Default(false);
+    B.Prop("BorderStyle", &TZelPropEditor::BorderStyle, &TZelPropEditor::SetBorderStyle).Default(bsSingle);
+    B.Prop("Text", &TZelPropEditor::GetText, &TZelPropEditor::SetText);
+    B.Event("OnButton1Click", &TZelPropEditor::OnButton1Click, &TZelPropEditor::SetOnButton1Click);
+    B.Event("OnButton2Click", &TZelPropEditor::OnButton2Click, &TZelPropEditor::SetOnButton2Click);
     B.Event("OnChange", &TZelPropEditor::OnChange);
 }

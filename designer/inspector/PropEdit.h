@@ -12,7 +12,11 @@
 
 #include "designer/inspector/ZelEdit.h"
 #include "designer/support/MessageBus.h"
+#include "designer/support/win/FDesigner.h"
 #include "framework/design/PropEdits.h"
+
+// Posted to itself once loaded: the edit shows its property's value again.
+inline constexpr UINT PropNameChangedMessage = 2060;
 
 enum TPropButtonKind { bkAuto, bkEllipsis, bkNone };
 QRN_ENUM(TPropButtonKind, bkAuto, bkEllipsis, bkNone)
@@ -66,9 +70,13 @@ public:
     // The bus: a list of modified objects that holds this edit's component
     // refreshes it.
     void DesignerModified(TZelMessage& Message);
+    void WndProc(TMessage& Message) override;
 
 protected:
     void Loaded() override;
+    // With a property editor (and no open drop-down): its dialog, as the
+    // "..." button opens it.
+    void DblClick() override;
     void CreateHandle() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void KeyDown(uint16_t& Key, TShiftState Shift) override;
@@ -95,6 +103,9 @@ private:
     TPropertyEditor* FPropEditor = nullptr;
     TPropButtonKind FButton1Kind = bkAuto;
     bool FSetting = false;
+    bool FOwnButton1Handler = false;  // the dialog handler this edit gave its first button
+    // The designer property editors ask when the component's form has none.
+    std::unique_ptr<TFDesigner> FOwnDesigner;
 };
 
 class TZelPropEditor : public TZelCustomPropEditor {

@@ -16,6 +16,9 @@
 
 class TCustomZelEdit;
 
+// Sent to a button edit's window: commit the text now.
+inline constexpr UINT CommitTextMessage = 2035;
+
 // Keeps the text it is given.
 class TDummyEditSource : public TEditSource {
     QRN_CLASS(TDummyEditSource, TEditSource)
@@ -40,9 +43,15 @@ class TZelSimpleEdit : public TCustomEdit {
     QRN_CLASS(TZelSimpleEdit, TCustomEdit)
 public:
     explicit TZelSimpleEdit(TComponent* AOwner);
+    // Typed text goes through the OEM code page and back.
+    bool OEMConvert() const { return FOEMConvert; }
+    void SetOEMConvert(bool Value);
 
 protected:
     void CreateParams(TCreateParams& Params) override;
+
+private:
+    bool FOEMConvert = false;
 };
 
 enum TButtonKind { bkCustom, bkDropDown, bkDots };
@@ -76,6 +85,12 @@ public:
     void SetNumGlyphs(int Value) { FButton->SetNumGlyphs(FKind == bkCustom ? Value : 1); }
     bool Visible() const { return FButton->Visible(); }
     void SetVisible(bool Value);
+    const std::string& Hint() const { return FButton->Hint(); }
+    void SetHint(const std::string& Value) { FButton->SetHint(Value); }
+    bool ShowHint() const { return FButton->ShowHint(); }
+    void SetShowHint(bool Value) { FButton->SetShowHint(Value); }
+    bool ParentShowHint() const { return FButton->ParentShowHint(); }
+    void SetParentShowHint(bool Value) { FButton->SetParentShowHint(Value); }
     TEditButton* Button() const { return FButton; }
     // A custom glyph without a set width sizes the button to it.
     void GlyphSizeRule();
@@ -249,6 +264,7 @@ private:
     bool FCreateDefaults = true;
 };
 
-// Line height and text width of a font, measured on the screen.
+// Line height, text size and text width of a font, measured on the screen.
 int FontTextHeight(TFont* Font);
+SIZE FontTextExtent(TFont* Font, const std::string& Text);
 int FontTextWidth(TFont* Font, const std::string& Text);

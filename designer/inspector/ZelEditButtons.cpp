@@ -3,34 +3,31 @@
 #include <memory>
 
 #include "designer/inspector/ZelEdit.h"
+#include "designer/support/win/PaletteGlyphs.h"
 #include "framework/graphics/ScreenDC.h"
 
 namespace {
-// The two standard glyphs: a small arrow and three dots, drawn in the
-// button-text colour on a transparent (bottom-left pixel) background.
-TBitmap* MakeGlyph(bool Arrow) {
+// The two standard glyphs, a small arrow and three dots, are black on white
+// in the module's resources; a button shows them in the button-text colour
+// on the button face.
+TBitmap* LoadButtonGlyph(const char* Resource) {
     auto* Bmp = new TBitmap();
-    Bmp->SetWidth(Arrow ? 7 : 8);
-    Bmp->SetHeight(Arrow ? 4 : 2);
+    LoadGlyphResource(Bmp, Resource);
     TCanvas* C = Bmp->Canvas();
-    C->Brush()->SetColor(clBtnFace);
-    C->FillRect(TRect{0, 0, Bmp->Width(), Bmp->Height()});
-    C->Brush()->SetColor(clBtnText);
-    if (Arrow) {
-        for (int Row = 0; Row < 4; ++Row) C->FillRect(TRect{Row, Row, 7 - Row, Row + 1});
-    } else {
-        for (int Dot = 0; Dot < 3; ++Dot) C->FillRect(TRect{Dot * 3, 0, Dot * 3 + 2, 2});
-    }
+    const TColor Face = ColorToRGB(clBtnFace), Text = ColorToRGB(clBtnText);
+    for (int Y = 0; Y < Bmp->Height(); ++Y)
+        for (int X = 0; X < Bmp->Width(); ++X)
+            C->SetPixel(X, Y, (C->Pixel(X, Y) & 0xFFFFFF) == 0 ? Text : Face);
     return Bmp;
 }
 
 TBitmap* DropDownGlyph() {
-    static std::unique_ptr<TBitmap, TObjectFree> Glyph(MakeGlyph(true));
+    static std::unique_ptr<TBitmap, TObjectFree> Glyph(LoadButtonGlyph("ZELEDIT_DROPDOWN"));
     return Glyph.get();
 }
 
 TBitmap* DotsGlyph() {
-    static std::unique_ptr<TBitmap, TObjectFree> Glyph(MakeGlyph(false));
+    static std::unique_ptr<TBitmap, TObjectFree> Glyph(LoadButtonGlyph("ZELEDIT_DOTS"));
     return Glyph.get();
 }
 
@@ -143,7 +140,10 @@ QRN_PUBLISHED(TButtonParams) {
     B.Prop("Kind", &TButtonParams::Kind, &TButtonParams::SetKind).NoDefault();
     B.Prop("Glyph", &TButtonParams::Glyph, &TButtonParams::SetGlyph)
         .Stored([](TObject* O) { return static_cast<TButtonParams*>(O)->Kind() == bkCustom; });
+    B.Prop("Hint", &TButtonParams::Hint, &TButtonParams::SetHint);
     B.Prop("NumGlyphs", &TButtonParams::NumGlyphs, &TButtonParams::SetNumGlyphs).Default(1);
+    B.Prop("ParentShowHint", &TButtonParams::ParentShowHint, &TButtonParams::SetParentShowHint).Default(true);
+    B.Prop("ShowHint", &TButtonParams::ShowHint, &TButtonParams::SetShowHint).Default(false);
     B.Prop("Visible", &TButtonParams::Visible, &TButtonParams::SetVisible).NoDefault();
 }
 
@@ -151,9 +151,16 @@ QRN_PUBLISHED(TButtonParams) {
 
 TZelSimpleEdit::TZelSimpleEdit(TComponent* AOwner) : TCustomEdit(AOwner) { SetCtl3D(false); }
 
+void TZelSimpleEdit::SetOEMConvert(bool Value) {
+    if (Value == FOEMConvert) return;
+    FOEMConvert = Value;
+    if (HandleAllocated()) RecreateWnd();
+}
+
 void TZelSimpleEdit::CreateParams(TCreateParams& Params) {
     inherited::CreateParams(Params);
     Params.Style = (Params.Style | WS_CLIPCHILDREN) & ~static_cast<DWORD>(WS_BORDER);
+    if (FOEMConvert) Params.Style |= ES_OEMCONVERT;
     Params.ExStyle &= ~static_cast<DWORD>(WS_EX_CLIENTEDGE);
 }
 
@@ -162,6 +169,7 @@ QRN_PUBLISHED(TZelSimpleEdit) {
     B.Prop("Color", &TZelSimpleEdit::Color, &TZelSimpleEdit::SetColor).Type(QRN_TYPE(TColor)).Default(clWindow);
     B.Prop("Font", &TZelSimpleEdit::Font, &TZelSimpleEdit::SetFont);
     B.Prop("MaxLength", &TZelSimpleEdit::MaxLength, &TZelSimpleEdit::SetMaxLength).Default(0);
+    B.Prop("OEMConvert", &TZelSimpleEdit::OEMConvert, &TZelSimpleEdit::SetOEMConvert).Default(false);
     B.Prop("ReadOnly", &TZelSimpleEdit::ReadOnly, &TZelSimpleEdit::SetReadOnly).Default(false);
 }
 
@@ -176,11 +184,13 @@ int FontTextHeight(TFont* Font) {
     return Tm.tmHeight + 1;
 }
 
-int FontTextWidth(TFont* Font, const std::string& Text) {
+SIZE FontTextExtent(TFont* Font, const std::string& Text) {
     HDC DC = ScreenDC();
     HGDIOBJ Old = SelectObject(DC, Font->Handle());
     SIZE Size{};
     GetTextExtentPoint32A(DC, Text.c_str(), static_cast<int>(Text.size()), &Size);
     SelectObject(DC, Old);
-    return Size.cx;
+    return Size;
 }
+
+int FontTextWidth(TFont* Font, const std::string& Text) { return FontTextExtent(Font, Text).cx; }

@@ -327,6 +327,18 @@ void TCustomZelEdit::WndProc(TMessage& Message) {
             inherited::WndProc(Message);
             ArrangeButtons();
             return;
+        case CommitTextMessage:
+            // A commit asked from outside the edit: its property-bound
+            // form does not announce it as a change of its own.
+            FSuppressBroadcast = true;
+            try {
+                CommitText();
+            } catch (...) {
+                FSuppressBroadcast = false;
+                throw;
+            }
+            FSuppressBroadcast = false;
+            return;
         case CM_MOUSEENTER:
             // Entering again makes the drop-down's capture tracking reachable.
             FMouseOutside = false;

@@ -12,7 +12,7 @@ namespace {
 // One watched address and the methods waiting for it, in registration order.
 struct TFreeNotifierInfo {
     const void* Address = nullptr;
-    std::vector<std::unique_ptr<TFreeNotifyMethod>> Notifiers;
+    std::vector<std::unique_ptr<TFreeNotifier>> Notifiers;
     bool Destroying = false;
 };
 
@@ -58,7 +58,7 @@ void ObjectDestroyed(TObject* Object) {
     Record->Destroying = true;
     size_t I = 0;
     while (I < Record->Notifiers.size()) {
-        TFreeNotifyMethod* N = Record->Notifiers[I].get();
+        TFreeNotifier* N = Record->Notifiers[I].get();
         N->Code(N->Data, Object);
         if (I < Record->Notifiers.size() && Record->Notifiers[I].get() == N) ++I;
     }
@@ -75,7 +75,7 @@ TFreeNotifiersList& Watches() {
 
 }  // namespace
 
-void AddFreeNotifier(const void* Address, TFreeNotifyMethod Method) {
+void AddFreeNotifier(const void* Address, TFreeNotifier Method) {
     if (!Address) return;
     TFreeNotifiersList& List = Watches();
     TFreeNotifierInfo* Record = List.Find(Address);
@@ -85,10 +85,10 @@ void AddFreeNotifier(const void* Address, TFreeNotifyMethod Method) {
         Record = Fresh.get();
         List.Add(Fresh.release());
     }
-    Record->Notifiers.push_back(std::make_unique<TFreeNotifyMethod>(Method));
+    Record->Notifiers.push_back(std::make_unique<TFreeNotifier>(Method));
 }
 
-void RemoveFreeNotifier(const void* Address, TFreeNotifyMethod Method) {
+void RemoveFreeNotifier(const void* Address, TFreeNotifier Method) {
     if (!GWatches || !Address) return;
     int Index = 0;
     if (!GWatches->FindKey(Address, Index)) return;

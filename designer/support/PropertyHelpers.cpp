@@ -25,6 +25,7 @@ bool HasSetterFor(const TPropInfo* Prop) {
     switch (Prop->Kind()) {
         case tkFloat: return static_cast<bool>(Prop->SetFloat);
         case tkClass: return static_cast<bool>(Prop->SetObj);
+        case tkVariant: return static_cast<bool>(Prop->SetVar);
         default:
             if (IsStringKind(Prop->Kind())) return static_cast<bool>(Prop->SetStr);
             return IsOrdinalKind(Prop->Kind()) && static_cast<bool>(Prop->SetOrd);
@@ -45,6 +46,7 @@ void CopyObjectProperty(TObject* Source, TObject* Dest, const std::string& Name)
     switch (From->Kind()) {
         case tkFloat: SetFloatProp(Dest, To, GetFloatProp(Source, From)); break;
         case tkClass: SetObjectProp(Dest, To, GetObjectProp(Source, From)); break;
+        case tkVariant: To->SetVar(Dest, From->GetVar(Source)); break;
         default:
             if (IsStringKind(From->Kind()))
                 SetStrProp(Dest, To, GetStrProp(Source, From));
@@ -59,6 +61,7 @@ Variant GetPropertyAsVariant(TObject* Instance, const TPropInfo* Prop) {
     if (IsOrdinalKind(Prop->Kind())) return Variant(GetOrdProp(Instance, Prop));
     if (Prop->Kind() == tkFloat) return Variant(GetFloatProp(Instance, Prop));
     if (IsStringKind(Prop->Kind())) return Variant(GetStrProp(Instance, Prop));
+    if (Prop->Kind() == tkVariant && Prop->GetVar) return Prop->GetVar(Instance);
     return {};
 }
 
@@ -77,6 +80,8 @@ void SetPropertyFromVariant(TObject* Instance, const TPropInfo* Prop, const Vari
         SetFloatProp(Instance, Prop, Value.AsDouble());
     } else if (IsStringKind(Prop->Kind())) {
         SetStrProp(Instance, Prop, Value.AsString());
+    } else if (Prop->Kind() == tkVariant && Prop->SetVar) {
+        Prop->SetVar(Instance, Value);
     }
 }
 

@@ -15,14 +15,14 @@ void CopyObjectProperties(TObject* Source, TObject* Dest, const TStrings* Exclud
 // setter. Events and other kinds are never copied.
 void CopyObjectProperty(TObject* Source, TObject* Dest, const std::string& Name);
 
-// Ordinal kinds as an integer, floats as a real, strings as a string;
-// other kinds and a nil property give the empty Variant.
+// Ordinal kinds as an integer, floats as a real, strings as a string, a
+// Variant as itself; other kinds and a nil property give the empty Variant.
 Variant GetPropertyAsVariant(TObject* Instance, const TPropInfo* Prop);
 // Ordinal kinds take a string through StrToInt (EConvertError on bad
 // text), a Boolean True as 1, anything else as an integer; floats and
-// strings are converted to their type. A nil property does nothing. An
-// enumeration outside its values raises EPropertyError; a set keeps only
-// its elements' bits.
+// strings are converted to their type, a Variant takes the value as it is.
+// A nil property does nothing. An enumeration outside its values raises
+// EPropertyError; a set keeps only its elements' bits.
 void SetPropertyFromVariant(TObject* Instance, const TPropInfo* Prop, const Variant& Value);
 
 using TPropertyProc = std::function<void(TObject* Instance, const TPropInfo* Prop)>;

@@ -96,6 +96,7 @@ public:
     int ActivePageIndex() const;
     void SetActivePageIndex(int Value);
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    void ShowControl(TControl* AControl) override;
 
 protected:
     void CreateWnd() override;

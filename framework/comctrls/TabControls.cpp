@@ -180,6 +180,12 @@ void TPageControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     LayoutSheets();
 }
 
+void TPageControl::ShowControl(TControl* AControl) {
+    auto* Sheet = dynamic_cast<TTabSheet*>(AControl);
+    if (Sheet && Sheet->PageControl() == this) SetActivePage(Sheet);
+    TCustomTabControl::ShowControl(AControl);
+}
+
 void TPageControl::LayoutSheets() {
     if (!HandleAllocated()) {
         for (TTabSheet* P : FPages) P->SetVisible(P == FActivePage);

@@ -333,6 +333,9 @@ public:
     void InsertControl(TControl* AControl);
     void RemoveControl(TControl* AControl);
     bool ContainsControl(TControl* Control) const;
+    // Brings a child into view: the parents up the chain do the same for
+    // this control, and a container of pages turns to the child's page.
+    virtual void ShowControl(TControl* AControl);
     TControl* ControlAtPos(TPoint Pos, bool AllowDisabled, bool AllowWinControls = false);
     // Sends Message to every child until one sets a nonzero Result.
     void Broadcast(TMessage& Message);

@@ -452,6 +452,10 @@ bool TWinControl::ContainsControl(TControl* Control) const {
     return false;
 }
 
+void TWinControl::ShowControl(TControl*) {
+    if (Parent()) Parent()->ShowControl(this);
+}
+
 TControl* TWinControl::ControlAtPos(TPoint Pos, bool AllowDisabled, bool AllowWinControls) {
     for (auto It = FControls.rbegin(); It != FControls.rend(); ++It) {
         TControl* C = *It;

@@ -70,6 +70,14 @@ TShiftState KeysToShift(WPARAM Keys) {
     if (GetKeyState(VK_MENU) < 0) S.Include(ssAlt);
     return S;
 }
+
+// A message of the frame carries no keys: they come from the key state.
+TShiftState KeyStateShift() {
+    WPARAM Keys = 0;
+    if (GetKeyState(VK_SHIFT) < 0) Keys |= MK_SHIFT;
+    if (GetKeyState(VK_CONTROL) < 0) Keys |= MK_CONTROL;
+    return KeysToShift(Keys);
+}
 }  // namespace
 
 std::vector<TZelCaptionButton*> FormCaptionButtons(TCustomForm* Form) {
@@ -329,6 +337,7 @@ void TZelCaptionButton::MouseDown(TMouseButton Button, TShiftState Shift, int X,
 void TZelCaptionButton::MouseMove(TShiftState Shift, int X, int Y) {
     const TPoint Window{X + (WindowToClient({0, 0}).X * -1), Y + (WindowToClient({0, 0}).Y * -1)};
     const bool In = Inside(Window);
+    FHot = In;
     if (FPressing && In != FDown) {
         FDown = In;
         Paint();
@@ -385,9 +394,10 @@ bool TZelCaptionButton::HandleMessage(TMessage& M) {
             if (!Inside(W)) return false;
             const TPoint C = WindowToClient(W);
             if (M.Msg == WM_NCLBUTTONDBLCLK) DblClick();
-            else MouseDown(mbLeft, KeysToShift(0), C.X, C.Y);
-            // The title bar must not start a move or a menu from here.
-            return true;
+            else MouseDown(mbLeft, KeyStateShift() + TShiftState{ssLeft}, C.X, C.Y);
+            // On to the frame's own handling: over the button the hit test
+            // says border, which starts no move and no menu.
+            return false;
         }
         case WM_NCMOUSEMOVE: {
             const TPoint W = ToWindow(M.LParam);
@@ -422,6 +432,8 @@ bool TZelCaptionButton::HandleMessage(TMessage& M) {
         case WM_ACTIVATE:
         case WM_SETTEXT:
             FHook->Default(M);
+            // The title shows the form's new active state.
+            if (M.Msg == WM_ACTIVATE && IsLeftmostVisible()) DrawTitle();
             Paint();
             return true;
         case WM_SETTINGCHANGE:

@@ -47,6 +47,8 @@ public:
     const TRect& ButtonRect() const { return FRect; }
     bool Down() const { return FDown; }
     bool Pressing() const { return FPressing; }
+    // The mouse is over the button.
+    bool Hot() const { return FHot; }
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;

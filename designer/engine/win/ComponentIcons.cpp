@@ -1,5 +1,6 @@
 #include "designer/engine/win/ComponentIcons.h"
 
+#include "designer/engine/win/DataModuleWrapper.h"
 #include "framework/graphics/Bitmap.h"
 
 namespace {
@@ -46,6 +47,8 @@ TComponentContainer::~TComponentContainer() {
 void TComponentContainer::MoveTo(TPoint Pos) {
     FComponent->SetDesignInfo(DesignInfoFromIconPos(Pos));
     Place();
+    // A data module's form scrolls as far as its farthest icon.
+    if (auto* Wrapper = dynamic_cast<TDataModuleWrapper*>(FForm)) Wrapper->UpdateScrollRange();
 }
 
 TPoint TComponentContainer::CaptionSize() const {

@@ -4,6 +4,7 @@
 
 #include "designer/engine/win/ZelFormDesigner.h"
 #include "designer/engine/win/ZelOleControlImpl.h"
+#include "framework/classes/DataModule.h"
 #include "framework/classes/Filer.h"
 #include "framework/classes/FormText.h"
 #include "framework/controls/Clipboard.h"
@@ -101,8 +102,16 @@ std::vector<TComponent*> TZelFormDesigner::ReadComponents(const std::string& Bin
     // Hand every component over to the root, renamed where its name is taken.
     std::vector<std::string> StoredNames;
     for (TComponent* C : Top) StoredNames.push_back(C->Name());
+    // A data module holds no controls: the paste ends at the first one,
+    // and what is left goes with the holder.
+    const bool IntoDataModule = dynamic_cast<TDataModule*>(Root) != nullptr;
+    bool Refused = false;
     while (Holder->ComponentCount() > 0) {
         TComponent* C = Holder->Components(0);
+        if (IntoDataModule && dynamic_cast<TControl*>(C)) {
+            Refused = true;
+            break;
+        }
         Holder->RemoveComponent(C);
         // A pasted ActiveX wrapper always takes a new name of its control.
         const bool Rename = !FromUndo && dynamic_cast<TCustomZelOleControl*>(C);
@@ -110,6 +119,11 @@ std::vector<TComponent*> TZelFormDesigner::ReadComponents(const std::string& Bin
             C->SetName(MakeUniqueName(NamingClassName(C).substr(1)));
         Root->InsertComponent(C);
     }
+    for (size_t I = Top.size(); I-- > 0;)
+        if (Top[I]->Owner() != Root) {
+            Top.erase(Top.begin() + static_cast<std::ptrdiff_t>(I));
+            StoredNames.erase(StoredNames.begin() + static_cast<std::ptrdiff_t>(I));
+        }
     const int W = Container->ClientWidth(), H = Container->ClientHeight();
     bool First = true;
     for (size_t I = 0; I < Top.size(); ++I) {
@@ -144,6 +158,7 @@ std::vector<TComponent*> TZelFormDesigner::ReadComponents(const std::string& Bin
         AfterInsert(C);
     }
     ShowHandlesOfSelection();
+    if (Refused) CheckInsertable(nullptr, true);
     return Top;
 }
 

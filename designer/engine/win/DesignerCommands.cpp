@@ -147,11 +147,13 @@ void TZelFormDesigner::ScaleWithDialog() {
 void TZelFormDesigner::BringToFront() {
     for (TControl* C : SelectedControls(atSelect)) C->BringToFront();
     if (FSelection.size() > 1) UpdateMarks(true);
+    NotifyModified();
 }
 
 void TZelFormDesigner::SendToBack() {
     for (TControl* C : SelectedControls(atSelect)) C->SendToBack();
     if (FSelection.size() > 1) UpdateMarks(true);
+    NotifyModified();
 }
 
 void TZelFormDesigner::SetLockControls(bool Value) {

@@ -8,11 +8,11 @@
 #include "framework/classes/TypeInfo.h"
 #include "framework/rtl/StringList.h"
 
-QRN_ENUM(TActionType, atSelect, atMove, atResize, atDelete, atInsertInto, atShow, atEditProperty)
+QRN_ENUM(TActionType, atSelect, atDelete, atInsertInto, atMove, atResize, atShow, atEdit)
 using TActionTypes = TSmallSet<TActionType>;
 QRN_SET_NAME(TActionTypes)
 
-inline const TActionTypes AllActionTypes{atSelect, atMove, atResize, atDelete, atInsertInto, atShow, atEditProperty};
+inline const TActionTypes AllActionTypes{atSelect, atDelete, atInsertInto, atMove, atResize, atShow, atEdit};
 
 class TLimitInfoItem : public TZelNamedItem {
     QRN_CLASS(TLimitInfoItem, TZelNamedItem)

@@ -1,6 +1,7 @@
 #include "designer/engine/win/LiteDesigner.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "designer/engine/win/AlignPalette.h"
 #include "designer/engine/win/CaptionButton.h"
@@ -8,10 +9,12 @@
 #include "designer/engine/win/FormDesignerUnit.h"
 #include "designer/support/FormFileHeader.h"
 #include "designer/support/FormFiler.h"
+#include "designer/support/ZelVersion.h"
 #include "designer/support/win/CompPalForm.h"
 #include "designer/support/win/HandleObject.h"
 #include "designer/support/win/PaletteGlyphs.h"
 #include "designer/support/win/RegistryStream.h"
+#include "designer/support/win/SharedRoutines.h"
 #include "framework/classes/ClassRegistry.h"
 #include "framework/classes/DataModule.h"
 #include "framework/classes/Filer.h"
@@ -20,6 +23,7 @@
 #include "framework/uicore/ShortCuts.h"
 
 QRN_PUBLISHED(TCustomLiteDesigner) {
+    PublishZelVersion(B);
     B.Message(DesignerHookMessage, &TCustomLiteDesigner::WMDesignerHook);
     B.Message(WM_USER, &TCustomLiteDesigner::WMFormLoaded);
 }
@@ -96,8 +100,6 @@ QRN_PUBLISHED(TZelLiteDesigner) {
 }
 
 namespace {
-bool GToolsOnTop = false;
-
 std::vector<TCustomLiteDesigner*>& LiveDesigners() {
     static std::vector<TCustomLiteDesigner*> List;
     return List;
@@ -134,8 +136,8 @@ bool TLiteFormDesigner::CanShowProperty(TComponent* Component, const std::string
 }
 
 void TLiteFormDesigner::EnumComponentNames(const TTypeInfo* TypeData, TGetStrProc Proc) {
+    TZelFormDesigner::EnumComponentNames(TypeData, Proc);
     if (FOwner->OnGetCompNames) FOwner->OnGetCompNames(FOwner, TypeData, Proc);
-    else TZelFormDesigner::EnumComponentNames(TypeData, Proc);
 }
 
 // ---- life
@@ -258,7 +260,10 @@ void TCustomLiteDesigner::SetActive(bool Value) {
     if (Value) {
         auto* Form = dynamic_cast<TCustomForm*>(R);
         if (!Form && !Module) return;
-        if (FShowAlignPalette) ShowAlignmentPalette();
+        if (FShowAlignPalette) {
+            RequestAlignPalette();
+            FAlignPaletteRequested = true;
+        }
         FActiveRoot = R;
         if (Module) {
             // A data module is designed through a plain form standing for it.
@@ -273,8 +278,8 @@ void TCustomLiteDesigner::SetActive(bool Value) {
         FNameIsReadOnly = FStoreChanges;
         if (FUseCaptionButton) CaptionButton()->SetVisible(true);
     } else {
-        if (FShowAlignPalette)
-            if (TAlignForm* P = AlignmentPaletteInstance()) P->Hide();
+        if (std::exchange(FAlignPaletteRequested, false)) ReleaseAlignPalette();
+        if (std::exchange(FPaletteRequested, false)) ReleaseComponentPalette();
         if (FStoreChanges) {
             FChanges->CollectChanges();
             SaveChanges();
@@ -286,7 +291,9 @@ void TCustomLiteDesigner::SetActive(bool Value) {
     // mode would otherwise cover the palette.
     if (Value && FShowPalette && Active()) {
         StartComponentPalette();
-        BroadcastToListeners(nullptr, ComponentPaletteShowMessage, 1, 0);
+        ApplyPaletteOptions();
+        RequestComponentPalette();
+        FPaletteRequested = true;
     }
     if (!Value) {
         if (Module) Module->SetDesigning(false);
@@ -330,9 +337,28 @@ std::string TCustomLiteDesigner::ChangesPath() const {
 }
 
 void TCustomLiteDesigner::SaveChanges() {
-    bool Processed = false;
-    if (OnSaveChanges) OnSaveChanges(this, Processed);
-    if (!Processed) FChanges->SaveToRegistry(ChangesPath());
+    // Written as a saved form is: the root's class under its saved name.
+    FDesigner->BeginSave();
+    try {
+        bool Processed = false;
+        if (OnSaveChanges) OnSaveChanges(this, Processed);
+        if (!Processed) FChanges->SaveToRegistry(ChangesPath());
+    } catch (...) {
+        FDesigner->EndSave();
+        throw;
+    }
+    FDesigner->EndSave();
+}
+
+void TCustomLiteDesigner::ApplyPaletteOptions() {
+    TCompPalFrm* Window = ComponentPaletteForm();
+    TZelCompPalette* Palette = Window->Palette;
+    Window->SetPackagesVerb(FPaletteOptions->UseActiveX);
+    if (!Palette) return;
+    Palette->SetOnlyDefinedItems(FPaletteOptions->OnlyDefinedItems);
+    // A palette of its own pages, or the pages every palette shares.
+    Palette->SetUseGlobalOptions(!FPaletteOptions->CustomizePalette);
+    if (FPaletteOptions->CustomizePalette) Palette->SetPageItems(FPaletteOptions->PredefinedPages());
 }
 
 void TCustomLiteDesigner::LoadChanges() {
@@ -428,8 +454,14 @@ void TCustomLiteDesigner::AttachCaptionButton() {
     if (auto* Form = dynamic_cast<TCustomForm*>(Root())) FCaptionButton->SetForm(Form);
 }
 
-bool TCustomLiteDesigner::ToolsOnTop() const { return GToolsOnTop; }
-void TCustomLiteDesigner::SetToolsOnTop(bool Value) { GToolsOnTop = Value; }
+bool TCustomLiteDesigner::ToolsOnTop() const { return ToolWindowsStayOnTop; }
+
+void TCustomLiteDesigner::SetToolsOnTop(bool Value) {
+    ToolWindowsStayOnTop = Value;
+    // The tool windows shown now change at once, as later ones show.
+    if (TAlignForm* P = AlignmentPaletteInstance()) P->SetFormStyle(ToolWindowFormStyle());
+    if (GetComponentPalette()) ComponentPaletteForm()->SetFormStyle(ToolWindowFormStyle());
+}
 
 // ---- limits
 
@@ -450,7 +482,7 @@ bool TCustomLiteDesigner::ActionAllowed(TPersistent* Instance, TActionType Actio
 bool TCustomLiteDesigner::CanEditProperty(TComponent* Component, const std::string& PropName) {
     if (PropName == "Name" && FNameIsReadOnly) return false;
     if (Component && Component == FDesigner->GetDesignContainer()) return false;
-    if (!ActionAllowed(Component, atEditProperty)) return false;
+    if (!ActionAllowed(Component, atEdit)) return false;
     bool Allow = true;
     if (OnEditProperty) OnEditProperty(this, Component, PropName, Allow);
     if (!Allow || Contains(FReadOnlyProps.get(), PropName)) return false;

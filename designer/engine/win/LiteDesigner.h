@@ -204,6 +204,8 @@ protected:
     virtual void DoActiveChanged();
 
 private:
+    // The palette options go to the palette window as design mode starts.
+    void ApplyPaletteOptions();
     void HookEngineEvents();
     void RelayKeyDown(uint16_t& Key, TShiftState Shift);
     void CaptionButtonClick(TObject*) { SetActive(!Active()); }
@@ -234,6 +236,9 @@ private:
     bool FShowPalette = true;
     bool FShowSelf = false;
     bool FShowAlignPalette = false;
+    // What this component asked of the shared tool-window counters.
+    bool FPaletteRequested = false;
+    bool FAlignPaletteRequested = false;
     bool FStoreChanges = false;
     bool FFromHotKey = false;
     bool FHooked = false;

@@ -5,8 +5,10 @@
 
 #include "designer/engine/win/AlignDialogs.h"
 #include "designer/engine/win/DesignerOptions.h"
+#include "designer/support/ComponentNames.h"
 #include "designer/support/MessageBus.h"
 #include "designer/support/win/CompPalette.h"
+#include "designer/support/win/ComponentRegistration.h"
 #include "designer/support/win/DesignerLookups.h"
 #include "designer/support/win/PaletteGlyphs.h"
 #include "framework/classes/DataModule.h"
@@ -31,6 +33,10 @@ private:
 };
 
 namespace {
+
+// Posted to the designed form: components that joined the root meanwhile
+// get their icons.
+constexpr UINT MakeIconsMessage = WM_APP + 0x43;
 
 bool IsPositionMessage(const TMessage& M, const TControl* Control) {
     if (M.Msg == WM_SIZE || M.Msg == WM_MOVE || M.Msg == WM_WINDOWPOSCHANGED || M.Msg == WM_MOVING) return true;
@@ -116,6 +122,7 @@ void TZelFormDesigner::SetActive(bool Value) {
             EndDrag(false);
             ClearSelection();
             FIcons.clear();
+            FPendingIcons.clear();
             F->SetDesigning(false);
             if (Scripter) Scripter->DesignModeChanged(false);
             FHandles.reset();
@@ -164,6 +171,10 @@ bool TZelFormDesigner::HandBack(TComponent* Sender, TMessage& Message) {
 
 bool TZelFormDesigner::FilterDesignMessage(TComponent* Sender, TMessage& Message) {
     FTarget = Sender;
+    if (Message.Msg == MakeIconsMessage && FActive && Sender == static_cast<TComponent*>(Form())) {
+        MakePendingIcons();
+        return true;
+    }
     if (!FActive || FBusy || !Sender || Sender->ComponentState().Contains(csDestroying)) return false;
     if (FInMenuLoop && Message.Msg == WM_RBUTTONDOWN) ClearSelection();
     try {
@@ -351,8 +362,8 @@ void TZelFormDesigner::SelectSingle(TPersistent* Instance) {
     auto* Component = dynamic_cast<TComponent*>(Instance);
     InSelectionUpdate([&] {
         ClearSelection();
-        if (auto* Control = dynamic_cast<TControl*>(Component))
-            for (TControl* C = Control; C && C != Form(); C = C->Parent()) C->SetVisible(C->Visible());
+        if (auto* Control = dynamic_cast<TControl*>(Component); Control && Control->Parent())
+            Control->Parent()->ShowControl(Control);
         Select(Component);
         ShowHandlesOfSelection();
     });
@@ -407,9 +418,18 @@ void TZelFormDesigner::ComponentNotification(TComponent* AComponent, TOperation 
     if (!FActive) return;
     if (Operation == opInsert) {
         if (OnInsertComponent) OnInsertComponent(AComponent);
+        if (AComponent->Owner() == GetDesignRoot()) {
+            // Told while the component's constructor still runs: what it is
+            // (a control or not, its glyph) shows only afterwards.
+            FPendingIcons.push_back(AComponent);
+            if (Form()->HandleAllocated())
+                PostMessageA(Form()->Handle(), MakeIconsMessage, 0, 0);
+            if (!FDeleting) NotifyModified();
+        }
         return;
     }
     if (OnDeleteComponent) OnDeleteComponent(AComponent);
+    std::erase(FPendingIcons, AComponent);
     RemoveIcon(AComponent);
     std::erase(FSelection, AComponent);
     std::erase(FSavedSelection, AComponent);
@@ -438,6 +458,21 @@ void TZelFormDesigner::NotifyRename(TComponent* AComponent, const std::string& C
     }
     TFDesigner::NotifyRename(AComponent, CurName, NewName);
     if (TComponentContainer* Icon = AComponent ? IconOf(AComponent) : nullptr) Icon->UpdateCaption();
+}
+
+void TZelFormDesigner::EnumComponentNames(const TTypeInfo* TypeData, TGetStrProc Proc) {
+    TFDesigner::EnumComponentNames(TypeData, Proc);
+    if (!Proc) return;
+    TComponent* Root = GetDesignRoot();
+    std::vector<TComponent*> Others;
+    TList& Designers = DesignerList();
+    for (int I = 0; I < Designers.Count(); ++I) {
+        TFDesigner* D = GetDesignerListItem(Designers, I);
+        TComponent* Other = D && D != this ? D->GetDesignRoot() : nullptr;
+        if (Other && Other != Root && std::find(Others.begin(), Others.end(), Other) == Others.end())
+            Others.push_back(Other);
+    }
+    EnumQualifiedComponentNames(Others, Root, TypeData ? TypeData->ClassType() : nullptr, Proc);
 }
 
 void TZelFormDesigner::PaintGrid() {
@@ -481,18 +516,31 @@ void TZelFormDesigner::PaletteSelected(const std::string& ClassName, intptr_t Fl
 // ---- component icons
 
 TComponentContainer* TZelFormDesigner::IconOf(const TComponent* Component) const {
-    auto It = FIcons.find(Component);
+    auto It = std::find_if(FIcons.begin(), FIcons.end(), [&](const auto& Entry) { return Entry.first == Component; });
     return It == FIcons.end() ? nullptr : It->second.get();
 }
 
+void TZelFormDesigner::MakePendingIcons() {
+    for (TComponent* C : std::exchange(FPendingIcons, {}))
+        if (!dynamic_cast<TControl*>(C)) CreateIcon(C, {-1, -1});
+}
+
 void TZelFormDesigner::CreateIcon(TComponent* Component, TPoint Position) {
-    if (!ShowComponents || IconOf(Component) || dynamic_cast<TControl*>(Component) || !Allowed(Component, atShow))
+    std::erase(FPendingIcons, Component);
+    // An icon made when its component joined the root learns the position
+    // given to the component afterwards (insertion, paste, undo).
+    if (TComponentContainer* Icon = IconOf(Component)) {
+        Icon->Place();
+        return;
+    }
+    if (!ShowComponents || dynamic_cast<TControl*>(Component) || !ClassHasDesignIcon(Component->ClassType()) ||
+        !Allowed(Component, atShow))
         return;
     if (Position.X >= 0 && Position.Y >= 0) Component->SetDesignInfo(DesignInfoFromIconPos(Position));
     auto Icon = std::make_unique<TComponentContainer>(
         Component, Form(), ShowCaptions, [this](TComponent* Sender, TMessage& M) { return FilterDesignMessage(Sender, M); });
     GetComponentGlyph(Component->ClassType(), Icon->Glyph());
-    FIcons[Component] = std::move(Icon);
+    FIcons.emplace_back(Component, std::move(Icon));
 }
 
 void TZelFormDesigner::GetComponentGlyph(const TClass* ClassType, TBitmap* Bitmap) {
@@ -500,7 +548,9 @@ void TZelFormDesigner::GetComponentGlyph(const TClass* ClassType, TBitmap* Bitma
     else LoadComponentGlyph(Bitmap, ClassType);
 }
 
-void TZelFormDesigner::RemoveIcon(TComponent* Component) { FIcons.erase(Component); }
+void TZelFormDesigner::RemoveIcon(TComponent* Component) {
+    std::erase_if(FIcons, [&](const auto& Entry) { return Entry.first == Component; });
+}
 
 bool TZelFormDesigner::Allowed(TComponent* Component, TActionType Action) const {
     return !IsAllowed || IsAllowed(Component, Action);

@@ -10,7 +10,7 @@
 //   ...
 //   Designer->SetActive(false);
 #include <functional>
-#include <map>
+#include <utility>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,7 +29,8 @@ class TComponentEditor;
 class TDesignerBusListener;
 
 // What the designer component may forbid per component (the limits).
-enum TActionType { atSelect, atMove, atResize, atDelete, atInsertInto, atShow, atEditProperty };
+// In this order: stored sets of actions and the inspector's texts show it.
+enum TActionType { atSelect, atDelete, atInsertInto, atMove, atResize, atShow, atEdit };
 
 class TZelFormDesigner : public TFDesigner {
 public:
@@ -58,6 +59,9 @@ public:
     // CurName is bound to NewName.
     void RenameEventMethod(const std::string& CurName, const std::string& NewName) override;
     void ShowEventMethod(const std::string& Name) override;
+    // The root's own components, then those of every other designed root
+    // as "Root.Name".
+    void EnumComponentNames(const TTypeInfo* TypeData, TGetStrProc Proc) override;
     bool IsLinkable(TComponent*) override { return false; }
     void MakeLinkable(TComponent*) override {}
 
@@ -231,6 +235,9 @@ private:
     void Replay(std::vector<TUndoInfo>& Step);
     void CreateIcon(TComponent* Component, TPoint Position);
     void RemoveIcon(TComponent* Component);
+    // Icons of components that joined the root, made once their
+    // construction is over (their class is not known before).
+    void MakePendingIcons();
     void FollowIcons();
     void ShowPopupMenu(int X, int Y);
     // Opens the component editor of Component and runs its default action.
@@ -256,6 +263,7 @@ private:
     bool FCaptured = false;
     bool FTargetHandlesMouse = false;  // the design hit test of the message now filtered
     std::vector<TComponent*> FDeleteSnapshot;  // entries freed meanwhile become nullptr
+    std::vector<TComponent*> FPendingIcons;    // joined the root, icon not made yet
     TComponent* FTarget = nullptr;
     TWinControl* FContainer = nullptr;  // under the mouse at the last press
     TRect FBand;                        // rubber band, screen coordinates
@@ -263,7 +271,9 @@ private:
     TPoint FMoveStart;
     TPoint FMoveDelta;  // the move so far (on the grid when snapping)
     std::unique_ptr<TControlHandles> FHandles;
-    std::map<const TComponent*, std::unique_ptr<TComponentContainer>> FIcons;
+    // In the order the icons were made, which rubber band and arrow keys
+    // walk: the order of the components, not of their addresses.
+    std::vector<std::pair<const TComponent*, std::unique_ptr<TComponentContainer>>> FIcons;
     COLORREF FIconCaptionColor = CLR_INVALID;
     std::vector<TComponent*> FSelection;
     TSelectionMarks FMarks;

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+#include "designer/inspector/GraphicEdits.h"
 #include "designer/inspector/win/ObjectInspector.h"
 #include "framework/forms/Forms.h"
 
+// The graphic painters edit nothing as text: their rows edit in a plain edit.
 std::vector<const TClass*>& NonInlineEditClasses() {
-    static std::vector<const TClass*> List;
+    static std::vector<const TClass*> List{TImageEdit::StaticClass(), TPictureEdit::StaticClass()};
     return List;
 }
 

@@ -6,6 +6,7 @@
 #include "designer/inspector/core/PropertyDescriptions.h"
 #include "designer/inspector/win/InspectorGlobalOptions.h"
 #include "designer/inspector/win/OInplaceEdit.h"
+#include "designer/support/FreeNotifiers.h"
 #include "designer/support/win/DesignerLookups.h"
 #include "designer/support/win/FDesigner.h"
 #include "framework/design/ComponentEditors.h"
@@ -16,8 +17,8 @@
 
 namespace {
 
-std::vector<TCustomObjectInspector*>& LiveInspectors() {
-    static std::vector<TCustomObjectInspector*> List;
+TInspectorList& LiveInspectors() {
+    static TInspectorList List;
     return List;
 }
 
@@ -35,7 +36,7 @@ std::unique_ptr<TStringList> NewList(const TNotifyEvent& OnChange) {
 
 }  // namespace
 
-const std::vector<TCustomObjectInspector*>& InspectorList() { return LiveInspectors(); }
+const TInspectorList& InspectorList() { return LiveInspectors(); }
 
 TCustomObjectInspector::TCustomObjectInspector(TComponent* AOwner)
     : TCustomGrid(AOwner), FColors(new TOIColors), FGroupFont(std::make_unique<TFont>()) {
@@ -67,7 +68,12 @@ TCustomObjectInspector::TCustomObjectInspector(TComponent* AOwner)
     LoadInspectorGlyphs(FPlusGlyph.get(), FMinusGlyph.get());
     FPopup = new TPopupMenu(this);
     SetStyle(isOstrel);
-    AddListener(this);
+    // Placed on a designed form it shows what it is itself; only a running
+    // inspector follows the designers.
+    if (ComponentState().Contains(csDesigning))
+        SetComponent(this);
+    else
+        AddListener(this);
 }
 
 TCustomObjectInspector::~TCustomObjectInspector() {
@@ -88,12 +94,35 @@ void TCustomObjectInspector::BeforeDestruction() {
 // ---- the selection
 
 void TCustomObjectInspector::Watch(TPersistent* Item, bool On) {
+    if (!Item || Item == this) return;
     auto* C = dynamic_cast<TComponent*>(Item);
-    if (!C || C == this) return;
-    if (On && FTrackDestroy)
-        C->FreeNotification(this);
-    else if (!On)
-        C->RemoveFreeNotification(this);
+    // Any other object (a font, a collection item) is watched by address.
+    const TFreeNotifier Freed = FreeNotifyMethod<&TCustomObjectInspector::ObjectFreed>(this);
+    if (On && FTrackDestroy) {
+        if (C) C->FreeNotification(this);
+        else AddFreeNotifier(Item, Freed);
+    } else if (!On) {
+        if (C) C->RemoveFreeNotification(this);
+        else RemoveFreeNotifier(Item, Freed);
+    }
+}
+
+void TCustomObjectInspector::ObjectFreed(const void* Address) {
+    for (int I = 0; I < FSelection.Count(); ++I)
+        if (FSelection.Items(I) == Address) {
+            DropFromSelection(FSelection.Items(I));
+            return;
+        }
+}
+
+void TCustomObjectInspector::DropFromSelection(TPersistent* Item) {
+    // Nothing may be committed to an object on its way out.
+    if (FEditor) FEditor->SetPropEditor(nullptr);
+    DetachEditor();
+    FSelection.Remove(Item);
+    FRows.Clear();  // the rows' editors refer to the object
+    RebuildRows();
+    Invalidate();
 }
 
 void TCustomObjectInspector::ForgetSelection() {
@@ -186,15 +215,7 @@ void TCustomObjectInspector::Notification(TComponent* AComponent, TOperation Ope
     if (Operation != opRemove || FDestroying) return;
     if (AComponent == FEditor) FEditor = nullptr;
     if (AComponent == FPopup) FPopup = nullptr;
-    if (FTrackDestroy && FSelection.IndexOf(AComponent) >= 0) {
-        // Nothing may be committed to a component on its way out.
-        if (FEditor) FEditor->SetPropEditor(nullptr);
-        DetachEditor();
-        FSelection.Remove(AComponent);
-        FRows.Clear();  // the rows' editors refer to the component
-        RebuildRows();
-        Invalidate();
-    }
+    if (FTrackDestroy && FSelection.IndexOf(AComponent) >= 0) DropFromSelection(AComponent);
 }
 
 void TCustomObjectInspector::SetTrackDestroy(bool Value) {

@@ -240,6 +240,9 @@ private:
     void BroadcastModified();
     void ClearSelection();
     void Watch(TPersistent* Item, bool On);
+    // A selected object that is freed leaves the selection.
+    void ObjectFreed(const void* Address);
+    void DropFromSelection(TPersistent* Item);
     void ApplyRowRules();
     void RowsChanged(int Current);
     void AfterResize();
@@ -376,4 +379,5 @@ public:
 int ClampSplitter(int X, int Width);
 
 // Every live inspector, in creation order.
-const std::vector<TCustomObjectInspector*>& InspectorList();
+using TInspectorList = std::vector<TCustomObjectInspector*>;
+const TInspectorList& InspectorList();

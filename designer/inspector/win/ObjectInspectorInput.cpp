@@ -255,8 +255,8 @@ void TCustomObjectInspector::WndProc(TMessage& Message) {
 }
 
 void TCustomObjectInspector::Resize() {
-    // The row height follows the font.
-    const int Height = FontTextHeight(Font()) + 3;
+    // The row height follows the font: its capitals' height and 3 pixels.
+    const int Height = FontTextExtent(Font(), "QWERTYUIOPASDFGHJKLZXCVBNM").cy + 3;
     if (Height != DefaultRowHeight()) SetDefaultRowHeight(Height);
     inherited::Resize();
     SetColWidths(1, std::max(0, ClientWidth() - ColWidths(0) - 2 * GridLineWidth()));

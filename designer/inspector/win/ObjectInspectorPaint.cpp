@@ -6,6 +6,7 @@
 #include "designer/inspector/ZelEdit.h"
 #include "designer/inspector/win/OInplaceEdit.h"
 #include "designer/inspector/win/ObjectInspector.h"
+#include "designer/support/EditorClassRegistry.h"
 #include "framework/graphics/Bitmap.h"
 
 namespace {
@@ -14,9 +15,13 @@ namespace {
 constexpr int LevelIndent = 9;
 constexpr int GlyphSize = 9;
 
+// A row not being edited shows its value through its edit class only when
+// that class paints values and is not one kept for in-place editing: a
+// picture row shows its text "(TPicture)" rather than an empty cell.
 bool PaintsValues(const TClass* Class) {
     return Class &&
-           (Class->InheritsFrom(TGraphicEdit::StaticClass()) || Class->InheritsFrom(TCheckEdit::StaticClass()));
+           (Class->InheritsFrom(TGraphicEdit::StaticClass()) || Class->InheritsFrom(TCheckEdit::StaticClass())) &&
+           !IsInplaceOnlyEditClass(Class);
 }
 
 }  // namespace

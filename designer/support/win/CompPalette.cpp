@@ -25,6 +25,9 @@ QRN_PUBLISHED(TZelCompPalette) {
     B.Prop("UseGlobalOptions", &TZelCompPalette::UseGlobalOptions, &TZelCompPalette::SetUseGlobalOptions)
         .Default(false);
     B.Prop("MouseGlyph", &TZelCompPalette::MouseGlyph, &TZelCompPalette::SetMouseGlyph);
+    // Its own setter: a page set from a form or the inspector is filled as
+    // a tab change fills it.
+    B.Prop("ActivePage", &TZelCompPalette::ActivePage, &TZelCompPalette::SetActivePage);
     B.Event("OnSelectButton", &TZelCompPalette::OnSelectButton);
     B.Event("OnPagesChanged", &TZelCompPalette::OnPagesChanged);
     B.Message(ClassesRegisteredMessage, &TZelCompPalette::ClassesRegistered);
@@ -262,6 +265,7 @@ TZelCompPalette::TZelCompPalette(TComponent* AOwner)
       FActiveXButtons(std::make_unique<TCollection>(TButtonData::StaticClass())),
       FMouseGlyph(std::make_unique<TBitmap>()) {
     LoadGlyphResource(FMouseGlyph.get(), "PAL_MOUSEGLYPH");
+    FMouseGlyph->OnChange = [this](TObject*) { Invalidate(); };
     GPalettes.push_back(this);
     AddListener(this);
 }

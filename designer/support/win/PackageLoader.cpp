@@ -18,6 +18,7 @@ QRN_PUBLISHED(TPackageListItem) {
     B.Prop("RequirePackages", &TPackageListItem::RequirePackages, &TPackageListItem::SetRequirePackages);
     B.Prop("EditorGroup", &TPackageListItem::EditorGroup);
 }
+QRN_PUBLISHED(TPackageList) {}
 QRN_PUBLISHED(TZelPackageLoader) {
     B.Prop("UseRegistry", &TZelPackageLoader::UseRegistry);
     B.Event("OnBeforeUnload", &TZelPackageLoader::OnBeforeUnload);
@@ -59,7 +60,7 @@ TZelPackageLoader* ActivePackageLoader() { return GActive; }
 bool PackagesAvailable() { return IsFrameworkPackageLoaded() || GActive; }
 
 TZelPackageLoader::TZelPackageLoader(TComponent* AOwner)
-    : TComponent(AOwner), FPackages(std::make_unique<TCollection>(TPackageListItem::StaticClass())) {
+    : TComponent(AOwner), FPackages(std::make_unique<TPackageList>()) {
     if (GActive) throw Exception("Only one instance of TZelPackageLoader can be created");
     GActive = this;
 }

@@ -32,6 +32,14 @@ private:
     std::unique_ptr<TStringList> FRequire;
 };
 
+// The loader's packages, one item each.
+class TPackageList : public TCollection {
+    QRN_CLASS(TPackageList, TCollection)
+public:
+    TPackageList() : TCollection(TPackageListItem::StaticClass()) {}
+    TPackageListItem* Package(int Index) const { return static_cast<TPackageListItem*>(Items(Index)); }
+};
+
 enum TZelPackageLoaderOption { plAutoSave, plUpdateOnLoad, plAutoLoad, plAutoUpdate };
 QRN_ENUM(TZelPackageLoaderOption, plAutoSave, plUpdateOnLoad, plAutoLoad, plAutoUpdate)
 using TZelPackageLoaderOptions = TSmallSet<TZelPackageLoaderOption>;
@@ -58,8 +66,8 @@ public:
     TPackageUnloadedEvent OnPackageUnloaded;
     TNotifyEvent OnLoaded;
 
-    TCollection* Packages() const { return FPackages.get(); }
-    TPackageListItem* Package(int Index) const { return static_cast<TPackageListItem*>(FPackages->Items(Index)); }
+    TPackageList* Packages() const { return FPackages.get(); }
+    TPackageListItem* Package(int Index) const { return FPackages->Package(Index); }
     int PackageCount() const { return FPackages->Count(); }
     std::string PackageDesc(int Index) const;
     std::string PackagePath(int Index) const { return Package(Index)->Path; }
@@ -85,7 +93,7 @@ private:
     void UnloadItem(TPackageListItem* Item);
     std::string IniFileName() const;
 
-    std::unique_ptr<TCollection> FPackages;
+    std::unique_ptr<TPackageList> FPackages;
     bool FListRead = false;
     bool FNoPackagesWarned = false;
 };

@@ -14,7 +14,6 @@ public:
     ~TPageControlOptions() override;
     TStrings* PageItems() const { return FPageItems.get(); }
     void SetPageItems(TStrings* Value) { FPageItems->Assign(Value); }
-    std::string GetRegistryKey() const override { return {}; }
 
 private:
     void ItemsChanged(TObject*) { Changed(); }

@@ -78,7 +78,7 @@ void WriteToRegistry(const std::string& Path, const Variant& Value) {
     TRegistry& R = Open.Registry();
     const std::string& Name = Open.ValueName();
     switch (Value.VarType()) {
-        case varInteger: R.WriteInteger(Name, Value.AsInteger()); break;
+        case varInteger: R.WriteInt64(Name, Value.AsInt64()); break;
         case varBoolean: R.WriteBool(Name, Value.AsBoolean()); break;
         case varDouble: R.WriteFloat(Name, Value.AsDouble()); break;
         case varCurrency: R.WriteCurrency(Name, Value.AsDouble()); break;
@@ -98,7 +98,7 @@ Variant ReadFromRegistry(const std::string& Path, const Variant& Default) {
         case varBoolean: return Variant(R.ReadBool(Name));
         case varString: return Variant(R.ReadString(Name));
         case varDate: return Variant::Date(R.ReadDateTime(Name));
-        case varInteger: return Variant(R.ReadInteger(Name));
+        case varInteger: return Variant(R.ReadInt64(Name));
         case varDouble: return Variant(R.ReadFloat(Name));
         case varCurrency: return Variant::Currency(R.ReadCurrency(Name));
         default: Unsupported();

@@ -182,8 +182,10 @@ void TZelHint::ShowAt(TPoint P, const std::string& Text) {
     FTimer->SetEnabled(true);
     FState = hsWaiting;
     FCaption = Text;
-    FOffset = 0;
+    // Shown at once, the window still takes the offset the last hint had:
+    // a hint that follows the cursor stays clear of it.
     if (FImmediate) TimerTick();
+    FOffset = 0;
 }
 
 void TZelHint::ShowAtCursor(const std::string& Text) {

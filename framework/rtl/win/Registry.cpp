@@ -164,6 +164,22 @@ void TRegistry::WriteInteger(const std::string& Name, int Value) {
     WriteTyped(Name, REG_DWORD, &Data, sizeof(Data));
 }
 
+int64_t TRegistry::ReadInt64(const std::string& Name) {
+    DWORD Type = 0;
+    std::string Data;
+    if (QueryValue(Name, Type, Data) && Type == REG_QWORD && Data.size() == sizeof(int64_t)) {
+        int64_t Value = 0;
+        std::memcpy(&Value, Data.data(), sizeof(Value));
+        return Value;
+    }
+    return ReadInteger(Name);
+}
+
+void TRegistry::WriteInt64(const std::string& Name, int64_t Value) {
+    if (Value >= INT32_MIN && Value <= INT32_MAX) return WriteInteger(Name, static_cast<int>(Value));
+    WriteTyped(Name, REG_QWORD, &Value, sizeof(Value));
+}
+
 bool TRegistry::ReadBool(const std::string& Name) { return ReadInteger(Name) != 0; }
 
 void TRegistry::WriteBool(const std::string& Name, bool Value) { WriteInteger(Name, Value ? 1 : 0); }

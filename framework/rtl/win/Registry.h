@@ -37,6 +37,10 @@ public:
     void WriteString(const std::string& Name, const std::string& Value);
     int ReadInteger(const std::string& Name);
     void WriteInteger(const std::string& Name, int Value);
+    // A 64-bit integer: a 32-bit value when it fits (so readers of
+    // integers still read it), else a 64-bit one; reads either.
+    int64_t ReadInt64(const std::string& Name);
+    void WriteInt64(const std::string& Name, int64_t Value);
     // Booleans are integers 0 and 1.
     bool ReadBool(const std::string& Name);
     void WriteBool(const std::string& Name, bool Value);

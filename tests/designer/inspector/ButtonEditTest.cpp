@@ -98,7 +98,7 @@ TEST_F(ButtonEditTest, AltDownOpensAltUpAcceptsEscapeCancelsAndFocusStays) {
     EXPECT_FALSE(Edit->DroppedDown());
 }
 
-TEST_F(ButtonEditTest, ReturnWhileClosedCommitsThroughTheEditSource) {
+TEST_F(ButtonEditTest, ReturnOrTheCommitMessageCommitsThroughTheEditSource) {
     Edit->SetFocus();
     Pump();
     int Changes = 0;
@@ -112,6 +112,10 @@ TEST_F(ButtonEditTest, ReturnWhileClosedCommitsThroughTheEditSource) {
     PressKey(Inner(), VK_RETURN);
     EXPECT_FALSE(Edit->DroppedDown());
     EXPECT_EQ(Edit->EditSource()->GetText(), "x");
+    // The library's commit message commits as Return does.
+    Edit->SetText("y");
+    SendMessageA(Edit->Handle(), CommitTextMessage, 0, 0);
+    EXPECT_EQ(Edit->EditSource()->GetText(), "y");
 }
 
 TEST_F(ButtonEditTest, WideDropDownIsRightAlignedAndOpensAboveNearTheScreenBottom) {

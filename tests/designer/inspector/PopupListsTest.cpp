@@ -6,6 +6,7 @@
 #include "designer/inspector/GraphicEdits.h"
 #include "designer/inspector/PopupLists.h"
 #include "designer/inspector/ZelEdit.h"
+#include "designer/support/win/SharedRoutines.h"
 #include "framework/rtl/Exceptions.h"
 #include "tests/common/win/Pump.h"
 
@@ -65,6 +66,10 @@ TEST(PopupLists, ValueListsFillThemselvesInTheirOrder) {
     Plain->HandleNeeded();
     Plain->Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>("x"));
     EXPECT_EQ(Plain->ClientHeight(), Plain->ItemHeight());
+    // It picks the first item that starts with the text, in any case.
+    Plain->Items()->SetText("Alpha\r\nBeta\r\nBravo\r\nBrown\r\n");
+    Plain->Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>("br"));
+    EXPECT_EQ(TextOf(Plain), "Bravo");
 }
 
 TEST(PopupLists, PaintedValueEditsReadTheirText) {
@@ -114,6 +119,22 @@ COLORREF PaintedPixel(TWinControl* Painter, int X, int Y) {
     return Pixel;
 }
 }  // namespace
+
+TEST(PopupLists, ACheckEditShowsItsValueBesideTheBox) {
+    std::unique_ptr<TForm, TObjectFree> Form(new TForm(nullptr));
+    auto* Edit = new TCustomZelEdit(Form.get());
+    Edit->SetParent(Form.get());
+    Edit->SetBounds(0, 0, 60, 20);
+    Edit->SetEditClass(TCheckEdit::StaticClass());
+    auto* Check = static_cast<TCheckEdit*>(Edit->Edit());
+    Check->SetBounds(0, 0, 60, 20);
+    // "False" in the window's text colour, right of the box.
+    const COLORREF Ink = ColorToRGB(clWindowText);
+    bool Written = false;
+    for (int Y = 2; Y < 18 && !Written; ++Y)
+        for (int X = CheckBoxGlyphHeight() + 5; X < 58 && !Written; ++X) Written = PaintedPixel(Check, X, Y) == Ink;
+    EXPECT_TRUE(Written);
+}
 
 TEST(PopupLists, StyleEditsPaintTheNamedStyle) {
     std::unique_ptr<TForm, TObjectFree> Form(new TForm(nullptr));

@@ -9,6 +9,7 @@
 #include "designer/support/MessageBus.h"
 #include "designer/support/PCNotifiers.h"
 #include "designer/support/win/FDesigner.h"
+#include "framework/menus/Menus.h"
 #include "framework/stdctrls/ExtCtrls.h"
 #include "framework/rtl/Exceptions.h"
 #include "tests/common/win/KeyInput.h"
@@ -188,6 +189,32 @@ TEST_F(PropEditTest, EditAndPopupClassesComeFromTheSupportRegistries) {
     FreeEditorGroup(Group);
     BroadcastToListeners(nullptr, ModuleUnloadingMessage, Group, 0);
     EXPECT_EQ(EditClassForEditor(Enabled.get()), TCheckEdit::StaticClass());
+}
+
+TEST_F(PropEditTest, ADesignerListsTheComponentsAndTheUsersButtonHandlerStays) {
+    auto* Menu = new TPopupMenu(Form);
+    Menu->SetName("PopupMenu1");
+    TZelPropEditor* E = AddEditor("PopupMenu");
+    ASSERT_NE(E->PropEditor(), nullptr);
+    std::vector<std::string> Values;
+    E->PropEditor()->GetValues([&](const std::string& S) { Values.push_back(S); });
+    EXPECT_EQ(Values, std::vector<std::string>{"PopupMenu1"});
+
+    // A double click runs the property editor's dialog: a list steps on.
+    TZelPropEditor* Align = AddEditor("Align");
+    HWND Inner = static_cast<TWinControl*>(Align->Edit())->Handle();
+    PostMessageA(Inner, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(4, 4));
+    Pump();
+    EXPECT_EQ(Target->Align(), alTop);
+
+    // A refresh keeps the handler the user gave the first button.
+    TZelPropEditor* Named = AddEditor("Hint");
+    Named->SetButton1Kind(bkEllipsis);
+    int Clicks = 0;
+    Named->SetOnButton1Click(TNotifyEvent([&](TObject*) { ++Clicks; }));
+    Named->SetPropName("Name");
+    Named->Button1()->Click();
+    EXPECT_EQ(Clicks, 1);
 }
 
 TEST_F(PropEditTest, MultiSelectionAnswersForEveryComponent) {

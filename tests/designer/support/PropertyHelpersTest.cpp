@@ -60,3 +60,23 @@ TEST(PropertyHelpers, VariantConversionsByKind) {
                            [&](TObject*, const TPropInfo* Prop) { Floats.push_back(Prop->Name); });
     EXPECT_EQ(Floats, (std::vector<std::string>{"Ratio", "Text"}));
 }
+
+TEST(PropertyHelpers, VariantAndWideIntegerPropertiesAsThemselves) {
+    TSupportWide Source(nullptr), Dest(nullptr);
+    const TClass* C = Source.ClassType();
+    SetPropertyFromVariant(&Source, C->FindProperty("Value"), Variant("text"));
+    EXPECT_EQ(Source.Value.VarType(), varString);
+    const int64_t Wide = int64_t{5} << 40;
+    SetPropertyFromVariant(&Source, C->FindProperty("Big"), Variant(Wide));
+    EXPECT_EQ(Source.Big, Wide);
+
+    const Variant Got = GetPropertyAsVariant(&Source, C->FindProperty("Value"));
+    EXPECT_EQ(Got.VarType(), varString);
+    EXPECT_EQ(Got.AsString(), "text");
+    EXPECT_EQ(GetPropertyAsVariant(&Source, C->FindProperty("Big")).AsInt64(), Wide);
+
+    CopyObjectProperties(&Source, &Dest);
+    EXPECT_EQ(Dest.Value.VarType(), varString);
+    EXPECT_EQ(Dest.Value.AsString(), "text");
+    EXPECT_EQ(Dest.Big, Wide);
+}

@@ -19,3 +19,8 @@ QRN_PUBLISHED(TSupportOther) {
 }
 
 QRN_PUBLISHED(TSupportChild) {}
+
+QRN_PUBLISHED(TSupportWide) {
+    B.Prop("Value", &TSupportWide::Value);
+    B.Prop("Big", &TSupportWide::Big);
+}

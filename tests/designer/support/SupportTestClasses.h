@@ -1,10 +1,12 @@
 #pragma once
 // Small classes with published properties of several kinds for the
 // designer support tests.
+#include <cstdint>
 #include <string>
 
 #include "framework/classes/Component.h"
 #include "framework/rtl/Events.h"
+#include "framework/rtl/Variant.h"
 
 enum TSupportShade { shLight, shDark };
 QRN_ENUM(TSupportShade, shLight, shDark)
@@ -38,4 +40,13 @@ class TSupportChild : public TSupportProps {
     QRN_CLASS(TSupportChild, TSupportProps)
 public:
     using TSupportProps::TSupportProps;
+};
+
+// The kinds wider than an integer: a Variant and a 64-bit integer.
+class TSupportWide : public TComponent {
+    QRN_CLASS(TSupportWide, TComponent)
+public:
+    using TComponent::TComponent;
+    Variant Value;
+    int64_t Big = 0;
 };

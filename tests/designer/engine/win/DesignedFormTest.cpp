@@ -8,20 +8,31 @@
 #include "designer/engine/AlignLayout.h"
 #include "designer/engine/win/ZelFormDesigner.h"
 #include "designer/support/win/CompPalette.h"
+#include "designer/support/win/DesignLibrary.h"
 #include "designer/support/MessageBus.h"
 #include "framework/classes/ClassRegistry.h"
 #include "framework/classes/DataModule.h"
+#include "framework/comctrls/ComCtrls.h"
 #include "framework/controls/Clipboard.h"
 #include "framework/controls/ScreenCapture.h"
 #include "framework/controls/Timer.h"
+#include "framework/design/DesignRegistration.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/menus/Menus.h"
 #include "framework/stdctrls/StdCtrls.h"
 #include "tests/common/win/KeyInput.h"
 #include "tests/common/win/MouseInput.h"
 #include "tests/common/win/Pump.h"
+#include "tests/designer/support/win/DesignerKey.h"
 
 namespace {
+
+// A class its package registers without a component icon.
+class TQuietPart : public TComponent {
+    QRN_CLASS(TQuietPart, TComponent)
+public:
+    using TComponent::TComponent;
+};
 
 std::vector<std::string> Names(const std::vector<TComponent*>& List) {
     std::vector<std::string> R;
@@ -86,6 +97,8 @@ protected:
 };
 
 }  // namespace
+
+QRN_PUBLISHED(TQuietPart) {}
 
 TEST_F(DesignedFormTest, ClicksSelectAndADragMovesByGridStepsUntilUndone) {
     EXPECT_EQ(Selected(), std::vector<std::string>{"Form1"});
@@ -399,6 +412,55 @@ TEST_F(DesignedFormTest, ANonVisualComponentIsAnIconAtItsDesignPosition) {
     EXPECT_EQ(IconPosFromDesignInfo(Timer1->DesignInfo()), Point(400, 200));
 }
 
+TEST_F(DesignedFormTest, ComponentsMadeInCodeGetIconsThatKeepTheOrderTheyWereMadeIn) {
+    TDesignerScratchKey Key;
+    TDesignLibrarySession Session;
+    RegisterNoIcon({TQuietPart::StaticClass()});
+    int Changes = 0;
+    Designer->OnChange = [&] { ++Changes; };
+    // Freed components leave room for later ones at lower addresses.
+    std::vector<TTimer*> Made;
+    for (int I = 0; I < 8; ++I) Made.push_back(new TTimer(Form.get()));
+    for (int I = 0; I < 8; I += 2) Made[I]->Free();
+    std::vector<TComponent*> Kept;
+    for (int I = 1; I < 8; I += 2) Kept.push_back(Made[static_cast<size_t>(I)]);
+    for (int I = 0; I < 4; ++I) Kept.push_back(new TTimer(Form.get()));
+    EXPECT_GE(Changes, 12);
+    // A control made in code is no icon.
+    auto* Made3 = new TButton(Form.get());
+    Made3->SetParent(Form.get());
+    auto* Quiet = new TQuietPart(Form.get());
+    Pump();
+    EXPECT_EQ(Designer->IconOf(Made3), nullptr);
+    EXPECT_EQ(Designer->IconOf(Quiet), nullptr);
+    std::vector<std::string> Expected;
+    for (size_t I = 0; I < Kept.size(); ++I) {
+        Kept[I]->SetName("Extra" + std::to_string(I));
+        Expected.push_back(Kept[I]->Name());
+        ASSERT_NE(Designer->IconOf(Kept[I]), nullptr);
+        Designer->IconOf(Kept[I])->MoveTo({8 + 32 * static_cast<int>(I), 250});
+    }
+    Pump();
+    Drag(At(Form.get(), 4, 244), At(Form.get(), 290, 300));
+    EXPECT_EQ(Selected(), Expected);
+}
+
+TEST_F(DesignedFormTest, SelectingAControlOnAHiddenPageTurnsToThatPage) {
+    auto* Pages = Make<TPageControl>("PageControl1", Form.get(), Bounds(16, 150, 200, 120));
+    TTabSheet* Sheets[2];
+    for (int I = 0; I < 2; ++I) {
+        Sheets[I] = new TTabSheet(Form.get());
+        Sheets[I]->SetName("TabSheet" + std::to_string(I + 1));
+        Sheets[I]->SetPageControl(Pages);
+    }
+    auto* OnSecond = Make<TButton>("Button3", Sheets[1], Bounds(8, 8, 75, 25));
+    Pages->SetActivePage(Sheets[0]);
+    Pump();
+    Designer->SelectSingle(OnSecond);
+    EXPECT_EQ(Pages->ActivePage(), Sheets[1]);
+    EXPECT_EQ(Selected(), std::vector<std::string>{"Button3"});
+}
+
 TEST_F(DesignedFormTest, AFormEmbeddedInAnotherStillRoutesToItsDesigner) {
     std::unique_ptr<TForm, TObjectFree> Host(new TForm(nullptr));
     Host->SetBorderStyle(bsNone);
@@ -412,11 +474,26 @@ TEST_F(DesignedFormTest, AFormEmbeddedInAnotherStillRoutesToItsDesigner) {
     Form->SetParent(nullptr);
 }
 
-TEST_F(DesignedFormTest, ADataModuleRefusesControls) {
+TEST_F(DesignedFormTest, ADataModuleRefusesControlsFromThePaletteAndFromAPaste) {
+    Designer->SelectSingle(Button2);
+    const std::string ButtonText = Designer->SelectionAsText();
     std::unique_ptr<TDataModule, TObjectFree> Module(new TDataModule(nullptr));
     Designer->SetDesignRoot(Module.get());
     EXPECT_THROW(Designer->InsertComponent("TButton", Form.get(), {}, true), Exception);
+    EXPECT_THROW(Designer->PasteText(ButtonText), Exception);
+    EXPECT_EQ(Module->ComponentCount(), 0);
     Designer->SetDesignRoot(nullptr);
+}
+
+TEST_F(DesignedFormTest, BringToFrontAndSendToBackAreChangesOfTheForm) {
+    int Changes = 0;
+    Designer->OnChange = [&] { ++Changes; };
+    Click(At(Button2, 10, 10));
+    const int Before = Changes;
+    Designer->BringToFront();
+    EXPECT_EQ(Changes, Before + 1);
+    Designer->SendToBack();
+    EXPECT_EQ(Changes, Before + 2);
 }
 
 TEST_F(DesignedFormTest, ScreenshotOfADesignedFormWithGrabHandles) {

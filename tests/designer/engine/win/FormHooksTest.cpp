@@ -158,6 +158,40 @@ TEST_F(FormHooksTest, APressDoesNotMoveTheWindowAndOnlyAReleaseInsideClicks) {
     EXPECT_EQ(FindFormHooks(Form), nullptr);
 }
 
+TEST_F(FormHooksTest, PressesGoOnToTheFrameAndCarryTheShiftKeys) {
+    // A hook made before the button is the frame's handling behind it.
+    int Reached = 0;
+    TFormHook* Behind = nullptr;
+    Behind = AddFormHook(Form, [&](TMessage& M) {
+        if (M.Msg == WM_NCLBUTTONDOWN || M.Msg == WM_NCLBUTTONDBLCLK) ++Reached;
+        Behind->Default(M);
+    });
+    auto* Button = new TZelCaptionButton(Form);
+    TShiftState Seen;
+    Button->OnMouseDown = [&](TObject*, TMouseButton, TShiftState Shift, int, int) { Seen = Shift; };
+    const LPARAM At = ScreenPoint(Button);
+    SendMessageA(Form->Handle(), WM_NCMOUSEMOVE, HTBORDER, At);
+    EXPECT_TRUE(Button->Hot());
+    BYTE Keys[256] = {};
+    GetKeyboardState(Keys);
+    const BYTE Was = Keys[VK_SHIFT];
+    Keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(Keys);
+    SendMessageA(Form->Handle(), WM_NCLBUTTONDOWN, HTBORDER, At);
+    Keys[VK_SHIFT] = Was;
+    SetKeyboardState(Keys);
+    EXPECT_TRUE(Seen.Contains(ssShift));
+    EXPECT_EQ(Reached, 1);
+    SendMessageA(Form->Handle(), WM_LBUTTONUP, 0, ClientPoint(At));
+    SendMessageA(Form->Handle(), WM_NCLBUTTONDBLCLK, HTBORDER, At);
+    EXPECT_EQ(Reached, 2);
+    SendMessageA(Form->Handle(), WM_LBUTTONUP, 0, ClientPoint(At));
+    SendMessageA(Form->Handle(), WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(110, 110));
+    EXPECT_FALSE(Button->Hot());
+    Button->Free();
+    RemoveFormHook(Behind);
+}
+
 TEST_F(FormHooksTest, Screenshot) {
     Form->SetCaption("Designed window");
     auto* Glyph = new TZelCaptionButton(Form);

@@ -7,10 +7,12 @@
 #include <memory>
 #include <vector>
 
+#include "designer/engine/win/AlignPalette.h"
 #include "designer/engine/win/CaptionButton.h"
 #include "designer/engine/win/DesignerOptions.h"
 #include "designer/engine/win/FormDesignerUnit.h"
 #include "designer/engine/win/LiteDesigner.h"
+#include "framework/classes/ClassPatches.h"
 #include "framework/classes/DataModule.h"
 #include "designer/support/win/CompPalForm.h"
 #include "framework/rtl/FileUtils.h"
@@ -124,10 +126,15 @@ TEST(LiteDesigner, LimitsAnswerTheEnginesQuestions) {
     TLiteFormDesigner& E = *D.FormDesigner();
     auto* Item = static_cast<TLimitInfoItem*>(D.LimitInfos()->Add());
     Item->SetComponent(W.Button);
-    Item->SetAllowedActions(TActionTypes{atSelect, atShow, atEditProperty});
+    Item->SetAllowedActions(TActionTypes{atSelect, atShow, atEdit});
     Item->HiddenProps()->Add("Caption");
     Item->ReadOnlyProps()->Add("Left");
     D.HiddenProps()->Add("Tag");
+    // A stored set and the inspector name the actions in their own order.
+    EXPECT_EQ(GetPropValue(Item, "AllowedActions"), "[atSelect,atShow,atEdit]");
+    Item->SetAllowedActions(TActionTypes{atMove, atDelete, atSelect, atShow, atEdit});
+    EXPECT_EQ(GetPropValue(Item, "AllowedActions"), "[atSelect,atDelete,atMove,atShow,atEdit]");
+    Item->SetAllowedActions(TActionTypes{atSelect, atShow, atEdit});
 
     EXPECT_TRUE(D.ActionAllowed(W.Form.get(), atDelete));  // the form itself
     EXPECT_FALSE(D.ActionAllowed(W.Button, atDelete));
@@ -185,6 +192,11 @@ TEST(LiteDesigner, ADataModuleIsDesignedThroughItsWrapperForm) {
     Far->Free();  // the range shrinks to the remaining icon
     EXPECT_EQ(Wrapper->HorzRange(), 28);
     EXPECT_EQ(Wrapper->VertRange(), 38);
+    // Moving an icon stretches it again.
+    ASSERT_NE(D->FormDesigner()->IconOf(Left), nullptr);
+    D->FormDesigner()->IconOf(Left)->MoveTo({150, 60});
+    EXPECT_EQ(Wrapper->HorzRange(), 178);
+    EXPECT_EQ(Wrapper->VertRange(), 88);
 
     D->SetActive(false);
     EXPECT_FALSE(Wrapper->Visible());
@@ -215,10 +227,17 @@ TEST(LiteDesigner, ForwardsTheCodeDesignerScripterGlyphsAndNamesToTheEngine) {
     E.GetComponentGlyph(TButton::StaticClass(), &Glyph);
     EXPECT_EQ(Asked, TButton::StaticClass());
 
+    // Its own names, the other designed roots' and then the handler's.
+    std::unique_ptr<TForm, TObjectFree> Other(new TForm(nullptr));
+    Other->SetName("Window2");
+    (new TButton(Other.get()))->SetName("Button7");
+    TZelFormDesigner OtherDesigner;
+    OtherDesigner.SetForm(Other.get());
+    E.SetForm(W.Form.get());
     std::vector<std::string> Names;
     D.OnGetCompNames = [](TObject*, const TTypeInfo*, TGetStrProc Proc) { Proc("Mine"); };
     E.EnumComponentNames(nullptr, [&](const std::string& S) { Names.push_back(S); });
-    EXPECT_EQ(Names, std::vector<std::string>{"Mine"});
+    EXPECT_EQ(Names, (std::vector<std::string>{"Button1", "Tarns", "Window2.Button7", "Mine"}));
 
     // The option objects are assigned by copy; HideEvents is library-wide.
     TInspOptions Insp;
@@ -274,6 +293,22 @@ TEST(LiteDesigner, LiveComponentsFollowTheGlobalOptions) {
     Keys->SetStopHotKey(scCtrl | VK_F12);
 }
 
+TEST(LiteDesigner, StoredChangesAreWrittenAsASavedFormIs) {
+    TDesignedWindow W;
+    std::string SeenClass;
+    W.Designer->OnSaveChanges = [&](TObject*, bool& Processed) {
+        SeenClass = ClassNamePatch(W.Form->ClassType()) ? ClassNamePatch(W.Form->ClassType()) : "";
+        Processed = true;
+    };
+    W.Designer->SetStoreChanges(true);
+    W.Designer->SetShowAlignPalette(false);
+    W.Form->Show();
+    W.Designer->SetActive(true);
+    W.Designer->SetActive(false);
+    EXPECT_EQ(SeenClass, "TWindow1");
+    EXPECT_EQ(ClassNamePatch(W.Form->ClassType()), nullptr);
+}
+
 TEST(LiteDesigner, TheCaptionButtonAndThePaletteComeWithDesignMode) {
     TDesignedWindow W;
     TZelLiteDesigner& D = *W.Designer;
@@ -284,15 +319,32 @@ TEST(LiteDesigner, TheCaptionButtonAndThePaletteComeWithDesignMode) {
     EXPECT_EQ(Button->Form(), W.Form.get());
     EXPECT_EQ(Button->Glyph()->Width(), 10);
     EXPECT_TRUE(Button->Visible());
+    StartAlignPalette();
     D.SetShowPalette(true);
-    D.SetShowAlignPalette(false);
+    D.SetShowAlignPalette(true);
+    D.SetToolsOnTop(true);
+    // The palette shows the component's own pages and menu entry.
+    D.PaletteOptions()->CustomizePalette = true;
+    D.PaletteOptions()->UseActiveX = false;
+    D.PaletteOptions()->PredefinedPages()->SetText("Mine\r\n");
     W.Form->Show();
     Button->Click();
     EXPECT_TRUE(D.Active());
-    EXPECT_TRUE(ComponentPaletteForm()->Visible());
+    TCompPalFrm* Palette = ComponentPaletteForm();
+    EXPECT_TRUE(Palette->Visible());
+    EXPECT_EQ(Palette->Palette->PageItems()->Text(), "Mine\r\n");
+    EXPECT_FALSE(Palette->ActiveXPage());
+    // Both tool windows stay on top of the designed form.
+    TAlignForm* Align = AlignmentPaletteInstance();
+    EXPECT_TRUE(Align && Align->Visible());
+    EXPECT_TRUE(Align && (GetWindowLongA(Align->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST));
+    EXPECT_TRUE(GetWindowLongA(Palette->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     Button->Click();
     EXPECT_FALSE(D.Active());
-    EXPECT_TRUE(ComponentPaletteForm()->Visible());  // it stays
+    // The last request given back hides both.
+    EXPECT_FALSE(Palette->Visible());
+    EXPECT_FALSE(Align && Align->Visible());
+    D.SetToolsOnTop(false);
     D.SetUseCaptionButton(false);
     EXPECT_FALSE(Button->Visible());
     // A glyph of the user's own is stored with the component.
@@ -302,6 +354,7 @@ TEST(LiteDesigner, TheCaptionButtonAndThePaletteComeWithDesignMode) {
     D.SetCaptionGlyph(&Own);
     EXPECT_TRUE(D.CaptionGlyphChanged());
     EndComponentPalette();
+    EndAlignPalette();
 }
 
 TEST(LiteDesigner, StoredChangesBindHandlerNamesAsTheFormFileDoes) {

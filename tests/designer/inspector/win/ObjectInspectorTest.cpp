@@ -7,6 +7,7 @@
 #include "designer/support/win/CommonPropEditors.h"
 #include "framework/controls/ScreenCapture.h"
 #include "framework/rtl/StrUtils.h"
+#include "framework/stdctrls/ExtCtrls.h"
 #include "framework/stdctrls/StdCtrls.h"
 #include "tests/common/win/KeyInput.h"
 #include "tests/common/win/ProgramFolder.h"
@@ -406,6 +407,59 @@ TEST_F(ObjectInspectorTest, CustomOrderAndSetsOfEditorsJoinedByName) {
     EXPECT_EQ(Ax->Alive, Ax->InfoCount());
     Ax->SetSelection(std::vector<TComponent*>{});
     EXPECT_EQ(Ax->Alive, 0);
+}
+
+TEST_F(ObjectInspectorTest, RowsAreAsHighAsTheFontsLettersAndThreePixels) {
+    Inspector->Font()->SetSize(14);
+    Inspector->SetBounds(0, 0, 240, 400);
+    Pump();
+    HDC DC = GetDC(Inspector->Handle());
+    HGDIOBJ Old = SelectObject(DC, Inspector->Font()->Handle());
+    SIZE Extent{};
+    const char Letters[] = "QWERTYUIOPASDFGHJKLZXCVBNM";
+    GetTextExtentPoint32A(DC, Letters, static_cast<int>(sizeof(Letters) - 1), &Extent);
+    SelectObject(DC, Old);
+    ReleaseDC(Inspector->Handle(), DC);
+    EXPECT_EQ(Inspector->DefaultRowHeight(), Extent.cy + 3);
+}
+
+TEST_F(ObjectInspectorTest, AFreedFontLeavesTheSelection) {
+    auto* Font = new TFont();
+    Inspector->SetSelection(TDesignerSelectionList{});
+    TDesignerSelectionList List;
+    List.Add(Font);
+    Inspector->SetSelection(List);
+    Pump();
+    EXPECT_GE(RowOf("Size"), 0);
+    Font->Free();
+    Pump();
+    EXPECT_TRUE(Inspector->IsEmpty());
+    EXPECT_EQ(Inspector->Selection().Count(), 0);
+}
+
+TEST_F(ObjectInspectorTest, APictureRowShowsItsTextAndEditsInAPlainEdit) {
+    auto* Image = new TImage(Form);
+    Image->SetName("Image1");
+    Image->SetParent(Form);
+    Image->SetBounds(244, 8, 40, 40);
+    Select({Image});
+    const int Row = RowOf("Picture");
+    ASSERT_GE(Row, 0);
+    Inspector->Repaint();
+    Pump();
+    // Text in the value cell, where the painter showed an empty picture.
+    const TRect Cell = Inspector->CellRect(1, Row);
+    HDC DC = GetDC(Inspector->Handle());
+    const COLORREF Back = GetPixel(DC, Cell.Right - 2, Cell.Top + 2);
+    int Ink = 0;
+    for (int Y = Cell.Top + 1; Y < Cell.Bottom - 1; ++Y)
+        for (int X = Cell.Left + 2; X < Cell.Right - 2; ++X)
+            if (GetPixel(DC, X, Y) != Back) ++Ink;
+    ReleaseDC(Inspector->Handle(), DC);
+    EXPECT_GT(Ink, 10);
+    ASSERT_TRUE(Inspector->SelectProperty("Picture"));
+    Pump();
+    EXPECT_NE(dynamic_cast<TZelSimpleEdit*>(Inspector->InplaceEditor()->Edit()), nullptr);
 }
 
 TEST_F(ObjectInspectorTest, Screenshot) {

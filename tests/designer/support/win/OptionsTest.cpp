@@ -3,6 +3,7 @@
 #include "designer/support/NamedItems.h"
 #include "designer/support/win/DesignErrors.h"
 #include "designer/support/win/OptionExt.h"
+#include "designer/support/win/PaletteOptions.h"
 #include "designer/support/win/RegistryPersistence.h"
 #include "tests/designer/support/SupportTestClasses.h"
 #include "tests/designer/support/win/DesignerKey.h"
@@ -21,6 +22,7 @@ class TSampleOptions : public TOptionExt {
     QRN_CLASS(TSampleOptions, TOptionExt)
 public:
     int Count = 0;
+    int64_t Big = 0;
     bool Snap = false;
     double Ratio = 0;
     std::string Caption;
@@ -60,6 +62,7 @@ struct OptionsTest : ::testing::Test {
 QRN_PUBLISHED(TGridPlace) { B.Prop("X", &TGridPlace::X); }
 QRN_PUBLISHED(TSampleOptions) {
     B.Prop("Count", &TSampleOptions::Count);
+    B.Prop("Big", &TSampleOptions::Big);
     B.Prop("Snap", &TSampleOptions::Snap);
     B.Prop("Ratio", &TSampleOptions::Ratio);
     B.Prop("Caption", &TSampleOptions::Caption);
@@ -76,6 +79,7 @@ TEST_F(OptionsTest, GlobalOptionsRoundTripThroughTheRegistry) {
     EXPECT_EQ(G->Count, 5);  // defaults, nothing stored yet
     EXPECT_EQ(G->Applied, 1);  // the load's bracket applies
     G->Count = 9;
+    G->Big = (int64_t{3} << 40) + 7;
     G->Snap = true;
     G->Ratio = 0.75;
     G->Caption = "grid";
@@ -91,6 +95,7 @@ TEST_F(OptionsTest, GlobalOptionsRoundTripThroughTheRegistry) {
     auto* Again = TOptionExt::Global<TSampleOptions>();
     EXPECT_NE(Again, nullptr);
     EXPECT_EQ(Again->Count, 9);
+    EXPECT_EQ(Again->Big, (int64_t{3} << 40) + 7);
     EXPECT_TRUE(Again->Snap);
     EXPECT_EQ(Again->Ratio, 0.75);
     EXPECT_EQ(Again->Caption, "grid");
@@ -171,4 +176,10 @@ TEST_F(OptionsTest, ComponentsAndPlainObjectsInOneValueAsTextOrBinary) {
     TSupportProps Untouched(nullptr);
     LoadComponentFromRegistry("Stored\\Missing", &Untouched);
     EXPECT_EQ(Untouched.Count, 0);
+}
+
+TEST_F(OptionsTest, PageListOptionsOfTheBaseClassHaveTheirOwnKey) {
+    TOptionExt::Global<TPageControlOptions>()->PageItems()->Add("Mine=TButton");
+    SaveGlobalOptions();
+    EXPECT_EQ(Base.Open("PageControlOptions").ReadString("PageItems"), "Mine=TButton\r\n");
 }

@@ -10,7 +10,6 @@
 #include "framework/controls/ScreenCapture.h"
 #include "framework/design/DesignRegistration.h"
 #include "designer/support/win/AxControlCollection.h"
-#include "framework/stdctrls/CheckListBox.h"
 #include "framework/stdctrls/ExtCtrls.h"
 #include "framework/stdctrls/ListCtrls.h"
 #include "framework/stdctrls/StdCtrls.h"
@@ -19,6 +18,13 @@
 #include "tests/designer/support/win/DesignerKey.h"
 
 namespace {
+// A class of no glyph of its own whose ancestor has one.
+class TFramedGroup : public TGroupBox {
+    QRN_CLASS(TFramedGroup, TGroupBox)
+public:
+    using TGroupBox::TGroupBox;
+};
+
 std::vector<TPaletteClassEntry> StandardClasses() {
     return {{TButton::StaticClass(), "Standard", 0},   {TEdit::StaticClass(), "Standard", 0},
             {TLabel::StaticClass(), "Standard", 0},    {TMemo::StaticClass(), "Standard", 0},
@@ -78,6 +84,7 @@ protected:
 }  // namespace
 
 QRN_PUBLISHED(TSelectionListener) { B.Message(PaletteSelectMessage, &TSelectionListener::PaletteSelect); }
+QRN_PUBLISHED(TFramedGroup) {}
 
 TEST_F(PaletteTest, PagesFollowThePageListAndUnlistedPagesComeLast) {
     Palette->PageItems()->SetText("Hidden=TLabel\r\nExtras\r\nStandard=TButton,TEdit\r\nWin32\r\n");
@@ -87,7 +94,8 @@ TEST_F(PaletteTest, PagesFollowThePageListAndUnlistedPagesComeLast) {
     EXPECT_EQ(Captions(), (std::vector<std::string>{"Extras", "Standard"}));
     EXPECT_EQ(Palette->ActivePage(), Palette->Pages(0));
     EXPECT_EQ(ButtonNamed("Button"), nullptr);  // filled on first show
-    Palette->SetActivePage(Palette->Pages(1));
+    // Set as a form file or the inspector sets it.
+    SetObjectProp(Palette, "ActivePage", Palette->Pages(1));
     Pump();
     ASSERT_NE(ButtonNamed("Button"), nullptr);
     EXPECT_EQ(ButtonNamed("Label"), nullptr);  // "Hidden" wins over the registered page
@@ -145,8 +153,8 @@ TEST_F(PaletteTest, GlyphsComeFromTheClassOrTheUnknownGlyph) {
     FindGlyphResource(Module, TButton::StaticClass(), Name);
     EXPECT_EQ(Name, "TButton");
     EXPECT_NE(Module, nullptr);
-    FindGlyphResource(Module, TCheckListBox::StaticClass(), Name);
-    EXPECT_EQ(Name, "TListBox");  // an ancestor's glyph
+    FindGlyphResource(Module, TFramedGroup::StaticClass(), Name);
+    EXPECT_EQ(Name, "TGroupBox");  // an ancestor's glyph
     FindGlyphResource(Module, TSplitter::StaticClass(), Name);
     EXPECT_EQ(Module, nullptr);
     TBitmap Glyph;

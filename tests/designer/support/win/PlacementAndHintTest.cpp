@@ -101,3 +101,17 @@ TEST_F(PlacementTest, AHintAtTheScreenEdgeIsMovedInside) {
     Hint->CloseHint();
     EXPECT_FALSE(Hint->Visible());
 }
+
+TEST_F(PlacementTest, AnImmediateHintIsPlacedWithTheOffsetItHadBefore) {
+    std::unique_ptr<TZelHint, TObjectFree> Hint(new TZelHint(nullptr));
+    Hint->SetAutoHide(false);
+    Hint->ShowAtCursor("one");
+    Hint->ShowAt({200, 100}, "two");
+    RECT R{};
+    GetWindowRect(Hint->HintWindow()->Handle(), &R);
+    EXPECT_EQ(R.top, 120);
+    Hint->ShowAt({200, 100}, "three");
+    GetWindowRect(Hint->HintWindow()->Handle(), &R);
+    EXPECT_EQ(R.top, 100);
+    Hint->CloseHint();
+}

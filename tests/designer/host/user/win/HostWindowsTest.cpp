@@ -110,3 +110,20 @@ TEST(HostWindows, TheInspectorShowsTheWholeCaptionOfTheWindow) {
         co_await S.CloseDesigned();
     }));
 }
+
+TEST(HostWindows, TheToolbarButtonsShowTheirGlyphs) {
+    TDesignerSession S;
+    S.BuildForm([](TForm*) {});
+    ASSERT_TRUE(S.Run([](TDesignerSession& S) -> TUserScript {
+        SCRIPT_ASSERT(co_await TUntil{[&] { return S.Designed() && S.Host()->Play_des->Enabled(); }});
+        co_await Pause(300);
+        // The run button's green arrow, where the button is on the screen.
+        TControl* Run = S.Host()->Play_des;
+        bool Green = false;
+        for (int Y = 0; Y < Run->Height() && !Green; ++Y)
+            for (int X = 0; X < Run->Width() && !Green; ++X)
+                Green = S.ScreenPixel(Run->ClientToScreen({X, Y})) == RGB(0, 128, 0);
+        EXPECT_TRUE(Green);
+        co_await S.CloseDesigned();
+    }));
+}
