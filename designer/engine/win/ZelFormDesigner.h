@@ -10,9 +10,10 @@
 //   ...
 //   Designer->SetActive(false);
 #include <functional>
-#include <utility>
+#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "designer/engine/UndoHistory.h"
