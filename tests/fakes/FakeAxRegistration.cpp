@@ -41,12 +41,9 @@ bool RegisterFakeAxControl() {
                SetValue(Root, Base + Clsid + "\\Implemented Categories\\" + ControlCategory, nullptr, "") &&
                SetValue(Root, Base + FakeGaugeProgID + "\\CLSID", nullptr, GuidText(CLSID_FakeGauge));
     };
-    if (!Register(HKEY_CURRENT_USER, "Software\\Classes\\")) return false;
-    // Wine's COM reads the machine's classes only: mirror the entries there
-    // when the per-user ones are not seen.
-    CLSID Found{};
-    if (SUCCEEDED(CLSIDFromProgID(L"QrnFake.Gauge.1", &Found))) return true;
-    return Register(HKEY_CLASSES_ROOT, "");
+    // Under Wine some readers (the component categories among them) see
+    // the machine's classes only: the entries go there too.
+    return Register(HKEY_CURRENT_USER, "Software\\Classes\\") && Register(HKEY_CLASSES_ROOT, "");
 }
 
 TFakeAxStats FakeAxStats() {
