@@ -274,9 +274,7 @@ void TListItems::DefineProperties(TFiler* Filer) {
     Filer->DefineBinaryProperty(
         "Data",
         [this](TStream* S) {
-            std::string Bytes(static_cast<size_t>(S->Size() - S->Position()), '\0');
-            if (!Bytes.empty()) S->ReadBuffer(Bytes.data(), static_cast<int32_t>(Bytes.size()));
-            LoadData(Bytes);
+            LoadData(S->ReadToEnd());
         },
         [this](TStream* S) {
             const std::string Bytes = SaveData();

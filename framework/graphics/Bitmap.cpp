@@ -443,8 +443,7 @@ std::string TBitmap::WriteDib() {
 }
 
 void TBitmap::LoadFromStream(TStream* Stream) {
-    std::string Bytes(static_cast<size_t>(Stream->Size() - Stream->Position()), '\0');
-    if (!Bytes.empty()) Stream->ReadBuffer(Bytes.data(), static_cast<int32_t>(Bytes.size()));
+    const std::string Bytes = Stream->ReadToEnd();
     FImage.clear();
     ReadDib(Bytes);
     Changed();

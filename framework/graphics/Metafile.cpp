@@ -63,8 +63,7 @@ void TMetafile::ReadSize() {
 }
 
 void TMetafile::LoadFromStream(TStream* Stream) {
-    std::string Bytes(static_cast<size_t>(Stream->Size() - Stream->Position()), '\0');
-    if (!Bytes.empty()) Stream->ReadBuffer(Bytes.data(), static_cast<int32_t>(Bytes.size()));
+    const std::string Bytes = Stream->ReadToEnd();
     HENHMETAFILE H = SetEnhMetaFileBits(static_cast<UINT>(Bytes.size()), reinterpret_cast<const BYTE*>(Bytes.data()));
     if (!H) throw EInvalidGraphic("Metafile is not valid");
     SetHandle(H);

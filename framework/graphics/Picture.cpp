@@ -170,8 +170,7 @@ void TIcon::Assign(TPersistent* Source) {
 }
 
 void TIcon::LoadFromStream(TStream* Stream) {
-    std::string B(static_cast<size_t>(Stream->Size() - Stream->Position()), '\0');
-    if (!B.empty()) Stream->ReadBuffer(B.data(), static_cast<int32_t>(B.size()));
+    std::string B = Stream->ReadToEnd();
     IconEntries(B);  // refuses a broken file before anything changes
     HICON Old = FHandle;
     std::string OldImage = std::move(FImage);

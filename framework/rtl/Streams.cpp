@@ -19,6 +19,12 @@ void TStream::ReadBuffer(void* Buffer, int32_t Count) {
     if (Count != 0 && Read(Buffer, Count) != Count) throw EReadError("Stream read error");
 }
 
+std::string TStream::ReadToEnd() {
+    std::string Bytes(static_cast<size_t>(Size() - Position()), '\0');
+    ReadBuffer(Bytes.data(), static_cast<int32_t>(Bytes.size()));
+    return Bytes;
+}
+
 void TStream::WriteBuffer(const void* Buffer, int32_t Count) {
     if (Count != 0 && Write(Buffer, Count) != Count) throw EWriteError("Stream write error");
 }

@@ -27,6 +27,8 @@ public:
     // EWriteError "Stream write error" when fewer bytes move.
     void ReadBuffer(void* Buffer, int32_t Count);
     void WriteBuffer(const void* Buffer, int32_t Count);
+    // The bytes from the position to the end (a file format read whole).
+    std::string ReadToEnd();
     // Copies Count bytes from Source's position; Count 0 copies the whole of
     // Source from its start. Returns the bytes copied.
     int64_t CopyFrom(TStream* Source, int64_t Count);
