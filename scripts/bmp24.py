@@ -17,6 +17,18 @@ def bmp24(pixels):
     return header + info + data
 
 
+def canvas(size, colour):
+    """A size x size image of one colour, as rows of pixels."""
+    return [[colour] * size for _ in range(size)]
+
+
+def rect(img, x0, y0, x1, y1, colour):
+    """Fills the rectangle, both corners included."""
+    for y in range(y0, y1 + 1):
+        for x in range(x0, x1 + 1):
+            img[y][x] = colour
+
+
 def write_resource(subdir, name, data):
     """Writes a drawn image into a resource folder of the source tree."""
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))

@@ -10,7 +10,7 @@ import struct
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from bmp24 import bmp24, write_resource  # noqa: E402
+from bmp24 import bmp24, canvas, rect, write_resource  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 FORM = os.path.join(ROOT, "designer", "host", "win", "forms", "DesignerHost.qfm")
@@ -24,13 +24,7 @@ N = 16
 
 
 def blank():
-    return [[CLEAR] * N for _ in range(N)]
-
-
-def rect(img, x0, y0, x1, y1, colour):
-    for y in range(y0, y1 + 1):
-        for x in range(x0, x1 + 1):
-            img[y][x] = colour
+    return canvas(N, CLEAR)
 
 
 def page(img):

@@ -10,7 +10,7 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "..", "..", "scripts"))
-from bmp24 import bmp24  # noqa: E402
+from bmp24 import bmp24, canvas, rect  # noqa: E402
 
 SIZE = 24
 T = (255, 0, 255)
@@ -24,13 +24,7 @@ R = (200, 0, 0)
 
 
 def blank():
-    return [[T] * SIZE for _ in range(SIZE)]
-
-
-def rect(img, x0, y0, x1, y1, c):
-    for y in range(y0, y1 + 1):
-        for x in range(x0, x1 + 1):
-            img[y][x] = c
+    return canvas(SIZE, T)
 
 
 def frame(img, x0, y0, x1, y1, c):
