@@ -19,6 +19,7 @@
 #include "framework/stdctrls/StdCtrls.h"
 #include "tests/common/TestFolder.h"
 #include "tests/common/win/KeyInput.h"
+#include "tests/fakes/IdleCodeDesigner.h"
 
 namespace {
 
@@ -48,17 +49,6 @@ struct TDesignedWindow {
 };
 
 // Attachments that do nothing: only their lifetime matters here.
-class TIdleCode : public TCodeDesigner {
-public:
-    using TCodeDesigner::TCodeDesigner;
-    std::string VariantTypeName(int) override { return {}; }
-    void CreateMethod(const std::string&, const TTypeInfo*) override {}
-    void EnumMethods(const TTypeInfo*, TGetStrProc) override {}
-    bool MethodExists(const std::string&) override { return false; }
-    void RenameMethod(const std::string&, const std::string&) override {}
-    void ShowMethod(const std::string&) override {}
-};
-
 class TIdleScripter : public TZelSimpleScripter {
 public:
     using TZelSimpleScripter::TZelSimpleScripter;
@@ -207,7 +197,7 @@ TEST(LiteDesigner, ForwardsTheCodeDesignerScripterGlyphsAndNamesToTheEngine) {
     TDesignedWindow W;
     TZelLiteDesigner& D = *W.Designer;
     TLiteFormDesigner& E = *D.FormDesigner();
-    auto* Code = new TIdleCode(W.Form.get());
+    auto* Code = new TIdleCodeDesigner(W.Form.get());
     auto* Script = new TIdleScripter(W.Form.get());
     D.SetCodeDesigner(Code);
     D.SetScripter(Script);

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "designer/inspector/win/ObjectInspector.h"
-#include "designer/support/CodeDesigner.h"
 #include "framework/rtl/StrUtils.h"
 #include "tests/designer/host/user/win/DesignedFormFile.h"
 #include "tests/designer/host/user/win/DesignerSession.h"
+#include "tests/fakes/IdleCodeDesigner.h"
 
 namespace {
 
@@ -23,15 +23,8 @@ void BuildButtonForm(TDesignerSession& S) {
 std::string ComboText(TDesignerSession& S) { return S.TextOf(S.Host()->ComboBox1->Handle()); }
 
 // A code designer for assembly source: a mnemonic cannot name anything.
-class TMnemonicCode : public TCodeDesigner {
+class TMnemonicCode : public TIdleCodeDesigner {
 public:
-    TMnemonicCode() : TCodeDesigner(nullptr) {}
-    std::string VariantTypeName(int) override { return {}; }
-    void CreateMethod(const std::string&, const TTypeInfo*) override {}
-    void EnumMethods(const TTypeInfo*, TGetStrProc) override {}
-    bool MethodExists(const std::string&) override { return false; }
-    void RenameMethod(const std::string&, const std::string&) override {}
-    void ShowMethod(const std::string&) override {}
     bool IsValidName(const std::string& Name) override { return !SameText(Name, "mov"); }
     void Renamed(TComponent*, const std::string& CurName, const std::string& NewName) override {
         Heard.push_back(CurName + ">" + NewName);
