@@ -72,6 +72,8 @@ constexpr uint32_t CM_INVALIDATE = CM_BASE + 52;
 constexpr uint32_t CM_SYSFONTCHANGED = CM_BASE + 53;
 constexpr uint32_t CM_CONTROLCHANGE = CM_BASE + 54;
 constexpr uint32_t CM_CHANGED = CM_BASE + 55;
+// Posted by a form on activation: the stay-on-top windows are put back on top.
+constexpr uint32_t CM_RESTACKTOPMOST = CM_BASE + 56;
 
 constexpr uint32_t CN_BASE = 0xBC00;
 constexpr uint32_t CN_CHARTOITEM = CN_BASE + WM_CHARTOITEM;

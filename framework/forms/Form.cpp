@@ -6,6 +6,7 @@
 #include "framework/classes/FormResource.h"
 #include "framework/controls/TaskModal.h"
 #include "framework/forms/Forms.h"
+#include "framework/forms/TopmostOrder.h"
 #include "framework/menus/Menus.h"
 #include "framework/rtl/Exceptions.h"
 #include "framework/rtl/StrUtils.h"
@@ -608,9 +609,17 @@ void TCustomForm::WndProc(TMessage& Message) {
             WMDropFiles(Message);
             return;
         case WM_ACTIVATE:
-            if (LOWORD(Message.WParam) != WA_INACTIVE) Activate();
-            else Deactivate();
+            if (LOWORD(Message.WParam) != WA_INACTIVE) {
+                // After the activation is through: it is what raises this form.
+                PostMessageA(FHandle, CM_RESTACKTOPMOST, 0, 0);
+                Activate();
+            } else {
+                Deactivate();
+            }
             break;
+        case CM_RESTACKTOPMOST:
+            RestackStayOnTopWindows();
+            return;
         case WM_MDIACTIVATE:
             if (FFormStyle == fsMDIChild) {
                 const bool Activating = reinterpret_cast<HWND>(Message.LParam) == FHandle;

@@ -127,3 +127,47 @@ TEST(HostWindows, TheToolbarButtonsShowTheirGlyphs) {
         co_await S.CloseDesigned();
     }));
 }
+
+namespace {
+
+// Whether any pixel of the top-level window around Control shows Color.
+bool WindowShows(TControl* Control, COLORREF Color) {
+    RECT R;
+    GetWindowRect(GetAncestor(static_cast<TWinControl*>(Control)->Handle(), GA_ROOT), &R);
+    HDC Screen = GetDC(nullptr);
+    TBitmap Seen;
+    Seen.SetWidth(R.right - R.left);
+    Seen.SetHeight(R.bottom - R.top);
+    BitBlt(Seen.Canvas()->Handle(), 0, 0, Seen.Width(), Seen.Height(), Screen, R.left, R.top, SRCCOPY);
+    ReleaseDC(nullptr, Screen);
+    for (int Y = 0; Y < Seen.Height(); ++Y)
+        for (int X = 0; X < Seen.Width(); ++X)
+            if (GetPixel(Seen.Canvas()->Handle(), X, Y) == Color) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST(HostWindows, TheStayOnTopWindowsStayAboveTheDesignedWindow) {
+    TDesignerSession S;
+    // A yellow window under the whole of the host, inspector and palette.
+    S.BuildForm([](TForm* Window) {
+        Window->SetColor(clYellow);
+        Window->SetBounds(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN) - 40);
+    });
+    ASSERT_TRUE(S.Run([](TDesignerSession& S) -> TUserScript {
+        SCRIPT_ASSERT(co_await TUntil{[&] { return S.Designed() && S.Host()->objpanel->Showing(); }});
+        co_await Pause(300);
+        RECT Host;
+        GetWindowRect(S.Host()->Handle(), &Host);
+        // The host made active by its caption, then the window by a click.
+        co_await S.Click({(Host.left + Host.right) / 2, Host.top + 6});
+        co_await Pause(300);
+        const TPoint Free = S.Designed()->ClientToScreen({S.Designed()->ClientWidth() - 60, 30});
+        co_await S.Click(Free);
+        co_await Pause(500);
+        for (TControl* C : std::vector<TControl*>{S.Host(), S.Host()->ZelCompPalette1, S.Host()->objpanel})
+            EXPECT_FALSE(WindowShows(C, RGB(255, 255, 0))) << C->Name() << "'s window is covered";
+        co_await S.CloseDesigned();
+    }));
+}
