@@ -383,7 +383,13 @@ void TForm1::OnActiv(TObject* Sender) {
     if (!W) return;
     WindowIndex = W->Tag();
     FillComboFromTitles();
-    ComboBox1->SetItemIndex(0);
+    // The window is active again after each dialog the designer opens:
+    // the combo keeps naming what the inspector shows.
+    int Index = 0;
+    if (TListBox* Box = ComponentBox())
+        for (int I = 0; I < Box->Items()->Count(); ++I)
+            if (Box->Items()->Objects(I) == properties_inspector->FirstSelected()) Index = I;
+    ComboBox1->SetItemIndex(Index);
     ComboBox1->Repaint();
 }
 

@@ -45,6 +45,8 @@ TEST(SizeDialog, AnExactSizeIsTypedInItsEdits) {
         SCRIPT_ASSERT(co_await TUntil{[] { return !OpenForm("SizeForm"); }});
         EXPECT_EQ(S.Control("Button1")->Width(), 120);
         EXPECT_EQ(S.Control("Button1")->Height(), 40);
+        co_await Pause(300);
+        EXPECT_EQ(S.TextOf(S.Host()->ComboBox1->Handle()), "Button1 : Button") << "the inspector names the control";
         co_await S.CloseDesigned();
     }));
 }
