@@ -54,6 +54,14 @@ void Append(std::vector<std::string>& To, std::initializer_list<std::string> Lin
     To.insert(To.end(), Lines.begin(), Lines.end());
 }
 
+// A colour of the user's own, stored as $00BBGGRR, as the assembler reads
+// a number; a plain one is marked as such for the window's brush.
+std::string ColorAsNumber(std::string_view Value) {
+    const std::string_view Digits = Value.substr(1);
+    if (Digits.size() == 8 && Digits.substr(0, 2) == "00") return "PlainColor OR 0" + std::string(Digits.substr(2)) + "h";
+    return "0" + std::string(Digits) + "h";
+}
+
 }  // namespace
 
 std::string AsmStringData(std::string_view Text) {
@@ -90,6 +98,8 @@ std::string HarvestLine(std::string_view PropName, std::string_view Value, std::
         // The window always gets the window edge; a control its client
         // edge only when the property is on.
         V = ClassName == "TForm" ? "WS_EX_WINDOWEDGE" : Value == "True" ? "WS_EX_CLIENTEDGE" : "0";
+    } else if (PropName == "Color" && Value.starts_with('$')) {
+        V = ColorAsNumber(Value);
     } else if (PropName == "BorderIcons") {
         V = SetAsOr(V);
     } else if (PropName == "Caption" || PropName == "Text") {

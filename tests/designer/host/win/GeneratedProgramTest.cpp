@@ -27,7 +27,8 @@ THarvestedComponent WindowRows(TForm& F) {
     THarvestedComponent W{"TForm", F.Name(), {}};
     for (const char* Row : {"BorderIcons", "BorderStyle", "Caption", "Color", "Ctl3D", "Cursor", "Height", "Hint",
                             "Left", "Top", "Width"})
-        W.Lines.push_back(HarvestLine(Row, GetPropValue(&F, Row), "TForm", F.Name()));
+        W.Lines.push_back(HarvestLine(Row, Row == std::string("Color") ? ColorToString(F.Color()) : GetPropValue(&F, Row),
+                                      "TForm", F.Name()));
     return W;
 }
 
@@ -57,10 +58,11 @@ const std::map<std::string, LPCSTR> SystemCursors = {{"crDefault", IDC_ARROW},
                                                      {"crSizeAll", IDC_SIZEALL}};
 
 // Each colour the colour editor offers (and clDefault, which a colour can
-// show as) and each cursor the cursor editor offers, on windows of every
-// border style: the window shows its colour and has its cursor.
+// show as, and a colour of the user's own from the colour dialog) and each
+// cursor the cursor editor offers, on windows of every border style: the
+// window shows its colour and has its cursor.
 TEST(GeneratedProgram, EveryColourAndCursorOfTheInspectorShows) {
-    std::vector<std::string> Colors = {"clDefault"}, Cursors;
+    std::vector<std::string> Colors = {"clDefault", "$00FF8000"}, Cursors;
     GetColorValues([&](const std::string& S) { Colors.push_back(S); });
     GetCursorValues([&](const std::string& S) { Cursors.push_back(S); });
     const char* const Borders[] = {"bsSizeable", "bsSingle", "bsDialog", "bsNone", "bsToolWindow", "bsSizeToolWin"};
