@@ -1,6 +1,6 @@
 #include "designer/engine/win/AlignDialogs.h"
 
-#include "designer/engine/win/AlignTextIds.h"
+#include "designer/engine/win/res/AlignTextIds.h"
 #include "designer/support/win/LibraryStrings.h"
 #include "designer/support/win/SharedRoutines.h"
 #include "framework/classes/ClassRegistry.h"

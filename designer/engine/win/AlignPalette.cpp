@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "designer/engine/win/AlignTextIds.h"
+#include "designer/engine/win/res/AlignTextIds.h"
 #include "designer/support/Verbs.h"
 #include "designer/support/win/FormPlacement.h"
 #include "designer/support/win/LibraryStrings.h"

@@ -4,7 +4,7 @@
 
 #include "designer/engine/win/AlignDialogs.h"
 #include "designer/engine/win/AlignPalette.h"
-#include "designer/engine/win/AlignTextIds.h"
+#include "designer/engine/win/res/AlignTextIds.h"
 #include "designer/support/win/DesignLibrary.h"
 #include "framework/controls/ModalHook.h"
 #include "framework/controls/ScreenCapture.h"

@@ -1,7 +1,7 @@
 #ifndef QRN_ALIGN_TEXT_IDS_H
 #define QRN_ALIGN_TEXT_IDS_H
 // Ids of the align and size dialogs' and the alignment palette's texts in
-// the library's string table (res/AlignTexts.rc). Plain defines: the
+// the library's string table (AlignTexts.rc). Plain defines: the
 // resource compiler reads this file too. Item lists take consecutive ids
 // from their first.
 
