@@ -156,11 +156,12 @@ function(qrn_form_resources TARGET)
 endfunction()
 
 # qrn_rc_resources(<target> <.rc files...>) compiles resource scripts (icons,
-# bitmaps, cursors) into the final executable or library. Resources must be
-# linked into the module that loads them: an object inside a static library
-# would never be pulled in, so libraries keep their .rc files and every
-# program or DLL that uses them names them here. File names inside a script
-# are found through its own folder.
+# bitmaps, cursors, string tables) into the final executable or library.
+# Resources must be linked into the module that loads them: an object inside
+# a static library would never be pulled in, so libraries keep their .rc
+# files and every program or DLL that uses them names them here. File names
+# inside a script are found through its own folder, and so are the headers
+# it includes (ids shared with the code), which rebuild it when they change.
 function(qrn_rc_resources TARGET)
   if(NOT QRN_WINDOWS)
     return()
@@ -169,7 +170,7 @@ function(qrn_rc_resources TARGET)
   foreach(f ${ARGN})
     get_filename_component(abs ${f} ABSOLUTE)
     get_filename_component(dir ${abs} DIRECTORY)
-    file(GLOB_RECURSE rc_deps CONFIGURE_DEPENDS ${dir}/*.bmp ${dir}/*.ico ${dir}/*.cur ${dir}/*.mid)
+    file(GLOB_RECURSE rc_deps CONFIGURE_DEPENDS ${dir}/*.bmp ${dir}/*.ico ${dir}/*.cur ${dir}/*.mid ${dir}/*.h)
     set_property(TARGET ${TARGET} APPEND PROPERTY QRN_RC_LINES "#include \"${abs}\"")
     set_property(TARGET ${TARGET} APPEND PROPERTY QRN_RC_FLAGS -I ${dir})
     set_property(TARGET ${TARGET} APPEND PROPERTY QRN_RC_DEPS ${abs} ${rc_deps})

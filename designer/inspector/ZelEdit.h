@@ -35,7 +35,10 @@ private:
 class TDummyPopup : public TWinControl {
     QRN_CLASS(TDummyPopup, TWinControl)
 public:
-    using TWinControl::TWinControl;
+    // Never shown, so never made at design time either: it has no parent.
+    explicit TDummyPopup(TComponent* AOwner) : TWinControl(AOwner) {
+        SetControlStyle(ControlStyle() + TControlStyle{csNoDesignVisible});
+    }
 };
 
 // The plain inner edit: no border of its own.

@@ -1,5 +1,7 @@
 #include "designer/engine/win/AlignDialogs.h"
 
+#include "designer/engine/win/res/AlignTextIds.h"
+#include "designer/support/win/LibraryStrings.h"
 #include "designer/support/win/SharedRoutines.h"
 #include "framework/classes/ClassRegistry.h"
 #include "framework/rtl/Exceptions.h"
@@ -40,6 +42,17 @@ void RegisterDialogClasses() {
     RegisterClasses({TRadioGroup::StaticClass(), TButton::StaticClass(), TEdit::StaticClass()});
 }
 
+void ButtonTextsFromLibrary(TButton* Ok, TButton* Cancel, TButton* Help) {
+    CaptionFromLibrary(Ok, SAlignOk);
+    CaptionFromLibrary(Cancel, SAlignCancel);
+    CaptionFromLibrary(Help, SAlignHelp);
+}
+
+void GroupTextsFromLibrary(TRadioGroup* Group, unsigned CaptionId, unsigned FirstItemId) {
+    CaptionFromLibrary(Group, CaptionId);
+    LoadLibraryLines(Group->Items(), FirstItemId);
+}
+
 int TypedSize(TEdit* Edit) {
     if (Edit->Text().empty()) Edit->SetText("0");
     const std::string Text = Edit->Text();
@@ -53,6 +66,10 @@ TAlignmentForm::TAlignmentForm(TComponent* AOwner) : TForm(AOwner) {
     RegisterDialogClasses();
     ReadFormResource("ALIGNDIALOGSALIGN");
     ApplyMainFormFont(this);
+    CaptionFromLibrary(this, SAlignmentCaption);
+    GroupTextsFromLibrary(HorizontalAlignment, SAlignHorizontalGroup, SAlignHorizontalItems);
+    GroupTextsFromLibrary(VerticalAlignment, SAlignVerticalGroup, SAlignVerticalItems);
+    ButtonTextsFromLibrary(OkBut, CancelBut, HelpBut);
 }
 
 void TAlignmentForm::FormShow(TObject*) {
@@ -67,6 +84,10 @@ TSizeForm::TSizeForm(TComponent* AOwner) : TForm(AOwner) {
     RegisterDialogClasses();
     ReadFormResource("ALIGNDIALOGSSIZE");
     ApplyMainFormFont(this);
+    CaptionFromLibrary(this, SSizeCaption);
+    GroupTextsFromLibrary(HorizontalSize, SSizeWidthGroup, SSizeWidthItems);
+    GroupTextsFromLibrary(VerticalSize, SSizeHeightGroup, SSizeHeightItems);
+    ButtonTextsFromLibrary(OkBut, CancelBut, HelpBut);
 }
 
 void TSizeForm::SizeWidthEnter(TObject*) { HorizontalSize->SetItemIndex(TypedSizeItem); }

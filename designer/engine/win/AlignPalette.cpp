@@ -2,9 +2,12 @@
 
 #include <memory>
 #include <utility>
+#include <vector>
 
+#include "designer/engine/win/res/AlignTextIds.h"
 #include "designer/support/Verbs.h"
 #include "designer/support/win/FormPlacement.h"
+#include "designer/support/win/LibraryStrings.h"
 #include "designer/support/win/PaletteGlyphs.h"
 #include "designer/support/win/SharedRoutines.h"
 #include "framework/classes/ClassRegistry.h"
@@ -59,13 +62,18 @@ TAlignForm::TAlignForm(TComponent* AOwner) : TForm(AOwner) {
     ReadFormResource("ALIGNPALETTEFORM");
     ApplyMainFormFont(this);
     AddListener(this);
-    SetSpeedButtonsFlat({LeftEdges, VertCenters, BottomEdges, RightEdges, CenterHinWindow, CenterVertinForm,
-                         SpaceEquallyHor, VSpaceequal, HorzCenters, TopEdges},
-                        true);
-    for (TSpeedButton* B : {LeftEdges, VertCenters, BottomEdges, RightEdges, CenterHinWindow, CenterVertinForm,
-                            SpaceEquallyHor, VSpaceequal, HorzCenters, TopEdges})
-        LoadGlyphResource(B->Glyph(), "ALIGN_" + B->Name());
+    const std::vector<TSpeedButton*> Buttons{LeftEdges,       VertCenters,      BottomEdges,     RightEdges,
+                                             CenterHinWindow, CenterVertinForm, SpaceEquallyHor, VSpaceequal,
+                                             HorzCenters,     TopEdges};
+    SetSpeedButtonsFlat(Buttons, true);
+    for (TSpeedButton* B : Buttons) LoadGlyphResource(B->Glyph(), "ALIGN_" + B->Name());
     RestoreFormPlacement(this, PlacementName);
+    CaptionFromLibrary(this, SAlignPaletteCaption);
+    for (size_t I = 0; I < Buttons.size(); ++I)
+        Buttons[I]->SetHint(LibraryString(SAlignPaletteHints + static_cast<unsigned>(I), Buttons[I]->Hint()));
+    CaptionFromLibrary(Stayontop1, SAlignStayOnTop);
+    CaptionFromLibrary(Hide1, SAlignHide);
+    CaptionFromLibrary(Help1, SAlignHelp);
 }
 
 void TAlignForm::BeforeDestruction() {

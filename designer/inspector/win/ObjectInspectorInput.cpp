@@ -223,6 +223,14 @@ void TCustomObjectInspector::WndProc(TMessage& Message) {
         inherited::WndProc(Message);
         if (FOIOptions.Contains(oiTabMoveDown)) Message.Result |= DLGC_WANTTAB;
         return;
+    case WM_NCHITTEST:
+        // Being designed, all of it is client area, the scroll bar too: a
+        // press there reaches the designer, which selects the inspector.
+        if (ComponentState().Contains(csDesigning)) {
+            Message.Result = HTCLIENT;
+            return;
+        }
+        break;
     case WM_SETCURSOR:
         if (LOWORD(Message.LParam) == HTCLIENT && !IsEmpty()) {
             POINT P;

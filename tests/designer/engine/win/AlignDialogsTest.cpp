@@ -4,6 +4,7 @@
 
 #include "designer/engine/win/AlignDialogs.h"
 #include "designer/engine/win/AlignPalette.h"
+#include "designer/engine/win/res/AlignTextIds.h"
 #include "designer/support/win/DesignLibrary.h"
 #include "framework/controls/ModalHook.h"
 #include "framework/controls/ScreenCapture.h"
@@ -22,6 +23,22 @@ void Answer(int Result, std::function<void(TDialog&)> Edit) {
         }
         return std::nullopt;
     });
+}
+
+// The string of Id in the program's table; a missing one fails the test.
+std::string TableText(unsigned Id) {
+    char Buffer[256];
+    const int Length = LoadStringA(FrameworkInstance(), Id, Buffer, sizeof(Buffer));
+    EXPECT_GT(Length, 0) << "no string " << Id;
+    return std::string(Buffer, static_cast<size_t>(std::max(Length, 0)));
+}
+
+// A form file as the module carries it.
+std::string FormText(const char* ResName) {
+    HMODULE M = FrameworkInstance();
+    HRSRC Res = FindResourceA(M, ResName, MAKEINTRESOURCEA(10) /* RT_RCDATA */);
+    if (!Res) return {};
+    return std::string(static_cast<const char*>(LockResource(LoadResource(M, Res))), SizeofResource(M, Res));
 }
 
 class AlignDialogsTest : public ::testing::Test {
@@ -122,4 +139,52 @@ TEST_F(AlignDialogsTest, ThePaletteShowsAndHidesThroughTheBus) {
     EXPECT_EQ(AlignmentPaletteInstance()->Left(), 123);
     EXPECT_EQ(AlignmentPaletteInstance()->Top(), 77);
     EndAlignPalette();
+}
+
+// Every text is its own string of the table (a wrong or missing id shows),
+// and the table says what the form files say.
+TEST_F(AlignDialogsTest, EveryTextIsItsStringFromTheTableAndTheFormFilesText) {
+    std::vector<std::pair<std::string, unsigned>> Shown;
+    std::unique_ptr<TAlignmentForm, TObjectFree> Align(new TAlignmentForm(nullptr));
+    std::unique_ptr<TSizeForm, TObjectFree> Size(new TSizeForm(nullptr));
+    Shown.push_back({Align->Caption(), SAlignmentCaption});
+    Shown.push_back({Size->Caption(), SSizeCaption});
+    for (TButton* Ok : {Align->OkBut, Size->OkBut}) Shown.push_back({Ok->Caption(), SAlignOk});
+    for (TButton* Cancel : {Align->CancelBut, Size->CancelBut}) Shown.push_back({Cancel->Caption(), SAlignCancel});
+    for (TButton* Help : {Align->HelpBut, Size->HelpBut}) Shown.push_back({Help->Caption(), SAlignHelp});
+    const struct {
+        TRadioGroup* Group;
+        unsigned Caption, Items, Count;
+    } Groups[] = {{Align->HorizontalAlignment, SAlignHorizontalGroup, SAlignHorizontalItems, 6},
+                  {Align->VerticalAlignment, SAlignVerticalGroup, SAlignVerticalItems, 6},
+                  {Size->HorizontalSize, SSizeWidthGroup, SSizeWidthItems, 4},
+                  {Size->VerticalSize, SSizeHeightGroup, SSizeHeightItems, 4}};
+    for (const auto& G : Groups) {
+        Shown.push_back({G.Group->Caption(), G.Caption});
+        ASSERT_EQ(G.Group->Items()->Count(), static_cast<int>(G.Count));
+        for (unsigned I = 0; I < G.Count; ++I)
+            Shown.push_back({G.Group->Items()->Strings(static_cast<int>(I)), G.Items + I});
+    }
+
+    TDesignLibrarySession Session;
+    StartAlignPalette();
+    ShowAlignmentPalette();
+    TAlignForm* Palette = AlignmentPaletteInstance();
+    Shown.push_back({Palette->Caption(), SAlignPaletteCaption});
+    unsigned Hint = SAlignPaletteHints;
+    for (TSpeedButton* B : {Palette->LeftEdges, Palette->VertCenters, Palette->BottomEdges, Palette->RightEdges,
+                            Palette->CenterHinWindow, Palette->CenterVertinForm, Palette->SpaceEquallyHor,
+                            Palette->VSpaceequal, Palette->HorzCenters, Palette->TopEdges})
+        Shown.push_back({B->Hint(), Hint++});
+    Shown.push_back({Palette->Stayontop1->Caption(), SAlignStayOnTop});
+    Shown.push_back({Palette->Hide1->Caption(), SAlignHide});
+    Shown.push_back({Palette->Help1->Caption(), SAlignHelp});
+    EndAlignPalette();
+
+    const std::string Files =
+        FormText("ALIGNDIALOGSALIGN") + FormText("ALIGNDIALOGSSIZE") + FormText("ALIGNPALETTEFORM");
+    for (const auto& [Text, Id] : Shown) {
+        EXPECT_EQ(Text, TableText(Id)) << Id;
+        EXPECT_NE(Files.find("'" + Text + "'"), std::string::npos) << Text;
+    }
 }
