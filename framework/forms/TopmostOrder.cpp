@@ -33,10 +33,13 @@ void RestackStayOnTopWindows() {
     for (auto It = Topmost.rbegin(); It != Topmost.rend(); ++It) {
         // A window's own popups are always moved in front of it, which
         // keeps it from being first, so they let go of it for the move
-        // (their owner does not change their place in the order).
+        // (their owner does not change their place in the order). Shown
+        // ones stay above it only if they are restacked after it: those
+        // that are not stay with it.
         std::vector<HWND> Owned;
         for (HWND W : Windows)
-            if (GetWindow(W, GW_OWNER) == *It) {
+            if (GetWindow(W, GW_OWNER) == *It &&
+                (!IsWindowVisible(W) || (GetWindowLongPtrA(W, GWL_EXSTYLE) & WS_EX_TOPMOST))) {
                 Owned.push_back(W);
                 SetWindowLongPtrA(W, GWLP_HWNDPARENT, 0);
             }
