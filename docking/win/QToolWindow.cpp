@@ -7,6 +7,7 @@
 #include "docking/win/QBarCmn.h"
 #include "docking/win/ScreenAreas.h"
 #include "framework/classes/Filer.h"
+#include "framework/controls/ThreadWindows.h"
 #include "framework/rtl/Exceptions.h"
 #include "framework/rtl/Format.h"
 
@@ -533,22 +534,8 @@ void TQCustomToolWindow::ApplyFloatingVisibility(bool Show) {
     if (OnVisibleChanged) OnVisibleChanged(this);
 }
 
-namespace {
-
-BOOL CALLBACK CollectThreadWindow(HWND Wnd, LPARAM List) {
-    try {
-        reinterpret_cast<std::vector<HWND>*>(List)->push_back(Wnd);
-        return TRUE;
-    } catch (...) {
-        return FALSE;
-    }
-}
-
-}  // namespace
-
 void TQCustomToolWindow::HandOnActivation() {
-    std::vector<HWND> Windows;
-    EnumThreadWindows(GetCurrentThreadId(), CollectThreadWindow, reinterpret_cast<LPARAM>(&Windows));
+    const std::vector<HWND> Windows = ThreadWindows();
     // The invisible hosts of floating bars are never meant to be active.
     std::vector<HWND> Hosts;
     for (TQCustomToolWindow* Bar : AllToolWindows())

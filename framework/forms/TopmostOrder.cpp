@@ -2,14 +2,10 @@
 
 #include <vector>
 
+#include "framework/controls/ThreadWindows.h"
 #include "framework/rtl/win/WinApi.h"
 
 namespace {
-
-BOOL CALLBACK CollectThreadWindow(HWND Wnd, LPARAM List) {
-    reinterpret_cast<std::vector<HWND>*>(List)->push_back(Wnd);
-    return TRUE;
-}
 
 // Topmost and visible windows of this thread, the highest first.
 std::vector<HWND> VisibleTopmostWindows() {
@@ -27,8 +23,7 @@ std::vector<HWND> VisibleTopmostWindows() {
 void RestackStayOnTopWindows() {
     const std::vector<HWND> Topmost = VisibleTopmostWindows();
     if (Topmost.empty()) return;
-    std::vector<HWND> Windows;
-    EnumThreadWindows(GetCurrentThreadId(), CollectThreadWindow, reinterpret_cast<LPARAM>(&Windows));
+    const std::vector<HWND> Windows = ThreadWindows();
     constexpr UINT Flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
     for (auto It = Topmost.rbegin(); It != Topmost.rend(); ++It) {
         // A window's own popups are always moved in front of it, which

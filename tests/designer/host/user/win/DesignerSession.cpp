@@ -14,6 +14,7 @@
 #include "framework/rtl/StrUtils.h"
 #include "framework/rtl/win/Registry.h"
 #include "framework/controls/ScreenCapture.h"
+#include "framework/controls/ThreadWindows.h"
 #include "tests/common/win/KeyInput.h"
 #include "tests/common/win/ProgramFolder.h"
 
@@ -55,13 +56,7 @@ BOOL CALLBACK CollectWindow(HWND W, LPARAM Out) {
     return TRUE;
 }
 
-// The thread's top-level windows, and every window inside one.
-std::vector<HWND> ThreadTopWindows() {
-    std::vector<HWND> All;
-    EnumThreadWindows(GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&All));
-    return All;
-}
-
+// Every window inside a top-level one.
 std::vector<HWND> ChildWindows(HWND Parent) {
     std::vector<HWND> All;
     EnumChildWindows(Parent, CollectWindow, reinterpret_cast<LPARAM>(&All));
@@ -295,7 +290,7 @@ std::optional<TPoint> TDesignerSession::MenuItemPoint(const std::string& Caption
 
 std::vector<TRect> TDesignerSession::GrabHandles() {
     std::vector<TRect> Found;
-    for (HWND Top : ThreadTopWindows()) {
+    for (HWND Top : ThreadWindows()) {
         std::vector<HWND> All = ChildWindows(Top);
         All.push_back(Top);
         for (HWND W : All) {
@@ -332,7 +327,7 @@ HWND TDesignerSession::WindowTitled(const char* Title) { return ThreadWindow(nul
 HWND TDesignerSession::Box(const char* Title) const { return ThreadWindow("#32770", Title); }
 
 HWND TDesignerSession::Window(const std::string& Title) const {
-    for (HWND W : ThreadTopWindows())
+    for (HWND W : ThreadWindows())
         if (IsWindowVisible(W) && TextOf(W).compare(0, Title.size(), Title) == 0) return W;
     return nullptr;
 }
