@@ -1,5 +1,6 @@
 #include "designer/host/win/DesignerHost.h"
 
+#include <algorithm>
 #include <array>
 
 #include "designer/engine/win/AlignPalette.h"
@@ -313,13 +314,18 @@ void TForm1::ComboBox1Click(TObject*) {
     SelBoxClick(this);
 }
 
+int TForm1::FirstSelectedIndex() const {
+    TListBox* Box = ComponentBox();
+    TComponent* First = properties_inspector->FirstSelected();
+    for (int I = 0; Box && I < Box->Items()->Count(); ++I)
+        if (Box->Items()->Objects(I) == First) return I;
+    return -1;
+}
+
 void TForm1::properties_inspectorActivePropertyChanged(TObject*) {
     TListBox* Box = ComponentBox();
     if (!Box) return;
-    TComponent* First = properties_inspector->FirstSelected();
-    int K = -1;
-    for (int I = 0; I < Box->Items()->Count() && K < 0; ++I)
-        if (Box->Items()->Objects(I) == First) K = I;
+    const int K = FirstSelectedIndex();
     if (K != -1 && !Box->Selected(K)) SelectOnly(K);
     Box->SetItemIndex(K);
     ComboBox1->SetItemIndex(K);
@@ -385,11 +391,7 @@ void TForm1::OnActiv(TObject* Sender) {
     FillComboFromTitles();
     // The window is active again after each dialog the designer opens:
     // the combo keeps naming what the inspector shows.
-    int Index = 0;
-    if (TListBox* Box = ComponentBox())
-        for (int I = 0; I < Box->Items()->Count(); ++I)
-            if (Box->Items()->Objects(I) == properties_inspector->FirstSelected()) Index = I;
-    ComboBox1->SetItemIndex(Index);
+    ComboBox1->SetItemIndex(std::max(FirstSelectedIndex(), 0));
     ComboBox1->Repaint();
 }
 

@@ -109,6 +109,9 @@ private:
     void WMEndRun(TMessage& Message);
     void PushSelection(const std::vector<TComponent*>& Components);
     void SelectOnly(int Index);
+    // The first box item whose object is the inspector's first selected
+    // component, or -1.
+    int FirstSelectedIndex() const;
     void AddEntry(TComponent* Component);
     void FillComboFromTitles();
     void FreeDesignedWindow();
