@@ -51,6 +51,15 @@ namespace {
 
 bool Dark(COLORREF C) { return GetRValue(C) + GetGValue(C) + GetBValue(C) < 3 * 128; }
 
+// What the screen shows in Area, copied at once into Into.
+void CopyScreen(TBitmap& Into, TRect Area) {
+    Into.SetWidth(Area.Width());
+    Into.SetHeight(Area.Height());
+    HDC Screen = GetDC(nullptr);
+    BitBlt(Into.Canvas()->Handle(), 0, 0, Area.Width(), Area.Height(), Screen, Area.Left, Area.Top, SRCCOPY);
+    ReleaseDC(nullptr, Screen);
+}
+
 // The dark pixels of Text written in Font, relative to their top-left one.
 std::vector<TPoint> TextPixels(TFont* Font, const std::string& Text) {
     TBitmap B;
@@ -93,11 +102,7 @@ TEST(HostWindows, TheInspectorShowsTheWholeCaptionOfTheWindow) {
         std::vector<TPoint> Text = TextPixels(I->Font(), "Main Window");
         std::erase_if(Text, [](TPoint P) { return P.X < 8; });
         TBitmap Seen;
-        Seen.SetWidth(Cell.Width());
-        Seen.SetHeight(Cell.Height());
-        HDC Screen = GetDC(nullptr);
-        BitBlt(Seen.Canvas()->Handle(), 0, 0, Cell.Width(), Cell.Height(), Screen, Origin.X, Origin.Y, SRCCOPY);
-        ReleaseDC(nullptr, Screen);
+        CopyScreen(Seen, {Origin.X, Origin.Y, Origin.X + Cell.Width(), Origin.Y + Cell.Height()});
         int Missing = static_cast<int>(Text.size());
         for (int DY = 0; DY < Cell.Height() / 2; ++DY)
             for (int DX = 1; DX < 10; ++DX) {
@@ -134,12 +139,8 @@ namespace {
 bool WindowShows(TControl* Control, COLORREF Color) {
     RECT R;
     GetWindowRect(GetAncestor(static_cast<TWinControl*>(Control)->Handle(), GA_ROOT), &R);
-    HDC Screen = GetDC(nullptr);
     TBitmap Seen;
-    Seen.SetWidth(R.right - R.left);
-    Seen.SetHeight(R.bottom - R.top);
-    BitBlt(Seen.Canvas()->Handle(), 0, 0, Seen.Width(), Seen.Height(), Screen, R.left, R.top, SRCCOPY);
-    ReleaseDC(nullptr, Screen);
+    CopyScreen(Seen, {R.left, R.top, R.right, R.bottom});
     for (int Y = 0; Y < Seen.Height(); ++Y)
         for (int X = 0; X < Seen.Width(); ++X)
             if (GetPixel(Seen.Canvas()->Handle(), X, Y) == Color) return true;
